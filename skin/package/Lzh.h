@@ -8,6 +8,7 @@
 #include <functional>
 #include <memory>
 
+#include "framework/core/Object.h"
 #include "skin/package/LzhException.h"
 
 class TStream;
@@ -16,7 +17,9 @@ class TStream;
 using TReadProc = std::function<void(void* DTA, uint16_t NBytes, uint16_t& Bytes_Got)>;
 using TWriteProc = std::function<void(void* DTA, uint16_t NBytes, uint16_t& Bytes_Put)>;
 
-class TLZH {
+class TLZH : public TObject {
+  DECLARE_CLASS(TLZH, TObject)
+
  public:
   // Format constants: changing any of them makes existing streams unreadable.
   static constexpr int N = 4096;                      // ring buffer size
@@ -30,9 +33,7 @@ class TLZH {
   static constexpr int RING_FILL = N - F;             // prefilled spaces; writing starts here
 
   TLZH();
-  virtual ~TLZH();
-  TLZH(const TLZH&) = delete;
-  TLZH& operator=(const TLZH&) = delete;
+  ~TLZH() override;
 
   // Not owned; set by the caller before packing or unpacking with the stream callbacks.
   TStream* InStream = nullptr;

@@ -185,9 +185,8 @@ TEST(LzhTables, ExistOnlyDuringACallAndAreFreedWhenTheSinkFails) {
     if (got) *static_cast<uint8_t*>(d) = text[pos++];
   };
   int32_t consumed = 0;
-  EXPECT_THROW(
-      lzh.LZHPack(consumed, read, [](void*, uint16_t, uint16_t&) { throw std::runtime_error("full"); }),
-      std::runtime_error);
+  EXPECT_THROW(lzh.LZHPack(consumed, read, [](void*, uint16_t, uint16_t&) { throw EWriteError("full"); }),
+               EWriteError);
   EXPECT_EQ(lzh.text_buf, nullptr);
   pos = 0;
   std::vector<uint8_t> code;

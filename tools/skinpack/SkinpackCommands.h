@@ -1,0 +1,15 @@
+#pragma once
+// The skinpack commands as a callable unit, so that tests can run them without a process.
+
+#include <ostream>
+#include <vector>
+
+#include "framework/core/Types.h"
+
+// Args excludes the program name. Returns the process exit status: 0 success, 1 a failed command
+// (bad input, missing file, verification problems), 2 a usage error.
+int RunSkinpack(const std::vector<String>& Args, std::ostream& Out, std::ostream& Err);
+
+// Individual commands; each reports on Err and returns the exit status.
+int CmdCompress(const String& In, const String& OutFile, std::ostream& Out, std::ostream& Err);
+int CmdDecompress(const String& In, const String& OutFile, std::ostream& Out, std::ostream& Err);
