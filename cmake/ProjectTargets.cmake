@@ -54,6 +54,8 @@ function(add_project_fuzzer name)
   target_link_libraries(${name} PRIVATE project_options ${ARG_LIBS})
   target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+  # One folder for all of them, so that scripts can run every fuzz target without knowing its name.
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fuzzers)
 endfunction()
 
 # add_project_benchmark(NAME SOURCES ... [LIBS ...]): a Google Benchmark program, native only.
