@@ -197,15 +197,16 @@ void Set(S& Setter, TObject& Obj, V&& Value) {
 }  // namespace publish_detail
 
 // Builds the class information of T; each call declares one published property or handler.
-// Getter and setter may be member functions or the same data member; a nullptr setter makes the
-// property read-only.
+// Getter and setter are member functions, data members or callables; a data member given alone is
+// both, and a getter function given alone makes the property read-only.
 template <class T>
 class TPublisher {
  public:
   explicit TPublisher(TClassInfo& Info) : FInfo(Info) {}
 
   template <class G, class S = std::nullptr_t>
-  TPropDecl Int(const char* Name, G Get, S Set = nullptr) {
+  TPropDecl Int(const char* Name, G Get, S SetArg = nullptr) {
+    auto Set = SetterOf(Get, SetArg);
     using V = std::decay_t<std::invoke_result_t<G, T&>>;
     static_assert(std::is_integral_v<V> && !std::is_same_v<V, bool>, "Int needs an integer type");
     TPropInfo& p = Add(Name, tkInteger);
@@ -219,7 +220,8 @@ class TPublisher {
   }
 
   template <class G, class S = std::nullptr_t>
-  TPropDecl Bool(const char* Name, G Get, S Set = nullptr) {
+  TPropDecl Bool(const char* Name, G Get, S SetArg = nullptr) {
+    auto Set = SetterOf(Get, SetArg);
     using V = std::decay_t<std::invoke_result_t<G, T&>>;
     static_assert(std::is_same_v<V, bool>, "Bool needs a bool");
     TPropInfo& p = Add(Name, tkBoolean);
@@ -232,7 +234,8 @@ class TPublisher {
 
   // The enumeration needs its names: declare it with PUBLISHED_ENUM.
   template <class G, class S = std::nullptr_t>
-  TPropDecl Enum(const char* Name, G Get, S Set = nullptr) {
+  TPropDecl Enum(const char* Name, G Get, S SetArg = nullptr) {
+    auto Set = SetterOf(Get, SetArg);
     using V = std::decay_t<std::invoke_result_t<G, T&>>;
     static_assert(std::is_enum_v<V>, "Enum needs an enumeration");
     TPropInfo& p = Add(Name, tkEnumeration);
@@ -244,7 +247,9 @@ class TPublisher {
   }
 
   template <class G, class S = std::nullptr_t>
-  TPropDecl Set(const char* Name, G Get, S Set = nullptr) {
+  TPropDecl Set(const char* Name, G Get, S SetArg = nullptr) {
+    auto Set = SetterOf(Get, SetArg);
+    using SS = decltype(Set);
     using V = std::decay_t<std::invoke_result_t<G, T&>>;
     static_assert(publish_detail::IsSet<V>::value, "Set needs a TSet");
     using E = typename publish_detail::IsSet<V>::Element;
@@ -256,7 +261,7 @@ class TPublisher {
     p.GetOrd = [Get](TObject& o) {
       return static_cast<std::int64_t>(V(publish_detail::Get<T>(Get, o)).Bits());
     };
-    if constexpr (!std::is_null_pointer_v<S>)
+    if constexpr (!std::is_null_pointer_v<SS>)
       p.SetOrd = [Set](TObject& o, std::int64_t v) {
         publish_detail::Set<T>(Set, o, V::FromBits(static_cast<std::uint64_t>(v)));
       };
@@ -264,14 +269,16 @@ class TPublisher {
   }
 
   template <class G, class S = std::nullptr_t>
-  TPropDecl Color(const char* Name, G Get, S Set = nullptr) {
+  TPropDecl Color(const char* Name, G Get, S SetArg = nullptr) {
+    auto Set = SetterOf(Get, SetArg);
+    using SS = decltype(Set);
     TPropInfo& p = Add(Name, tkColor);
     p.MinValue = std::numeric_limits<std::int32_t>::min();
     p.MaxValue = std::numeric_limits<std::uint32_t>::max();
     p.GetOrd = [Get](TObject& o) {
       return static_cast<std::int64_t>(static_cast<TColor>(publish_detail::Get<T>(Get, o)));
     };
-    if constexpr (!std::is_null_pointer_v<S>)
+    if constexpr (!std::is_null_pointer_v<SS>)
       p.SetOrd = [Set](TObject& o, std::int64_t v) {
         publish_detail::Set<T>(Set, o, static_cast<TColor>(v));
       };
@@ -279,19 +286,23 @@ class TPublisher {
   }
 
   template <class G, class S = std::nullptr_t>
-  TPropDecl Str(const char* Name, G Get, S Set = nullptr) {
+  TPropDecl Str(const char* Name, G Get, S SetArg = nullptr) {
+    auto Set = SetterOf(Get, SetArg);
+    using SS = decltype(Set);
     TPropInfo& p = Add(Name, tkString);
     p.GetStr = [Get](TObject& o) { return String(publish_detail::Get<T>(Get, o)); };
-    if constexpr (!std::is_null_pointer_v<S>)
+    if constexpr (!std::is_null_pointer_v<SS>)
       p.SetStr = [Set](TObject& o, const String& v) { publish_detail::Set<T>(Set, o, v); };
     return TPropDecl(p);
   }
 
   template <class G, class S = std::nullptr_t>
-  TPropDecl WStr(const char* Name, G Get, S Set = nullptr) {
+  TPropDecl WStr(const char* Name, G Get, S SetArg = nullptr) {
+    auto Set = SetterOf(Get, SetArg);
+    using SS = decltype(Set);
     TPropInfo& p = Add(Name, tkWString);
     p.GetWStr = [Get](TObject& o) { return WideString(publish_detail::Get<T>(Get, o)); };
-    if constexpr (!std::is_null_pointer_v<S>)
+    if constexpr (!std::is_null_pointer_v<SS>)
       p.SetWStr = [Set](TObject& o, const WideString& v) { publish_detail::Set<T>(Set, o, v); };
     return TPropDecl(p);
   }
@@ -299,7 +310,9 @@ class TPublisher {
   // An object property: a sub-object the class owns (Font, a string list, a collection), whose own
   // properties are then set through it, or a reference to another component.
   template <class G, class S = std::nullptr_t>
-  TPropDecl Obj(const char* Name, G Get, S Set = nullptr) {
+  TPropDecl Obj(const char* Name, G Get, S SetArg = nullptr) {
+    auto Set = SetterOf(Get, SetArg);
+    using SS = decltype(Set);
     using P = std::decay_t<std::invoke_result_t<G, T&>>;
     static_assert(std::is_pointer_v<P>, "Obj needs a pointer to a framework class");
     using C = std::remove_cv_t<std::remove_pointer_t<P>>;
@@ -308,7 +321,7 @@ class TPublisher {
     p.GetObj = [Get](TObject& o) -> TObject* {
       return const_cast<C*>(static_cast<const C*>(publish_detail::Get<T>(Get, o)));
     };
-    if constexpr (!std::is_null_pointer_v<S>)
+    if constexpr (!std::is_null_pointer_v<SS>)
       p.SetObj = [Set, PropName = String(Name)](TObject& o, TObject* v) {
         C* typed = dynamic_cast<C*>(v);
         if (v && !typed) publish_detail::ThrowWrongClass(PropName, v);
@@ -361,6 +374,15 @@ class TPublisher {
     p.Name = Name;
     p.Kind = Kind;
     return p;
+  }
+
+  // A data member alone serves as getter and setter.
+  template <class G, class S>
+  static auto SetterOf(G Get, S Set) {
+    if constexpr (std::is_null_pointer_v<S> && std::is_member_object_pointer_v<G>)
+      return Get;
+    else
+      return Set;
   }
 
   template <class V, class G, class S>

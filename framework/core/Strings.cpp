@@ -12,7 +12,7 @@ void TStrings::CheckIndex(int Index, int Limit) const {
 }
 
 void TStrings::Put(int Index, const String& S) {
-  TObject* object = GetObject(Index);
+  TObject* object = GetObjectAt(Index);
   Delete(Index);
   InsertObject(Index, S, object);
 }
@@ -25,19 +25,19 @@ int TStrings::Add(const String& S) {
 
 int TStrings::AddObject(const String& S, TObject* Object) {
   const int index = Add(S);
-  PutObject(index, Object);
+  PutObjectAt(index, Object);
   return index;
 }
 
 void TStrings::InsertObject(int Index, const String& S, TObject* Object) {
   Insert(Index, S);
-  PutObject(Index, Object);
+  PutObjectAt(Index, Object);
 }
 
 void TStrings::AddStrings(const TStrings& Strings) {
   BeginUpdate();
   try {
-    for (int i = 0, n = Strings.Count(); i < n; ++i) AddObject(Strings.Get(i), Strings.GetObject(i));
+    for (int i = 0, n = Strings.Count(); i < n; ++i) AddObject(Strings.Get(i), Strings.GetObjectAt(i));
   } catch (...) {
     EndUpdate();
     throw;
@@ -49,11 +49,11 @@ void TStrings::Exchange(int Index1, int Index2) {
   CheckIndex(Index1, Count());
   CheckIndex(Index2, Count());
   const String s1 = Get(Index1);
-  TObject* o1 = GetObject(Index1);
+  TObject* o1 = GetObjectAt(Index1);
   Put(Index1, Get(Index2));
-  PutObject(Index1, GetObject(Index2));
+  PutObjectAt(Index1, GetObjectAt(Index2));
   Put(Index2, s1);
-  PutObject(Index2, o1);
+  PutObjectAt(Index2, o1);
 }
 
 void TStrings::Move(int CurIndex, int NewIndex) {
@@ -61,7 +61,7 @@ void TStrings::Move(int CurIndex, int NewIndex) {
   CheckIndex(CurIndex, Count());
   CheckIndex(NewIndex, Count());
   const String s = Get(CurIndex);
-  TObject* o = GetObject(CurIndex);
+  TObject* o = GetObjectAt(CurIndex);
   Delete(CurIndex);
   InsertObject(NewIndex, s, o);
 }
@@ -83,7 +83,7 @@ int TStrings::IndexOfName(std::string_view Name) const {
 
 int TStrings::IndexOfObject(const TObject* Object) const {
   for (int i = 0, n = Count(); i < n; ++i)
-    if (GetObject(i) == Object) return i;
+    if (GetObjectAt(i) == Object) return i;
   return -1;
 }
 
@@ -249,12 +249,12 @@ void TStringList::Put(int Index, const String& S) {
   Changed();
 }
 
-TObject* TStringList::GetObject(int Index) const {
+TObject* TStringList::GetObjectAt(int Index) const {
   CheckIndex(Index, Count());
   return FItems[static_cast<std::size_t>(Index)].Object;
 }
 
-void TStringList::PutObject(int Index, TObject* Object) {
+void TStringList::PutObjectAt(int Index, TObject* Object) {
   CheckIndex(Index, Count());
   Changing();
   FItems[static_cast<std::size_t>(Index)].Object = Object;

@@ -16,16 +16,16 @@ class TStrings : public TPersistent {
   virtual int Count() const = 0;
   virtual String Get(int Index) const = 0;
   virtual void Put(int Index, const String& S);  // default: delete and insert, keeping the object
-  virtual TObject* GetObject(int Index) const { return nullptr; }
-  virtual void PutObject(int Index, TObject* Object) {}
+  virtual TObject* GetObjectAt(int Index) const { return nullptr; }
+  virtual void PutObjectAt(int Index, TObject* Object) {}
   virtual void Insert(int Index, const String& S) = 0;
   virtual void Delete(int Index) = 0;
   virtual void Clear() = 0;
 
   String Strings(int Index) const { return Get(Index); }
   void SetStrings(int Index, const String& S) { Put(Index, S); }
-  TObject* Objects(int Index) const { return GetObject(Index); }
-  void SetObjects(int Index, TObject* Object) { PutObject(Index, Object); }
+  TObject* Objects(int Index) const { return GetObjectAt(Index); }
+  void SetObjects(int Index, TObject* Object) { PutObjectAt(Index, Object); }
 
   virtual int Add(const String& S);  // returns the new line's index
   int AddObject(const String& S, TObject* Object);
@@ -90,8 +90,8 @@ class TStringList : public TStrings {
   int Count() const override { return static_cast<int>(FItems.size()); }
   String Get(int Index) const override;
   void Put(int Index, const String& S) override;  // not allowed on a sorted list
-  TObject* GetObject(int Index) const override;
-  void PutObject(int Index, TObject* Object) override;
+  TObject* GetObjectAt(int Index) const override;
+  void PutObjectAt(int Index, TObject* Object) override;
   void Insert(int Index, const String& S) override;  // not allowed on a sorted list
   void Delete(int Index) override;
   void Clear() override;
