@@ -21,9 +21,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   RegisterClassW(&wc);
   RECT r{0, 0, 249, 73};
   AdjustWindowRect(&r, WS_CAPTION | WS_SYSMENU, FALSE);
-  HWND wnd = CreateWindowExW(WS_EX_DLGMODALFRAME, wc.lpszClassName, L"\u6e10\u53d8\u5b57\u4ee3\u7801\u751f\u6210\u5668",
-                             WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left,
-                             r.bottom - r.top, nullptr, nullptr, instance, nullptr);
+  HWND wnd = CreateWindowExW(WS_EX_DLGMODALFRAME, wc.lpszClassName,
+                             L"\u6e10\u53d8\u5b57\u4ee3\u7801\u751f\u6210\u5668", WS_CAPTION | WS_SYSMENU,
+                             CW_USEDEFAULT, CW_USEDEFAULT, r.right - r.left, r.bottom - r.top, nullptr,
+                             nullptr, instance, nullptr);
   ShowWindow(wnd, show);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

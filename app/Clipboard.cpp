@@ -1,0 +1,72 @@
+// The clipboard half of the generator: CF_TEXT in a GMEM_DDESHARE block, and CF_UNICODETEXT so that
+// characters the ANSI code page cannot hold survive the copy.
+#include <cstring>
+
+#include "app/Generator.h"
+
+namespace gradient {
+namespace {
+
+// A global memory block that is freed unless the clipboard has taken it.
+class GlobalBlock {
+ public:
+  GlobalBlock(const void* data, std::size_t size) : FHandle(GlobalAlloc(GMEM_DDESHARE, size)) {
+    if (!FHandle) return;
+    void* target = GlobalLock(FHandle);
+    if (!target) {
+      GlobalFree(FHandle);
+      FHandle = nullptr;
+      return;
+    }
+    std::memcpy(target, data, size);
+    GlobalUnlock(FHandle);
+  }
+  ~GlobalBlock() {
+    if (FHandle) GlobalFree(FHandle);
+  }
+  GlobalBlock(const GlobalBlock&) = delete;
+  GlobalBlock& operator=(const GlobalBlock&) = delete;
+
+  explicit operator bool() const { return FHandle != nullptr; }
+  // Hands the block to the clipboard; it is the clipboard's only when that succeeds.
+  bool GiveTo(UINT format) {
+    if (!FHandle || !SetClipboardData(format, FHandle)) return false;
+    FHandle = nullptr;
+    return true;
+  }
+
+ private:
+  HGLOBAL FHandle;
+};
+
+class OpenedClipboard {
+ public:
+  OpenedClipboard() : FOpen(OpenClipboard(nullptr) != FALSE) {}
+  ~OpenedClipboard() {
+    if (FOpen) CloseClipboard();
+  }
+  OpenedClipboard(const OpenedClipboard&) = delete;
+  OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+  explicit operator bool() const { return FOpen; }
+
+ private:
+  bool FOpen;
+};
+
+}  // namespace
+
+bool CopyToClipboard(const Markup& markup) {
+  // The blocks are made before the clipboard is opened: without memory the old contents stay.
+  GlobalBlock ansi(markup.Ansi.c_str(), markup.Ansi.size() + 1);
+  if (!ansi) return false;
+  GlobalBlock wide(markup.Wide.c_str(), (markup.Wide.size() + 1) * sizeof(char16_t));
+
+  OpenedClipboard clipboard;
+  if (!clipboard) return false;
+  EmptyClipboard();
+  const bool copied = ansi.GiveTo(CF_TEXT);
+  if (copied) wide.GiveTo(CF_UNICODETEXT);
+  return copied;
+}
+
+}  // namespace gradient
