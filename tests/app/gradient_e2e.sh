@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# gradient_e2e.sh GRADIENT_EXE BUILD_DIR
+# Starts the real program on the build tree's private Xvfb and Wine prefix, drives it with real input
+# events (click the background, type "ab", click the generate button) and reads the X clipboard, which
+# Wine serves while the program runs.
+set -euo pipefail
+exe=${1:?usage: gradient_e2e.sh GRADIENT_EXE BUILD_DIR}
+build=${2:?usage: gradient_e2e.sh GRADIENT_EXE BUILD_DIR}
+export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+DISPLAY=$(cat "$build/wine-env/display")
+export DISPLAY
+expected='[color=#FF0000]a[/color][color=#0000FF]b[/color]'
+client_width=249
+client_height=73
+shot=$build/app-e2e-failure.png
+
+/usr/lib/wine/wine64 "$exe" </dev/null >/dev/null 2>&1 &
+pid=$!
+finish() {
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+}
+trap finish EXIT
+fail() {
+  echo "gradient e2e: $*" >&2
+  import -window root "$shot" 2>/dev/null && echo "screenshot of the display: $shot" >&2
+  exit 1
+}
+
+wid=""
+for _ in $(seq 1 150); do
+  wid=$(xdotool search --name "渐变字代码生成器" 2>/dev/null | head -1 || true)
+  [[ -n $wid ]] && break
+  kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
+  sleep 0.2
+done
+[[ -n $wid ]] || fail "the main window did not appear"
+sleep 1
+
+# Wine draws the frame itself, so the X window is the whole window: the client area sits at the
+# bottom centre of it, below the caption.
+eval "$(xdotool getwindowgeometry --shell "$wid")"
+border=$(((WIDTH - client_width) / 2))
+client_x=$((X + border))
+client_y=$((Y + HEIGHT - border - client_height))
+((border >= 0 && HEIGHT > client_height)) || fail "unexpected window size ${WIDTH}x${HEIGHT}"
+
+click() {  # client coordinates
+  xdotool mousemove "$((client_x + $1))" "$((client_y + $2))"
+  sleep 0.2
+  xdotool click 1
+  sleep 0.5
+}
+
+# The background above the field: clears, enables and focuses it.
+click 124 6
+xdotool type --delay 100 "ab"
+sleep 0.5
+before=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
+[[ $before != "$expected" ]] || fail "the clipboard held the mark-up before the button was pressed"
+# "生成代码并复制到剪切板" spans 16..233 x 40..65.
+click 124 52
+
+got=""
+for _ in $(seq 1 20); do
+  got=$(timeout 5 xclip -o -selection clipboard 2>/dev/null || true)
+  [[ $got == "$expected" ]] && break
+  sleep 0.25
+done
+[[ $got == "$expected" ]] || fail "clipboard holds '$got', expected '$expected'"
+echo "gradient e2e: clipboard holds $got"
