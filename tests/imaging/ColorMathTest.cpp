@@ -1,0 +1,92 @@
+// Colour mixing, saturation and gradient tables.
+#include <gtest/gtest.h>
+
+#include <climits>
+
+#include "skin/imaging/ColorMath.h"
+
+using namespace skin;
+
+TEST(Blend, PercentAndThousandthWeights) {
+  const TRgbValue white = 0xFFFFFF, black = 0;
+  EXPECT_EQ(BlendRgb(white, black, 50), 0x808080u);  // (255*50 + 50) div 100 = 128
+  EXPECT_EQ(BlendRgb(white, black, 500), 0x808080u);
+  EXPECT_EQ(BlendRgb(MakeRgb(200, 100, 0), MakeRgb(0, 0, 100), 100),
+            MakeRgb(20, 10, 90));  // 10 per cent of c1
+  EXPECT_EQ(BlendRgb(MakeRgb(1, 2, 3), MakeRgb(40, 50, 60), 0), MakeRgb(40, 50, 60));
+  EXPECT_EQ(BlendRgb(MakeRgb(1, 2, 3), MakeRgb(40, 50, 60), 99), MakeRgb(1, 2, 4));  // (3*99+60+50) div 100
+  EXPECT_EQ(BlendRgb(MakeRgb(9, 9, 9), MakeRgb(0, 0, 0), 1000), MakeRgb(9, 9, 9));
+}
+
+TEST(Blend, OutOfRangeWeightsKeepTheLowByteWithoutOverflow) {
+  // 255 * 2000 + 0 + 500 = 510500, div 1000 = 510, low byte 0xFE.
+  EXPECT_EQ(BlendRgb(0x0000FF, 0, 2000), 0x0000FEu);
+  // Negative weights are percentages: (0 - 1) ... truncated and masked, never undefined.
+  EXPECT_EQ(BlendRgb(0, 0x0000FF, -1) & 0xFF000000u, 0u);
+  EXPECT_EQ(BlendRgb(0xFFFFFF, 0xFFFFFF, INT_MAX) & 0xFF000000u, 0u);
+  EXPECT_EQ(BlendRgb(0xFFFFFF, 0xFFFFFF, INT_MIN) & 0xFF000000u, 0u);
+}
+
+TEST(Saturation, DarkColoursAreFixedAndRoundingIsHalfToEven) {
+  EXPECT_EQ(GetHSV(MakeRgb(255, 0, 0)), 255);
+  EXPECT_EQ(GetHSV(MakeRgb(128, 128, 128)), 200);
+  EXPECT_EQ(GetHSV(MakeRgb(200, 200, 200)), 0);
+  EXPECT_EQ(GetHSV(MakeRgb(159, 0, 0)), 200);
+  EXPECT_EQ(GetHSV(MakeRgb(160, 0, 0)), 255);
+  // (204 - 102) / 204 = 0.5 -> 127.5 -> 128 (even); (170 - 85) / 170 also 0.5.
+  EXPECT_EQ(GetHSV(MakeRgb(204, 102, 150)), 128);
+  // 0x80FFFFFF style values are read byte by byte, the top byte ignored.
+  EXPECT_EQ(GetHSV(0x80000000u | MakeRgb(255, 0, 0)), 255);
+}
+
+TEST(Gradient, TablesRoundEachChannelAndWidthOneIsTheMidpoint) {
+  auto t = BuildGradient(5, MakeRgb(0, 0, 0), MakeRgb(100, 10, 255));
+  ASSERT_EQ(t.size(), 5u);
+  EXPECT_EQ(t[0], MakeRgb(0, 0, 0));
+  EXPECT_EQ(t[1], MakeRgb(25, 3, 64));  // (10 + 2) div 4 = 3, (255 + 2) div 4 = 64
+  EXPECT_EQ(t[4], MakeRgb(100, 10, 255));
+  // A falling channel truncates toward zero: 30 - 20 over 4 bands ends at 21, one step short of 20.
+  t = BuildGradient(4, MakeRgb(30, 0, 0), MakeRgb(20, 0, 0));
+  EXPECT_EQ(t[3], MakeRgb(21, 0, 0));
+  EXPECT_EQ(BuildGradient(1, MakeRgb(10, 20, 30), MakeRgb(21, 0, 255)),
+            (std::vector<TRgbValue>{MakeRgb(15, 10, 142)}));
+  EXPECT_TRUE(BuildGradient(0, 0, 0xFFFFFF).empty());
+  EXPECT_EQ(GradientEntry(1000000, 0, MakeRgb(255, 0, 0), 999999), MakeRgb(255, 0, 0));
+}
+
+TEST(Gradient, CacheReusesSlotsAndReplacesTheOldestRoundRobin) {
+  TGradientCache cache;
+  const auto* first = &cache.Table(10, 0, 0xFFFFFF);
+  EXPECT_EQ(cache.NextSlot(), 1);
+  EXPECT_EQ(&cache.Table(10, 0, 0xFFFFFF), first);
+  EXPECT_EQ(cache.Builds(), 1);
+  // A falling gradient whose last entry misses C2 is still found again.
+  cache.Table(4, MakeRgb(30, 0, 0), MakeRgb(20, 0, 0));
+  cache.Table(4, MakeRgb(30, 0, 0), MakeRgb(20, 0, 0));
+  EXPECT_EQ(cache.Builds(), 2);
+  for (int n = 100; n < 114; ++n) cache.Table(n, 0, 0xFF);
+  EXPECT_EQ(cache.NextSlot(), 0);  // 16 slots used, the counter wrapped
+  cache.Table(10, 0, 0xFFFFFF);
+  EXPECT_EQ(cache.Builds(), 16);
+  cache.Table(200, 0, 0xFF);  // overwrites slot 0, the oldest
+  EXPECT_EQ(cache.NextSlot(), 1);
+  cache.Table(10, 0, 0xFFFFFF);
+  EXPECT_EQ(cache.Builds(), 18);
+  EXPECT_TRUE(cache.Table(0, 0, 0).empty());
+}
+
+TEST(Gradient, VisibleBandsFollowTheClipBox) {
+  auto b = VisibleBands(10, 110, 0, 500);
+  EXPECT_EQ(b.First, 0);
+  EXPECT_EQ(b.Last, 99);
+  b = VisibleBands(10, 110, 60, 80);
+  EXPECT_EQ(b.First, 50);
+  EXPECT_EQ(b.Last, 69);
+  b = VisibleBands(10, 110, 200, 300);
+  EXPECT_GT(b.First, b.Last);
+  b = VisibleBands(10, 10, 0, 100);
+  EXPECT_GT(b.First, b.Last);
+  b = VisibleBands(INT_MIN, INT_MAX, -5, 5);
+  EXPECT_EQ(b.First, 2147483643LL);
+  EXPECT_EQ(b.Last - b.First, 9);
+}
