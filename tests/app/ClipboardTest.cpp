@@ -2,52 +2,14 @@
 #include <windows.h>
 
 #include <atomic>
-#include <cstring>
-#include <optional>
-#include <string>
 #include <thread>
 
 #include <gtest/gtest.h>
 
 #include "app/Generator.h"
+#include "tests/app/ClipboardText.h"
 
 namespace {
-
-std::optional<std::string> ReadText() {
-  if (!OpenClipboard(nullptr)) return std::nullopt;
-  std::optional<std::string> text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) {
-      text = std::string(p, strnlen(p, GlobalSize(data)));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-std::optional<std::u16string> ReadWide() {
-  if (!OpenClipboard(nullptr)) return std::nullopt;
-  std::optional<std::u16string> text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* p = static_cast<const char16_t*>(GlobalLock(data))) {
-      text = std::u16string(p, wcsnlen(reinterpret_cast<const wchar_t*>(p), GlobalSize(data) / 2));
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-void PutText(const std::string& text) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  std::memcpy(GlobalLock(block), text.c_str(), text.size() + 1);
-  GlobalUnlock(block);
-  if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
-  CloseClipboard();
-}
 
 // Another thread keeps the clipboard open for a window of its own until it is told to let go.
 class ClipboardHolder {
@@ -79,8 +41,8 @@ TEST(GeneratorClipboard, CopiesAnsiAndWideMarkupAndClosesTheClipboard) {
   markup.Ansi = "[color=#FF0000]\xBD\xA5[/color]";
   markup.Wide = u"[color=#FF0000]\u6e10[/color]";
   ASSERT_TRUE(gradient::CopyToClipboard(markup));
-  EXPECT_EQ(ReadText(), markup.Ansi);
-  EXPECT_EQ(ReadWide(), markup.Wide);
+  EXPECT_EQ(ReadClipboardText(), markup.Ansi);
+  EXPECT_EQ(ReadClipboardWide(), markup.Wide);
 
   // Closed again: another thread can open it.
   ClipboardHolder other;
@@ -93,30 +55,30 @@ TEST(GeneratorClipboard, GenerateCopiesAndKeepsTheSteps) {
   EXPECT_EQ(steps.Red, -127.0f);
   EXPECT_EQ(steps.Green, 0.0f);
   EXPECT_EQ(steps.Blue, 127.0f);
-  EXPECT_EQ(ReadText(), "[color=#FF0000]a[/color][color=#80007F]b[/color][color=#0100FE]c[/color]");
-  EXPECT_EQ(ReadWide(), u"[color=#FF0000]a[/color][color=#80007F]b[/color][color=#0100FE]c[/color]");
+  EXPECT_EQ(ReadClipboardText(), "[color=#FF0000]a[/color][color=#80007F]b[/color][color=#0100FE]c[/color]");
+  EXPECT_EQ(ReadClipboardWide(), u"[color=#FF0000]a[/color][color=#80007F]b[/color][color=#0100FE]c[/color]");
 }
 
 TEST(GeneratorClipboard, EmptyOrSingleCharacterLeavesClipboardAndStepsAlone) {
-  PutText("previous contents");
+  PutClipboardText("previous contents");
   gradient::Steps steps{1, 2, 3};
   EXPECT_FALSE(gradient::GenerateToClipboard(u"", 0x0000FF, 0xFF0000, steps));
   EXPECT_FALSE(gradient::GenerateToClipboard(u"a", 0x0000FF, 0xFF0000, steps));
-  EXPECT_EQ(ReadText(), "previous contents");
+  EXPECT_EQ(ReadClipboardText(), "previous contents");
   EXPECT_EQ(steps.Red, 1.0f);
   EXPECT_EQ(steps.Green, 2.0f);
   EXPECT_EQ(steps.Blue, 3.0f);
 }
 
 TEST(GeneratorClipboard, ClipboardHeldElsewhereIsLeftAlone) {
-  PutText("previous contents");
+  PutClipboardText("previous contents");
   {
     ClipboardHolder other;
     ASSERT_TRUE(other.Opened());
     gradient::Steps steps;
     EXPECT_FALSE(gradient::GenerateToClipboard(u"ab", 0x0000FF, 0xFF0000, steps));
   }
-  EXPECT_EQ(ReadText(), "previous contents");
+  EXPECT_EQ(ReadClipboardText(), "previous contents");
 }
 
 }  // namespace
