@@ -94,6 +94,13 @@ void TComponent::SetDesigning(bool Value, bool SetChildren) {
     for (TComponent* c : FComponents) c->SetDesigning(Value, true);
 }
 
+void TComponent::SetLoading(bool Value) {
+  if (Value)
+    FComponentState.Include(csLoading);
+  else
+    FComponentState.Exclude(csLoading);
+}
+
 void TComponent::SetReading(bool Value) {
   if (Value)
     FComponentState.Include(csReading);

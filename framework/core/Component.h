@@ -47,7 +47,7 @@ class TComponent : public TPersistent {
   TComponentState ComponentState() const { return FComponentState; }
   void SetDesigning(bool Value, bool SetChildren = true);
   // Used by description readers: csLoading until Loaded, csReading while properties are read.
-  void Loading() { FComponentState.Include(csLoading); }
+  void SetLoading(bool Value);
   void SetReading(bool Value);
   // Runs once the whole description has been read; the base clears csLoading.
   virtual void Loaded();

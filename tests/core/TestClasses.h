@@ -114,9 +114,10 @@ class TTestControl : public TComponent {
     if (Operation == opRemove && AComponent == FBuddy) FBuddy = nullptr;
   }
   void Loaded() override {
+    StateAtLoaded = ComponentState();
+    BuddyAtLoaded = FBuddy;
     TComponent::Loaded();
     LoadedCalls++;
-    StateAtLoaded = ComponentState();
   }
 
   int Left = 0;
@@ -128,6 +129,7 @@ class TTestControl : public TComponent {
   TNotifyEvent OnClick;
   int LoadedCalls = 0;
   TComponentState StateAtLoaded;
+  TTestControl* BuddyAtLoaded = nullptr;
   std::vector<TTestControl*> Children;
 
  private:

@@ -1,0 +1,324 @@
+#include <algorithm>
+#include <memory>
+#include <span>
+
+#include "framework/core/Collection.h"
+#include "framework/core/Colors.h"
+#include "framework/core/Description.h"
+#include "framework/core/DescriptionTree.h"
+#include "framework/core/Streams.h"
+#include "framework/core/TypInfo.h"
+
+namespace {
+
+using description::TItem;
+using description::TObjectNode;
+using description::TProperty;
+using description::TValue;
+
+// Applies a parsed tree to components. Also the TReader that DefineProperties' procedures read from.
+class TTreeReader : public TReader {
+ public:
+  explicit TTreeReader(TComponent* Root) : FRoot(Root) {}
+
+  void ReadRoot(const TObjectNode& Node) {
+    try {
+      FLine = Node.Line;
+      if (!FRoot->InheritsFrom(Node.ClassName))
+        Fail("Cannot read a " + Node.ClassName + " into a " + FRoot->ClassName());
+      Begin(FRoot);
+      if (FRoot->Name().empty() && !Node.Name.empty()) FRoot->SetName(Node.Name);
+      ReadBody(Node, FRoot);
+      ResolveReferences();
+      for (TComponent* c : FLoaded) c->SetReading(false);
+      for (TComponent* c : FLoaded) c->Loaded();
+    } catch (...) {
+      Undo();
+      Rethrow();
+    }
+  }
+
+  // ---- TFiler: a custom property matches when its name is the one being read.
+  void DefineProperty(const String& Name, const TReaderProc& ReadData, const TWriterProc&, bool) override {
+    if (!FPending || FPendingDone || !SameText(Name, FPendingName)) return;
+    FPendingDone = true;
+    FFrames.assign(1, TFrame{std::span<const TValue>(FPending, 1), 0});
+    ReadData(*this);
+    if (FFrames.size() != 1 || FFrames[0].Index != 1) Fail("Invalid property value");
+  }
+
+  void DefineBinaryProperty(const String& Name, const TStreamProc& ReadData, const TStreamProc&,
+                            bool) override {
+    if (!FPending || FPendingDone || !SameText(Name, FPendingName)) return;
+    FPendingDone = true;
+    if (FPending->Kind != TValue::vkBinary) Fail("Binary data expected for " + Name);
+    TMemoryStream stream;
+    stream.WriteBuffer(FPending->Bytes.data(), static_cast<std::int64_t>(FPending->Bytes.size()));
+    stream.SetPosition(0);
+    ReadData(stream);
+  }
+
+  // ---- TReader: values of the custom property being read.
+  std::int64_t ReadInteger() override { return Take(TValue::vkInteger, "Integer").Integer; }
+  bool ReadBoolean() override {
+    const String ident = Take(TValue::vkIdent, "Boolean").Ident;
+    const int v = BooleanInfo().ValueOf(ident);
+    if (v < 0) Fail("Boolean expected");
+    return v == 1;
+  }
+  String ReadIdent() override { return Take(TValue::vkIdent, "Identifier").Ident; }
+  String ReadString() override { return Utf16ToUtf8(Take(TValue::vkString, "String").Text); }
+  WideString ReadWideString() override { return Take(TValue::vkString, "String").Text; }
+  void ReadListBegin() override {
+    const TValue& v = Take(TValue::vkList, "List");
+    FFrames.push_back(TFrame{std::span<const TValue>(v.List), 0});
+  }
+  bool EndOfList() override {
+    return FFrames.size() < 2 || FFrames.back().Index >= FFrames.back().Values.size();
+  }
+  void ReadListEnd() override {
+    if (FFrames.size() < 2 || !EndOfList()) Fail("End of list expected");
+    FFrames.pop_back();
+  }
+
+ private:
+  struct TFrame {
+    std::span<const TValue> Values;
+    std::size_t Index;
+  };
+  struct TFixup {
+    TObject* Instance;
+    const TPropInfo* Prop;
+    String Name;
+    int Line;
+  };
+
+  [[noreturn]] void Fail(const String& Message) const { throw EParserError(FLine, Message); }
+
+  // Turns any framework error into one that names the line being read.
+  [[noreturn]] void Rethrow() const {
+    try {
+      throw;
+    } catch (const EParserError&) {
+      throw;
+    } catch (const Exception& e) {
+      throw EParserError(FLine, e.Message());
+    }
+  }
+
+  void Begin(TComponent* C) {
+    C->SetLoading(true);
+    C->SetReading(true);
+    FLoaded.push_back(C);
+  }
+
+  // Frees what this read created (newest first) and takes the loading state off the rest.
+  void Undo() {
+    std::vector<TComponent*> survivors;
+    for (TComponent* c : FLoaded)
+      if (std::find(FCreated.begin(), FCreated.end(), c) == FCreated.end()) survivors.push_back(c);
+    for (auto it = FCreated.rbegin(); it != FCreated.rend(); ++it) delete *it;
+    FCreated.clear();
+    for (TComponent* c : survivors) {
+      c->SetReading(false);
+      c->SetLoading(false);
+    }
+  }
+
+  void ReadBody(const TObjectNode& Node, TComponent* Instance) {
+    for (const TProperty& p : Node.Props) ReadProperty(Instance, p);
+    for (const TObjectNode& child : Node.Children) ReadChild(child, Instance);
+  }
+
+  void ReadChild(const TObjectNode& Node, TComponent* Parent) {
+    FLine = Node.Line;
+    TComponent* c = Node.Name.empty() ? nullptr : FRoot->FindComponent(Node.Name);
+    if (c) {
+      if (!SameText(c->ClassName(), Node.ClassName))
+        Fail("A component named " + Node.Name + " already exists");
+      for (TComponent* loaded : FLoaded)
+        if (loaded == c) Fail("A component named " + Node.Name + " already exists");
+    } else {
+      if (!FindComponentClass(Node.ClassName)) Fail("Class " + Node.ClassName + " not found");
+      c = CreateComponentByClassName(Node.ClassName, FRoot);
+      FCreated.push_back(c);
+      c->SetName(Node.Name);
+      if (const TFieldEntry* field = FRoot->ClassType().FindField(Node.Name))
+        if (!field->Set(*FRoot, c))
+          Fail("Field " + Node.Name + " of " + FRoot->ClassName() + " does not fit a " + Node.ClassName);
+    }
+    Begin(c);
+    c->SetParentComponent(Parent);
+    ReadBody(Node, c);
+  }
+
+  // Walks a dotted name to the object that holds the last part.
+  void ReadProperty(TObject* Instance, const TProperty& P) {
+    FLine = P.Line;
+    TObject* target = Instance;
+    std::string_view path = P.Name;
+    for (std::size_t dot; (dot = path.find('.')) != std::string_view::npos; path.remove_prefix(dot + 1)) {
+      const std::string_view part = path.substr(0, dot);
+      const TPropInfo* prop = GetPropInfo(target, part);
+      if (!prop) Fail(UnknownProperty(target, part));
+      if (prop->Kind != tkClass) Fail("Property " + String(part) + " has no sub-properties");
+      TObject* sub = prop->GetObj(*target);
+      if (!sub) Fail("Property " + String(part) + " is nil");
+      target = sub;
+    }
+    if (const TPropInfo* prop = GetPropInfo(target, path)) {
+      SetValue(target, *prop, P.Value);
+      return;
+    }
+    auto* persistent = dynamic_cast<TPersistent*>(target);
+    if (persistent) {
+      FPending = &P.Value;
+      FPendingName = String(path);
+      FPendingDone = false;
+      try {
+        persistent->DefineProperties(*this);
+      } catch (...) {
+        FPending = nullptr;
+        throw;
+      }
+      FPending = nullptr;
+      if (FPendingDone) return;
+    }
+    Fail(UnknownProperty(target, path));
+  }
+
+  static String UnknownProperty(TObject* Target, std::string_view Name) {
+    return "Unknown property " + String(Name) + " of " + Target->ClassName();
+  }
+
+  void SetValue(TObject* Target, const TPropInfo& Prop, const TValue& V) {
+    FLine = V.Line;
+    switch (Prop.Kind) {
+      case tkInteger:
+        if (V.Kind != TValue::vkInteger) Fail("Integer expected for " + Prop.Name);
+        SetOrdProp(Target, Prop, V.Integer);
+        break;
+      case tkBoolean:
+      case tkEnumeration:
+        if (V.Kind != TValue::vkIdent) Fail("Name of a value expected for " + Prop.Name);
+        SetEnumProp(Target, Prop, V.Ident);
+        break;
+      case tkSet: {
+        if (V.Kind != TValue::vkSet) Fail("Set expected for " + Prop.Name);
+        std::uint64_t bits = 0;
+        for (const String& m : V.Set) {
+          const int e = Prop.Enum->ValueOf(m);
+          if (e < 0 || e >= 64) Fail("Invalid set member " + m + " for " + Prop.Name);
+          bits |= std::uint64_t{1} << e;
+        }
+        SetOrdProp(Target, Prop, static_cast<std::int64_t>(bits));
+        break;
+      }
+      case tkColor: {
+        TColor color;
+        if (V.Kind == TValue::vkInteger) {
+          SetOrdProp(Target, Prop, V.Integer);
+        } else if (V.Kind == TValue::vkIdent && IdentToColor(V.Ident, color)) {
+          SetOrdProp(Target, Prop, color);
+        } else {
+          Fail("Colour expected for " + Prop.Name);
+        }
+        break;
+      }
+      case tkString:
+      case tkWString:
+        if (V.Kind != TValue::vkString) Fail("String expected for " + Prop.Name);
+        SetWideStrProp(Target, Prop, V.Text);
+        break;
+      case tkClass:
+        SetObjectValue(Target, Prop, V);
+        break;
+      case tkMethod: {
+        if (V.Kind != TValue::vkIdent) Fail("Handler name expected for " + Prop.Name);
+        const TMethod m = FindMethod(FRoot, V.Ident);
+        if (!m.Assigned()) Fail("Unknown handler " + V.Ident + " in " + FRoot->ClassName());
+        if (!Prop.SetMethod) Fail("Property " + Prop.Name + " is read-only");
+        SetMethodProp(Target, Prop, m);
+        break;
+      }
+    }
+  }
+
+  void SetObjectValue(TObject* Target, const TPropInfo& Prop, const TValue& V) {
+    if (V.Kind == TValue::vkIdent) {
+      if (!Prop.SetObj) Fail("Property " + Prop.Name + " is read-only");
+      if (SameText(V.Ident, "nil"))
+        SetObjectProp(Target, Prop, nullptr);
+      else
+        FFixups.push_back(TFixup{Target, &Prop, V.Ident, V.Line});  // the component may come later
+      return;
+    }
+    if (V.Kind != TValue::vkCollection) Fail("Invalid property value for " + Prop.Name);
+    auto* collection = dynamic_cast<TCollection*>(Prop.GetObj(*Target));
+    if (!collection) Fail("Property " + Prop.Name + " is not a collection");
+    collection->BeginUpdate();
+    try {
+      collection->Clear();
+      for (const TItem& item : V.Items) {
+        FLine = item.Line;
+        TCollectionItem* added = collection->Add();
+        for (const TProperty& p : item.Props) ReadProperty(added, p);
+      }
+    } catch (...) {
+      collection->EndUpdate();
+      throw;
+    }
+    collection->EndUpdate();
+  }
+
+  void ResolveReferences() {
+    for (const TFixup& f : FFixups) {
+      FLine = f.Line;
+      TComponent* target = SameText(f.Name, FRoot->Name()) ? FRoot : FRoot->FindComponent(f.Name);
+      if (!target) Fail("Unknown component " + f.Name);
+      SetObjectProp(f.Instance, *f.Prop, target);
+    }
+  }
+
+  const TValue& Take(TValue::TKind Kind, const char* What) {
+    if (FFrames.empty()) Fail("Invalid property value");
+    TFrame& frame = FFrames.back();
+    if (frame.Index >= frame.Values.size()) Fail(String(What) + " expected");
+    const TValue& v = frame.Values[frame.Index++];
+    if (v.Kind != Kind) Fail(String(What) + " expected");
+    return v;
+  }
+
+  TComponent* FRoot;
+  int FLine = 1;
+  std::vector<TComponent*> FLoaded;   // every component read, root first
+  std::vector<TComponent*> FCreated;  // created by this read: freed on failure
+  std::vector<TFixup> FFixups;
+  const TValue* FPending = nullptr;  // the custom property being offered to DefineProperties
+  String FPendingName;
+  bool FPendingDone = false;
+  std::vector<TFrame> FFrames;
+};
+
+}  // namespace
+
+void ReadComponentFromText(std::string_view Text, TComponent* Root) {
+  const TObjectNode tree = description::Parse(Text);
+  TTreeReader(Root).ReadRoot(tree);
+}
+
+TComponent* CreateComponentFromText(std::string_view Text, TComponent* Owner) {
+  const TObjectNode tree = description::Parse(Text);
+  if (!FindComponentClass(tree.ClassName))
+    throw EParserError(tree.Line, "Class " + tree.ClassName + " not found");
+  std::unique_ptr<TComponent> root(CreateComponentByClassName(tree.ClassName, Owner));
+  TTreeReader(root.get()).ReadRoot(tree);
+  return root.release();
+}
+
+void ReadComponentFromStream(TStream& Stream, TComponent* Root) {
+  const std::int64_t available = Stream.Size() - Stream.Position();
+  String text(static_cast<std::size_t>(available > 0 ? available : 0), '\0');
+  Stream.ReadBuffer(text.data(), static_cast<std::int64_t>(text.size()));
+  ReadComponentFromText(text, Root);
+}
