@@ -1,0 +1,50 @@
+// Portable rules of the skin data component.
+
+#include "skin/data/SkinDataHelpers.h"
+
+#include <limits>
+#include <vector>
+
+#include "framework/core/Streams.h"
+#include "framework/core/SysUtils.h"
+#include "skin/package/QuickIni.h"
+
+int GetSectionNum(const TQuickIni& Ini, const String& Prefix, const String& Key) {
+  // Every counted section exists, so the count can never pass the number of sections.
+  const int limit = Ini.Sections().Count();
+  int n = 0;
+  while (n < limit && !Ini.ReadString(Format("%s%1d", Prefix.c_str(), n), Key, "").empty()) ++n;
+  return n;
+}
+
+String GetFileName(std::string_view Name) {
+  const auto dot = Name.find('.');
+  return dot == std::string_view::npos ? String() : String(Name.substr(0, dot));
+}
+
+String SkinBitmapName(std::string_view FileName) {
+  String name = ExtractFileName(FileName);
+  if (name.empty() || ExtractFileExt(name) != ".bmp") return {};
+  return name;
+}
+
+void WriteSkinStream(TStream& Writer, TMemoryStream& Data) {
+  const std::int64_t size = Data.Size();
+  if (size > std::numeric_limits<std::int32_t>::max()) throw EWriteError("Skin stream too large");
+  Writer.WriteInt32(static_cast<std::int32_t>(size));
+  if (size > 0) Writer.WriteBuffer(Data.Memory(), size);
+}
+
+bool ReadSkinStream(TStream& Reader, TMemoryStream& Data) {
+  const std::int32_t size = Reader.ReadInt32();
+  if (size <= 0) return false;
+  // Checked before anything is allocated or changed: a damaged description must not leave half a
+  // skin behind nor ask for gigabytes.
+  if (Reader.Size() - Reader.Position() < size) throw EReadError("Stream read error");
+  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+  Reader.ReadBuffer(bytes.data(), size);
+  Data.Clear();
+  Data.WriteBuffer(bytes.data(), size);
+  Data.SetPosition(0);
+  return true;
+}

@@ -1,0 +1,17 @@
+// A skin description for tests, written as INI text.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "framework/core/Streams.h"
+#include "skin/package/QuickIni.h"
+
+inline std::unique_ptr<TQuickIni> IniFromText(std::string_view Text) {
+  TMemoryStream stream;
+  stream.WriteBuffer(Text.data(), static_cast<std::int64_t>(Text.size()));
+  stream.SetPosition(0);
+  auto ini = std::make_unique<TQuickIni>();
+  ini->LoadFromStream(&stream);
+  return ini;
+}
