@@ -109,14 +109,28 @@ int32_t TSkinReader::NamesLength() const {
   return LoadInt32(FHeader.data() + 4);
 }
 
-void TSkinReader::CopyFile(int Index, TMemoryStream& Destination) const {
-  // A negative size counts as empty and does not move the running offset; a file that runs past
-  // the data area yields only the part inside it.
+// A negative size counts as empty and does not move the running offset; a file that runs past
+// the data area yields only the part inside it.
+int64_t TSkinReader::FileOffset(int Index) const {
   int64_t offset = 0;
   for (int i = 0; i < Index; ++i) offset += std::max(FSizes[static_cast<size_t>(i)], 0);
-  const int64_t got = Available(offset, FSizes[static_cast<size_t>(Index)], FData->Size());
-  if (got > 0) Destination.WriteBuffer(FData->Memory() + offset, got);
+  return offset;
+}
+
+int64_t TSkinReader::AvailableSize(int Index) const {
+  if (Index < 0 || Index >= FCount) return 0;
+  return Available(FileOffset(Index), FSizes[static_cast<size_t>(Index)], DataSize());
+}
+
+void TSkinReader::CopyFile(int Index, TMemoryStream& Destination) const {
+  const int64_t got = AvailableSize(Index);
+  if (got > 0) Destination.WriteBuffer(FData->Bytes().data() + FileOffset(Index), got);
   Destination.SetPosition(0);
+}
+
+void TSkinReader::ReadByIndex(int Index, TMemoryStream& Destination) const {
+  Destination.Clear();
+  if (Index >= 0 && Index < FCount) CopyFile(Index, Destination);
 }
 
 void TSkinReader::readfile(const String& Name, TMemoryStream& Destination) {

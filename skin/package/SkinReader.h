@@ -37,6 +37,11 @@ class TSkinReader : public TObject {
   // Copies the first file whose (lower-case) name contains SubStr and returns that name in Name.
   void readIni(const String& SubStr, TMemoryStream& Destination, String& Name);
 
+  // Copies file Index (in list order) into Destination, rewound; nothing for a bad index.
+  void ReadByIndex(int Index, TMemoryStream& Destination) const;
+  // Bytes of file Index that lie inside the data area (less than its size when cut short).
+  int64_t AvailableSize(int Index) const;
+
   const TStringList& Names() const { return *FList; }
   int FileCount() const { return FCount; }
   // Stored size of file Index (0 for an index the table does not hold).
@@ -48,6 +53,7 @@ class TSkinReader : public TObject {
 
  private:
   void CopyFile(int Index, TMemoryStream& Destination) const;
+  int64_t FileOffset(int Index) const;
 
   std::unique_ptr<TStringList> FList;
   int FCount = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // The skinpack commands as a callable unit, so that tests can run them without a process.
 
+#include <cstdint>
 #include <ostream>
 #include <vector>
 
@@ -13,3 +14,7 @@ int RunSkinpack(const std::vector<String>& Args, std::ostream& Out, std::ostream
 // Individual commands; each reports on Err and returns the exit status.
 int CmdCompress(const String& In, const String& OutFile, std::ostream& Out, std::ostream& Err);
 int CmdDecompress(const String& In, const String& OutFile, std::ostream& Out, std::ostream& Err);
+int CmdPack(const String& Dir, const String& OutFile, uint32_t Version, std::ostream& Out, std::ostream& Err);
+int CmdUnpack(const String& Archive, const String& Dir, std::ostream& Out, std::ostream& Err);
+int CmdList(const String& Archive, std::ostream& Out, std::ostream& Err);
+int CmdVerify(const String& Archive, std::ostream& Out, std::ostream& Err);

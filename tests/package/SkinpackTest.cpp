@@ -1,0 +1,173 @@
+// The skinpack commands, run in-process on files in a scratch folder.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "framework/bmp/BmpEncoder.h"
+#include "framework/core/Streams.h"
+#include "skin/package/SkinWriter.h"
+#include "tests/package/SkinArchiveTestUtil.h"
+#include "tools/skinpack/SkinpackCommands.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class SkinpackTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    FDir = fs::path(::testing::TempDir()) /
+           ("skinpack_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(FDir);
+    fs::create_directories(FDir);
+  }
+  void TearDown() override { fs::remove_all(FDir); }
+
+  String P(const std::string& name) const { return (FDir / name).string(); }
+  void Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
+    fs::create_directories((FDir / name).parent_path());
+    std::ofstream(FDir / name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  }
+  std::vector<uint8_t> Read(const std::string& name) const {
+    std::ifstream f(FDir / name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  }
+  int Run(const std::vector<String>& args) {
+    Out.str("");
+    Err.str("");
+    return RunSkinpack(args, Out, Err);
+  }
+  static std::vector<uint8_t> Bitmap(int w, int h) {
+    bmp::Image img;
+    img.width = w;
+    img.height = h;
+    img.bitCount = 24;
+    img.pixels.assign(img.stride() * static_cast<size_t>(h), 0x5A);
+    return bmp::Encode(img);
+  }
+  // A skin folder: its INI names two bitmaps, one in capitals.
+  void MakeSkin(const std::string& dir) {
+    Write(dir + "/Skin.ini", Text("[Buttons]\r\nBitmap=button.bmp\r\n[Headerbar]\r\nImage=Header.bmp\r\n"
+                                  "[Colours]\r\nMenubar=248 249 251\r\n"));
+    Write(dir + "/button.bmp", Bitmap(12, 4));
+    Write(dir + "/header.bmp", Bitmap(3, 3));
+    Write(dir + "/readme.txt", Text("not packed"));
+  }
+
+  std::ostringstream Out, Err;
+  fs::path FDir;
+};
+
+TEST_F(SkinpackTest, CompressAndDecompressFilesAndFailClearly) {
+  Write("in.bin", Text(std::string(5000, 'a') + "tail"));
+  EXPECT_EQ(Run({"compress", P("in.bin"), P("c.lzh")}), 0);
+  EXPECT_EQ(Run({"decompress", P("c.lzh"), P("out.bin")}), 0);
+  EXPECT_EQ(Read("out.bin"), Read("in.bin"));
+
+  EXPECT_EQ(Run({"decompress", P("missing.lzh"), P("x")}), 1);
+  EXPECT_NE(Err.str().find("missing.lzh"), std::string::npos);
+  Write("short.lzh", {1, 2});
+  EXPECT_EQ(Run({"decompress", P("short.lzh"), P("x")}), 1);
+  Write("huge.lzh", {0, 0, 0, 0x40, 9});
+  EXPECT_EQ(Run({"decompress", P("huge.lzh"), P("x")}), 1);
+  EXPECT_NE(Err.str().find("Stored length"), std::string::npos);
+  EXPECT_FALSE(fs::exists(FDir / "x"));  // nothing half-written
+
+  EXPECT_EQ(Run({}), 2);
+  EXPECT_EQ(Run({"compress", P("in.bin")}), 2);
+  EXPECT_EQ(Run({"frobnicate"}), 2);
+}
+
+TEST_F(SkinpackTest, PackListVerifyUnpack) {
+  MakeSkin("skin");
+  ASSERT_EQ(Run({"pack", P("skin"), P("s.skn")}), 0) << Err.str();
+  EXPECT_NE(Err.str().find("readme.txt"), std::string::npos);  // noted as left out
+
+  ASSERT_EQ(Run({"list", P("s.skn")}), 0);
+  EXPECT_EQ(Out.str().rfind("version 70000, 3 files", 0), 0u) << Out.str();
+  EXPECT_LT(Out.str().find("skin.ini"), Out.str().find("button.bmp"));  // the INI comes first
+
+  EXPECT_EQ(Run({"verify", P("s.skn")}), 0) << Err.str();
+
+  ASSERT_EQ(Run({"unpack", P("s.skn"), P("out")}), 0) << Err.str();
+  EXPECT_EQ(Read("out/skin.ini"), Read("skin/Skin.ini"));
+  EXPECT_EQ(Read("out/button.bmp"), Read("skin/button.bmp"));
+  EXPECT_EQ(Read("out/header.bmp"), Read("skin/header.bmp"));
+
+  for (const char* v : {"20000", "30000", "40000", "50000", "60000"}) {
+    ASSERT_EQ(Run({"pack", P("skin"), P("v.skn"), "--version", v}), 0);
+    ASSERT_EQ(Run({"list", P("v.skn")}), 0);
+    EXPECT_EQ(Out.str().rfind(std::string("version ") + v, 0), 0u);
+  }
+  EXPECT_EQ(Run({"pack", P("skin"), P("v.skn"), "--version", "65000"}), 2);
+  EXPECT_EQ(Run({"pack", P("nowhere"), P("v.skn")}), 1);
+}
+
+TEST_F(SkinpackTest, PackNeedsAnIni) {
+  Write("bare/a.bmp", Bitmap(1, 1));
+  EXPECT_EQ(Run({"pack", P("bare"), P("b.skn")}), 1);
+  EXPECT_NE(Err.str().find(".ini"), std::string::npos);
+  EXPECT_FALSE(fs::exists(FDir / "b.skn"));
+}
+
+TEST_F(SkinpackTest, VerifyListsEveryProblem) {
+  TSkinWriter w;
+  const auto ini = Text(
+      "[Buttons]\nBitmap=button.bmp\n[Tabs]\nImage=gone.bmp\nBorder=picture.png\n[Progress]\nBitmap=broken."
+      "bmp\n"
+      "[Personality]\nLeft=dir\\Button.bmp\nTop=5\n");
+  const auto good = Bitmap(4, 4);
+  const auto broken = Text("BM but not really a bitmap");
+  w.AddFile("skin.ini", ini.data(), static_cast<int64_t>(ini.size()));
+  w.AddFile("button.bmp", good.data(), static_cast<int64_t>(good.size()));
+  w.AddFile("broken.bmp", broken.data(), static_cast<int64_t>(broken.size()));
+  w.SaveToFile(P("bad.skn"));
+  EXPECT_EQ(Run({"verify", P("bad.skn")}), 1);
+  const std::string err = Err.str();
+  EXPECT_NE(err.find("gone.bmp"), std::string::npos) << err;
+  EXPECT_NE(err.find("picture.png"), std::string::npos) << err;
+  EXPECT_NE(err.find("broken.bmp"), std::string::npos) << err;
+  EXPECT_NE(err.find("3 problem(s)"), std::string::npos) << err;  // the directory is stripped for Left
+
+  TSkinWriter noIni;
+  noIni.AddFile("button.bmp", good.data(), static_cast<int64_t>(good.size()));
+  noIni.SaveToFile(P("noini.skn"));
+  EXPECT_EQ(Run({"verify", P("noini.skn")}), 1);
+  EXPECT_NE(Err.str().find("no INI"), std::string::npos);
+}
+
+TEST_F(SkinpackTest, UnpackWritesOnlyPlainNamesInsideTheFolder) {
+  TRawContainer c;
+  c.Names = "../evil.bmp\r\nsub/x.bmp\r\nok.bmp\r\nOK.bmp\r\n\r\n";
+  c.Sizes = {1, 1, 2, 1, 1};
+  c.Data = Text("ExOKdz");
+  TMemoryStream s;
+  c.Compressed(s);
+  s.SaveToFile(P("evil.skn"));
+  EXPECT_EQ(Run({"unpack", P("evil.skn"), P("out")}), 1);
+  EXPECT_FALSE(fs::exists(FDir / "evil.bmp"));
+  EXPECT_FALSE(fs::exists(FDir / "out" / "sub"));
+  EXPECT_EQ(Read("out/ok.bmp"), Text("OK"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(FDir / "out"), fs::directory_iterator()), 1);
+}
+
+TEST_F(SkinpackTest, UnknownVersionAndNonArchivesFail) {
+  TRawContainer c;
+  c.Version = 12345;
+  c.Names = "a\r\n";
+  c.Sizes = {0};
+  TMemoryStream s;
+  c.Compressed(s);
+  s.SaveToFile(P("old.skn"));
+  EXPECT_EQ(Run({"list", P("old.skn")}), 1);
+  EXPECT_NE(Err.str().find("This is Older Skin File"), std::string::npos);
+  Write("junk.skn", Text("junk"));
+  EXPECT_EQ(Run({"verify", P("junk.skn")}), 1);
+  EXPECT_EQ(Run({"unpack", P("missing.skn"), P("out")}), 1);
+}
+
+}  // namespace
