@@ -38,6 +38,7 @@ std::int64_t TStream::CopyFrom(TStream& Source, std::int64_t Count) {
     Source.SetPosition(0);
     Count = Source.Size();
   }
+  if (Count < 0) throw EReadError("Stream read error");
   const std::int64_t total = Count;
   std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min<std::int64_t>(Count, 0xF000)));
   while (Count > 0) {

@@ -71,6 +71,7 @@ TEST(MemoryStream, LittleEndianIntegersAndCopyFrom) {
   EXPECT_EQ(std::memcmp(c.Memory(), "\x04\x03\x02\x01", 4), 0);
   a.SetPosition(6);
   EXPECT_THROW(c.CopyFrom(a, 4), EReadError);
+  EXPECT_THROW(c.CopyFrom(a, -1), EReadError);  // a negative count is refused, not allocated
 
   TMemoryStream d;
   d.WriteBuffer("xyz", 3);  // LoadFromStream replaces and rewinds
