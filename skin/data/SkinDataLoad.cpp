@@ -1,0 +1,233 @@
+// The load pipeline: archive -> skin description -> skin model, in a fixed order (the element
+// readers rely on the colours read before them, the derived elements on the elements).
+
+#include <algorithm>
+
+#include "framework/win/graphics/Colors.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinDataHelpers.h"
+#include "skin/package/QuickIni.h"
+#include "skin/package/SkinReader.h"
+
+namespace {
+
+const char* const kPersonality = "Personality";
+constexpr int kTabPaneMaxMargin = 4;
+
+// Frees everything that only lives during a load, however the load ends.
+class TLoadScope {
+ public:
+  explicit TLoadScope(TSkinData& Data) : FData(Data) {}
+  TLoadScope(const TLoadScope&) = delete;
+  TLoadScope& operator=(const TLoadScope&) = delete;
+  ~TLoadScope() {
+    FData.FSections.reset();
+    FData.FIni.reset();
+    FData.FFileStream.reset();
+    FData.FReader.reset();
+  }
+
+ private:
+  TSkinData& FData;
+};
+
+void EmptyBitmap(TBitmap& Bitmap) {
+  Bitmap.SetSize(0, 0);
+}
+
+}  // namespace
+
+bool TSkinData::LoadSkin() {
+  const bool hadNoSkin = FNoSkin;
+  FNoSkin = true;
+  if (Designing()) return false;
+  TLoadScope scope(*this);
+  FReader = std::make_unique<TSkinReader>();
+  FFileStream = std::make_unique<TMemoryStream>();
+  FSkinStream->SetPosition(0);
+  if (!FReader->Loadfromstream(*FSkinStream)) {
+    FNoSkin = hadNoSkin;  // the previous model stays, and so does whether it is complete
+    return false;
+  }
+  FIni = std::make_unique<TQuickIni>();
+  String iniName;
+  FReader->readIni(".ini", *FFileStream, iniName);
+  FFileStream->SetPosition(0);
+  FIni->LoadFromStream(FFileStream.get());
+  LoadFromIni(iniName);
+  return true;
+}
+
+void TSkinData::LoadFromIni(const String& /*IniName*/) {
+  if (!FIni) return;  // only meaningful inside LoadSkin
+  FSections = std::make_unique<TStringList>();
+  FIni->ReadSections(*FSections);
+  SkinName = FIni->ReadString("TitlebarSkin", "SkinName", "");
+  ReadBord();
+  ReadColor();
+  ReadSysButton();
+  ReadButton();
+  ReadTitle(*Title, kPersonality);
+  ReadProgress(Progress, "Progress");
+  ReadObject(ProgressChunk, "Progress.Chunk");
+  ReadMenuBar(MenuBar, kPersonality);
+  ReadObject(GroupBoxEdge, "GroupBoxEdge");
+  ReadBoxLabel(GroupBox, "GroupBox");
+  ReadObject2(Tab, "Tabs", "Border");
+  ReadObject(StatusBarEdges, "StatusBarEdges");
+  ReadObject(TabPane, "Tab.Pane");
+  if (TabPane) {
+    RECT& m = TabPane->Margins;
+    m.left = std::min<LONG>(m.left, kTabPaneMaxMargin);
+    m.top = std::min<LONG>(m.top, kTabPaneMaxMargin);
+    m.right = std::min<LONG>(m.right, kTabPaneMaxMargin);
+    m.bottom = std::min<LONG>(m.bottom, kTabPaneMaxMargin);
+  }
+  ReadObject(ToolBars, "ToolBars");
+  ReadObject2(ComboButton, "ComboButton", "****");  // no such key: the second image stays empty
+  ReadObject(SunkEdge, "SunkEdge");
+  MirrorComboButton();
+  ReadObject(ExtraImages, "ExtraImages");
+  ReadObject(Headerbar, "Headerbar");
+  ReadObject(MenuItem, "MenuItem");
+  ReadObject(MenuBackground, "MenuBackground");
+  ReadObject(Scrollbar, "Scrollbar");
+  ReadObject(HorzScroll, "HorzScroll");
+  ReadObject(VertScroll, "VertScroll");
+  ReadObject(HorzScrollThumb, "HorzScrollThumb");
+  ReadObject(VertScrollThumb, "VertScrollThumb");
+  ReadObject(TrackbarThumbHorz, "Trackbar.ThumbHorz");
+  ReadObject(TrackbarThumbVert, "Trackbar.ThumbVert");
+  ReadObject(TrackbarThumbLeft, "Trackbar.ThumbLeft");
+  ReadObject(TrackbarThumbRight, "Trackbar.ThumbRight");
+  ReadObject(TrackbarThumbUp, "Trackbar.ThumbUp");
+  ReadObject(TrackbarThumbDown, "Trackbar.ThumbDown");
+  ReadObject2(UpDownHorz, "UpDown.Horz", "GlyphImage");
+  ReadObject2(UpDownVert, "UpDown.Vert", "GlyphImage");
+  ReadObject(Track, "Track");
+  if (!Track) ReadTrack(Track, "TRACK");
+  ReadObject(TrackVert, "TRACKVERT");
+  if (!TrackVert) ReadTrack(TrackVert, "TRACKVERT");
+  SetFrame();
+  ReBuildCombobox();
+  ReBuildComboxArrow();
+  RebuildToolbar();
+  Colors[csCaption] = GetCaptionColor();
+  FaceBrush.Reset(CreateSolidBrush(ColorToRGB(Colors[csButtonFace])));
+  FSections.reset();
+  FNoSkin = false;
+}
+
+void TSkinData::Readbmp(TBitmap& Bitmap, const String& FileName) {
+  const String name = SkinBitmapName(FileName);
+  if (name.empty() || !FReader || !FFileStream) {
+    EmptyBitmap(Bitmap);
+    return;
+  }
+  FReader->readfile(name, *FFileStream);
+  if (FFileStream->Size() < 1) {
+    EmptyBitmap(Bitmap);
+    return;
+  }
+  try {
+    FFileStream->SetPosition(0);
+    Bitmap.LoadFromStream(*FFileStream);
+  } catch (const Exception&) {
+    // An image the archive holds but that is not a readable bitmap counts as missing: one broken
+    // file must not take the rest of the skin down with it.
+    EmptyBitmap(Bitmap);
+  }
+}
+
+void TSkinData::ReadBord() {
+  for (int i = 0; i < 4; ++i) {
+    TDataSkinBorder& b = *Borders[static_cast<std::size_t>(i)];
+    const String& n = b.Name;
+    const std::int32_t first = FIni->ReadInteger(kPersonality, n + "TopHeight", 0);
+    const std::int32_t second = FIni->ReadInteger(kPersonality, n + "BotHeight", 0);
+    // Side borders measure their top and bottom parts, top and bottom borders their left and right.
+    if (i == sbLeft || i == sbRight)
+      b.Margins = RECT{0, first, 0, second};
+    else
+      b.Margins = RECT{first, 0, second, 0};
+    b.FrameCount = FIni->ReadInteger(kPersonality, n + "Frame", 1);
+    b.Tile = FIni->ReadInteger(kPersonality, n + "Stretch", 1);
+    b.Trans = FIni->ReadInteger(kPersonality, n + "Trans", 1);
+    Readbmp(*b.Bitmap, FIni->ReadString(kPersonality, n, ""));
+    if (b.Tile > 1) b.Tile = 1;
+  }
+}
+
+void TSkinData::ReadColor2(TShemeColor Index, const String& Key, TColor Default) {
+  if (FIni) TSkinColorScheme::ReadColor2(*FIni, Index, Key, Default);
+}
+
+void TSkinData::ReadColor() {
+  if (!FIni) return;
+  TStringList scratch;
+  ReadColors(*FIni, FSections ? *FSections : scratch);
+}
+
+// Step 17: the combo button's second image is its image facing the other way (for right-to-left
+// combo boxes).
+void TSkinData::MirrorComboButton() {
+  if (!ComboButton || ComboButton->Bitmap->Empty()) return;
+  TBitmap& mirror = *ComboButton->Bitmap2;
+  mirror.Assign(ComboButton->Bitmap.get());
+  mirror.SetPixelFormat(pf24bit);
+  const int w = mirror.Width();
+  for (int y = 0; y < mirror.Height(); ++y) {
+    auto* row = static_cast<std::uint8_t*>(mirror.ScanLine(y));
+    for (int l = 0, r = w - 1; l < r; ++l, --r) std::swap_ranges(row + 3 * l, row + 3 * l + 3, row + 3 * r);
+  }
+}
+
+void TSkinData::ReadTrack(std::unique_ptr<TDataSkinObject>& Obj, const String& Name) {
+  Obj = std::make_unique<TDataSkinObject>(Name);
+  try {
+    Obj->Bitmap->LoadFromResourceName(GetModuleHandleW(nullptr), Name);
+  } catch (const Exception&) {
+    EmptyBitmap(*Obj->Bitmap);  // a program built without the resource draws no track
+  }
+  Obj->Margins = RECT{3, 3, 3, 3};
+  Obj->Tile = 0;
+  Obj->FrameCount = 1;
+}
+
+TColor TSkinData::GetCaptionColor() const {
+  TBitmap& top = *Borders[sbTop]->Bitmap;
+  if (top.Empty()) return Colors[csButtonFace];
+  // A frame count of 0 or less in the skin is read as one frame rather than divided by.
+  const int frames = std::max(1, static_cast<int>(Borders[sbTop]->FrameCount));
+  return top.Canvas()->Pixel(top.Width() / 3, (top.Height() / frames) / 3);
+}
+
+// Element readers that arrive with the element records. Until then each leaves its element
+// absent (var records) or as created (fixed records), which every painter treats as "no image".
+void TSkinData::ReadSysButton() {
+  SysButtons.clear();
+}
+void TSkinData::CreateMdibtn(int /*First*/) {}
+void TSkinData::ReadButton() {}
+void TSkinData::ReadTitle(TDataSkinTitle& /*Obj*/, const String& /*Section*/) {}
+void TSkinData::ReadObject(std::unique_ptr<TDataSkinObject>& Obj, const String& /*Section*/) {
+  Obj.reset();
+}
+void TSkinData::ReadObject2(std::unique_ptr<TDataSkinBorder>& Obj, const String& /*Section*/,
+                            const String& /*SecondKey*/) {
+  Obj.reset();
+}
+void TSkinData::ReadProgress(std::unique_ptr<TDataSkinObject>& Obj, const String& /*Section*/) {
+  Obj.reset();
+}
+void TSkinData::ReadBoxLabel(std::unique_ptr<TDataSkinBoxLabel>& Obj, const String& /*Section*/) {
+  Obj.reset();
+}
+void TSkinData::ReadMenuBar(std::unique_ptr<TDataSkinObject>& Obj, const String& /*Section*/) {
+  Obj.reset();
+}
+void TSkinData::SetFrame() {}
+void TSkinData::ReBuildCombobox() {}
+void TSkinData::ReBuildComboxArrow() {}
+void TSkinData::RebuildToolbar() {}
+void TSkinData::CreateMinCaption() {}
