@@ -16,7 +16,7 @@ TRgbValue BlendRgb(TRgbValue C1, TRgbValue C2, std::int32_t P) {
   return MakeRgb(mix(RedOf(C1), RedOf(C2)), mix(GreenOf(C1), GreenOf(C2)), mix(BlueOf(C1), BlueOf(C2)));
 }
 
-std::int32_t GetHSV(std::uint32_t C) {
+std::int32_t SaturationValue(std::uint32_t C) {
   const int r = RedOf(C), g = GreenOf(C), b = BlueOf(C);
   if (r < 160 && g < 160 && b < 160) return 200;
   const int hi = std::max({r, g, b}), lo = std::min({r, g, b});

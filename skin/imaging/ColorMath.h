@@ -30,7 +30,7 @@ TRgbValue BlendRgb(TRgbValue C1, TRgbValue C2, std::int32_t P);
 
 // Saturation on a 0..255 scale, rounded half to even; 200 for colours whose three channels are all
 // below 160.
-std::int32_t GetHSV(std::uint32_t C);
+std::int32_t SaturationValue(std::uint32_t C);
 
 // N colours running from C1 to C2, each channel rounded to the nearest step; one entry is the
 // midpoint. Empty for N <= 0.

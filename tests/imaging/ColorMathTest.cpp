@@ -28,15 +28,15 @@ TEST(Blend, OutOfRangeWeightsKeepTheLowByteWithoutOverflow) {
 }
 
 TEST(Saturation, DarkColoursAreFixedAndRoundingIsHalfToEven) {
-  EXPECT_EQ(GetHSV(MakeRgb(255, 0, 0)), 255);
-  EXPECT_EQ(GetHSV(MakeRgb(128, 128, 128)), 200);
-  EXPECT_EQ(GetHSV(MakeRgb(200, 200, 200)), 0);
-  EXPECT_EQ(GetHSV(MakeRgb(159, 0, 0)), 200);
-  EXPECT_EQ(GetHSV(MakeRgb(160, 0, 0)), 255);
+  EXPECT_EQ(SaturationValue(MakeRgb(255, 0, 0)), 255);
+  EXPECT_EQ(SaturationValue(MakeRgb(128, 128, 128)), 200);
+  EXPECT_EQ(SaturationValue(MakeRgb(200, 200, 200)), 0);
+  EXPECT_EQ(SaturationValue(MakeRgb(159, 0, 0)), 200);
+  EXPECT_EQ(SaturationValue(MakeRgb(160, 0, 0)), 255);
   // (204 - 102) / 204 = 0.5 -> 127.5 -> 128 (even); (170 - 85) / 170 also 0.5.
-  EXPECT_EQ(GetHSV(MakeRgb(204, 102, 150)), 128);
+  EXPECT_EQ(SaturationValue(MakeRgb(204, 102, 150)), 128);
   // 0x80FFFFFF style values are read byte by byte, the top byte ignored.
-  EXPECT_EQ(GetHSV(0x80000000u | MakeRgb(255, 0, 0)), 255);
+  EXPECT_EQ(SaturationValue(0x80000000u | MakeRgb(255, 0, 0)), 255);
 }
 
 TEST(Gradient, TablesRoundEachChannelAndWidthOneIsTheMidpoint) {

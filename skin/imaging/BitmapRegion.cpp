@@ -1,0 +1,46 @@
+// BitmapToRegion: a window region from a bitmap's opaque pixels.
+#include "skin/imaging/RegionRuns.h"
+#include "skin/imaging/SkinPaint.h"
+
+using namespace skin;
+
+namespace {
+
+// Adds one batch of rectangles to the result (which is created by the first batch).
+void FlushBatch(TRegionRects& Rects, TGdiRegion& Result) {
+  if (Rects.Count() == 0 && Result) return;
+  TGdiRegion part(ExtCreateRegion(nullptr, static_cast<DWORD>(Rects.Size()),
+                                  reinterpret_cast<const RGNDATA*>(Rects.Data())));
+  Rects.Reset();
+  if (!part) return;
+  if (!Result)
+    Result = std::move(part);
+  else
+    CombineRgn(Result.Get(), Result.Get(), part.Get(), RGN_OR);
+}
+
+}  // namespace
+
+HRGN BitmapToRegion(TBitmap* Bitmap, int XOffset, int YOffset, TColor Key, std::uint8_t RedTolerance,
+                    std::uint8_t GreenTolerance, std::uint8_t BlueTolerance) {
+  TGdiRegion result;
+  if (Bitmap && !Bitmap->Empty()) {
+    // Read 32-bit pixels; a bitmap of another depth is read through a converted copy so that the
+    // caller's picture keeps its format.
+    TBitmap copy;
+    TBitmap* pixels = Bitmap;
+    if (Bitmap->BitCount() != 32) {
+      copy.Assign(Bitmap);
+      copy.SetPixelFormat(pf32bit);
+      pixels = &copy;
+    }
+    const auto* bits = static_cast<const std::uint8_t*>(pixels->ScanLine(0));
+    TRegionRects rects;  // freed on every path
+    ScanOpaqueRuns(bits, pixels->Width(), pixels->Height(), pixels->ScanLineStride(),
+                   KeyBounds(ColorToRGB(Key), RedTolerance, GreenTolerance, BlueTolerance), XOffset, YOffset,
+                   rects, [&] { FlushBatch(rects, result); });
+    FlushBatch(rects, result);
+  }
+  if (!result) result.Reset(CreateRectRgn(0, 0, 0, 0));
+  return result.Release();
+}

@@ -1,0 +1,57 @@
+// Nine-slice painters: GetHMap, DrawRect2 and DrawBorder.
+#include "skin/imaging/PaintSupport.h"
+#include "skin/imaging/SkinPaint.h"
+
+using namespace skin;
+using namespace skin::paint;
+
+namespace {
+
+// The nine-slice rendering of a frame into a W by H surface at its origin.
+void RenderNineSlice(HDC Dest, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount, int Tile,
+                     int Vertical, int W, int H) {
+  const HDC source = SourceDC(Source);
+  if (!source) return;
+  SetStretchBltMode(Dest, COLORONCOLOR);
+  const TFrame frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
+  CopyPlan(Dest, 0, 0, source, NineSlicePlan(frame, ToSkin(Margins), W, H, Tile != 0, true));
+}
+
+}  // namespace
+
+std::unique_ptr<TBitmap> GetHMap(const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex,
+                                 int FrameCount, int Tile, int Vertical) {
+  int w = 0, h = 0;
+  if (!TargetExtent(R, w, h)) w = h = 0;
+  auto result = std::make_unique<TBitmap>(w, h);
+  if (w > 0 && h > 0) {
+    TCanvas* canvas = result->Canvas();
+    canvas->SetStretchMode(COLORONCOLOR);
+    RenderNineSlice(canvas->Handle(), Source, Margins, FrameIndex, FrameCount, Tile, Vertical, w, h);
+  }
+  return result;
+}
+
+void DrawRect2(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,
+               int Transparent, int Tile, int Vertical) {
+  int w = 0, h = 0;
+  if (!DC || !TargetExtent(R, w, h) || w == 0 || h == 0 || !SourceDC(Source)) return;
+  // Rendered apart first: tiles may overrun the centre, and the key colour is judged on the result.
+  TScratchSurface scratch(DC, w, h);
+  if (!scratch) return;
+  RenderNineSlice(scratch.DC(), Source, Margins, FrameIndex, FrameCount, Tile, Vertical, w, h);
+  if (Transparent)
+    KeyedCopy(DC, R.left, R.top, w, h, scratch.DC(), 0, 0, ColorToRGB(clFuchsia), PlatformHasMaskBlt());
+  else
+    BitBlt(DC, R.left, R.top, w, h, scratch.DC(), 0, 0, SRCCOPY);
+}
+
+void DrawBorder(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,
+                int /*Spare*/, int Vertical) {
+  int w = 0, h = 0;
+  const HDC source = SourceDC(Source);
+  if (!DC || !source || !TargetExtent(R, w, h)) return;
+  SetStretchBltMode(DC, COLORONCOLOR);
+  const TFrame frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
+  CopyPlan(DC, R.left, R.top, source, NineSlicePlan(frame, ToSkin(Margins), w, h, false, false));
+}

@@ -1,0 +1,65 @@
+// Internal building blocks of the painters: turning slice plans into GDI copies, tiling, keyed
+// (transparent) copies and the short-lived scratch surfaces. Not part of the imaging interface.
+#pragma once
+
+#include <windows.h>
+
+#include "framework/win/graphics/Graphics.h"
+#include "skin/imaging/SkinGeometry.h"
+
+namespace skin::paint {
+
+inline TSkinRect ToSkin(const RECT& R) {
+  return TSkinRect{R.left, R.top, R.right, R.bottom};
+}
+inline RECT ToRect(const TSkinRect& R) {
+  return RECT{R.Left, R.Top, R.Right, R.Bottom};
+}
+
+// R moved by (Dx, Dy), saturating instead of overflowing.
+TSkinRect Offset(const TSkinRect& R, int Dx, int Dy);
+
+// The frame of Source a painter reads (an empty frame for a missing or empty bitmap).
+TFrame FrameOf(TBitmap* Source, int FrameIndex, int FrameCount, bool Vertical);
+
+// The device context through which Source is read; nullptr for a missing or empty bitmap.
+HDC SourceDC(TBitmap* Source);
+
+// The target's width and height, false when R is inverted or too large to be a real surface.
+bool TargetExtent(const RECT& R, int& W, int& H);
+
+// One copy of a plan, shifted by (Dx, Dy): stretched (a plain copy when the sizes agree) or, for a
+// tiled copy, the source repeated over the destination.
+void CopySlice(HDC Dest, int Dx, int Dy, HDC Source, const TSliceCopy& Copy);
+void CopyPlan(HDC Dest, int Dx, int Dy, HDC Source, const TSlicePlan& Plan);
+
+// Source rectangle repeated from Target's top-left, tiles not clipped to Target; tiles outside the
+// destination's clip box are skipped.
+void TileCopy(HDC Dest, const TSkinRect& Target, HDC Source, const TSkinRect& SourceRect);
+
+// Copies W by H pixels from (Sx, Sy) of Source to (X, Y) of Dest, leaving Dest untouched where the
+// source has the key colour. The monochrome mask lives for this call only, on every path. With
+// UseMaskBlt false the three-pass XOR/AND/XOR form is used (for platforms without masked blits).
+void KeyedCopy(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int Sy, COLORREF Key,
+               bool UseMaskBlt);
+// Whether this platform's masked blit is used (NT-class systems).
+bool PlatformHasMaskBlt();
+
+// A device-dependent bitmap compatible with a context, selected into its own memory DC for the
+// lifetime of the object.
+class TScratchSurface {
+ public:
+  TScratchSurface(HDC Compatible, int W, int H);
+  TScratchSurface(const TScratchSurface&) = delete;
+  TScratchSurface& operator=(const TScratchSurface&) = delete;
+  ~TScratchSurface();
+  explicit operator bool() const { return FBitmap && FDC; }
+  HDC DC() const { return FDC; }
+
+ private:
+  HDC FDC = nullptr;
+  TGdiBitmap FBitmap;
+  HGDIOBJ FOld = nullptr;
+};
+
+}  // namespace skin::paint
