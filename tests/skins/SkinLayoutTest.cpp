@@ -159,6 +159,8 @@ TEST_P(SkinLayout, StripsSplitIntoTheFrameCountsThePaintersUse) {
   EXPECT_EQ(s.ini.GetInt("Buttons", "RadioButtonFrame", 0), 8);
   EXPECT_EQ(check.width, 12 * 13);
   EXPECT_EQ(radio.width, 8 * 13);
+  // The track keeps the count it is given; none would leave it without a frame to draw.
+  EXPECT_EQ(s.ini.GetInt("Track", "Frame", 0), 1);
   // The scroll-bar strip's height is the bar thickness; the thumb body is drawn that thick.
   const bmp::Image& bar = Need("Scrollbar", "Image");
   EXPECT_EQ(bar.width / 23, bar.height);

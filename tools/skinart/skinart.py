@@ -122,30 +122,31 @@ def description(t, margins, textback_end):
     section("Tabs", ("Image", "tab.bmp"), ("Border", "tabborder.bmp"), ("Style", 0), ("LeftWidth", 4),
             ("RightWidth", 4), ("TopHeight", 4), ("BottomHeight", 2), ("Trans", 1), ("Tile", 0),
             ("NormalColour2", rgb(t["tab_text"])), ("MouseOverColour2", rgb(t["tab_sel_text"])))
-    section("Tab.Pane", ("Image", "tabpane.bmp"), ("LeftWidth", 4), ("RightWidth", 4), ("TopHeight", 4),
+    section("Tab.Pane", ("Image", "tabpane.bmp"), ("Frame", 1), ("LeftWidth", 4), ("RightWidth", 4), ("TopHeight", 4),
             ("BottomHeight", 4), ("Trans", 0), ("Tile", 0))
-    section("StatusBarEdges", ("Image", "status.bmp"), ("LeftWidth", 1), ("RightWidth", 2),
+    section("StatusBarEdges", ("Image", "status.bmp"), ("Frame", 3), ("LeftWidth", 1), ("RightWidth", 2),
             ("TopHeight", 4), ("BottomHeight", 3), ("Trans", 0), ("Tile", 0),
             ("NormalColour2", rgb(t["status_text"])))
     # The capital letter exercises the archive's case-blind name look-up.
     section("Headerbar", ("Image", "Header.bmp"), ("Frame", 5), ("LeftWidth", 2), ("RightWidth", 2),
             ("TopHeight", 4), ("BottomHeight", 4), ("Trans", 0), ("Tile", 0))
-    section("Scrollbar", ("Image", "scrollbar.bmp"), ("Trans", 1))
+    section("Scrollbar", ("Image", "scrollbar.bmp"), ("Frame", 23), ("Trans", 1))
     for name in ("HorzScrollThumb", "VertScrollThumb"):
         section(name, ("Image", "scrollthumb.bmp"), ("FrameCount", 3), ("LeftWidth", 6), ("RightWidth", 6),
                 ("TopHeight", 6), ("BottomHeight", 6), ("Trans", 1), ("Tile", 0))
-    section("HorzScroll", ("Image", "hscroll.bmp"), ("TopHeight", 1), ("Trans", 0), ("Tile", 0))
-    section("VertScroll", ("Image", "vscroll.bmp"), ("LeftWidth", 1), ("Trans", 0), ("Tile", 0))
-    section("MenuBackground", ("Image", "menubg.bmp"), ("LeftWidth", 3), ("RightWidth", 3), ("TopHeight", 3),
+    section("HorzScroll", ("Image", "hscroll.bmp"), ("Frame", 4), ("TopHeight", 1), ("Trans", 0), ("Tile", 0))
+    section("VertScroll", ("Image", "vscroll.bmp"), ("Frame", 4), ("LeftWidth", 1), ("Trans", 0), ("Tile", 0))
+    section("MenuBackground", ("Image", "menubg.bmp"), ("Frame", 1), ("LeftWidth", 3), ("RightWidth", 3), ("TopHeight", 3),
             ("BottomHeight", 3), ("Trans", 0), ("Tile", 0))
-    section("MenuItem", ("Image", "menuitem.bmp"), ("LeftWidth", 4), ("RightWidth", 4), ("TopHeight", 4),
+    section("MenuItem", ("Image", "menuitem.bmp"), ("Frame", 5), ("LeftWidth", 4), ("RightWidth", 4), ("TopHeight", 4),
             ("BottomHeight", 4), ("Trans", 1), ("Tile", 0))
     section("ComboButton", ("Image", "combo.bmp"), ("Style", 1), ("Trans", 1))
-    section("ExtraImages", ("Image", "extra.bmp"), ("Trans", 1))
+    section("ExtraImages", ("Image", "extra.bmp"), ("Frame", 5), ("Trans", 1))
     # The engine shows frame 2 of a track-bar thumb; the downward thumb shares the picture.
-    section("Trackbar.ThumbDown", ("Image", "trackthumb.bmp"), ("Trans", 1))
-    section("Trackbar.ThumbHorz", ("Image", "trackthumb.bmp"), ("Trans", 1))
-    section("Track", ("Image", "track.bmp"), ("LeftWidth", 2), ("RightWidth", 2), ("TopHeight", 2),
+    section("Trackbar.ThumbDown", ("Image", "trackthumb.bmp"), ("Frame", 5), ("Trans", 1))
+    section("Trackbar.ThumbHorz", ("Image", "trackthumb.bmp"), ("Frame", 5), ("Trans", 1))
+    # The track keeps the frame count it is given (no fixed count applies to it).
+    section("Track", ("Image", "track.bmp"), ("Frame", 1), ("LeftWidth", 2), ("RightWidth", 2), ("TopHeight", 2),
             ("BottomHeight", 2))
     section("UpDown.Horz", ("Image", "updownh.bmp"), ("Trans", 0))
     section("UpDown.Vert", ("Image", "updownv.bmp"), ("Trans", 0))
