@@ -1,14 +1,15 @@
 // The one error type of the BMP codec: every malformed, truncated or unsupported file ends here.
 #pragma once
 
-#include <stdexcept>
 #include <string>
+
+#include "framework/core/SysUtils.h"
 
 namespace bmp {
 
-class EBmpError : public std::runtime_error {
+class EBmpError : public Exception {
  public:
-  explicit EBmpError(const std::string& message) : std::runtime_error(message) {}
+  explicit EBmpError(const std::string& message) : Exception(message) {}
 };
 
 }  // namespace bmp

@@ -1,5 +1,6 @@
 #include "framework/bmp/BmpPixels.h"
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "framework/bmp/BmpError.h"
@@ -96,17 +97,22 @@ void SetPixelIndex(Image& image, int32_t x, int32_t y, uint32_t index) {
   }
 }
 
-Rgb GetPixel(const Image& image, int32_t x, int32_t y) {
-  const uint8_t* row = image.Row(y);
-  switch (image.bitCount) {
+Rgb ReadPixel(const uint8_t* row, int32_t x, uint16_t bitCount, const BitMasks& masks,
+              const std::vector<RgbQuad>& palette) {
+  uint32_t index = 0;
+  switch (bitCount) {
     case 1:
+      index = (row[x >> 3] >> (7 - (x & 7))) & 1;
+      break;
     case 4:
+      index = (x & 1) ? (row[x >> 1] & 0x0F) : (row[x >> 1] >> 4);
+      break;
     case 8:
-      return QuadToRgb(image.PaletteEntry(GetPixelIndex(image, x, y)));
+      index = row[x];
+      break;
     case 16: {
       const uint32_t v = row[2 * x] | (uint32_t(row[2 * x + 1]) << 8);
-      if (image.masks == kMasks565)
-        return MakeRgb(Widen5(v >> 11), Widen6((v >> 5) & 0x3F), Widen5(v & 0x1F));
+      if (masks == kMasks565) return MakeRgb(Widen5(v >> 11), Widen6((v >> 5) & 0x3F), Widen5(v & 0x1F));
       return MakeRgb(Widen5((v >> 10) & 0x1F), Widen5((v >> 5) & 0x1F), Widen5(v & 0x1F));
     }
     case 24:
@@ -116,6 +122,11 @@ Rgb GetPixel(const Image& image, int32_t x, int32_t y) {
     default:
       return 0;
   }
+  return index < palette.size() ? QuadToRgb(palette[index]) : 0;
+}
+
+Rgb GetPixel(const Image& image, int32_t x, int32_t y) {
+  return ReadPixel(image.Row(y), x, image.bitCount, image.masks, image.palette);
 }
 
 void SetPixel(Image& image, int32_t x, int32_t y, Rgb color) {
@@ -174,29 +185,45 @@ std::vector<RgbQuad> DefaultPalette(uint16_t bitCount) {
                                      0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
     for (Rgb c : kVga) palette.push_back(RgbToQuad(c));
   } else if (bitCount == 8) {
+    // A 6x6x6 colour cube, the VGA colours it lacks, then greys: the framework's named colours
+    // and grey pictures come through exactly or nearly so.
     for (int r = 0; r < 6; ++r)
       for (int g = 0; g < 6; ++g)
         for (int b = 0; b < 6; ++b)
           palette.push_back(RgbQuad{uint8_t(b * 51), uint8_t(g * 51), uint8_t(r * 51), 0});
-    // Greys between the cube's own, so that grey pictures keep their shades.
-    for (int i = 1; palette.size() < 256; ++i) {
-      const uint8_t v = uint8_t(i * 255 / 41);
-      palette.push_back(RgbQuad{v, v, v, 0});
-    }
+    for (Rgb c : {0x800000u, 0x008000u, 0x808000u, 0x000080u, 0x800080u, 0x008080u, 0x808080u, 0xC0C0C0u})
+      palette.push_back(RgbToQuad(c));
+    for (int step : {8, 4})
+      for (int v = step; v < 256 && palette.size() < 256; v += step) {
+        const Rgb grey = MakeRgb(uint8_t(v), uint8_t(v), uint8_t(v));
+        if (Distance(palette[NearestIndex(palette, grey)], grey) != 0) palette.push_back(RgbToQuad(grey));
+      }
   }
   return palette;
 }
 
-Image ConvertBitCount(const Image& source, uint16_t bitCount) {
+void CompletePalette(std::vector<RgbQuad>& palette, uint16_t bitCount) {
+  if (bitCount > 8) return;
+  const size_t full = size_t(1) << bitCount;
+  for (const RgbQuad& q : DefaultPalette(bitCount)) {
+    if (palette.size() >= full) break;
+    if (std::find(palette.begin(), palette.end(), q) == palette.end()) palette.push_back(q);
+  }
+  palette.resize(full);
+}
+
+Image ConvertBitCount(const Image& source, uint16_t bitCount, const BitMasks& masks) {
   Image target;
   if (!IsSupportedBitCount(bitCount))
     throw EBmpError("Bitmap depth of " + std::to_string(bitCount) + " bits is not supported");
-  target.masks = (bitCount == 32 && source.bitCount == 32) ? source.masks : BitMasks{};
-  if (bitCount == 16) target.masks = source.bitCount == 16 ? source.masks : kMasks565;
-  target.Allocate(source.width, source.height, bitCount);
+  if (masks != BitMasks{})
+    target.masks = masks;
+  else if (bitCount == source.bitCount)
+    target.masks = source.masks;
+  target.Allocate(source.width, source.height, bitCount);  // replaces layouts it cannot hold
 
   if (bitCount > 8) {
-    const bool keepAlpha = bitCount == 32 && source.bitCount == 32;
+    const bool keepAlpha = bitCount == 32 && source.bitCount == 32 && target.masks.alpha != 0;
     for (int32_t y = 0; y < source.height; ++y) {
       for (int32_t x = 0; x < source.width; ++x) SetPixel(target, x, y, GetPixel(source, x, y));
       if (keepAlpha)

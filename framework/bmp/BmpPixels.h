@@ -11,6 +11,9 @@ namespace bmp {
 
 // The colour of a pixel, palette resolved and 5/6-bit channels widened to 8 bits.
 Rgb GetPixel(const Image& image, int32_t x, int32_t y);
+// The same for a row that lives elsewhere (a DIB section), described by depth, masks and palette.
+Rgb ReadPixel(const uint8_t* row, int32_t x, uint16_t bitCount, const BitMasks& masks,
+              const std::vector<RgbQuad>& palette);
 // Raw palette index of an indexed pixel (0 for other depths).
 uint32_t GetPixelIndex(const Image& image, int32_t x, int32_t y);
 // Writes a colour; an indexed image takes the nearest colour of its palette.
@@ -24,9 +27,14 @@ uint32_t NearestIndex(const std::vector<RgbQuad>& palette, Rgb color);
 // colours, or a 6x6x6 colour cube followed by a grey ramp.
 std::vector<RgbQuad> DefaultPalette(uint16_t bitCount);
 
+// Fills a colour table up to the full 2^bitCount entries with DefaultPalette() colours it does not
+// have yet, so that later drawing finds more than the colours a picture happened to use.
+void CompletePalette(std::vector<RgbQuad>& palette, uint16_t bitCount);
+
 // A copy of `source` in another depth. Exact whenever the target can hold every colour: indexed
 // targets reuse the source palette or collect the distinct colours, and fall back to the nearest
-// colour of DefaultPalette() only when there are too many.
-Image ConvertBitCount(const Image& source, uint16_t bitCount);
+// colour of DefaultPalette() only when there are too many. `masks` picks 5-5-5 or 5-6-5 for 16 bits
+// and 8-8-8 or 8-8-8-8 for 32; left empty, the source's layout is kept where it fits.
+Image ConvertBitCount(const Image& source, uint16_t bitCount, const BitMasks& masks = {});
 
 }  // namespace bmp

@@ -66,6 +66,29 @@ TEST(BmpPixels, TooManyColoursFallBackToTheNearestDefaultColour) {
   }
 }
 
+TEST(BmpPixels, DefaultAndCompletedPalettesHoldDistinctColours) {
+  for (uint16_t bits : {1, 4, 8}) {
+    const auto palette = bmp::DefaultPalette(bits);
+    ASSERT_EQ(palette.size(), size_t(1) << bits);
+    for (size_t i = 0; i < palette.size(); ++i)
+      for (size_t j = i + 1; j < palette.size(); ++j) ASSERT_FALSE(palette[i] == palette[j]) << bits;
+  }
+  std::vector<bmp::RgbQuad> two = {bmp::RgbQuad{0x80, 0x80, 0, 0}, bmp::RgbQuad{0, 0, 0, 0}};  // teal, black
+  bmp::CompletePalette(two, 4);
+  ASSERT_EQ(two.size(), 16u);
+  EXPECT_EQ(two[0], (bmp::RgbQuad{0x80, 0x80, 0, 0}));
+  EXPECT_EQ(bmp::GetPixel(
+                [&] {
+                  bmp::Image i;
+                  i.palette = two;
+                  i.Allocate(1, 1, 4);
+                  bmp::SetPixel(i, 0, 0, 0x0000FF);
+                  return i;
+                }(),
+                0, 0),
+            0x0000FFu);  // blue was added
+}
+
 TEST(BmpPixels, AlphaSurvives32To32AndIndexOutsideThePaletteReadsBlack) {
   Image source;
   source.masks = bmp::kMasks8888;

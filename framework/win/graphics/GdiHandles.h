@@ -1,0 +1,106 @@
+// Owners of raw GDI objects and device contexts. Each wrapper releases its handle exactly once, on
+// every path, with the call that matches how it was obtained.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+// A pen, brush, font, bitmap, palette or region created by this process; deleted with DeleteObject.
+template <class H>
+class TGdiHandle {
+ public:
+  TGdiHandle() = default;
+  explicit TGdiHandle(H Handle) : FHandle(Handle) {}
+  TGdiHandle(const TGdiHandle&) = delete;
+  TGdiHandle& operator=(const TGdiHandle&) = delete;
+  TGdiHandle(TGdiHandle&& Other) noexcept : FHandle(Other.Release()) {}
+  TGdiHandle& operator=(TGdiHandle&& Other) noexcept {
+    Reset(Other.Release());
+    return *this;
+  }
+  ~TGdiHandle() { Reset(); }
+
+  H Get() const { return FHandle; }
+  explicit operator bool() const { return FHandle != nullptr; }
+  // Gives up ownership: the caller deletes the handle.
+  H Release() { return std::exchange(FHandle, nullptr); }
+  void Reset(H Handle = nullptr) {
+    if (FHandle && FHandle != Handle) DeleteObject(FHandle);
+    FHandle = Handle;
+  }
+
+ private:
+  H FHandle = nullptr;
+};
+
+using TGdiPen = TGdiHandle<HPEN>;
+using TGdiBrush = TGdiHandle<HBRUSH>;
+using TGdiFont = TGdiHandle<HFONT>;
+using TGdiBitmap = TGdiHandle<HBITMAP>;
+using TGdiPalette = TGdiHandle<HPALETTE>;
+using TGdiRegion = TGdiHandle<HRGN>;
+
+// A memory device context from CreateCompatibleDC; deleted with DeleteDC.
+class TMemoryDC {
+ public:
+  explicit TMemoryDC(HDC Compatible = nullptr) : FDC(CreateCompatibleDC(Compatible)) {}
+  TMemoryDC(const TMemoryDC&) = delete;
+  TMemoryDC& operator=(const TMemoryDC&) = delete;
+  ~TMemoryDC() {
+    if (FDC) DeleteDC(FDC);
+  }
+  HDC Get() const { return FDC; }
+  explicit operator bool() const { return FDC != nullptr; }
+
+ private:
+  HDC FDC;
+};
+
+// A window's (or the screen's, for nullptr) device context from GetDC; given back with ReleaseDC.
+class TWindowDC {
+ public:
+  explicit TWindowDC(HWND Window = nullptr) : FWindow(Window), FDC(GetDC(Window)) {}
+  TWindowDC(const TWindowDC&) = delete;
+  TWindowDC& operator=(const TWindowDC&) = delete;
+  ~TWindowDC() {
+    if (FDC) ReleaseDC(FWindow, FDC);
+  }
+  HDC Get() const { return FDC; }
+  explicit operator bool() const { return FDC != nullptr; }
+
+ private:
+  HWND FWindow;
+  HDC FDC;
+};
+
+// Selects an object into a DC for one scope and puts the previous one back, so that the object can
+// be deleted afterwards (GDI refuses to delete what is still selected).
+class TSelectObject {
+ public:
+  TSelectObject(HDC DC, HGDIOBJ Object) : FDC(DC), FOld(DC && Object ? SelectObject(DC, Object) : nullptr) {}
+  TSelectObject(const TSelectObject&) = delete;
+  TSelectObject& operator=(const TSelectObject&) = delete;
+  ~TSelectObject() {
+    if (FOld) SelectObject(FDC, FOld);
+  }
+
+ private:
+  HDC FDC;
+  HGDIOBJ FOld;
+};
+
+// Saves the whole state of a DC (clip, origin, objects, modes) and restores it.
+class TSaveDC {
+ public:
+  explicit TSaveDC(HDC DC) : FDC(DC), FSaved(SaveDC(DC)) {}
+  TSaveDC(const TSaveDC&) = delete;
+  TSaveDC& operator=(const TSaveDC&) = delete;
+  ~TSaveDC() {
+    if (FSaved) RestoreDC(FDC, FSaved);
+  }
+
+ private:
+  HDC FDC;
+  int FSaved;
+};
