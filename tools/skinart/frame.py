@@ -92,10 +92,9 @@ def text_back(t):
             for y in range(y0, y1):
                 under = mix(top, low, (y - 1) / max(1, cap - 2))
                 lit = mix(under, t["text_back"], t["text_back_alpha"])
+                cy = y0 + rad
                 for x in range(w):
-                    # distance to the capsule's spine
-                    cx = min(max(x + 0.5, end), w - end)
-                    cy = y0 + rad
+                    # Coverage of the capsule: a disc swept along its horizontal spine.
                     a = 0
                     for sy in range(4):
                         for sx in range(4):

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Generates the artwork and the skin description of the skins in skins/<name>/.
 
-    python3 tools/skinart/skinart.py [--out SKINS_DIR] [--png PREVIEW_DIR]
+    python3 tools/skinart/skinart.py [--out SKINS_DIR]
+    python3 tools/skinart/mockup.py default|dark OUT.bmp   (a rough mock-up to look at)
 
 Only the standard library is used. The generated .bmp and .ini files are committed, so a build never
 runs this program; run it again after changing a palette or a shape, and look at the result."""
@@ -161,7 +162,7 @@ def description(t, margins, textback_end):
     return "\r\n".join(lines) + "\r\n"
 
 
-def write_skin(t, out_dir, png_dir):
+def write_skin(t, out_dir):
     files, ini = build(t)
     skin_dir = os.path.join(out_dir, t["key"])
     os.makedirs(skin_dir, exist_ok=True)
@@ -170,8 +171,6 @@ def write_skin(t, out_dir, png_dir):
             f.write(bmpfile.encode(canvas, bits))
     with open(os.path.join(skin_dir, "skin.ini"), "wb") as f:
         f.write(ini.encode("ascii"))
-    if png_dir:
-        os.makedirs(os.path.join(png_dir, t["key"]), exist_ok=True)
     return len(files)
 
 
@@ -179,10 +178,9 @@ def main():
     here = os.path.dirname(os.path.abspath(__file__))
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--out", default=os.path.normpath(os.path.join(here, "..", "..", "skins")))
-    parser.add_argument("--png", default=None, help="unused; kept for preview scripts")
     args = parser.parse_args()
     for theme in (themes.default_theme(), themes.dark_theme()):
-        count = write_skin(theme, args.out, args.png)
+        count = write_skin(theme, args.out)
         print(f"{theme['key']}: {count} bitmaps and skin.ini")
 
 
