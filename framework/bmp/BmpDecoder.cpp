@@ -242,6 +242,12 @@ Image Decode(std::span<const uint8_t> data, const DecodeOptions& options) {
   if (!native && uint64_t(width) * 4 * uint32_t(height) > options.maxPixelBytes)
     Fail("the picture is too large");
 
+  // Check the data is there before allocating for it: a short file may claim a huge picture.
+  const size_t available = data.size() - h.pixelOffset;
+  const bool rle = h.compression == kCompressionRle8 || h.compression == kCompressionRle4;
+  if (rle && h.imageSize > available) Truncated("the compressed pixel data is incomplete");
+  if (!rle && rawBytes > available) Truncated("the pixel data is incomplete");
+
   // Allocate() would replace unusual masks; fill the raw picture through a plain buffer first.
   Image raw;
   raw.width = width;
@@ -250,13 +256,10 @@ Image Decode(std::span<const uint8_t> data, const DecodeOptions& options) {
   raw.palette = std::move(image.palette);
   raw.pixels.assign(size_t(rawBytes), 0);
 
-  const size_t available = data.size() - h.pixelOffset;
-  if (h.compression == kCompressionRle8 || h.compression == kCompressionRle4) {
-    if (h.imageSize > available) Truncated("the compressed pixel data is incomplete");
+  if (rle) {
     const size_t streamSize = h.imageSize != 0 ? h.imageSize : available;
     DecodeRle(in.Bytes(h.pixelOffset, streamSize), raw);
   } else {
-    if (rawBytes > available) Truncated("the pixel data is incomplete");
     const uint8_t* src = data.data() + h.pixelOffset;
     for (int32_t y = 0; y < height; ++y) {
       const int32_t fileRow = topDown ? y : height - 1 - y;
