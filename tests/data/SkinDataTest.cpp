@@ -492,3 +492,36 @@ TEST(SkinDataFunctions, TextHelpers) {
   DeleteDC(dc);
   DoTrackMouse(nullptr);  // harmless for no window
 }
+
+TEST(SkinDataLoad, SkinFileAndStreamSources) {
+  TFakeManagerScope scope;
+  TMemoryStream archive;
+  SmallSkin(archive);
+  char dir[MAX_PATH];
+  ASSERT_GT(GetTempPathA(MAX_PATH, dir), 0u);
+  const String path = String(dir) + "skin_data_test.skn";
+  archive.SaveToFile(path);
+
+  TSkinData data(nullptr);
+  SetStrProp(&data, "SkinFile", path + ".missing");
+  EXPECT_EQ(data.SkinFile(), path + ".missing");
+  EXPECT_TRUE(data.FNoSkin);
+  EXPECT_EQ(data.FSkinStream->Size(), 0);
+  EXPECT_EQ(SkinManager, nullptr);  // nothing loaded, nothing asked
+
+  SetStrProp(&data, "SkinFile", path);
+  EXPECT_FALSE(data.FNoSkin);
+  EXPECT_EQ(data.SkinName, "Small");
+  ASSERT_NE(scope.Manager(), nullptr);  // UpdateSkin ran Loaded to get a manager
+  EXPECT_EQ(scope.Manager()->FActionData, &data);
+  DeleteFileA(path.c_str());
+
+  TSkinData other(nullptr);
+  other.SkinFormtype = sfDialog;
+  archive.SetPosition(archive.Size());  // copied from its start whatever the position
+  scope.Manager()->Calls.clear();
+  other.LoadFromStream(archive);
+  EXPECT_EQ(other.FSkinStream->Bytes(), archive.Bytes());
+  EXPECT_FALSE(other.FNoSkin);
+  EXPECT_TRUE(scope.Manager()->Calls.empty());  // only a main-form component re-applies at once
+}
