@@ -81,6 +81,8 @@ class TCanvas : public TPersistent {
   void FrameRect(const RECT& R);
   void DrawFocusRect(const RECT& R);
 
+  // windows.h turns the names TextOut and DrawText into TextOutW and DrawTextW, here and at every
+  // call site alike, so the methods work under either spelling.
   // Text in the font, on the brush's colour unless the brush is bsClear.
   void TextOut(int X, int Y, const String& Text);
   // Text clipped to R (R filled with the brush unless it is bsClear).
