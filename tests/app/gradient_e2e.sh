@@ -29,7 +29,7 @@ fail() {
 
 wid=""
 for _ in $(seq 1 150); do
-  wid=$(xdotool search --name "渐变字代码生成器" 2>/dev/null | head -1 || true)
+  wid=$(xdotool search --onlyvisible --name "^渐变字代码生成器$" 2>/dev/null | head -1 || true)
   [[ -n $wid ]] && break
   kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
   sleep 0.2
