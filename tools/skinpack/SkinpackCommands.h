@@ -7,6 +7,8 @@
 
 #include "framework/core/Types.h"
 
+class TSkinReader;
+
 // Args excludes the program name. Returns the process exit status: 0 success, 1 a failed command
 // (bad input, missing file, verification problems), 2 a usage error.
 int RunSkinpack(const std::vector<String>& Args, std::ostream& Out, std::ostream& Err);
@@ -18,3 +20,6 @@ int CmdPack(const String& Dir, const String& OutFile, uint32_t Version, std::ost
 int CmdUnpack(const String& Archive, const String& Dir, std::ostream& Out, std::ostream& Err);
 int CmdList(const String& Archive, std::ostream& Out, std::ostream& Err);
 int CmdVerify(const String& Archive, std::ostream& Out, std::ostream& Err);
+
+// Loads Archive for command Cmd, reporting a missing file or a non-archive on Err.
+bool OpenArchive(const String& Cmd, const String& Archive, TSkinReader& Reader, std::ostream& Err);

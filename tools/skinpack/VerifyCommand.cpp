@@ -11,8 +11,6 @@
 #include "skin/package/SkinReader.h"
 #include "tools/skinpack/SkinpackCommands.h"
 
-bool OpenArchive(const String& Cmd, const String& Archive, TSkinReader& Reader, std::ostream& Err);
-
 namespace {
 
 // Keys that hold image names in skin descriptions; a value ending in ".bmp" counts anywhere.
