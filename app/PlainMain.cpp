@@ -112,6 +112,9 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   RegisterClassW(&wc);
 
+  // The hidden owner carries the application title shown on the task bar.
+  HWND owner = CreateWindowExW(0, L"STATIC", L"Kuvo\u6e10\u53d8\u5b57\u4ee3\u7801\u751f\u6210\u5668",
+                               WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
   const DWORD style = WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   RECT r{0, 0, 249, 73};
   AdjustWindowRectEx(&r, style, FALSE, WS_EX_DLGMODALFRAME);
@@ -119,7 +122,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
   HWND form = CreateWindowExW(
       WS_EX_DLGMODALFRAME, wc.lpszClassName, L"\u6e10\u53d8\u5b57\u4ee3\u7801\u751f\u6210\u5668", style,
       (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width,
-      height, nullptr, nullptr, instance, nullptr);
+      height, owner, nullptr, instance, nullptr);
   if (!form) return 1;
 
   const Font formFont(L"MS Sans Serif", -11, FW_NORMAL, DEFAULT_CHARSET);

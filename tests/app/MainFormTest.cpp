@@ -64,6 +64,11 @@ TEST_F(Form1Test, DescriptionGivesTheDesignedForm) {
   EXPECT_TRUE(style & WS_SYSMENU);
   EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
   EXPECT_TRUE(GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+  // Centred on the screen, whatever the designed position.
+  RECT frame;
+  GetWindowRect(wnd, &frame);
+  EXPECT_NEAR(frame.left + frame.right, GetSystemMetrics(SM_CXSCREEN), 2);
+  EXPECT_NEAR(frame.top + frame.bottom, GetSystemMetrics(SM_CYSCREEN), 2);
 
   // Created in the description's order, each into its published field.
   ASSERT_EQ(form->ComponentCount(), 5);
@@ -90,6 +95,8 @@ TEST_F(Form1Test, DescriptionGivesTheDesignedForm) {
   EXPECT_EQ(form->btn2->TabOrder(), 2);
   EXPECT_EQ(form->edt1->TabOrder(), 3);
   EXPECT_EQ(form->dlgColor1->Color(), clBlack);
+  EXPECT_TRUE(form->dlgColor1->Ctl3D());
+  EXPECT_EQ(form->dlgColor1->Options(), TColorDialogOptions{});
 
   EXPECT_TRUE(form->OnCreate && form->OnClick && form->btn1->OnClick && form->btn2->OnClick &&
               form->btn4->OnClick);

@@ -35,6 +35,8 @@ for _ in $(seq 1 150); do
   sleep 0.2
 done
 [[ -n $wid ]] || fail "the main window did not appear"
+# The application's own window carries the title shown on the task bar.
+xdotool search --name "^Kuvo渐变字代码生成器$" >/dev/null 2>&1 || fail "no window with the application title"
 sleep 1
 
 # Wine draws the frame itself, so the X window is the whole window: the client area sits at the
