@@ -104,8 +104,12 @@ TScratchSurface::TScratchSurface(HDC Compatible, int W, int H) {
   if (!FDC) return;
   // A memory DC as reference gives a bitmap of the format selected into it, a window DC the
   // screen's: either way the copy back is a plain one. (The new DC itself would give 1 bit.)
-  TWindowDC screen;
-  FBitmap.Reset(CreateCompatibleBitmap(Compatible ? Compatible : screen.Get(), W, H));
+  if (Compatible) {
+    FBitmap.Reset(CreateCompatibleBitmap(Compatible, W, H));
+  } else {
+    TWindowDC screen;
+    FBitmap.Reset(CreateCompatibleBitmap(screen.Get(), W, H));
+  }
   if (FBitmap) FOld = SelectObject(FDC, FBitmap.Get());
 }
 

@@ -53,6 +53,11 @@ TEST(GdiLeak, TenThousandCallsOfEachPainterLeaveNoObjectBehind) {
       {"Rotate90", [&] { Rotate90(strip.get()); }},
       {"SkinUnit", [&] { TSkinUnitScope unit; }},
   };
+  {  // the count itself follows objects as they come and go
+    const DWORD before = GdiObjects();
+    TGdiBrush brush(CreateSolidBrush(RGB(1, 2, 3)));
+    ASSERT_EQ(GdiObjects(), before + 1);
+  }
   for (const auto& [name, paint] : painters) {
     paint();  // first use may create lasting objects (the source's canvas, palettes)
     const DWORD before = GdiObjects();
