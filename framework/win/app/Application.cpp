@@ -1,0 +1,227 @@
+#include "framework/win/app/Application.h"
+
+#include "framework/win/app/Screen.h"
+#include "framework/win/controls/Buttons.h"
+#include "framework/win/controls/ControlAtom.h"
+#include "framework/win/controls/Dialogs.h"
+#include "framework/win/controls/ExceptionReport.h"
+#include "framework/win/controls/ExtCtrls.h"
+#include "framework/win/controls/WideText.h"
+#include "framework/win/forms/Forms.h"
+
+TApplication* Application = nullptr;
+
+namespace {
+
+constexpr wchar_t kAppClass[] = L"TApplication";
+
+void ReportToApplication(TObject* sender, std::exception_ptr error) {
+  if (Application) {
+    try {
+      std::rethrow_exception(error);
+    } catch (...) {
+      Application->HandleException(sender);
+    }
+  } else {
+    ShowExceptionBox(nullptr, L"Error", ExceptionText(error));
+  }
+}
+
+// The framework's globals live from static initialisation to process exit. The control atom is
+// fetched first so that it outlives every window that still carries it.
+struct Globals {
+  Globals() {
+    ControlAtom();
+    // The classes that descriptions may name.
+    RegisterComponentClasses<TForm, TButton, TBitBtn, TEdit, TColorDialog, TTimer>();
+    Screen = new TScreen(nullptr);
+    Application = new TApplication(nullptr);
+    SetExceptionHandler(&ReportToApplication);
+  }
+  ~Globals() {
+    SetExceptionHandler(nullptr);
+    delete Application;
+    Application = nullptr;
+    delete Screen;
+    Screen = nullptr;
+  }
+} g_globals;
+
+String ModuleBaseName() {
+  wchar_t path[MAX_PATH] = {};
+  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
+  std::wstring name(path, length);
+  const size_t slash = name.find_last_of(L"\\/");
+  if (slash != std::wstring::npos) name.erase(0, slash + 1);
+  const size_t dot = name.rfind(L'.');
+  if (dot != std::wstring::npos) name.erase(dot);
+  return WideToUtf8(name);
+}
+
+}  // namespace
+
+TApplication::TApplication(TComponent* owner) : TComponent(owner), FTitle(ModuleBaseName()) {
+  LoadIcons();
+}
+
+TApplication::~TApplication() {
+  // Forms first: they are owned by the application window.
+  DestroyComponents();
+  FMainForm = nullptr;
+  if (FHandle) {
+    DestroyWindow(FHandle);
+    FHandle = nullptr;
+  }
+  if (FSmallIcon) DestroyIcon(FSmallIcon);
+  if (FBigIcon) DestroyIcon(FBigIcon);
+}
+
+void TApplication::LoadIcons() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  auto load = [&](int size) -> HICON {
+    if (HANDLE own = LoadImageW(instance, L"MAINICON", IMAGE_ICON, size, size, 0))
+      return static_cast<HICON>(own);
+    // The shared system icon must not be destroyed: copy it, so that both icons are ours to free.
+    HANDLE shared = LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_ICON, size, size, LR_SHARED);
+    return shared ? CopyIcon(static_cast<HICON>(shared)) : nullptr;
+  };
+  FSmallIcon = load(GetSystemMetrics(SM_CXSMICON));
+  FBigIcon = load(GetSystemMetrics(SM_CXICON));
+}
+
+HWND TApplication::Handle() {
+  if (!FHandle) CreateHandle();
+  return FHandle;
+}
+
+void TApplication::CreateHandle() {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSW wc{};
+  if (!GetClassInfoW(instance, kAppClass, &wc)) {
+    wc.lpfnWndProc = &TApplication::WndProc;
+    wc.hInstance = instance;
+    wc.lpszClassName = kAppClass;
+    wc.hIcon = FBigIcon;
+    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    if (!RegisterClassW(&wc)) throw EOutOfResources("Application window class could not be registered");
+  }
+  // Zero size in the middle of the screen: invisible itself, yet the owner of all forms and, once
+  // shown, the task bar button that carries the title.
+  const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
+  const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+  FHandle = CreateWindowExW(0, kAppClass, Utf8ToWide(FTitle).c_str(),
+                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0,
+                            nullptr, nullptr, instance, nullptr);
+  if (!FHandle) throw EOutOfResources("Application window could not be created");
+  SendMessageW(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(FSmallIcon));
+  SendMessageW(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FBigIcon));
+}
+
+LRESULT CALLBACK TApplication::WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
+  switch (msg) {
+    case WM_CLOSE:
+      // Closing the task bar button closes the main form.
+      if (Application && Application->FMainForm) {
+        try {
+          Application->FMainForm->Close();
+        } catch (...) {
+          ReportException(Application);
+        }
+      }
+      return 0;
+    case WM_ACTIVATEAPP:
+      break;
+  }
+  return DefWindowProcW(wnd, msg, wparam, lparam);
+}
+
+void TApplication::SetTitle(const String& title) {
+  FTitle = title;
+  if (FHandle) SetWindowTextW(FHandle, Utf8ToWide(title).c_str());
+}
+
+void TApplication::Terminate() {
+  FTerminated = true;
+  PostQuitMessage(0);
+}
+
+bool TApplication::IsDialogChar(const MSG& msg) {
+  if (msg.message != WM_SYSCHAR && msg.message != WM_CHAR) return false;
+  TCustomForm* form = GetParentForm(FindControlx(msg.hwnd));
+  if (!form) return false;
+  // WM_CHAR only reaches a form's buttons when the focused control does not want characters.
+  if (msg.message == WM_CHAR && (SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS)) return false;
+  return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
+}
+
+bool TApplication::ProcessMessage(MSG& msg) {
+  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (msg.message == WM_QUIT) {
+    FTerminated = true;
+    FQuitSeen = true;
+    return true;
+  }
+  if (IsDialogChar(msg)) return true;
+  TranslateMessage(&msg);
+  DispatchMessageW(&msg);
+  return true;
+}
+
+void TApplication::ProcessMessages() {
+  MSG msg;
+  try {
+    while (ProcessMessage(msg)) {
+    }
+  } catch (...) {
+    HandleException(this);
+  }
+}
+
+void TApplication::HandleMessage() {
+  MSG msg;
+  try {
+    if (!ProcessMessage(msg)) WaitMessage();
+  } catch (...) {
+    HandleException(this);
+  }
+}
+
+void TApplication::Run() {
+  if (FMainForm) {
+    FMainForm->Show();
+    if (FHandle) ShowWindow(FHandle, SW_SHOWNOACTIVATE);
+  }
+  // Until the quit message itself has come: left in the queue it would end the next modal loop
+  // (a message box at shut-down) at once.
+  FQuitSeen = false;
+  while (!FQuitSeen) HandleMessage();
+}
+
+int TApplication::Execute(const std::function<void()>& startup) {
+  try {
+    if (startup) startup();
+    Run();
+    return 0;
+  } catch (...) {
+    ShowException(std::current_exception());
+    return 1;
+  }
+}
+
+void TApplication::HandleException(TObject* sender) {
+  std::exception_ptr error = std::current_exception();
+  if (OnException)
+    OnException(sender, error);
+  else
+    ShowException(error);
+}
+
+void TApplication::ShowException(std::exception_ptr error) {
+  HWND owner = nullptr;
+  if (FMainForm && FMainForm->HandleAllocated()) owner = FMainForm->WindowHandle();
+  ShowExceptionBox(owner, Utf8ToWide(FTitle), ExceptionText(error));
+}
+
+void TApplication::FormDestroyed(TCustomForm* form) {
+  if (form == FMainForm) FMainForm = nullptr;
+}

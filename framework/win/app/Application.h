@@ -1,0 +1,87 @@
+// The application object: its hidden window (owner of every top-level form, carrier of the title and
+// icons on the task bar), the main form, the message loop and the reporting of exceptions.
+#pragma once
+
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+
+#include "framework/core/Classes.h"
+#include "framework/win/forms/Forms.h"
+
+class TApplication : public TComponent {
+  DECLARE_CLASS(TApplication, TComponent)
+
+ public:
+  explicit TApplication(TComponent* owner);
+  ~TApplication() override;
+
+  // The hidden application window, created on first use.
+  HWND Handle();
+  bool HandleAllocated() const { return FHandle != nullptr; }
+
+  String Title() const { return FTitle; }
+  void SetTitle(const String& title);
+
+  // Small (16x16) and big (32x32) icon: the executable's "MAINICON" or the system's application icon.
+  HICON SmallIcon() const { return FSmallIcon; }
+  HICON BigIcon() const { return FBigIcon; }
+
+  TCustomForm* MainForm() const { return FMainForm; }
+  // Creates a form owned by the application from its description resource; the first one becomes
+  // the main form.
+  template <class T>
+  void CreateForm(T*& reference) {
+    T* form = new T(this);
+    reference = form;  // reachable from its own OnCreate, as the form's global
+    if (!FMainForm) FMainForm = form;
+    try {
+      form->ReadDescriptionResource();
+      form->DoCreate();
+    } catch (...) {
+      reference = nullptr;
+      delete form;  // takes itself out of MainForm
+      throw;
+    }
+  }
+
+  // Start-up and loop in one: an exception escaping start-up or the loop is shown, and the
+  // application ends with exit code 1; otherwise the loop runs until the main form closes.
+  int Execute(const std::function<void()>& startup);
+  void Run();
+  void Terminate();
+  bool Terminated() const { return FTerminated; }
+  void ProcessMessages();
+  void HandleMessage();
+
+  // Reports the exception being handled: OnException when set, else the standard exception box.
+  void HandleException(TObject* sender);
+  void ShowException(std::exception_ptr error);
+  std::function<void(TObject* sender, std::exception_ptr error)> OnException;
+
+  int HintPause = 500;
+  int HintShortPause = 50;
+  int HintHidePause = 2500;
+  bool ShowHint = true;
+
+  // Forms call these as they come and go.
+  void FormDestroyed(TCustomForm* form);
+
+ private:
+  bool ProcessMessage(MSG& msg);
+  bool IsDialogChar(const MSG& msg);
+  void CreateHandle();
+  void LoadIcons();
+  static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+
+  HWND FHandle = nullptr;
+  String FTitle;
+  HICON FSmallIcon = nullptr;
+  HICON FBigIcon = nullptr;
+  TCustomForm* FMainForm = nullptr;
+  bool FTerminated = false;
+  bool FQuitSeen = false;
+};
+
+extern TApplication* Application;

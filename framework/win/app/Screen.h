@@ -1,0 +1,44 @@
+// The screen: the list of existing forms, the active form and the system's menu and caption fonts.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+#include "framework/core/Classes.h"
+#include "framework/win/graphics/GraphicsObjects.h"
+
+class TCustomForm;
+
+class TScreen : public TComponent {
+  DECLARE_CLASS(TScreen, TComponent)
+
+ public:
+  explicit TScreen(TComponent* owner);
+  ~TScreen() override;
+
+  int FormCount() const { return static_cast<int>(FForms.size()); }
+  TCustomForm* Forms(int index) const { return FForms.at(index); }
+  // The framework form whose window is (or owns) the active window, else null.
+  TCustomForm* ActiveForm() const;
+
+  // Fonts of the system's non-client metrics; UpdateFonts reads them again.
+  TFont* MenuFont() const { return FMenuFont.get(); }
+  TFont* CaptionFont() const { return FCaptionFont.get(); }
+  void UpdateFonts();
+
+  int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
+  int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
+
+  // Forms call these as they come and go.
+  void AddForm(TCustomForm* form);
+  void RemoveForm(TCustomForm* form);
+
+ private:
+  std::vector<TCustomForm*> FForms;
+  std::unique_ptr<TFont> FMenuFont = std::make_unique<TFont>();
+  std::unique_ptr<TFont> FCaptionFont = std::make_unique<TFont>();
+};
+
+extern TScreen* Screen;

@@ -1,0 +1,211 @@
+// TControl and TWinControl: framework objects in front of real windows. Every message of a control's
+// window runs through its replaceable message method WindowProc (by default WndProc), which is what
+// the skinning engine swaps for its own and later puts back.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/core/Classes.h"
+#include "framework/win/controls/ControlAtom.h"
+#include "framework/win/controls/Messages.h"
+#include "framework/win/controls/WndMethod.h"
+#include "framework/win/graphics/GraphicsObjects.h"
+
+class TWinControl;
+
+PUBLISHED_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
+
+// What CreateParams hands to CreateWnd. WinClassName is the framework's class for the window;
+// BaseClassName, when set, is the system class it is built on (its procedure stays the default one).
+struct TCreateParams {
+  std::wstring Caption;
+  DWORD Style = 0;
+  DWORD ExStyle = 0;
+  int X = 0, Y = 0, Width = 0, Height = 0;
+  HWND WndParent = nullptr;
+  std::wstring WinClassName;
+  std::wstring BaseClassName;
+  UINT ClassStyle = CS_DBLCLKS;
+  HBRUSH Background = nullptr;
+};
+
+class TControl : public TComponent {
+  DECLARE_CLASS(TControl, TComponent)
+
+ public:
+  explicit TControl(TComponent* owner);
+  ~TControl() override;
+
+  static void Publish(TPublisher<TControl>& P);
+
+  // The replaceable message method and the way into it.
+  TWndMethod WindowProc;
+  LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
+
+  TWinControl* Parent() const { return FParent; }
+  virtual void SetParent(TWinControl* parent);
+
+  int Left() const { return FLeft; }
+  int Top() const { return FTop; }
+  int Width() const { return FWidth; }
+  int Height() const { return FHeight; }
+  void SetLeft(int v) { SetBounds(v, FTop, FWidth, FHeight); }
+  void SetTop(int v) { SetBounds(FLeft, v, FWidth, FHeight); }
+  void SetWidth(int v) { SetBounds(FLeft, FTop, v, FHeight); }
+  void SetHeight(int v) { SetBounds(FLeft, FTop, FWidth, v); }
+  virtual void SetBounds(int left, int top, int width, int height);
+  RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
+  virtual RECT ClientRect() const { return {0, 0, FWidth, FHeight}; }
+  int ClientWidth() const { return ClientRect().right; }
+  int ClientHeight() const { return ClientRect().bottom; }
+  void SetClientWidth(int v) { SetClientSize(v, ClientHeight()); }
+  void SetClientHeight(int v) { SetClientSize(ClientWidth(), v); }
+  virtual void SetClientSize(int width, int height);
+
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool v);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  bool Enabled() const { return FEnabled; }
+  virtual void SetEnabled(bool v);
+
+  // Caption and Text are one string (UTF-8) shown by the window.
+  String Caption() const { return GetText(); }
+  void SetCaption(const String& v) { SetText(v); }
+  String Text() const { return GetText(); }
+  void SetText(const String& v);
+
+  TColor Color() const { return FColor; }
+  void SetColor(TColor v);
+  // The control's own font; with ParentFont it follows the parent's.
+  TFont* Font() const { return FFont.get(); }
+  void SetFont(TFont* v) { FFont->Assign(v); }
+  bool ParentFont() const { return FParentFont; }
+  void SetParentFont(bool v);
+  TBiDiMode BiDiMode() const { return FBiDiMode; }
+  void SetBiDiMode(TBiDiMode v);
+  bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
+
+  TNotifyEvent OnClick;
+
+  // Description tree: a control is written inside its parent's block.
+  bool HasParent() const override { return true; }
+  TComponent* GetParentComponent() const override;
+  void SetParentComponent(TComponent* value) override;
+
+  virtual void Invalidate() {}
+  virtual void Update() {}
+  void Refresh() { Repaint(); }
+  virtual void Repaint() {
+    Invalidate();
+    Update();
+  }
+  virtual void Click();
+
+ protected:
+  // The default message method; subclasses extend it and call the base for what they leave.
+  virtual void WndProc(TMessage& message);
+  // What no handler answered.
+  virtual void DefaultHandler(TMessage& message);
+  virtual String GetText() const;
+  virtual void TextChanged() {}
+  // Font changed (by the program or following the parent).
+  virtual void FontChanged();
+  void FontChange(TObject* sender);
+
+  TWinControl* FParent = nullptr;
+  int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+  bool FVisible = true;
+  bool FEnabled = true;
+  String FText;
+  TColor FColor = clBtnFace;
+  std::unique_ptr<TFont> FFont;
+  bool FParentFont = true;
+  bool FTakingParentFont = false;
+  TBiDiMode FBiDiMode = bdLeftToRight;
+  bool FMouseInControl = false;
+
+  friend class TWinControl;
+};
+
+class TWinControl : public TControl {
+  DECLARE_CLASS(TWinControl, TControl)
+  friend class TControl;
+
+ public:
+  explicit TWinControl(TComponent* owner);
+  ~TWinControl() override;
+
+  static void Publish(TPublisher<TWinControl>& P) {
+    P.Int("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder).Default(-1);
+    P.Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop);
+  }
+  void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
+
+  HWND Handle();  // creates the window when there is none yet
+  HWND WindowHandle() const { return FHandle; }
+  bool HandleAllocated() const { return FHandle != nullptr; }
+  void HandleNeeded();
+  // Destroys and re-creates the window; CM_RECREATEWND is sent first so listeners can let go of it.
+  void RecreateWnd();
+
+  // Child controls in z-order (first = bottom), apart from the owned components.
+  int ControlCount() const { return static_cast<int>(FControls.size()); }
+  TControl* Controls(int index) const { return FControls.at(index); }
+  void InsertControl(TControl* control);
+  void RemoveControl(TControl* control);
+
+  int TabOrder() const { return FTabOrder; }
+  void SetTabOrder(int v) { FTabOrder = v; }
+  bool TabStop() const { return FTabStop; }
+  void SetTabStop(bool v) { FTabStop = v; }
+  bool Focused() const;
+  virtual void SetFocus();
+  bool CanFocus() const;
+
+  void SetBounds(int left, int top, int width, int height) override;
+  RECT ClientRect() const override;
+  void SetEnabled(bool v) override;
+  void Invalidate() override;
+  void Update() override;
+  // A solid brush of Color for painting and for answering the colour messages; owned here.
+  HBRUSH ColorBrush();
+
+  // The first message procedure of every framework window: finds the object and runs its message
+  // method, turning an escaping exception into the application's exception report.
+  static LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+
+ protected:
+  virtual void CreateParams(TCreateParams& params);
+  virtual void CreateWnd();
+  virtual void CreateHandle();
+  virtual void DestroyHandle();
+  virtual void DestroyWnd();
+  // After the window exists: children get theirs, state is pushed into the window.
+  virtual void CreateChildren();
+  void WndProc(TMessage& message) override;
+  void DefaultHandler(TMessage& message) override;
+  String GetText() const override;
+  void FontChanged() override;
+  // Runs the message method with exception reporting; also what StdWndProc calls.
+  void MainWndProc(TMessage& message);
+  void UpdateBounds();
+  virtual void UpdateVisibility();
+
+  HWND FHandle = nullptr;
+  WNDPROC FDefWndProc = nullptr;
+  std::vector<TControl*> FControls;
+  int FTabOrder = -1;
+  bool FTabStop = false;
+  bool FRecreating = false;
+  bool FSettingBounds = false;
+  HBRUSH FBrush = nullptr;
+  TColor FBrushColor = 0;
+};
+
+// The first control under a screen point that belongs to this framework (null if none).
+TControl* FindDragTarget(POINT screen);

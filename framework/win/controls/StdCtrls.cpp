@@ -1,0 +1,122 @@
+#include "framework/win/controls/StdCtrls.h"
+
+#include <cwctype>
+
+#include "framework/win/controls/WideText.h"
+
+TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
+  FTabStop = true;
+  FColor = clBtnFace;
+}
+
+wchar_t TButtonControl::Accelerator() const {
+  const std::wstring text = Utf8ToWide(GetText());
+  for (size_t i = 0; i + 1 < text.size(); ++i) {
+    if (text[i] != L'&') continue;
+    if (text[i + 1] != L'&') return static_cast<wchar_t>(std::towlower(text[i + 1]));
+    ++i;  // "&&" is a literal ampersand
+  }
+  return 0;
+}
+
+void TButtonControl::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case CN_COMMAND:
+      if (HIWORD(message.WParam) == BN_CLICKED) {
+        Click();
+        return;
+      }
+      break;
+    case CM_DIALOGCHAR: {
+      const wchar_t key = Accelerator();
+      if (key && key == static_cast<wchar_t>(std::towlower(static_cast<wint_t>(message.WParam))) &&
+          CanFocus()) {
+        Click();
+        message.Result = 1;
+      }
+      return;
+    }
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORSTATIC: {
+      // Behind a push button only the corners show; paint them in the parent's colour.
+      HDC dc = reinterpret_cast<HDC>(message.WParam);
+      SetBkColor(dc, ColorToRGB(FParent ? FParent->Color() : FColor));
+      message.Result = reinterpret_cast<LRESULT>(FParent ? FParent->ColorBrush() : ColorBrush());
+      return;
+    }
+  }
+  TWinControl::WndProc(message);
+}
+
+TButton::TButton(TComponent* owner) : TButtonControl(owner) {
+  FWidth = 75;
+  FHeight = 25;
+}
+
+void TButton::SetDefault(bool v) {
+  FDefault = v;
+  if (FHandle) SendMessageW(FHandle, BM_SETSTYLE, v ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+void TButton::CreateParams(TCreateParams& params) {
+  TButtonControl::CreateParams(params);
+  params.BaseClassName = L"BUTTON";
+  params.Style |= FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+}
+
+void TButton::WndProc(TMessage& message) {
+  TButtonControl::WndProc(message);
+}
+
+TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
+  FTabStop = true;
+  FColor = clWindow;
+  FWidth = 121;
+  FHeight = 21;
+}
+
+void TEdit::CreateParams(TCreateParams& params) {
+  TWinControl::CreateParams(params);
+  params.BaseClassName = L"EDIT";
+  params.Style |= ES_AUTOHSCROLL | ES_LEFT;
+  if (FReadOnly) params.Style |= ES_READONLY;
+  params.ExStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TEdit::CreateWnd() {
+  TWinControl::CreateWnd();
+  if (FMaxLength > 0) SendMessageW(FHandle, EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+}
+
+void TEdit::SetReadOnly(bool v) {
+  FReadOnly = v;
+  if (FHandle) SendMessageW(FHandle, EM_SETREADONLY, v, 0);
+}
+
+void TEdit::SetMaxLength(int v) {
+  FMaxLength = v < 0 ? 0 : v;
+  if (FHandle) SendMessageW(FHandle, EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
+}
+
+void TEdit::SelectAll() {
+  if (FHandle) SendMessageW(FHandle, EM_SETSEL, 0, -1);
+}
+
+void TEdit::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case CN_COMMAND:
+      if (HIWORD(message.WParam) == EN_CHANGE) {
+        Perform(CM_TEXTCHANGED);
+        if (OnChange) OnChange(this);
+      }
+      return;
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORSTATIC: {
+      HDC dc = reinterpret_cast<HDC>(message.WParam);
+      SetBkColor(dc, ColorToRGB(FColor));
+      message.Result = reinterpret_cast<LRESULT>(ColorBrush());
+      return;
+    }
+  }
+  TWinControl::WndProc(message);
+}

@@ -1,0 +1,10 @@
+// Conversions at the Win32 boundary: the framework's strings are UTF-8, the window API is UTF-16.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+std::wstring Utf8ToWide(std::string_view text);
+std::string WideToUtf8(std::wstring_view text);
+// The whole text of a window (any length), converted.
+std::string WindowText(void* wnd);
