@@ -92,6 +92,18 @@ int main(int argc, char** argv) {
         DeleteDC(m);
       },
       dc);
+  TBitmap rendered(kW, kH);
+  DrawRect2(rendered.Canvas()->Handle(), r, &strip, margins, 2, 2, 0, 0, 0);
+  const double masked = MicrosPerCall(
+      iterations, [&] { DrawTranmapWith(dc, r, &rendered, clFuchsia, true); }, dc);
+  const double xored = MicrosPerCall(
+      iterations, [&] { DrawTranmapWith(dc, r, &rendered, clFuchsia, false); }, dc);
+  const double tblt = MicrosPerCall(
+      iterations,
+      [&] { TransparentBlt(dc, 0, 0, kW, kH, rendered.Canvas()->Handle(), 0, 0, kW, kH, RGB(255, 0, 255)); },
+      dc);
+  std::printf("keyed copy: MaskBlt %.1f us, XOR/AND/XOR %.1f us, TransparentBlt %.1f us\n", masked, xored,
+              tblt);
   std::printf("caption %dx%d from a 2-frame %dx%d strip, %d iterations\n", kW, kH, kFrameW * 2, kFrameH,
               iterations);
   std::printf("plain StretchBlt        %8.1f us\n", plain);

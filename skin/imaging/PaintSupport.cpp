@@ -66,6 +66,103 @@ void TileCopy(HDC Dest, const TSkinRect& Target, HDC Source, const TSkinRect& So
              SourceRect.Top, SRCCOPY);
 }
 
+namespace {
+
+// One surface kept between calls, grown to the largest size asked for; lent to one user at a time.
+struct TKeptSurface {
+  explicit TKeptSurface(bool IsMono = false) : Mono(IsMono) {}
+  bool Mono;
+  HDC DC = nullptr;
+  TGdiBitmap Bitmap;
+  HGDIOBJ Old = nullptr;
+  int W = 0, H = 0;
+  bool InUse = false;
+
+  ~TKeptSurface() { Free(); }
+  void Free() {
+    if (DC) {
+      if (Old) SelectObject(DC, Old);
+      DeleteDC(DC);
+    }
+    DC = nullptr;
+    Old = nullptr;
+    Bitmap.Reset();
+    W = H = 0;
+  }
+  // A DC holding a bitmap of at least NeedW by NeedH, or nullptr when it cannot be had.
+  HDC Lease(int NeedW, int NeedH) {
+    if (InUse) return nullptr;
+    if (NeedW > W || NeedH > H) {
+      Free();
+      const int w = std::max(NeedW, 64), h = std::max(NeedH, 32);
+      DC = CreateCompatibleDC(nullptr);
+      if (!DC) return nullptr;
+      if (Mono) {
+        Bitmap.Reset(CreateBitmap(w, h, 1, 1, nullptr));
+      } else {
+        // 32 bits hold every colour of any target exactly.
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        info.bmiHeader.biWidth = w;
+        info.bmiHeader.biHeight = -h;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        Bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+      }
+      if (!Bitmap) {
+        Free();
+        return nullptr;
+      }
+      Old = SelectObject(DC, Bitmap.Get());
+      W = w;
+      H = h;
+    }
+    InUse = true;
+    return DC;
+  }
+};
+
+TKeptSurface gColour;
+TKeptSurface gMask(true);
+
+// The mask of one keyed copy, lent from the kept one when possible.
+class TMaskSurface {
+ public:
+  TMaskSurface(HDC Compatible, int W, int H) {
+    FDC = gMask.Lease(W, H);
+    if (FDC) {
+      FLent = true;
+      return;
+    }
+    FBitmap.Reset(CreateBitmap(W, H, 1, 1, nullptr));
+    FOwnDC = CreateCompatibleDC(Compatible);
+    if (FBitmap && FOwnDC) {
+      FOld = SelectObject(FOwnDC, FBitmap.Get());
+      FDC = FOwnDC;
+    }
+  }
+  TMaskSurface(const TMaskSurface&) = delete;
+  TMaskSurface& operator=(const TMaskSurface&) = delete;
+  ~TMaskSurface() {
+    if (FLent) gMask.InUse = false;
+    if (FOwnDC) {
+      if (FOld) SelectObject(FOwnDC, FOld);
+      DeleteDC(FOwnDC);
+    }
+  }
+  HDC DC() const { return FDC; }
+
+ private:
+  HDC FDC = nullptr;
+  bool FLent = false;
+  HDC FOwnDC = nullptr;
+  TGdiBitmap FBitmap;
+  HGDIOBJ FOld = nullptr;
+};
+
+}  // namespace
+
 bool PlatformHasMaskBlt() {
   return GetVersion() < 0x80000000u;
 }
@@ -75,16 +172,15 @@ void KeyedCopy(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int Sy,
   if (W <= 0 || H <= 0 || !Dest || !Source) return;
   // Key pixels become 1 in the mask: a colour-to-monochrome copy sets the pixels that match the
   // source's background colour.
-  TGdiBitmap mask(CreateBitmap(W, H, 1, 1, nullptr));
-  TMemoryDC maskDC(Dest);
-  if (!mask || !maskDC) return;
-  TSelectObject selected(maskDC.Get(), mask.Get());
+  TMaskSurface mask(Dest, W, H);
+  if (!mask.DC()) return;
   const COLORREF sourceBk = SetBkColor(Source, Key);
-  BitBlt(maskDC.Get(), 0, 0, W, H, Source, Sx, Sy, SRCCOPY);
+  BitBlt(mask.DC(), 0, 0, W, H, Source, Sx, Sy, SRCCOPY);
   SetBkColor(Source, sourceBk);
 
   if (UseMaskBlt) {
-    MaskBlt(Dest, X, Y, W, H, Source, Sx, Sy, mask.Get(), 0, 0, MAKEROP4(kKeepDest, SRCCOPY));
+    MaskBlt(Dest, X, Y, W, H, Source, Sx, Sy, static_cast<HBITMAP>(GetCurrentObject(mask.DC(), OBJ_BITMAP)),
+            0, 0, MAKEROP4(kKeepDest, SRCCOPY));
     return;
   }
   // dest ^ src, then cleared where opaque, then ^ src again: the destination survives under key
@@ -92,31 +188,46 @@ void KeyedCopy(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int Sy,
   const COLORREF bk = SetBkColor(Dest, RGB(255, 255, 255));
   const COLORREF text = SetTextColor(Dest, RGB(0, 0, 0));
   BitBlt(Dest, X, Y, W, H, Source, Sx, Sy, SRCINVERT);
-  BitBlt(Dest, X, Y, W, H, maskDC.Get(), 0, 0, SRCAND);
+  BitBlt(Dest, X, Y, W, H, mask.DC(), 0, 0, SRCAND);
   BitBlt(Dest, X, Y, W, H, Source, Sx, Sy, SRCINVERT);
   SetBkColor(Dest, bk);
   SetTextColor(Dest, text);
 }
 
+void ReleaseKeptSurfaces() {
+  if (!gColour.InUse) gColour.Free();
+  if (!gMask.InUse) gMask.Free();
+}
+
 TScratchSurface::TScratchSurface(HDC Compatible, int W, int H) {
   if (W <= 0 || H <= 0) return;
-  FDC = CreateCompatibleDC(Compatible);
-  if (!FDC) return;
-  // A memory DC as reference gives a bitmap of the format selected into it, a window DC the
-  // screen's: either way the copy back is a plain one. (The new DC itself would give 1 bit.)
-  if (Compatible) {
-    FBitmap.Reset(CreateCompatibleBitmap(Compatible, W, H));
+  FDC = gColour.Lease(W, H);
+  if (FDC) {
+    FLent = true;
   } else {
-    TWindowDC screen;
-    FBitmap.Reset(CreateCompatibleBitmap(screen.Get(), W, H));
+    FOwnDC = CreateCompatibleDC(Compatible);
+    if (!FOwnDC) return;
+    // A memory DC as reference gives a bitmap of the format selected into it, a window DC the
+    // screen's. (The new DC itself would give 1 bit.)
+    if (Compatible) {
+      FOwnBitmap.Reset(CreateCompatibleBitmap(Compatible, W, H));
+    } else {
+      TWindowDC screen;
+      FOwnBitmap.Reset(CreateCompatibleBitmap(screen.Get(), W, H));
+    }
+    if (!FOwnBitmap) return;
+    FOld = SelectObject(FOwnDC, FOwnBitmap.Get());
+    FDC = FOwnDC;
   }
-  if (FBitmap) FOld = SelectObject(FDC, FBitmap.Get());
+  // A lent surface still holds the last picture; painters expect a blank one.
+  PatBlt(FDC, 0, 0, W, H, BLACKNESS);
 }
 
 TScratchSurface::~TScratchSurface() {
-  if (FDC) {
-    if (FOld) SelectObject(FDC, FOld);
-    DeleteDC(FDC);
+  if (FLent) gColour.InUse = false;
+  if (FOwnDC) {
+    if (FOld) SelectObject(FOwnDC, FOld);
+    DeleteDC(FOwnDC);
   }
 }
 

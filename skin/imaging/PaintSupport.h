@@ -45,21 +45,27 @@ void KeyedCopy(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int Sy,
 // Whether this platform's masked blit is used (NT-class systems).
 bool PlatformHasMaskBlt();
 
-// A device-dependent bitmap compatible with a context, selected into its own memory DC for the
-// lifetime of the object.
+// A W by H colour surface with its own memory DC for one painter call, cleared to black. It lends
+// the surface kept between calls when that one is free (fresh bitmaps cost far more than the pixel
+// work of a repaint, most of it the first touch of their memory) and makes its own otherwise.
 class TScratchSurface {
  public:
   TScratchSurface(HDC Compatible, int W, int H);
   TScratchSurface(const TScratchSurface&) = delete;
   TScratchSurface& operator=(const TScratchSurface&) = delete;
   ~TScratchSurface();
-  explicit operator bool() const { return FBitmap && FDC; }
+  explicit operator bool() const { return FDC != nullptr; }
   HDC DC() const { return FDC; }
 
  private:
   HDC FDC = nullptr;
-  TGdiBitmap FBitmap;
+  bool FLent = false;
+  HDC FOwnDC = nullptr;
+  TGdiBitmap FOwnBitmap;
   HGDIOBJ FOld = nullptr;
 };
+
+// Frees the surfaces kept between calls (the unit's end does it; they come back on demand).
+void ReleaseKeptSurfaces();
 
 }  // namespace skin::paint

@@ -1,6 +1,7 @@
 #include "skin/imaging/SkinUnit.h"
 
 #include "framework/win/graphics/Graphics.h"
+#include "skin/imaging/PaintSupport.h"
 
 TBitmap* BG = nullptr;
 DWORD WinVersion = 0;
@@ -22,6 +23,7 @@ void SkinUnitEnd() {
   if (--gStarts > 0) return;
   delete BG;
   BG = nullptr;
+  skin::paint::ReleaseKeptSurfaces();
 }
 
 int SkinUnitStarts() {
