@@ -219,7 +219,8 @@ TScratchSurface::TScratchSurface(HDC Compatible, int W, int H) {
     FOld = SelectObject(FOwnDC, FOwnBitmap.Get());
     FDC = FOwnDC;
   }
-  // A lent surface still holds the last picture; painters expect a blank one.
+  // A lent surface still holds the last picture and stretch mode; painters expect a new one.
+  SetStretchBltMode(FDC, BLACKONWHITE);
   PatBlt(FDC, 0, 0, W, H, BLACKNESS);
 }
 
