@@ -8,6 +8,7 @@ void TForm1::Publish(TPublisher<TForm1>& P) {
   P.Field("btn1", &TForm1::btn1);
   P.Field("btn4", &TForm1::btn4);
   P.Field("btn2", &TForm1::btn2);
+  P.Field("skndt1", &TForm1::skndt1);
   P.Field("edt1", &TForm1::edt1);
   P.Method<&TForm1::FormCreate>("FormCreate");
   P.Method<&TForm1::btn1Click>("btn1Click");
@@ -54,5 +55,5 @@ void TForm1::btn4Click(TObject* Sender) {
 }
 
 void RegisterGradientClasses() {
-  RegisterComponentClasses<TForm1>();
+  RegisterComponentClasses<TForm1, TSkinData>();
 }

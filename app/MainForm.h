@@ -5,6 +5,7 @@
 #include "framework/win/controls/Dialogs.h"
 #include "framework/win/controls/StdCtrls.h"
 #include "framework/win/forms/Forms.h"
+#include "skin/data/SkinData.h"
 
 class TForm1 : public TForm {
   DECLARE_CLASS(TForm1, TForm)
@@ -18,6 +19,7 @@ class TForm1 : public TForm {
   TBitBtn* btn1 = nullptr;
   TButton* btn4 = nullptr;
   TBitBtn* btn2 = nullptr;
+  TSkinData* skndt1 = nullptr;
   TEdit* edt1 = nullptr;
 
   void FormCreate(TObject* Sender);

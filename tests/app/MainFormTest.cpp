@@ -71,10 +71,14 @@ TEST_F(Form1Test, DescriptionGivesTheDesignedForm) {
   EXPECT_NEAR(frame.top + frame.bottom, GetSystemMetrics(SM_CYSCREEN), 2);
 
   // Created in the description's order, each into its published field.
-  ASSERT_EQ(form->ComponentCount(), 5);
-  const char* order[] = {"btn1", "btn4", "btn2", "edt1", "dlgColor1"};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(form->Components(i)->Name(), order[i]);
-  ASSERT_TRUE(form->btn1 && form->btn4 && form->btn2 && form->edt1 && form->dlgColor1);
+  ASSERT_EQ(form->ComponentCount(), 6);
+  const char* order[] = {"btn1", "btn4", "btn2", "edt1", "dlgColor1", "skndt1"};
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(form->Components(i)->Name(), order[i]);
+  ASSERT_TRUE(form->btn1 && form->btn4 && form->btn2 && form->edt1 && form->dlgColor1 && form->skndt1);
+  // The skin data component comes last and has loaded the embedded default skin.
+  EXPECT_TRUE(form->skndt1->Active());
+  EXPECT_FALSE(form->skndt1->FNoSkin);
+  EXPECT_EQ(form->skndt1->SkinName, "Default");
 
   ExpectBounds(form->btn1, 0, 16, 33, 21);
   EXPECT_EQ(form->btn1->Caption(), "头");

@@ -1,0 +1,31 @@
+# cmake -DDESC_IN=... -DSKIN=... -DDESC_OUT=... -P EmbedSkin.cmake
+# Writes the main form's description with the packed skin as the SkinStream of its skin data
+# component: a 4-byte little-endian length, then the archive, in hex lines. Without a skin the length
+# is 0, which leaves the component without a skin.
+if(SKIN AND EXISTS "${SKIN}")
+  file(READ "${SKIN}" hex HEX)
+  file(SIZE "${SKIN}" size)
+else()
+  set(hex "")
+  set(size 0)
+endif()
+math(EXPR size_hex "${size}" OUTPUT_FORMAT HEXADECIMAL)
+string(SUBSTRING "${size_hex}" 2 -1 size_hex)
+string(LENGTH "${size_hex}" n)
+while(n LESS 8)
+  string(PREPEND size_hex "0")
+  math(EXPR n "${n} + 1")
+endwhile()
+set(prefix "")
+foreach(at 6 4 2 0)
+  string(SUBSTRING "${size_hex}" ${at} 2 byte)
+  string(APPEND prefix "${byte}")
+endforeach()
+string(TOUPPER "${prefix}${hex}" hex)
+string(REGEX REPLACE "([0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F][0-9A-F])"
+       "\\1\n      " hex "${hex}")
+file(READ "${DESC_IN}" text)
+string(REPLACE "@SKIN_STREAM@" "${hex}" text "${text}")
+file(WRITE "${DESC_OUT}.tmp" "${text}")
+file(COPY_FILE "${DESC_OUT}.tmp" "${DESC_OUT}" ONLY_IF_DIFFERENT)
+file(REMOVE "${DESC_OUT}.tmp")
