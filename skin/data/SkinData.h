@@ -137,25 +137,25 @@ class TSkinData : public TComponent, public TSkinColorScheme {
   void ReadColor2(TShemeColor Index, const String& Key, TColor Default);
   void ReadColor();
 
-  // Element readers. ReadBord and the colours are complete; the readers marked "pending" leave
-  // their element absent (or, for fixed records, untouched) until the element records land.
+  // Element readers and the elements built after reading. Each reader of a member held through a
+  // pointer frees the previous record first; Button, Title and the Borders are refilled in place.
   void ReadBord();
-  void ReadSysButton();                                                           // pending
-  void CreateMdibtn(int First);                                                   // pending
-  void ReadButton();                                                              // pending
-  void ReadTitle(TDataSkinTitle& Obj, const String& Section);                     // pending
-  void ReadObject(std::unique_ptr<TDataSkinObject>& Obj, const String& Section);  // pending: clears Obj
-  void ReadObject2(std::unique_ptr<TDataSkinBorder>& Obj, const String& Section,
-                   const String& SecondKey);                                          // pending: clears Obj
-  void ReadProgress(std::unique_ptr<TDataSkinObject>& Obj, const String& Section);    // pending: clears Obj
-  void ReadBoxLabel(std::unique_ptr<TDataSkinBoxLabel>& Obj, const String& Section);  // pending: clears Obj
-  void ReadMenuBar(std::unique_ptr<TDataSkinObject>& Obj, const String& Section);     // pending: clears Obj
-  void ReadTrack(std::unique_ptr<TDataSkinObject>& Obj, const String& Name);
-  void SetFrame();            // pending
-  void ReBuildCombobox();     // pending
-  void ReBuildComboxArrow();  // pending
-  void RebuildToolbar();      // pending
-  void CreateMinCaption();    // pending
+  void ReadSysButton();
+  void CreateMdibtn(int First);  // First: index of the first of the three MDI buttons
+  void ReadButton();
+  void ReadTitle(TDataSkinTitle& Obj, const String& Section);
+  void ReadRGB(const String& Section, const String& Name, TColor& Color);
+  void ReadObject(std::unique_ptr<TDataSkinObject>& Obj, const String& Section);
+  void ReadObject2(std::unique_ptr<TDataSkinBorder>& Obj, const String& Section, const String& SecondKey);
+  void ReadProgress(std::unique_ptr<TDataSkinObject>& Obj, const String& Section);  // a TDataSkinBorder
+  void ReadBoxLabel(std::unique_ptr<TDataSkinBoxLabel>& Obj, const String& Section);
+  void ReadMenuBar(std::unique_ptr<TDataSkinObject>& Obj, const String& Section);
+  void ReadTrack(std::unique_ptr<TDataSkinObject>& Obj, const String& Name);  // program resource Name
+  void SetFrame();
+  void ReBuildCombobox();
+  void ReBuildComboxArrow();
+  void RebuildToolbar();
+  void CreateMinCaption();
 
   // Members of the model.
   std::unique_ptr<TMemoryStream> FSkinStream;

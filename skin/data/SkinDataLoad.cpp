@@ -139,25 +139,6 @@ void TSkinData::Readbmp(TBitmap& Bitmap, const String& FileName) {
   }
 }
 
-void TSkinData::ReadBord() {
-  for (int i = 0; i < 4; ++i) {
-    TDataSkinBorder& b = *Borders[static_cast<std::size_t>(i)];
-    const String& n = b.Name;
-    const std::int32_t first = FIni->ReadInteger(kPersonality, n + "TopHeight", 0);
-    const std::int32_t second = FIni->ReadInteger(kPersonality, n + "BotHeight", 0);
-    // Side borders measure their top and bottom parts, top and bottom borders their left and right.
-    if (i == sbLeft || i == sbRight)
-      b.Margins = RECT{0, first, 0, second};
-    else
-      b.Margins = RECT{first, 0, second, 0};
-    b.FrameCount = FIni->ReadInteger(kPersonality, n + "Frame", 1);
-    b.Tile = FIni->ReadInteger(kPersonality, n + "Stretch", 1);
-    b.Trans = FIni->ReadInteger(kPersonality, n + "Trans", 1);
-    Readbmp(*b.Bitmap, FIni->ReadString(kPersonality, n, ""));
-    if (b.Tile > 1) b.Tile = 1;
-  }
-}
-
 void TSkinData::ReadColor2(TShemeColor Index, const String& Key, TColor Default) {
   if (FIni) TSkinColorScheme::ReadColor2(*FIni, Index, Key, Default);
 }
@@ -182,18 +163,6 @@ void TSkinData::MirrorComboButton() {
   }
 }
 
-void TSkinData::ReadTrack(std::unique_ptr<TDataSkinObject>& Obj, const String& Name) {
-  Obj = std::make_unique<TDataSkinObject>(Name);
-  try {
-    Obj->Bitmap->LoadFromResourceName(GetModuleHandleW(nullptr), Name);
-  } catch (const Exception&) {
-    EmptyBitmap(*Obj->Bitmap);  // a program built without the resource draws no track
-  }
-  Obj->Margins = RECT{3, 3, 3, 3};
-  Obj->Tile = 0;
-  Obj->FrameCount = 1;
-}
-
 TColor TSkinData::GetCaptionColor() const {
   TBitmap& top = *Borders[sbTop]->Bitmap;
   if (top.Empty()) return Colors[csButtonFace];
@@ -201,33 +170,3 @@ TColor TSkinData::GetCaptionColor() const {
   const int frames = std::max(1, static_cast<int>(Borders[sbTop]->FrameCount));
   return top.Canvas()->Pixel(top.Width() / 3, (top.Height() / frames) / 3);
 }
-
-// Element readers that arrive with the element records. Until then each leaves its element
-// absent (var records) or as created (fixed records), which every painter treats as "no image".
-void TSkinData::ReadSysButton() {
-  SysButtons.clear();
-}
-void TSkinData::CreateMdibtn(int /*First*/) {}
-void TSkinData::ReadButton() {}
-void TSkinData::ReadTitle(TDataSkinTitle& /*Obj*/, const String& /*Section*/) {}
-void TSkinData::ReadObject(std::unique_ptr<TDataSkinObject>& Obj, const String& /*Section*/) {
-  Obj.reset();
-}
-void TSkinData::ReadObject2(std::unique_ptr<TDataSkinBorder>& Obj, const String& /*Section*/,
-                            const String& /*SecondKey*/) {
-  Obj.reset();
-}
-void TSkinData::ReadProgress(std::unique_ptr<TDataSkinObject>& Obj, const String& /*Section*/) {
-  Obj.reset();
-}
-void TSkinData::ReadBoxLabel(std::unique_ptr<TDataSkinBoxLabel>& Obj, const String& /*Section*/) {
-  Obj.reset();
-}
-void TSkinData::ReadMenuBar(std::unique_ptr<TDataSkinObject>& Obj, const String& /*Section*/) {
-  Obj.reset();
-}
-void TSkinData::SetFrame() {}
-void TSkinData::ReBuildCombobox() {}
-void TSkinData::ReBuildComboxArrow() {}
-void TSkinData::RebuildToolbar() {}
-void TSkinData::CreateMinCaption() {}
