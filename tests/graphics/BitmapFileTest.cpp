@@ -176,3 +176,42 @@ TEST(BitmapFile, DescriptionDataIsLengthPrefixedBmp) {
 }
 
 }  // namespace
+
+// A 32-bit file whose unused fourth byte is 0xFF (as some paint programs write it): the key colour
+// must still be found by a colour-to-mono copy, which is how keyed drawing builds its mask.
+TEST(BitmapFile, UnusedFourthByteOfA32BitFileDoesNotHideTheKeyColour) {
+  std::vector<uint8_t> file(54 + 8, 0);
+  auto put32 = [&](size_t at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) file[at + i] = uint8_t(v >> (8 * i));
+  };
+  file[0] = 'B';
+  file[1] = 'M';
+  put32(2, uint32_t(file.size()));
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, 2);  // width
+  put32(22, 1);  // height
+  file[26] = 1;
+  file[28] = 32;
+  put32(54, 0xFFFF00FF);  // magenta, fourth byte set
+  put32(58, 0xFF00FF00);  // green
+  TMemoryStream stream;
+  stream.WriteBuffer(file.data(), int64_t(file.size()));
+  stream.SetPosition(0);
+  TBitmap bitmap;
+  bitmap.LoadFromStream(stream);
+  EXPECT_EQ(PixelAt(bitmap, 0, 0), clFuchsia);
+
+  HDC monoDC = CreateCompatibleDC(nullptr);
+  HBITMAP mono = CreateBitmap(2, 1, 1, 1, nullptr);
+  HGDIOBJ old = SelectObject(monoDC, mono);
+  HDC source = bitmap.Canvas()->Handle();
+  const COLORREF bk = SetBkColor(source, RGB(255, 0, 255));
+  BitBlt(monoDC, 0, 0, 2, 1, source, 0, 0, SRCCOPY);
+  SetBkColor(source, bk);
+  EXPECT_EQ(GetPixel(monoDC, 0, 0) & 0xFFFFFF, 0xFFFFFFu);  // key pixel: set in the mask
+  EXPECT_EQ(GetPixel(monoDC, 1, 0) & 0xFFFFFF, 0u);
+  SelectObject(monoDC, old);
+  DeleteObject(mono);
+  DeleteDC(monoDC);
+}

@@ -305,6 +305,11 @@ void TBitmap::SetHandle(HBITMAP Value) {
           bmp::RgbQuad{info.Colors[i].rgbBlue, info.Colors[i].rgbGreen, info.Colors[i].rgbRed, 0};
   }
   owned.Reset();  // the caller handed it over; our copy replaces it
+  // The fourth byte of a 32-bit pixel without an alpha mask is unused, but Wine's colour-to-mono
+  // copies compare it, so a key colour written by a paint program with 0xFF there would never match.
+  if (image.bitCount == 32 && image.masks.alpha == 0) {
+    for (std::size_t i = 3; i < image.pixels.size(); i += 4) image.pixels[i] = 0;
+  }
   const TPixelFormat format = FormatOf(image);
   Replace(std::move(image), format);
 }
@@ -413,6 +418,11 @@ void TBitmap::LoadFromBytes(const std::uint8_t* Data, std::size_t Size) {
     image = bmp::Decode({Data, Size});
   } catch (const bmp::EBmpError& e) {
     throw EInvalidGraphic(e.what());
+  }
+  // The fourth byte of a 32-bit pixel without an alpha mask is unused, but Wine's colour-to-mono
+  // copies compare it, so a key colour written by a paint program with 0xFF there would never match.
+  if (image.bitCount == 32 && image.masks.alpha == 0) {
+    for (std::size_t i = 3; i < image.pixels.size(); i += 4) image.pixels[i] = 0;
   }
   const TPixelFormat format = FormatOf(image);
   Replace(std::move(image), format);

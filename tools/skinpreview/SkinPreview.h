@@ -1,0 +1,36 @@
+// Renders a loaded skin into one picture, so that a skin author can look at every element without
+// an application: the frame active and inactive, caption buttons and push buttons in every state,
+// check and radio glyphs, scroll bar, tabs, progress and track bars, a menu and the colour scheme.
+#pragma once
+
+#include <memory>
+#include <ostream>
+
+#include "framework/core/Types.h"
+#include "framework/win/graphics/Bitmap.h"
+
+class TSkinData;
+
+// Where each part of the preview lies; tests read pixels through it.
+struct TSkinPreviewLayout {
+  static constexpr int Width = 640;
+  static constexpr int Height = 480;
+  RECT ActiveWindow{10, 10, 310, 130};
+  RECT InactiveWindow{330, 10, 630, 130};
+  int CaptionButtonsTop = 142;  // one row per caption button, its frames side by side
+  int PushButtonsTop = 0;       // set by the renderer below the caption-button rows
+  int GlyphsTop = 0;
+  int ControlsTop = 0;  // scroll bar, tabs, progress and track bar
+  int MenuTop = 0;
+  int SwatchesTop = 0;
+  static constexpr int PushButtonWidth = 72;
+  static constexpr int PushButtonHeight = 24;
+  static constexpr int SwatchSize = 22;
+};
+
+// The preview of Data's current skin (32 bits per pixel). Parts whose element the skin lacks stay
+// background.
+std::unique_ptr<TBitmap> RenderSkinPreview(TSkinData& Data, TSkinPreviewLayout& Layout);
+
+// The command line: skinpreview SKIN OUT.bmp. Returns the process exit code; messages go to Err.
+int RunSkinPreview(const String& SkinFile, const String& OutFile, std::ostream& Err);
