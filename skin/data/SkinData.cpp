@@ -3,6 +3,7 @@
 #include "skin/data/SkinData.h"
 
 #include "skin/data/SkinDataHelpers.h"
+#include "skin/data/SkinStore.h"
 #include "skin/data/SkinWindowBridge.h"
 #include "skin/package/QuickIni.h"
 #include "skin/package/SkinReader.h"
@@ -153,8 +154,12 @@ void TSkinData::ApplyLoadedStream() {
   UpdateSkin();
 }
 
-void TSkinData::LoadFromCollection(TSkinStore* /*Store*/, int /*Index*/) {
-  // Comes with the skin store: copies item Index's data into FSkinStream, then ApplyLoadedStream().
+void TSkinData::LoadFromCollection(TSkinStore* Store, int Index) {
+  if (!Store || Index < 0 || Index >= Store->Store()->Count()) return;
+  FNoSkin = true;
+  FSkinStream->Clear();
+  Store->Store()->Items(Index)->CopyData(*FSkinStream);
+  ApplyLoadedStream();
 }
 
 void TSkinData::DoSkinChanged() {
