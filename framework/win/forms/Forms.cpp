@@ -1,12 +1,14 @@
 #include "framework/win/forms/Forms.h"
 
 #include <algorithm>
+#include <stdexcept>
 
 #include "framework/core/Description.h"
 #include "framework/win/app/Application.h"
 #include "framework/win/app/Screen.h"
 #include "framework/win/controls/WideText.h"
 #include "framework/win/graphics/Colors.h"
+#include "framework/win/menus/Menus.h"
 
 TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
   FVisible = false;
@@ -57,6 +59,9 @@ void TCustomForm::Publish(TPublisher<TCustomForm>& P) {
    }).Stored(false);
   P.Int("PixelsPerInch", &TCustomForm::PixelsPerInch);
   P.Int("TextHeight", &TCustomForm::TextHeight);
+  P.Obj("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu);
+  P.Enum("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
+  P.Obj("WindowMenu", &TCustomForm::WindowMenu, &TCustomForm::SetWindowMenu);
   P.Event("OnCreate", &TCustomForm::OnCreate);
   P.Event("OnDestroy", &TCustomForm::OnDestroy);
   P.Event("OnShow", &TCustomForm::OnShow);
@@ -166,10 +171,21 @@ void TCustomForm::CreateParams(TCreateParams& params) {
       params.ExStyle |= WS_EX_CONTEXTHELP;
   }
   if (FAutoScroll) params.Style |= WS_HSCROLL | WS_VSCROLL;  // trimmed by UpdateScrollRange
+  if (FFormStyle == fsMDIChild) {
+    TCustomForm* parent = FindMDIParent();
+    if (!parent) throw std::logic_error("Cannot create form. No MDI forms are currently active");
+    // The system makes it a child of the MDI client and manages its activation.
+    params.WndParent = parent->ClientHandle();
+    params.Style = (params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    params.ExStyle |= WS_EX_MDICHILD;
+  }
 }
 
 void TCustomForm::CreateWnd() {
   TWinControl::CreateWnd();
+  if (FFormStyle == fsMDIForm) CreateMDIClient();
+  if (FMenu && FFormStyle != fsMDIChild) FMenu->SetWindowHandle(FHandle);
+  if (FFormStyle == fsMDIForm) SetMDIMenus();
   // The client size asked for before the window existed, now with the frame the system really gave.
   if (FWantClientWidth >= 0) {
     const int width = FWantClientWidth, height = FWantClientHeight;
@@ -216,7 +232,10 @@ void TCustomForm::Show() {
 }
 
 void TCustomForm::Close() {
-  TCloseAction action = caHide;
+  // An MDI child cannot hide: by default it minimises when it can, else stays.
+  TCloseAction action = FFormStyle != fsMDIChild            ? caHide
+                        : FBorderIcons.Contains(biMinimize) ? caMinimize
+                                                            : caNone;
   OnClose(this, action);
   if (action == caNone) return;
   if (Application && Application->MainForm() == this) {
@@ -312,6 +331,17 @@ void TCustomForm::ScrollBy(int bar, int code) {
 
 void TCustomForm::WndProc(TMessage& message) {
   switch (message.Msg) {
+    case WM_COMMAND:
+    case WM_MEASUREITEM:
+    case WM_DRAWITEM:
+    case WM_INITMENUPOPUP:
+      if (DispatchMenuMessage(message)) return;
+      break;
+    case WM_DESTROY:
+      // The window would destroy its menu bar, which belongs to the TMainMenu.
+      if (FMenu && FMenu->WindowHandle() == FHandle) FMenu->SetWindowHandle(nullptr);
+      FClientHandle = nullptr;  // goes with this window
+      break;
     case WM_ERASEBKGND: {
       RECT client;
       GetClientRect(FHandle, &client);

@@ -14,6 +14,14 @@ using TBorderIcons = TSet<TBorderIcon>;
 PUBLISHED_ENUM(TPosition, poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter,
                poDesktopCenter, poMainFormCenter, poOwnerFormCenter)
 PUBLISHED_ENUM(TCloseAction, caNone, caHide, caFree, caMinimize)
+// An MDI form (fsMDIForm) holds its children (fsMDIChild) in its MDI client window.
+PUBLISHED_ENUM(TFormStyle, fsNormal, fsMDIChild, fsMDIForm)
+
+class TMainMenu;
+class TMenuItem;
+
+// The identifier of the first window-list item that the MDI client adds to the window menu.
+inline constexpr UINT kFirstMDIChildId = 0xFF00;
 
 class TCustomForm : public TWinControl {
   DECLARE_CLASS(TCustomForm, TWinControl)
@@ -43,6 +51,30 @@ class TCustomForm : public TWinControl {
   void Release();
   bool Active() const;
 
+  // The menu bar; the form's window shows it (an MDI child shows none of its own).
+  TMainMenu* Menu() const { return FMenu; }
+  void SetMenu(TMainMenu* Value);
+
+  // MDI. The style is fixed once the window exists. An MDI child needs an MDI form with a window
+  // (the application's main form, else the first such form on the screen).
+  TFormStyle FormStyle() const { return FFormStyle; }
+  void SetFormStyle(TFormStyle Value);
+  // The MDI client window of an MDI form (null otherwise).
+  HWND ClientHandle() const { return FClientHandle; }
+  int MDIChildCount() const;
+  TCustomForm* MDIChildren(int Index) const;  // top of the z-order first; null outside
+  TCustomForm* ActiveMDIChild() const;
+  // The item whose sub-menu lists the MDI children.
+  TMenuItem* WindowMenu() const { return FWindowMenu; }
+  void SetWindowMenu(TMenuItem* Value);
+  void Cascade();
+  void Tile();
+  void ArrangeIcons();
+  void Next();
+  void Previous();
+
+  void Notification(TComponent* AComponent, TOperation Operation) override;
+
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
   TNotifyEvent OnShow;
@@ -65,6 +97,10 @@ class TCustomForm : public TWinControl {
   void CreateWnd() override;
   void WndProc(TMessage& message) override;
   void UpdateVisibility() override;
+  void DefaultHandler(TMessage& message) override;
+  void CreateMDIClient();
+  void SetMDIMenus();
+  TCustomForm* FindMDIParent() const;
   void PlaceOnScreen();
   void UpdateScrollRange();
   void ScrollBy(int bar, int code);
@@ -82,6 +118,10 @@ class TCustomForm : public TWinControl {
   // Client size set before the window exists: made exact once it does.
   int FWantClientWidth = -1;
   int FWantClientHeight = -1;
+  TMainMenu* FMenu = nullptr;
+  TMenuItem* FWindowMenu = nullptr;
+  TFormStyle FFormStyle = fsNormal;
+  HWND FClientHandle = nullptr;
 };
 
 // A form class of an application: its constructor reads the description resource named after the

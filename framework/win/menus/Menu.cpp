@@ -1,0 +1,129 @@
+#include <functional>
+
+#include "framework/win/forms/Forms.h"
+#include "framework/win/menus/Menus.h"
+
+TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FItems(std::make_unique<TMenuItem>(nullptr)) {
+  FItems->FMenu = this;
+}
+
+TMenu::~TMenu() {
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FItems.reset();
+}
+
+void TMenu::Publish(TPublisher<TMenu>& P) {
+  P.Obj("Images", &TMenu::Images, &TMenu::SetImages);
+  P.Bool("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw).Default(0);
+  P.Enum("BiDiMode", &TMenu::BiDiMode, &TMenu::SetBiDiMode).Default(bdLeftToRight);
+}
+
+void TMenu::SetImages(TImageList* Value) {
+  if (FImages == Value) return;
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FImages = Value;
+  if (FImages) FImages->FreeNotification(this);
+  RebuildAll();
+}
+
+void TMenu::SetOwnerDraw(bool Value) {
+  if (FOwnerDraw == Value) return;
+  FOwnerDraw = Value;
+  RebuildAll();
+}
+
+void TMenu::SetBiDiMode(TBiDiMode Value) {
+  if (FBiDiMode == Value) return;
+  FBiDiMode = Value;
+  RebuildAll();
+}
+
+void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
+  TComponent::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImages) {
+    FImages = nullptr;
+    RebuildAll();
+  }
+}
+
+void TMenu::RebuildAll() {
+  std::function<void(TMenuItem*)> walk = [&walk](TMenuItem* item) {
+    item->RebuildHandle();
+    for (int i = 0; i < item->Count(); ++i) walk(item->Items(i));
+  };
+  walk(FItems.get());
+}
+
+TMenuItem* TMenu::FindItem(UINT Command) const {
+  TMenuItem* item = FindMenuItemByCommand(Command);
+  return item && item->GetParentMenu() == this ? item : nullptr;
+}
+
+TMenuItem* TMenu::FindItemByHandle(HMENU Menu) const {
+  TMenuItem* item = FindMenuItemByHandle(Menu);
+  return item && item->GetParentMenu() == this ? item : nullptr;
+}
+
+void TMenu::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+  FItems->GetChildren(Proc, Root);
+}
+
+// ---------------------------------------------------------------------------------------------------
+
+TMainMenu::~TMainMenu() {
+  SetWindowHandle(nullptr);
+}
+
+void TMainMenu::SetWindowHandle(HWND Value) {
+  if (FWindowHandle && IsWindow(FWindowHandle) && Items()->HandleAllocated() &&
+      GetMenu(FWindowHandle) == Items()->Handle())
+    SetMenu(FWindowHandle, nullptr);
+  FWindowHandle = Value;
+  if (FWindowHandle) SetMenu(FWindowHandle, Handle());
+}
+
+void TMainMenu::MenuChanged() {
+  if (!FWindowHandle || !IsWindow(FWindowHandle)) return;
+  DrawMenuBar(FWindowHandle);
+  // The form and whoever sits in front of its message method (a skinned menu bar) rebuild.
+  if (TControl* form = FindControlx(FWindowHandle)) form->Perform(CM_MENUCHANGED);
+}
+
+// ---------------------------------------------------------------------------------------------------
+
+void TPopupMenu::Publish(TPublisher<TPopupMenu>& P) {
+  P.Enum("Alignment", &TPopupMenu::Alignment, &TPopupMenu::SetAlignment).Default(paLeft);
+  P.Bool("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup).Default(1);
+  P.Event("OnPopup", &TPopupMenu::OnPopup);
+}
+
+HWND TPopupMenu::OwnerWindow() const {
+  for (TComponent* c = Owner(); c; c = c->Owner()) {
+    if (auto* control = dynamic_cast<TControl*>(c)) {
+      if (TCustomForm* form = GetParentForm(control); form && form->HandleAllocated())
+        return form->WindowHandle();
+    }
+  }
+  return PopupListWindow();
+}
+
+void TPopupMenu::Popup(int X, int Y) {
+  OnPopup(this);
+  UINT flags = TPM_RIGHTBUTTON;
+  switch (FAlignment) {
+    case paLeft:
+      flags |= IsRightToLeft() ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+      break;
+    case paRight:
+      flags |= IsRightToLeft() ? TPM_LEFTALIGN : TPM_RIGHTALIGN;
+      break;
+    case paCenter:
+      flags |= TPM_CENTERALIGN;
+      break;
+  }
+  if (IsRightToLeft()) flags |= TPM_LAYOUTRTL;
+  HMENU menu = Handle();
+  HWND owner = OwnerWindow();
+  // The system sends the menu's messages to the owner, which must be able to take the foreground.
+  TrackPopupMenu(menu, flags, X, Y, 0, owner, nullptr);
+}
