@@ -399,9 +399,10 @@ void TRuzIzivForm::UnSubclass() {
   }
   if (FMDIProcInstance) UnSubclassMDI();
 
-  // Back to the native frame around the same client area.
+  // Back to the native frame around the same client area. Before the activation the frame was
+  // never taken over (and the native frame never measured), so the size stays.
   RECT Window{};
-  if (IsWindow(FHandle) && GetWindowRect(FHandle, &Window)) {
+  if (FActivated && IsWindow(FHandle) && GetWindowRect(FHandle, &Window)) {
     const int Width = (Window.right - Window.left) + FNativeFrame.right - FLeftWidth - FRightWidth;
     const int Height = (Window.bottom - Window.top) + FNativeFrame.bottom - FTitleHeight - FBottomHeight;
     POINT TopLeft{Window.left, Window.top};

@@ -1,0 +1,255 @@
+// The form skin object's window procedure on real windows: what is swallowed, answered or passed to
+// the window's own procedure before and after the deferred activation, the special windows, the
+// framework-level messages and giving everything back.
+#include <gtest/gtest.h>
+
+#include "framework/win/forms/Forms.h"
+#include "tests/form/FormTestUtil.h"
+#include "tests/graphics/GraphicsTestUtil.h"
+
+namespace {
+
+using formtest::Attach;
+using formtest::Pump;
+using formtest::TRecordingWindow;
+
+class FormProc : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    Data = new TSkinData(nullptr);
+    formtest::LoadDefaultSkin(*Data);
+  }
+  static void TearDownTestSuite() {
+    delete Data;
+    Data = nullptr;
+  }
+  void SetUp() override { ASSERT_FALSE(Data->FNoSkin); }
+  static TSkinData* Data;
+};
+TSkinData* FormProc::Data = nullptr;
+
+TEST_F(FormProc, BeforeActivationNoFrameIsPaintedAndTheQueryIsAnswered) {
+  TRecordingWindow Window;
+  auto Form = Attach(Window.Handle(), *Data, false);
+  ASSERT_TRUE(Form->IsSubclassed());
+  EXPECT_EQ(Form->FSkinState, kSkinCreated);
+  Window.Clear();
+  EXPECT_EQ(SendMessageW(Window.Handle(), WM_NCPAINT, 1, 0), 0);
+  EXPECT_FALSE(Window.Saw(WM_NCPAINT));
+  EXPECT_EQ(SendMessageW(Window.Handle(), WM_NCACTIVATE, FALSE, 0), 1);  // deactivation is not refused
+  EXPECT_FALSE(Window.Saw(WM_NCACTIVATE));
+
+  EXPECT_EQ(SendMessageW(Window.Handle(), WM_SKIN_QUERY, 0, kSkinMarker), 1);
+  EXPECT_FALSE(Window.Saw(WM_SKIN_QUERY));
+  Pump();
+  bool Notice = false;
+  for (const MSG& M : Window.FSeen)
+    Notice |= M.message == WM_SKIN_SKINNED && M.wParam == 0 && M.lParam == kSkinMarker;
+  EXPECT_TRUE(Notice);  // posted back to the window, which passes it on
+  Form->UnSubclass();
+}
+
+TEST_F(FormProc, ActivationTakesTheFrameAndAnswersActivationItself) {
+  TRecordingWindow Window;
+  auto Form = Attach(Window.Handle(), *Data);
+  EXPECT_TRUE(Form->FActivated);
+  EXPECT_EQ(Form->FSkinState, kSkinActive);
+  EXPECT_TRUE(Form->FSkinFrame);
+  EXPECT_EQ(Form->FBorderStyle, sbsSizeable);
+  EXPECT_TRUE(Form->FSizeable);
+  EXPECT_TRUE(Form->FBorderIcons.Contains(sbisystem));
+  EXPECT_TRUE(Form->FBorderIcons.Contains(sbiMin));
+  EXPECT_TRUE(Form->FBorderIcons.Contains(sbiMax));
+  // Frame thicknesses are one frame of each border strip (left/right side by side, top/bottom stacked).
+  EXPECT_EQ(Form->FLeftWidth, Data->Borders[sbLeft]->Bitmap->Width() / Data->Borders[sbLeft]->FrameCount);
+  EXPECT_EQ(Form->FRightWidth, Data->Borders[sbRight]->Bitmap->Width() / Data->Borders[sbRight]->FrameCount);
+  EXPECT_EQ(Form->FTitleHeight, Data->Borders[sbTop]->Bitmap->Height() / Data->Borders[sbTop]->FrameCount);
+  EXPECT_EQ(Form->FBottomHeight,
+            Data->Borders[sbBottom]->Bitmap->Height() / Data->Borders[sbBottom]->FrameCount);
+  EXPECT_EQ(Form->FMenuHeight, 0);
+
+  Window.Clear();
+  EXPECT_EQ(SendMessageW(Window.Handle(), WM_NCACTIVATE, FALSE, 0), 1);
+  EXPECT_EQ(Form->FActive, 0);
+  EXPECT_EQ(SendMessageW(Window.Handle(), WM_NCACTIVATE, TRUE, 0), 1);
+  EXPECT_EQ(Form->FActive, 1);
+  EXPECT_FALSE(Window.Saw(WM_NCACTIVATE));
+  EXPECT_EQ(SendMessageW(Window.Handle(), 0x00AE, 0, 0), 0);
+  EXPECT_FALSE(Window.Saw(0x00AE));
+  // System-menu items arrive as commands and come back as system commands.
+  SendMessageW(Window.Handle(), WM_COMMAND, SC_MINIMIZE + 0, 0);
+  Window.Clear();
+  MSG M;
+  bool Posted = false;
+  while (PeekMessageW(&M, Window.Handle(), WM_SYSCOMMAND, WM_SYSCOMMAND, PM_REMOVE))
+    Posted |= M.wParam == SC_MINIMIZE;
+  EXPECT_TRUE(Posted);
+  Form->UnSubclass();
+}
+
+TEST_F(FormProc, ChildWindowPassesEverythingToItsOwnProcedure) {
+  TRecordingWindow Parent;
+  TRecordingWindow Child(WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_THICKFRAME, 0, {10, 10, 210, 160},
+                         Parent.Handle());
+  auto Form = Attach(Child.Handle(), *Data);
+  EXPECT_TRUE(Form->FIsChild);
+  RECT Before{};
+  GetWindowRect(Child.Handle(), &Before);
+  Child.Clear();
+  SendMessageW(Child.Handle(), WM_NCPAINT, 1, 0);
+  SendMessageW(Child.Handle(), WM_NCACTIVATE, TRUE, 0);
+  SendMessageW(Child.Handle(), WM_NCHITTEST, 0, MAKELPARAM(20, 20));
+  EXPECT_TRUE(Child.Saw(WM_NCPAINT));
+  EXPECT_TRUE(Child.Saw(WM_NCACTIVATE));
+  EXPECT_TRUE(Child.Saw(WM_NCHITTEST));
+  RECT After{};
+  GetWindowRect(Child.Handle(), &After);
+  EXPECT_TRUE(EqualRect(&Before, &After));  // a child keeps its size and native frame
+  HRGN Region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(Child.Handle(), Region), ERROR);
+  DeleteObject(Region);
+  Form->UnSubclass();
+}
+
+TEST_F(FormProc, SystemDialogClassIsADialogWhateverItsStyle) {
+  // A sizeable window of the dialog class.
+  HWND Dialog = CreateWindowExW(0, L"#32770", L"Dialog", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200,
+                                nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(Dialog);
+  auto Form = Attach(Dialog, *Data);
+  EXPECT_EQ(Form->FClassName, "#32770");
+  EXPECT_TRUE(Form->FIsDialog);
+  EXPECT_EQ(Form->FBorderStyle, sbsDialog);
+  EXPECT_TRUE(Form->FSizeable);
+  Form->UnSubclass();
+  Form.reset();
+  DestroyWindow(Dialog);
+}
+
+TEST_F(FormProc, BorderStyleFollowsTheWindowStyle) {
+  struct TCase {
+    DWORD Style, ExStyle;
+    TSkinFormBorder Border;
+  } Cases[] = {
+      {WS_POPUP | WS_VISIBLE, 0, sbsNone},
+      {WS_POPUP | WS_BORDER | WS_VISIBLE, 0, sbsNone},  // half a caption is no caption
+      {WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 0, sbsSingle},
+      {WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME, 0, sbsDialog},
+      {WS_CAPTION | WS_SYSMENU | WS_VISIBLE, WS_EX_DLGMODALFRAME, sbsDialog},
+  };
+  for (const TCase& C : Cases) {
+    TRecordingWindow Window(C.Style, C.ExStyle);
+    auto Form = Attach(Window.Handle(), *Data);
+    EXPECT_EQ(Form->FBorderStyle, C.Border) << std::hex << C.Style;
+    if (C.Border == sbsNone) {
+      EXPECT_EQ(Form->FTitleHeight, 0);
+      EXPECT_EQ(Form->FLeftWidth, 0);
+    }
+    Form->UnSubclass();
+  }
+}
+
+TEST_F(FormProc, UnSubclassGivesBackProcedureStyleSizeAndNoRegion) {
+  TRecordingWindow Window;
+  const LONG_PTR Proc = GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC);
+  const LONG_PTR Style = GetWindowLongPtrW(Window.Handle(), GWL_STYLE);
+  RECT Before{}, ClientBefore{};
+  GetWindowRect(Window.Handle(), &Before);
+  GetClientRect(Window.Handle(), &ClientBefore);
+  auto Form = Attach(Window.Handle(), *Data);
+  EXPECT_NE(GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC), Proc);
+  Form->UnSubclass();
+  Pump();
+  EXPECT_EQ(GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC), Proc);
+  EXPECT_EQ(GetWindowLongPtrW(Window.Handle(), GWL_STYLE), Style);
+  RECT After{}, ClientAfter{};
+  GetWindowRect(Window.Handle(), &After);
+  GetClientRect(Window.Handle(), &ClientAfter);
+  EXPECT_TRUE(EqualRect(&Before, &After))
+      << After.left << "," << After.top << "," << After.right << "," << After.bottom;
+  EXPECT_TRUE(EqualRect(&ClientBefore, &ClientAfter));
+  HRGN Region = CreateRectRgn(0, 0, 0, 0);
+  EXPECT_EQ(GetWindowRgn(Window.Handle(), Region), ERROR);
+  DeleteObject(Region);
+  EXPECT_FALSE(Form->FOwnsRegion);
+  // Unsubclassing twice is harmless.
+  Form->UnSubclass();
+  EXPECT_EQ(GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC), Proc);
+}
+
+TEST_F(FormProc, DestroyedWindowGivesItsProcedureBackOnItsLastMessage) {
+  auto Window = std::make_unique<TRecordingWindow>();
+  HWND Handle = Window->Handle();
+  auto Form = Attach(Handle, *Data);
+  DestroyWindow(Handle);
+  EXPECT_EQ(Form->FSkinState, kSkinDestroyed);
+  EXPECT_FALSE(Form->IsSubclassed());
+  EXPECT_TRUE(Window->Saw(WM_NCDESTROY));  // the window's own procedure still got it
+  Form.reset();
+}
+
+TEST_F(FormProc, FreeingAStillSkinnedObjectRestoresTheWindow) {
+  TRecordingWindow Window;
+  const LONG_PTR Proc = GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC);
+  auto Form = Attach(Window.Handle(), *Data);
+  Form.reset();
+  EXPECT_EQ(GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC), Proc);
+  SendMessageW(Window.Handle(), WM_NCPAINT, 1, 0);  // must not reach freed code
+  EXPECT_TRUE(Window.Saw(WM_NCPAINT));
+}
+
+TEST_F(FormProc, SecondInitialisationDoesNothing) {
+  TRecordingWindow Window;
+  auto Form = Attach(Window.Handle(), *Data);
+  const LONG_PTR Proc = GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC);
+  Form->InitDlg(Data);
+  EXPECT_EQ(GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC), Proc);
+  Form->UnSubclass();
+}
+
+TEST_F(FormProc, FrameworkFormAnswersTheEngineProbes) {
+  TForm Form(nullptr);
+  Form.SetBounds(80, 80, 320, 240);
+  Form.Show();
+  Pump();
+  auto Skin = std::make_unique<TRuzIzivForm>(nullptr);
+  Skin->FHandle = Form.Handle();
+  Skin->FName = "TForm";
+  const TColor Color = Form.Color();
+  Skin->InitTform(Data, &Form);
+  PostMessageW(Form.Handle(), WM_SKIN_ACTIVATE, 0, kSkinActivateParam);
+  Pump(80);
+  EXPECT_EQ(Form.Color(), Data->Colors[csButtonFace]);
+  EXPECT_EQ(SendMessageW(Form.Handle(), WM_SKIN_PROBE, 0, kSkinMarker), kSkinMarker);
+  EXPECT_EQ(SendMessageW(Form.Handle(), WM_SKIN_PROBE, 0, 0), 1);
+  EXPECT_EQ(SendMessageW(Form.Handle(), WM_SKIN_PAINTNC, 0, kSkinMarker), kSkinMarker);
+  EXPECT_EQ(SendMessageW(Form.Handle(), WM_SKIN_PAINTNC, 0, 0), 0);
+
+  // A caption change repaints the caption with the new text.
+  SetWindowTextW(Form.Handle(), L"New caption");
+  Pump();
+  EXPECT_EQ(Skin->FCaptionText, u"  New caption ");
+
+  Skin->UnSubclass();
+  EXPECT_EQ(Form.Color(), Color);
+  EXPECT_EQ(SendMessageW(Form.Handle(), WM_SKIN_PROBE, 0, kSkinMarker), 0);
+}
+
+TEST_F(FormProc, AttachAndDetachLeaveNoGdiObjectsBehind) {
+  TRecordingWindow Window;
+  for (int I = 0; I < 3; ++I) {  // warm-up: caches of the painters fill once
+    auto Form = Attach(Window.Handle(), *Data);
+    Form->UnSubclass();
+  }
+  const DWORD Before = gfxtest::GdiObjects();
+  for (int I = 0; I < 20; ++I) {
+    auto Form = Attach(Window.Handle(), *Data);
+    SendMessageW(Window.Handle(), WM_NCACTIVATE, FALSE, 0);
+    SendMessageW(Window.Handle(), WM_NCACTIVATE, TRUE, 0);
+    Form->UnSubclass();
+  }
+  Pump();
+  EXPECT_LE(gfxtest::GdiObjects(), Before + 2);
+}
+
+}  // namespace

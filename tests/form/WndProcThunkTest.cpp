@@ -1,0 +1,95 @@
+// Window procedure thunks: independent subclassers of one window, each giving back exactly what it
+// replaced, in either order.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "skin/form/WndProcThunk.h"
+#include "tests/form/FormTestUtil.h"
+
+namespace {
+
+// A subclasser that tags every message it sees into a shared trace.
+struct TTagger {
+  char Tag;
+  std::string* Trace;
+  HWND Wnd = nullptr;
+  WNDPROC Old = nullptr;
+  std::unique_ptr<TWndProcThunk> Thunk;
+
+  static LRESULT CALLBACK Proc(HWND Self, UINT Msg, WPARAM WParam, LPARAM LParam) {
+    auto* T = reinterpret_cast<TTagger*>(Self);
+    if (Msg == WM_USER + 7) T->Trace->push_back(T->Tag);
+    return CallWindowProcW(T->Old, T->Wnd, Msg, WParam, LParam);
+  }
+  void Install(HWND W) {
+    Wnd = W;
+    Thunk = std::make_unique<TWndProcThunk>(this, &Proc);
+    Old = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(W, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Thunk->Proc())));
+  }
+};
+
+TEST(WndProcThunk, EveryBindingIsItsOwnProcedureAndReachesItsObject) {
+  formtest::TRecordingWindow Window;
+  std::string Trace;
+  TTagger A{'a', &Trace}, B{'b', &Trace};
+  A.Install(Window.Handle());
+  B.Install(Window.Handle());
+  ASSERT_NE(A.Thunk->Proc(), nullptr);
+  EXPECT_NE(A.Thunk->Proc(), B.Thunk->Proc());
+  SendMessageW(Window.Handle(), WM_USER + 7, 0, 0);
+  EXPECT_EQ(Trace, "ba");  // the later subclasser first, then the earlier, then the window
+  EXPECT_TRUE(Window.Saw(WM_USER + 7));
+  SetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(B.Old));
+  SetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(A.Old));
+}
+
+TEST(WndProcThunk, OrphanedBindingStillForwardsForTheSubclasserAboveIt) {
+  formtest::TRecordingWindow Window;
+  const LONG_PTR Original = GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC);
+  std::string Trace;
+  TTagger A{'a', &Trace}, B{'b', &Trace};
+  A.Install(Window.Handle());
+  B.Install(Window.Handle());
+  // A leaves first although B sits above it: A's code must keep forwarding to the original.
+  TWndProcThunk::Orphan(std::move(A.Thunk), Window.Handle(), A.Old, true);
+  Window.Clear();
+  SendMessageW(Window.Handle(), WM_USER + 7, 0, 0);
+  EXPECT_EQ(Trace, "b");
+  EXPECT_TRUE(Window.Saw(WM_USER + 7));
+  SetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(B.Old));
+  EXPECT_NE(GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC), Original);  // A's forwarder remains
+}
+
+TEST(FormSkinSubclass, TwoSkinObjectsOnOneWindowLeaveInEitherOrder) {
+  TSkinData Data(nullptr);
+  formtest::LoadDefaultSkin(Data);
+  for (bool FirstLeavesFirst : {true, false}) {
+    formtest::TRecordingWindow Window;
+    const LONG_PTR Original = GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC);
+    auto First = formtest::Attach(Window.Handle(), Data, false);
+    auto Second = formtest::Attach(Window.Handle(), Data, false);
+    ASSERT_TRUE(First->IsSubclassed());
+    ASSERT_TRUE(Second->IsSubclassed());
+    if (FirstLeavesFirst) {
+      First->UnSubclass();
+      First.reset();
+      Window.Clear();
+      EXPECT_EQ(SendMessageW(Window.Handle(), WM_SKIN_QUERY, 0, 0), 1);  // the second still answers
+      Second->UnSubclass();
+    } else {
+      Second->UnSubclass();
+      First->UnSubclass();
+    }
+    Second.reset();
+    First.reset();
+    Window.Clear();
+    SendMessageW(Window.Handle(), WM_USER + 7, 0, 0);
+    EXPECT_TRUE(Window.Saw(WM_USER + 7));
+    EXPECT_EQ(SendMessageW(Window.Handle(), WM_SKIN_QUERY, 0, 0), 0);
+    if (!FirstLeavesFirst) EXPECT_EQ(GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC), Original);
+  }
+}
+
+}  // namespace
