@@ -13,6 +13,7 @@
 #include "tests/data/FakeSkinManager.h"
 #include "tests/data/SkinIniText.h"
 #include "tests/data/TestSkins.h"
+#include "tests/graphics/GraphicsTestUtil.h"
 
 namespace {
 
@@ -249,4 +250,31 @@ TEST(SkinDataStore, LoadFromCollectionSwitchesSkins) {
   }
   data.LoadFromCollection(nullptr, 0);
   EXPECT_EQ(data.SkinName, "Default");
+}
+
+TEST(SkinDataResources, LoadsAndSwitchesReleaseEveryGdiObject) {
+  TMemoryStream full, small;
+  DefaultArchive(full);
+  BuildSkinArchive(small, "[Personality]\nTop=t.bmp\n[ComboButton]\nImage=t.bmp\n[SunkEdge]\nImage=t.bmp\n",
+                   {{"t.bmp", SolidBmp(40, 21, 0x336699)}});
+  auto loadBoth = [&](TSkinData& Data) {
+    for (TMemoryStream* s : {&full, &small}) {
+      Data.FSkinStream->LoadFromStream(*s);
+      ASSERT_TRUE(Data.LoadSkin());
+      Data.CreateMinCaption();
+    }
+  };
+  {
+    TSkinData warm(nullptr);  // first use of fonts, stock objects and the like
+    loadBoth(warm);
+  }
+  const DWORD before = gfxtest::GdiObjects();
+  {
+    TSkinData data(nullptr);
+    loadBoth(data);
+    const DWORD loaded = gfxtest::GdiObjects();
+    for (int i = 0; i < 10; ++i) loadBoth(data);
+    EXPECT_EQ(gfxtest::GdiObjects(), loaded);  // every reload frees what it replaces
+  }
+  EXPECT_EQ(gfxtest::GdiObjects(), before);
 }
