@@ -413,8 +413,10 @@ TEST(SkinBuiltElements, CombinedComboStripAndItsArrows) {
     }
   Load(data,
        "[SunkEdge]\nImage=sunk.bmp\nLeftWidth=2\nRightWidth=2\nTopHeight=2\nBottomHeight=3\n"
-       "[ComboButton]\nImage=combo.bmp\nStyle=1\n",
-       {{"sunk.bmp", SolidBmp(48, 21, 0x808080)}, {"combo.bmp", bmp::Encode(button)}});
+       "[ComboButton]\nImage=combo.bmp\nStyle=1\n[ExtraImages]\nImage=extra.bmp\n",
+       {{"sunk.bmp", SolidBmp(48, 21, 0x808080)},
+        {"combo.bmp", bmp::Encode(button)},
+        {"extra.bmp", StripBmp(7, 7, {0x00FF00, 0x00FE00, 0x00FD00, 0x00FC00, 0x00FB00})}});
   const int b = GetSystemMetrics(SM_CXHSCROLL) + 2;
   ASSERT_TRUE(data.ComboButton && data.SunkEdge);
   TDataSkinBorder& combo = *data.ComboButton;
@@ -431,6 +433,7 @@ TEST(SkinBuiltElements, CombinedComboStripAndItsArrows) {
     EXPECT_EQ(PixelAt(strip, 50 * i, 0), 0x808080u);               // edge
     EXPECT_EQ(PixelAt(strip, 50 * i + 10, 10), kMagenta);          // transparent text area
     EXPECT_EQ(PixelAt(strip, 50 * i + 49 - b / 2, 1), 0xFF0000u);  // the button, blue
+    EXPECT_EQ(PixelAt(strip, 50 * i + 50 - b + b / 2, 10), FromRgb(0x00FF00 - 0x100 * i));  // glyph i + 1
   }
   EXPECT_EQ(data.SunkEdge->Margins.left, b + 2);
   EXPECT_EQ(data.SunkEdge->Margins.right, 2);
