@@ -96,7 +96,8 @@ class TSkinData : public TComponent, public TSkinColorScheme {
   // Loading.
   void LoadFromFile(const String& FileName);
   void LoadFromStream(TStream& Stream);
-  void LoadFromCollection(TSkinStore* Store, int Index);  // with the skin store
+  // The skin of item Index of Store, applied like a new SkinFile; an index outside the items does nothing.
+  void LoadFromCollection(TSkinStore* Store, int Index);
   bool LoadSkin();
   void LoadFromIni(const String& IniName = String());
   // Fills Bitmap from the archive file FileName during a load; empty for anything else.
