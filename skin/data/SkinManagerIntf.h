@@ -14,6 +14,7 @@
 #include "framework/core/Object.h"
 
 class TSkinData;
+class TBitmap;
 class TControl;
 class TComponent;
 
@@ -54,6 +55,15 @@ class TSkinManageBase : public TObject {
   // Every form skin object of FormWnd removes and frees the first windowless-control skin object
   // of Control.
   virtual void DeleteGraphicControl(HWND FormWnd, TControl* Control) = 0;
+
+  // The popup menu skin objects, as the owner-drawn item painters use them. A manager without popup
+  // menu skinning keeps these defaults.
+  // Marks every popup menu skin object (an item of one of its menus is being painted).
+  virtual void SetPopMenu() {}
+  // Binds Menu to the newest popup menu skin object that has no menu yet.
+  virtual void SetHMenu(HMENU /*Menu*/) {}
+  // The rendered background of the popup menu window that shows Menu; null when none.
+  virtual TBitmap* GetMenuBg(HMENU /*Menu*/) const { return nullptr; }
 };
 
 using TSkinManagerFactory = TSkinManageBase* (*)(std::int32_t ModuleFlag);

@@ -329,7 +329,8 @@ class TRuzIzivForm : public TComponent {
   void DefaultMenuItem(TObject* Item, TCanvas* ACanvas, const RECT& R, bool Selected);
   void DrawMenuCaption(TCanvas* ACanvas, const RECT& R);
   void DrawItemText(TMenuItem* Item, TCanvas* ACanvas, const RECT& R, bool Selected);
-  void DoDrawText(TMenuItem* Item, TCanvas* ACanvas, const WideString& Text, const RECT& R, bool Selected,
+  // With DT_CALCRECT in Flags, R receives the measured size.
+  void DoDrawText(TMenuItem* Item, TCanvas* ACanvas, const WideString& Text, RECT& R, bool Selected,
                   int Flags);
   void ToolBarDrawBackground(TToolBar* Toolbar, const RECT& R, bool& DefaultDraw);
   void ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, unsigned State, bool& DefaultDraw);
