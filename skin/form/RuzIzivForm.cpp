@@ -245,6 +245,12 @@ void TRuzIzivForm::InitSkinData() {
   CreateSysButtons();
 }
 
+// The skin data is about to be replaced: the caption buttons refer to its records.
+void TRuzIzivForm::DeleteSysbtn() {
+  FHotObject = nullptr;
+  FreeSysButtons();
+}
+
 void TRuzIzivForm::Activate() {
   FActivated = true;
   FSysMenu = GetSystemMenu(FHandle, FALSE);

@@ -11,6 +11,7 @@ namespace {
 
 // A subclasser that tags every message it sees into a shared trace.
 struct TTagger {
+  TTagger(char ATag, std::string* ATrace) : Tag(ATag), Trace(ATrace) {}
   char Tag;
   std::string* Trace;
   HWND Wnd = nullptr;
@@ -33,7 +34,7 @@ struct TTagger {
 TEST(WndProcThunk, EveryBindingIsItsOwnProcedureAndReachesItsObject) {
   formtest::TRecordingWindow Window;
   std::string Trace;
-  TTagger A{'a', &Trace}, B{'b', &Trace};
+  TTagger A('a', &Trace), B('b', &Trace);
   A.Install(Window.Handle());
   B.Install(Window.Handle());
   ASSERT_NE(A.Thunk->Proc(), nullptr);
@@ -49,7 +50,7 @@ TEST(WndProcThunk, OrphanedBindingStillForwardsForTheSubclasserAboveIt) {
   formtest::TRecordingWindow Window;
   const LONG_PTR Original = GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC);
   std::string Trace;
-  TTagger A{'a', &Trace}, B{'b', &Trace};
+  TTagger A('a', &Trace), B('b', &Trace);
   A.Install(Window.Handle());
   B.Install(Window.Handle());
   // A leaves first although B sits above it: A's code must keep forwarding to the original.
@@ -88,7 +89,9 @@ TEST(FormSkinSubclass, TwoSkinObjectsOnOneWindowLeaveInEitherOrder) {
     SendMessageW(Window.Handle(), WM_USER + 7, 0, 0);
     EXPECT_TRUE(Window.Saw(WM_USER + 7));
     EXPECT_EQ(SendMessageW(Window.Handle(), WM_SKIN_QUERY, 0, 0), 0);
-    if (!FirstLeavesFirst) EXPECT_EQ(GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC), Original);
+    if (!FirstLeavesFirst) {
+      EXPECT_EQ(GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC), Original);
+    }
   }
 }
 
