@@ -2,6 +2,8 @@
 // windows, MDI parents and children.
 #include <gtest/gtest.h>
 
+#include "framework/win/forms/Forms.h"
+#include "skin/imaging/SkinUnit.h"
 #include "tests/form/FormTestUtil.h"
 
 namespace {
@@ -174,6 +176,60 @@ TEST_F(FormEdge, MdiChildWithItsOwnBorderOptionKeepsTheNativeFrame) {
   Form->UnSubclass();
   Data->Options.Exclude(xoMDIChildBorder);
   FormSkinShared.MDIClient = FormSkinShared.MDIForm = nullptr;
+}
+
+TEST(FormSkinChange, ANewSkinGivesNewThicknessesSameClientAreaAndANewRegion) {
+  TSkinData Data(nullptr);
+  formtest::LoadDefaultSkin(Data);
+  ASSERT_FALSE(Data.FNoSkin);
+  TForm Form(nullptr);
+  Form.SetBounds(90, 90, 360, 240);
+  Form.Show();
+  Pump();
+  auto Skin = std::make_unique<TRuzIzivForm>(nullptr);
+  Skin->FHandle = Form.Handle();
+  Skin->FName = "TForm";
+  Skin->InitTform(&Data, &Form);
+  PostMessageW(Form.Handle(), WM_SKIN_ACTIVATE, 0, kSkinActivateParam);
+  Pump(80);
+  RECT Client{};
+  GetClientRect(Form.Handle(), &Client);
+  ASSERT_EQ(Skin->FLeftWidth, 5);
+  HRGN Region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_EQ(GetWindowRgn(Form.Handle(), Region), COMPLEXREGION);  // rounded corners
+
+  // What the skin manager does when the skin data switches skins.
+  Skin->DeleteSysbtn();
+  ASSERT_TRUE(formtest::LoadSkin(Data, PlainIni(), PlainFiles()));
+  Skin->InitSkinData();
+  Skin->SkinChange();
+  Pump();
+  EXPECT_EQ(Skin->FSkinState, kSkinActive);
+  EXPECT_EQ(Skin->FLeftWidth, 4);
+  EXPECT_EQ(Skin->FTitleHeight, 24);
+  EXPECT_EQ(Form.Color(), Data.Colors[csButtonFace]);
+  RECT NewClient{};
+  GetClientRect(Form.Handle(), &NewClient);
+  EXPECT_EQ(NewClient.right, Client.right);
+  EXPECT_EQ(NewClient.bottom, Client.bottom);
+  EXPECT_EQ(GetWindowRgn(Form.Handle(), Region), SIMPLEREGION);  // opaque borders: a rectangle
+  DeleteObject(Region);
+  EXPECT_EQ(WindowPixel(Form.Handle(), 1, 100), RGB(0x40, 0, 0));
+  Skin->UnSubclass();
+}
+
+// The Windows 9x family has no skinned system menu.
+TEST(FormSkinPlatform, OldPlatformFamilyLosesTheSystemMenuSwitch) {
+  TSkinData Data(nullptr);
+  formtest::LoadDefaultSkin(Data);
+  ASSERT_TRUE(Data.SkinControls.Contains(xcSystemMenu));
+  const DWORD Saved = WinVersion;
+  WinVersion = 0x80000004u;
+  TRecordingWindow Window;
+  auto Form = Attach(Window.Handle(), Data, false);
+  WinVersion = Saved;
+  EXPECT_FALSE(Data.SkinControls.Contains(xcSystemMenu));
+  Form->UnSubclass();
 }
 
 }  // namespace
