@@ -1,0 +1,163 @@
+// The default skin's caption buttons on a real window: where they sit, which frame they show as the
+// mouse hovers and presses, and what a click does.
+#include <gtest/gtest.h>
+
+#include "tests/formbuttons/ButtonsTestUtil.h"
+
+using namespace btntest;
+
+namespace {
+
+class CaptionButtons : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    LoadDefaultSkin(Data);
+    ASSERT_FALSE(Data.FNoSkin);
+    Window = std::make_unique<TTestWindow>();
+    Form = Attach(Window->Handle(), Data);
+    Wnd = Window->Handle();
+    Close = ButtonOf(*Form, 0);
+    Max = ButtonOf(*Form, 1, 2);
+    Restore = ButtonOf(*Form, 1, 1);
+    Min = ButtonOf(*Form, 2);
+    ASSERT_TRUE(Close && Max && Restore && Min);
+  }
+  void TearDown() override {
+    if (Window) DestroyWindow(Window->Handle());
+    Pump(10);
+    Form.reset();
+    Window.reset();
+  }
+  void Repaint() { SendMessageW(Wnd, WM_SKIN_REPAINTFRAME, 0, 0); }
+  // The button shows frame Frame: every opaque pixel of that frame is on the window.
+  void ExpectFrame(TWinSysButton* B, int Frame) {
+    EXPECT_EQ(FrameMismatches(Wnd, *B, Frame), 0) << "frame " << Frame;
+  }
+
+  TSkinData Data{nullptr};
+  std::unique_ptr<TTestWindow> Window;
+  std::unique_ptr<TRuzIzivForm> Form;
+  HWND Wnd = nullptr;
+  TWinSysButton *Close = nullptr, *Max = nullptr, *Restore = nullptr, *Min = nullptr;
+};
+
+TEST_F(CaptionButtons, SitAtTheirAlignPlacesAndShowTheNormalFrame) {
+  const SIZE size = WindowSize(Wnd);
+  // Align 1 counts Xcoord from the window's right edge.
+  EXPECT_EQ(Close->FRect.left, size.cx - 33);
+  EXPECT_EQ(Max->FRect.left, size.cx - 61);
+  EXPECT_EQ(Min->FRect.left, size.cx - 89);
+  EXPECT_EQ(Close->FRect.top, 5);
+  EXPECT_EQ(Close->FRect.right - Close->FRect.left, Close->FData->Bitmap->Width() / 4);
+  EXPECT_EQ(Close->FRect.bottom - Close->FRect.top, Close->FData->Bitmap->Height());
+  EXPECT_TRUE(Close->FVisible && Max->FVisible && Min->FVisible);
+  EXPECT_FALSE(Restore->FVisible);  // only while maximised
+  TWinSysButton* help = ButtonOf(*Form, 4);
+  ASSERT_NE(help, nullptr);
+  EXPECT_FALSE(help->FVisible);  // the window has minimise and maximise boxes
+  // The icon button (Align 0) at its own coordinates, the small-icon size.
+  TWinSysButton* icon = ButtonOf(*Form, 3);
+  ASSERT_NE(icon, nullptr);
+  EXPECT_EQ(icon->FRect.left, 8);
+  EXPECT_EQ(icon->FRect.top, 7);
+  EXPECT_EQ(icon->FRect.right - icon->FRect.left, GetSystemMetrics(SM_CXSMICON));
+  // The MDI buttons only live in an MDI parent's menu bar.
+  EXPECT_EQ(ButtonOf(*Form, 9, 100)->FVisible, 0);
+
+  Repaint();
+  ExpectFrame(Close, 1);
+  ExpectFrame(Max, 1);
+  ExpectFrame(Min, 1);
+  EXPECT_GT(FrameMismatches(Wnd, *Close, 3), 0);  // the frames tell apart
+  EXPECT_GT(FrameMismatches(Wnd, *Close, 2), 0);
+}
+
+TEST_F(CaptionButtons, HoverAndPressShowTheirFramesAndCloseAsksToClose) {
+  const POINT at = Centre(Close->FRect);
+  EXPECT_EQ(SendNC(Wnd, WM_NCMOUSEMOVE, at), 0);
+  EXPECT_EQ(Form->FHotObject, Close);
+  EXPECT_EQ(Close->FState, 3);
+  ExpectFrame(Close, 3);
+
+  SendNC(Wnd, WM_NCLBUTTONDOWN, at);
+  EXPECT_EQ(Close->FState, 2);
+  ExpectFrame(Close, 2);
+  EXPECT_EQ(Window->Count(WM_NCLBUTTONDOWN, HTCAPTION), 0);  // never reached the platform
+
+  Window->Clear();
+  SendNC(Wnd, WM_NCLBUTTONUP, at);
+  Pump(30);
+  EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_CLOSE), 1);
+  ExpectFrame(Close, 3);
+
+  // Moving onto another button lets go of the first one.
+  SendNC(Wnd, WM_NCMOUSEMOVE, Centre(Min->FRect));
+  EXPECT_EQ(Form->FHotObject, Min);
+  EXPECT_EQ(Close->FState, 1);
+  ExpectFrame(Close, 1);
+  ExpectFrame(Min, 3);
+  // And off every button: nothing is hot.
+  SendNC(Wnd, WM_NCMOUSEMOVE, POINT{WindowSize(Wnd).cx / 2, 12});
+  EXPECT_EQ(Form->FHotObject, nullptr);
+  ExpectFrame(Min, 1);
+}
+
+TEST_F(CaptionButtons, ReleaseWithoutPressDoesNothing) {
+  SendNC(Wnd, WM_NCLBUTTONUP, Centre(Close->FRect));
+  Pump(30);
+  EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_CLOSE), 0);
+}
+
+TEST_F(CaptionButtons, MaximiseAndRestoreSwapTheTwoActionOneButtons) {
+  Click(Wnd, Centre(Max->FRect));
+  Pump(100);
+  ASSERT_TRUE(IsZoomed(Wnd));
+  EXPECT_EQ(Form->FWindowState, swsMax);
+  Repaint();
+  EXPECT_FALSE(Max->FVisible);
+  EXPECT_TRUE(Restore->FVisible);
+  EXPECT_EQ(Restore->FRect.left, WindowSize(Wnd).cx - 61);
+  ExpectFrame(Restore, 1);
+
+  Click(Wnd, Centre(Restore->FRect));
+  Pump(100);
+  EXPECT_FALSE(IsZoomed(Wnd));
+  EXPECT_EQ(Form->FWindowState, swsNormal);
+  Repaint();
+  EXPECT_TRUE(Max->FVisible);
+  EXPECT_FALSE(Restore->FVisible);
+  ExpectFrame(Max, 1);
+}
+
+TEST_F(CaptionButtons, MinimiseButtonMinimises) {
+  Click(Wnd, Centre(Min->FRect));
+  Pump(100);
+  EXPECT_TRUE(IsIconic(Wnd));
+  EXPECT_EQ(Form->FWindowState, swsMin);
+  SendMessageW(Wnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+  Pump(50);
+  EXPECT_FALSE(IsIconic(Wnd));
+  EXPECT_EQ(Form->FWindowState, swsNormal);
+}
+
+TEST_F(CaptionButtons, InactiveWindowShowsTheDisabledFrameOfFourFrameStrips) {
+  Form->FActive = 0;
+  Repaint();
+  ExpectFrame(Close, 4);
+  Form->FActive = 1;
+  Repaint();
+  ExpectFrame(Close, 1);
+}
+
+TEST_F(CaptionButtons, HintsNameTheActions) {
+  EXPECT_EQ(Form->GetSysBtnHint(0), "Close");
+  EXPECT_EQ(Form->GetSysBtnHint(1), "Maximize");
+  EXPECT_EQ(Form->GetSysBtnHint(23), "Minimize");
+  EXPECT_EQ(Form->GetSysBtnHint(60), "Minimize");
+  EXPECT_EQ(Form->GetSysBtnHint(61), "Restore");
+  EXPECT_EQ(Form->GetSysBtnHint(62), "Close");
+  EXPECT_EQ(Form->GetSysBtnHint(3), "");
+  EXPECT_EQ(Form->GetSysBtnHint(4), "");
+}
+
+}  // namespace

@@ -1,0 +1,144 @@
+// The hit test that makes the skinned caption draggable, the client area inside the skinned frame,
+// double clicks on the caption, and resizing that keeps the client area.
+#include <gtest/gtest.h>
+
+#include "tests/formbuttons/ButtonsTestUtil.h"
+
+using namespace btntest;
+
+namespace {
+
+class Frame : public ::testing::Test {
+ protected:
+  void Open(DWORD Style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
+    LoadDefaultSkin(Data);
+    ASSERT_FALSE(Data.FNoSkin);
+    Window = std::make_unique<TTestWindow>(Style);
+    Wnd = Window->Handle();
+    Form = Attach(Wnd, Data);
+  }
+  void TearDown() override {
+    if (Window) DestroyWindow(Wnd);
+    Pump(10);
+    Form.reset();
+    Window.reset();
+  }
+  LRESULT Hit(POINT WindowPoint) { return SendMessageW(Wnd, WM_NCHITTEST, 0, ScreenParam(Wnd, WindowPoint)); }
+
+  TSkinData Data{nullptr};
+  std::unique_ptr<TTestWindow> Window;
+  std::unique_ptr<TRuzIzivForm> Form;
+  HWND Wnd = nullptr;
+};
+
+TEST_F(Frame, ClientAreaSitsInsideTheSkinnedFrame) {
+  Open();
+  ASSERT_GT(Form->FTitleHeight, 0);
+  RECT window{}, client{};
+  GetWindowRect(Wnd, &window);
+  GetClientRect(Wnd, &client);
+  POINT origin{0, 0};
+  ClientToScreen(Wnd, &origin);
+  EXPECT_EQ(origin.y - window.top, Form->FTitleHeight + Form->FMenuHeight);
+  EXPECT_EQ(origin.x - window.left, Form->FLeftWidth);
+  EXPECT_EQ(client.right, window.right - window.left - Form->FLeftWidth - Form->FRightWidth);
+  EXPECT_EQ(client.bottom, window.bottom - window.top - Form->FTitleHeight - Form->FBottomHeight);
+}
+
+TEST_F(Frame, CaptionIsDraggableAndBordersSize) {
+  Open();
+  const SIZE size = WindowSize(Wnd);
+  const int midX = size.cx / 2;
+  EXPECT_EQ(Hit(POINT{midX, Form->FTitleHeight / 2}), HTCAPTION);
+  EXPECT_EQ(Hit(POINT{midX, Form->FTitleHeight - 1}), HTCAPTION);  // the whole skinned caption
+  EXPECT_EQ(Hit(POINT{midX, 1}), HTTOP);
+  EXPECT_EQ(Hit(POINT{1, size.cy / 2}), HTLEFT);
+  EXPECT_EQ(Hit(POINT{size.cx - 2, size.cy / 2}), HTRIGHT);
+  EXPECT_EQ(Hit(POINT{size.cx - 1, size.cy - 1}), HTBOTTOMRIGHT);
+  EXPECT_EQ(Hit(POINT{midX, size.cy / 2}), HTCLIENT);
+  // On a caption button the hit code is the caption's: the buttons act on the non-client messages.
+  TWinSysButton* close = ButtonOf(*Form, 0);
+  ASSERT_NE(close, nullptr);
+  EXPECT_EQ(Hit(Centre(close->FRect)), HTCAPTION);
+}
+
+TEST_F(Frame, DoubleClickOnTheCaptionMaximisesAndRestores) {
+  Open();
+  const POINT caption{WindowSize(Wnd).cx / 2, 12};
+  SendNC(Wnd, WM_NCLBUTTONDBLCLK, caption);
+  Pump(100);
+  EXPECT_TRUE(IsZoomed(Wnd));
+  EXPECT_EQ(Form->FWindowState, swsMax);
+  // A maximised window's caption does not drag.
+  Window->Clear();
+  SendNC(Wnd, WM_NCLBUTTONDOWN, POINT{WindowSize(Wnd).cx / 2, 12});
+  EXPECT_EQ(Window->Count(WM_NCLBUTTONDOWN, HTCAPTION), 0);
+  EXPECT_EQ(Window->Count(WM_NCLBUTTONDOWN, HTMENU), 1);
+  SendNC(Wnd, WM_NCLBUTTONDBLCLK, POINT{WindowSize(Wnd).cx / 2, 12});
+  Pump(100);
+  EXPECT_FALSE(IsZoomed(Wnd));
+  EXPECT_EQ(Form->FWindowState, swsNormal);
+}
+
+TEST_F(Frame, DoubleClickWithoutMaximiseBoxIsThePlatformsAndOnTheIconCloses) {
+  Open(WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE);
+  Window->Clear();
+  SendNC(Wnd, WM_NCLBUTTONDBLCLK, POINT{WindowSize(Wnd).cx / 2, 12});
+  Pump(50);
+  EXPECT_FALSE(IsZoomed(Wnd));
+  EXPECT_EQ(Window->Count(WM_NCLBUTTONDBLCLK, HTCAPTION), 1);  // passed on
+
+  TWinSysButton* icon = ButtonOf(*Form, 3);
+  ASSERT_NE(icon, nullptr);
+  ASSERT_TRUE(icon->FVisible);
+  Window->Clear();
+  SendNC(Wnd, WM_NCLBUTTONDBLCLK, Centre(icon->FRect));
+  Pump(30);
+  EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_CLOSE), 1);
+  EXPECT_EQ(Window->Count(WM_NCLBUTTONDBLCLK, HTCAPTION), 0);
+}
+
+TEST_F(Frame, ResizeKeepsTheClientArea) {
+  Open();
+  RECT before{};
+  GetClientRect(Wnd, &before);
+  // A thicker frame: the window grows so the client area stays.
+  Form->FTitleHeight += 10;
+  Form->FLeftWidth += 3;
+  Form->ResizeForm(1);
+  Pump(30);
+  RECT after{};
+  GetClientRect(Wnd, &after);
+  EXPECT_EQ(after.right, before.right);
+  EXPECT_EQ(after.bottom, before.bottom);
+  POINT origin{0, 0};
+  ClientToScreen(Wnd, &origin);
+  RECT window{};
+  GetWindowRect(Wnd, &window);
+  EXPECT_EQ(origin.y - window.top, Form->FTitleHeight);
+
+  Form->GetBorderSize();
+  EXPECT_EQ(Form->FNativeFrame.right, Form->FLeftWidth + Form->FRightWidth);
+  EXPECT_EQ(Form->FNativeFrame.bottom, Form->FTitleHeight + Form->FBottomHeight);
+}
+
+TEST_F(Frame, SystemMenuStyleBitIsRemovedForPaintingAndRestored) {
+  Open();
+  EXPECT_EQ(GetWindowLongPtrW(Wnd, GWL_STYLE) & WS_SYSMENU, 0);  // the platform draws no buttons
+  Form->UpdateStyle(false);
+  EXPECT_NE(GetWindowLongPtrW(Wnd, GWL_STYLE) & WS_SYSMENU, 0);
+  Form->UpdateStyle(true);
+  EXPECT_EQ(GetWindowLongPtrW(Wnd, GWL_STYLE) & WS_SYSMENU, 0);
+}
+
+TEST_F(Frame, TinyWindowGetsAnEmptyClientAreaNotAnInvertedOne) {
+  Open();
+  SetWindowPos(Wnd, nullptr, 0, 0, 4, 4, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  Pump(20);
+  RECT client{};
+  GetClientRect(Wnd, &client);
+  EXPECT_GE(client.right, 0);
+  EXPECT_GE(client.bottom, 0);
+}
+
+}  // namespace

@@ -1,0 +1,226 @@
+// The skinned system menu: it pops up on a right click on the caption and on Alt+Space, is built
+// from the window's system menu with the skin's glyphs, and its items act; on old platforms it has
+// fixed items. Also the close rules that depend on the system menu.
+#include <gtest/gtest.h>
+
+#include "skin/imaging/SkinUnit.h"
+#include "tests/formbuttons/ButtonsTestUtil.h"
+
+#if __has_include("framework/win/menus/Menus.h")
+#include "framework/win/menus/Menus.h"
+#define HAVE_FRAMEWORK_MENUS 1
+#endif
+
+using namespace btntest;
+
+namespace {
+
+// Closes every popup menu that opens while it exists, and remembers what it saw.
+struct TMenuWatcher {
+  TMenuWatcher() {
+    Self = this;
+    Timer = SetTimer(nullptr, 0, 60, &Tick);
+  }
+  ~TMenuWatcher() {
+    KillTimer(nullptr, Timer);
+    Self = nullptr;
+  }
+  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (!Self || !menu || !IsWindowVisible(menu)) return;
+    auto handle = reinterpret_cast<HMENU>(SendMessageW(menu, 0x01E1 /* MN_GETHMENU */, 0, 0));
+    Self->Items = handle ? GetMenuItemCount(handle) : -1;
+    if (handle && GetMenuItemCount(handle) > 0) {
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof(info);
+      info.fMask = MIIM_FTYPE;
+      GetMenuItemInfoW(handle, 0, TRUE, &info);
+      Self->OwnerDrawn = (info.fType & MFT_OWNERDRAW) != 0;
+    }
+    ++Self->Seen;
+    EndMenu();
+  }
+  static inline TMenuWatcher* Self = nullptr;
+  UINT_PTR Timer = 0;
+  int Seen = 0;
+  int Items = 0;
+  bool OwnerDrawn = false;
+};
+
+class SysMenu : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    LoadDefaultSkin(Data);
+    ASSERT_FALSE(Data.FNoSkin);
+    Window = std::make_unique<TTestWindow>();
+    Wnd = Window->Handle();
+    Form = Attach(Wnd, Data);
+    FormSkinShared.MenuSource = 0;
+  }
+  void TearDown() override {
+    WinVersion = SavedVersion;
+    FormSkinShared.ServesModule = false;
+    DestroyWindow(Wnd);
+    Pump(10);
+    Form.reset();
+    Window.reset();
+  }
+  POINT Caption() const { return POINT{WindowSize(Wnd).cx / 2, 12}; }
+
+  TSkinData Data{nullptr};
+  std::unique_ptr<TTestWindow> Window;
+  std::unique_ptr<TRuzIzivForm> Form;
+  HWND Wnd = nullptr;
+  DWORD SavedVersion = WinVersion;
+};
+
+TEST_F(SysMenu, CloseButtonNeedsCloseInTheSystemMenu) {
+  EXPECT_TRUE(Form->CheckSysmenu());
+  TWinSysButton* close = ButtonOf(*Form, 0);
+  ASSERT_NE(close, nullptr);
+  DeleteMenu(GetSystemMenu(Wnd, FALSE), SC_CLOSE, MF_BYCOMMAND);
+  EXPECT_FALSE(Form->CheckSysmenu());
+  Window->Clear();
+  Click(Wnd, Centre(close->FRect));
+  Pump(30);
+  EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_CLOSE), 0);
+  WinVersion = 0x80000004;  // the 9x family never asks
+  EXPECT_TRUE(Form->CheckSysmenu());
+}
+
+TEST_F(SysMenu, SecondRightClickWithinTheDoubleClickTimeOnAButtonCloses) {
+  TMenuWatcher watcher;
+  TWinSysButton* close = ButtonOf(*Form, 0);
+  SendNC(Wnd, WM_NCMOUSEMOVE, Centre(close->FRect));
+  ASSERT_EQ(Form->FHotObject, close);
+  Window->Clear();
+  Form->FDblClickTime = 60000;  // however long the first popup stays open
+  SendNC(Wnd, WM_NCRBUTTONDOWN, Centre(close->FRect));
+  SendNC(Wnd, WM_NCRBUTTONDOWN, Centre(close->FRect));
+  Pump(30);
+  EXPECT_EQ(Window->Count(WM_CLOSE, 0), 1);
+}
+
+TEST_F(SysMenu, NothingForAModuleManager) {
+  FormSkinShared.ServesModule = true;
+  TMenuWatcher watcher;
+  SendNC(Wnd, WM_NCRBUTTONDOWN, Caption());
+  EXPECT_EQ(Form->FSysPopup, nullptr);
+  EXPECT_EQ(watcher.Seen, 0);
+}
+
+#ifdef HAVE_FRAMEWORK_MENUS
+
+TMenuItem* ItemWithTag(TPopupMenu* Popup, std::intptr_t Tag) {
+  for (int i = 0; i < Popup->Items()->Count(); ++i)
+    if (Popup->Items()->Items(i)->Tag() == Tag) return Popup->Items()->Items(i);
+  return nullptr;
+}
+
+TEST_F(SysMenu, RightClickOnTheCaptionPopsTheSkinnedMenuBuiltFromTheSystemMenu) {
+  TMenuWatcher watcher;
+  EXPECT_EQ(SendNC(Wnd, WM_NCRBUTTONDOWN, Caption()), 0);
+  EXPECT_GE(watcher.Seen, 1);
+  ASSERT_NE(Form->FSysPopup, nullptr);
+  EXPECT_EQ(FormSkinShared.MenuSource, 2);
+  EXPECT_EQ(Form->FSysPopup->Tag(), 0x8235);
+  HMENU system = GetSystemMenu(Wnd, FALSE);
+  EXPECT_EQ(Form->FSysPopup->Items()->Count(), GetMenuItemCount(system));
+  EXPECT_EQ(watcher.Items, GetMenuItemCount(system));
+  EXPECT_TRUE(watcher.OwnerDrawn);
+  ASSERT_NE(Form->FSysPopup->Images(), nullptr);
+  EXPECT_EQ(Form->FSysPopup->Images()->Count(), 4);  // the skin's glyphs
+
+  TMenuItem* restore = ItemWithTag(Form->FSysPopup, SC_RESTORE);
+  TMenuItem* maximize = ItemWithTag(Form->FSysPopup, SC_MAXIMIZE);
+  TMenuItem* minimize = ItemWithTag(Form->FSysPopup, SC_MINIMIZE);
+  TMenuItem* close = ItemWithTag(Form->FSysPopup, SC_CLOSE);
+  TMenuItem* move = ItemWithTag(Form->FSysPopup, SC_MOVE);
+  ASSERT_TRUE(restore && maximize && minimize && close && move);
+  EXPECT_EQ(restore->ImageIndex(), 0);
+  EXPECT_EQ(maximize->ImageIndex(), 1);
+  EXPECT_EQ(minimize->ImageIndex(), 2);
+  EXPECT_EQ(close->ImageIndex(), 3);
+  EXPECT_EQ(move->ImageIndex(), -1);
+  EXPECT_FALSE(restore->Enabled());  // the window is in its normal state
+  EXPECT_TRUE(maximize->Enabled());
+  EXPECT_TRUE(minimize->Enabled());
+  EXPECT_TRUE(move->Enabled());
+  EXPECT_FALSE(close->Caption().empty());
+  // Separators come as "-".
+  bool separator = false;
+  for (int i = 0; i < Form->FSysPopup->Items()->Count(); ++i)
+    separator = separator || Form->FSysPopup->Items()->Items(i)->Caption() == "-";
+  EXPECT_TRUE(separator);
+
+  // The items post their system command.
+  maximize->Click();
+  Pump(100);
+  EXPECT_TRUE(IsZoomed(Wnd));
+
+  Form->FLastSysPopup = 0;
+  SendNC(Wnd, WM_NCRBUTTONDOWN, POINT{WindowSize(Wnd).cx / 2, 12});
+  ASSERT_NE(Form->FSysPopup, nullptr);
+  EXPECT_TRUE(ItemWithTag(Form->FSysPopup, SC_RESTORE)->Enabled());
+  EXPECT_FALSE(ItemWithTag(Form->FSysPopup, SC_MAXIMIZE)->Enabled());
+  EXPECT_FALSE(ItemWithTag(Form->FSysPopup, SC_MOVE)->Enabled());
+  ItemWithTag(Form->FSysPopup, SC_RESTORE)->Click();
+  Pump(100);
+  EXPECT_FALSE(IsZoomed(Wnd));
+  Window->Clear();
+  ItemWithTag(Form->FSysPopup, SC_CLOSE)->Click();
+  Pump(30);
+  EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_CLOSE), 1);
+}
+
+TEST_F(SysMenu, AltSpaceOpensIt) {
+  TMenuWatcher watcher;
+  SendMessageW(Wnd, WM_SYSCOMMAND, SC_KEYMENU, ' ');
+  EXPECT_GE(watcher.Seen, 1);
+  EXPECT_NE(Form->FSysPopup, nullptr);
+
+  // From the keyboard: Alt+Space turns into the same command.
+  Form->FLastSysPopup = 0;
+  Form->FreeSysPopup();
+  const int before = watcher.Seen;
+  PostMessageW(Wnd, WM_SYSKEYDOWN, VK_SPACE, 0x20390001);
+  Pump(300);
+  EXPECT_GT(watcher.Seen, before);
+  EXPECT_NE(Form->FSysPopup, nullptr);
+}
+
+TEST_F(SysMenu, OldPlatformsGetFixedItems) {
+  WinVersion = 0x00000004;  // NT 4
+  Form->CreateSysmenu2();
+  ASSERT_NE(Form->FSysPopup, nullptr);
+  TMenuItem* items = Form->FSysPopup->Items();
+  ASSERT_EQ(items->Count(), 5);  // the window has both boxes
+  EXPECT_EQ(items->Items(0)->Caption(), " Restore ");
+  EXPECT_EQ(items->Items(1)->Caption(), " Maximize ");
+  EXPECT_EQ(items->Items(2)->Caption(), " Minimize ");
+  EXPECT_EQ(items->Items(3)->Caption(), "-");
+  EXPECT_EQ(items->Items(4)->Caption(), " Close ");
+  EXPECT_EQ(items->Items(4)->ShortCut(), TextToShortCut("ALT+F4"));
+  EXPECT_EQ(items->Items(1)->ImageIndex(), 1);
+  EXPECT_EQ(items->Items(4)->ImageIndex(), 3);
+
+  items->Items(1)->Click();
+  Pump(100);
+  EXPECT_TRUE(IsZoomed(Wnd));
+  items->Items(0)->Click();
+  Pump(100);
+  EXPECT_FALSE(IsZoomed(Wnd));
+  Window->Clear();
+  items->Items(4)->Click();
+  Pump(30);
+  EXPECT_EQ(Window->Count(WM_CLOSE, 0), 1);
+
+  // Without the boxes the fixed menu leaves their items out.
+  Form->FBorderIcons = TSkinFormIcons{sbisystem};
+  Form->CreateSysmenu2();
+  EXPECT_EQ(Form->FSysPopup->Items()->Count(), 3);
+}
+
+#endif
+
+}  // namespace

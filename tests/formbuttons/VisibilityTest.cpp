@@ -1,0 +1,245 @@
+// The visibility table of the caption buttons, the rules applied after it, placement by every
+// alignment, frame choice for short strips and disabled buttons, and the buttons that are never hit.
+#include <gtest/gtest.h>
+
+#include "tests/formbuttons/ButtonsTestUtil.h"
+
+using namespace btntest;
+
+namespace {
+
+constexpr COLORREF kRed = RGB(200, 0, 0), kGreen = RGB(0, 200, 0), kBlue = RGB(0, 0, 200),
+                   kYellow = RGB(200, 200, 0);
+
+class ButtonRules : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    LoadDefaultSkin(Data);
+    ASSERT_FALSE(Data.FNoSkin);
+    Window = std::make_unique<TTestWindow>();
+    Wnd = Window->Handle();
+    Form = Attach(Wnd, Data);
+    Data.SysButtons.clear();
+  }
+  void TearDown() override {
+    DestroyWindow(Wnd);
+    Pump(10);
+    Form.reset();
+    Window.reset();
+  }
+  // A record drawn from a solid strip, 16 x 14 per frame.
+  TDataSkinSysButton& Add(int Action, int Visibility, int Visibility1, int Align = 0, int X = 0, int Y = 4,
+                          const std::vector<COLORREF>& Frames = {kRed, kGreen, kBlue, kYellow}) {
+    auto r = std::make_unique<TDataSkinSysButton>("BUTTONT");
+    r->Action = Action;
+    r->Visibility = Visibility;
+    r->Visibility1 = Visibility1;
+    r->Align = Align;
+    r->XCoord = X;
+    r->YCoord = Y;
+    r->FrameCount = static_cast<int>(Frames.size());
+    r->Bitmap = SolidStrip(16, 14, Frames);
+    Data.SysButtons.push_back(std::move(r));
+    return *Data.SysButtons.back();
+  }
+  void Rebuild() {
+    Form->CreateSysButtons();
+    SendMessageW(Wnd, WM_SKIN_REPAINTFRAME, 0, 0);
+  }
+  bool Visible(int Visibility, int Visibility1, int Action = 5) {
+    Data.SysButtons.clear();
+    Add(Action, Visibility, Visibility1);
+    Form->CreateSysButtons();
+    return Form->SysBtnVisible(0);
+  }
+  COLORREF Shown(int Index) {
+    const RECT& r = Form->FSysButtons[static_cast<std::size_t>(Index)]->FRect;
+    return WindowPixel(Wnd, Centre(r));
+  }
+
+  TSkinData Data{nullptr};
+  std::unique_ptr<TTestWindow> Window;
+  std::unique_ptr<TRuzIzivForm> Form;
+  HWND Wnd = nullptr;
+};
+
+TEST_F(ButtonRules, FirstVisibilityCodes) {
+  Form->FBorderIcons = TSkinFormIcons{sbiMax, sbiMin, sbisystem};
+  Form->FWindowState = swsNormal;
+  Form->FActive = 1;
+  EXPECT_TRUE(Visible(0, 0));
+  EXPECT_FALSE(Visible(1, 0));
+  EXPECT_TRUE(Visible(2, 0));
+  EXPECT_TRUE(Visible(3, 0));
+  EXPECT_FALSE(Visible(4, 0));
+  EXPECT_TRUE(Visible(6, 0));
+  EXPECT_TRUE(Visible(8, 0));
+  EXPECT_FALSE(Visible(7, 0));
+  EXPECT_FALSE(Visible(9, 0));
+  EXPECT_FALSE(Visible(10, 0));
+  EXPECT_FALSE(Visible(100, 0));  // not an MDI parent with a maximised child
+  EXPECT_FALSE(Visible(200, 0));  // not dialog-bordered
+  EXPECT_TRUE(Visible(201, 0));
+  EXPECT_TRUE(Visible(999, 0));
+  EXPECT_TRUE(Visible(kAnsweredVisibility, 0));  // the window answers 0x3515 with 1
+  EXPECT_FALSE(Visible(1501, 0));                // and this one with 0
+  EXPECT_FALSE(Visible(5, 0));
+  EXPECT_FALSE(Visible(-1, 0));
+  EXPECT_FALSE(Visible(2001, 0));
+
+  Form->FWindowState = swsMax;
+  Form->FActive = 0;
+  EXPECT_TRUE(Visible(1, 0));
+  EXPECT_FALSE(Visible(2, 0));
+  EXPECT_FALSE(Visible(3, 0));
+  EXPECT_TRUE(Visible(4, 0));
+
+  Form->FBorderIcons = TSkinFormIcons{sbiHelp, sbisystem};
+  EXPECT_TRUE(Visible(7, 0));
+  EXPECT_TRUE(Visible(9, 0));
+  EXPECT_TRUE(Visible(10, 0));
+  EXPECT_FALSE(Visible(6, 0));
+
+  Form->FBorderStyle = sbsDialog;
+  Form->FClassName = "Something";
+  EXPECT_TRUE(Visible(200, 0));
+  Form->FClassName = "#32770";  // system dialogs are not meant
+  EXPECT_FALSE(Visible(200, 0));
+}
+
+TEST_F(ButtonRules, SecondVisibilityIsLooserForTheBorderIcons) {
+  Form->FBorderIcons = TSkinFormIcons{sbiMin};  // no system menu
+  Form->FWindowState = swsNormal;
+  EXPECT_FALSE(Visible(6, 0));
+  EXPECT_TRUE(Visible(0, 6));
+  EXPECT_TRUE(Visible(0, 8));
+  EXPECT_FALSE(Visible(0, 10));
+  Form->FBorderIcons = TSkinFormIcons{sbiHelp, sbiMin};
+  EXPECT_TRUE(Visible(0, 10));  // help is enough here
+  EXPECT_FALSE(Visible(0, 1));
+  EXPECT_TRUE(Visible(0, 2));
+  EXPECT_FALSE(Visible(0, 5));
+  EXPECT_FALSE(Visible(0, -1));
+  EXPECT_TRUE(Visible(0, 100));  // repeats the first test
+  EXPECT_FALSE(Visible(100, 100));
+  EXPECT_TRUE(Visible(201, 201));
+}
+
+TEST_F(ButtonRules, CloseNeedsTheSystemMenuAndMaxMinNeedTheirBoxes) {
+  Form->FBorderIcons = TSkinFormIcons{sbiMax, sbiMin};
+  EXPECT_FALSE(Visible(0, 0, 0));  // close without a system menu
+  Form->FBorderIcons = TSkinFormIcons{sbiMin, sbisystem};
+  EXPECT_TRUE(Visible(0, 0, 0));
+  EXPECT_TRUE(Visible(0, 0, 1));
+  EXPECT_EQ(Form->FSysButtons[0]->FEnabled, 0);  // maximise without its box: shown, disabled
+  EXPECT_TRUE(Visible(0, 0, 2));
+  EXPECT_EQ(Form->FSysButtons[0]->FEnabled, 1);
+  Form->FBorderStyle = sbsDialog;
+  EXPECT_FALSE(Visible(0, 0, 3));  // dialogs show no icon
+  EXPECT_FALSE(Visible(0, 0, 12));
+}
+
+TEST_F(ButtonRules, EveryAlignment) {
+  Add(20, 0, 0, 0, 30, 4);
+  Add(21, 0, 0, 1, 40, 5);
+  Add(24, 0, 0, 2, 6, 6);
+  Add(25, 0, 0, 3, 7, 7);
+  Add(26, 0, 0, 8, 6, 6);
+  Add(27, 0, 0, 9, 7, 7);
+  Add(28, 0, 0, 5, 70, 70);
+  Rebuild();
+  const auto& b = Form->FSysButtons;
+  const int w = WindowSize(Wnd).cx;
+  const RECT text = Form->FTextRect;
+  EXPECT_EQ(b[0]->FRect.left, 30);
+  EXPECT_EQ(b[0]->FRect.top, 4);
+  EXPECT_EQ(b[1]->FRect.left, w - 40);
+  EXPECT_EQ(b[2]->FRect.left, text.left - 16 - 6);
+  EXPECT_EQ(b[3]->FRect.left, text.right + 7);
+  EXPECT_EQ(b[4]->FRect.left, text.left - 16 - 6);
+  EXPECT_EQ(b[5]->FRect.left, text.right + 7);
+  EXPECT_EQ(b[6]->FRect.left, 0);  // unknown alignment: top-left corner
+  EXPECT_EQ(b[6]->FRect.top, 0);
+  EXPECT_EQ(b[0]->FRect.right - b[0]->FRect.left, 16);
+  EXPECT_EQ(b[0]->FRect.bottom - b[0]->FRect.top, 14);
+}
+
+TEST_F(ButtonRules, StripsOfFewerThanFourFramesNeverShowTheDisabledFrame) {
+  Form->FBorderIcons = TSkinFormIcons{sbiMin, sbisystem};  // maximise disabled
+  Add(2, 0, 0, 0, 30, 4, {kRed, kGreen, kBlue});
+  Add(2, 0, 0, 0, 60, 4);
+  Add(1, 0, 0, 0, 90, 4, {kRed, kGreen, kBlue});
+  Add(1, 0, 0, 0, 120, 4);
+  Rebuild();
+  EXPECT_EQ(Shown(0), kRed);
+  EXPECT_EQ(Shown(1), kRed);
+  EXPECT_EQ(Shown(2), kRed);     // disabled, but only three frames
+  EXPECT_EQ(Shown(3), kYellow);  // disabled
+
+  Form->FActive = 0;
+  SendMessageW(Wnd, WM_SKIN_REPAINTFRAME, 0, 0);
+  EXPECT_EQ(Shown(0), kRed);  // inactive, three frames
+  EXPECT_EQ(Shown(1), kYellow);
+  Form->FActive = 1;
+  SendMessageW(Wnd, WM_SKIN_REPAINTFRAME, 0, 0);
+
+  // Hover and press of a three-frame strip; a disabled button keeps its frame and does nothing.
+  SendNC(Wnd, WM_NCMOUSEMOVE, Centre(Form->FSysButtons[0]->FRect));
+  EXPECT_EQ(Shown(0), kBlue);
+  SendNC(Wnd, WM_NCLBUTTONDOWN, Centre(Form->FSysButtons[0]->FRect));
+  EXPECT_EQ(Shown(0), kGreen);
+  Window->Clear();
+  Click(Wnd, Centre(Form->FSysButtons[3]->FRect));
+  Pump(50);
+  EXPECT_EQ(Shown(3), kYellow);
+  EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_MAXIMIZE), 0);
+  EXPECT_FALSE(IsZoomed(Wnd));
+}
+
+TEST_F(ButtonRules, NegativeActionIsShownButNeverHit) {
+  Add(-1, 0, 0, 0, 30, 4);
+  Rebuild();
+  TWinSysButton* b = Form->FSysButtons[0].get();
+  EXPECT_TRUE(b->FVisible);
+  EXPECT_EQ(Shown(0), kRed);
+  EXPECT_EQ(Form->FindBtn(Centre(b->FRect)), nullptr);
+  // The mouse over it is the platform's business (a press there would start dragging the caption).
+  Window->Clear();
+  SendNC(Wnd, WM_NCMOUSEMOVE, Centre(b->FRect));
+  EXPECT_EQ(Form->FHotObject, nullptr);
+  EXPECT_EQ(Window->Count(WM_NCMOUSEMOVE, HTCAPTION), 1);
+  EXPECT_EQ(Shown(0), kRed);
+}
+
+TEST_F(ButtonRules, HiddenButtonsAreNeverHit) {
+  Add(0, 1, 0, 0, 30, 4);  // only while maximised
+  Rebuild();
+  EXPECT_FALSE(Form->FSysButtons[0]->FVisible);
+  EXPECT_EQ(Form->FindBtn(POINT{38, 10}), nullptr);
+}
+
+TEST_F(ButtonRules, ApplicationDefinedActionsPostTheirCode) {
+  Add(42, 0, 0, 0, 30, 4);
+  Rebuild();
+  Window->Clear();
+  Click(Wnd, Centre(Form->FSysButtons[0]->FRect));
+  Pump(30);
+  EXPECT_EQ(Window->Count(WM_SKIN_SYSBTNCLICK, 42), 1);
+  Add(4, 0, 0, 0, 60, 4);
+  Rebuild();
+  Click(Wnd, Centre(Form->FSysButtons[1]->FRect));
+  Pump(30);
+  EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_CONTEXTHELP), 1);
+}
+
+TEST_F(ButtonRules, FreedButtonsLeaveNoHotObject) {
+  Add(42, 0, 0, 0, 30, 4);
+  Rebuild();
+  SendNC(Wnd, WM_NCMOUSEMOVE, Centre(Form->FSysButtons[0]->FRect));
+  ASSERT_NE(Form->FHotObject, nullptr);
+  Form->FreeSysButtons();
+  EXPECT_EQ(Form->FHotObject, nullptr);
+  Form->OnTimer(nullptr);  // nothing left to reach
+}
+
+}  // namespace
