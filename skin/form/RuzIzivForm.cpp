@@ -219,6 +219,8 @@ void TRuzIzivForm::InitSkin(TSkinData* SkinData) {
     if (FMenuHandle && FFormStyle != sfsMDIChild) {
       FSkinMenu = std::make_unique<TRuzIzivMenu>(this, SkinData);
       FMenuHeight = GetSystemMetrics(SM_CYMENU);
+      if (FForm && GetPropInfo(FForm, "Menu"))
+        FSkinMenu->FMainMenu = dynamic_cast<TComponent*>(GetObjectProp(FForm, "Menu"));
       FSkinMenu->UpdataBtn();
     }
     InitSkinData();
@@ -410,7 +412,9 @@ void TRuzIzivForm::UnSubclass() {
   RECT Window{};
   if (FActivated && IsWindow(FHandle) && GetWindowRect(FHandle, &Window)) {
     const int Width = (Window.right - Window.left) + FNativeFrame.right - FLeftWidth - FRightWidth;
-    const int Height = (Window.bottom - Window.top) + FNativeFrame.bottom - FTitleHeight - FBottomHeight;
+    // The menu band is part of the skinned frame as the native menu bar is of the native one.
+    const int Height =
+        (Window.bottom - Window.top) + FNativeFrame.bottom - FTitleHeight - FBottomHeight - FMenuHeight;
     POINT TopLeft{Window.left, Window.top};
     if (FFormStyle == sfsMDIChild) ScreenToClient(GetParent(FHandle), &TopLeft);
     if (FSkinState != kSkinDestroying && (FFormStyle == sfsMDIChild || !(FStyle & WS_CHILD)))

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "framework/win/forms/Forms.h"
+#include "skin/form/RuzIzivMenu.h"
 #include "skin/imaging/SkinUnit.h"
 #include "tests/form/FormTestUtil.h"
 
@@ -230,6 +231,39 @@ TEST(FormSkinPlatform, OldPlatformFamilyLosesTheSystemMenuSwitch) {
   WinVersion = Saved;
   EXPECT_FALSE(Data.SkinControls.Contains(xcSystemMenu));
   Form->UnSubclass();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(FormSkinMenuBand, WindowWithAMenuGetsABandBelowTheCaption) {
+  TSkinData Data(nullptr);
+  ASSERT_TRUE(formtest::LoadSkin(Data, PlainIni(), PlainFiles()));
+  TRecordingWindow Window;
+  HMENU Menu = CreateMenu();
+  AppendMenuW(Menu, MF_STRING, 1, L"&File");
+  SetMenu(Window.Handle(), Menu);
+  Pump();
+  RECT ClientBefore{};
+  GetClientRect(Window.Handle(), &ClientBefore);
+  auto Form = Attach(Window.Handle(), Data);
+  EXPECT_EQ(Form->FMenuHeight, GetSystemMetrics(SM_CYMENU));
+  ASSERT_TRUE(Form->FSkinMenu);
+  EXPECT_EQ(Form->FSkinMenu->FMenu, Menu);
+  RECT Outer{};
+  GetWindowRect(Window.Handle(), &Outer);
+  POINT Origin{0, 0};
+  ClientToScreen(Window.Handle(), &Origin);
+  EXPECT_EQ(Origin.y - Outer.top, Form->FTitleHeight + Form->FMenuHeight);
+  // The band is painted in the face colour until the menu bar draws its buttons there.
+  EXPECT_EQ(WindowPixel(Window.Handle(), Form->FLeftWidth + 2, Form->FTitleHeight + 2), RGB(200, 200, 200));
+  Form->UnSubclass();
+  Pump();
+  EXPECT_EQ(GetMenu(Window.Handle()), Menu);
+  RECT ClientAfter{};
+  GetClientRect(Window.Handle(), &ClientAfter);
+  EXPECT_TRUE(EqualRect(&ClientBefore, &ClientAfter));
 }
 
 }  // namespace
