@@ -1,0 +1,244 @@
+// The manager on real windows under the hook: the utility's main form, the colour dialog, a message
+// box and popup menus get skinned as they appear; windows that must stay native do; switching the
+// skin off, on and to another skin reaches every skinned window.
+#include <gtest/gtest.h>
+
+#include "app/MainForm.h"
+#include "framework/win/app/Application.h"
+#include "skin/form/RuzIzivForm.h"
+#include "tests/manager/ManagerTestUtil.h"
+
+using namespace mgrtest;
+
+namespace {
+
+// Runs Open (which enters a modal loop of this thread) and calls Probe from a timer inside that loop
+// once a visible top-level window of class Class exists; Probe must end the loop (it is given the
+// window). Returns whether the probe ran.
+bool ProbeModal(const wchar_t* Class, const std::function<void()>& Open,
+                const std::function<void(HWND)>& Probe) {
+  static const wchar_t* s_class;
+  static const std::function<void(HWND)>* s_probe;
+  static bool s_ran;
+  static int s_ticks;
+  s_class = Class;
+  s_probe = &Probe;
+  s_ran = false;
+  s_ticks = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
+    if (s_ran) return;
+    HWND found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND Wnd, LPARAM Out) {
+          wchar_t name[64] = {};
+          GetClassNameW(Wnd, name, 64);
+          if (IsWindowVisible(Wnd) && wcscmp(name, s_class) == 0) {
+            *reinterpret_cast<HWND*>(Out) = Wnd;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    // Give the deferred activation and the first paint a few ticks.
+    if (!found || ++s_ticks < 4) return;
+    s_ran = true;
+    KillTimer(nullptr, id);
+    (*s_probe)(found);
+  });
+  Open();
+  KillTimer(nullptr, timer);
+  return s_ran;
+}
+
+COLORREF FramePixel(HWND Wnd, int X, int Y) {
+  RedrawWindow(Wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  HDC dc = GetWindowDC(Wnd);
+  const COLORREF c = GetPixel(dc, X, Y);
+  ReleaseDC(Wnd, dc);
+  return c;
+}
+
+class ManagerSkinning : public ManagerTest {
+ protected:
+  static void SetUpTestSuite() { RegisterGradientClasses(); }
+  void SetUp() override {
+    ManagerTest::SetUp();
+    form = Keep(CreateFormFromResource<TForm1>(nullptr));
+  }
+  HWND FormWnd() const { return form->Handle(); }
+  // Shows the main form and waits for its skin object's deferred activation.
+  void ShowSkinned() {
+    form->Show();
+    SetForegroundWindow(FormWnd());
+    ASSERT_TRUE(PumpUntil([&] { return IsActive(FormWnd()); })) << "the main form was not skinned";
+  }
+  bool IsActive(HWND Wnd) {
+    TRuzIzivForm* skin = Manager().FindSkinForm(Wnd);
+    return skin && skin->FActivated;
+  }
+  TForm1* form = nullptr;
+};
+
+TEST_F(ManagerSkinning, MainFormIsSkinnedAtStartUpThroughTheHook) {
+  TSkinManage& m = Manager();
+  // Loaded asked for action 1 before anything was activated: that only enabled the manager.
+  EXPECT_TRUE(m.FEnabled);
+  EXPECT_FALSE(m.Timer()->Enabled());
+  EXPECT_EQ(m.FPhase, 0);
+  EXPECT_TRUE(m.Forms().empty());
+  ShowSkinned();
+  EXPECT_GE(m.FPhase, 1);
+  ASSERT_EQ(m.Forms().size(), 1u);
+  TRuzIzivForm* skin = m.Forms()[0].Form;
+  EXPECT_EQ(skin->FForm, form);
+  EXPECT_EQ(skin->FSkinData, form->skndt1);
+  wchar_t cls[64] = {};
+  GetClassNameW(FormWnd(), cls, 64);
+  EXPECT_EQ(std::wstring(skin->FName.begin(), skin->FName.end()), cls) << "named after the window class";
+  EXPECT_TRUE(AnswersSkinned(FormWnd()));
+  // A second activation adds nothing.
+  SetForegroundWindow(GetDesktopWindow());
+  SendMessageW(FormWnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+  SetActiveWindow(FormWnd());
+  PumpFor(100);
+  EXPECT_FALSE(m.AddForm(FormWnd()));
+  EXPECT_EQ(m.Forms().size(), 1u);
+}
+
+TEST_F(ManagerSkinning, ColourDialogAndMessageBoxGetSkinnedFramesWithTheDialogSkinData) {
+  ShowSkinned();
+  TSkinData* dialogData = Keep(MakeSkinData(nullptr, sfDialog, DarkSkin()));
+  TSkinManage& m = Manager();
+  bool skinned = false;
+  TSkinData* used = nullptr;
+  const bool ran = ProbeModal(
+      L"#32770", [&] { form->dlgColor1->Execute(FormWnd()); },
+      [&](HWND Dlg) {
+        TRuzIzivForm* skin = m.FindSkinForm(Dlg);
+        skinned = skin && skin->FActivated && AnswersSkinned(Dlg);
+        used = skin ? skin->FSkinData : nullptr;
+        PostMessageW(Dlg, WM_COMMAND, IDCANCEL, 0);
+      });
+  ASSERT_TRUE(ran) << "the colour dialog did not appear";
+  EXPECT_TRUE(skinned);
+  EXPECT_EQ(used, dialogData);
+  PumpFor(50);
+  ASSERT_EQ(m.Forms().size(), 2u) << "the closed dialog's entry waits for the next clean-up";
+  EXPECT_EQ(m.Forms()[1].Form->FSkinState, 6);
+  m.DeleteDeleted();
+  EXPECT_EQ(m.Forms().size(), 1u);
+
+  skinned = false;
+  const bool boxRan = ProbeModal(
+      L"#32770", [&] { MessageBoxW(FormWnd(), L"Text", L"Caption", MB_OK); },
+      [&](HWND Box) {
+        TRuzIzivForm* skin = m.FindSkinForm(Box);
+        skinned = skin && AnswersSkinned(Box);
+        used = skin ? skin->FSkinData : nullptr;
+        PostMessageW(Box, WM_COMMAND, IDOK, 0);
+      });
+  ASSERT_TRUE(boxRan) << "the message box did not appear";
+  EXPECT_TRUE(skinned);
+  EXPECT_EQ(used, dialogData);
+}
+
+TEST_F(ManagerSkinning, WindowsThatMustStayNativeDo) {
+  ShowSkinned();
+  TSkinManage& m = Manager();
+  form->skndt1->Options.Exclude(xoPreview);
+  auto* tagged = Keep(new TForm(nullptr));
+  tagged->SetTag(99);
+  HWND preview = Track(MakeWindow(L"TQRPreview"));
+  HWND zero = Track(MakeWindow(L"MgrZero", WS_POPUP | WS_VISIBLE, 0, 0));
+  HWND nested = MakeWindow(L"MgrNested", WS_CHILD | WS_VISIBLE | WS_CAPTION, 100, 60, FormWnd());
+  HWND foreground = Track(MakeWindow(L"#32770", WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SETFOREGROUND));
+  tagged->Show();
+  for (HWND w : {tagged->Handle(), preview, zero, nested, foreground}) {
+    SetForegroundWindow(w);
+    SetActiveWindow(w);
+    PumpFor(30);
+    EXPECT_FALSE(m.FindSkinForm(w));
+    EXPECT_FALSE(AnswersSkinned(w));
+  }
+  EXPECT_EQ(m.Forms().size(), 1u);
+}
+
+TEST_F(ManagerSkinning, LastRegisteredSkinDataOfAKindServes) {
+  TSkinData* second = Keep(MakeSkinData(nullptr, sfMainform, DarkSkin()));
+  ShowSkinned();
+  EXPECT_EQ(Manager().FindSkinForm(FormWnd())->FSkinData, second);
+  EXPECT_EQ(Manager().FMainSkinData, form->skndt1) << "the first main component stays the main one";
+}
+
+TEST_F(ManagerSkinning, ActiveOffUnskinsEveryWindowAndOnReskinsThemOnTheNextTick) {
+  ShowSkinned();
+  TSkinManage& m = Manager();
+  auto* other = Keep(new TForm(nullptr));
+  other->SetBounds(300, 60, 200, 120);
+  other->Show();
+  SetForegroundWindow(other->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return IsActive(other->Handle()); }));
+  ASSERT_EQ(m.Forms().size(), 2u);
+  RECT skinnedRect{};
+  GetWindowRect(FormWnd(), &skinnedRect);
+
+  int changed = 0;
+  struct Counter : TObject {
+    int* Count;
+    void Changed(TObject*) { ++*Count; }
+  } counter;
+  counter.Count = &changed;
+  form->skndt1->OnSkinChanged = TNotifyEvent::Bind<&Counter::Changed>(&counter);
+
+  form->skndt1->SetActive(false);
+  EXPECT_EQ(m.Forms().size(), 2u) << "the switch waits for the timer";
+  ASSERT_TRUE(PumpUntil([&] { return m.Forms().empty(); }, 2000));
+  EXPECT_FALSE(m.FEnabled);
+  EXPECT_EQ(changed, 1);
+  EXPECT_EQ(m.FActionData, nullptr);
+  for (HWND w : {FormWnd(), other->Handle()}) {
+    EXPECT_FALSE(AnswersSkinned(w));
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(w, rgn), ERROR) << "the native frame has no region";
+    DeleteObject(rgn);
+  }
+
+  form->skndt1->SetActive(true);
+  ASSERT_TRUE(PumpUntil([&] { return IsActive(FormWnd()) && IsActive(other->Handle()); }, 2000));
+  EXPECT_EQ(m.Forms().size(), 2u);
+  EXPECT_EQ(changed, 2);
+}
+
+TEST_F(ManagerSkinning, SwitchingToTheDarkSkinRepaintsEverySkinnedWindow) {
+  ShowSkinned();
+  TSkinManage& m = Manager();
+  TRuzIzivForm* skin = m.FindSkinForm(FormWnd());
+  const int x = skin->FLeftWidth + 4;
+  const int y = skin->FTitleHeight / 2;
+  const COLORREF before = FramePixel(FormWnd(), x, y);
+  form->skndt1->LoadFromFile(DarkSkin());
+  ASSERT_TRUE(PumpUntil([&] { return m.FActionData == nullptr; }, 2000)) << "action 3 did not run";
+  ASSERT_EQ(m.FindSkinForm(FormWnd()), skin) << "the same skin object re-reads the skin";
+  const COLORREF after = FramePixel(FormWnd(), skin->FLeftWidth + 4, skin->FTitleHeight / 2);
+  EXPECT_NE(before, after) << "the caption looks the same after the switch";
+}
+
+TEST_F(ManagerSkinning, ReskinOfOneFormReplacesItsSkinObject) {
+  ShowSkinned();
+  TSkinManage& m = Manager();
+  form->skndt1->ChangeForm(form);
+  ASSERT_TRUE(PumpUntil([&] { return IsActive(FormWnd()) && m.Timer()->Enabled() == false; }, 2000));
+  PumpFor(300);
+  ASSERT_EQ(m.Forms().size(), 1u);
+  EXPECT_TRUE(AnswersSkinned(FormWnd()));
+  EXPECT_EQ(m.FActionData, form->skndt1) << "action 7 raises no event and keeps FActionData";
+  // Without an entry, action 7 does nothing.
+  HWND plain = Track(MakeWindow(L"MgrPlain", WS_POPUP, 50, 50));
+  m.FActionWnd = plain;
+  m.SetAction(kSkinActionReskin, 10);
+  PumpFor(100);
+  EXPECT_EQ(m.Forms().size(), 1u);
+}
+
+}  // namespace
