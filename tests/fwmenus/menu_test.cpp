@@ -271,6 +271,20 @@ TEST(MenuDescription, TheFormLetsGoOfAMenuThatIsFreedOrDetached) {
   form->SetMenu(menu);
   HWND wnd = form->Handle();
   EXPECT_EQ(GetMenu(wnd), menu->Handle());
+  // Changes of the bar's items are announced to the form's message method (a skinned bar rebuilds).
+  struct Spy : TObject {
+    TWndMethod saved;
+    int changes = 0;
+    void Proc(TMessage& m) {
+      if (m.Msg == CM_MENUCHANGED) ++changes;
+      saved(m);
+    }
+  } spy;
+  spy.saved = form->WindowProc;
+  form->WindowProc = TWndMethod::Bind<&Spy::Proc>(&spy);
+  menu->Items()->Items(0)->SetCaption("&Edit2");
+  EXPECT_GE(spy.changes, 1);
+  form->WindowProc = spy.saved;
   form->SetMenu(nullptr);
   EXPECT_EQ(GetMenu(wnd), nullptr);
   form->SetMenu(menu);

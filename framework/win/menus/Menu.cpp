@@ -1,5 +1,6 @@
 #include <functional>
 
+#include "framework/win/app/Screen.h"
 #include "framework/win/forms/Forms.h"
 #include "framework/win/menus/Menus.h"
 
@@ -85,8 +86,17 @@ void TMainMenu::SetWindowHandle(HWND Value) {
 void TMainMenu::MenuChanged() {
   if (!FWindowHandle || !IsWindow(FWindowHandle)) return;
   DrawMenuBar(FWindowHandle);
+  auto* form = dynamic_cast<TCustomForm*>(FindControlx(FWindowHandle));
+  if (!form) return;
+  // A form being destroyed has left the screen's list; its items going one by one is no change to
+  // tell anyone about.
+  if (Screen) {
+    bool listed = false;
+    for (int i = 0; i < Screen->FormCount() && !listed; ++i) listed = Screen->Forms(i) == form;
+    if (!listed) return;
+  }
   // The form and whoever sits in front of its message method (a skinned menu bar) rebuild.
-  if (TControl* form = FindControlx(FWindowHandle)) form->Perform(CM_MENUCHANGED);
+  form->Perform(CM_MENUCHANGED);
 }
 
 // ---------------------------------------------------------------------------------------------------
