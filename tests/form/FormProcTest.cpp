@@ -253,3 +253,37 @@ TEST_F(FormProc, AttachAndDetachLeaveNoGdiObjectsBehind) {
 }
 
 }  // namespace
+
+namespace {
+
+LRESULT CALLBACK AnsiProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  return DefWindowProcA(Wnd, Msg, WParam, LParam);
+}
+
+TEST(FormProcAnsi, EightBitWindowKeepsItsProcedureKindAndCaption) {
+  TSkinData Data(nullptr);
+  formtest::LoadDefaultSkin(Data);
+  WNDCLASSA Class{};
+  Class.lpfnWndProc = AnsiProc;
+  Class.hInstance = GetModuleHandleW(nullptr);
+  Class.lpszClassName = "FormSkinTestAnsi";
+  RegisterClassA(&Class);
+  HWND Wnd = CreateWindowExA(0, "FormSkinTestAnsi", "Ansi caption", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120,
+                             120, 300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(Wnd);
+  ASSERT_FALSE(IsWindowUnicode(Wnd));
+  const LONG_PTR Proc = GetWindowLongPtrA(Wnd, GWLP_WNDPROC);
+  auto Form = Attach(Wnd, Data);
+  EXPECT_FALSE(Form->FUnicode);
+  EXPECT_FALSE(IsWindowUnicode(Wnd));  // subclassed with the 8-bit calls
+  Form->UpdateNc(nullptr);
+  EXPECT_EQ(Form->FCaptionText, u"  Ansi caption ");
+  EXPECT_EQ(GetFormCaptionA(Wnd), "Ansi caption");
+  EXPECT_EQ(GetFormText(Wnd), "Ansi caption");
+  Form->UnSubclass();
+  EXPECT_EQ(GetWindowLongPtrA(Wnd, GWLP_WNDPROC), Proc);
+  Form.reset();
+  DestroyWindow(Wnd);
+}
+
+}  // namespace
