@@ -89,7 +89,7 @@ void TSkinManage::RunActionOnlyThisForm() {
       for (const TSkinFormEntry& e : *FForms) {
         if (!e.Form || e.Form->FSkinData != FActionData) continue;
         TRuzIzivForm* skin = e.Form;
-        skin->FreeSysButtons();
+        skin->DeleteSysbtn();
         skin->InitSkinData();
         skin->SkinChange();
         break;
@@ -174,7 +174,7 @@ void TSkinManage::UpdateAll() {
   for (const TSkinFormEntry& e : *FForms)
     if (e.Form && e.Form->FSkinData == FActionData) skins.push_back(e.Form);
   for (TRuzIzivForm* skin : skins) {
-    skin->FreeSysButtons();
+    skin->DeleteSysbtn();
     skin->InitSkinData();
   }
   for (TRuzIzivForm* skin : skins) {

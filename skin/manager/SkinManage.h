@@ -90,9 +90,9 @@ class TSkinManage : public TSkinManageBase {
   void AddMenu(HWND Wnd);
   bool DeleteMenu(HWND Wnd);
   bool FindSkinMenu(HWND Wnd) const;
-  void SetHMenu(HMENU Menu);
-  TBitmap* GetMenuBg(HMENU Menu) const;
-  void SetPopMenu();
+  void SetHMenu(HMENU Menu) override;
+  TBitmap* GetMenuBg(HMENU Menu) const override;
+  void SetPopMenu() override;
   void UpdateSkinMenu(HMENU Menu);
 
   // Actions and MDI.

@@ -166,7 +166,7 @@ void TSkinManage::DeleteAllForms() {
 void TSkinManage::DeleteSysbtn() {
   if (!FForms) return;
   for (const TSkinFormEntry& e : *FForms)
-    if (e.Form && e.Form->FSkinData == FActionData) e.Form->FreeSysButtons();
+    if (e.Form && e.Form->FSkinData == FActionData) e.Form->DeleteSysbtn();
 }
 
 void TSkinManage::AddNestForm(HWND ControlWnd, TComponent* NestForm) {
