@@ -37,7 +37,8 @@ class TTestWindow {
   HWND FHandle = nullptr;
 };
 
-// Constructed, handle and name set, InitDlg, deferred activation posted and run.
+// Constructed, handle and name set, InitDlg, deferred activation posted and run; its hover timer
+// never fires by itself.
 std::unique_ptr<TRuzIzivForm> Attach(HWND Wnd, TSkinData& Data);
 
 // The caption button whose record has that Action and Visibility (first one), or none.

@@ -2,6 +2,8 @@
 // mouse hovers and presses, and what a click does.
 #include <gtest/gtest.h>
 
+#include "framework/win/app/Application.h"
+#include "framework/win/controls/ExtCtrls.h"
 #include "tests/formbuttons/ButtonsTestUtil.h"
 
 using namespace btntest;
@@ -146,6 +148,48 @@ TEST_F(CaptionButtons, InactiveWindowShowsTheDisabledFrameOfFourFrameStrips) {
   ExpectFrame(Close, 4);
   Form->FActive = 1;
   Repaint();
+  ExpectFrame(Close, 1);
+}
+
+TEST_F(CaptionButtons, HoverTimerLetsGoOfALeftButtonAndShowsItsHint) {
+  RECT window{};
+  GetWindowRect(Wnd, &window);
+  const POINT onClose = Centre(Close->FRect);
+  SetCursorPos(window.left + onClose.x, window.top + onClose.y);
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  if (cursor.x != window.left + onClose.x || cursor.y != window.top + onClose.y)
+    GTEST_SKIP() << "the cursor cannot be placed on this display";
+
+  SendNC(Wnd, WM_NCMOUSEMOVE, onClose);
+  ASSERT_EQ(Form->FHotObject, Close);
+  Form->FTimer->SetInterval(250);
+  // The hint waits twice the hint pause, counted in timer intervals.
+  const int pause = 2 * (Application ? Application->HintPause : 500);
+  const int ticks = (pause + 249) / 250;
+  for (int i = 0; i < ticks - 1; ++i) Form->OnTimer(nullptr);
+  EXPECT_FALSE(Data.IsHint());
+  Form->OnTimer(nullptr);
+  EXPECT_TRUE(Data.IsHint());
+  ASSERT_NE(Data.FHintWindow, nullptr);
+  RECT hint{};
+  GetWindowRect(Data.FHintWindow->Handle(), &hint);
+  EXPECT_EQ(hint.left, window.left + Close->FRect.left);
+  EXPECT_EQ(hint.top, cursor.y + 24);
+  EXPECT_EQ(Form->FHotObject, Close);
+
+  // While a menu of the bar is tracked the timer stays out of the way.
+  SetCursorPos(window.left + 40, window.bottom - 40);
+  Form->FMenuLoop = true;
+  Form->OnTimer(nullptr);
+  EXPECT_EQ(Form->FHotObject, Close);
+  Form->FMenuLoop = false;
+  // The cursor left the button: it goes back to normal and the hint goes away.
+  Form->OnTimer(nullptr);
+  EXPECT_EQ(Form->FHotObject, nullptr);
+  EXPECT_EQ(Close->FState, 1);
+  EXPECT_FALSE(Data.IsHint());
+  EXPECT_EQ(Data.FHintCounter, 0);
   ExpectFrame(Close, 1);
 }
 
