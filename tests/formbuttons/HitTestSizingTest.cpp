@@ -2,6 +2,7 @@
 // double clicks on the caption, and resizing that keeps the client area.
 #include <gtest/gtest.h>
 
+#include "skin/data/SkinWindowBridge.h"
 #include "tests/formbuttons/ButtonsTestUtil.h"
 
 using namespace btntest;
@@ -139,6 +140,85 @@ TEST_F(Frame, TinyWindowGetsAnEmptyClientAreaNotAnInvertedOne) {
   GetClientRect(Wnd, &client);
   EXPECT_GE(client.right, 0);
   EXPECT_GE(client.bottom, 0);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Frame, KeepClientSizesTheWindowAroundTheRememberedClientArea) {
+  Open();
+  Form->FClientRect = RECT{0, 0, 200, 120};
+  Form->KeepClient();
+  Pump(20);
+  RECT client{};
+  GetClientRect(Wnd, &client);
+  EXPECT_EQ(client.right, 200);
+  EXPECT_EQ(client.bottom, 120);
+  const SIZE size = WindowSize(Wnd);
+  EXPECT_EQ(size.cx, 200 + Form->FLeftWidth + Form->FRightWidth);
+  EXPECT_EQ(size.cy, 120 + Form->FTitleHeight + Form->FBottomHeight + Form->FMenuHeight);
+}
+
+// A 16-colour icon of one colour, made here.
+HICON SolidIcon(COLORREF Color) {
+  const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
+  HDC screen = GetDC(nullptr);
+  HBITMAP colour = CreateCompatibleBitmap(screen, cx, cy);
+  HBITMAP mask = CreateBitmap(cx, cy, 1, 1, nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HGDIOBJ old = SelectObject(dc, colour);
+  HBRUSH brush = CreateSolidBrush(Color);
+  const RECT r{0, 0, cx, cy};
+  FillRect(dc, &r, brush);
+  SelectObject(dc, mask);
+  PatBlt(dc, 0, 0, cx, cy, BLACKNESS);  // all opaque
+  SelectObject(dc, old);
+  DeleteObject(brush);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  ICONINFO info{TRUE, 0, 0, mask, colour};
+  HICON icon = CreateIconIndirect(&info);
+  DeleteObject(colour);
+  DeleteObject(mask);
+  return icon;
+}
+
+// The icon button shows the application's icon; without one, the window's own.
+TEST_F(Frame, IconButtonShowsTheApplicationsIconElseTheWindows) {
+  Open();
+  HWND app = SkinApplicationWindow();
+  auto appIcon = [app](WPARAM Kind, HICON Icon) {
+    return app ? reinterpret_cast<HICON>(SendMessageW(app, WM_SETICON, Kind, reinterpret_cast<LPARAM>(Icon)))
+               : nullptr;
+  };
+  HICON savedSmall = appIcon(ICON_SMALL, nullptr);
+  HICON savedBig = appIcon(ICON_BIG, nullptr);
+
+  HICON green = SolidIcon(RGB(10, 150, 40));
+  SendMessageW(Wnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(green));
+  EXPECT_EQ(Form->FIcon, green);
+  EXPECT_EQ(Form->FIconSize, GetSystemMetrics(SM_CXSMICON));
+  SendMessageW(Wnd, WM_SKIN_REPAINTFRAME, 0, 0);
+  TWinSysButton* button = ButtonOf(*Form, 3);
+  ASSERT_NE(button, nullptr);
+  const COLORREF shown = WindowPixel(Wnd, Centre(button->FRect));
+  // The window's icon went through a 16-bit picture.
+  EXPECT_NEAR(GetRValue(shown), 10, 8);
+  EXPECT_NEAR(GetGValue(shown), 150, 8);
+  EXPECT_NEAR(GetBValue(shown), 40, 8);
+
+  HICON red = SolidIcon(RGB(200, 20, 20));
+  if (app) {
+    appIcon(ICON_SMALL, red);
+    SendMessageW(Wnd, WM_SKIN_REPAINTFRAME, 0, 0);
+    EXPECT_EQ(WindowPixel(Wnd, Centre(button->FRect)), RGB(200, 20, 20));
+  }
+  appIcon(ICON_SMALL, savedSmall);
+  appIcon(ICON_BIG, savedBig);
+  SendMessageW(Wnd, WM_SETICON, ICON_SMALL, 0);
+  DestroyIcon(green);
+  DestroyIcon(red);
 }
 
 }  // namespace
