@@ -10,6 +10,18 @@ using namespace mgrtest;
 
 namespace {
 
+const std::function<void(HWND)>* s_probe = nullptr;
+int s_ticks = 0;
+
+// Runs the probe once the menu window is up and painted, then ends the menu.
+void CALLBACK MenuTick(HWND, UINT, UINT_PTR Id, DWORD) {
+  HWND wnd = FindWindowW(L"#32768", nullptr);
+  if (!wnd || !IsWindowVisible(wnd) || ++s_ticks < 3) return;
+  KillTimer(nullptr, Id);
+  (*s_probe)(wnd);
+  EndMenu();
+}
+
 class ManagerMenus : public ManagerTest {
  protected:
   void SetUp() override {
@@ -28,17 +40,9 @@ class ManagerMenus : public ManagerTest {
   }
   // Tracks the menu; Probe runs inside the menu loop once the menu window is up, then the menu ends.
   void Track(const std::function<void(HWND)>& Probe) {
-    static const std::function<void(HWND)>* s_probe;
-    static int s_ticks;
     s_probe = &Probe;
     s_ticks = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 60, [](HWND, UINT, UINT_PTR id, DWORD) {
-      HWND wnd = FindWindowW(L"#32768", nullptr);
-      if (!wnd || !IsWindowVisible(wnd) || ++s_ticks < 3) return;
-      KillTimer(nullptr, id);
-      (*s_probe)(wnd);
-      EndMenu();
-    });
+    const UINT_PTR timer = SetTimer(nullptr, 0, 60, &MenuTick);
     TrackPopupMenu(menu, TPM_RETURNCMD, 100, 100, 0, owner, nullptr);
     KillTimer(nullptr, timer);
     Pump();

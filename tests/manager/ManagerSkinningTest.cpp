@@ -12,43 +12,45 @@ using namespace mgrtest;
 
 namespace {
 
+// The state of one ProbeModal run (its timer is a plain procedure).
+struct TProbe {
+  const wchar_t* Class = nullptr;
+  const std::function<void(HWND)>* Probe = nullptr;
+  bool Ran = false;
+  int Ticks = 0;
+} g_probe;
+
+BOOL CALLBACK FindVisibleOfClass(HWND Wnd, LPARAM Out) {
+  wchar_t name[64] = {};
+  GetClassNameW(Wnd, name, 64);
+  if (IsWindowVisible(Wnd) && wcscmp(name, g_probe.Class) == 0) {
+    *reinterpret_cast<HWND*>(Out) = Wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+void CALLBACK ProbeTick(HWND, UINT, UINT_PTR Id, DWORD) {
+  if (g_probe.Ran) return;
+  HWND found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &FindVisibleOfClass, reinterpret_cast<LPARAM>(&found));
+  // Give the deferred activation and the first paint a few ticks.
+  if (!found || ++g_probe.Ticks < 4) return;
+  g_probe.Ran = true;
+  KillTimer(nullptr, Id);
+  (*g_probe.Probe)(found);
+}
+
 // Runs Open (which enters a modal loop of this thread) and calls Probe from a timer inside that loop
 // once a visible top-level window of class Class exists; Probe must end the loop (it is given the
 // window). Returns whether the probe ran.
 bool ProbeModal(const wchar_t* Class, const std::function<void()>& Open,
                 const std::function<void(HWND)>& Probe) {
-  static const wchar_t* s_class;
-  static const std::function<void(HWND)>* s_probe;
-  static bool s_ran;
-  static int s_ticks;
-  s_class = Class;
-  s_probe = &Probe;
-  s_ran = false;
-  s_ticks = 0;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, [](HWND, UINT, UINT_PTR id, DWORD) {
-    if (s_ran) return;
-    HWND found = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND Wnd, LPARAM Out) {
-          wchar_t name[64] = {};
-          GetClassNameW(Wnd, name, 64);
-          if (IsWindowVisible(Wnd) && wcscmp(name, s_class) == 0) {
-            *reinterpret_cast<HWND*>(Out) = Wnd;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    // Give the deferred activation and the first paint a few ticks.
-    if (!found || ++s_ticks < 4) return;
-    s_ran = true;
-    KillTimer(nullptr, id);
-    (*s_probe)(found);
-  });
+  g_probe = TProbe{Class, &Probe, false, 0};
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, &ProbeTick);
   Open();
   KillTimer(nullptr, timer);
-  return s_ran;
+  return g_probe.Ran;
 }
 
 COLORREF FramePixel(HWND Wnd, int X, int Y) {
