@@ -193,15 +193,4 @@ TEST_F(CaptionButtons, HoverTimerLetsGoOfALeftButtonAndShowsItsHint) {
   ExpectFrame(Close, 1);
 }
 
-TEST_F(CaptionButtons, HintsNameTheActions) {
-  EXPECT_EQ(Form->GetSysBtnHint(0), "Close");
-  EXPECT_EQ(Form->GetSysBtnHint(1), "Maximize");
-  EXPECT_EQ(Form->GetSysBtnHint(23), "Minimize");
-  EXPECT_EQ(Form->GetSysBtnHint(60), "Minimize");
-  EXPECT_EQ(Form->GetSysBtnHint(61), "Restore");
-  EXPECT_EQ(Form->GetSysBtnHint(62), "Close");
-  EXPECT_EQ(Form->GetSysBtnHint(3), "");
-  EXPECT_EQ(Form->GetSysBtnHint(4), "");
-}
-
 }  // namespace

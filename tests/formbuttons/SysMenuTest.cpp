@@ -101,6 +101,15 @@ TEST_F(SysMenu, SecondRightClickWithinTheDoubleClickTimeOnAButtonCloses) {
   EXPECT_EQ(Window->Count(WM_CLOSE, 0), 1);
 }
 
+TEST_F(SysMenu, AltAloneNeverOpensThePlatformsMenu) {
+  Window->Clear();
+  EXPECT_EQ(SendMessageW(Wnd, WM_SYSCOMMAND, SC_KEYMENU, 0), 1);
+  EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_KEYMENU), 0);
+  // A letter that no menu-bar button carries goes on to the platform.
+  SendMessageW(Wnd, WM_SYSCOMMAND, SC_KEYMENU, 'q');
+  EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_KEYMENU), 1);
+}
+
 TEST_F(SysMenu, NothingForAModuleManager) {
   FormSkinShared.ServesModule = true;
   TMenuWatcher watcher;
