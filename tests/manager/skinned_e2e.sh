@@ -114,4 +114,15 @@ for _ in $(seq 1 25); do
 done
 ! xdotool search --onlyvisible --name '.+' 2>/dev/null | grep -qx "$dlg" || fail "the colour dialog did not close"
 kill -0 "$pid" 2>/dev/null || fail "the program ended with the dialog"
-echo "skinned e2e: main form and colour dialog skinned, dialog cancelled"
+
+# Closing the main form ends the program cleanly: the manager is freed at exit with the windows it
+# still skins.
+sleep 0.5
+xdotool key alt+F4
+for _ in $(seq 1 50); do
+  kill -0 "$pid" 2>/dev/null || break
+  sleep 0.2
+done
+kill -0 "$pid" 2>/dev/null && fail "the program did not end when its main form was closed"
+wait "$pid" || fail "the program ended with an error"
+echo "skinned e2e: main form and colour dialog skinned, dialog cancelled, program closed"
