@@ -222,3 +222,80 @@ TEST_F(Frame, IconButtonShowsTheApplicationsIconElseTheWindows) {
 }
 
 }  // namespace
+
+namespace {
+
+INT_PTR CALLBACK QuietDialog(HWND, UINT Msg, WPARAM, LPARAM) {
+  return Msg == WM_INITDIALOG ? TRUE : FALSE;
+}
+
+// A modeless system dialog (class "#32770"), Width dialog units wide, with one push button at x 4.
+HWND NarrowDialog(const wchar_t* Caption, short Width) {
+  std::vector<WORD> t(512, 0);
+  auto* dlg = reinterpret_cast<DLGTEMPLATE*>(t.data());
+  dlg->style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME;
+  dlg->cdit = 1;
+  dlg->cx = Width;
+  dlg->cy = 60;
+  WORD* p = reinterpret_cast<WORD*>(dlg + 1);
+  *p++ = 0;  // no menu
+  *p++ = 0;  // standard class
+  for (const wchar_t* c = Caption; *c; ++c) *p++ = static_cast<WORD>(*c);
+  *p++ = 0;
+  p = reinterpret_cast<WORD*>((reinterpret_cast<ULONG_PTR>(p) + 3) & ~ULONG_PTR{3});
+  auto* item = reinterpret_cast<DLGITEMTEMPLATE*>(p);
+  item->style = WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON;
+  item->x = 4;
+  item->y = 4;
+  item->cx = 30;
+  item->cy = 14;
+  item->id = 1;
+  p = reinterpret_cast<WORD*>(item + 1);
+  *p++ = 0xFFFF;
+  *p++ = 0x0080;  // button
+  *p++ = 'O';
+  *p++ = 'K';
+  *p++ = 0;
+  *p++ = 0;  // no creation data
+  return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dlg, nullptr, QuietDialog, 0);
+}
+
+TEST(DialogFrame, NarrowDialogWidensToItsCaptionAndKeepsItsControlsCentred) {
+  TSkinData data(nullptr);
+  LoadDefaultSkin(data);
+  ASSERT_FALSE(data.FNoSkin);
+  const wchar_t* caption = L"A caption much wider than this small dialog";
+  HWND dlg = NarrowDialog(caption, 40);
+  ASSERT_NE(dlg, nullptr);
+  Pump(30);
+  HWND ok = GetDlgItem(dlg, 1);
+  RECT okBefore{};
+  GetWindowRect(ok, &okBefore);
+  MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&okBefore), 2);
+  RECT clientBefore{};
+  GetClientRect(dlg, &clientBefore);
+
+  auto form = Attach(dlg, data);
+  ASSERT_TRUE(form->FIsDialog);
+  HDC dc = GetDC(dlg);
+  HGDIOBJ old = SelectObject(dc, form->FCaptionFont->Handle());
+  SIZE text{};
+  GetTextExtentPoint32W(dc, caption, static_cast<int>(wcslen(caption)), &text);
+  SelectObject(dc, old);
+  ReleaseDC(dlg, dc);
+  const RECT& m = data.Title->Margins;
+  const int needed = m.left + text.cx + m.right;
+  const int narrow = clientBefore.right + form->FLeftWidth + form->FRightWidth;
+  ASSERT_LT(narrow, needed);
+  EXPECT_EQ(WindowSize(dlg).cx, needed);
+
+  RECT okAfter{};
+  GetWindowRect(ok, &okAfter);
+  MapWindowPoints(nullptr, dlg, reinterpret_cast<POINT*>(&okAfter), 2);
+  EXPECT_EQ(okAfter.left, okBefore.left + (needed - narrow) / 2);
+  EXPECT_EQ(okAfter.top, okBefore.top);
+  DestroyWindow(dlg);
+  Pump(10);
+}
+
+}  // namespace
