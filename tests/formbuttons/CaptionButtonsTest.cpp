@@ -5,6 +5,7 @@
 #include "framework/win/app/Application.h"
 #include "framework/win/controls/ExtCtrls.h"
 #include "tests/formbuttons/ButtonsTestUtil.h"
+#include "tests/graphics/GraphicsTestUtil.h"
 
 using namespace btntest;
 
@@ -191,6 +192,32 @@ TEST_F(CaptionButtons, HoverTimerLetsGoOfALeftButtonAndShowsItsHint) {
   EXPECT_FALSE(Data.IsHint());
   EXPECT_EQ(Data.FHintCounter, 0);
   ExpectFrame(Close, 1);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CaptionButtons, RepeatedUseReleasesEveryGdiObject) {
+  auto cycle = [&] {
+    SendNC(Wnd, WM_NCMOUSEMOVE, Centre(Min->FRect));
+    SendNC(Wnd, WM_NCLBUTTONDOWN, Centre(Close->FRect));
+    SendNC(Wnd, WM_NCLBUTTONUP, Centre(Close->FRect));
+    SendNC(Wnd, WM_NCMOUSEMOVE, POINT{WindowSize(Wnd).cx / 2, 12});
+    Form->FActive = 0;
+    Repaint();
+    Form->FActive = 1;
+    Repaint();
+    Form->GetIcon();
+    Form->CreateSysmenu2();
+    Form->FreeSysPopup();
+    Form->ResizeForm(1);
+    Pump(10);
+  };
+  cycle();
+  const DWORD before = gfxtest::GdiObjects();
+  for (int i = 0; i < 20; ++i) cycle();
+  EXPECT_LE(gfxtest::GdiObjects(), before);
 }
 
 }  // namespace
