@@ -29,22 +29,25 @@ constexpr int kOldMinimize = 2;
 constexpr int kOldClose = 3;
 constexpr int kOldSeparator = 100;
 
-DWORD PlatformVersion() { return WinVersion ? WinVersion : GetVersion(); }
-bool IsWin9x() { return PlatformVersion() >= 0x80000000u; }
-bool IsOldNT() { return !IsWin9x() && LOBYTE(LOWORD(PlatformVersion())) < 5; }
+DWORD PlatformVersion() {
+  return WinVersion ? WinVersion : GetVersion();
+}
+bool IsWin9x() {
+  return PlatformVersion() >= 0x80000000u;
+}
+bool IsOldNT() {
+  return !IsWin9x() && LOBYTE(LOWORD(PlatformVersion())) < 5;
+}
 
 String MenuText(HMENU Menu, UINT Position) {
   wchar_t buffer[kMaxItemText + 1] = {};
-  const int length =
-      GetMenuStringW(Menu, Position, buffer, kMaxItemText + 1, MF_BYPOSITION);
-  if (length <= 0)
-    return String();
+  const int length = GetMenuStringW(Menu, Position, buffer, kMaxItemText + 1, MF_BYPOSITION);
+  if (length <= 0) return String();
   return WideStringToStringEx(
-      WideString(reinterpret_cast<const char16_t *>(buffer),
-                 static_cast<std::size_t>(length)));
+      WideString(reinterpret_cast<const char16_t*>(buffer), static_cast<std::size_t>(length)));
 }
 
-} // namespace
+}  // namespace
 
 void TRuzIzivForm::FreeSysPopup() {
   delete FSysPopup;
@@ -53,14 +56,13 @@ void TRuzIzivForm::FreeSysPopup() {
 
 // A new, empty popup for the system menu, drawn by the skinned menu-item
 // painters.
-static TPopupMenu *NewSysPopup(TRuzIzivForm &Form) {
-  auto *popup = new TPopupMenu(&Form);
+static TPopupMenu* NewSysPopup(TRuzIzivForm& Form) {
+  auto* popup = new TPopupMenu(&Form);
   popup->SetTag(kSysPopupTag);
   popup->SetOwnerDraw(true);
-  if (Form.FSkinData && Form.FSkinData->MenuImages &&
-      Form.FSkinData->MenuImages->Handle()) {
+  if (Form.FSkinData && Form.FSkinData->MenuImages && Form.FSkinData->MenuImages->Handle()) {
     // The list stays the skin data's: the popup only borrows it.
-    auto *images = new TImageList(popup);
+    auto* images = new TImageList(popup);
     images->SetShareImages(true);
     images->SetHandle(Form.FSkinData->MenuImages->Handle());
     popup->SetImages(images);
@@ -68,27 +70,22 @@ static TPopupMenu *NewSysPopup(TRuzIzivForm &Form) {
   return popup;
 }
 
-static TMenuItem *AddPopupItem(TRuzIzivForm &Form, TPopupMenu &Popup,
-                               const String &Caption, int Tag,
+static TMenuItem* AddPopupItem(TRuzIzivForm& Form, TPopupMenu& Popup, const String& Caption, int Tag,
                                TNotifyEvent OnClick) {
-  auto *item = new TMenuItem(nullptr); // owned by the popup's item tree
+  auto* item = new TMenuItem(nullptr);  // owned by the popup's item tree
   item->SetCaption(Caption);
   item->SetTag(Tag);
   item->OnClick = OnClick;
-  item->OnDrawItem =
-      TMenuDrawItemEvent::Bind<&TRuzIzivForm::DrawMenuItem>(&Form);
-  item->OnMeasureItem =
-      TMenuMeasureItemEvent::Bind<&TRuzIzivForm::MeasureItemPop>(&Form);
+  item->OnDrawItem = TMenuDrawItemEvent::Bind<&TRuzIzivForm::DrawMenuItem>(&Form);
+  item->OnMeasureItem = TMenuMeasureItemEvent::Bind<&TRuzIzivForm::MeasureItemPop>(&Form);
   Popup.Items()->Add(item);
   return item;
 }
 
-void TRuzIzivForm::AddSysMenuitem(const String &Caption, int Tag) {
-  if (!FSysPopup)
-    return;
-  TMenuItem *item =
-      AddPopupItem(*this, *FSysPopup, Caption, Tag,
-                   TNotifyEvent::Bind<&TRuzIzivForm::DoSysMenu>(this));
+void TRuzIzivForm::AddSysMenuitem(const String& Caption, int Tag) {
+  if (!FSysPopup) return;
+  TMenuItem* item =
+      AddPopupItem(*this, *FSysPopup, Caption, Tag, TNotifyEvent::Bind<&TRuzIzivForm::DoSysMenu>(this));
   item->SetImageIndex(Tag == kOldSeparator ? -1 : Tag);
 }
 
@@ -96,13 +93,11 @@ void TRuzIzivForm::CreateSysmenu() {
   FreeSysPopup();
   FSysPopup = NewSysPopup(*this);
   AddSysMenuitem(" Restore ", kOldRestore);
-  if (FBorderIcons.Contains(sbiMax))
-    AddSysMenuitem(" Maximize ", kOldMaximize);
-  if (FBorderIcons.Contains(sbiMin))
-    AddSysMenuitem(" Minimize ", kOldMinimize);
+  if (FBorderIcons.Contains(sbiMax)) AddSysMenuitem(" Maximize ", kOldMaximize);
+  if (FBorderIcons.Contains(sbiMin)) AddSysMenuitem(" Minimize ", kOldMinimize);
   AddSysMenuitem("-", kOldSeparator);
   AddSysMenuitem(" Close ", kOldClose);
-  TMenuItem *close = FSysPopup->Items()->Items(FSysPopup->Items()->Count() - 1);
+  TMenuItem* close = FSysPopup->Items()->Items(FSysPopup->Items()->Count() - 1);
   close->SetShortCut(TextToShortCut("ALT+F4"));
 }
 
@@ -112,109 +107,95 @@ void TRuzIzivForm::CreateSysmenu2() {
     CreateSysmenu();
     return;
   }
-  HMENU system =
-      FSysMenu ? FSysMenu : (FHandle ? GetSystemMenu(FHandle, FALSE) : nullptr);
-  if (!system || !IsMenu(system))
-    return;
+  HMENU system = FSysMenu ? FSysMenu : (FHandle ? GetSystemMenu(FHandle, FALSE) : nullptr);
+  if (!system || !IsMenu(system)) return;
   FSysPopup = NewSysPopup(*this);
   const int count = GetMenuItemCount(system);
   for (int i = 0; i < count; ++i) {
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
     info.fMask = MIIM_STATE | MIIM_ID;
-    if (!GetMenuItemInfoW(system, static_cast<UINT>(i), TRUE, &info))
-      continue;
+    if (!GetMenuItemInfoW(system, static_cast<UINT>(i), TRUE, &info)) continue;
     const String text = MenuText(system, static_cast<UINT>(i));
     const String caption = text.empty() ? String("-") : text;
-    TMenuItem *item =
-        AddPopupItem(*this, *FSysPopup, caption, static_cast<int>(info.wID),
-                     TNotifyEvent::Bind<&TRuzIzivForm::DoSysMenu2>(this));
+    TMenuItem* item = AddPopupItem(*this, *FSysPopup, caption, static_cast<int>(info.wID),
+                                   TNotifyEvent::Bind<&TRuzIzivForm::DoSysMenu2>(this));
     bool enabled = true;
     switch (info.wID & 0xFFF0) {
-    case SC_SIZE:
-    case SC_MOVE:
-      enabled = FWindowState != swsMax;
-      break;
-    case SC_MINIMIZE:
-      item->SetImageIndex(kImageMinimize);
-      enabled = FWindowState != swsMin && FBorderIcons.Contains(sbiMin);
-      break;
-    case SC_MAXIMIZE:
-      item->SetImageIndex(kImageMaximize);
-      enabled = FWindowState != swsMax && FBorderIcons.Contains(sbiMax);
-      break;
-    case SC_CLOSE:
-      item->SetImageIndex(kImageClose);
-      break;
-    case SC_RESTORE:
-      item->SetImageIndex(kImageRestore);
-      enabled = FWindowState != swsNormal;
-      break;
-    default:
-      break;
+      case SC_SIZE:
+      case SC_MOVE:
+        enabled = FWindowState != swsMax;
+        break;
+      case SC_MINIMIZE:
+        item->SetImageIndex(kImageMinimize);
+        enabled = FWindowState != swsMin && FBorderIcons.Contains(sbiMin);
+        break;
+      case SC_MAXIMIZE:
+        item->SetImageIndex(kImageMaximize);
+        enabled = FWindowState != swsMax && FBorderIcons.Contains(sbiMax);
+        break;
+      case SC_CLOSE:
+        item->SetImageIndex(kImageClose);
+        break;
+      case SC_RESTORE:
+        item->SetImageIndex(kImageRestore);
+        enabled = FWindowState != swsNormal;
+        break;
+      default:
+        break;
     }
     // The platform's own grey state (MFS_DISABLED, both bits) wins.
-    if ((info.fState & MFS_DISABLED) == MFS_DISABLED)
-      enabled = false;
+    if ((info.fState & MFS_DISABLED) == MFS_DISABLED) enabled = false;
     item->SetEnabled(enabled);
-    if (info.fState & MFS_CHECKED)
-      item->SetChecked(true);
+    if (info.fState & MFS_CHECKED) item->SetChecked(true);
   }
 }
 
 bool TRuzIzivForm::CheckSysmenu() {
-  if (IsOldNT() || IsWin9x())
-    return true;
-  HMENU system =
-      FSysMenu ? FSysMenu : (FHandle ? GetSystemMenu(FHandle, FALSE) : nullptr);
-  return system &&
-         GetMenuState(system, SC_CLOSE, MF_BYCOMMAND) != static_cast<UINT>(-1);
+  if (IsOldNT() || IsWin9x()) return true;
+  HMENU system = FSysMenu ? FSysMenu : (FHandle ? GetSystemMenu(FHandle, FALSE) : nullptr);
+  return system && GetMenuState(system, SC_CLOSE, MF_BYCOMMAND) != static_cast<UINT>(-1);
 }
 
 void TRuzIzivForm::PopSysmenu(POINT P) {
-  if (FormSkinShared.ServesModule)
-    return;
+  if (FormSkinShared.ServesModule) return;
   const DWORD now = GetTickCount();
   if (FLastSysPopup == 0 || now - FLastSysPopup > FDblClickTime) {
     FormSkinShared.MenuSource = 2;
     FLastSysPopup = now;
     CreateSysmenu2();
-    if (FSysPopup)
-      FSysPopup->Popup(P.x, P.y);
+    if (FSysPopup) FSysPopup->Popup(P.x, P.y);
   } else if (FHotObject) {
     // A second click within the double-click time on a caption button closes
     // the window.
-    if (FTimer)
-      FTimer->SetEnabled(false);
+    if (FTimer) FTimer->SetEnabled(false);
     PostMessageW(FHandle, WM_CLOSE, 0, 0);
   }
 }
 
-void TRuzIzivForm::DoSysMenu(TObject *Sender) {
-  auto *item = dynamic_cast<TMenuItem *>(Sender);
-  if (!item)
-    return;
+void TRuzIzivForm::DoSysMenu(TObject* Sender) {
+  auto* item = dynamic_cast<TMenuItem*>(Sender);
+  if (!item) return;
   switch (item->Tag()) {
-  case kOldRestore:
-    Restore();
-    break;
-  case kOldMaximize:
-    Maximize();
-    break;
-  case kOldMinimize:
-    Minimize();
-    break;
-  case kOldClose:
-    if (FTimer)
-      FTimer->SetEnabled(false);
-    PostMessageW(FHandle, WM_CLOSE, 0, 0);
-    break;
-  default:
-    break;
+    case kOldRestore:
+      Restore();
+      break;
+    case kOldMaximize:
+      Maximize();
+      break;
+    case kOldMinimize:
+      Minimize();
+      break;
+    case kOldClose:
+      if (FTimer) FTimer->SetEnabled(false);
+      PostMessageW(FHandle, WM_CLOSE, 0, 0);
+      break;
+    default:
+      break;
   }
 }
 
-void TRuzIzivForm::DoSysMenu2(TObject *Sender) {
-  if (auto *item = dynamic_cast<TMenuItem *>(Sender))
+void TRuzIzivForm::DoSysMenu2(TObject* Sender) {
+  if (auto* item = dynamic_cast<TMenuItem*>(Sender))
     PostMessageW(FHandle, WM_SYSCOMMAND, static_cast<WPARAM>(item->Tag()), 0);
 }
