@@ -3,6 +3,7 @@
 // menu glyphs, whose items post the window the matching system command.
 #include <windows.h>
 
+#include "framework/core/SysUtils.h"
 #include "framework/win/controls/ExtCtrls.h"
 #include "framework/win/graphics/ImageList.h"
 #include "framework/win/menus/Menus.h"
@@ -43,8 +44,8 @@ String MenuText(HMENU Menu, UINT Position) {
   wchar_t buffer[kMaxItemText + 1] = {};
   const int length = GetMenuStringW(Menu, Position, buffer, kMaxItemText + 1, MF_BYPOSITION);
   if (length <= 0) return String();
-  return WideStringToStringEx(
-      WideString(reinterpret_cast<const char16_t*>(buffer), static_cast<std::size_t>(length)));
+  // Captions of framework menu items are the framework's own (UTF-8) text, whatever the code page.
+  return WStringToUtf8(std::wstring_view(buffer, static_cast<std::size_t>(length)));
 }
 
 }  // namespace

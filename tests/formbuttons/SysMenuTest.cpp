@@ -182,6 +182,18 @@ TEST_F(SysMenu, RightClickOnTheCaptionPopsTheSkinnedMenuBuiltFromTheSystemMenu) 
   EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_CLOSE), 1);
 }
 
+TEST_F(SysMenu, ItemTextsKeepEveryCharacter) {
+  HMENU system = GetSystemMenu(Wnd, FALSE);
+  ModifyMenuW(system, SC_MOVE, MF_BYCOMMAND | MF_STRING, SC_MOVE, L"\u79FB\u52A8(&M)");
+  // Also when the narrow text helpers speak a double-byte code page.
+  const UINT saved = DefaultUserCodePage;
+  DefaultUserCodePage = 936;
+  Form->CreateSysmenu2();
+  DefaultUserCodePage = saved;
+  ASSERT_NE(Form->FSysPopup, nullptr);
+  EXPECT_EQ(ItemWithTag(Form->FSysPopup, SC_MOVE)->Caption(), "\xE7\xA7\xBB\xE5\x8A\xA8(&M)");
+}
+
 TEST_F(SysMenu, AltSpaceOpensIt) {
   TMenuWatcher watcher;
   SendMessageW(Wnd, WM_SYSCOMMAND, SC_KEYMENU, ' ');
