@@ -66,7 +66,12 @@ bool TSkinManage::FindSkinMenu(HWND Wnd) const {
 }
 
 void TSkinManage::SetHMenu(HMENU Menu) {
-  if (!FMenus) return;
+  if (!FMenus || !Menu) return;
+  // A menu already bound keeps its window: the parent of an open submenu repaints its items (and
+  // calls here) while the submenu's window is still unbound, which would otherwise take the parent's
+  // handle and leave the submenu without its background.
+  for (TRuzIzivPopMenu* m : *FMenus)
+    if (m && m->FMenu == Menu) return;
   for (auto it = FMenus->rbegin(); it != FMenus->rend(); ++it) {
     if (*it && !(*it)->FMenu) {
       (*it)->FMenu = Menu;

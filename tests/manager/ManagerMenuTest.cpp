@@ -124,6 +124,19 @@ TEST_F(ManagerMenus, SetHMenuBindsTheNewestUnboundPopupFirst) {
   m.SetHMenu(m2);
   EXPECT_EQ(second->FMenu, m1);
   EXPECT_EQ(first->FMenu, m2);
+  // A third window opens (a submenu) while the first menu repaints an item: the bound menu stays
+  // where it is and the new window waits for its own menu.
+  HWND c = Track(MakeWindow(L"MgrFakeMenu", WS_POPUP, 50, 50));
+  auto* third = new TRuzIzivPopMenu();
+  third->InitSkin(c, data, nullptr);
+  m.FMenus->push_back(third);
+  m.SetHMenu(m1);
+  EXPECT_EQ(third->FMenu, nullptr);
+  EXPECT_EQ(m.GetMenuBg(m1), second->FBackground.get());
+  const auto m3 = reinterpret_cast<HMENU>(0x300);
+  m.SetHMenu(m3);
+  EXPECT_EQ(third->FMenu, m3);
+  EXPECT_TRUE(m.DeleteMenu(c));
   EXPECT_TRUE(m.FindSkinMenu(a));
   EXPECT_TRUE(m.DeleteMenu(b));
   EXPECT_FALSE(m.FindSkinMenu(b));
