@@ -136,12 +136,16 @@ void TRuzIzivForm::DrawMenuItem(TObject* Item, TCanvas* ACanvas, const RECT& R, 
   TMenuItem* item = AsMenuItem(Item);
   if (!item || !ACanvas) return;
   HMENU parentMenu = item->Parent() && item->Parent()->HandleAllocated() ? item->Parent()->Handle() : nullptr;
+  // Any row but a separator is painted exactly like a native item of the parent menu.
+  if (GetStrProp(item, "Caption") != "-") {
+    DrawHMenuItem2(parentMenu, Item, ACanvas, R, Selected);
+    return;
+  }
   if (SkinManager) {
     SkinManager->SetPopMenu();
     if (item->Parent()) SkinManager->SetHMenu(parentMenu);
   }
-  TDataSkinObject* element = MenuItemElement(FSkinData);
-  if (!element) {
+  if (!MenuItemElement(FSkinData)) {
     DefaultMenuItem(Item, ACanvas, R, Selected);
     return;
   }
@@ -149,17 +153,8 @@ void TRuzIzivForm::DrawMenuItem(TObject* Item, TCanvas* ACanvas, const RECT& R, 
   if (bitmap->Empty()) return;
   FillBackground(*bitmap, SkinManager ? SkinManager->GetMenuBg(parentMenu) : nullptr, R,
                  FSkinData->Colors[csMenubg]);
-  if (GetStrProp(item, "Caption") != "-") {
-    const RECT whole{0, 0, bitmap->Width(), bitmap->Height()};
-    TSkinElementView view = ElementView(*element);
-    view.FrameCount = kMenuFrameCount;
-    DrawElement(bitmap->Canvas()->Handle(), whole, view, Selected ? kSelectedFrame : kNormalFrame);
-    DrawItemText(item, bitmap->Canvas(), whole, Selected);
-    DrawAt(ACanvas, R, *bitmap);
-  } else {
-    DrawAt(ACanvas, R, *bitmap);
-    DrawMenuCaption(ACanvas, R);
-  }
+  DrawAt(ACanvas, R, *bitmap);
+  DrawMenuCaption(ACanvas, R);
 }
 
 void TRuzIzivForm::DrawHMenuItem2(HMENU Menu, TObject* Item, TCanvas* ACanvas, const RECT& R, bool Selected) {

@@ -379,6 +379,18 @@ void TRuzIzivForm::RestoreProc(HWND Wnd, std::unique_ptr<TWndProcThunk>& Thunk, 
   Thunk.reset();
 }
 
+// What unskinning gives back besides the procedures: the control skin objects, the form's menus
+// (no longer owner-drawn) and its colour.
+void TRuzIzivForm::ReleaseControlsAndMenus() {
+  DeleteControls();
+  if (FForm) {
+    InitPopMenu(AsWinControl(FForm), false, false);
+    if (FSkinData && FSkinData->SkinControls.Contains(xcMenuItem))
+      InitMainMenu(AsWinControl(FForm), false, false);
+    if (FSkinState != kSkinDestroying) FForm->SetColor(FSavedColor);
+  }
+}
+
 void TRuzIzivForm::UnSubclass() {
   if (!FSkinFrame) {
     UnSubclass2();
@@ -393,13 +405,7 @@ void TRuzIzivForm::UnSubclass() {
   }
   RestoreWindowProc();
 
-  DeleteControls();
-  if (FForm) {
-    InitPopMenu(AsWinControl(FForm), false, false);
-    if (FSkinData && FSkinData->SkinControls.Contains(xcMenuItem))
-      InitMainMenu(AsWinControl(FForm), false, false);
-    if (FSkinState != kSkinDestroying) FForm->SetColor(FSavedColor);
-  }
+  ReleaseControlsAndMenus();
   UpdateStyle(false);
   if (FSkinMenu) {
     if (IsWindow(FHandle)) SetMenu(FHandle, FSkinMenu->FMenu);
@@ -429,13 +435,7 @@ void TRuzIzivForm::UnSubclass() {
 
 void TRuzIzivForm::UnSubclass2() {
   if (FTimer) FTimer->SetEnabled(false);
-  DeleteControls();
-  if (FForm) {
-    InitPopMenu(AsWinControl(FForm), false, false);
-    if (FSkinData && FSkinData->SkinControls.Contains(xcMenuItem))
-      InitMainMenu(AsWinControl(FForm), false, false);
-    if (FSkinState != kSkinDestroying) FForm->SetColor(FSavedColor);
-  }
+  ReleaseControlsAndMenus();
   RestoreWindowProc();
   UnSubclassMDI();
   if (FSkinState != kSkinDestroying && FForm) {
