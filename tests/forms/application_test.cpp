@@ -15,6 +15,7 @@
 #include "framework/win/controls/ExtCtrls.h"
 #include "framework/win/controls/HintWindow.h"
 #include "framework/win/controls/StdCtrls.h"
+#include "framework/win/controls/WideText.h"
 #include "framework/win/graphics/Colors.h"
 
 namespace {
@@ -156,6 +157,35 @@ TEST(ColorDialog, ConfirmTakesTheColourCancelKeepsIt) {
     EXPECT_TRUE(dialog.Execute());
   }
   EXPECT_EQ(dialog.Color(), ColorToRGB(clBtnFace));
+}
+
+TEST(OpenDialog, ChoosesAnExistingFileOrKeepsTheNameWhenCancelled) {
+  // A file that exists, offered as the dialog's initial name and confirmed.
+  wchar_t path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  TOpenDialog dialog(nullptr);
+  dialog.SetFilter("Programs|*.exe|All files|*.*");
+  dialog.SetTitle("Pick one");
+  dialog.SetFileName(WideToUtf8(path));
+  {
+    DialogCloser closer(IDOK);
+    EXPECT_TRUE(dialog.Execute());
+    EXPECT_EQ(DialogCloser::title, L"Pick one");
+  }
+  EXPECT_EQ(Utf8ToWide(dialog.FileName()), path);
+  EXPECT_EQ(dialog.FilterIndex(), 1);
+  dialog.SetFileName("kept");
+  {
+    DialogCloser closer(IDCANCEL);
+    EXPECT_FALSE(dialog.Execute());
+  }
+  EXPECT_EQ(dialog.FileName(), "kept");
+  // A filter without pairs and an empty one are no reason to fail.
+  dialog.SetFilter("|||");
+  {
+    DialogCloser closer(IDCANCEL);
+    EXPECT_FALSE(dialog.Execute());
+  }
 }
 
 TEST(Screen, ListsFormsAndHasTheSystemFonts) {

@@ -146,6 +146,36 @@ TEST(MenuTree, RefusesCyclesAndRadioItemsUncheckTheirGroup) {
   EXPECT_EQ(b->Parent(), c);
 }
 
+TEST(MenuTree, AutoCheckItemsChangeBeforeTheirClick) {
+  TPopupMenu menu(nullptr);
+  TMenuItem* toggle = NewItem(&menu, "toggle");
+  TMenuItem* one = NewItem(&menu, "one");
+  TMenuItem* two = NewItem(&menu, "two");
+  TMenuItem* plain = NewItem(&menu, "plain");
+  for (TMenuItem* i : {toggle, one, two, plain}) menu.Items()->Add(i);
+  for (TMenuItem* i : {toggle, one, two}) i->SetAutoCheck(true);
+  for (TMenuItem* i : {one, two}) i->SetRadioItem(true);
+  one->SetChecked(true);
+  struct Seen : TObject {
+    bool Checked = false;
+    void Click(TObject* Sender) { Checked = static_cast<TMenuItem*>(Sender)->Checked(); }
+  } seen;
+  for (TMenuItem* i : {toggle, two}) i->OnClick = TNotifyEvent::Bind<&Seen::Click>(&seen);
+  toggle->Click();
+  EXPECT_TRUE(toggle->Checked());
+  EXPECT_TRUE(seen.Checked);  // the handler sees the new state
+  toggle->Click();
+  EXPECT_FALSE(toggle->Checked());
+  two->Click();  // a radio item checks, its group unchecks
+  EXPECT_TRUE(two->Checked());
+  EXPECT_FALSE(one->Checked());
+  two->Click();  // and stays checked
+  EXPECT_TRUE(two->Checked());
+  plain->Click();
+  EXPECT_FALSE(plain->Checked());
+  EXPECT_EQ(GetPropInfo(toggle, "AutoCheck")->Kind, tkBoolean);
+}
+
 TEST(MenuTree, DestroyingItemsFreesTheirNativeMenusOnce) {
   HMENU root, sub;
   {

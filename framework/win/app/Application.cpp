@@ -8,6 +8,8 @@
 #include "framework/win/controls/ExtCtrls.h"
 #include "framework/win/controls/WideText.h"
 #include "framework/win/forms/Forms.h"
+#include "framework/win/graphics/ImageList.h"
+#include "framework/win/menus/Menus.h"
 
 TApplication* Application = nullptr;
 
@@ -33,7 +35,7 @@ struct Globals {
   Globals() {
     ControlAtom();
     // The classes that descriptions may name.
-    RegisterComponentClasses<TForm, TButton, TBitBtn, TEdit, TColorDialog, TTimer>();
+    RegisterComponentClasses<TForm, TButton, TBitBtn, TEdit, TColorDialog, TOpenDialog, TTimer, TImageList>();
     Screen = new TScreen(nullptr);
     Application = new TApplication(nullptr);
     SetExceptionHandler(&ReportToApplication);
@@ -154,6 +156,74 @@ bool TApplication::IsDialogChar(const MSG& msg) {
   return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
 }
 
+namespace {
+
+// The shortcut that a key-down message makes with the modifier keys held now.
+TShortCut KeyToShortCut(const MSG& Msg) {
+  const WORD Key = static_cast<WORD>(Msg.wParam & 0xFF);
+  if (Key == VK_SHIFT || Key == VK_CONTROL || Key == VK_MENU) return scNone;
+  TShortCut Modifiers = scNone;
+  if (GetKeyState(VK_SHIFT) < 0) Modifiers |= scShift;
+  if (GetKeyState(VK_CONTROL) < 0) Modifiers |= scCtrl;
+  if (GetKeyState(VK_MENU) < 0 || (Msg.lParam & (1 << 29))) Modifiers |= scAlt;
+  return ShortCut(Key, Modifiers);
+}
+
+// The MDI client window that holds Wnd, if any.
+HWND MDIClientOf(HWND Wnd) {
+  for (; Wnd; Wnd = GetParent(Wnd)) {
+    wchar_t Name[16] = {};
+    if (GetClassNameW(Wnd, Name, 16) && lstrcmpiW(Name, L"MDIClient") == 0) return Wnd;
+    if (!(GetWindowLongPtrW(Wnd, GWL_STYLE) & WS_CHILD)) break;
+  }
+  return nullptr;
+}
+
+// A combo box (or its edit) whose list is open keeps Enter and Escape to close it.
+bool IsDroppedCombo(HWND Wnd) {
+  for (int Level = 0; Wnd && Level < 2; ++Level, Wnd = GetParent(Wnd)) {
+    wchar_t Name[16] = {};
+    if (GetClassNameW(Wnd, Name, 16) && lstrcmpiW(Name, L"ComboBox") == 0)
+      return SendMessageW(Wnd, CB_GETDROPPEDSTATE, 0, 0) != 0;
+  }
+  return false;
+}
+
+}  // namespace
+
+bool TApplication::IsDialogKey(const MSG& Msg, TWinControl* Control, TCustomForm* Form) {
+  const WPARAM Key = Msg.wParam;
+  const bool Arrow = Key == VK_LEFT || Key == VK_UP || Key == VK_RIGHT || Key == VK_DOWN;
+  if (Key != VK_TAB && Key != VK_RETURN && Key != VK_ESCAPE && !Arrow) return false;
+  // Ctrl+Tab and Ctrl+arrows belong to the control (a page control changes pages with them).
+  if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0) return false;
+  const LRESULT Code = SendMessageW(Msg.hwnd, WM_GETDLGCODE, Key, 0);
+  if (Code & DLGC_WANTALLKEYS) return false;
+  if (Key == VK_TAB && (Code & DLGC_WANTTAB)) return false;
+  if (Arrow && (Code & DLGC_WANTARROWS)) return false;
+  if ((Key == VK_RETURN || Key == VK_ESCAPE) && IsDroppedCombo(Msg.hwnd)) return false;
+  if (Control->Perform(CM_WANTSPECIALKEY, Key, Msg.lParam) != 0) return false;
+  return Form->Perform(CM_DIALOGKEY, Key, Msg.lParam) != 0;
+}
+
+bool TApplication::IsKeyMsg(const MSG& Msg) {
+  if (Msg.message != WM_KEYDOWN && Msg.message != WM_SYSKEYDOWN) return false;
+  // The framework control that holds the focus window (a combo box holds its edit).
+  TWinControl* Control = nullptr;
+  for (HWND Wnd = Msg.hwnd; Wnd && !Control; Wnd = GetParent(Wnd))
+    Control = dynamic_cast<TWinControl*>(FindControlx(Wnd));
+  if (HWND Client = MDIClientOf(Msg.hwnd); Client && TranslateMDISysAccel(Client, const_cast<MSG*>(&Msg)))
+    return true;
+  if (!Control) return false;
+  TCustomForm* Form = GetParentForm(Control);
+  if (const TShortCut Key = KeyToShortCut(Msg); Key != scNone) {
+    for (TControl* Up = Control; Up; Up = Up->Parent())
+      if (TPopupMenu* Menu = Up->PopupMenu(); Menu && Menu->IsShortCut(Key)) return true;
+    if (Form && Form->IsShortCut(Key)) return true;
+  }
+  return Form && Msg.message == WM_KEYDOWN && IsDialogKey(Msg, Control, Form);
+}
+
 bool TApplication::ProcessMessage(MSG& msg) {
   if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
   if (msg.message == WM_QUIT) {
@@ -161,7 +231,7 @@ bool TApplication::ProcessMessage(MSG& msg) {
     FQuitSeen = true;
     return true;
   }
-  if (IsDialogChar(msg)) return true;
+  if (IsKeyMsg(msg) || IsDialogChar(msg)) return true;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
   return true;

@@ -71,6 +71,10 @@ class TApplication : public TComponent {
  private:
   bool ProcessMessage(MSG& msg);
   bool IsDialogChar(const MSG& msg);
+  // A key down that the loop handles itself: the MDI system keys of a child, a menu shortcut of the
+  // focused control's popup menus or of its form, a dialog key the focused control does not want.
+  bool IsKeyMsg(const MSG& Msg);
+  bool IsDialogKey(const MSG& Msg, TWinControl* Control, TCustomForm* Form);
   void CreateHandle();
   void LoadIcons();
   static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);

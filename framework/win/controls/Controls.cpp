@@ -35,6 +35,7 @@ void TControl::Publish(TPublisher<TControl>& P) {
   P.Bool("Enabled", &TControl::Enabled, &TControl::SetEnabled).Default(1);
   P.Bool("Visible", &TControl::Visible, &TControl::SetVisible).Default(1);
   P.Enum("BiDiMode", &TControl::BiDiMode, &TControl::SetBiDiMode).Default(bdLeftToRight);
+  PublishPopupMenu(P);
   P.Event("OnClick", &TControl::OnClick);
 }
 
@@ -433,9 +434,30 @@ void TWinControl::WndProc(TMessage& message) {
       UpdateBounds();
       FSettingBounds = false;
       return;
-    case WM_SETFOCUS:
+    case WM_SETFOCUS: {
       TControl::WndProc(message);
       Perform(CM_ENTER);
+      // The top of the control tree (the form) keeps track of its focused control.
+      TWinControl* Top = this;
+      while (Top->FParent) Top = Top->FParent;
+      if (Top != this) Top->Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(this));
+      return;
+    }
+    case CM_FOCUSCHANGED:
+      // Every control learns which one now has the focus (buttons move their default frame).
+      for (TControl* Child : std::vector<TControl*>(FControls))
+        Child->Perform(CM_FOCUSCHANGED, message.WParam, message.LParam);
+      return;
+    case WM_CONTEXTMENU:
+      if (DoContextPopup(message)) return;
+      break;
+    case CM_DIALOGKEY:
+      // Enter and Escape are offered to every control below; the first that takes one ends the search.
+      for (TControl* Child : std::vector<TControl*>(FControls))
+        if (Child->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0) {
+          message.Result = 1;
+          return;
+        }
       return;
     case WM_KILLFOCUS:
       TControl::WndProc(message);

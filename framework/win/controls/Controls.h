@@ -16,6 +16,21 @@
 #include "framework/win/graphics/GraphicsObjects.h"
 
 class TWinControl;
+class TPopupMenu;
+
+// What a modal form ends with: a button's ModalResult, or mrCancel when the form is closed.
+using TModalResult = int;
+inline constexpr TModalResult mrNone = 0;
+inline constexpr TModalResult mrOk = IDOK;
+inline constexpr TModalResult mrCancel = IDCANCEL;
+inline constexpr TModalResult mrAbort = IDABORT;
+inline constexpr TModalResult mrRetry = IDRETRY;
+inline constexpr TModalResult mrIgnore = IDIGNORE;
+inline constexpr TModalResult mrYes = IDYES;
+inline constexpr TModalResult mrNo = IDNO;
+inline constexpr TModalResult mrAll = mrNo + 1;
+inline constexpr TModalResult mrNoToAll = mrAll + 1;
+inline constexpr TModalResult mrYesToAll = mrNoToAll + 1;
 
 PUBLISHED_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
 
@@ -90,7 +105,14 @@ class TControl : public TComponent {
   void SetBiDiMode(TBiDiMode v);
   bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
 
+  // Opens on a right click (or the context-menu key) over the control when its AutoPopup is on; a
+  // control without one leaves the request to its parent.
+  TPopupMenu* PopupMenu() const { return FPopupMenu; }
+  void SetPopupMenu(TPopupMenu* Value);
+
   TNotifyEvent OnClick;
+
+  void Notification(TComponent* AComponent, TOperation Operation) override;
 
   // Description tree: a control is written inside its parent's block.
   bool HasParent() const override { return true; }
@@ -128,6 +150,7 @@ class TControl : public TComponent {
   bool FTakingParentFont = false;
   TBiDiMode FBiDiMode = bdLeftToRight;
   bool FMouseInControl = false;
+  TPopupMenu* FPopupMenu = nullptr;
 
   friend class TWinControl;
 };
@@ -166,6 +189,16 @@ class TWinControl : public TControl {
   bool Focused() const;
   virtual void SetFocus();
   bool CanFocus() const;
+  // Whether the window can take the focus now: it and its parents shown and enabled.
+  bool CanFocusNow() const;
+  // The windowed controls below this one in tab order: each child by TabOrder (unset ones after the
+  // set ones, in list order), followed by its own children.
+  void GetTabOrderList(std::vector<TWinControl*>& List) const;
+  // The next (or previous) control after Current in tab order that can take the focus; with
+  // CheckTabStop only tab stops, with CheckParent only Current's siblings. Wraps around; null when
+  // there is none.
+  TWinControl* FindNextControl(TWinControl* Current, bool GoForward, bool CheckTabStop,
+                               bool CheckParent) const;
 
   void SetBounds(int left, int top, int width, int height) override;
   RECT ClientRect() const override;
@@ -195,6 +228,9 @@ class TWinControl : public TControl {
   void MainWndProc(TMessage& message);
   void UpdateBounds();
   virtual void UpdateVisibility();
+  // WM_CONTEXTMENU: the popup menu of the windowless child under the point, else of this control;
+  // true when one was shown.
+  bool DoContextPopup(TMessage& message);
 
   HWND FHandle = nullptr;
   WNDPROC FDefWndProc = nullptr;
@@ -206,6 +242,9 @@ class TWinControl : public TControl {
   HBRUSH FBrush = nullptr;
   TColor FBrushColor = 0;
 };
+
+// Adds the PopupMenu property (where the menu class is known).
+void PublishPopupMenu(TPublisher<TControl>& P);
 
 // The first control under a screen point that belongs to this framework (null if none).
 TControl* FindDragTarget(POINT screen);

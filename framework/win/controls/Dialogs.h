@@ -1,4 +1,4 @@
-// TColorDialog: the system's colour dialog as a component.
+// TColorDialog and TOpenDialog: the system's colour and file-open dialogs as components.
 #pragma once
 
 #include <windows.h>
@@ -6,6 +6,7 @@
 #include <array>
 
 #include "framework/core/Classes.h"
+#include "framework/core/Strings.h"
 
 PUBLISHED_ENUM(TColorDialogOption, cdFullOpen, cdPreventFullOpen, cdShowHelp, cdSolidColor, cdAnyColor)
 using TColorDialogOptions = TSet<TColorDialogOption>;
@@ -41,4 +42,41 @@ class TColorDialog : public TComponent {
   TColorDialogOptions FOptions;
   bool FCtl3D = true;
   std::array<COLORREF, 16> FCustomColors;
+};
+
+// The system's dialog that picks an existing file. Filter lists "Description|*.ext" pairs separated
+// by "|"; FilterIndex counts from 1.
+class TOpenDialog : public TComponent {
+  DECLARE_CLASS(TOpenDialog, TComponent)
+
+ public:
+  explicit TOpenDialog(TComponent* Owner) : TComponent(Owner) {}
+  static void Publish(TPublisher<TOpenDialog>& P) {
+    P.Str("FileName", &TOpenDialog::FileName, &TOpenDialog::SetFileName);
+    P.Str("Filter", &TOpenDialog::Filter, &TOpenDialog::SetFilter);
+    P.Int("FilterIndex", &TOpenDialog::FilterIndex, &TOpenDialog::SetFilterIndex).Default(1);
+    P.Str("InitialDir", &TOpenDialog::InitialDir, &TOpenDialog::SetInitialDir);
+    P.Str("Title", &TOpenDialog::Title, &TOpenDialog::SetTitle);
+  }
+
+  const String& FileName() const { return FFileName; }
+  void SetFileName(const String& Value) { FFileName = Value; }
+  const String& Filter() const { return FFilter; }
+  void SetFilter(const String& Value) { FFilter = Value; }
+  int FilterIndex() const { return FFilterIndex; }
+  void SetFilterIndex(int Value) { FFilterIndex = Value; }
+  const String& InitialDir() const { return FInitialDir; }
+  void SetInitialDir(const String& Value) { FInitialDir = Value; }
+  const String& Title() const { return FTitle; }
+  void SetTitle(const String& Value) { FTitle = Value; }
+
+  // Shows the dialog modally; true when a file was chosen (FileName then names it).
+  bool Execute(HWND Owner = nullptr);
+
+ private:
+  String FFileName;
+  String FFilter;
+  int FFilterIndex = 1;
+  String FInitialDir;
+  String FTitle;
 };

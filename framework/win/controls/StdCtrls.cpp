@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "framework/win/controls/WideText.h"
+#include "framework/win/forms/Forms.h"
 
 TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
   FTabStop = true;
@@ -55,16 +56,50 @@ TButton::TButton(TComponent* owner) : TButtonControl(owner) {
 
 void TButton::SetDefault(bool v) {
   FDefault = v;
-  if (FHandle) SendMessageW(FHandle, BM_SETSTYLE, v ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  // Until the focus moves, the default button is the one that Enter presses.
+  TButton* Focused = dynamic_cast<TButton*>(FindControlx(GetFocus()));
+  SetActive(Focused == this || (v && (!Focused || GetParentForm(Focused) != GetParentForm(this))));
+}
+
+void TButton::SetActive(bool Value) {
+  FActive = Value;
+  if (!FHandle) return;
+  // A system-drawn push button shows it by its style; one that draws itself repaints.
+  const LONG_PTR Type = GetWindowLongPtrW(FHandle, GWL_STYLE) & BS_TYPEMASK;
+  if (Type == BS_PUSHBUTTON || Type == BS_DEFPUSHBUTTON)
+    SendMessageW(FHandle, BM_SETSTYLE, Value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+  else
+    Invalidate();
 }
 
 void TButton::CreateParams(TCreateParams& params) {
   TButtonControl::CreateParams(params);
   params.BaseClassName = L"BUTTON";
-  params.Style |= FDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+  params.Style |= FDefault || FActive ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+}
+
+void TButton::Click() {
+  if (ModalResult != mrNone)
+    if (TCustomForm* Form = GetParentForm(this)) Form->SetModalResult(ModalResult);
+  TButtonControl::Click();
 }
 
 void TButton::WndProc(TMessage& message) {
+  switch (message.Msg) {
+    case CM_FOCUSCHANGED: {
+      auto* Focused = reinterpret_cast<TControl*>(message.LParam);
+      const bool Active = dynamic_cast<TButton*>(Focused) ? Focused == this : FDefault;
+      if (Active != FActive) SetActive(Active);
+      return;
+    }
+    case CM_DIALOGKEY:
+      if (((message.WParam == VK_RETURN && FActive) || (message.WParam == VK_ESCAPE && FCancel)) &&
+          CanFocusNow()) {
+        Click();
+        message.Result = 1;
+      }
+      return;
+  }
   TButtonControl::WndProc(message);
 }
 

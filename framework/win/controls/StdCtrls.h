@@ -30,14 +30,22 @@ class TButton : public TButtonControl {
   void SetDefault(bool v);
   bool Cancel() const { return FCancel; }
   void SetCancel(bool v) { FCancel = v; }
-  int ModalResult = 0;
+  // Given to the parent form on a click: a modal form closes with it.
+  TModalResult ModalResult = mrNone;
+  // The button that Enter presses: the focused button, else the default one while no other button
+  // has the focus. It shows the default frame.
+  bool Active() const { return FActive; }
+
+  void Click() override;
 
  protected:
   void CreateParams(TCreateParams& params) override;
   void WndProc(TMessage& message) override;
+  void SetActive(bool Value);
 
   bool FDefault = false;
   bool FCancel = false;
+  bool FActive = false;
 };
 
 class TEdit : public TWinControl {

@@ -62,6 +62,7 @@ void TCustomForm::Publish(TPublisher<TCustomForm>& P) {
   P.Obj("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu);
   P.Enum("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle).Default(fsNormal);
   P.Obj("WindowMenu", &TCustomForm::WindowMenu, &TCustomForm::SetWindowMenu);
+  P.Obj("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl);
   P.Event("OnCreate", &TCustomForm::OnCreate);
   P.Event("OnDestroy", &TCustomForm::OnDestroy);
   P.Event("OnShow", &TCustomForm::OnShow);
@@ -232,6 +233,11 @@ void TCustomForm::Show() {
 }
 
 void TCustomForm::Close() {
+  // A modal form ends its loop, which runs OnClose.
+  if (FModal) {
+    FModalResult = mrCancel;
+    return;
+  }
   // An MDI child cannot hide: by default it minimises when it can, else stays.
   TCloseAction action = FFormStyle != fsMDIChild            ? caHide
                         : FBorderIcons.Contains(biMinimize) ? caMinimize
@@ -352,6 +358,28 @@ void TCustomForm::WndProc(TMessage& message) {
     case WM_CLOSE:
       Close();
       return;
+    case CM_FOCUSCHANGED:
+      if (auto* Control = reinterpret_cast<TWinControl*>(message.LParam); Control && Control != this)
+        FActiveControl = Control;
+      break;
+    case WM_SETFOCUS:
+      TWinControl::WndProc(message);
+      // The form itself got the focus (activation, a child closed): give it to its control again.
+      if (FFormStyle != fsMDIForm)
+        if (TWinControl* Control = ActiveControl(); Control && Control->CanFocusNow())
+          ::SetFocus(Control->Handle());
+      return;
+    case CM_MENUCHANGED:
+      // A rebuilt window menu has lost the list of children that the MDI client put there.
+      if (FClientHandle && FWindowMenu && FWindowMenu->HandleAllocated())
+        SendMessageW(FClientHandle, WM_MDIREFRESHMENU, 0, 0);
+      break;
+    case CM_DIALOGKEY:
+      if (DialogKey(message.WParam)) {
+        message.Result = 1;
+        return;
+      }
+      break;
     case WM_LBUTTONDOWN:
       FClicking = true;
       break;

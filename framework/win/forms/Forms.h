@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "framework/win/controls/Controls.h"
+#include "framework/win/menus/ShortCuts.h"
 
 PUBLISHED_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
 PUBLISHED_ENUM(TBorderIcon, biSystemMenu, biMinimize, biMaximize, biHelp)
@@ -46,6 +47,12 @@ class TCustomForm : public TWinControl {
   void SetAutoScroll(bool v);
 
   void Show();
+  // Shows the form with every other window of the thread disabled and returns once ModalResult is
+  // set (a button's ModalResult, or mrCancel when the form is closed); the form is hidden again.
+  TModalResult ShowModal();
+  TModalResult ModalResult() const { return FModalResult; }
+  void SetModalResult(TModalResult Value) { FModalResult = Value; }
+  bool Modal() const { return FModal; }
   void Close();
   // Frees the form once the messages already queued for it are handled.
   void Release();
@@ -74,6 +81,15 @@ class TCustomForm : public TWinControl {
   void Previous();
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
+
+  // The control that has (or, while the form is inactive, gets back) the focus; null for the form.
+  TWinControl* ActiveControl() const;
+  void SetActiveControl(TWinControl* Value);
+  // Moves the focus to the next (previous) control in tab order, as Tab (Shift+Tab) does.
+  void SelectNext(TWinControl* Current, bool GoForward, bool CheckTabStop);
+  // Runs the click of the enabled item with that shortcut in the form's menu (an MDI child's also in
+  // its MDI form's); true when there was one.
+  virtual bool IsShortCut(TShortCut Key);
 
   TNotifyEvent OnCreate;
   TNotifyEvent OnDestroy;
@@ -104,6 +120,10 @@ class TCustomForm : public TWinControl {
   void PlaceOnScreen();
   void UpdateScrollRange();
   void ScrollBy(int bar, int code);
+  // Tab, arrows, Enter and Escape that the focused control did not want.
+  bool DialogKey(WPARAM Key);
+  // Whether Control is still one of this form's controls (ActiveControl may have gone).
+  bool Contains(const TWinControl* Control) const;
 
   TFormBorderStyle FBorderStyle = bsSizeable;
   TBorderIcons FBorderIcons{biSystemMenu, biMinimize, biMaximize};
@@ -122,6 +142,9 @@ class TCustomForm : public TWinControl {
   TMenuItem* FWindowMenu = nullptr;
   TFormStyle FFormStyle = fsNormal;
   HWND FClientHandle = nullptr;
+  TWinControl* FActiveControl = nullptr;
+  TModalResult FModalResult = mrNone;
+  bool FModal = false;
 };
 
 // A form class of an application: its constructor reads the description resource named after the

@@ -55,6 +55,28 @@ void TMenu::RebuildAll() {
   walk(FItems.get());
 }
 
+TMenuItem* TMenu::FindItemByShortCut(TShortCut Key) const {
+  if (Key == scNone) return nullptr;
+  std::function<TMenuItem*(TMenuItem*)> Walk = [&Walk, Key](TMenuItem* Item) -> TMenuItem* {
+    for (int I = 0; I < Item->Count(); ++I) {
+      TMenuItem* Sub = Item->Items(I);
+      if (Sub->ShortCut() == Key) return Sub;
+      if (TMenuItem* Found = Walk(Sub)) return Found;
+    }
+    return nullptr;
+  };
+  return Walk(FItems.get());
+}
+
+bool TMenu::IsShortCut(TShortCut Key) {
+  TMenuItem* Item = FindItemByShortCut(Key);
+  if (!Item) return false;
+  for (TMenuItem* Up = Item; Up && Up != FItems.get(); Up = Up->Parent())
+    if (!Up->Enabled()) return false;
+  Item->Click();
+  return true;
+}
+
 TMenuItem* TMenu::FindItem(UINT Command) const {
   TMenuItem* item = FindMenuItemByCommand(Command);
   return item && item->GetParentMenu() == this ? item : nullptr;

@@ -29,6 +29,7 @@ TMenuItem::~TMenuItem() {
 
 void TMenuItem::Publish(TPublisher<TMenuItem>& P) {
   P.Str("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption);
+  P.Bool("AutoCheck", &TMenuItem::AutoCheck, &TMenuItem::SetAutoCheck).Default(0);
   P.Bool("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked).Default(0);
   P.Bool("Default", &TMenuItem::Default, &TMenuItem::SetDefault).Default(0);
   P.Bool("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled).Default(1);
@@ -216,6 +217,7 @@ void TMenuItem::Changed() {
 }
 
 void TMenuItem::Click() {
+  if (FAutoCheck) SetChecked(FRadioItem || !FChecked);
   OnClick(this);
 }
 

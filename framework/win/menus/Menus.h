@@ -50,6 +50,9 @@ class TMenuItem : public TComponent {
   void SetDefault(bool Value);
   bool RadioItem() const { return FRadioItem; }
   void SetRadioItem(bool Value);
+  // A click checks a radio item (its group unchecked), or toggles any other item, before OnClick.
+  bool AutoCheck() const { return FAutoCheck; }
+  void SetAutoCheck(bool Value) { FAutoCheck = Value; }
   int GroupIndex() const { return FGroupIndex; }
   void SetGroupIndex(int Value) { FGroupIndex = Value; }
   int ImageIndex() const { return FImageIndex; }
@@ -91,7 +94,7 @@ class TMenuItem : public TComponent {
   // The image list of the owning menu.
   TImageList* GetImageList() const;
 
-  // Runs OnClick; a radio item becomes checked (and its group unchecked) first.
+  // Runs OnClick, after the AutoCheck change of Checked.
   virtual void Click();
   // The framework's measurement, then OnMeasureItem.
   void MeasureItem(TCanvas* ACanvas, int& Width, int& Height);
@@ -124,6 +127,7 @@ class TMenuItem : public TComponent {
   bool FEnabled = true;
   bool FDefault = false;
   bool FRadioItem = false;
+  bool FAutoCheck = false;
   bool FVisible = true;
   bool FDestroying = false;
   int FGroupIndex = 0;
@@ -155,6 +159,12 @@ class TMenu : public TComponent {
   TBiDiMode BiDiMode() const { return FBiDiMode; }
   void SetBiDiMode(TBiDiMode Value);
   bool IsRightToLeft() const { return FBiDiMode != bdLeftToRight; }
+
+  // Clicks the item with that shortcut when it and the items above it are enabled; true when it did
+  // (a disabled item leaves the key to the focused control).
+  bool IsShortCut(TShortCut Key);
+  // The first item with that shortcut, depth first; null when none.
+  TMenuItem* FindItemByShortCut(TShortCut Key) const;
 
   // The item of this menu with that command identifier, or with that native sub-menu.
   TMenuItem* FindItem(UINT Command) const;
