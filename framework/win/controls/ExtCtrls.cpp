@@ -6,10 +6,11 @@
 
 namespace {
 
-// Thread timer id -> its component; only the GUI thread touches it.
+// Thread timer id -> its component; only the GUI thread touches it. Never destroyed: timers owned
+// by objects that static destructors free (a skin manager finalised at exit) still stop themselves.
 std::map<UINT_PTR, TTimer*>& Timers() {
-  static std::map<UINT_PTR, TTimer*> timers;
-  return timers;
+  static auto* timers = new std::map<UINT_PTR, TTimer*>;
+  return *timers;
 }
 
 }  // namespace

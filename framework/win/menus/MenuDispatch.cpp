@@ -6,9 +6,11 @@
 
 namespace {
 
+// Never destroyed: menu items freed by static destructors (the forms of the application object)
+// still give their identifiers back.
 std::map<UINT, TMenuItem*>& Items() {
-  static std::map<UINT, TMenuItem*> items;
-  return items;
+  static auto* items = new std::map<UINT, TMenuItem*>;
+  return *items;
 }
 
 UINT g_nextCommand = 1;
