@@ -108,9 +108,11 @@ void TRuzIzivForm::WMNCLButtonDown(TMessage& Message) {
     if (button) {
       button->MouseDown();
     } else {
+      // Hot before the menu opens: the menu loop may rebuild the bar, and it lets go of the button
+      // itself when the menu closes.
       menuButton->MouseDown();
-      CheckMenu(menuButton);
       FHotObject = menuButton;
+      CheckMenu(menuButton);
     }
     Handled(Message);
     return;
@@ -253,9 +255,8 @@ void TRuzIzivForm::OnTimer(TObject*) {
 
 TMenuBtn* TRuzIzivForm::FirstMenuButton() {
   if (!FSkinMenu || FMenuHeight <= 0) return nullptr;
-  // The leftmost button of the band, found by position so the bar's own bookkeeping stays its own.
-  const int y = FTitleHeight + FMenuHeight / 2;
-  for (int x = FLeftWidth; x < FWindowWidth - FRightWidth; ++x)
-    if (TMenuBtn* button = FSkinMenu->FindBtn(POINT{x, y})) return button;
+  // The first button that can be hit (an MDI child's system-menu item has no caption).
+  for (const auto& button : FSkinMenu->FButtons)
+    if (button->FVisible && !button->FCaption.empty()) return button.get();
   return nullptr;
 }

@@ -69,6 +69,11 @@ void TRuzIzivForm::WinWndProc(TMessage& Message) {
     case 0x00AE:  // the platform's themed caption repaint: the skinned frame replaces it
       Message.Result = 0;
       return;
+    case WM_MENUSELECT:
+      // The highlight of the bar's drop-down, which the menu loop follows.
+      if (FMenuLoop && MenuLoop.Form == this) MenuLoopSelect(Message.WParam, Message.LParam);
+      Default(Message);
+      return;
     case WM_INITMENUPOPUP:
       FormSkinShared.MenuSource = reinterpret_cast<HMENU>(Message.WParam) == FSysMenu ? 2 : 1;
       Default(Message);
@@ -158,11 +163,8 @@ void TRuzIzivForm::WinWndProcStage2(TMessage& Message, bool& On) {
       if (FSkinData) FSkinData->FMainMenuUpdate = false;
       Default(Message);
       if (FSkinData) FSkinData->FMainMenuUpdate = Saved;
-      if (HMENU Menu = GetMenu(FHandle)) {
-        if (FSkinMenu && FSkinData && FSkinData->MenuUpdate) {
-          FSkinMenu->UpdataBtn2(Menu);
-          FSkinMenu->UpdataBtn();
-        }
+      if (GetMenu(FHandle)) {
+        if (FSkinMenu && FSkinData && FSkinData->MenuUpdate) FSkinMenu->UpdataBtn();
         SetMenu(FHandle, nullptr);
       }
       On = false;
@@ -324,6 +326,11 @@ void TRuzIzivForm::NewWndProc(TMessage& Message) {
       return;
     case CM_DIALOGCHAR:
       CMDialogChar(Message);
+      return;
+    case CM_MENUCHANGED:
+      // The framework tells its form itself (not the window): the bar follows the main menu.
+      FOldWindowProc(Message);
+      if (FSkinMenu && FSkinData && FSkinData->MenuUpdate) UpdateMainMenu();
       return;
     case WM_SKIN_PAINTNC:
       if (Message.LParam == kSkinMarker) {

@@ -73,6 +73,9 @@ class TMenuBtn : public TNCObject {
   TMenuBtn(TRuzIzivForm* Form, TSkinData* SkinData, int Index)
       : TNCObject(Form), FSkinData(SkinData), FIndex(Index) {}
 
+  // Repaints the button alone over the bar's background: framed while hot or pressed.
+  void Draw() override;
+
   TMenuItem* FItem = nullptr;  // not owned
   TSkinData* FSkinData;
   int FIndex;

@@ -44,6 +44,12 @@ TRuzIzivForm::TRuzIzivForm(TComponent* AOwner)
 }
 
 TRuzIzivForm::~TRuzIzivForm() {
+  // Going away while its bar menu is tracked: the loop ends without this object.
+  if (MenuLoop.Form == this) {
+    if (MenuLoop.Alive) *MenuLoop.Alive = false;
+    MenuLoop.Form = nullptr;
+    EndMenu();
+  }
   // A window still subclassed must get its procedure back before the thunk goes away, or its next
   // message would run freed code.
   if (IsSubclassed()) RestoreWindowProc();
@@ -219,8 +225,7 @@ void TRuzIzivForm::InitSkin(TSkinData* SkinData) {
     if (FMenuHandle && FFormStyle != sfsMDIChild) {
       FSkinMenu = std::make_unique<TRuzIzivMenu>(this, SkinData);
       FMenuHeight = GetSystemMetrics(SM_CYMENU);
-      if (FForm && GetPropInfo(FForm, "Menu"))
-        FSkinMenu->FMainMenu = dynamic_cast<TComponent*>(GetObjectProp(FForm, "Menu"));
+      if (auto* Form = dynamic_cast<TCustomForm*>(FForm)) FSkinMenu->SetMainMenu(Form->Menu());
       FSkinMenu->UpdataBtn();
     }
     InitSkinData();
@@ -408,7 +413,8 @@ void TRuzIzivForm::UnSubclass() {
   ReleaseControlsAndMenus();
   UpdateStyle(false);
   if (FSkinMenu) {
-    if (IsWindow(FHandle)) SetMenu(FHandle, FSkinMenu->FMenu);
+    if (IsWindow(FHandle) && FSkinMenu->FMenuHandle && IsMenu(FSkinMenu->FMenuHandle))
+      SetMenu(FHandle, FSkinMenu->FMenuHandle);
     FSkinMenu.reset();
   }
   if (FMDIProcInstance) UnSubclassMDI();
@@ -454,6 +460,11 @@ void TRuzIzivForm::UnSubclass3() {
   }
   RestoreWindowProc();
   DeleteControls();
+  // A bare window destroys the menu it shows as it goes: handed back now, the bar taken off it is
+  // not left behind. A form's main menu belongs to the form.
+  if (FSkinMenu && !FForm && FSkinMenu->FMenuHandle && IsMenu(FSkinMenu->FMenuHandle) && IsWindow(FHandle) &&
+      !GetMenu(FHandle))
+    SetMenu(FHandle, FSkinMenu->FMenuHandle);
   FSkinMenu.reset();
 }
 

@@ -77,6 +77,7 @@ struct TFormSkinShared {
   HWND MDIClient = nullptr;        // the registered MDI client and its parent form
   HWND MDIForm = nullptr;
   bool ServesModule = false;  // the manager serves a separately loaded module (no system menu popup)
+  bool MenuFromBar = false;   // the next popup is opened from a skinned menu bar
   // Called from the destructor so the manager forgets the window; may be null.
   void (*ForgetWindow)(HWND Wnd) = nullptr;
 };
@@ -281,7 +282,9 @@ class TRuzIzivForm : public TComponent {
   // End of caption buttons, hit testing, sizing, system menu
 
   // Skinned menu bar.
-  void CheckMenu(TMenuBtn* Button);
+  // Opens the button's drop-down (modal); false when it has none. Asked while another window's bar
+  // menu is tracked it does nothing; asked from inside this window's own loop it switches menus.
+  bool CheckMenu(TMenuBtn* Button);
   void ClickButton(TMenuBtn* Button);
   void MenuSelect(TMessage& Message);
   TMenuBtn* FindButtonFromAccel(unsigned short Key);
@@ -294,11 +297,20 @@ class TRuzIzivForm : public TComponent {
   void WMDRAWITEM(TMessage& Message);
   void WMDrawMenuitem(TMessage& Message);
   void WMDrawMenuitemH(TMessage& Message);
-  TMenuItem* CreateMenuItem(HMENU Menu, int Id);
+  // A stand-in framework item for a native item, owned by the caller.
+  std::unique_ptr<TMenuItem> CreateMenuItem(HMENU Menu, int Id);
   void InitMainMenu(TWinControl* Container, bool On, bool Spare);
   void InitPopMenu(TWinControl* Container, bool On, bool Spare);
   void InitToolbarMenu(TMenuItem* Item, bool On);
   void UpdateMainMenu();
+  // The menu loop of the bar (process-wide state in MenuLoop): one message the platform's loop
+  // filters, a highlight change it reports, and the bar after the loop.
+  void MenuLoopMessage(MSG& Msg);
+  void MenuLoopSelect(WPARAM WParam, LPARAM LParam);
+  bool OpenBarMenu(TMenuBtn& Button);
+  void AfterMenuLoop();
+  // The next (Step 1) or previous (-1) button that can be hit, from the open one, wrapping round.
+  TMenuBtn* NeighbourButton(int Step);
 
   // Control discovery.
   void InitControls(TWinControl* Form);

@@ -13,6 +13,7 @@
 
 #include "framework/core/Classes.h"
 #include "skin/data/SkinManagerIntf.h"
+#include "skin/form/RuzIzivForm.h"
 
 class TSkinData;
 class TRuzIzivForm;
@@ -143,7 +144,8 @@ class TSkinManage : public TSkinManageBase {
   std::shared_ptr<TSkinDataList> FSkinDatas;
   std::shared_ptr<TSkinThreadList> FThreads;
   std::vector<TSkinManage*> FSubManagers;
-  bool FMenuFromBar = false;
+  // The next popup comes from a skinned menu bar; the form skin objects set it before they open one.
+  bool& FMenuFromBar = FormSkinShared.MenuFromBar;
   std::int32_t FAction = 0;
   bool FSBEnabled = false;
   TSkinData* FMainSkinData = nullptr;

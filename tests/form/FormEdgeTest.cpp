@@ -250,13 +250,13 @@ TEST(FormSkinMenuBand, WindowWithAMenuGetsABandBelowTheCaption) {
   auto Form = Attach(Window.Handle(), Data);
   EXPECT_EQ(Form->FMenuHeight, GetSystemMetrics(SM_CYMENU));
   ASSERT_TRUE(Form->FSkinMenu);
-  EXPECT_EQ(Form->FSkinMenu->FMenu, Menu);
+  EXPECT_EQ(Form->FSkinMenu->FMenuHandle, Menu);
   RECT Outer{};
   GetWindowRect(Window.Handle(), &Outer);
   POINT Origin{0, 0};
   ClientToScreen(Window.Handle(), &Origin);
   EXPECT_EQ(Origin.y - Outer.top, Form->FTitleHeight + Form->FMenuHeight);
-  // The band is painted in the face colour until the menu bar draws its buttons there.
+  // Without a MenuBar element the band is filled with the menu-bar colour, the face colour here.
   EXPECT_EQ(WindowPixel(Window.Handle(), Form->FLeftWidth + 2, Form->FTitleHeight + 2), RGB(200, 200, 200));
   Form->UnSubclass();
   Pump();
