@@ -1,20 +1,17 @@
-// Times a full skinned frame repaint (UpdateNc: borders, caption strip composed off-screen, title,
-// buttons) against the platform painting the native frame of an identical unskinned window, and
-// prints both and their ratio.
+// A full skinned frame repaint (UpdateNc: borders, caption strip, title, buttons) against the
+// platform painting the native frame of an identical unskinned window. Run under Wine (scripts/bench
+// does):
+//   build/<tree>/wine-run build/<tree>/bench/form/bench_form_repaint.exe [--batches N --iterations N]
 #include <windows.h>
 
-#include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <vector>
 
+#include "bench/support/BenchHarness.h"
+#include "bench/support/BenchSkins.h"
 #include "framework/core/Streams.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
-#include "tests/data/TestSkins.h"
 
 namespace {
 
@@ -24,17 +21,8 @@ void Pump() {
 }
 
 void LoadDefault(TSkinData& Data) {
-#ifdef DEFAULT_SKIN_ARCHIVE
-  if (std::filesystem::exists(DEFAULT_SKIN_ARCHIVE)) {
-    std::ifstream In(DEFAULT_SKIN_ARCHIVE, std::ios::binary);
-    const std::vector<char> Bytes{std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
-    Data.FSkinStream->WriteBuffer(Bytes.data(), static_cast<std::int64_t>(Bytes.size()));
-    Data.FSkinStream->SetPosition(0);
-    Data.LoadSkin();
-    return;
-  }
-#endif
-  PackSkinFolder(*Data.FSkinStream, DefaultSkinFolder());
+  const std::vector<std::uint8_t> Stored = bench::SkinArchive("default");
+  Data.FSkinStream->WriteBuffer(Stored.data(), static_cast<std::int64_t>(Stored.size()));
   Data.LoadSkin();
 }
 
@@ -43,21 +31,10 @@ HWND MakeWindow(int X) {
                          480, 320, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
 }
 
-template <class F>
-double MicrosPerCall(int Iterations, F&& Call) {
-  for (int I = 0; I < 10; ++I) Call();  // warm-up
-  GdiFlush();
-  const auto Start = std::chrono::steady_clock::now();
-  for (int I = 0; I < Iterations; ++I) Call();
-  GdiFlush();
-  const auto Elapsed = std::chrono::steady_clock::now() - Start;
-  return std::chrono::duration<double, std::micro>(Elapsed).count() / Iterations;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  const int Iterations = argc > 1 ? std::max(1, std::atoi(argv[1])) : 500;
+  const bench::TRunSize Size = bench::RunSize(argc, argv, 9, 200);
   WNDCLASSW Class{};
   Class.lpfnWndProc = DefWindowProcW;
   Class.hInstance = GetModuleHandleW(nullptr);
@@ -86,18 +63,25 @@ int main(int argc, char** argv) {
   SetForegroundWindow(Skinned);
   Pump();
 
-  const double SkinnedMicros = MicrosPerCall(Iterations, [&] { Form.UpdateNc(nullptr); });
+  GdiFlush();
+  const auto SkinnedTime = bench::Time(Size.Batches, Size.Iterations, [&] {
+    Form.UpdateNc(nullptr);
+    GdiFlush();
+  });
   // The platform's repaint of the whole native frame (caption, buttons, borders) of the same window.
-  const double NativeMicros = MicrosPerCall(Iterations, [&] { SendMessageW(Native, WM_NCPAINT, 1, 0); });
+  const auto NativeTime = bench::Time(Size.Batches, Size.Iterations, [&] {
+    SendMessageW(Native, WM_NCPAINT, 1, 0);
+    GdiFlush();
+  });
   // The skinned window through the same message, as the platform asks for it.
-  const double SkinnedMessageMicros =
-      MicrosPerCall(Iterations, [&] { SendMessageW(Skinned, WM_NCPAINT, 1, 0); });
-
-  std::printf("frame repaint, 480x320 window, %d iterations\n", Iterations);
-  std::printf("  skinned UpdateNc          %9.1f us\n", SkinnedMicros);
-  std::printf("  skinned WM_NCPAINT        %9.1f us\n", SkinnedMessageMicros);
-  std::printf("  native  WM_NCPAINT        %9.1f us\n", NativeMicros);
-  std::printf("  ratio skinned/native      %9.2f\n", NativeMicros > 0 ? SkinnedMicros / NativeMicros : 0.0);
+  const auto MessageTime = bench::Time(Size.Batches, Size.Iterations, [&] {
+    SendMessageW(Skinned, WM_NCPAINT, 1, 0);
+    GdiFlush();
+  });
+  bench::Row("frame repaint 480x320, UpdateNc", SkinnedTime.Median, "platform WM_NCPAINT", NativeTime.Median,
+             "<= 0.5x");
+  bench::Row("frame repaint 480x320, WM_NCPAINT", MessageTime.Median, "platform WM_NCPAINT",
+             NativeTime.Median, "<= 0.5x");
 
   Form.UnSubclass();
   DestroyWindow(Skinned);

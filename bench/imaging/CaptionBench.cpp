@@ -1,33 +1,17 @@
-// Nine-slice painting of a 1000 by 30 caption from a 2-frame strip, against one plain StretchBlt of
-// the same frame to the same size, in one run. Prints microseconds per call and the ratios.
+// Nine-slice painting of a 1000 by 30 caption from a 2-frame strip, keyed (magenta transparent)
+// against opaque, and opaque against one plain StretchBlt of the same frame. Run under Wine
+// (scripts/bench does):
+//   build/<tree>/wine-run build/<tree>/bench/imaging/bench_imaging_caption.exe [--batches N --iterations N]
 #include <windows.h>
 
 #include <cstdio>
-#include <cstdlib>
-#include <functional>
 
+#include "bench/support/BenchHarness.h"
 #include "framework/win/graphics/Graphics.h"
 #include "skin/imaging/SkinPaint.h"
 
-namespace {
-
-double MicrosPerCall(int Iterations, const std::function<void()>& Paint, HDC Target) {
-  Paint();  // warm-up: the source's canvas and caches
-  GdiFlush();
-  LARGE_INTEGER freq, start, stop;
-  QueryPerformanceFrequency(&freq);
-  QueryPerformanceCounter(&start);
-  for (int i = 0; i < Iterations; ++i) Paint();
-  GdiFlush();
-  QueryPerformanceCounter(&stop);
-  (void)Target;
-  return double(stop.QuadPart - start.QuadPart) * 1e6 / double(freq.QuadPart) / Iterations;
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
-  const int iterations = argc > 1 ? std::max(1, std::atoi(argv[1])) : 2000;
+  const bench::TRunSize Size = bench::RunSize(argc, argv, 9, 300);
   constexpr int kFrameW = 120, kFrameH = 30, kW = 1000, kH = 30;
   // Two frames side by side, a textured caption with magenta corners (for the keyed variant).
   TBitmap strip(kFrameW * 2, kFrameH, pf24bit);
@@ -46,73 +30,21 @@ int main(int argc, char** argv) {
   const HDC src = strip.Canvas()->Handle();
   const RECT r{0, 0, kW, kH}, margins{40, 6, 40, 6};
 
-  const double plain = MicrosPerCall(
-      iterations,
-      [&] {
-        SetStretchBltMode(dc, COLORONCOLOR);
-        StretchBlt(dc, 0, 0, kW, kH, src, kFrameW, 0, kFrameW, kFrameH, SRCCOPY);
-      },
-      dc);
-  const double nine = MicrosPerCall(
-      iterations, [&] { DrawRect2(dc, r, &strip, margins, 2, 2, 0, 0, 0); }, dc);
-  const double keyed = MicrosPerCall(
-      iterations, [&] { DrawRect2(dc, r, &strip, margins, 2, 2, 1, 0, 0); }, dc);
-  const double tiled = MicrosPerCall(
-      iterations, [&] { DrawRect2(dc, r, &strip, margins, 2, 2, 0, 1, 0); }, dc);
-  const double border = MicrosPerCall(
-      iterations, [&] { DrawBorder(dc, r, &strip, margins, 2, 2); }, dc);
-
-  const double scratch = MicrosPerCall(
-      iterations,
-      [&] {
-        HDC m = CreateCompatibleDC(dc);
-        HBITMAP b = CreateCompatibleBitmap(dc, kW, kH);
-        HGDIOBJ o = SelectObject(m, b);
-        SelectObject(m, o);
-        DeleteObject(b);
-        DeleteDC(m);
-      },
-      dc);
-  const double scratchDib = MicrosPerCall(
-      iterations,
-      [&] {
-        HDC m = CreateCompatibleDC(dc);
-        BITMAPINFO bi{};
-        bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        bi.bmiHeader.biWidth = kW;
-        bi.bmiHeader.biHeight = -kH;
-        bi.bmiHeader.biPlanes = 1;
-        bi.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HBITMAP b = CreateDIBSection(dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-        HGDIOBJ o = SelectObject(m, b);
-        BitBlt(dc, 0, 0, kW, kH, m, 0, 0, SRCCOPY);
-        SelectObject(m, o);
-        DeleteObject(b);
-        DeleteDC(m);
-      },
-      dc);
-  TBitmap rendered(kW, kH);
-  DrawRect2(rendered.Canvas()->Handle(), r, &strip, margins, 2, 2, 0, 0, 0);
-  const double masked = MicrosPerCall(
-      iterations, [&] { DrawTranmapWith(dc, r, &rendered, clFuchsia, true); }, dc);
-  const double xored = MicrosPerCall(
-      iterations, [&] { DrawTranmapWith(dc, r, &rendered, clFuchsia, false); }, dc);
-  const double tblt = MicrosPerCall(
-      iterations,
-      [&] { TransparentBlt(dc, 0, 0, kW, kH, rendered.Canvas()->Handle(), 0, 0, kW, kH, RGB(255, 0, 255)); },
-      dc);
-  std::printf("keyed copy: MaskBlt %.1f us, XOR/AND/XOR %.1f us, TransparentBlt %.1f us\n", masked, xored,
-              tblt);
-  std::printf("caption %dx%d from a 2-frame %dx%d strip, %d iterations\n", kW, kH, kFrameW * 2, kFrameH,
-              iterations);
-  std::printf("plain StretchBlt        %8.1f us\n", plain);
-  std::printf("DrawRect2 nine-slice    %8.1f us  ratio %.2f\n", nine, nine / plain);
-  std::printf("DrawRect2 keyed         %8.1f us  ratio %.2f\n", keyed, keyed / plain);
-  std::printf("DrawRect2 tiled centre  %8.1f us  ratio %.2f\n", tiled, tiled / plain);
-  std::printf("DrawBorder              %8.1f us  ratio %.2f\n", border, border / plain);
-  // What a keyed repaint pays for its per-call surfaces (scratch and mask) before any pixel work.
-  std::printf("new %dx%d DDB + DC      %8.1f us\n", kW, kH, scratch);
-  std::printf("new DIB + DC + 1 copy   %8.1f us\n", scratchDib);
+  auto Time = [&](auto&& Paint) {
+    return bench::Time(Size.Batches, Size.Iterations, [&] {
+      Paint();
+      GdiFlush();
+    });
+  };
+  const auto Plain = Time([&] {
+    SetStretchBltMode(dc, COLORONCOLOR);
+    StretchBlt(dc, 0, 0, kW, kH, src, kFrameW, 0, kFrameW, kFrameH, SRCCOPY);
+  });
+  const auto Opaque = Time([&] { DrawRect2(dc, r, &strip, margins, 2, 2, 0, 0, 0); });
+  const auto Keyed = Time([&] { DrawRect2(dc, r, &strip, margins, 2, 2, 1, 0, 0); });
+  const auto Tiled = Time([&] { DrawRect2(dc, r, &strip, margins, 2, 2, 0, 1, 0); });
+  bench::Row("keyed caption 1000x30, DrawRect2", Keyed.Median, "opaque DrawRect2", Opaque.Median, "<= 2x");
+  bench::Row("opaque caption 1000x30, DrawRect2", Opaque.Median, "one plain StretchBlt", Plain.Median, "");
+  bench::Row("tiled caption 1000x30, DrawRect2", Tiled.Median, "one plain StretchBlt", Plain.Median, "");
   return 0;
 }
