@@ -42,7 +42,7 @@ void TLZH::InitLZH() {
   match_position = 0;
   match_length = 0;
   try {
-    text_buf = AllocTable<uint8_t>(N + F - 1);
+    text_buf = AllocTable<uint8_t>(lzh::kRingBytes + lzh::kRingSlack);
     lson = AllocTable<int16_t>(N + 1);
     dad = AllocTable<int16_t>(N + 1);
     rson = AllocTable<int16_t>(N + 257);

@@ -10,6 +10,7 @@
 
 #include "framework/core/Object.h"
 #include "skin/package/LzhException.h"
+#include "skin/package/LzhModel.h"
 
 class TStream;
 
@@ -88,7 +89,7 @@ class TLZH : public TObject {
   int16_t match_length = 0;
 
   // Work tables, present only while LZHPack or LZHUnpack runs.
-  std::unique_ptr<uint8_t[]> text_buf;  // N + F - 1: the first F - 1 bytes mirrored behind N - 1
+  std::unique_ptr<uint8_t[]> text_buf;  // N + F - 1 (+ slack): the first F - 1 bytes mirrored behind N - 1
   std::unique_ptr<int16_t[]> lson;      // N + 1
   std::unique_ptr<int16_t[]> dad;       // N + 1
   std::unique_ptr<int16_t[]> rson;      // N + 257: entries N + 1 .. N + 256 are the tree roots
@@ -97,6 +98,8 @@ class TLZH : public TObject {
   std::unique_ptr<int16_t[]> son;       // T: first child; >= T marks a leaf
 
  private:
+  lzh::THuffView HuffView() const { return {freq.get(), prnt.get(), son.get()}; }
+  lzh::TTreeView TreeView() const { return {text_buf.get(), lson.get(), dad.get(), rson.get()}; }
   void WriteByte(uint8_t b, const TWriteProc& WriteProc);
   bool ReadByte(uint8_t& b, const TReadProc& ReadProc);
 };

@@ -4,47 +4,23 @@
 #include <cstring>
 #include <string>
 
-#include "skin/package/Lzh.h"
+#include "skin/package/LzhException.h"
+#include "skin/package/LzhFast.h"
 
 std::vector<uint8_t> LzhPackBytes(std::span<const uint8_t> Input, int32_t* Consumed) {
   std::vector<uint8_t> out;
   out.reserve(Input.size() / 2 + 16);
-  size_t pos = 0;
-  TLZH lzh;
-  int32_t done = 0;
-  lzh.LZHPack(
-      done,
-      [&](void* dta, uint16_t n, uint16_t& got) {
-        got = static_cast<uint16_t>(std::min<size_t>(n, Input.size() - pos));
-        if (got) std::memcpy(dta, Input.data() + pos, got);
-        pos += got;
-      },
-      [&](void* dta, uint16_t n, uint16_t& put) {
-        const auto* p = static_cast<const uint8_t*>(dta);
-        out.insert(out.end(), p, p + n);
-        put = n;
-      });
+  const int32_t done = LzhPackBuffer(Input, out);
   if (Consumed) *Consumed = done;
   return out;
 }
 
 std::vector<uint8_t> LzhUnpackBytes(std::span<const uint8_t> Code, int32_t Length) {
   std::vector<uint8_t> out;
-  if (Length > 0) out.reserve(static_cast<size_t>(Length));
-  size_t pos = 0;
-  TLZH lzh;
-  lzh.LZHUnpack(
-      Length,
-      [&](void* dta, uint16_t n, uint16_t& got) {
-        got = static_cast<uint16_t>(std::min<size_t>(n, Code.size() - pos));
-        if (got) std::memcpy(dta, Code.data() + pos, got);
-        pos += got;
-      },
-      [&](void* dta, uint16_t n, uint16_t& put) {
-        const auto* p = static_cast<const uint8_t*>(dta);
-        out.insert(out.end(), p, p + n);
-        put = n;
-      });
+  if (Length <= 0) return out;
+  out.resize(static_cast<size_t>(Length) + kLzhUnpackSlack);
+  const TLzhUnpackResult result = LzhUnpackBuffer(Code, Length, out.data());
+  out.resize(static_cast<size_t>(result.Written));
   return out;
 }
 

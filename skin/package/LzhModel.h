@@ -1,0 +1,188 @@
+// The codec's two models on plain tables, shared by the callback codec (TLZH) and the buffer codec
+// (LzhFast.cpp): the adaptive Huffman tree of the 314 symbols and the packer's binary search trees
+// over the ring. Everything here is part of the stream format: a change of order or of a tie rule
+// changes the code.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+namespace lzh {
+
+inline constexpr int N = 4096;                      // ring buffer size
+inline constexpr int F = 60;                        // look-ahead size, longest match
+inline constexpr int THRESHOLD = 2;                 // shorter matches are sent as literals
+inline constexpr int NIL = N;                       // no node in the search trees
+inline constexpr int N_CHAR = 256 - THRESHOLD + F;  // 314 symbols
+inline constexpr int T = N_CHAR * 2 - 1;            // 627 Huffman tree nodes
+inline constexpr int R = T - 1;                     // root node
+inline constexpr unsigned MAX_FREQ = 0x8000;
+inline constexpr int RING_FILL = N - F;
+// The ring as the packer keeps it (the first F - 1 bytes mirrored behind N - 1), plus room for
+// comparing eight bytes at a time up to the last mirrored byte.
+inline constexpr int kRingBytes = N + F - 1;
+inline constexpr int kRingSlack = 8;
+
+// The Huffman tables: frequencies (entry T is a sentinel), parents (entries T.. give each
+// symbol's leaf) and first children (>= T marks a leaf).
+struct THuffView {
+  uint16_t* Freq;
+  int16_t* Prnt;
+  int16_t* Son;
+};
+
+// The dictionary: ring and trees (right children N + 1 .. N + 256 are the roots).
+struct TTreeView {
+  uint8_t* Text;
+  int16_t* Lson;
+  int16_t* Dad;
+  int16_t* Rson;
+};
+
+void StartHuff(const THuffView& H);
+void Reconst(const THuffView& H);
+
+// One more occurrence of symbol C: weights along its path go up by one, each node that outgrows the
+// nodes after it changes places with the last of them (the table stays sorted by weight).
+inline void Update(const THuffView& H, int C) {
+  uint16_t* const freq = H.Freq;
+  int16_t* const prnt = H.Prnt;
+  int16_t* const son = H.Son;
+  if (freq[R] == MAX_FREQ) Reconst(H);
+  int c = prnt[C + T];
+  do {
+    const unsigned k = ++freq[c];
+    if (k > freq[c + 1]) {
+      // Weights are sorted, so every node from c + 1 up to l weighs k - 1; the sentinel ends the
+      // walk. Long runs of equal weights (rare symbols) are crossed in strides.
+      int l = c + 1;
+      while (l + 8 <= T && freq[l + 8] < k) l += 8;
+      while (freq[l + 1] < k) ++l;
+      freq[c] = freq[l];
+      freq[l] = static_cast<uint16_t>(k);
+
+      const int i = son[c];
+      prnt[i] = static_cast<int16_t>(l);
+      if (i < T) prnt[i + 1] = static_cast<int16_t>(l);
+
+      const int j = son[l];
+      son[l] = static_cast<int16_t>(i);
+      prnt[j] = static_cast<int16_t>(c);
+      if (j < T) prnt[j + 1] = static_cast<int16_t>(c);
+      son[c] = static_cast<int16_t>(j);
+
+      c = l;
+    }
+    c = prnt[c];
+  } while (c != 0);
+}
+
+void InitTree(const TTreeView& D);
+
+// Index of the first difference of the strings at A and B in 1 .. F - 1, or F when they agree
+// there. Both must be readable up to offset F - 1 + kRingSlack.
+inline int FirstDifference(const uint8_t* A, const uint8_t* B) {
+  for (int i = 1; i < F; i += 8) {
+    uint64_t a, b;
+    std::memcpy(&a, A + i, 8);
+    std::memcpy(&b, B + i, 8);
+    if (const uint64_t x = a ^ b) {
+      int at = i;
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+      at += __builtin_ctzll(x) >> 3;
+#else
+      while (A[at] == B[at]) ++at;
+#endif
+      return at < F ? at : F;
+    }
+  }
+  return F;
+}
+
+// Inserts the string at ring position r and finds the longest match for it (MatchLength 0 when
+// none of at least three bytes); among equally long ones the nearest earlier occurrence wins.
+inline void InsertNode(const TTreeView& D, int r, int& MatchPosition, int& MatchLength) {
+  uint8_t* const text = D.Text;
+  int16_t* const lson = D.Lson;
+  int16_t* const dad = D.Dad;
+  int16_t* const rson = D.Rson;
+  const uint8_t* key = &text[r];
+  int p = N + 1 + key[0];
+  int cmp = 1;
+  rson[r] = lson[r] = NIL;
+  MatchLength = 0;
+  for (;;) {
+    if (cmp >= 0) {
+      if (rson[p] == NIL) {
+        rson[p] = static_cast<int16_t>(r);
+        dad[r] = static_cast<int16_t>(p);
+        return;
+      }
+      p = rson[p];
+    } else {
+      if (lson[p] == NIL) {
+        lson[p] = static_cast<int16_t>(r);
+        dad[r] = static_cast<int16_t>(p);
+        return;
+      }
+      p = lson[p];
+    }
+    const int i = FirstDifference(key, &text[p]);
+    cmp = i < F ? key[i] - text[p + i] : 0;
+    if (i > THRESHOLD) {
+      const int d = ((r - p) & (N - 1)) - 1;
+      if (i > MatchLength) {
+        MatchPosition = d;
+        MatchLength = i;
+        if (MatchLength >= F) break;
+      }
+      if (i == MatchLength && d < MatchPosition) MatchPosition = d;
+    }
+  }
+  // A full-length match: r takes the place of the older, identical string p.
+  dad[r] = dad[p];
+  lson[r] = lson[p];
+  rson[r] = rson[p];
+  dad[lson[p]] = static_cast<int16_t>(r);
+  dad[rson[p]] = static_cast<int16_t>(r);
+  if (rson[dad[p]] == p)
+    rson[dad[p]] = static_cast<int16_t>(r);
+  else
+    lson[dad[p]] = static_cast<int16_t>(r);
+  dad[p] = NIL;
+}
+
+inline void DeleteNode(const TTreeView& D, int p) {
+  int16_t* const lson = D.Lson;
+  int16_t* const dad = D.Dad;
+  int16_t* const rson = D.Rson;
+  if (dad[p] == NIL) return;  // not in a tree
+  int q;
+  if (rson[p] == NIL) {
+    q = lson[p];
+  } else if (lson[p] == NIL) {
+    q = rson[p];
+  } else {
+    // Two children: the rightmost node of the left subtree takes p's place.
+    q = lson[p];
+    if (rson[q] != NIL) {
+      do {
+        q = rson[q];
+      } while (rson[q] != NIL);
+      rson[dad[q]] = lson[q];
+      dad[lson[q]] = dad[q];
+      lson[q] = lson[p];
+      dad[lson[p]] = static_cast<int16_t>(q);
+    }
+    rson[q] = rson[p];
+    dad[rson[p]] = static_cast<int16_t>(q);
+  }
+  dad[q] = dad[p];
+  if (rson[dad[p]] == p)
+    rson[dad[p]] = static_cast<int16_t>(q);
+  else
+    lson[dad[p]] = static_cast<int16_t>(q);
+  dad[p] = NIL;
+}
+
+}  // namespace lzh
