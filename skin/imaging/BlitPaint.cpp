@@ -16,17 +16,25 @@ void DrawBGbmp(TCanvas* Canvas, const RECT& Target, TBitmap* Source, const RECT&
   TileCopy(Canvas->Handle(), ToSkin(Target), source, ToSkin(SourceRect));
 }
 
-void DrawTranmapWith(HDC DC, const RECT& R, TBitmap* Source, TColor Key, bool UseMaskBlt) {
+namespace {
+
+void DrawTranmapBy(HDC DC, const RECT& R, TBitmap* Source, TColor Key, TKeyMethod Method) {
   int w = 0, h = 0;
   const HDC source = SourceDC(Source);
   if (!DC || !source || !TargetExtent(R, w, h)) return;
   w = std::min(w, Source->Width());
   h = std::min(h, Source->Height());
-  KeyedCopy(DC, R.left, R.top, w, h, source, 0, 0, ColorToRGB(Key), UseMaskBlt);
+  KeyedCopy(DC, R.left, R.top, w, h, source, 0, 0, ColorToRGB(Key), Method);
+}
+
+}  // namespace
+
+void DrawTranmapWith(HDC DC, const RECT& R, TBitmap* Source, TColor Key, bool UseMaskBlt) {
+  DrawTranmapBy(DC, R, Source, Key, UseMaskBlt ? TKeyMethod::MaskBlt : TKeyMethod::Xor);
 }
 
 void DrawTranmap(HDC DC, const RECT& R, TBitmap* Source, TColor Key) {
-  DrawTranmapWith(DC, R, Source, Key, PlatformHasMaskBlt());
+  DrawTranmapBy(DC, R, Source, Key, KeyMethod());
 }
 
 void Bitmapdraw(HDC DC, const RECT& R, TBitmap* Bitmap) {

@@ -17,7 +17,7 @@ void DrawRect1(HDC DC, const RECT& R, TBitmap* Source, int FrameIndex, int Frame
   CopySlice(scratch.DC(), 0, 0, source,
             TSliceCopy{TSkinRect{0, 0, w, h}, TSkinRect{frame.X, 0, frame.X + frame.Width, frame.Height}});
   if (Transparent)
-    KeyedCopy(DC, R.left, R.top, w, h, scratch.DC(), 0, 0, ColorToRGB(clFuchsia), PlatformHasMaskBlt());
+    KeyedCopy(DC, R.left, R.top, w, h, scratch.DC(), 0, 0, ColorToRGB(clFuchsia), KeyMethod());
   else
     BitBlt(DC, R.left, R.top, w, h, scratch.DC(), 0, 0, SRCCOPY);
 }
@@ -31,7 +31,7 @@ void DrawRect3(HDC DC, const RECT& R, TBitmap* Source, int FrameIndex, int Frame
   // Straight from the frame: the same pixels as a 1:1 copy of it would give.
   if (Transparent)
     KeyedCopy(DC, at.X, at.Y, frame.Width, frame.Height, source, frame.X, frame.Y, ColorToRGB(clFuchsia),
-              PlatformHasMaskBlt());
+              KeyMethod());
   else
     BitBlt(DC, at.X, at.Y, frame.Width, frame.Height, source, frame.X, frame.Y, SRCCOPY);
 }

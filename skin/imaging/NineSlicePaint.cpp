@@ -52,7 +52,7 @@ void DrawRect2(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int 
   TScratchSurface scratch(DC, w, h);
   if (!scratch) return;
   RenderNineSlice(scratch.DC(), Source, Margins, FrameIndex, FrameCount, Tile, Vertical, w, h);
-  KeyedCopy(DC, R.left, R.top, w, h, scratch.DC(), 0, 0, ColorToRGB(clFuchsia), PlatformHasMaskBlt());
+  KeyedCopy(DC, R.left, R.top, w, h, scratch.DC(), 0, 0, ColorToRGB(clFuchsia), KeyMethod());
 }
 
 void DrawBorder(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,

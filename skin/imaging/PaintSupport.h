@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "framework/win/graphics/Graphics.h"
 #include "skin/imaging/SkinGeometry.h"
 
@@ -37,11 +39,18 @@ void CopyPlan(HDC Dest, int Dx, int Dy, HDC Source, const TSlicePlan& Plan);
 // destination's clip box are skipped.
 void TileCopy(HDC Dest, const TSkinRect& Target, HDC Source, const TSkinRect& SourceRect);
 
+// How a keyed copy is made: on the source's rows (a 24- or 32-bit DIB section into a true-colour
+// memory surface; otherwise as below), through a monochrome mask with a masked blit, or with the
+// three-pass XOR/AND/XOR form (platforms without masked blits). All give the same pixels.
+enum class TKeyMethod { Rows, MaskBlt, Xor };
+// The method the painters use (Rows unless a test forces another).
+TKeyMethod KeyMethod();
+void ForceKeyMethod(std::optional<TKeyMethod> Method);
+
 // Copies W by H pixels from (Sx, Sy) of Source to (X, Y) of Dest, leaving Dest untouched where the
-// source has the key colour. The monochrome mask lives for this call only, on every path. With
-// UseMaskBlt false the three-pass XOR/AND/XOR form is used (for platforms without masked blits).
+// source has the key colour. Surfaces are the kept ones, lent for this call.
 void KeyedCopy(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int Sy, COLORREF Key,
-               bool UseMaskBlt);
+               TKeyMethod Method);
 // Whether this platform's masked blit is used (NT-class systems).
 bool PlatformHasMaskBlt();
 

@@ -89,6 +89,6 @@ inline int Max(int A, int B) {
   return A > B ? A : B;
 }
 
-// The same transparent copy with a chosen blit form (masked blit or three-pass XOR/AND/XOR); the
-// platform decides for DrawTranmap.
+// The same transparent copy through a monochrome mask, with a masked blit or the three-pass
+// XOR/AND/XOR form. DrawTranmap copies on the source's rows where it can, with the same pixels.
 void DrawTranmapWith(HDC DC, const RECT& R, TBitmap* Source, TColor Key, bool UseMaskBlt);

@@ -23,6 +23,21 @@ void SkinUnitStart();
 void SkinUnitEnd();
 int SkinUnitStarts();  // how many starts are not yet ended
 
+// The surface a frame repaint is composed on before it goes to the window in a few copies: kept
+// between repaints (grown to the largest window asked for) and lent to one repaint at a time. Its
+// DC is null when the surface cannot be had; it holds whatever the last repaint left.
+class TComposeSurface {
+ public:
+  TComposeSurface(int W, int H);
+  TComposeSurface(const TComposeSurface&) = delete;
+  TComposeSurface& operator=(const TComposeSurface&) = delete;
+  ~TComposeSurface();
+  HDC DC() const { return FDC; }
+
+ private:
+  HDC FDC = nullptr;
+};
+
 // Starts the unit for a scope (a form skin object, a test, the manager's lifetime).
 class TSkinUnitScope {
  public:

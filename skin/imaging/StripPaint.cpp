@@ -31,7 +31,7 @@ void DrawRectTile(TCanvas* Canvas, const RECT& R, TBitmap* Source, const RECT& M
   }
 
   if (Transparent)
-    KeyedCopy(dc, R.left, R.top, w, h, scratch.DC(), 0, 0, ColorToRGB(clFuchsia), PlatformHasMaskBlt());
+    KeyedCopy(dc, R.left, R.top, w, h, scratch.DC(), 0, 0, ColorToRGB(clFuchsia), KeyMethod());
   else
     BitBlt(dc, R.left, R.top, w, h, scratch.DC(), 0, 0, SRCCOPY);
 }
