@@ -9,6 +9,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "app/MainForm.h"
 #include "bench/support/BenchHarness.h"
@@ -82,18 +84,18 @@ int main(int argc, char** argv) {
     IniText.SetPosition(0);
     Ini.LoadFromStream(&IniText);
   });
-  std::vector<TMemoryStream> Images;
+  std::vector<std::unique_ptr<TMemoryStream>> Images;
   for (int I = 0; I < Reader.FileCount(); ++I) {
     const String Name = Reader.Names().Get(I);
     if (Name.size() < 4 || Name.compare(Name.size() - 4, 4, ".bmp") != 0) continue;
-    Images.emplace_back();
-    Reader.ReadByIndex(I, Images.back());
+    Images.push_back(std::make_unique<TMemoryStream>());
+    Reader.ReadByIndex(I, *Images.back());
   }
   const bench::TTiming Bitmaps = bench::Time(Size.Batches, Size.Iterations, [&] {
-    for (TMemoryStream& Image : Images) {
+    for (const auto& Image : Images) {
       TBitmap Bitmap;
-      Image.SetPosition(0);
-      Bitmap.LoadFromStream(Image);
+      Image->SetPosition(0);
+      Bitmap.LoadFromStream(*Image);
     }
   });
   const double Rest = Load.Median - Unpack.Median - Archive.Median - Description.Median - Bitmaps.Median;
