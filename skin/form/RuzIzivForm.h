@@ -222,6 +222,7 @@ class TRuzIzivForm : public TComponent {
   void WMNCPaint(TMessage& Message);
   void UpdateNc(HDC DC);
   void Drawborder(int Kind, const RECT& R, HDC DC);
+  bool BorderDrawable(int Kind) const;  // the skin has a picture for border Kind
   void DrawFLine(HDC DC);
   void DrawLine(TCanvas* Canvas, const RECT& R);
   void Cropwindow();
