@@ -1,5 +1,6 @@
 #include "skin/package/LzhStreams.h"
 
+#include <algorithm>
 #include <limits>
 #include <span>
 #include <vector>
@@ -50,9 +51,19 @@ void LzhDecompress(TStream& Source, TStream& Destination) {
   if (length <= 0) return;
   std::vector<uint8_t> copy;
   const std::span<const uint8_t> code = RestOf(Source, copy);
-  std::vector<uint8_t> out(static_cast<size_t>(length) + kLzhUnpackSlack);
-  const TLzhUnpackResult result = LzhUnpackBuffer(code, length, out.data());
+  TLzhUnpackResult result;
+  if (auto* memory = dynamic_cast<TMemoryStream*>(&Destination)) {
+    // Straight into the stream's memory, which ends up holding what the writes would have left.
+    const int64_t before = memory->Size();
+    memory->SetSize(std::max<int64_t>(before, int64_t{length} + kLzhUnpackSlack));
+    result = LzhUnpackBuffer(code, length, memory->Memory());
+    memory->SetSize(std::max(before, result.Written));
+    memory->SetPosition(result.Written);
+  } else {
+    std::vector<uint8_t> out(static_cast<size_t>(length) + kLzhUnpackSlack);
+    result = LzhUnpackBuffer(code, length, out.data());
+    Destination.WriteBuffer(out.data(), result.Written);
+  }
   // Where the callback codec would have left the source: just past the last code byte it fetched.
   Source.SetPosition(codeAt + result.BytesRead);
-  Destination.WriteBuffer(out.data(), result.Written);
 }
