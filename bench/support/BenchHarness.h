@@ -33,6 +33,15 @@ TTiming Time(int Batches, int Iterations, F&& Call) {
   return TTiming{PerCall[PerCall.size() / 2], PerCall.front()};
 }
 
+// One call, no warm-up: for what happens once (a first load, a first paint), in microseconds.
+template <class F>
+double TimeOnce(F&& Call) {
+  using Clock = std::chrono::steady_clock;
+  const auto Start = Clock::now();
+  Call();
+  return std::chrono::duration<double, std::micro>(Clock::now() - Start).count();
+}
+
 // Batches and iterations from the command line ("--batches N --iterations N"), else the defaults.
 struct TRunSize {
   int Batches;
