@@ -153,6 +153,17 @@ void TBitmapCanvas::FreeContext() {
 
 // ---- TBitmap -----------------------------------------------------------------------------------
 
+namespace {
+
+// Without a context the platform fetches the screen's for every new section, which costs more than
+// the section itself (a skin load makes dozens). Kept for the process's lifetime.
+HDC SectionReferenceDC() {
+  static const TMemoryDC dc;
+  return dc.Get();
+}
+
+}  // namespace
+
 TBitmap::TBitmap() {
   SetImageFormat(FImage, pfDevice);
 }
@@ -173,7 +184,7 @@ void TBitmap::Replace(bmp::Image Image, TPixelFormat Format) {
   void* bits = nullptr;
   if (Image.width > 0 && Image.height > 0) {
     TDibInfo info = MakeDibInfo(Image);
-    section.Reset(CreateDIBSection(nullptr, info.Get(), DIB_RGB_COLORS, &bits, nullptr, 0));
+    section.Reset(CreateDIBSection(SectionReferenceDC(), info.Get(), DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!section || !bits)
       throw EOutOfResources("Out of system resources: cannot create a " + IntToStr(Image.width) + " x " +
                             IntToStr(Image.height) + " bitmap");
