@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/win/graphics/Graphics.h"
+#include "skin/form/NCObjects.h"
 #include "tests/form/FormTestUtil.h"
 
 using namespace formtest;
@@ -78,6 +79,57 @@ TEST_P(FrameComposition, GivesThePixelsOfPaintingEachPartStraightOntoTheTarget) 
       if (Client) ASSERT_EQ(Got[X] & 0xFFFFFF, Row(Pattern(X, Y))) << "client pixel " << X << "," << Y;
     }
   }
+  Form->UnSubclass();
+}
+
+// A caption button's hover repaint puts back the caption under it and draws the new state there,
+// and nothing outside the button's rectangle: the rest of the window keeps whatever it shows.
+TEST(CaptionButtonRepaint, TouchesOnlyThatButtonsRectangle) {
+  TSkinData Data(nullptr);
+  LoadDefaultSkin(Data);
+  TRecordingWindow Window;
+  auto Form = Attach(Window.Handle(), Data);
+  RECT R{};
+  GetWindowRect(Window.Handle(), &R);
+  const int W = R.right - R.left, H = Form->FTitleHeight;
+  // The caption strip as the window shows it (inside its region), read back from its DC.
+  auto Shot = [&] {
+    auto B = std::make_unique<TBitmap>(W, H, pf32bit);
+    const HDC DC = GetWindowDC(Window.Handle());
+    BitBlt(B->Canvas()->Handle(), 0, 0, W, H, DC, 0, 0, SRCCOPY);
+    ReleaseDC(Window.Handle(), DC);
+    GdiFlush();
+    return B;
+  };
+  int Tried = 0;
+  for (const auto& Button : Form->FSysButtons) {
+    if (!Button->FVisible || Button->Empty()) continue;
+    ++Tried;
+    const HDC DC = GetWindowDC(Window.Handle());
+    const RECT Strip{0, 0, W, H};
+    TGdiBrush Marker(CreateSolidBrush(RGB(1, 2, 3)));
+    FillRect(DC, &Strip, Marker.Get());
+    ReleaseDC(Window.Handle(), DC);
+    const auto Before = Shot();
+    Form->DrawSysbtn(Button.get(), kNCHot);
+    const auto After = Shot();
+    const RECT& B = Button->FRect;
+    int Inside = 0, Changed = 0;
+    for (int Y = 0; Y < H; ++Y) {
+      const auto* Was = static_cast<const std::uint32_t*>(Before->ScanLine(Y));
+      const auto* Is = static_cast<const std::uint32_t*>(After->ScanLine(Y));
+      for (int X = 0; X < W; ++X) {
+        const bool In = X >= B.left && X < B.right && Y >= B.top && Y < B.bottom;
+        const bool Same = (Was[X] & 0xFFFFFF) == (Is[X] & 0xFFFFFF);
+        if (!In) ASSERT_TRUE(Same) << "pixel " << X << "," << Y << " outside the button was painted";
+        Inside += In;
+        Changed += In && !Same;
+      }
+    }
+    EXPECT_GT(Changed, Inside / 2) << "the button was not drawn";
+    Form->DrawSysbtn(Button.get(), kNCNormal);
+  }
+  EXPECT_GE(Tried, 2);
   Form->UnSubclass();
 }
 
