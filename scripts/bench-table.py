@@ -4,12 +4,19 @@ Windows benchmark programs, as one Markdown table (name, ours, reference, ratio,
 import json
 import sys
 
-# The figures of the classic 1988 coder, measured on one quiet machine in the same process as ours
-# (milliseconds, low and high of several runs): the codec's outside reference.
+# The figures of the classic 1988 coder, measured on one quiet machine in the same process as our
+# codec as it was then (milliseconds, low and high of several runs): the codec's outside reference.
+# That coder is not part of this project, so it is compared through the baseline: ours against the
+# classic coder is ours against the baseline here, times the baseline against the classic coder there.
 CLASSIC_MS = {
     ("unpack", "skin"): (0.51, 0.59),
     ("unpack", "text"): (12.2, 15.5),
     ("pack", "text"): (105.0, 119.0),
+}
+BASELINE_THERE_MS = {
+    ("unpack", "skin"): (1.6, 1.8),
+    ("unpack", "text"): (20.5, 24.4),
+    ("pack", "text"): (114.0, 124.0),
 }
 CODEC_TARGET = {"unpack": 0.5, "pack": 1.0}  # ours / classic at most
 INPUTS = {"skin": "default skin archive (158 KB)", "text": "1 MB text (25 x hamlet)",
@@ -41,14 +48,14 @@ def codec_rows(path):
                 continue
             name = f"LZH {op}, {INPUTS[inp]}"
             classic = CLASSIC_MS.get((op, inp))
-            if classic:
-                mid = (classic[0] + classic[1]) / 2 * 1000
-                target = CODEC_TARGET[op]
-                rows.append((name, fmt_us(ours), f"classic coder {classic[0]}-{classic[1]} ms (quoted)",
-                             f"{ours / mid:.2f}", f"<= {target}x"))
             if base:
                 rows.append((name, fmt_us(ours), f"baseline (codec before tuning) {fmt_us(base)}",
                              f"{ours / base:.2f}", ""))
+            if classic and base:
+                there = BASELINE_THERE_MS[(op, inp)]
+                scale = (there[0] + there[1]) / (classic[0] + classic[1])
+                rows.append((name, "", f"classic coder {classic[0]}-{classic[1]} ms (quoted; via the baseline)",
+                             f"{ours / base * scale:.2f}", f"<= {CODEC_TARGET[op]}x"))
     return rows
 
 
