@@ -66,10 +66,12 @@ def windows_rows(path):
             line = line.strip()
             if not line.startswith("row|"):
                 continue
-            _, name, ours, ref_name, ref, target = line.split("|", 5)
+            fields = line.split("|")
+            _, name, ours, ref_name, ref, target = fields[:6]
             ours, ref = float(ours), float(ref)
+            ratio = float(fields[6]) if len(fields) > 6 and float(fields[6]) > 0 else (ours / ref if ref > 0 else 0)
             if ref_name and ref > 0:
-                rows.append((name, fmt_us(ours), f"{ref_name} {fmt_us(ref)}", f"{ours / ref:.2f}", target))
+                rows.append((name, fmt_us(ours), f"{ref_name} {fmt_us(ref)}", f"{ratio:.2f}", target))
             else:
                 rows.append((name, fmt_us(ours), "", "", target))
     return rows

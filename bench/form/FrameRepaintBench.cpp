@@ -64,24 +64,26 @@ int main(int argc, char** argv) {
   Pump();
 
   GdiFlush();
-  const auto SkinnedTime = bench::Time(Size.Batches, Size.Iterations, [&] {
+  const auto UpdateNc = [&] {
     Form.UpdateNc(nullptr);
     GdiFlush();
-  });
+  };
   // The platform's repaint of the whole native frame (caption, buttons, borders) of the same window.
-  const auto NativeTime = bench::Time(Size.Batches, Size.Iterations, [&] {
+  const auto NativePaint = [&] {
     SendMessageW(Native, WM_NCPAINT, 1, 0);
     GdiFlush();
-  });
+  };
   // The skinned window through the same message, as the platform asks for it.
-  const auto MessageTime = bench::Time(Size.Batches, Size.Iterations, [&] {
+  const auto SkinnedPaint = [&] {
     SendMessageW(Skinned, WM_NCPAINT, 1, 0);
     GdiFlush();
-  });
-  bench::Row("frame repaint 480x320, UpdateNc", SkinnedTime.Median, "platform WM_NCPAINT", NativeTime.Median,
+  };
+  bench::Row("frame repaint 480x320, UpdateNc",
+             bench::TimePair(Size.Batches, Size.Iterations, UpdateNc, NativePaint), "platform WM_NCPAINT",
              "<= 0.5x");
-  bench::Row("frame repaint 480x320, WM_NCPAINT", MessageTime.Median, "platform WM_NCPAINT",
-             NativeTime.Median, "<= 0.5x");
+  bench::Row("frame repaint 480x320, WM_NCPAINT",
+             bench::TimePair(Size.Batches, Size.Iterations, SkinnedPaint, NativePaint), "platform WM_NCPAINT",
+             "<= 0.5x");
 
   Form.UnSubclass();
   DestroyWindow(Skinned);

@@ -33,6 +33,37 @@ TTiming Time(int Batches, int Iterations, F&& Call) {
   return TTiming{PerCall[PerCall.size() / 2], PerCall.front()};
 }
 
+// Ours and a reference timed in alternating batches, so that both meet the same neighbours; the
+// ratio is the median of the per-batch ratios.
+struct TPairTiming {
+  TTiming Ours;
+  TTiming Reference;
+  double Ratio = 0;
+};
+
+template <class A, class B>
+TPairTiming TimePair(int Batches, int Iterations, A&& Ours, B&& Reference) {
+  TPairTiming Result;
+  std::vector<double> OursTimes, ReferenceTimes, Ratios;
+  for (int I = 0; I < Iterations; ++I) Ours();
+  for (int I = 0; I < Iterations; ++I) Reference();
+  for (int Batch = 0; Batch < std::max(1, Batches); ++Batch) {
+    const double O = Time(1, Iterations, Ours).Median;
+    const double R = Time(1, Iterations, Reference).Median;
+    OursTimes.push_back(O);
+    ReferenceTimes.push_back(R);
+    Ratios.push_back(R > 0 ? O / R : 0);
+  }
+  auto Median = [](std::vector<double> V) {
+    std::sort(V.begin(), V.end());
+    return TTiming{V[V.size() / 2], V.front()};
+  };
+  Result.Ours = Median(OursTimes);
+  Result.Reference = Median(ReferenceTimes);
+  Result.Ratio = Median(Ratios).Median;
+  return Result;
+}
+
 // One call, no warm-up: for what happens once (a first load, a first paint), in microseconds.
 template <class F>
 double TimeOnce(F&& Call) {
@@ -56,13 +87,18 @@ inline TRunSize RunSize(int Argc, char** Argv, int Batches, int Iterations) {
 }
 
 // One row of scripts/bench's table, as a line it picks out of the program's output:
-//   row|name|ours us|reference name|reference us|target
-// A reference of 0 means none (a stage of a breakdown); Target is the goal in words.
+//   row|name|ours us|reference name|reference us|target|ratio
+// A reference of 0 means none (a stage of a breakdown); Target is the goal in words; a Ratio of 0
+// leaves the table to divide the two medians.
 inline void Row(const std::string& Name, double Ours, const std::string& Reference, double ReferenceMicros,
-                const std::string& Target) {
-  std::printf("row|%s|%.2f|%s|%.2f|%s\n", Name.c_str(), Ours, Reference.c_str(), ReferenceMicros,
-              Target.c_str());
+                const std::string& Target, double Ratio = 0) {
+  std::printf("row|%s|%.2f|%s|%.2f|%s|%.3f\n", Name.c_str(), Ours, Reference.c_str(), ReferenceMicros,
+              Target.c_str(), Ratio);
   std::fflush(stdout);
+}
+inline void Row(const std::string& Name, const TPairTiming& Pair, const std::string& Reference,
+                const std::string& Target) {
+  Row(Name, Pair.Ours.Median, Reference, Pair.Reference.Median, Target, Pair.Ratio);
 }
 
 }  // namespace bench
