@@ -76,7 +76,9 @@ TEST_P(FrameComposition, GivesThePixelsOfPaintingEachPartStraightOntoTheTarget) 
       ASSERT_EQ(Got[X] & 0xFFFFFF, Want[X] & 0xFFFFFF) << "at " << X << "," << Y;
       const bool Client =
           X >= Form->FLeftWidth && X < W - Form->FRightWidth && Y >= ClientTop && Y < H - Form->FBottomHeight;
-      if (Client) ASSERT_EQ(Got[X] & 0xFFFFFF, Row(Pattern(X, Y))) << "client pixel " << X << "," << Y;
+      if (Client) {
+        ASSERT_EQ(Got[X] & 0xFFFFFF, Row(Pattern(X, Y))) << "client pixel " << X << "," << Y;
+      }
     }
   }
   Form->UnSubclass();
@@ -121,7 +123,9 @@ TEST(CaptionButtonRepaint, TouchesOnlyThatButtonsRectangle) {
       for (int X = 0; X < W; ++X) {
         const bool In = X >= B.left && X < B.right && Y >= B.top && Y < B.bottom;
         const bool Same = (Was[X] & 0xFFFFFF) == (Is[X] & 0xFFFFFF);
-        if (!In) ASSERT_TRUE(Same) << "pixel " << X << "," << Y << " outside the button was painted";
+        if (!In) {
+          ASSERT_TRUE(Same) << "pixel " << X << "," << Y << " outside the button was painted";
+        }
         Inside += In;
         Changed += In && !Same;
       }
