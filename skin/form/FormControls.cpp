@@ -1,7 +1,8 @@
-// Control discovery. The control skin objects do not exist yet, so the controls of a skinned window
-// stay native; the list bookkeeping is complete.
+// Control discovery. The choice of skin objects for the controls of a skinned window is not made
+// here yet; the list of the control skin objects (which this object frees when it unskins) is.
 #include <algorithm>
 
+#include "skin/controls/SkinControl.h"
 #include "skin/form/RuzIzivForm.h"
 
 void TRuzIzivForm::InitControls(TWinControl* Form) {
@@ -34,7 +35,10 @@ BOOL CALLBACK TRuzIzivForm::EnumControl(HWND Wnd, LPARAM Form) {
   reinterpret_cast<TRuzIzivForm*>(Form)->AddControlh(Wnd);
   return TRUE;
 }
-TSkinControl* TRuzIzivForm::Lookupcontrol(HWND) {
+TSkinControl* TRuzIzivForm::Lookupcontrol(HWND Wnd) {
+  if (!Wnd) return nullptr;
+  for (TSkinControl* Control : FControls)
+    if (Control->FHandle == Wnd) return Control;
   return nullptr;
 }
 
@@ -50,10 +54,31 @@ void TRuzIzivForm::DeleteControl(TSkinControl* Control) {
   if (FHotControl == Control) FHotControl = nullptr;
 }
 
-// The control skin objects belong to their framework controls; the list only forgets them here.
+// Unskinning: every listed object stops skinning (unless its window is going away) and is freed,
+// which gives its control back the procedure or message method it had.
 void TRuzIzivForm::DeleteControls() {
-  FControls.clear();
   FHotControl = nullptr;
+  while (!FControls.empty()) {
+    TSkinControl* Control = FControls.front();
+    FControls.erase(FControls.begin());
+    if (FSkinState != kSkinDestroying && Control->FStatus != kControlDestroyed) Control->Unsubclass();
+    Control->FFormSkin = nullptr;
+    delete Control;
+  }
 }
-void TRuzIzivForm::DeleteSkinDeleted() {}
+
+// The objects whose windows were destroyed; they are freed before the next discovery pass.
+void TRuzIzivForm::DeleteSkinDeleted() {
+  for (std::size_t I = 0; I < FControls.size();) {
+    TSkinControl* Control = FControls[I];
+    if (Control->FStatus != kControlDestroyed) {
+      ++I;
+      continue;
+    }
+    FControls.erase(FControls.begin() + static_cast<std::ptrdiff_t>(I));
+    if (FHotControl == Control) FHotControl = nullptr;
+    Control->FFormSkin = nullptr;
+    delete Control;
+  }
+}
 void TRuzIzivForm::WMReCreateWnd(TMessage&) {}

@@ -3,6 +3,7 @@
 #include "framework/win/controls/Controls.h"
 #include "framework/win/controls/ExtCtrls.h"
 #include "skin/data/SkinData.h"
+#include "skin/controls/SkinControl.h"
 #include "skin/form/RuzIzivForm.h"
 #include "skin/form/RuzIzivMenu.h"
 
@@ -274,8 +275,9 @@ void TRuzIzivForm::WMNCActive(TMessage& Message) {
   FActive = LOBYTE(Message.WParam);
   if (FTimer) FTimer->SetEnabled(FActive != 0);
   if (FTimer && !FTimer->Enabled() && FHotControl) {
-    // The control skin object under the mouse is told it left once control skinning exists.
+    TSkinControl* Hot = FHotControl;
     FHotControl = nullptr;
+    Hot->MouseLeave();
   }
   if (FFormStyle == sfsMDIform && FMDIClient)
     SendMessageW(FMDIClient, WM_NCACTIVATE, Message.WParam, 0);

@@ -2,11 +2,13 @@
 // window, the deferred activation, skin change, and the three ways of undoing the skinning.
 #include "skin/form/RuzIzivForm.h"
 
+#include <algorithm>
 #include <cstddef>
 
 #include "framework/core/TypInfo.h"
 #include "framework/win/controls/ExtCtrls.h"
 #include "framework/win/forms/Forms.h"
+#include "skin/controls/SkinControl.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivMenu.h"
 #include "skin/imaging/SkinUnit.h"
@@ -332,7 +334,10 @@ void TRuzIzivForm::SkinChange() {
     for (int I = 0; I < FForm->ComponentCount(); ++I)
       if (auto* Form = dynamic_cast<TCustomForm*>(FForm->Components(I))) Form->SetColor(Face);
   }
-  // The control skin objects re-read the skin once control skinning exists.
+  // A copy: a control skin object may leave the list while it re-reads the skin.
+  const std::vector<TSkinControl*> Controls = FControls;
+  for (TSkinControl* Control : Controls)
+    if (std::find(FControls.begin(), FControls.end(), Control) != FControls.end()) Control->SkinChange();
   FSkinState = kSkinChanging;
   if (FSkinFrame && FForm) {
     InitPopMenu(AsWinControl(FForm), true, true);

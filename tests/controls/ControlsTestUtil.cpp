@@ -1,0 +1,134 @@
+#include "tests/controls/ControlsTestUtil.h"
+
+#include "framework/bmp/Bmp.h"
+#include "tests/data/TestSkins.h"
+
+namespace ctltest {
+
+std::uint32_t FrameRgb(TStrip Strip, int Frame) {
+  // Red names the element, green the frame; blue keeps every colour away from magenta and the face.
+  return (static_cast<std::uint32_t>(Strip) << 16) | (static_cast<std::uint32_t>(Frame * 9) << 8) | 0x30;
+}
+
+COLORREF FrameColor(TStrip Strip, int Frame) {
+  const std::uint32_t Rgb = FrameRgb(Strip, Frame);
+  return RGB((Rgb >> 16) & 0xFF, (Rgb >> 8) & 0xFF, Rgb & 0xFF);
+}
+
+std::vector<std::uint8_t> StripBmp(TStrip Strip, int Frames, int W, int H) {
+  bmp::Image Image;
+  Image.Allocate(W * Frames, H, 24);
+  for (int Y = 0; Y < H; ++Y) {
+    std::uint8_t* Row = Image.Row(Y);
+    for (int X = 0; X < W * Frames; ++X) {
+      const std::uint32_t C = FrameRgb(Strip, X / W + 1);
+      Row[3 * X] = static_cast<std::uint8_t>(C);
+      Row[3 * X + 1] = static_cast<std::uint8_t>(C >> 8);
+      Row[3 * X + 2] = static_cast<std::uint8_t>(C >> 16);
+    }
+  }
+  return bmp::Encode(Image);
+}
+
+bool LoadCodedSkin(TSkinData& Data, const TCodedSkin& Options) {
+  const String Ini =
+      "[Colours]\n"
+      "ButtonFace=240 242 245\n"
+      "ButtonText=30 35 45\n"
+      "ButtonShadow=150 155 160\n"
+      "[Buttons]\n"
+      "Bitmap=button.bmp\n"
+      "Trans=0\n"
+      "CheckButton=check.bmp\n"
+      "CheckButtonFrame=" + IntToStr(Options.CheckFrames) + "\n"
+      "RadioButton=radio.bmp\n"
+      "RadioButtonFrame=" + IntToStr(Options.RadioFrames) + "\n"
+      "[Scrollbar]\nImage=scrollbar.bmp\n"
+      "[HorzScroll]\nImage=hscroll.bmp\n"
+      "[VertScroll]\nImage=vscroll.bmp\n"
+      "[HorzScrollThumb]\nImage=hthumb.bmp\nFrameCount=3\n"
+      "[VertScrollThumb]\nImage=vthumb.bmp\nFrameCount=3\n";
+  const int S = Options.ScrollSize;
+  const TSkinFiles Files = {
+      {"button.bmp", StripBmp(kButtonStrip, 5, 20, 20)},
+      {"check.bmp", StripBmp(kCheckStrip, Options.CheckFrames, Options.MarkSize, Options.MarkSize)},
+      {"radio.bmp", StripBmp(kRadioStrip, Options.RadioFrames, Options.MarkSize, Options.MarkSize)},
+      {"scrollbar.bmp", StripBmp(kScrollStrip, 23, S, S)},
+      {"hscroll.bmp", StripBmp(kHTrackStrip, 4, S, S)},
+      {"vscroll.bmp", StripBmp(kVTrackStrip, 4, S, S)},
+      {"hthumb.bmp", StripBmp(kHThumbStrip, 3, S, S)},
+      {"vthumb.bmp", StripBmp(kVThumbStrip, 3, S, S)},
+  };
+  BuildSkinArchive(*Data.FSkinStream, Ini, Files);
+  return Data.LoadSkin();
+}
+
+void Pump(int Time) {
+  const DWORD Start = GetTickCount();
+  do {
+    MSG Msg;
+    while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&Msg);
+      DispatchMessageW(&Msg);
+    }
+    Sleep(2);
+  } while (GetTickCount() - Start < static_cast<DWORD>(Time));
+}
+
+TSkinnedForm::TSkinnedForm(const TCodedSkin& Options, int X, int Y, int W, int H)
+    : FData(std::make_unique<TSkinData>(nullptr)) {
+  LoadCodedSkin(*FData, Options);
+  FData->SkinControls.Exclude(xcMainMenu);  // native frame: only the controls are skinned here
+  FForm = new TForm(nullptr);
+  FForm->SetBounds(X, Y, W, H);
+  FForm->Show();
+  SetForegroundWindow(FForm->Handle());
+  Pump();
+  FSkin = std::make_unique<TRuzIzivForm>(nullptr);
+  FSkin->FHandle = FForm->Handle();
+  FSkin->FName = "TForm";
+  FSkin->InitTform(FData.get(), FForm);
+}
+
+TSkinnedForm::~TSkinnedForm() {
+  FSkin.reset();
+  delete FForm;
+  Pump(5);
+}
+
+COLORREF Pixel(HWND Wnd, int X, int Y) {
+  HDC DC = GetWindowDC(Wnd);
+  const COLORREF Color = GetPixel(DC, X, Y);
+  ReleaseDC(Wnd, DC);
+  return Color;
+}
+
+int CountColor(HWND Wnd, const RECT& R, COLORREF Color) {
+  HDC DC = GetWindowDC(Wnd);
+  int Count = 0;
+  for (int Y = R.top; Y < R.bottom; ++Y)
+    for (int X = R.left; X < R.right; ++X)
+      if (GetPixel(DC, X, Y) == Color) ++Count;
+  ReleaseDC(Wnd, DC);
+  return Count;
+}
+
+int InkRows(HWND Wnd, const RECT& R, COLORREF Background) {
+  HDC DC = GetWindowDC(Wnd);
+  int Rows = 0;
+  for (int Y = R.top; Y < R.bottom; ++Y) {
+    for (int X = R.left; X < R.right; ++X)
+      if (GetPixel(DC, X, Y) != Background) {
+        ++Rows;
+        break;
+      }
+  }
+  ReleaseDC(Wnd, DC);
+  return Rows;
+}
+
+TObjectCounts Counts() {
+  return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)};
+}
+
+}  // namespace ctltest

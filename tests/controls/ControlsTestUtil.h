@@ -1,0 +1,82 @@
+// Helpers of the control skin tests: a colour-coded skin whose every frame has a colour of its own
+// (so a pixel read back from a window names the frame drawn there), a framework form with a form
+// skin object, a message pump, pixel reading and GDI/USER counting.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "framework/win/forms/Forms.h"
+#include "skin/data/SkinData.h"
+#include "skin/form/RuzIzivForm.h"
+
+namespace ctltest {
+
+// The colour of frame Frame (1-based) of the strip named by Strip (0x00RRGGBB per element so that
+// frames of different elements never share a colour).
+enum TStrip : std::uint32_t {
+  kButtonStrip = 0x10,
+  kCheckStrip = 0x20,
+  kRadioStrip = 0x30,
+  kScrollStrip = 0x40,
+  kHTrackStrip = 0x50,
+  kVTrackStrip = 0x60,
+  kHThumbStrip = 0x70,
+  kVThumbStrip = 0x80,
+};
+std::uint32_t FrameRgb(TStrip Strip, int Frame);
+// As a COLORREF, the way GetPixel reports it.
+COLORREF FrameColor(TStrip Strip, int Frame);
+inline constexpr std::uint32_t kFaceRgb = 0xF0F2F5;
+inline constexpr COLORREF kFace = RGB(0xF0, 0xF2, 0xF5);
+
+struct TCodedSkin {
+  int CheckFrames = 12;  // 4, 8 or 12 frames in the check strip
+  int RadioFrames = 8;
+  int MarkSize = 13;     // frame width and height of the check and radio strips
+  int ScrollSize = 17;   // frame width and height of the 23-frame "Scrollbar" strip
+};
+// Loads the colour-coded skin into Data; false when the load fails.
+bool LoadCodedSkin(TSkinData& Data, const TCodedSkin& Options = {});
+// A BMP file of Frames frames of W x H side by side, each filled with FrameRgb(Strip, n).
+std::vector<std::uint8_t> StripBmp(TStrip Strip, int Frames, int W, int H);
+
+void Pump(int Time = 30);
+
+// A visible framework form at (X, Y) with a form skin object whose frame is left native (only
+// controls are skinned), the skin data owned by the fixture.
+class TSkinnedForm {
+ public:
+  explicit TSkinnedForm(const TCodedSkin& Options = {}, int X = 80, int Y = 80, int W = 420, int H = 320);
+  ~TSkinnedForm();
+  TForm* Form() const { return FForm; }
+  TSkinData& Data() { return *FData; }
+  TRuzIzivForm& Skin() { return *FSkin; }
+  TCanvas* Canvas() { return FSkin->FControlCanvas.get(); }
+  // Drops the form skin object (it frees the control skin objects it lists).
+  void Unskin() { FSkin.reset(); }
+
+ private:
+  std::unique_ptr<TSkinData> FData;
+  TForm* FForm = nullptr;
+  std::unique_ptr<TRuzIzivForm> FSkin;
+};
+
+// Pixel (X, Y) of a window, in window coordinates, read from its window DC.
+COLORREF Pixel(HWND Wnd, int X, int Y);
+// How many pixels of the window's rectangle R (window coordinates) have Color.
+int CountColor(HWND Wnd, const RECT& R, COLORREF Color);
+// The rows of R that hold at least one pixel different from Background.
+int InkRows(HWND Wnd, const RECT& R, COLORREF Background);
+
+struct TObjectCounts {
+  DWORD Gdi;
+  DWORD User;
+  friend bool operator==(const TObjectCounts&, const TObjectCounts&) = default;
+};
+TObjectCounts Counts();
+
+}  // namespace ctltest
