@@ -55,17 +55,17 @@ void DrawAutoTransparent(HDC DC, int X, int Y, TBitmap* Glyph) {
 // ---------------------------------------------------------------------------------------------------
 // Layout of a glyph and a caption along one axis
 
-TButtonLayout ButtonLayoutOf(const String& LayoutName) {
+TGlyphLayout GlyphLayoutOf(const String& LayoutName) {
   const String Name = LowerCase(LayoutName);
-  if (Name == "blglyphright") return blGlyphRight;
-  if (Name == "blglyphtop") return blGlyphTop;
-  if (Name == "blglyphbottom") return blGlyphBottom;
-  return blGlyphLeft;
+  if (Name == "blglyphright") return glRight;
+  if (Name == "blglyphtop") return glTop;
+  if (Name == "blglyphbottom") return glBottom;
+  return glLeft;
 }
 
-TGlyphPlacement LayoutGlyph(TButtonLayout Layout, int W, int H, int GlyphW, int GlyphH, int TextW, int TextH,
+TGlyphPlacement LayoutGlyph(TGlyphLayout Layout, int W, int H, int GlyphW, int GlyphH, int TextW, int TextH,
                             int Margin, int Spacing, bool Centre) {
-  const bool Horizontal = Layout == blGlyphLeft || Layout == blGlyphRight;
+  const bool Horizontal = Layout == glLeft || Layout == glRight;
   const int Face = Horizontal ? W : H;
   const int GlyphLen = Horizontal ? GlyphW : GlyphH;
   const int TextLen = Horizontal ? TextW : TextH;
@@ -82,7 +82,7 @@ TGlyphPlacement LayoutGlyph(TButtonLayout Layout, int W, int H, int GlyphW, int 
   }
   int GlyphAt = 0;
   int TextAt = 0;
-  if (Layout == blGlyphLeft || Layout == blGlyphTop) {
+  if (Layout == glLeft || Layout == glTop) {
     GlyphAt = Margin;
     TextAt = GlyphAt + GlyphLen + Spacing;
   } else {
@@ -119,7 +119,8 @@ void TSkinButton::Init(TRuzIzivForm* FormSkin, TSkinData* SkinData, TCanvas* Can
     const String Name = LowerCase(FControl->ClassName());
     if (Name.rfind("trz", 0) == 0 || Name.rfind("tel", 0) == 0) FNoMouseDown = 1;
   }
-  FTransparent = (FControl && FControl->Tag() == 5555) || (FSkinData && FSkinData->Options.Contains(xoTransparent));
+  FTransparent =
+      (FControl && FControl->Tag() == 5555) || (FSkinData && FSkinData->Options.Contains(xoTransparent));
 }
 
 bool TSkinButton::BeforeProc(TMessage& Message) {
@@ -331,7 +332,8 @@ void TSkinButton::DrawBtnText(TCanvas* Canvas, const RECT& Rect, UINT Alignment,
   if (FFocused && !(FSkinData && FSkinData->Options.Contains(xoNoFocusRect))) FocusAround(DC, Placed);
 }
 
-void TSkinButton::DrawGlyph(TCanvas* Canvas, const RECT& Rect, TBitmap* Glyph, int GlyphIndex, int NumGlyphs) {
+void TSkinButton::DrawGlyph(TCanvas* Canvas, const RECT& Rect, TBitmap* Glyph, int GlyphIndex,
+                            int NumGlyphs) {
   if (!Canvas || !Glyph || Glyph->Empty()) return;
   NumGlyphs = std::max(NumGlyphs, 1);
   std::unique_ptr<TBitmap> Image;
@@ -399,8 +401,8 @@ void TSkinBitButton::DrawFaceContent(TControl* Source, int Frame, int GlyphIndex
     }
   }
 
-  const TButtonLayout Layout = ButtonLayoutOf(GetProperty(Source, "Layout"));
-  const bool Horizontal = Layout == blGlyphLeft || Layout == blGlyphRight;
+  const TGlyphLayout Layout = GlyphLayoutOf(GetProperty(Source, "Layout"));
+  const bool Horizontal = Layout == glLeft || Layout == glRight;
   RECT TextArea{2, 2, W - 2, H - 2};
   if (Horizontal)
     TextArea.right -= GlyphW + 2;
@@ -411,15 +413,16 @@ void TSkinBitButton::DrawFaceContent(TControl* Source, int Frame, int GlyphIndex
   const WideString Lines = WithLineBreaks(FCaption);
   const SIZE Text = MeasureText(BufferDC, Lines, TextArea, DT_WORDBREAK);
   const bool Centre = LowerCase(GetProperty(Source, "Alignment")) == "tacenter";
-  const TGlyphPlacement Place = LayoutGlyph(Layout, W, H, GlyphW, GlyphH, Text.cx, Text.cy,
-                                            GetIntProperty(Source, "Margin"), GetIntProperty(Source, "Spacing"),
-                                            Centre);
+  const TGlyphPlacement Place =
+      LayoutGlyph(Layout, W, H, GlyphW, GlyphH, Text.cx, Text.cy, GetIntProperty(Source, "Margin"),
+                  GetIntProperty(Source, "Spacing"), Centre);
   UINT Flags = DT_WORDBREAK | DT_EXPANDTABS;
-  if (Layout == blGlyphRight) Flags |= DT_RIGHT;
+  if (Layout == glRight) Flags |= DT_RIGHT;
   if (!Horizontal) Flags |= DT_CENTER;
   RECT TextRect = Place.Text;
   if (!Lines.empty()) DrawWideText(BufferDC, Lines, TextRect, CheckBiDi(Flags));
-  if (Focused && !Lines.empty() && !FSkinData->Options.Contains(xoNoFocusRect)) FocusAround(BufferDC, Place.Text);
+  if (Focused && !Lines.empty() && !FSkinData->Options.Contains(xoNoFocusRect))
+    FocusAround(BufferDC, Place.Text);
   if (OldFont) SelectObject(BufferDC, OldFont);
 
   const RECT GlyphRect{Place.Glyph.x, Place.Glyph.y, Place.Glyph.x + GlyphW, Place.Glyph.y + GlyphH};

@@ -85,13 +85,13 @@ class TSkinMenuButton : public TSkinButton {
 std::unique_ptr<TBitmap> GetDisableImg(TBitmap* Bitmap);
 
 // The four glyph layouts of a bit button along their axis (Margin and Spacing -1 mean automatic).
-enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };
+enum TGlyphLayout { glLeft, glRight, glTop, glBottom };
 struct TGlyphPlacement {
   POINT Glyph;  // top-left of the glyph
   RECT Text;    // where the caption goes
 };
 // Face W x H; glyph GlyphW x GlyphH; measured text TextW x TextH. Centre: the control's alignment
 // reads "tacenter".
-TGlyphPlacement LayoutGlyph(TButtonLayout Layout, int W, int H, int GlyphW, int GlyphH, int TextW, int TextH,
+TGlyphPlacement LayoutGlyph(TGlyphLayout Layout, int W, int H, int GlyphW, int GlyphH, int TextW, int TextH,
                             int Margin, int Spacing, bool Centre);
-TButtonLayout ButtonLayoutOf(const String& LayoutName);
+TGlyphLayout GlyphLayoutOf(const String& LayoutName);

@@ -374,8 +374,8 @@ void TSkinControl::WMERASEBKGND(TMessage& Message) {
 
 void TSkinControl::DrawBuf(HDC DC, const RECT& Rect) {
   if (!BG || !DC || Inverted(Rect)) return;
-  BitBlt(DC, Rect.left, Rect.top, Rect.right - Rect.left, Rect.bottom - Rect.top, BG->Canvas()->Handle(), 0, 0,
-         SRCCOPY);
+  BitBlt(DC, Rect.left, Rect.top, Rect.right - Rect.left, Rect.bottom - Rect.top, BG->Canvas()->Handle(), 0,
+         0, SRCCOPY);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -584,7 +584,8 @@ int TSkinControl::TextHeight(HDC DC, const WideString& Text) {
 bool TSkinTransObj::BeforeProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_PAINT:
-      if (Message.WParam) SetBkColor(reinterpret_cast<HDC>(Message.WParam), ColorToRGB(SchemeColor(csButtonFace)));
+      if (Message.WParam)
+        SetBkColor(reinterpret_cast<HDC>(Message.WParam), ColorToRGB(SchemeColor(csButtonFace)));
       break;
     case WM_ERASEBKGND:
       if (HWND Wnd = LiveHandle(); Wnd && Message.WParam) {
@@ -632,8 +633,8 @@ void CopyBMP(TBitmap* Source, TBitmap* Target) {
   Target->SetPixelFormat(Source->PixelFormat());
   Target->SetSize(Source->Width(), Source->Height());
   if (Source->Empty()) return;
-  BitBlt(Target->Canvas()->Handle(), 0, 0, Source->Width(), Source->Height(), Source->Canvas()->Handle(), 0, 0,
-         SRCCOPY);
+  BitBlt(Target->Canvas()->Handle(), 0, 0, Source->Width(), Source->Height(), Source->Canvas()->Handle(), 0,
+         0, SRCCOPY);
 }
 
 void FillColor(HDC DC, const RECT& Rect, TColor Color) {

@@ -24,8 +24,8 @@ RECT Along(bool Vertical, int A, int B, int Cross) {
 void DrawElementRect(HDC DC, const RECT& R, TDataSkinObject* Element, int Frame, int FrameCount, int Trans,
                      int Tile) {
   if (!Element || !Element->Bitmap || Element->Bitmap->Empty()) return;
-  DrawRect2(DC, R, Element->Bitmap.get(), Element->Margins, Frame, std::max(FrameCount, 1), Trans == 1 ? 1 : 0,
-            Tile, 0);
+  DrawRect2(DC, R, Element->Bitmap.get(), Element->Margins, Frame, std::max(FrameCount, 1),
+            Trans == 1 ? 1 : 0, Tile, 0);
 }
 
 // A frame of the 23-frame "Scrollbar" strip stretched over R with magenta transparent.
@@ -100,7 +100,10 @@ std::unique_ptr<TBitmap> PaintScrollBarImage(TSkinData* Data, const TScrollBarLo
     TDataSkinObject* Thumb = V ? Data->VertScrollThumb.get() : Data->HorzScrollThumb.get();
     TDataSkinObject* ThumbLook = Data->HorzScrollThumb ? Data->HorzScrollThumb.get() : Thumb;
     if (Thumb && ThumbLook && Start <= Len && End <= Len && End > Start)
-      DrawElementRect(DC, Along(V, Start, End, T), Thumb, ThumbPressed ? 2 : ThumbHot ? 3 : 1,
+      DrawElementRect(DC, Along(V, Start, End, T), Thumb,
+                      ThumbPressed ? 2
+                      : ThumbHot   ? 3
+                                   : 1,
                       ThumbLook->FrameCount, ThumbLook->Trans, 0);
     // The grip needs a pixel of thumb on each side.
     const int G = Strip->Bitmap->Height();
@@ -109,7 +112,9 @@ std::unique_ptr<TBitmap> PaintScrollBarImage(TSkinData* Data, const TScrollBarLo
       const int GripStart = Start + (L - G) / 2;
       if (GripStart >= 0 && GripStart + G <= Len)
         DrawStripPart(DC, Along(V, GripStart, GripStart + G, T), Strip,
-                      (V ? 20 : 17) + (ThumbPressed ? 1 : ThumbHot ? 2 : 0));
+                      (V ? 20 : 17) + (ThumbPressed ? 1
+                                       : ThumbHot   ? 2
+                                                    : 0));
     }
   }
   return Work;
@@ -378,7 +383,8 @@ void TWScrollbar::MouseDown(TMessage& Message) {
     SendMessageW(Target, WM_LBUTTONDOWN, MK_LBUTTON, Message.LParam);
   } else {
     const POINT Screen{P.x + FBarOrigin.x, P.y + FBarOrigin.y};
-    SendMessageW(Target, WM_NCLBUTTONDOWN, FKind == 0 ? HTHSCROLL : HTVSCROLL, MAKELPARAM(Screen.x, Screen.y));
+    SendMessageW(Target, WM_NCLBUTTONDOWN, FKind == 0 ? HTHSCROLL : HTVSCROLL,
+                 MAKELPARAM(Screen.x, Screen.y));
   }
   // The system's tracking ran inside that call.
   FPressed = false;

@@ -2,8 +2,8 @@
 // the framework message method of a skinned form, and the MDI client's procedure.
 #include "framework/win/controls/Controls.h"
 #include "framework/win/controls/ExtCtrls.h"
-#include "skin/data/SkinData.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
 #include "skin/form/RuzIzivMenu.h"
 

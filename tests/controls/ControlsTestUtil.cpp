@@ -40,9 +40,13 @@ bool LoadCodedSkin(TSkinData& Data, const TCodedSkin& Options) {
       "Bitmap=button.bmp\n"
       "Trans=0\n"
       "CheckButton=check.bmp\n"
-      "CheckButtonFrame=" + IntToStr(Options.CheckFrames) + "\n"
+      "CheckButtonFrame=" +
+      IntToStr(Options.CheckFrames) +
+      "\n"
       "RadioButton=radio.bmp\n"
-      "RadioButtonFrame=" + IntToStr(Options.RadioFrames) + "\n"
+      "RadioButtonFrame=" +
+      IntToStr(Options.RadioFrames) +
+      "\n"
       "[Scrollbar]\nImage=scrollbar.bmp\n"
       "[HorzScroll]\nImage=hscroll.bmp\n"
       "[VertScroll]\nImage=vscroll.bmp\n"
@@ -113,22 +117,24 @@ int CountColor(HWND Wnd, const RECT& R, COLORREF Color) {
   return Count;
 }
 
-int InkRows(HWND Wnd, const RECT& R, COLORREF Background) {
+int InkSpan(HWND Wnd, const RECT& R, COLORREF Background) {
   HDC DC = GetWindowDC(Wnd);
-  int Rows = 0;
+  int First = -1, Last = -1;
   for (int Y = R.top; Y < R.bottom; ++Y) {
     for (int X = R.left; X < R.right; ++X)
       if (GetPixel(DC, X, Y) != Background) {
-        ++Rows;
+        if (First < 0) First = Y;
+        Last = Y;
         break;
       }
   }
   ReleaseDC(Wnd, DC);
-  return Rows;
+  return First < 0 ? 0 : Last - First + 1;
 }
 
 TObjectCounts Counts() {
-  return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)};
+  return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
+          GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)};
 }
 
 }  // namespace ctltest

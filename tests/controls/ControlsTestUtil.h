@@ -36,8 +36,8 @@ inline constexpr COLORREF kFace = RGB(0xF0, 0xF2, 0xF5);
 struct TCodedSkin {
   int CheckFrames = 12;  // 4, 8 or 12 frames in the check strip
   int RadioFrames = 8;
-  int MarkSize = 13;     // frame width and height of the check and radio strips
-  int ScrollSize = 17;   // frame width and height of the 23-frame "Scrollbar" strip
+  int MarkSize = 13;    // frame width and height of the check and radio strips
+  int ScrollSize = 17;  // frame width and height of the 23-frame "Scrollbar" strip
 };
 // Loads the colour-coded skin into Data; false when the load fails.
 bool LoadCodedSkin(TSkinData& Data, const TCodedSkin& Options = {});
@@ -69,8 +69,8 @@ class TSkinnedForm {
 COLORREF Pixel(HWND Wnd, int X, int Y);
 // How many pixels of the window's rectangle R (window coordinates) have Color.
 int CountColor(HWND Wnd, const RECT& R, COLORREF Color);
-// The rows of R that hold at least one pixel different from Background.
-int InkRows(HWND Wnd, const RECT& R, COLORREF Background);
+// From the first to the last row of R that holds a pixel different from Background (0 for none).
+int InkSpan(HWND Wnd, const RECT& R, COLORREF Background);
 
 struct TObjectCounts {
   DWORD Gdi;

@@ -46,10 +46,10 @@ struct TBareWindow {
       RegisterClassA(&ClassA);
       Registered = true;
     }
-    Handle = Unicode ? CreateWindowExW(0, L"ControlsBareWindow", L"bare", WS_CHILD | WS_VISIBLE, 10, 10, 80, 30,
-                                       Parent, nullptr, GetModuleHandleW(nullptr), nullptr)
-                     : CreateWindowExA(0, "ControlsBareWindowA", "bare", WS_CHILD | WS_VISIBLE, 10, 10, 80, 30,
-                                       Parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+    Handle = Unicode ? CreateWindowExW(0, L"ControlsBareWindow", L"bare", WS_CHILD | WS_VISIBLE, 10, 10, 80,
+                                       30, Parent, nullptr, GetModuleHandleW(nullptr), nullptr)
+                     : CreateWindowExA(0, "ControlsBareWindowA", "bare", WS_CHILD | WS_VISIBLE, 10, 10, 80,
+                                       30, Parent, nullptr, GetModuleHandleW(nullptr), nullptr);
     std::fill(std::begin(Seen), std::end(Seen), 0);
   }
   ~TBareWindow() {
@@ -155,7 +155,8 @@ TEST_P(ControlAttachment, TakesAnswersTheQueryAndGivesBackExactly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Paths, ControlAttachment,
-                         ::testing::Values(TPathCase{"Framework", true, true}, TPathCase{"BareUnicode", false, true},
+                         ::testing::Values(TPathCase{"Framework", true, true},
+                                           TPathCase{"BareUnicode", false, true},
                                            TPathCase{"BareAnsi", false, false}),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
@@ -167,7 +168,8 @@ TEST(ControlAttachment, ASubclasserAfterUsKeepsWorkingWhenWeGo) {
   Skin->Inithwnd(Bare.Handle, &Fixture.Data(), Fixture.Canvas(), &Fixture.Skin());
   static WNDPROC Ours = nullptr;
   Ours = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(Bare.Handle, GWLP_WNDPROC));
-  auto Later = +[](HWND W, UINT M, WPARAM Wp, LPARAM Lp) -> LRESULT { return CallWindowProcW(Ours, W, M, Wp, Lp); };
+  auto Later =
+      +[](HWND W, UINT M, WPARAM Wp, LPARAM Lp) -> LRESULT { return CallWindowProcW(Ours, W, M, Wp, Lp); };
   SetWindowLongPtrW(Bare.Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Later));
   delete Skin;
   // Our link in the chain now only forwards: messages still reach the window's own procedure.
@@ -246,7 +248,8 @@ TEST(ControlLife, UnskinningTheFormUnsubclassesAndFreesEveryListedObject) {
   Skin->Init(&Fixture.Skin(), &Fixture.Data(), Fixture.Canvas(), true);
   TBareWindow Bare(Fixture.Form()->Handle());
   const LONG_PTR Proc = GetWindowLongPtrW(Bare.Handle, GWLP_WNDPROC);
-  (new TProbeSkin(&Fixture.Skin()))->Inithwnd(Bare.Handle, &Fixture.Data(), Fixture.Canvas(), &Fixture.Skin());
+  (new TProbeSkin(&Fixture.Skin()))
+      ->Inithwnd(Bare.Handle, &Fixture.Data(), Fixture.Canvas(), &Fixture.Skin());
   Fixture.Unskin();
   EXPECT_EQ(Button->ComponentCount(), 0);
   EXPECT_EQ(Button->Color(), clYellow);
@@ -267,7 +270,8 @@ TEST(ControlMessages, TheSwitchMessageTurnsSkinningOffAndOnWithARepaint) {
     bool Active;
     bool QueryAnswered;
   };
-  for (const TStep Step : {TStep{0, false, false}, TStep{1, true, true}, TStep{0, false, false}, TStep{5, true, true}}) {
+  for (const TStep Step :
+       {TStep{0, false, false}, TStep{1, true, true}, TStep{0, false, false}, TStep{5, true, true}}) {
     TBareWindow::Seen[WM_PAINT] = 0;
     const int PaintsBefore = Skin->Paints;
     SendMessageW(Bare.Handle, WM_SKIN_SWITCH, Step.Switch, 0);
@@ -321,7 +325,7 @@ TEST(ControlDrawing, StripFramesAreCutStretchedAndKeyed) {
   HDC DC = Target.Canvas()->Handle();
   FillColor(DC, RECT{0, 0, 60, 20}, clWhite);
   TBitmap* Strip = Fixture.Data().Button->CheckBitmap.get();  // 12 frames of 13 x 13
-  Skin.DrawSkinMap2(DC, RECT{0, 0, 26, 13}, Strip, 5, 12);  // stretched to twice the width
+  Skin.DrawSkinMap2(DC, RECT{0, 0, 26, 13}, Strip, 5, 12);    // stretched to twice the width
   EXPECT_EQ(GetPixel(DC, 0, 0), FrameColor(kCheckStrip, 5));
   EXPECT_EQ(GetPixel(DC, 25, 12), FrameColor(kCheckStrip, 5));
   EXPECT_EQ(GetPixel(DC, 26, 0), RGB(255, 255, 255));
