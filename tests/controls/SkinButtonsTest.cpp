@@ -243,10 +243,7 @@ struct TCommandParent {
     static bool Registered = false;
     if (!Registered) {
       WNDCLASSW Class{};
-      Class.lpfnWndProc = [](HWND W, UINT M, WPARAM Wp, LPARAM Lp) -> LRESULT {
-        if (M == WM_COMMAND) Commands.emplace_back(Wp, Lp);
-        return DefWindowProcW(W, M, Wp, Lp);
-      };
+      Class.lpfnWndProc = &Proc;
       Class.hInstance = GetModuleHandleW(nullptr);
       Class.lpszClassName = L"ControlsCommandParent";
       RegisterClassW(&Class);
@@ -257,6 +254,10 @@ struct TCommandParent {
     Commands.clear();
   }
   ~TCommandParent() { DestroyWindow(Handle); }
+  static LRESULT CALLBACK Proc(HWND W, UINT M, WPARAM Wp, LPARAM Lp) {
+    if (M == WM_COMMAND) Commands.emplace_back(Wp, Lp);
+    return DefWindowProcW(W, M, Wp, Lp);
+  }
 };
 
 enum TStep { Down, Up, Leave, Double, SpaceDown, SpaceUp };

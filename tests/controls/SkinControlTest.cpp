@@ -65,6 +65,14 @@ struct TBareWindow {
   }
 };
 
+// A procedure installed after ours, forwarding to what it found.
+struct TLater {
+  static inline WNDPROC Ours = nullptr;
+  static LRESULT CALLBACK Proc(HWND W, UINT M, WPARAM Wp, LPARAM Lp) {
+    return CallWindowProcW(Ours, W, M, Wp, Lp);
+  }
+};
+
 // Sits in front of a framework control's message method and counts what passes.
 struct TSpy : TObject {
   TControl* Control;
@@ -166,10 +174,8 @@ TEST(ControlAttachment, ASubclasserAfterUsKeepsWorkingWhenWeGo) {
   const LONG_PTR Original = GetWindowLongPtrW(Bare.Handle, GWLP_WNDPROC);
   auto* Skin = new TProbeSkin(&Fixture.Skin());
   Skin->Inithwnd(Bare.Handle, &Fixture.Data(), Fixture.Canvas(), &Fixture.Skin());
-  static WNDPROC Ours = nullptr;
-  Ours = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(Bare.Handle, GWLP_WNDPROC));
-  auto Later =
-      +[](HWND W, UINT M, WPARAM Wp, LPARAM Lp) -> LRESULT { return CallWindowProcW(Ours, W, M, Wp, Lp); };
+  TLater::Ours = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(Bare.Handle, GWLP_WNDPROC));
+  const WNDPROC Later = &TLater::Proc;
   SetWindowLongPtrW(Bare.Handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Later));
   delete Skin;
   // Our link in the chain now only forwards: messages still reach the window's own procedure.
