@@ -54,6 +54,9 @@ TSkinControl::TSkinControl(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TSkinControl::~TSkinControl() {
+  // Freed from inside one of our own handlers (an application's click handler freeing the control):
+  // the procedure that is still running must not touch this object again.
+  for (TCallFrame* Frame = FCall; Frame; Frame = Frame->Outer) Frame->Dead = true;
   // A control that is still skinned keeps working natively: its colour comes back too.
   if (FActive && FInited) RestoreColor();
   Unhook();
@@ -211,7 +214,7 @@ LRESULT CALLBACK TSkinControl::ThunkProc(HWND Self, UINT Msg, WPARAM WParam, LPA
 }
 
 void TSkinControl::NewWndProc(TMessage& Message) {
-  TCallFrame Frame{&Message, false, FCall};
+  TCallFrame Frame{&Message, false, false, FCall};
   FCall = &Frame;
   try {
     FHandled = false;
@@ -221,22 +224,24 @@ void TSkinControl::NewWndProc(TMessage& Message) {
       Invalidate();
     } else if (!FActive) {
       Default(Message);
-    } else if (BeforeProc(Message)) {
+    } else if (BeforeProc(Message) && !Frame.Dead) {
       Default(Message);
-      AfterProc(Message);
+      if (!Frame.Dead) AfterProc(Message);
     }
   } catch (...) {
     // The message still takes its default path, once; a framework control's application code that
     // failed is reported the way the framework reports it.
+    if (Frame.Dead) return;
     if (!Frame.Passed) {
       try {
         Default(Message);
       } catch (...) {
       }
     }
+    if (Frame.Dead) return;
     if (FControl) ReportException(FControl);
   }
-  FCall = Frame.Outer;
+  if (!Frame.Dead) FCall = Frame.Outer;
 }
 
 void TSkinControl::Default(TMessage& Message) {

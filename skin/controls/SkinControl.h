@@ -143,6 +143,7 @@ class TSkinControl : public TComponent {
   struct TCallFrame {
     TMessage* Message;
     bool Passed;
+    bool Dead;  // the object was freed while it handled the message
     TCallFrame* Outer;
   };
   TCallFrame* FCall = nullptr;

@@ -272,6 +272,14 @@ void TWScrollbar::SetPosition(HWND) {
   if (!Self) return;
   FShown = true;
   FVisible = true;
+  // Already in place, shown and just above the target: moving it again would only invalidate the
+  // target's frame, whose repaint calls us again.
+  RECT Now;
+  GetWindowRect(Self, &Now);
+  if (FParentWnd) MapWindowPoints(HWND_DESKTOP, FParentWnd, reinterpret_cast<POINT*>(&Now), 2);
+  if (IsWindowVisible(Self) && GetWindow(Self, GW_HWNDNEXT) == FTarget && Now.left == At.x &&
+      Now.top == At.y && Now.right - Now.left == W && Now.bottom - Now.top == H)
+    return;
   HWND Before = GetWindow(FTarget, GW_HWNDPREV);
   UINT Flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
   if (Before == Self) Flags |= SWP_NOZORDER;
@@ -443,7 +451,13 @@ void TWScrollbar::WndProc(TMessage& Message) {
 // ---------------------------------------------------------------------------------------------------
 // TSkinScrollbar
 
-TSkinScrollbar::~TSkinScrollbar() = default;
+TSkinScrollbar::~TSkinScrollbar() {
+  // The window is given back before the overlays go: destroying them sends the window messages that
+  // must not reach an object half taken apart.
+  Unhook();
+  FHorzBar.reset();
+  FVertBar.reset();
+}
 
 void TSkinScrollbar::InitScrollbar(TControl* Control, TSkinData* SkinData, TCanvas* Canvas,
                                    TRuzIzivForm* FormSkin) {
@@ -618,7 +632,13 @@ void TSkinScrollbar::Unsubclass() {
 // ---------------------------------------------------------------------------------------------------
 // TSkinScrollbarH
 
-TSkinScrollbarH::~TSkinScrollbarH() = default;
+TSkinScrollbarH::~TSkinScrollbarH() {
+  // The window is given back before the overlays go: destroying them sends the window messages that
+  // must not reach an object half taken apart.
+  Unhook();
+  FHorzBar.reset();
+  FVertBar.reset();
+}
 
 void TSkinScrollbarH::Inithwnd(HWND Handle, TSkinData* SkinData, TCanvas* Canvas, TRuzIzivForm* FormSkin) {
   if (FInited || !Handle || !IsWindow(Handle)) return;
@@ -631,8 +651,10 @@ void TSkinScrollbarH::Inithwnd(HWND Handle, TSkinData* SkinData, TCanvas* Canvas
   FVertBar = std::make_unique<TWScrollbar>(nullptr);
   FHorzBar->AttachHwnd(this, Handle, 0);
   FVertBar->AttachHwnd(this, Handle, 1);
-  FUnicode = false;  // hooked with the 8-bit window-long calls
-  HookWindow(Handle, false);
+  // Hooked with the calls that match the window, so that it gets exactly its procedure back (a Unicode
+  // window hooked through the 8-bit calls stays an 8-bit window after it is given back).
+  FUnicode = IsWindowUnicode(Handle) != FALSE;
+  HookWindow(Handle, FUnicode);
   FInited = true;
   FStatus = kControlInited;
 }
@@ -650,10 +672,16 @@ void TSkinScrollbarH::AfterProc(TMessage& Message) {
   }
   switch (Message.Msg) {
     case WM_SIZE:
-    case WM_NCPAINT:
       if (FHorzBar) FHorzBar->SetPosition();
       if (FVertBar) FVertBar->SetPosition();
       Invalidate();
+      return;
+    case WM_NCPAINT:
+      // Bars and corner are painted at once, without invalidating the client: a window that updates
+      // its scroll bars while it paints (an edit does) would otherwise repaint itself without end.
+      if (FHorzBar) FHorzBar->SetPosition();
+      if (FVertBar) FVertBar->SetPosition();
+      PaintControl(nullptr);
       return;
     case WM_HSCROLL:
       if (FHorzBar) FHorzBar->SetHotPart(LOWORD(Message.WParam));
@@ -692,7 +720,12 @@ void TSkinScrollbarH::Unsubclass() {
 // ---------------------------------------------------------------------------------------------------
 // TSkinScControl
 
-TSkinScControl::~TSkinScControl() = default;
+TSkinScControl::~TSkinScControl() {
+  // The window is given back before the overlays go: destroying them sends the window messages that
+  // must not reach an object half taken apart.
+  Unhook();
+  FBar.reset();
+}
 
 void TSkinScControl::InitScrollbar(TControl* Control, TSkinData* SkinData, TCanvas* Canvas,
                                    TRuzIzivForm* FormSkin) {
@@ -897,11 +930,15 @@ bool TComboxScrollBar::NCLButtonDown(TMessage& Message) {
       const int NewPosition = DragPosition(Offset0 + (Cursor.y - Start.y), Track, L, Info);
       if (NewPosition != Position) {
         Position = NewPosition;
+        // Lists that read the tracking position from the bar rather than from the notification take
+        // it from here, since no system tracking is running.
+        SetScrollPos(Wnd, SB_VERT, Position, FALSE);
         SendMessageW(Wnd, WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, Position), 0);
       }
       continue;
     }
     if (Msg.message == WM_LBUTTONUP || Msg.message == WM_NCLBUTTONUP) {
+      SetScrollPos(Wnd, SB_VERT, Position, FALSE);
       SendMessageW(Wnd, WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, Position), 0);
       PostMessageW(Wnd, WM_VSCROLL, SB_ENDSCROLL, 0);
       break;

@@ -2,6 +2,7 @@
 
 #include "framework/bmp/Bmp.h"
 #include "tests/data/TestSkins.h"
+#include "tests/graphics/GraphicsTestUtil.h"
 
 namespace ctltest {
 
@@ -132,9 +133,22 @@ int InkSpan(HWND Wnd, const RECT& R, COLORREF Background) {
   return First < 0 ? 0 : Last - First + 1;
 }
 
+namespace {
+
+BOOL CALLBACK CountWindow(HWND Wnd, LPARAM Counter) {
+  ++*reinterpret_cast<DWORD*>(Counter);
+  EnumChildWindows(Wnd, &CountWindow, Counter);
+  return TRUE;
+}
+
+}  // namespace
+
+// Wine answers 0 to GetGuiResources: GDI objects are then counted in its handle table, windows by
+// walking this thread's windows.
 TObjectCounts Counts() {
-  return {GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
-          GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)};
+  DWORD User = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  if (!User) EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&User));
+  return {gfxtest::GdiObjects(), User};
 }
 
 }  // namespace ctltest

@@ -1,0 +1,245 @@
+// controls_demo [--skin coded|default] [--status FILE]: a form with skinned controls for real input
+// (xdotool) and screenshots. A push button, a memo, a bare list box, a drop-down combo box, check
+// boxes and radio buttons, each with its control skin object attached directly. With --status the
+// program writes, ten times a second, what a test needs: the click count, the memo's and lists' top
+// lines, the faces shown (frame numbers of the colour-coded skin) and where to point the mouse.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "framework/win/controls/StdCtrls.h"
+#include "framework/win/forms/Forms.h"
+#include "skin/controls/SkinButtons.h"
+#include "skin/controls/SkinCheckBoxes.h"
+#include "skin/controls/SkinScrollbars.h"
+#include "skin/data/SkinData.h"
+#include "skin/form/RuzIzivForm.h"
+#include "tests/controls/ControlsTestUtil.h"
+#include "tests/controls/TestControls.h"
+#include "tests/controls/TestScrollControls.h"
+#include "tests/data/TestSkins.h"
+
+using namespace ctltest;
+
+namespace {
+
+struct TDemo : TObject {
+  TSkinData Data{nullptr};
+  TForm* Form = nullptr;
+  std::unique_ptr<TRuzIzivForm> Skin;
+  TButton* Button = nullptr;
+  TTestMemo* Memo = nullptr;
+  HWND List = nullptr;
+  HWND Combo = nullptr;
+  HWND ComboList = nullptr;
+  TSkinButton* ButtonSkin = nullptr;
+  TSkinScrollbar* MemoSkin = nullptr;
+  TSkinScrollbarH* ListSkin = nullptr;
+  int Clicks = 0;
+  std::string StatusFile;
+  bool Coded = true;
+
+  void Click(TObject*) { ++Clicks; }
+};
+
+TDemo* Demo = nullptr;
+
+// The frame of a colour-coded strip that Color shows, 0 when none.
+int FrameOf(TStrip Strip, int Frames, COLORREF Color) {
+  for (int F = 1; F <= Frames; ++F)
+    if (FrameColor(Strip, F) == Color) return F;
+  return 0;
+}
+
+// A pixel of a window at a screen point, read from the window's own DC.
+COLORREF ScreenPixel(HWND Wnd, int X, int Y) {
+  RECT R;
+  GetWindowRect(Wnd, &R);
+  HDC DC = GetWindowDC(Wnd);
+  const COLORREF C = GetPixel(DC, X - R.left, Y - R.top);
+  ReleaseDC(Wnd, DC);
+  return C;
+}
+
+void WriteStatus() {
+  if (Demo->StatusFile.empty()) return;
+  std::string S;
+  auto Put = [&](const char* Key, long long Value) {
+    S += std::string(Key) + "=" + std::to_string(Value) + "\n";
+  };
+  RECT B;
+  GetWindowRect(Demo->Button->Handle(), &B);
+  Put("clicks", Demo->Clicks);
+  Put("button_x", (B.left + B.right) / 2);
+  Put("button_y", (B.top + B.bottom) / 2);
+  Put("button_frame", FrameOf(kButtonStrip, 5, ScreenPixel(Demo->Button->Handle(), B.left + 2, B.top + 2)));
+  Put("focused", GetFocus() == Demo->Button->Handle());
+
+  Put("memo_top", SendMessageW(Demo->Memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+  if (TWScrollbar* Bar = Demo->MemoSkin->FVertBar.get(); Bar && Bar->WindowHandle()) {
+    RECT R;
+    GetWindowRect(Bar->WindowHandle(), &R);
+    SCROLLBARINFO Info{};
+    Info.cbSize = sizeof Info;
+    GetScrollBarInfo(Demo->Memo->Handle(), OBJID_VSCROLL, &Info);
+    Put("memo_thumb_x", (R.left + R.right) / 2);
+    Put("memo_thumb_y", R.top + (Info.xyThumbTop + Info.xyThumbBottom) / 2);
+  }
+
+  Put("list_top", SendMessageW(Demo->List, LB_GETTOPINDEX, 0, 0));
+  if (TWScrollbar* Bar = Demo->ListSkin->FVertBar.get(); Bar && Bar->WindowHandle()) {
+    RECT R;
+    GetWindowRect(Bar->WindowHandle(), &R);
+    const int A = Bar->FArrowSize;
+    Put("list_down_x", (R.left + R.right) / 2);
+    Put("list_down_y", R.bottom - A / 2 - 1);
+    Put("list_down_frame",
+        FrameOf(kScrollStrip, 23,
+                ScreenPixel(Bar->WindowHandle(), (R.left + R.right) / 2, R.bottom - A / 2 - 1)));
+  }
+
+  RECT C;
+  GetWindowRect(Demo->Combo, &C);
+  Put("combo_x", (C.left + C.right) / 2);
+  Put("combo_y", (C.top + C.bottom) / 2);
+  Put("combo_dropped", SendMessageW(Demo->Combo, CB_GETDROPPEDSTATE, 0, 0));
+  Put("combo_top", SendMessageW(Demo->ComboList, LB_GETTOPINDEX, 0, 0));
+  SCROLLBARINFO Info{};
+  Info.cbSize = sizeof Info;
+  if (IsWindowVisible(Demo->ComboList) && GetScrollBarInfo(Demo->ComboList, OBJID_VSCROLL, &Info)) {
+    Put("combo_thumb_x", (Info.rcScrollBar.left + Info.rcScrollBar.right) / 2);
+    Put("combo_thumb_y", Info.rcScrollBar.top + (Info.xyThumbTop + Info.xyThumbBottom) / 2);
+    const COLORREF Thumb = ScreenPixel(Demo->ComboList, (Info.rcScrollBar.left + Info.rcScrollBar.right) / 2,
+                                       Info.rcScrollBar.top + Info.xyThumbTop);  // above the grip
+    Put("combo_thumb_frame", FrameOf(kVThumbStrip, 3, Thumb));
+  }
+  Put("alive", GetTickCount());
+  const std::string Temp = Demo->StatusFile + ".tmp";
+  if (FILE* F = std::fopen(Temp.c_str(), "wb")) {
+    std::fwrite(S.data(), 1, S.size(), F);
+    std::fclose(F);
+    MoveFileExA(Temp.c_str(), Demo->StatusFile.c_str(), MOVEFILE_REPLACE_EXISTING);
+  }
+}
+
+void CALLBACK OnStatusTimer(HWND, UINT, UINT_PTR, DWORD) {
+  try {
+    WriteStatus();
+  } catch (...) {
+  }
+}
+
+void LoadDefault(TSkinData& Data) {
+  PackSkinFolder(*Data.FSkinStream, DefaultSkinFolder());
+  Data.LoadSkin();
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  TDemo State;
+  Demo = &State;
+  for (int I = 1; I < __argc; ++I) {
+    if (!std::strcmp(__argv[I], "--skin") && I + 1 < __argc)
+      State.Coded = std::strcmp(__argv[++I], "default") != 0;
+    if (!std::strcmp(__argv[I], "--status") && I + 1 < __argc) State.StatusFile = __argv[++I];
+  }
+  if (State.Coded)
+    LoadCodedSkin(State.Data);
+  else
+    LoadDefault(State.Data);
+  State.Data.SkinControls.Exclude(xcMainMenu);
+
+  State.Form = new TForm(nullptr);
+  State.Form->SetCaption("Skinned controls");
+  State.Form->SetBounds(40, 40, 560, 420);
+  State.Form->Show();
+
+  State.Button = new TButton(State.Form);
+  State.Button->SetParent(State.Form);
+  State.Button->SetBounds(20, 20, 120, 30);
+  State.Button->SetCaption("Press");
+  State.Button->OnClick = TNotifyEvent::Bind<&TDemo::Click>(&State);
+  auto* Other = new TButton(State.Form);
+  Other->SetParent(State.Form);
+  Other->SetBounds(160, 20, 120, 30);
+  Other->SetCaption("Two||lines");
+  Other->SetDefault(true);
+
+  State.Memo = new TTestMemo(State.Form);
+  State.Memo->SetParent(State.Form);
+  State.Memo->SetBounds(20, 70, 220, 150);
+  std::string Text;
+  for (int I = 0; I < 80; ++I) Text += "memo line " + std::to_string(I) + "\r\n";
+  State.Memo->SetText(Text);
+
+  State.List =
+      CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY, 260,
+                      70, 160, 150, State.Form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  for (int I = 0; I < 100; ++I)
+    SendMessageW(State.List, LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>((L"list item " + std::to_wstring(I)).c_str()));
+
+  State.Combo =
+      CreateWindowExW(0, L"COMBOBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 20, 240,
+                      180, 200, State.Form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  for (int I = 0; I < 60; ++I)
+    SendMessageW(State.Combo, CB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>((L"combo item " + std::to_wstring(I)).c_str()));
+  SendMessageW(State.Combo, CB_SETCURSEL, 0, 0);
+  COMBOBOXINFO ComboInfo{};
+  ComboInfo.cbSize = sizeof ComboInfo;
+  GetComboBoxInfo(State.Combo, &ComboInfo);
+  State.ComboList = ComboInfo.hwndList;
+
+  auto* Check = new TTestCheck(State.Form);
+  Check->SetParent(State.Form);
+  Check->SetBounds(260, 240, 140, 24);
+  Check->SetCaption("Check box");
+  Check->SetState(cbChecked);
+  auto* Radio = new TTestCheck(State.Form, true);
+  Radio->SetParent(State.Form);
+  Radio->SetBounds(260, 270, 140, 24);
+  Radio->SetCaption("Radio button");
+  Radio->SetChecked(true);
+  HWND BareCheck =
+      CreateWindowExW(0, L"BUTTON", L"Bare check box", WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, 260, 300, 160,
+                      24, State.Form->Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  auto* Bar = new TTestScrollBar(State.Form);
+  Bar->SetParent(State.Form);
+  Bar->SetBounds(260, 340, 200, GetSystemMetrics(SM_CYHSCROLL));
+  Bar->SetRange(0, 100, 10, 30);
+
+  State.Skin = std::make_unique<TRuzIzivForm>(nullptr);
+  State.Skin->FHandle = State.Form->Handle();
+  State.Skin->FName = "TForm";
+  State.Skin->InitTform(&State.Data, State.Form);
+  TRuzIzivForm* F = State.Skin.get();
+  TCanvas* Canvas = F->FControlCanvas.get();
+  State.ButtonSkin = new TSkinButton(State.Button);
+  State.ButtonSkin->Init(F, &State.Data, Canvas, false);
+  (new TSkinButton(Other))->Init(F, &State.Data, Canvas, false);
+  State.MemoSkin = new TSkinScrollbar(State.Memo);
+  State.MemoSkin->InitScrollbar(State.Memo, &State.Data, Canvas, F);
+  State.ListSkin = new TSkinScrollbarH(F);
+  State.ListSkin->Inithwnd(State.List, &State.Data, Canvas, F);
+  (new TComboxScrollBar(F))->Inithwnd(State.ComboList, &State.Data, Canvas, F);
+  (new TSkinCheckBox(Check))->Init(F, &State.Data, Canvas, false);
+  (new TSkinRadioButton(Radio))->Init(F, &State.Data, Canvas, false);
+  (new TSkinCheckBox(F))->Inithwnd(BareCheck, &State.Data, Canvas, F);
+  (new TSkinScControl(Bar))->InitScrollbar(Bar, &State.Data, Canvas, F);
+  SetForegroundWindow(State.Form->Handle());
+  State.Button->SetFocus();
+
+  SetTimer(nullptr, 0, 100, &OnStatusTimer);
+  MSG Msg;
+  while (IsWindowVisible(State.Form->Handle()) && GetMessageW(&Msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&Msg);
+    DispatchMessageW(&Msg);
+  }
+  State.Skin.reset();
+  delete State.Form;
+  return 0;
+}

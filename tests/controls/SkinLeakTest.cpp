@@ -1,0 +1,163 @@
+// 500 attach / paint / detach cycles over one control of each skin class leave the process's GDI and
+// USER object counts where they were; a planted leak shows the check catches one.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+#include "skin/controls/SkinButtons.h"
+#include "skin/controls/SkinCheckBoxes.h"
+#include "skin/controls/SkinGlyphs.h"
+#include "skin/controls/SkinScrollbars.h"
+#include "tests/controls/ControlsTestUtil.h"
+#include "tests/controls/TestControls.h"
+#include "tests/controls/TestGlyphControls.h"
+#include "tests/controls/TestScrollControls.h"
+
+using namespace ctltest;
+
+namespace {
+
+// CONTROLS_LEAK_CYCLES overrides the count for a quick look.
+const int kCycles = [] {
+  const char* Text = std::getenv("CONTROLS_LEAK_CYCLES");
+  return Text ? std::max(1, std::atoi(Text)) : 500;
+}();
+
+// A button skin object that forgets to delete a brush on every paint.
+class TLeakyButton : public TSkinButton {
+ public:
+  using TSkinButton::TSkinButton;
+  void DrawControl(HDC DC, const RECT& Rect) override {
+    CreateSolidBrush(RGB(1, 2, 3));
+    TSkinButton::DrawControl(DC, Rect);
+  }
+};
+
+// What one cycle attaches to: the control (made once) and a skin object made, attached, painted and
+// freed each time.
+struct TClassCase {
+  const char* Name;
+  std::function<void(TSkinnedForm&)> Cycle;
+};
+
+template <class TSkin, class TCtl>
+std::function<void(TSkinnedForm&)> FrameworkCycle(std::function<TCtl*(TForm*)> Make) {
+  auto Control = std::make_shared<TCtl*>(nullptr);
+  return [Make, Control](TSkinnedForm& F) {
+    if (!*Control) *Control = Make(F.Form());
+    auto* Skin = new TSkin(*Control);
+    if constexpr (requires { Skin->InitScrollbar(*Control, &F.Data(), F.Canvas(), &F.Skin()); })
+      Skin->InitScrollbar(*Control, &F.Data(), F.Canvas(), &F.Skin());
+    else
+      Skin->Init(&F.Skin(), &F.Data(), F.Canvas(), true);
+    Skin->PaintControl(nullptr);
+    delete Skin;
+  };
+}
+
+template <class TSkin>
+std::function<void(TSkinnedForm&)> BareCycle(std::function<HWND(HWND)> Make) {
+  auto Wnd = std::make_shared<HWND>(nullptr);
+  return [Make, Wnd](TSkinnedForm& F) {
+    if (!*Wnd) *Wnd = Make(F.Form()->Handle());
+    auto* Skin = new TSkin(&F.Skin());
+    Skin->Inithwnd(*Wnd, &F.Data(), F.Canvas(), &F.Skin());
+    Skin->PaintControl(nullptr);
+    delete Skin;
+  };
+}
+
+template <class T>
+T* Placed(TForm* Form, T* Control) {
+  Control->SetParent(Form);
+  Control->SetBounds(10, 10, 160, 100);
+  return Control;
+}
+
+HWND Child(HWND Parent, const wchar_t* Class, DWORD Style) {
+  return CreateWindowExW(0, Class, L"text", WS_CHILD | WS_VISIBLE | Style, 200, 10, 160, 120, Parent, nullptr,
+                         GetModuleHandleW(nullptr), nullptr);
+}
+
+// The change in the object counts over kCycles cycles, after one cycle that fills the caches.
+TObjectCounts Delta(const std::function<void(TSkinnedForm&)>& Cycle, TSkinnedForm& F) {
+  Cycle(F);
+  Pump(5);
+  const TObjectCounts Before = Counts();
+  for (int I = 0; I < kCycles; ++I) Cycle(F);
+  Pump(5);
+  const TObjectCounts After = Counts();
+  return {After.Gdi - Before.Gdi, After.User - Before.User};
+}
+
+}  // namespace
+
+class ControlLeaks : public ::testing::TestWithParam<TClassCase> {};
+
+TEST_P(ControlLeaks, AttachPaintDetachLeavesTheCountsUnchanged) {
+  TSkinnedForm Fixture;
+  const TObjectCounts D = Delta(GetParam().Cycle, Fixture);
+  EXPECT_EQ(D.Gdi, 0u) << GetParam().Name;
+  EXPECT_EQ(D.User, 0u) << GetParam().Name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, ControlLeaks,
+    ::testing::Values(TClassCase{"Button", FrameworkCycle<TSkinButton, TButton>([](TForm* F) {
+                                   return Placed(F, new TButton(F));
+                                 })},
+                      TClassCase{"BitButton", FrameworkCycle<TSkinBitButton, TGlyphButton>([](TForm* F) {
+                                   auto* B = Placed(F, new TGlyphButton(F));
+                                   B->Glyph()->Assign(MakeGlyph(16, 16, 1).get());
+                                   B->SetEnabled(false);  // the embossed image too
+                                   return B;
+                                 })},
+                      TClassCase{"MenuButton", FrameworkCycle<TSkinMenuButton, TButton>([](TForm* F) {
+                                   return Placed(F, new TButton(F));
+                                 })},
+                      TClassCase{"CheckBox", FrameworkCycle<TSkinCheckBox, TTestCheck>([](TForm* F) {
+                                   return Placed(F, new TTestCheck(F));
+                                 })},
+                      TClassCase{"RadioButton", FrameworkCycle<TSkinRadioButton, TTestCheck>([](TForm* F) {
+                                   return Placed(F, new TTestCheck(F, true));
+                                 })},
+                      TClassCase{"TransObj", FrameworkCycle<TSkinTransObj, TButton>([](TForm* F) {
+                                   return Placed(F, new TButton(F));
+                                 })},
+                      TClassCase{"Scrollbar", FrameworkCycle<TSkinScrollbar, TTestMemo>([](TForm* F) {
+                                   return Placed(F, new TTestMemo(F));
+                                 })},
+                      TClassCase{"ScControl", FrameworkCycle<TSkinScControl, TTestScrollBar>([](TForm* F) {
+                                   return Placed(F, new TTestScrollBar(F));
+                                 })},
+                      TClassCase{"ObjImage", FrameworkCycle<TSkinObjImage, TRzCheckBox>([](TForm* F) {
+                                   return Placed(F, new TRzCheckBox(F));
+                                 })},
+                      TClassCase{"BareButton", BareCycle<TSkinButton>([](HWND P) {
+                                   return Child(P, L"BUTTON", BS_PUSHBUTTON);
+                                 })},
+                      TClassCase{"BareCheckBox", BareCycle<TSkinCheckBox>([](HWND P) {
+                                   return Child(P, L"BUTTON", BS_AUTOCHECKBOX);
+                                 })},
+                      TClassCase{"ScrollbarH", BareCycle<TSkinScrollbarH>([](HWND P) {
+                                   return Child(P, L"EDIT", WS_VSCROLL | WS_HSCROLL | ES_MULTILINE);
+                                 })},
+                      TClassCase{"ComboxScrollBar", BareCycle<TComboxScrollBar>([](HWND P) {
+                                   HWND Combo = Child(P, L"COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL);
+                                   COMBOBOXINFO Info{};
+                                   Info.cbSize = sizeof Info;
+                                   GetComboBoxInfo(Combo, &Info);
+                                   return Info.hwndList;
+                                 })}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
+
+TEST(ControlLeaks, APlantedLeakIsCaught) {
+  TSkinnedForm Fixture;
+  const TObjectCounts D = Delta(
+      FrameworkCycle<TLeakyButton, TButton>([](TForm* F) { return Placed(F, new TButton(F)); }), Fixture);
+  EXPECT_GE(D.Gdi, static_cast<DWORD>(kCycles));
+}

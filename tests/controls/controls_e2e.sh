@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# controls_e2e.sh DEMO_EXE BUILD_DIR [SHOT_DIR]
+# Skinned controls under real X input on the build tree's private Xvfb and Wine prefix: hover, press,
+# release outside and the space key on a skinned push button; a drag of a skinned memo's thumb (the
+# system's tracking loop under the overlay); a click and a held press on a skinned list's down arrow
+# (auto-repeat with the pressed face); a drag of a drop-down list's thumb that stops when the list
+# closes. With SHOT_DIR, also photographs the form with the default skin (SHOT_DIR/controls.png).
+set -euo pipefail
+exe=${1:?usage: controls_e2e.sh DEMO_EXE BUILD_DIR [SHOT_DIR]}
+build=$(cd "${2:?usage: controls_e2e.sh DEMO_EXE BUILD_DIR [SHOT_DIR]}" && pwd)
+shots=${3:-}
+export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+DISPLAY=$(cat "$build/wine-env/display")
+export DISPLAY
+work=$(mktemp -d)
+status=$work/status.txt
+failshot=$build/controls-e2e-failure.png
+pid=""
+finish() {
+  xdotool mouseup 1 2>/dev/null || true  # never leave the button held for the next program
+  [[ -n $pid ]] && { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
+  rm -rf "$work"
+}
+trap finish EXIT
+fail() {
+  echo "controls e2e: $*" >&2
+  import -window root "$failshot" 2>/dev/null && echo "screenshot of the display: $failshot" >&2
+  [[ -f $status ]] && cat "$status" >&2
+  exit 1
+}
+# Reads one key of the status file the program rewrites ten times a second.
+get() { sed -n "s/^$1=//p" "$status" | tail -1; }
+settle() { sleep "${1:-0.4}"; }
+start() {
+  rm -f "$status"
+  /usr/lib/wine/wine64 "$exe" --status "$(winepath_of "$status")" "$@" </dev/null >/dev/null 2>&1 &
+  pid=$!
+  for _ in $(seq 1 150); do
+    [[ -s $status ]] && [[ -n $(get alive) ]] && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended before it reported"
+    sleep 0.2
+  done
+  [[ -s $status ]] || fail "no status from the program"
+  settle 1
+}
+winepath_of() { echo "Z:${1//\//\\}"; }
+check() {  # check VALUE OP EXPECTED
+  case $2 in
+    eq) [[ $1 -eq $3 ]] ;;
+    ne) [[ $1 -ne $3 ]] ;;
+    gt) [[ $1 -gt $3 ]] ;;
+    ge) [[ $1 -ge $3 ]] ;;
+  esac
+}
+# expect KEY OP VALUE WHAT: waits up to 3 s for the program to report it (it reports ten times a
+# second, and this machine may be busy).
+expect() {
+  local v
+  for _ in $(seq 1 30); do
+    v=$(get "$1")
+    [[ -n $v ]] && check "$v" "$2" "$3" && { echo "controls e2e: ok - $4 ($1=$v)"; return 0; }
+    sleep 0.1
+  done
+  fail "$4: $1 is $v, expected $2 $3"
+}
+
+if [[ -n $shots ]]; then
+  mkdir -p "$shots"
+  start --skin default
+  import -window root -crop 580x460+30+20 "$shots/controls.png"
+  kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
+fi
+
+start --skin coded
+
+# Push button: hover shows face 4, a press face 2, a release outside no click and no pressed face.
+bx=$(get button_x) by=$(get button_y)
+xdotool mousemove 300 400; settle
+xdotool mousemove "$bx" "$by"; settle
+expect button_frame eq 4 "hover shows the hot face"
+xdotool mousedown 1; settle
+expect button_frame eq 2 "a press shows the pressed face"
+xdotool mousemove 300 400; settle
+xdotool mouseup 1; settle
+expect clicks eq 0 "a release outside reports no click"
+expect button_frame eq 5 "and leaves the focused face, not the pressed one"
+xdotool mousemove "$bx" "$by"; settle
+xdotool click 1; settle
+expect clicks eq 1 "a click inside reports one click"
+xdotool mousemove 300 400; settle
+xdotool keydown space; settle
+expect button_frame eq 2 "the space key presses"
+xdotool keyup space; settle
+expect clicks eq 2 "and releasing it clicks"
+expect button_frame eq 5 "the focused face comes back"
+
+# Memo: drag the skinned thumb down; the system's tracking moves the top line.
+mx=$(get memo_thumb_x) my=$(get memo_thumb_y)
+expect memo_top eq 0 "the memo starts at its top"
+xdotool mousemove "$mx" "$my"; settle
+xdotool mousedown 1; settle 0.2
+for step in 1 2 3 4 5; do xdotool mousemove "$mx" "$((my + step * 10))"; settle 0.15; done
+settle
+expect memo_top gt 5 "dragging the thumb scrolls the memo while the button is held"
+xdotool mouseup 1; settle
+top=$(get memo_top)
+expect memo_top eq "$top" "the memo stays where the thumb was let go"
+
+# List: one click on the down arrow scrolls one line; a held press auto-repeats with the pressed face.
+lx=$(get list_down_x) ly=$(get list_down_y)
+expect list_down_frame eq 13 "the list's down arrow at rest"
+xdotool mousemove "$lx" "$ly"; settle
+xdotool click 1; settle
+expect list_top eq 1 "one click on the down arrow scrolls one line"
+xdotool mousedown 1; settle 1.2
+expect list_down_frame eq 14 "the held arrow shows its pressed face"
+expect list_top gt 3 "while the system auto-repeats"
+xdotool mouseup 1; settle
+held=$(get list_top)
+settle 0.5
+expect list_top eq "$held" "the repeat stops with the release"
+expect list_down_frame ne 14 "and the pressed face goes"
+
+# Drop-down list: open it, drag its thumb; pressing Escape closes the list, which takes the capture
+# away and ends the drag, and the program goes on.
+cx=$(get combo_x) cy=$(get combo_y)
+xdotool mousemove "$cx" "$cy"; settle
+xdotool click 1; settle
+expect combo_dropped eq 1 "a click opens the drop-down list"
+tx=$(get combo_thumb_x) ty=$(get combo_thumb_y)
+expect combo_thumb_frame eq 1 "the list's bar is skinned"
+xdotool mousemove "$tx" "$ty"; settle
+xdotool mousedown 1; settle 0.2
+for step in 1 2 3 4; do xdotool mousemove "$tx" "$((ty + step * 8))"; settle 0.15; done
+settle
+expect combo_top gt 2 "dragging the list's thumb moves the list"
+xdotool key Escape; settle
+expect combo_dropped eq 0 "Escape closes the list"
+before=$(get alive)
+xdotool mousemove "$tx" "$((ty + 60))"; settle
+xdotool mouseup 1; settle
+expect alive gt "$before" "the program keeps running after the drag ended"
+kill -0 "$pid" || fail "the program ended"
+echo "controls e2e: all passed"
