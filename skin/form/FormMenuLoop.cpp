@@ -349,10 +349,10 @@ void TRuzIzivForm::CMDialogChar(TMessage& Message) {
       }
     }
   } else if (Application && Application->MainForm() && FForm != Application->MainForm()) {
-    TCustomForm* Main = Application->MainForm();
-    // A modal form has its owner switched off: its keys stay its own.
-    if (Main->HandleAllocated() && IsWindowEnabled(Main->WindowHandle()))
-      Main->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam);
+    // A modal form keeps its keys to itself.
+    auto* Self = dynamic_cast<TCustomForm*>(FForm);
+    if (Self && !Self->Modal())
+      Application->MainForm()->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam);
   }
   Message.Result = 0;
 }
@@ -371,13 +371,15 @@ void TRuzIzivForm::SelectMDIform(TObject* Item) {
     const HWND Client = Main->ClientHandle();
     const HWND Wnd = Child->WindowHandle();
     const HWND Before = Previous && Previous->HandleAllocated() ? Previous->WindowHandle() : nullptr;
+    // The state before the activation, which may change it.
+    const bool WasZoomed = Before && IsZoomed(Before), WasIconic = Before && IsIconic(Before);
     SendMessageW(Client, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Wnd), 0);
     if (Before && Before != Wnd) {
-      if (IsZoomed(Before) && !IsZoomed(Wnd))
+      if (WasZoomed && !IsZoomed(Wnd))
         SendMessageW(Client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Wnd), 0);
-      else if (IsIconic(Before) && !IsIconic(Wnd))
+      else if (WasIconic && !IsIconic(Wnd))
         ShowWindow(Wnd, SW_MINIMIZE);
-      else if (!IsZoomed(Before) && !IsIconic(Before) && (IsZoomed(Wnd) || IsIconic(Wnd)))
+      else if (!WasZoomed && !WasIconic && (IsZoomed(Wnd) || IsIconic(Wnd)))
         SendMessageW(Client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(Wnd), 0);
     }
     return;

@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "framework/win/app/Application.h"
 #include "framework/win/forms/Forms.h"
 #include "framework/win/menus/Menus.h"
 #include "tests/menubar/MenuBarTestUtil.h"
@@ -199,6 +200,54 @@ TEST_F(FrameworkBar, PopupInstallerSkipsMenusTaggedToStayNative) {
   Skin->InitToolbarMenu(Top, false);
   EXPECT_FALSE(Top->OnDrawItem || Nested->OnDrawItem);
 }
+
+// The window-list handler: the main form's child with the item's caption becomes the active one and
+// takes the window state of the child that was active before.
+struct TWindowListCase {
+  const char* Name;
+  bool PreviousMaximised;
+};
+
+class WindowList : public ::testing::TestWithParam<TWindowListCase> {};
+
+TEST_P(WindowList, ActivatesTheNamedChildInThePreviousState) {
+  TForm* Main = nullptr;
+  Application->CreateForm(Main);
+  ASSERT_EQ(Application->MainForm(), Main);
+  Main->SetFormStyle(fsMDIForm);
+  Main->SetBounds(40, 40, 600, 400);
+  Main->Show();
+  TForm* Children[2] = {};
+  const char* Names[2] = {"Alpha", "Beta"};
+  for (int I = 0; I < 2; ++I) {
+    Children[I] = new TForm(Main);
+    Children[I]->SetFormStyle(fsMDIChild);
+    Children[I]->SetCaption(Names[I]);
+    Children[I]->SetBounds(0, 0, 200, 120);
+    Children[I]->HandleNeeded();
+  }
+  ASSERT_EQ(Main->ActiveMDIChild(), Children[1]);
+  if (GetParam().PreviousMaximised)
+    SendMessageW(Main->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Children[1]->Handle()), 0);
+  TMenuItem Item(nullptr);
+  Item.SetCaption("&Alp&ha");
+  TRuzIzivForm Skin(nullptr);
+  Skin.SelectMDIform(&Item);
+  Pump(20);
+  EXPECT_EQ(Main->ActiveMDIChild(), Children[0]);
+  EXPECT_EQ(IsZoomed(Children[0]->Handle()) != FALSE, GetParam().PreviousMaximised);
+  // An item naming no child changes nothing.
+  Item.SetCaption("Gamma");
+  Skin.SelectMDIform(&Item);
+  EXPECT_EQ(Main->ActiveMDIChild(), Children[0]);
+  delete Main;
+  EXPECT_EQ(Application->MainForm(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(States, WindowList,
+                         ::testing::Values(TWindowListCase{"Normal", false},
+                                           TWindowListCase{"Maximised", true}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
 
 class NativeMenus : public ::testing::Test {
  protected:
