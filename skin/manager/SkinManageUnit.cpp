@@ -39,6 +39,9 @@ void ForgetWindow(HWND Wnd) {
 
 void Initialize() {
   if (g_units++ > 0) return;
+  // The framework's control atom is made now, so that it is given back only after this unit's
+  // finalisation, which still unskins windows that carry it.
+  ::ControlAtom();
   const DWORD version = GetVersion();
   Win32PlatformIsUnicode = (version & 0x80000000u) == 0;
   IsVista = LOBYTE(LOWORD(version)) != 6;
@@ -58,7 +61,6 @@ void Finalize() {
   SkinManager = nullptr;
   CreateSkinManager = nullptr;
   FormSkinShared.ForgetWindow = nullptr;
-  PropName.clear();
   // A global atom outlives the process unless it is given back.
   if (ControlAtom) GlobalDeleteAtom(ControlAtom);
   ControlAtom = 0;

@@ -7,10 +7,11 @@
 
 namespace {
 
-// Class name -> default procedure; touched only from the GUI thread.
+// Class name -> default procedure; touched only from the GUI thread. Never destroyed: windows that
+// static objects free at exit still find their default procedure.
 std::map<std::wstring, WNDPROC>& DefaultProcs() {
-  static std::map<std::wstring, WNDPROC> procs;
-  return procs;
+  static auto* procs = new std::map<std::wstring, WNDPROC>;
+  return *procs;
 }
 
 }  // namespace
