@@ -206,7 +206,15 @@ void TRuzIzivForm::WMSysCommand(TMessage& Message) {
     default:
       break;
   }
-  Default(Message);
+  // Whatever the platform sizes while it carries out the command is its own sizing, not the window's.
+  ++FSysCommandDepth;
+  try {
+    Default(Message);
+  } catch (...) {
+    --FSysCommandDepth;
+    throw;
+  }
+  --FSysCommandDepth;
 }
 
 void TRuzIzivForm::WMGetMinMaxInfo(TMessage& Message) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "skin/data/SkinData.h"
+#include "skin/form/NCObjects.h"
 #include "skin/form/RuzIzivForm.h"
 #include "skin/form/RuzIzivMenu.h"
 #include "skin/imaging/SkinPaint.h"
@@ -153,6 +154,11 @@ void TRuzIzivForm::DrawFLine(HDC DC) {
   TCanvas* Canvas = FFrameBitmap->Canvas();
   Drawborder(3, Caption, Canvas->Handle());
   DrawLine(Canvas, Caption);
+  // Kept so that one button can later be drawn in another state over what lies under it.
+  if (!FCaptionBack) FCaptionBack = std::make_unique<TBitmap>();
+  FCaptionBack->SetSize(FFrameBitmap->Width(), FFrameBitmap->Height());
+  BitBlt(FCaptionBack->Canvas()->Handle(), 0, 0, FFrameBitmap->Width(), FFrameBitmap->Height(),
+         Canvas->Handle(), 0, 0, SRCCOPY);
   SetSysbtnRect();
   DrawAllSysbtn(Canvas, C);
   BitBlt(DC, 0, 0, FFrameBitmap->Width(), FFrameBitmap->Height(), Canvas->Handle(), 0, 0, SRCCOPY);
@@ -180,12 +186,14 @@ void TRuzIzivForm::DrawLine(TCanvas* Canvas, const RECT& R) {
   }
   FCaptionText = u"  " + Caption + u" ";
 
+  // The buttons counted from the right edge, sized as they are placed and drawn (an icon button has
+  // no bitmap of its own, yet takes the small-icon size).
   FMaxButtonExtent = 0;
-  for (std::size_t I = 0; I < FSkinData->SysButtons.size(); ++I) {
-    const TDataSkinSysButton* Button = FSkinData->SysButtons[I].get();
-    if (!Button || Button->Align != 1 || !Button->Bitmap || Button->Bitmap->Empty()) continue;
-    if (I < FSysButtons.size() && SysBtnVisible(static_cast<int>(I)))
-      FMaxButtonExtent = std::max(FMaxButtonExtent, Button->XCoord);
+  for (std::size_t I = 0; I < FSysButtons.size(); ++I) {
+    const TWinSysButton* Button = FSysButtons[I].get();
+    if (!Button || !Button->FData || Button->FData->Align != 1 || Button->Empty()) continue;
+    if (SysBtnVisible(static_cast<int>(I)))
+      FMaxButtonExtent = std::max(FMaxButtonExtent, Button->FData->XCoord);
   }
 
   TSelectObject Font(DC, FCaptionFont ? FCaptionFont->Handle() : nullptr);

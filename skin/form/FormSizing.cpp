@@ -35,6 +35,18 @@ BOOL CALLBACK MoveChildRight(HWND Child, LPARAM Param) {
   return TRUE;
 }
 
+// Counts one sizing by this object for the time it runs.
+class TOwnSizing {
+ public:
+  explicit TOwnSizing(int& Depth) : FDepth(Depth) { ++FDepth; }
+  ~TOwnSizing() { --FDepth; }
+  TOwnSizing(const TOwnSizing&) = delete;
+  TOwnSizing& operator=(const TOwnSizing&) = delete;
+
+ private:
+  int& FDepth;
+};
+
 }  // namespace
 
 void TRuzIzivForm::GetBorderSize() {
@@ -47,6 +59,7 @@ void TRuzIzivForm::GetBorderSize() {
 
 void TRuzIzivForm::ResizeForm(int Reskin) {
   if (!FHandle) return;
+  const TOwnSizing own(FOwnSizing);
   if (FWindowState == swsMax) {
     SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, kKeepPlace | SWP_NOSIZE);
     return;
@@ -85,6 +98,7 @@ void TRuzIzivForm::ResizeForm(int Reskin) {
 }
 
 void TRuzIzivForm::KeepClient() {
+  const TOwnSizing own(FOwnSizing);
   const int width = Width(FClientRect) + FLeftWidth + FRightWidth;
   const int height = Height(FClientRect) + FTitleHeight + FBottomHeight + FMenuHeight;
   if (FForm) {
@@ -93,6 +107,23 @@ void TRuzIzivForm::KeepClient() {
   } else if (FHandle) {
     SetWindowPos(FHandle, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
+}
+
+// The window sizes itself (the colour dialog widening for its custom colours) with an outer size worked
+// out from the native frame measured before it was skinned: the difference between the skinned and the
+// native frame goes on top, so the client area is the one it asked for. The user's own sizing (frame,
+// system menu), system commands (maximise, restore), this object's sizing, and a move that keeps the
+// present size stay as they are. A framework form measures its frame from the window itself.
+void TRuzIzivForm::KeepAskedClient(WINDOWPOS& Pos) {
+  if ((Pos.flags & SWP_NOSIZE) || FForm || FInSizeMove || FSysCommandDepth > 0 || FOwnSizing > 0) return;
+  if (!FActivated || FSkinState != kSkinActive || FBorderStyle == sbsNone || FFormStyle == sfsMDIChild)
+    return;
+  if (FWindowState != swsNormal || IsZoomed(FHandle) || IsIconic(FHandle)) return;
+  RECT window{0, 0, 0, 0};
+  if (!GetWindowRect(FHandle, &window)) return;
+  if (Pos.cx == Width(window) && Pos.cy == Height(window)) return;
+  Pos.cx += FLeftWidth + FRightWidth - Width(FNativeFrame);
+  Pos.cy += FTitleHeight + FBottomHeight + FMenuHeight - Height(FNativeFrame);
 }
 
 void TRuzIzivForm::UpdateStyle(bool Hide) {

@@ -195,10 +195,24 @@ void TRuzIzivForm::DrawSysbtn(TWinSysButton* Button, int State) {
   if (frame > count) frame = kFrameNormal;
   HDC dc = GetWindowDC(FHandle);
   if (!dc) return;
+  const RECT& r = Button->FRect;
+  const bool composed = FCaptionBack && FFrameBitmap && !FCaptionBack->Empty() && r.left >= 0 && r.top >= 0 &&
+                        r.right <= FCaptionBack->Width() && r.bottom <= FCaptionBack->Height() &&
+                        FFrameBitmap->Width() == FCaptionBack->Width() &&
+                        FFrameBitmap->Height() == FCaptionBack->Height();
+  // The strips are keyed: drawn straight over the previous state, the old frame would show through
+  // their transparent pixels. The caption under the button goes back first, off-screen.
+  HDC target = dc;
+  if (composed) {
+    target = FFrameBitmap->Canvas()->Handle();
+    BitBlt(target, r.left, r.top, r.right - r.left, r.bottom - r.top, FCaptionBack->Canvas()->Handle(),
+           r.left, r.top, SRCCOPY);
+  }
   if (Button->IsIcon())
-    DrawIcon(dc, Button->FRect);
+    DrawIcon(target, r);
   else
-    DrawRect1(dc, Button->FRect, Button->FData->Bitmap.get(), frame, count, 1);
+    DrawRect1(target, r, Button->FData->Bitmap.get(), frame, count, 1);
+  if (composed) BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, target, r.left, r.top, SRCCOPY);
   ReleaseDC(FHandle, dc);
 }
 

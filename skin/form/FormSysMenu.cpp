@@ -111,6 +111,12 @@ void TRuzIzivForm::CreateSysmenu2() {
   HMENU system = FSysMenu ? FSysMenu : (FHandle ? GetSystemMenu(FHandle, FALSE) : nullptr);
   if (!system || !IsMenu(system)) return;
   FSysPopup = NewSysPopup(*this);
+  // Sizing and maximising follow the window as it is now, by the platform's own rules: a sizing
+  // frame, a maximise box. The platform's menu states are only brought up to date when it opens that
+  // menu itself, which it never does here.
+  const LONG_PTR style = GetWindowLongPtrW(FHandle, GWL_STYLE);
+  const bool zoomed = IsZoomed(FHandle) || FWindowState == swsMax;
+  const bool iconic = IsIconic(FHandle) || FWindowState == swsMin;
   const int count = GetMenuItemCount(system);
   for (int i = 0; i < count; ++i) {
     MENUITEMINFOW info{};
@@ -124,16 +130,18 @@ void TRuzIzivForm::CreateSysmenu2() {
     bool enabled = true;
     switch (info.wID & 0xFFF0) {
       case SC_SIZE:
+        enabled = (style & WS_THICKFRAME) && !zoomed && !iconic;
+        break;
       case SC_MOVE:
-        enabled = FWindowState != swsMax;
+        enabled = !zoomed;
         break;
       case SC_MINIMIZE:
         item->SetImageIndex(kImageMinimize);
-        enabled = FWindowState != swsMin && FBorderIcons.Contains(sbiMin);
+        enabled = !iconic && (style & WS_MINIMIZEBOX);
         break;
       case SC_MAXIMIZE:
         item->SetImageIndex(kImageMaximize);
-        enabled = FWindowState != swsMax && FBorderIcons.Contains(sbiMax);
+        enabled = !zoomed && (style & WS_MAXIMIZEBOX);
         break;
       case SC_CLOSE:
         item->SetImageIndex(kImageClose);

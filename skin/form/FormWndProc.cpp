@@ -130,6 +130,12 @@ void TRuzIzivForm::WinWndProcStage2(TMessage& Message, bool& On) {
       Default(Message);
       On = false;
       break;
+    case WM_ENTERSIZEMOVE:
+      FInSizeMove = true;
+      break;
+    case WM_EXITSIZEMOVE:
+      FInSizeMove = false;
+      break;
     case WM_SETICON:
       Default(Message);
       GetIcon();
@@ -192,6 +198,7 @@ void TRuzIzivForm::WinWndProcStage3(TMessage& Message, bool On) {
       WMMEASUREITEM(Message);
       break;
     case WM_WINDOWPOSCHANGING:
+      if (auto* Pos = reinterpret_cast<WINDOWPOS*>(Message.LParam)) KeepAskedClient(*Pos);
       Default(Message);
       break;
     case WM_NCCALCSIZE:

@@ -162,6 +162,7 @@ class TRuzIzivForm : public TComponent {
   std::unique_ptr<TCanvas> FNCCanvas;       // non-client painting
   std::unique_ptr<TCanvas> FControlCanvas;  // shared by the control skin objects
   std::unique_ptr<TBitmap> FFrameBitmap;    // the caption strip, composed off-screen
+  std::unique_ptr<TBitmap> FCaptionBack;    // the same strip before its buttons were drawn on it
   RECT FWindowRect{0, 0, 0, 0};
   int FWindowWidth = 0;
   int FWindowHeight = 0;
@@ -175,6 +176,10 @@ class TRuzIzivForm : public TComponent {
   int FRegionWidth = 0;
   int FRegionHeight = 0;
   bool FFrameRecalc = false;  // the frame thicknesses must be applied again (WM_NCCALCSIZE)
+  // Who is sizing the window: the user's sizing loop, a system command, or this object itself.
+  bool FInSizeMove = false;
+  int FSysCommandDepth = 0;
+  int FOwnSizing = 0;
 
   // Controls.
   std::vector<TSkinControl*> FControls;
@@ -262,6 +267,8 @@ class TRuzIzivForm : public TComponent {
   void GetBorderSize();
   void ResizeForm(int Reskin);
   void KeepClient();
+  // A size the window gives itself, worked out from its native frame, keeps the client area it meant.
+  void KeepAskedClient(WINDOWPOS& Pos);
   void WMNCHitTest(TMessage& Message);
   void WMNCCalcSize(TMessage& Message);
   void WMNCMouseMove(TMessage& Message);

@@ -4,6 +4,7 @@
 
 #include "framework/win/app/Application.h"
 #include "framework/win/controls/ExtCtrls.h"
+#include "tests/data/TestSkins.h"
 #include "tests/formbuttons/ButtonsTestUtil.h"
 #include "tests/graphics/GraphicsTestUtil.h"
 
@@ -218,6 +219,74 @@ TEST_F(CaptionButtons, RepeatedUseReleasesEveryGdiObject) {
   const DWORD before = gfxtest::GdiObjects();
   for (int i = 0; i < 20; ++i) cycle();
   EXPECT_LE(gfxtest::GdiObjects(), before);
+}
+
+}  // namespace
+
+namespace {
+
+// Every pixel of a window rectangle, row by row.
+std::vector<COLORREF> Pixels(HWND Wnd, const RECT& R) {
+  std::vector<COLORREF> Out;
+  HDC dc = GetWindowDC(Wnd);
+  for (int y = R.top; y < R.bottom; ++y)
+    for (int x = R.left; x < R.right; ++x) Out.push_back(GetPixel(dc, x, y));
+  ReleaseDC(Wnd, dc);
+  return Out;
+}
+
+// Hover and leave, press and leave: every caption button of both shipped skins looks afterwards
+// exactly as before, transparent pixels included (the hot frame must not show through the normal one).
+class CaptionButtonLeave : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(CaptionButtonLeave, LeavesTheButtonAsItWas) {
+  TSkinData Data{nullptr};
+  PackSkinFolder(*Data.FSkinStream, String(PROJECT_SOURCE_DIR "/skins/") + GetParam());
+  ASSERT_TRUE(Data.LoadSkin());
+  TTestWindow Window;
+  HWND Wnd = Window.Handle();
+  auto Form = Attach(Wnd, Data);
+  SendMessageW(Wnd, WM_SKIN_REPAINTFRAME, 0, 0);
+  const POINT Away{WindowSize(Wnd).cx / 2, 12};
+  int Checked = 0;
+  for (auto& Button : Form->FSysButtons) {
+    if (!Button->FVisible || Button->Empty() || Button->FData->Visibility == 100) continue;
+    const std::vector<COLORREF> Before = Pixels(Wnd, Button->FRect);
+    for (UINT Step : {WM_NCMOUSEMOVE, WM_NCLBUTTONDOWN}) {
+      SendNC(Wnd, Step, Centre(Button->FRect));
+      if (Step == WM_NCLBUTTONDOWN) ReleaseCapture();
+      ASSERT_EQ(Form->FHotObject, Button.get());
+      // Leaving by the pointer moving over the caption, or by the hover timer.
+      if (Step == WM_NCMOUSEMOVE)
+        SendNC(Wnd, WM_NCMOUSEMOVE, Away);
+      else
+        Form->FHotObject->MouseLeave();
+      EXPECT_EQ(Pixels(Wnd, Button->FRect), Before) << GetParam() << " action " << Button->Action();
+    }
+    ++Checked;
+  }
+  EXPECT_GE(Checked, 3);
+  DestroyWindow(Wnd);
+  Pump(10);
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedSkins, CaptionButtonLeave, ::testing::Values("default", "dark"));
+
+// An icon button at the right end of the caption limits the title like any other button there, also
+// without a bitmap of its own (it shows the window's icon at the small-icon size).
+TEST_F(CaptionButtons, TitleStopsBeforeARightAlignedIconButton) {
+  TWinSysButton* Icon = ButtonOf(*Form, 3);
+  ASSERT_NE(Icon, nullptr);
+  Icon->FData->Bitmap->SetSize(0, 0);
+  Icon->FData->Align = 1;
+  Icon->FData->XCoord = 140;
+  SetWindowLongPtrW(Wnd, GWL_STYLE, GetWindowLongPtrW(Wnd, GWL_STYLE) | WS_POPUP);
+  SetWindowTextW(Wnd, L"A caption long enough to run under every button at the right end of this window");
+  Form->FStyle |= WS_POPUP;
+  Repaint();
+  ASSERT_TRUE(Icon->FVisible);
+  EXPECT_EQ(Icon->FRect.left, WindowSize(Wnd).cx - 140);
+  EXPECT_LE(Form->FTextRect.right, Icon->FRect.left);
 }
 
 }  // namespace

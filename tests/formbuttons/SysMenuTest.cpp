@@ -242,6 +242,47 @@ TEST_F(SysMenu, OldPlatformsGetFixedItems) {
   EXPECT_EQ(Form->FSysPopup->Items()->Count(), 3);
 }
 
+// Size and Maximize are offered only where the window's own frame and boxes allow them, as the
+// window is when the menu is built.
+struct TSizingRow {
+  const char* Name;
+  DWORD Style;
+  DWORD ExStyle;
+  bool Size;
+  bool Maximize;
+};
+
+class SysMenuSizing : public ::testing::TestWithParam<TSizingRow> {};
+
+TEST_P(SysMenuSizing, SizeAndMaximizeFollowTheFrame) {
+  const TSizingRow& Row = GetParam();
+  TSkinData Data{nullptr};
+  LoadDefaultSkin(Data);
+  TTestWindow Window(Row.Style | WS_VISIBLE, Row.ExStyle);
+  HWND Wnd = Window.Handle();
+  auto Form = Attach(Wnd, Data);
+  Form->CreateSysmenu2();
+  ASSERT_NE(Form->FSysPopup, nullptr);
+  EXPECT_EQ(ItemWithTag(Form->FSysPopup, SC_SIZE)->Enabled(), Row.Size) << Row.Name;
+  EXPECT_EQ(ItemWithTag(Form->FSysPopup, SC_MAXIMIZE)->Enabled(), Row.Maximize) << Row.Name;
+  // The window loses its sizing frame and boxes while skinned: the next menu says so.
+  SetWindowLongPtrW(Wnd, GWL_STYLE, GetWindowLongPtrW(Wnd, GWL_STYLE) & ~(WS_THICKFRAME | WS_MAXIMIZEBOX));
+  Form->CreateSysmenu2();
+  EXPECT_FALSE(ItemWithTag(Form->FSysPopup, SC_SIZE)->Enabled()) << Row.Name;
+  EXPECT_FALSE(ItemWithTag(Form->FSysPopup, SC_MAXIMIZE)->Enabled()) << Row.Name;
+  DestroyWindow(Wnd);
+  Pump(10);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Frames, SysMenuSizing,
+    ::testing::Values(
+        TSizingRow{"sizeable", WS_OVERLAPPEDWINDOW, 0, true, true},
+        TSizingRow{"dialog border", WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME, WS_EX_DLGMODALFRAME,
+                   false, false},
+        TSizingRow{"single border, maximise box", WS_CAPTION | WS_SYSMENU | WS_MAXIMIZEBOX, 0, false, true},
+        TSizingRow{"sizeable, no maximise box", WS_CAPTION | WS_SYSMENU | WS_THICKFRAME, 0, true, false}));
+
 #endif
 
 }  // namespace

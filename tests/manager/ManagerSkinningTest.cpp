@@ -3,6 +3,9 @@
 // skin off, on and to another skin reaches every skinned window.
 #include <gtest/gtest.h>
 
+#include <set>
+#include <string>
+
 #include "app/MainForm.h"
 #include "framework/win/app/Application.h"
 #include "skin/form/RuzIzivForm.h"
@@ -143,6 +146,57 @@ TEST_F(ManagerSkinning, ColourDialogAndMessageBoxGetSkinnedFramesWithTheDialogSk
   ASSERT_TRUE(boxRan) << "the message box did not appear";
   EXPECT_TRUE(skinned);
   EXPECT_EQ(used, dialogData);
+}
+
+// The colour dialog widens itself for the custom colours while skinned, its new size worked out from
+// the native frame it had before: it keeps the client area it asked for, so its controls stay inside
+// (exactly those that lie inside when the dialog is not skinned at all).
+TEST_F(ManagerSkinning, ColourDialogThatResizesItselfKeepsItsControlsInside) {
+  ShowSkinned();
+  // The ids of the visible controls outside the client area after the expansion.
+  auto Expand = [&](bool Skinned) {
+    Manager().FEnabled = Skinned;
+    std::set<int> Outside;
+    bool Grew = false;
+    const bool Ran = ProbeModal(
+        L"#32770", [&] { form->dlgColor1->Execute(FormWnd()); },
+        [&](HWND Dlg) {
+          HWND Define = nullptr;
+          for (HWND Child = GetWindow(Dlg, GW_CHILD); Child; Child = GetWindow(Child, GW_HWNDNEXT)) {
+            wchar_t Text[64] = {};
+            GetWindowTextW(Child, Text, 64);
+            std::wstring Plain;
+            for (const wchar_t* C = Text; *C; ++C)
+              if (*C != L'&') Plain += *C;
+            if (Plain.rfind(L"Define Custom Colors", 0) == 0) Define = Child;
+          }
+          RECT Before{}, After{}, Client{};
+          GetWindowRect(Dlg, &Before);
+          if (Define)
+            SendMessageW(Dlg, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(Define), BN_CLICKED),
+                         reinterpret_cast<LPARAM>(Define));
+          PumpFor(100);
+          GetWindowRect(Dlg, &After);
+          Grew = After.right - After.left > Before.right - Before.left;
+          GetClientRect(Dlg, &Client);
+          MapWindowPoints(Dlg, nullptr, reinterpret_cast<POINT*>(&Client), 2);
+          for (HWND Child = GetWindow(Dlg, GW_CHILD); Child; Child = GetWindow(Child, GW_HWNDNEXT)) {
+            RECT C{};
+            GetWindowRect(Child, &C);
+            if (IsWindowVisible(Child) && (C.left < Client.left || C.top < Client.top ||
+                                           C.right > Client.right || C.bottom > Client.bottom))
+              Outside.insert(GetDlgCtrlID(Child));
+          }
+          PostMessageW(Dlg, WM_COMMAND, IDCANCEL, 0);
+        });
+    EXPECT_TRUE(Ran) << "the colour dialog did not appear";
+    EXPECT_TRUE(Grew) << "the dialog did not expand";
+    return Outside;
+  };
+  const std::set<int> Native = Expand(false);
+  const std::set<int> Skinned = Expand(true);
+  EXPECT_EQ(Skinned, Native);
+  for (int Id : {IDOK, IDCANCEL}) EXPECT_EQ(Skinned.count(Id), 0u) << Id;
 }
 
 TEST_F(ManagerSkinning, WindowsThatMustStayNativeDo) {
