@@ -148,7 +148,9 @@ class TTreeReader : public TReader {
           Fail("Field " + Node.Name + " of " + FRoot->ClassName() + " does not fit a " + Node.ClassName);
     }
     Begin(c);
-    c->SetParentComponent(Parent);
+    // Only a class that has a parent gets the enclosing block's component as one: the writer lists
+    // the others with their owner, and a parent as well would write them twice.
+    if (c->HasParent()) c->SetParentComponent(Parent);
     ReadBody(Node, c);
   }
 

@@ -260,4 +260,38 @@ TEST_F(Description, StreamsCarryTheText) {
   EXPECT_EQ(WriteComponentToText(&copy), WriteComponentToText(form.get()));
 }
 
+// Every object block of a text is read as one component, named or not, whether or not its class
+// takes a parent; writing what was read and reading that again changes nothing.
+struct TNestedRow {
+  const char* Text;
+  int Components;
+};
+void PrintTo(const TNestedRow& Row, std::ostream* Out) {
+  *Out << Row.Text;
+}
+
+class DescriptionNested : public testing::TestWithParam<TNestedRow> {
+ protected:
+  void SetUp() override { RegisterTestClasses(); }
+};
+
+TEST_P(DescriptionNested, EachObjectIsReadOnceAndSurvivesARoundTrip) {
+  TTestForm Form(nullptr);
+  ReadComponentFromText(GetParam().Text, &Form);
+  EXPECT_EQ(Form.ComponentCount(), GetParam().Components);
+  const String Written = WriteComponentToText(&Form);
+  TTestForm Again(nullptr);
+  ReadComponentFromText(Written, &Again);
+  EXPECT_EQ(Again.ComponentCount(), GetParam().Components) << Written;
+  EXPECT_EQ(WriteComponentToText(&Again), Written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, DescriptionNested,
+    testing::Values(
+        TNestedRow{"object TTestForm object TTestForm\nend\nend\n", 1},
+        TNestedRow{"object TTestForm\n object Inner: TTestForm\n end\nend\n", 1},
+        TNestedRow{"object TTestForm\n object TTestForm\n  object TTestControl\n  end\n end\nend\n", 2},
+        TNestedRow{"object TTestForm\n object TTestControl\n end\n object TTestData\n end\nend\n", 2}));
+
 }  // namespace
