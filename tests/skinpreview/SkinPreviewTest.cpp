@@ -99,10 +99,32 @@ TEST(SkinPreview, CommandLineWritesABitmapOrFailsCleanly) {
     J.WriteBuffer(Bytes, sizeof Bytes);
   }
   std::ostringstream Bad;
-  EXPECT_EQ(RunSkinPreview(Junk, Out, Bad), 2);
+  EXPECT_EQ(RunSkinPreview(Junk, Out, Bad), 1);
   EXPECT_NE(Bad.str().find("not a usable skin archive"), std::string::npos);
   EXPECT_EQ(GetFileAttributesW(Utf8ToWString(Out).c_str()), INVALID_FILE_ATTRIBUTES);
   DeleteFileW(Utf8ToWString(Junk).c_str());
 }
+
+// The caption-button strips sit on the skin's own caption: where a frame is transparent, the caption
+// shows, never the light page (on which a dark skin's light glyphs would all but vanish).
+class SkinPreviewButtons : public testing::TestWithParam<const char*> {};
+
+TEST_P(SkinPreviewButtons, StripsSitOnTheSkinsCaption) {
+  Loaded P(GetParam());
+  ASSERT_GE(P.Layout.CaptionButtonFrames.size(), 4u);
+  const COLORREF Page = P.At(2, 2);
+  int Transparent = 0;
+  for (const RECT& R : P.Layout.CaptionButtonFrames)
+    for (int Y = R.top; Y < R.bottom; ++Y)
+      for (int X = R.left; X < R.right; ++X) {
+        const COLORREF C = P.At(X, Y);
+        EXPECT_NE(C, RGB(255, 0, 255)) << X << "," << Y;
+        if (C == Page) ++Transparent;
+      }
+  EXPECT_EQ(Transparent, 0) << "pixels of the page background inside caption-button frames";
+}
+
+INSTANTIATE_TEST_SUITE_P(ShippedSkins, SkinPreviewButtons,
+                         testing::Values(DEFAULT_SKIN_ARCHIVE, DARK_SKIN_ARCHIVE));
 
 }  // namespace

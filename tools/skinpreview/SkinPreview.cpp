@@ -190,26 +190,55 @@ void DrawMockWindow(TSkinData& Data, TCanvas* Canvas, const RECT& Where, bool Ac
   DrawTranmap(Canvas->Handle(), Where, &Window, clFuchsia);
 }
 
-int DrawCaptionButtonRows(TSkinData& Data, TCanvas* Canvas, int Top) {
+// Every caption button in all its frames, in rows on the skin's own (active) caption, each frame at
+// its button's Ycoord, as the caption shows it: light glyphs of a dark skin need their dark caption.
+int DrawCaptionButtonRows(TSkinData& Data, TCanvas* Canvas, TSkinPreviewLayout& Layout) {
   HDC DC = Canvas->Handle();
-  int Y = Top, X = 10;
+  const TFrameSizes S = FrameSizes(Data);
+  const TDataSkinBorder* Caption = Data.Borders[sbTop].get();
+  struct TCell {
+    const TDataSkinSysButton* Button;
+    int X;
+  };
+  std::vector<std::vector<TCell>> Rows(1);
+  int X = 10;
   for (const auto& B : Data.SysButtons) {
     if (!B || !Usable(B.get())) continue;
     const int Count = std::max(1, static_cast<int>(B->FrameCount));
-    const int FW = FrameWidth(B->Bitmap.get(), Count), FH = B->Bitmap->Height();
-    if (X + Count * (FW + 4) > TSkinPreviewLayout::Width - 10) {
+    const int Needed = Count * (FrameWidth(B->Bitmap.get(), Count) + 4) + 12;
+    if (X > 10 && X + Needed > TSkinPreviewLayout::Width - 10) {
+      Rows.emplace_back();
       X = 10;
-      Y += FH + 6;
     }
-    // Caption buttons are always drawn with the key colour transparent.
-    for (int F = 1; F <= Count; ++F) DrawFrameAt(DC, X + (F - 1) * (FW + 4), Y, *B, F, true);
-    X += Count * (FW + 4) + 16;
-    if (X > TSkinPreviewLayout::Width - 40) {
-      X = 10;
-      Y += FH + 6;
-    }
+    Rows.back().push_back(TCell{B.get(), X});
+    X += Needed;
   }
-  return X == 10 ? Y : Y + 26;
+  int Y = Layout.CaptionButtonsTop;
+  for (const auto& Row : Rows) {
+    if (Row.empty()) continue;
+    int Height = S.Top, Right = 10;
+    for (const TCell& Cell : Row) {
+      const int Count = std::max(1, static_cast<int>(Cell.Button->FrameCount));
+      Height = std::max(Height,
+                        std::max(0, static_cast<int>(Cell.Button->YCoord)) + Cell.Button->Bitmap->Height());
+      Right = Cell.X + Count * (FrameWidth(Cell.Button->Bitmap.get(), Count) + 4) + 8;
+    }
+    DrawBorderPart(DC, Caption, RECT{6, Y, Right, Y + Height}, true, true);
+    for (const TCell& Cell : Row) {
+      const TDataSkinSysButton& B = *Cell.Button;
+      const int Count = std::max(1, static_cast<int>(B.FrameCount));
+      const int FW = FrameWidth(B.Bitmap.get(), Count);
+      const int Top = Y + std::max(0, static_cast<int>(B.YCoord));
+      // Caption buttons are always drawn with the key colour transparent.
+      for (int F = 1; F <= Count; ++F) {
+        const int Left = Cell.X + (F - 1) * (FW + 4);
+        DrawFrameAt(DC, Left, Top, B, F, true);
+        Layout.CaptionButtonFrames.push_back(RECT{Left, Top, Left + FW, Top + B.Bitmap->Height()});
+      }
+    }
+    Y += Height + 6;
+  }
+  return Y;
 }
 
 void DrawPushButtons(TSkinData& Data, TCanvas* Canvas, int Top) {
@@ -370,7 +399,7 @@ std::unique_ptr<TBitmap> RenderSkinPreview(TSkinData& Data, TSkinPreviewLayout& 
   DrawMockWindow(Data, C, Layout.InactiveWindow, false);
   C->Font()->SetStyle(TFontStyles{});
 
-  Layout.PushButtonsTop = DrawCaptionButtonRows(Data, C, Layout.CaptionButtonsTop) + 6;
+  Layout.PushButtonsTop = DrawCaptionButtonRows(Data, C, Layout) + 6;
   DrawPushButtons(Data, C, Layout.PushButtonsTop);
   Layout.GlyphsTop = Layout.PushButtonsTop + TSkinPreviewLayout::PushButtonHeight + 10;
   DrawGlyphs(Data, C, Layout.GlyphsTop);
@@ -408,7 +437,7 @@ int RunSkinPreview(const String& SkinFile, const String& OutFile, std::ostream& 
   if (!Loaded || Data.FNoSkin) {
     Err << "skinpreview: " << SkinFile << " is not a usable skin archive" << (Message.empty() ? "" : ": ")
         << Message << "\n";
-    return 2;
+    return 1;
   }
   TSkinPreviewLayout Layout;
   auto Picture = RenderSkinPreview(Data, Layout);
@@ -417,7 +446,32 @@ int RunSkinPreview(const String& SkinFile, const String& OutFile, std::ostream& 
     Picture->SaveToStream(File);
   } catch (const std::exception& E) {
     Err << "skinpreview: cannot write " << OutFile << ": " << E.what() << "\n";
-    return 3;
+    return 1;
   }
   return 0;
+}
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: skinpreview SKIN OUT.bmp   draw every element of the packed skin SKIN once (frame and\n"
+    "                                  caption active and inactive, caption buttons in all their\n"
+    "                                  frames, push buttons, check and radio glyphs, scroll bar, tabs,\n"
+    "                                  progress and track bars, a menu, the colour scheme) into the\n"
+    "                                  32-bit picture OUT.bmp\n"
+    "exit status: 0 success, 1 failure, 2 wrong usage\n";
+
+}  // namespace
+
+int SkinPreviewMain(const std::vector<String>& Args, std::ostream& Out, std::ostream& Err) {
+  if (Args.size() == 1 && (Args[0] == "--help" || Args[0] == "-h" || Args[0] == "help")) {
+    Out << kUsage;
+    return 0;
+  }
+  if (Args.size() != 2) {
+    if (!Args.empty()) Err << "skinpreview: SKIN and OUT.bmp expected\n";
+    Err << kUsage;
+    return 2;
+  }
+  return RunSkinPreview(Args[0], Args[1], Err);
 }

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <ostream>
+#include <vector>
 
 #include "framework/core/Types.h"
 #include "framework/win/graphics/Bitmap.h"
@@ -17,8 +18,9 @@ struct TSkinPreviewLayout {
   static constexpr int Height = 480;
   RECT ActiveWindow{10, 10, 310, 130};
   RECT InactiveWindow{330, 10, 630, 130};
-  int CaptionButtonsTop = 142;  // one row per caption button, its frames side by side
-  int PushButtonsTop = 0;       // set by the renderer below the caption-button rows
+  int CaptionButtonsTop = 142;            // rows of caption buttons, each frame on the skin's caption
+  std::vector<RECT> CaptionButtonFrames;  // where each frame of each caption button was drawn
+  int PushButtonsTop = 0;                 // set by the renderer below the caption-button rows
   int GlyphsTop = 0;
   int ControlsTop = 0;  // scroll bar, tabs, progress and track bar
   int MenuTop = 0;
@@ -32,5 +34,10 @@ struct TSkinPreviewLayout {
 // background.
 std::unique_ptr<TBitmap> RenderSkinPreview(TSkinData& Data, TSkinPreviewLayout& Layout);
 
-// The command line: skinpreview SKIN OUT.bmp. Returns the process exit code; messages go to Err.
+// Renders SkinFile into OutFile. Returns the process exit code (0 written, 1 failed); messages go to
+// Err.
 int RunSkinPreview(const String& SkinFile, const String& OutFile, std::ostream& Err);
+
+// The command line (arguments after the program name), with the exit codes of the skin tools: 0
+// success (and --help, whose usage goes to Out), 1 failure, 2 wrong usage (usage to Err).
+int SkinPreviewMain(const std::vector<String>& Args, std::ostream& Out, std::ostream& Err);

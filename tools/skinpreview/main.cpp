@@ -1,4 +1,4 @@
-// skinpreview SKIN OUT.bmp: renders a packed skin into one BMP picture.
+// skinpreview: renders a packed skin into one BMP picture.
 
 #include <iostream>
 #include <vector>
@@ -7,9 +7,7 @@
 #include "tools/skinpreview/SkinPreview.h"
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 3) {
-    std::cerr << "usage: skinpreview SKIN OUT.bmp\n";
-    return 64;
-  }
-  return RunSkinPreview(WStringToUtf8(argv[1]), WStringToUtf8(argv[2]), std::cerr);
+  std::vector<String> Args;
+  for (int I = 1; I < argc; ++I) Args.push_back(WStringToUtf8(argv[I]));
+  return SkinPreviewMain(Args, std::cout, std::cerr);
 }
