@@ -1,6 +1,7 @@
 #include "tests/controls/ControlsTestUtil.h"
 
 #include "framework/bmp/Bmp.h"
+#include "tests/controls/CodedTabs.h"
 #include "tests/data/TestSkins.h"
 #include "tests/graphics/GraphicsTestUtil.h"
 
@@ -54,7 +55,7 @@ bool LoadCodedSkin(TSkinData& Data, const TCodedSkin& Options) {
       "[HorzScrollThumb]\nImage=hthumb.bmp\nFrameCount=3\n"
       "[VertScrollThumb]\nImage=vthumb.bmp\nFrameCount=3\n";
   const int S = Options.ScrollSize;
-  const TSkinFiles Files = {
+  TSkinFiles Files = {
       {"button.bmp", StripBmp(kButtonStrip, 5, 20, 20)},
       {"check.bmp", StripBmp(kCheckStrip, Options.CheckFrames, Options.MarkSize, Options.MarkSize)},
       {"radio.bmp", StripBmp(kRadioStrip, Options.RadioFrames, Options.MarkSize, Options.MarkSize)},
@@ -64,7 +65,9 @@ bool LoadCodedSkin(TSkinData& Data, const TCodedSkin& Options) {
       {"hthumb.bmp", StripBmp(kHThumbStrip, 3, S, S)},
       {"vthumb.bmp", StripBmp(kVThumbStrip, 3, S, S)},
   };
-  BuildSkinArchive(*Data.FSkinStream, Ini, Files);
+  String Full = Ini;
+  AddListElements(Full, Files, Options);
+  BuildSkinArchive(*Data.FSkinStream, Full, Files);
   return Data.LoadSkin();
 }
 

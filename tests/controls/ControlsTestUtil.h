@@ -38,6 +38,10 @@ struct TCodedSkin {
   int RadioFrames = 8;
   int MarkSize = 13;    // frame width and height of the check and radio strips
   int ScrollSize = 17;  // frame width and height of the 23-frame "Scrollbar" strip
+  // Tabs, track bars, progress bars and headers (CodedTabs.h).
+  int TabStyle = 0;       // "Tabs" Style: 0 its "Border" picture around the pages, 1 "Tab.Pane"
+  int ProgressStyle = 0;  // "Progress" Style: 0 two frames, 1 one frame and "Progress.Chunk"
+  int ChunkTile = 0;      // "Progress.Chunk" Tile
 };
 // Loads the colour-coded skin into Data; false when the load fails.
 bool LoadCodedSkin(TSkinData& Data, const TCodedSkin& Options = {});

@@ -8,13 +8,18 @@
 #include <cstdlib>
 #include <functional>
 
+#include <commctrl.h>
+
+#include "skin/controls/SkinBars.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
 #include "skin/controls/SkinGlyphs.h"
+#include "skin/controls/SkinHeaders.h"
 #include "skin/controls/SkinScrollbars.h"
 #include "tests/controls/ControlsTestUtil.h"
 #include "tests/controls/TestControls.h"
 #include "tests/controls/TestGlyphControls.h"
+#include "tests/controls/TestListControls.h"
 #include "tests/controls/TestScrollControls.h"
 
 using namespace ctltest;
@@ -152,6 +157,31 @@ INSTANTIATE_TEST_SUITE_P(
                                    Info.cbSize = sizeof Info;
                                    GetComboBoxInfo(Combo, &Info);
                                    return Info.hwndList;
+                                 })},
+                      TClassCase{"TrackBar", BareCycle<TSkinTrackBar>([](HWND P) {
+                                   return Child(P, TRACKBAR_CLASSW, TBS_VERT);
+                                 })},
+                      TClassCase{"Progress", BareCycle<TSkinProgress>([](HWND P) {
+                                   HWND Bar = Child(P, PROGRESS_CLASSW, PBS_VERTICAL);
+                                   SendMessageW(Bar, PBM_SETPOS, 40, 0);
+                                   return Bar;
+                                 })},
+                      TClassCase{"Header", BareCycle<TSkinHeader>([](HWND P) {
+                                   HWND Header = Child(P, WC_HEADERW, HDS_HORZ);
+                                   HDITEMW Item{};
+                                   Item.mask = HDI_TEXT | HDI_WIDTH;
+                                   Item.pszText = const_cast<wchar_t*>(L"item");
+                                   Item.cxy = 60;
+                                   SendMessageW(Header, HDM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&Item));
+                                   return Header;
+                                 })},
+                      TClassCase{"ListView", FrameworkCycle<TSkinListView, TTestListView>([](TForm* F) {
+                                   auto* List = Placed(F, new TTestListView(F));
+                                   List->Fill(2, 120, 30);
+                                   // The list view makes what it keeps for painting at its first paint.
+                                   RedrawWindow(List->Handle(), nullptr, nullptr,
+                                                RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+                                   return List;
                                  })}),
     [](const auto& Info) { return std::string(Info.param.Name); });
 
