@@ -47,8 +47,9 @@ void TLZH::InitLZH() {
     dad = AllocTable<int16_t>(N + 1);
     rson = AllocTable<int16_t>(N + 257);
     freq = AllocTable<uint16_t>(T + 1);
-    prnt = AllocTable<int16_t>(T + N_CHAR);
+    prnt = AllocTable<int16_t>(T + N_CHAR + 1);
     son = AllocTable<int16_t>(T);
+    run_end = AllocTable<int16_t>(lzh::kRunEndSlots);
   } catch (...) {
     EndLZH();
     throw;
@@ -64,6 +65,7 @@ void TLZH::EndLZH() {
   freq.reset();
   prnt.reset();
   son.reset();
+  run_end.reset();
 }
 
 bool TLZH::ReadByte(uint8_t& b, const TReadProc& ReadProc) {

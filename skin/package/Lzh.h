@@ -94,11 +94,12 @@ class TLZH : public TObject {
   std::unique_ptr<int16_t[]> dad;       // N + 1
   std::unique_ptr<int16_t[]> rson;      // N + 257: entries N + 1 .. N + 256 are the tree roots
   std::unique_ptr<uint16_t[]> freq;     // T + 1: entry T is a sentinel
-  std::unique_ptr<int16_t[]> prnt;      // T + N_CHAR: entries T.. give each symbol's leaf
+  std::unique_ptr<int16_t[]> prnt;      // T + N_CHAR + 1: entries T.. give each symbol's leaf
   std::unique_ptr<int16_t[]> son;       // T: first child; >= T marks a leaf
+  std::unique_ptr<int16_t[]> run_end;   // kRunEndSlots: hints for the tree update
 
  private:
-  lzh::THuffView HuffView() const { return {freq.get(), prnt.get(), son.get()}; }
+  lzh::THuffView HuffView() const { return {freq.get(), prnt.get(), son.get(), run_end.get()}; }
   lzh::TTreeView TreeView() const { return {text_buf.get(), lson.get(), dad.get(), rson.get()}; }
   void WriteByte(uint8_t b, const TWriteProc& WriteProc);
   bool ReadByte(uint8_t& b, const TReadProc& ReadProc);

@@ -1,5 +1,6 @@
-// The buffer codec: code bits read through a 64-bit word, the Huffman tree walked without bounds
-// checks, matches copied in blocks from the output itself, and code written from a 64-bit word.
+// The buffer codec: code bits read through a 64-bit word, the first levels of the Huffman tree
+// decoded through a table and the rest walked without bounds checks, matches copied in whole pieces
+// from the output itself, and code written from a 64-bit word.
 // The models (LzhModel.h) are the callback codec's, so both give the same bytes.
 
 #include "skin/package/LzhFast.h"
@@ -19,9 +20,10 @@ namespace {
 
 struct THuffTables {
   uint16_t Freq[T + 1];
-  int16_t Prnt[T + N_CHAR];
+  int16_t Prnt[T + N_CHAR + 1];
   int16_t Son[T];
-  THuffView View() { return {Freq, Prnt, Son}; }
+  int16_t RunEnd[kRunEndSlots];
+  THuffView View() { return {Freq, Prnt, Son, RunEnd}; }
 };
 
 struct TPackTables {
@@ -31,6 +33,71 @@ struct TPackTables {
   int16_t Dad[N + 1];
   int16_t Rson[N + 257];
   TTreeView Tree() { return {Text, Lson, Dad, Rson}; }
+};
+
+// The first levels of the tree as one table, for the decoder: the next kTopBits code bits give the
+// node the walk reaches (a leaf, or the node it goes on from) and how many bits that took. Every
+// node within kTopBits of the root is marked in Watched (nodes that have since moved deeper may
+// stay marked); when marked nodes change places, the entries below them are filled again.
+constexpr int kTopBits = 6;
+
+class TTopTable {
+ public:
+  TTopTable(const int16_t* Son, const int16_t* Prnt) : FSon(Son), FPrnt(Prnt) {}
+
+  uint32_t Lookup(uint64_t Bits) const { return FEntry[Bits >> (64 - kTopBits)]; }
+  static int Node(uint32_t Entry) { return static_cast<int>(Entry & 0xFFFF); }
+  static int Taken(uint32_t Entry) { return static_cast<int>(Entry >> 16); }
+
+  void Rebuilt() {
+    std::memset(FWatched, 0, sizeof(FWatched));
+    FWatched[R] = 1;
+    Fill(FSon[R], 0, 0);
+  }
+  void Swapped(int A, int B) {
+    if (FWatched[A]) Refresh(A);
+    if (FWatched[B]) Refresh(B);
+  }
+
+ private:
+  // The entries below node P, if it is still within reach of the table.
+  void Refresh(int P) {
+    // Walked leaf end first: each step's bit (first children sit at even nodes) goes above the
+    // ones before, so the root end ends up on top, as the table is indexed.
+    unsigned Code = 0;
+    int Depth = 0;
+    for (int X = P; X != R; X = FPrnt[X]) {
+      if (Depth == kTopBits) {
+        FWatched[P] = 0;  // moved out of reach; marked again if it comes back
+        return;
+      }
+      Code |= static_cast<unsigned>(X & 1) << Depth++;
+    }
+    Fill(FSon[P], Depth, Code);
+  }
+  // C: the children's index reached after Depth bits of code Prefix (or a leaf).
+  void Fill(int C, int Depth, unsigned Prefix) {
+    if (C >= T || Depth == kTopBits) {
+      const unsigned First = Prefix << (kTopBits - Depth);
+      const unsigned Count = 1u << (kTopBits - Depth);
+      const uint32_t Value = static_cast<uint32_t>(C) | static_cast<uint32_t>(Depth) << 16;
+      for (unsigned K = 0; K < Count; ++K) FEntry[First + K] = Value;
+      return;
+    }
+    FWatched[C] = FWatched[C + 1] = 1;
+    Fill(FSon[C], Depth + 1, Prefix * 2);
+    Fill(FSon[C + 1], Depth + 1, Prefix * 2 + 1);
+  }
+
+  const int16_t* FSon;
+  const int16_t* FPrnt;
+  uint32_t FEntry[1 << kTopBits] = {};
+  uint8_t FWatched[T] = {};
+};
+
+struct TDecodeTables {
+  THuffTables Huff;
+  TTopTable Top{Huff.Son, Huff.Prnt};
 };
 
 template <class Tables>
@@ -46,18 +113,17 @@ class TBitReader {
   explicit TBitReader(std::span<const uint8_t> Code)
       : FBegin(Code.data()), FPos(Code.data()), FEnd(Code.data() + Code.size()) {}
 
-  // At least 57 valid bits afterwards.
+  // At least 56 valid bits afterwards.
   void Refill() {
     if (FCount < 0) FCount = 0;  // never on a real tree; keeps the shifts defined whatever happens
-    if (FEnd - FPos >= 8) {
+    if (FEnd - FPos >= 8) [[likely]] {
       uint64_t w;
       std::memcpy(&w, FPos, 8);
       w = __builtin_bswap64(w);
       // Bits of the byte after the last whole one land where that byte will go: the same bits.
       FBuf |= w >> FCount;
-      const int bytes = (63 - FCount) >> 3;
-      FPos += bytes;
-      FCount += bytes * 8;
+      FPos += (63 - FCount) >> 3;
+      FCount |= 56;  // plus the whole bytes just taken
     } else {
       while (FCount <= 56) {
         uint64_t b = 0;
@@ -207,21 +273,25 @@ int32_t LzhPackBuffer(std::span<const uint8_t> Input, std::vector<uint8_t>& Out)
 TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, uint8_t* Out) {
   TLzhUnpackResult result;
   if (Length <= 0) return result;
-  const auto huff = MakeTables<THuffTables>();
-  const THuffView view = huff->View();
+  const auto tables = MakeTables<TDecodeTables>();
+  const THuffView view = tables->Huff.View();
   StartHuff(view);
-  const int16_t* const son = huff->Son;
+  const int16_t* const son = tables->Huff.Son;
+  TTopTable& top = tables->Top;
+  top.Rebuilt();
   TBitReader bits(Code);
 
   int64_t n = 0;
   while (n < Length) {
-    // No code is longer than 32 bits: with weights below 0x8000 a sibling-ordered tree is at most
-    // about 23 levels deep, so one refill per symbol covers the walk.
-    if (bits.Count() < 32) bits.Refill();
-    int c = son[R];
+    // No code is longer than about 23 bits (weights stay below 0x8000 in a sibling-ordered tree),
+    // so one refill per symbol covers the walk and, nearly always, the position after it.
+    bits.Refill();
+    const uint32_t Entry = top.Lookup(bits.Peek());
+    bits.Skip(TTopTable::Taken(Entry));
+    int c = TTopTable::Node(Entry);
     while (c < T) c = son[c + bits.TopBit()];
     c -= T;
-    Update(view, c);
+    Update(view, c, top);
     if (c < 256) {
       Out[n++] = static_cast<uint8_t>(c);
       continue;
@@ -237,22 +307,20 @@ TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, 
     const int length = c - 255 + THRESHOLD;
     uint8_t* dest = Out + n;
     if (n >= distance) {
+      // Whole pieces, each read from bytes already written; what runs past the match lands in
+      // the slack and is overwritten later.
       const uint8_t* from = dest - distance;
-      if (distance >= 64) {
-        std::memcpy(dest, from, 64);  // whole words; the slack takes what runs past the match
-      } else if (distance >= length) {
-        std::memcpy(dest, from, static_cast<size_t>(length));
-      } else if (distance == 1) {
-        std::memset(dest, *from, static_cast<size_t>(length));
+      if (distance >= 16) {
+        for (int K = 0; K < 64; K += 16) std::memcpy(dest + K, from + K, 16);
+      } else if (distance >= 8) {
+        for (int K = 0; K < 64; K += 8) std::memcpy(dest + K, from + K, 8);
       } else {
-        // A run repeating its last `distance` bytes: copied once, then doubled.
-        const int d = static_cast<int>(distance);
-        std::memcpy(dest, from, static_cast<size_t>(d));
-        for (int done = d; done < length;) {
-          const int step = std::min(done, length - done);  // done is a whole number of periods
-          std::memcpy(dest + done, dest, static_cast<size_t>(step));
-          done += step;
-        }
+        // A short period: its first eight bytes one by one, then pieces from a whole number of
+        // periods back (kPeriodStep[d] is the smallest multiple of d of at least 8).
+        static constexpr int8_t kPeriodStep[8] = {0, 8, 8, 9, 8, 10, 12, 14};
+        for (int K = 0; K < 8; ++K) dest[K] = from[K];
+        const int Step = kPeriodStep[distance];
+        for (int K = 8; K < 64; K += 8) std::memcpy(dest + K, dest + K - Step, 8);
       }
     } else {
       // Reaches back before the first byte: the ring's initial contents, spaces below its fill

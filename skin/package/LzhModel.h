@@ -23,12 +23,18 @@ inline constexpr int RING_FILL = N - F;
 inline constexpr int kRingBytes = N + F - 1;
 inline constexpr int kRingSlack = 8;
 
+// Slots of the cache of run ends (below): weights share a slot when they agree in the low bits.
+inline constexpr int kRunEndSlots = 1024;
+
 // The Huffman tables: frequencies (entry T is a sentinel), parents (entries T.. give each
-// symbol's leaf) and first children (>= T marks a leaf).
+// symbol's leaf; the entry after them takes writes that have no node) and first children (>= T
+// marks a leaf). RunEnd remembers, per weight, where the last run of nodes of that weight ended;
+// it is only a hint, checked against the weights before use, so any contents are safe.
 struct THuffView {
-  uint16_t* Freq;
-  int16_t* Prnt;
-  int16_t* Son;
+  uint16_t* Freq;   // T + 1
+  int16_t* Prnt;    // T + N_CHAR + 1
+  int16_t* Son;     // T
+  int16_t* RunEnd;  // kRunEndSlots, entries in 0 .. T - 1
 };
 
 // The dictionary: ring and trees (right children N + 1 .. N + 256 are the roots).
@@ -42,39 +48,71 @@ struct TTreeView {
 void StartHuff(const THuffView& H);
 void Reconst(const THuffView& H);
 
+// The last node of the run of weight W that starts right after node C (which weighs more now).
+// Weights after C are sorted, so the run ends where the sentinel or a heavier node begins.
+inline int RunEndAfter(const uint16_t* Freq, const int16_t* RunEnd, int C, unsigned W) {
+  if (Freq[C + 2] != W) return C + 1;  // the most common run: one node
+  const int Hint = RunEnd[W & (kRunEndSlots - 1)];
+  // A node after C of weight W followed by a heavier one is the end of that run: exact, whatever
+  // the hint's history.
+  if (Hint > C && Freq[Hint] == W && Freq[Hint + 1] != W) return Hint;
+  int L = C + 2;
+  while (L + 8 <= T && Freq[L + 8] <= W) L += 8;
+  while (Freq[L + 1] <= W) ++L;
+  return L;
+}
+
+// Told nothing of the tree's changes (the packer and the callback codec keep no tables of it).
+struct TNoTreeWatch {
+  void Swapped(int, int) {}
+  void Rebuilt() {}
+};
+
 // One more occurrence of symbol C: weights along its path go up by one, each node that outgrows the
-// nodes after it changes places with the last of them (the table stays sorted by weight).
-inline void Update(const THuffView& H, int C) {
+// nodes after it changes places with the last of them (the table stays sorted by weight). Watch
+// hears of every exchange of two nodes (after it) and of every rebuild of the tree.
+template <class TWatch>
+inline void Update(const THuffView& H, int C, TWatch& Watch) {
   uint16_t* const freq = H.Freq;
   int16_t* const prnt = H.Prnt;
   int16_t* const son = H.Son;
-  if (freq[R] == MAX_FREQ) Reconst(H);
+  int16_t* const runEnd = H.RunEnd;
+  if (freq[R] == MAX_FREQ) {
+    Reconst(H);
+    Watch.Rebuilt();
+  }
   int c = prnt[C + T];
   do {
     const unsigned k = ++freq[c];
     if (k > freq[c + 1]) {
-      // Weights are sorted, so every node from c + 1 up to l weighs k - 1; the sentinel ends the
-      // walk. Long runs of equal weights (rare symbols) are crossed in strides.
-      int l = c + 1;
-      while (l + 8 <= T && freq[l + 8] < k) l += 8;
-      while (freq[l + 1] < k) ++l;
-      freq[c] = freq[l];
+      const unsigned w = k - 1;
+      const int l = RunEndAfter(freq, runEnd, c, w);
+      freq[c] = static_cast<uint16_t>(w);
       freq[l] = static_cast<uint16_t>(k);
+      runEnd[w & (kRunEndSlots - 1)] = static_cast<int16_t>(l - 1);
 
+      // A leaf has no second child: its second write goes to the spare entry.
+      constexpr int kSpare = T + N_CHAR;
       const int i = son[c];
       prnt[i] = static_cast<int16_t>(l);
-      if (i < T) prnt[i + 1] = static_cast<int16_t>(l);
+      prnt[i < T ? i + 1 : kSpare] = static_cast<int16_t>(l);
 
       const int j = son[l];
       son[l] = static_cast<int16_t>(i);
       prnt[j] = static_cast<int16_t>(c);
-      if (j < T) prnt[j + 1] = static_cast<int16_t>(c);
+      prnt[j < T ? j + 1 : kSpare] = static_cast<int16_t>(c);
       son[c] = static_cast<int16_t>(j);
+      Watch.Swapped(c, l);
 
       c = l;
     }
     c = prnt[c];
   } while (c != 0);
+}
+
+inline void Update(const THuffView& H, int C) {
+  TNoTreeWatch none;
+  Update(H, C, none);
 }
 
 void InitTree(const TTreeView& D);

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 #include "bench/package/LzhInputs.h"
@@ -57,6 +58,29 @@ TEST_P(LzhAgainstBaseline, DamagedCodeDecodesAsTheBaselineDoes) {
   for (size_t I = 7; I < Damaged.size(); I += 997) Damaged[I] ^= 0x5A;
   EXPECT_EQ(LzhUnpackBytes(Damaged, Length), baseline::UnpackBytes(Damaged, Length));
 }
+
+// Code that no packer wrote: random bytes drive the adaptive tree through skewed shapes, deep codes
+// and rebuilds, and must still decode exactly as the baseline decodes them.
+struct TRandomCode {
+  uint32_t Seed;
+  size_t CodeBytes;
+  int32_t Length;
+};
+
+class LzhRandomCode : public ::testing::TestWithParam<TRandomCode> {};
+
+TEST_P(LzhRandomCode, DecodesAsTheBaselineDoes) {
+  std::mt19937 Rng(GetParam().Seed);
+  std::vector<uint8_t> Code(GetParam().CodeBytes);
+  for (uint8_t& Byte : Code) Byte = static_cast<uint8_t>(Rng());
+  EXPECT_EQ(LzhUnpackBytes(Code, GetParam().Length), baseline::UnpackBytes(Code, GetParam().Length));
+}
+
+INSTANTIATE_TEST_SUITE_P(Streams, LzhRandomCode,
+                         ::testing::Values(TRandomCode{1, 16, 4000},        // code runs out early
+                                           TRandomCode{2, 5000, 60000},     // a young tree
+                                           TRandomCode{3, 400000, 900000},  // through several rebuilds
+                                           TRandomCode{4, 3000, 1}));
 
 // Named here rather than by the inputs themselves, which are read only when a test runs.
 const char* const kInputNames[] = {"skin", "text", "mixed"};
