@@ -8,9 +8,9 @@
 
 #include "framework/win/graphics/Graphics.h"
 #include "skin/form/NCObjects.h"
-#include "tests/form/FormTestUtil.h"
+#include "tests/support/SkinnedWindow.h"
 
-using namespace formtest;
+using namespace testsupport;
 
 #if defined(DEFAULT_SKIN_ARCHIVE) && defined(DARK_SKIN_ARCHIVE)
 namespace {

@@ -5,14 +5,15 @@
 #include "framework/win/forms/Forms.h"
 #include "skin/form/RuzIzivMenu.h"
 #include "skin/imaging/SkinUnit.h"
-#include "tests/form/FormTestUtil.h"
+#include "tests/support/SkinnedWindow.h"
 
 namespace {
 
-using formtest::Attach;
-using formtest::Pump;
-using formtest::TRecordingWindow;
-using formtest::WindowPixel;
+using testsupport::Attach;
+using testsupport::Pump;
+using testsupport::TAttach;
+using testsupport::TRecordingWindow;
+using testsupport::WindowPixel;
 
 // Sides, caption and bottom in clearly different colours; opaque, so the window stays rectangular.
 String PlainIni() {
@@ -34,7 +35,7 @@ class FormEdge : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     Data = new TSkinData(nullptr);
-    Loaded = formtest::LoadSkin(*Data, PlainIni(), PlainFiles());
+    Loaded = testsupport::LoadSkin(*Data, PlainIni(), PlainFiles());
   }
   static void TearDownTestSuite() {
     delete Data;
@@ -181,7 +182,7 @@ TEST_F(FormEdge, MdiChildWithItsOwnBorderOptionKeepsTheNativeFrame) {
 
 TEST(FormSkinChange, ANewSkinGivesNewThicknessesSameClientAreaAndANewRegion) {
   TSkinData Data(nullptr);
-  formtest::LoadDefaultSkin(Data);
+  testsupport::LoadDefaultSkin(Data);
   ASSERT_FALSE(Data.FNoSkin);
   TForm Form(nullptr);
   Form.SetBounds(90, 90, 360, 240);
@@ -201,7 +202,7 @@ TEST(FormSkinChange, ANewSkinGivesNewThicknessesSameClientAreaAndANewRegion) {
 
   // What the skin manager does when the skin data switches skins.
   Skin->DeleteSysbtn();
-  ASSERT_TRUE(formtest::LoadSkin(Data, PlainIni(), PlainFiles()));
+  ASSERT_TRUE(testsupport::LoadSkin(Data, PlainIni(), PlainFiles()));
   Skin->InitSkinData();
   Skin->SkinChange();
   Pump();
@@ -222,12 +223,12 @@ TEST(FormSkinChange, ANewSkinGivesNewThicknessesSameClientAreaAndANewRegion) {
 // The Windows 9x family has no skinned system menu.
 TEST(FormSkinPlatform, OldPlatformFamilyLosesTheSystemMenuSwitch) {
   TSkinData Data(nullptr);
-  formtest::LoadDefaultSkin(Data);
+  testsupport::LoadDefaultSkin(Data);
   ASSERT_TRUE(Data.SkinControls.Contains(xcSystemMenu));
   const DWORD Saved = WinVersion;
   WinVersion = 0x80000004u;
   TRecordingWindow Window;
-  auto Form = Attach(Window.Handle(), Data, false);
+  auto Form = Attach(Window.Handle(), Data, TAttach::Inactive);
   WinVersion = Saved;
   EXPECT_FALSE(Data.SkinControls.Contains(xcSystemMenu));
   Form->UnSubclass();
@@ -239,7 +240,7 @@ namespace {
 
 TEST(FormSkinMenuBand, WindowWithAMenuGetsABandBelowTheCaption) {
   TSkinData Data(nullptr);
-  ASSERT_TRUE(formtest::LoadSkin(Data, PlainIni(), PlainFiles()));
+  ASSERT_TRUE(testsupport::LoadSkin(Data, PlainIni(), PlainFiles()));
   TRecordingWindow Window;
   HMENU Menu = CreateMenu();
   AppendMenuW(Menu, MF_STRING, 1, L"&File");

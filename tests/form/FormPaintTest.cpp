@@ -5,21 +5,22 @@
 
 #include "skin/imaging/SkinPaint.h"
 #include "skin/imaging/SkinUnit.h"
-#include "tests/form/FormTestUtil.h"
+#include "tests/support/SkinnedWindow.h"
 
 namespace {
 
-using formtest::Attach;
-using formtest::ExpectedBorderPixel;
-using formtest::Pump;
-using formtest::TRecordingWindow;
-using formtest::WindowPixel;
+using testsupport::Attach;
+using testsupport::ExpectedBorderPixel;
+using testsupport::Pump;
+using testsupport::TAttach;
+using testsupport::TRecordingWindow;
+using testsupport::WindowPixel;
 
 class FormPaint : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     Data = new TSkinData(nullptr);
-    formtest::LoadDefaultSkin(*Data);
+    testsupport::LoadDefaultSkin(*Data);
   }
   static void TearDownTestSuite() {
     delete Data;
@@ -159,7 +160,7 @@ TSkinFiles BorderFiles() {
 
 TEST_F(FormPaint, OpaqueBordersGiveARectangularRegion) {
   TSkinData Plain(nullptr);
-  ASSERT_TRUE(formtest::LoadSkin(Plain, BorderIni(0, 0, 0, 0), BorderFiles()));
+  ASSERT_TRUE(testsupport::LoadSkin(Plain, BorderIni(0, 0, 0, 0), BorderFiles()));
   TRecordingWindow Window;
   auto Form = Attach(Window.Handle(), Plain);
   Pump();
@@ -181,7 +182,7 @@ TEST_F(FormPaint, OpaqueBordersGiveARectangularRegion) {
 
 TEST_F(FormPaint, OnlyATransparentBottomStillShapesTheWindow) {
   TSkinData Bottom(nullptr);
-  ASSERT_TRUE(formtest::LoadSkin(Bottom, BorderIni(0, 0, 0, 1), BorderFiles()));
+  ASSERT_TRUE(testsupport::LoadSkin(Bottom, BorderIni(0, 0, 0, 1), BorderFiles()));
   TRecordingWindow Window;
   auto Form = Attach(Window.Handle(), Bottom);
   Pump();
@@ -285,7 +286,7 @@ TEST_F(TitleText, DialogTitlesMoveLeftWhereTheIconWouldBe) {
 
 TEST_F(FormPaint, BordersOfNegativeSizeAreSkippedAndTileOneStretches) {
   TRecordingWindow Window;
-  auto Form = Attach(Window.Handle(), *Data, false);
+  auto Form = Attach(Window.Handle(), *Data, TAttach::Inactive);
   TBitmap Target(60, 60, pf24bit);
   HDC DC = Target.Canvas()->Handle();
   PatBlt(DC, 0, 0, 60, 60, WHITENESS);

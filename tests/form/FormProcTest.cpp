@@ -4,20 +4,20 @@
 #include <gtest/gtest.h>
 
 #include "framework/win/forms/Forms.h"
-#include "tests/form/FormTestUtil.h"
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/SkinnedWindow.h"
 
 namespace {
 
-using formtest::Attach;
-using formtest::Pump;
-using formtest::TRecordingWindow;
+using testsupport::Attach;
+using testsupport::Pump;
+using testsupport::TAttach;
+using testsupport::TRecordingWindow;
 
 class FormProc : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
     Data = new TSkinData(nullptr);
-    formtest::LoadDefaultSkin(*Data);
+    testsupport::LoadDefaultSkin(*Data);
   }
   static void TearDownTestSuite() {
     delete Data;
@@ -30,7 +30,7 @@ TSkinData* FormProc::Data = nullptr;
 
 TEST_F(FormProc, BeforeActivationNoFrameIsPaintedAndTheQueryIsAnswered) {
   TRecordingWindow Window;
-  auto Form = Attach(Window.Handle(), *Data, false);
+  auto Form = Attach(Window.Handle(), *Data, TAttach::Inactive);
   ASSERT_TRUE(Form->IsSubclassed());
   EXPECT_EQ(Form->FSkinState, kSkinCreated);
   Window.Clear();
@@ -241,7 +241,7 @@ TEST_F(FormProc, AttachAndDetachLeaveNoGdiObjectsBehind) {
     auto Form = Attach(Window.Handle(), *Data);
     Form->UnSubclass();
   }
-  const DWORD Before = gfxtest::GdiObjects();
+  const DWORD Before = testsupport::GdiObjects();
   for (int I = 0; I < 20; ++I) {
     auto Form = Attach(Window.Handle(), *Data);
     SendMessageW(Window.Handle(), WM_NCACTIVATE, FALSE, 0);
@@ -249,7 +249,7 @@ TEST_F(FormProc, AttachAndDetachLeaveNoGdiObjectsBehind) {
     Form->UnSubclass();
   }
   Pump();
-  EXPECT_LE(gfxtest::GdiObjects(), Before + 2);
+  EXPECT_LE(testsupport::GdiObjects(), Before + 2);
 }
 
 }  // namespace
@@ -262,7 +262,7 @@ LRESULT CALLBACK AnsiProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
 
 TEST(FormProcAnsi, EightBitWindowKeepsItsProcedureKindAndCaption) {
   TSkinData Data(nullptr);
-  formtest::LoadDefaultSkin(Data);
+  testsupport::LoadDefaultSkin(Data);
   WNDCLASSA Class{};
   Class.lpfnWndProc = AnsiProc;
   Class.hInstance = GetModuleHandleW(nullptr);

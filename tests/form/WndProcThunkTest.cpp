@@ -5,7 +5,7 @@
 #include <string>
 
 #include "skin/form/WndProcThunk.h"
-#include "tests/form/FormTestUtil.h"
+#include "tests/support/SkinnedWindow.h"
 
 namespace {
 
@@ -32,7 +32,7 @@ struct TTagger {
 };
 
 TEST(WndProcThunk, EveryBindingIsItsOwnProcedureAndReachesItsObject) {
-  formtest::TRecordingWindow Window;
+  testsupport::TRecordingWindow Window;
   std::string Trace;
   TTagger A('a', &Trace), B('b', &Trace);
   A.Install(Window.Handle());
@@ -47,7 +47,7 @@ TEST(WndProcThunk, EveryBindingIsItsOwnProcedureAndReachesItsObject) {
 }
 
 TEST(WndProcThunk, OrphanedBindingStillForwardsForTheSubclasserAboveIt) {
-  formtest::TRecordingWindow Window;
+  testsupport::TRecordingWindow Window;
   const LONG_PTR Original = GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC);
   std::string Trace;
   TTagger A('a', &Trace), B('b', &Trace);
@@ -65,12 +65,12 @@ TEST(WndProcThunk, OrphanedBindingStillForwardsForTheSubclasserAboveIt) {
 
 TEST(FormSkinSubclass, TwoSkinObjectsOnOneWindowLeaveInEitherOrder) {
   TSkinData Data(nullptr);
-  formtest::LoadDefaultSkin(Data);
+  testsupport::LoadDefaultSkin(Data);
   for (bool FirstLeavesFirst : {true, false}) {
-    formtest::TRecordingWindow Window;
+    testsupport::TRecordingWindow Window;
     const LONG_PTR Original = GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC);
-    auto First = formtest::Attach(Window.Handle(), Data, false);
-    auto Second = formtest::Attach(Window.Handle(), Data, false);
+    auto First = testsupport::Attach(Window.Handle(), Data, testsupport::TAttach::Inactive);
+    auto Second = testsupport::Attach(Window.Handle(), Data, testsupport::TAttach::Inactive);
     ASSERT_TRUE(First->IsSubclassed());
     ASSERT_TRUE(Second->IsSubclassed());
     if (FirstLeavesFirst) {

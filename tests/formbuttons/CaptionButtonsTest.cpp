@@ -5,32 +5,22 @@
 #include "framework/win/app/Application.h"
 #include "framework/win/controls/ExtCtrls.h"
 #include "tests/data/TestSkins.h"
-#include "tests/formbuttons/ButtonsTestUtil.h"
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/SkinnedWindow.h"
 
-using namespace btntest;
+using namespace testsupport;
 
 namespace {
 
-class CaptionButtons : public ::testing::Test {
+class CaptionButtons : public TSkinnedWindowTest {
  protected:
   void SetUp() override {
-    LoadDefaultSkin(Data);
-    ASSERT_FALSE(Data.FNoSkin);
-    Window = std::make_unique<TTestWindow>();
-    Form = Attach(Window->Handle(), Data);
-    Wnd = Window->Handle();
+    TSkinnedWindowTest::SetUp();
+    Open();
     Close = ButtonOf(*Form, 0);
     Max = ButtonOf(*Form, 1, 2);
     Restore = ButtonOf(*Form, 1, 1);
     Min = ButtonOf(*Form, 2);
     ASSERT_TRUE(Close && Max && Restore && Min);
-  }
-  void TearDown() override {
-    if (Window) DestroyWindow(Window->Handle());
-    Pump(10);
-    Form.reset();
-    Window.reset();
   }
   void Repaint() { SendMessageW(Wnd, WM_SKIN_REPAINTFRAME, 0, 0); }
   // The button shows frame Frame: every opaque pixel of that frame is on the window.
@@ -38,10 +28,6 @@ class CaptionButtons : public ::testing::Test {
     EXPECT_EQ(FrameMismatches(Wnd, *B, Frame), 0) << "frame " << Frame;
   }
 
-  TSkinData Data{nullptr};
-  std::unique_ptr<TTestWindow> Window;
-  std::unique_ptr<TRuzIzivForm> Form;
-  HWND Wnd = nullptr;
   TWinSysButton *Close = nullptr, *Max = nullptr, *Restore = nullptr, *Min = nullptr;
 };
 
@@ -83,15 +69,16 @@ TEST_F(CaptionButtons, HoverAndPressShowTheirFramesAndCloseAsksToClose) {
   EXPECT_EQ(Close->FState, 3);
   ExpectFrame(Close, 3);
 
+  Window->Clear();
   SendNC(Wnd, WM_NCLBUTTONDOWN, at);
   EXPECT_EQ(Close->FState, 2);
   ExpectFrame(Close, 2);
-  EXPECT_EQ(Window->Count(WM_NCLBUTTONDOWN, HTCAPTION), 0);  // never reached the platform
-
-  Window->Clear();
   SendNC(Wnd, WM_NCLBUTTONUP, at);
   Pump(30);
-  EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_CLOSE), 1);
+  // The press and release never reach the window's own procedure (nor the platform); the close
+  // request does, once.
+  EXPECT_TRUE(SequenceIs(Window->FSeen, {{WM_SYSCOMMAND, TMessageRow::kWParam, SC_CLOSE}},
+                         {WM_NCLBUTTONDOWN, WM_NCLBUTTONUP}));
   ExpectFrame(Close, 3);
 
   // Moving onto another button lets go of the first one.
@@ -216,9 +203,9 @@ TEST_F(CaptionButtons, RepeatedUseReleasesEveryGdiObject) {
     Pump(10);
   };
   cycle();
-  const DWORD before = gfxtest::GdiObjects();
+  const DWORD before = testsupport::GdiObjects();
   for (int i = 0; i < 20; ++i) cycle();
-  EXPECT_LE(gfxtest::GdiObjects(), before);
+  EXPECT_LE(testsupport::GdiObjects(), before);
 }
 
 }  // namespace
@@ -243,9 +230,9 @@ TEST_P(CaptionButtonLeave, LeavesTheButtonAsItWas) {
   TSkinData Data{nullptr};
   PackSkinFolder(*Data.FSkinStream, String(PROJECT_SOURCE_DIR "/skins/") + GetParam());
   ASSERT_TRUE(Data.LoadSkin());
-  TTestWindow Window;
+  TKeptWindow Window;
   HWND Wnd = Window.Handle();
-  auto Form = Attach(Wnd, Data);
+  auto Form = Attach(Wnd, Data, TAttach::Driven);
   SendMessageW(Wnd, WM_SKIN_REPAINTFRAME, 0, 0);
   const POINT Away{WindowSize(Wnd).cx / 2, 12};
   int Checked = 0;

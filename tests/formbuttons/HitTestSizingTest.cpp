@@ -3,33 +3,15 @@
 #include <gtest/gtest.h>
 
 #include "skin/data/SkinWindowBridge.h"
-#include "tests/formbuttons/ButtonsTestUtil.h"
+#include "tests/support/SkinnedWindow.h"
 
-using namespace btntest;
+using namespace testsupport;
 
 namespace {
 
-class Frame : public ::testing::Test {
+class Frame : public TSkinnedWindowTest {
  protected:
-  void Open(DWORD Style = WS_OVERLAPPEDWINDOW | WS_VISIBLE) {
-    LoadDefaultSkin(Data);
-    ASSERT_FALSE(Data.FNoSkin);
-    Window = std::make_unique<TTestWindow>(Style);
-    Wnd = Window->Handle();
-    Form = Attach(Wnd, Data);
-  }
-  void TearDown() override {
-    if (Window) DestroyWindow(Wnd);
-    Pump(10);
-    Form.reset();
-    Window.reset();
-  }
   LRESULT Hit(POINT WindowPoint) { return SendMessageW(Wnd, WM_NCHITTEST, 0, ScreenParam(Wnd, WindowPoint)); }
-
-  TSkinData Data{nullptr};
-  std::unique_ptr<TTestWindow> Window;
-  std::unique_ptr<TRuzIzivForm> Form;
-  HWND Wnd = nullptr;
 };
 
 TEST_F(Frame, ClientAreaSitsInsideTheSkinnedFrame) {
@@ -95,8 +77,8 @@ TEST_F(Frame, DoubleClickWithoutMaximiseBoxIsThePlatformsAndOnTheIconCloses) {
   Window->Clear();
   SendNC(Wnd, WM_NCLBUTTONDBLCLK, Centre(icon->FRect));
   Pump(30);
-  EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_CLOSE), 1);
-  EXPECT_EQ(Window->Count(WM_NCLBUTTONDBLCLK, HTCAPTION), 0);
+  EXPECT_TRUE(
+      SequenceIs(Window->FSeen, {{WM_SYSCOMMAND, TMessageRow::kWParam, SC_CLOSE}}, {WM_NCLBUTTONDBLCLK}));
 }
 
 TEST_F(Frame, ResizeKeepsTheClientArea) {
@@ -275,7 +257,7 @@ TEST(DialogFrame, NarrowDialogWidensToItsCaptionAndKeepsItsControlsCentred) {
   RECT clientBefore{};
   GetClientRect(dlg, &clientBefore);
 
-  auto form = Attach(dlg, data);
+  auto form = Attach(dlg, data, TAttach::Driven);
   ASSERT_TRUE(form->FIsDialog);
   HDC dc = GetDC(dlg);
   HGDIOBJ old = SelectObject(dc, form->FCaptionFont->Handle());

@@ -2,9 +2,9 @@
 // the menu band, shown hot with their fourth frame, and acting on the active child.
 #include <gtest/gtest.h>
 
-#include "tests/formbuttons/ButtonsTestUtil.h"
+#include "tests/support/SkinnedWindow.h"
 
-using namespace btntest;
+using namespace testsupport;
 
 namespace {
 
@@ -29,7 +29,7 @@ class MdiButtons : public ::testing::Test {
     LoadDefaultSkin(Data);
     ASSERT_FALSE(Data.FNoSkin);
     RegisterChildClass();
-    Window = std::make_unique<TTestWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0,
+    Window = std::make_unique<TKeptWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0,
                                            RECT{30, 30, 530, 400});
     Wnd = Window->Handle();
     HMENU bar = CreateMenu();
@@ -50,7 +50,7 @@ class MdiButtons : public ::testing::Test {
     mcs.cy = 150;
     Child = reinterpret_cast<HWND>(SendMessageW(Client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
     ASSERT_NE(Child, nullptr);
-    Form = Attach(Wnd, Data);
+    Form = Attach(Wnd, Data, TAttach::Driven);
     ASSERT_EQ(Form->FFormStyle, sfsMDIform);
     ASSERT_NE(Form->FSkinMenu, nullptr);
   }
@@ -63,7 +63,7 @@ class MdiButtons : public ::testing::Test {
   TWinSysButton* Mdi(int Action) { return ButtonOf(*Form, Action, 100); }
 
   TSkinData Data{nullptr};
-  std::unique_ptr<TTestWindow> Window;
+  std::unique_ptr<TKeptWindow> Window;
   std::unique_ptr<TRuzIzivForm> Form;
   HWND Wnd = nullptr, Client = nullptr, Child = nullptr;
 };
@@ -116,8 +116,8 @@ TEST_F(MdiButtons, ActOnTheActiveChild) {
 }
 
 TEST_F(MdiButtons, OtherWindowsHaveNoActiveChild) {
-  TTestWindow plain;
-  auto form = Attach(plain.Handle(), Data);
+  TKeptWindow plain;
+  auto form = Attach(plain.Handle(), Data, TAttach::Driven);
   EXPECT_EQ(form->ActiveMDIChild(nullptr), nullptr);
   EXPECT_FALSE(form->MDIChildMax());
   form->MDIChildAction(SC_CLOSE);  // nothing to act on

@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "skin/imaging/SkinUnit.h"
-#include "tests/formbuttons/ButtonsTestUtil.h"
+#include "tests/support/SkinnedWindow.h"
 
 #if __has_include("framework/win/menus/Menus.h")
 #include "framework/win/menus/Menus.h"
 #define HAVE_FRAMEWORK_MENUS 1
 #endif
 
-using namespace btntest;
+using namespace testsupport;
 
 namespace {
 
@@ -47,30 +47,20 @@ struct TMenuWatcher {
   bool OwnerDrawn = false;
 };
 
-class SysMenu : public ::testing::Test {
+class SysMenu : public TSkinnedWindowTest {
  protected:
   void SetUp() override {
-    LoadDefaultSkin(Data);
-    ASSERT_FALSE(Data.FNoSkin);
-    Window = std::make_unique<TTestWindow>();
-    Wnd = Window->Handle();
-    Form = Attach(Wnd, Data);
+    TSkinnedWindowTest::SetUp();
+    Open();
     FormSkinShared.MenuSource = 0;
   }
   void TearDown() override {
     WinVersion = SavedVersion;
     FormSkinShared.ServesModule = false;
-    DestroyWindow(Wnd);
-    Pump(10);
-    Form.reset();
-    Window.reset();
+    TSkinnedWindowTest::TearDown();
   }
   POINT Caption() const { return POINT{WindowSize(Wnd).cx / 2, 12}; }
 
-  TSkinData Data{nullptr};
-  std::unique_ptr<TTestWindow> Window;
-  std::unique_ptr<TRuzIzivForm> Form;
-  HWND Wnd = nullptr;
   DWORD SavedVersion = WinVersion;
 };
 
@@ -258,9 +248,9 @@ TEST_P(SysMenuSizing, SizeAndMaximizeFollowTheFrame) {
   const TSizingRow& Row = GetParam();
   TSkinData Data{nullptr};
   LoadDefaultSkin(Data);
-  TTestWindow Window(Row.Style | WS_VISIBLE, Row.ExStyle);
+  TKeptWindow Window(Row.Style | WS_VISIBLE, Row.ExStyle);
   HWND Wnd = Window.Handle();
-  auto Form = Attach(Wnd, Data);
+  auto Form = Attach(Wnd, Data, TAttach::Driven);
   Form->CreateSysmenu2();
   ASSERT_NE(Form->FSysPopup, nullptr);
   EXPECT_EQ(ItemWithTag(Form->FSysPopup, SC_SIZE)->Enabled(), Row.Size) << Row.Name;

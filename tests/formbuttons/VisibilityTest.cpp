@@ -2,30 +2,21 @@
 // alignment, frame choice for short strips and disabled buttons, and the buttons that are never hit.
 #include <gtest/gtest.h>
 
-#include "tests/formbuttons/ButtonsTestUtil.h"
+#include "tests/support/SkinnedWindow.h"
 
-using namespace btntest;
+using namespace testsupport;
 
 namespace {
 
 constexpr COLORREF kRed = RGB(200, 0, 0), kGreen = RGB(0, 200, 0), kBlue = RGB(0, 0, 200),
                    kYellow = RGB(200, 200, 0);
 
-class ButtonRules : public ::testing::Test {
+class ButtonRules : public TSkinnedWindowTest {
  protected:
   void SetUp() override {
-    LoadDefaultSkin(Data);
-    ASSERT_FALSE(Data.FNoSkin);
-    Window = std::make_unique<TTestWindow>();
-    Wnd = Window->Handle();
-    Form = Attach(Wnd, Data);
+    TSkinnedWindowTest::SetUp();
+    Open();
     Data.SysButtons.clear();
-  }
-  void TearDown() override {
-    DestroyWindow(Wnd);
-    Pump(10);
-    Form.reset();
-    Window.reset();
   }
   // A record drawn from a solid strip, 16 x 14 per frame.
   TDataSkinSysButton& Add(int Action, int Visibility, int Visibility1, int Align = 0, int X = 0, int Y = 4,
@@ -56,11 +47,6 @@ class ButtonRules : public ::testing::Test {
     const RECT& r = Form->FSysButtons[static_cast<std::size_t>(Index)]->FRect;
     return WindowPixel(Wnd, Centre(r));
   }
-
-  TSkinData Data{nullptr};
-  std::unique_ptr<TTestWindow> Window;
-  std::unique_ptr<TRuzIzivForm> Form;
-  HWND Wnd = nullptr;
 };
 
 TEST_F(ButtonRules, FirstVisibilityCodes) {

@@ -64,16 +64,16 @@ std::unique_ptr<TDataSkinObject> SolidMenuBar(COLORREF Active, COLORREF Inactive
 }
 
 TBarWindow::TBarWindow(TSkinData& Data, bool RightToLeft, RECT Bounds) : Menus(RightToLeft) {
-  Window = std::make_unique<btntest::TTestWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, Bounds);
+  Window = std::make_unique<testsupport::TKeptWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, Bounds);
   SetMenu(Window->Handle(), Menus.Bar);
-  Form = btntest::Attach(Window->Handle(), Data);
+  Form = testsupport::Attach(Window->Handle(), Data, testsupport::TAttach::Driven);
   Repaint();
   Window->Clear();
 }
 
 TBarWindow::~TBarWindow() {
   if (IsWindow(Window->Handle())) DestroyWindow(Window->Handle());
-  btntest::Pump(10);
+  testsupport::Pump(10);
   Form.reset();
   Window.reset();
   // The bar was the window's; once taken off it, nobody else destroys it.
@@ -88,7 +88,7 @@ TMenuBtn* TBarWindow::Button(const char16_t* Caption) const {
 }
 
 RECT TBarWindow::Band() const {
-  const SIZE S = btntest::WindowSize(Wnd());
+  const SIZE S = testsupport::WindowSize(Wnd());
   return RECT{Form->FLeftWidth, Form->FTitleHeight, S.cx - Form->FRightWidth,
               Form->FTitleHeight + Form->FMenuHeight};
 }

@@ -13,7 +13,7 @@
 #include "skin/form/NCObjects.h"
 #include "skin/form/RuzIzivForm.h"
 #include "skin/form/RuzIzivMenu.h"
-#include "tests/formbuttons/ButtonsTestUtil.h"
+#include "tests/support/SkinnedWindow.h"
 
 namespace bartest {
 
@@ -56,7 +56,7 @@ struct TBarWindow {
   void Repaint() const;
   HWND Wnd() const { return Window->Handle(); }
   TTestBar Menus;
-  std::unique_ptr<btntest::TTestWindow> Window;
+  std::unique_ptr<testsupport::TKeptWindow> Window;
   std::unique_ptr<TRuzIzivForm> Form;
 };
 

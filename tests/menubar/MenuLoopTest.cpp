@@ -9,7 +9,7 @@
 #include "tests/menubar/MenuBarTestUtil.h"
 
 using namespace bartest;
-using namespace btntest;
+using namespace testsupport;
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "tests/menubar/MenuBarTestUtil.h"
 
 using namespace bartest;
-using namespace btntest;
+using namespace testsupport;
 
 namespace {
 

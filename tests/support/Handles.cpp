@@ -1,0 +1,73 @@
+#include "tests/support/Handles.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace testsupport {
+
+namespace {
+
+// Wine's GetGuiResources answers 0. Its GDI keeps every live object in a handle table that the
+// process environment block points to (GdiSharedHandleTable), one 24-byte entry per handle with a
+// non-zero type while the object lives: count those instead.
+struct TWineGdiEntry {
+  std::uint64_t Object;
+  std::uint32_t Owner;
+  std::uint16_t Unique;
+  std::uint8_t Type;
+  std::uint8_t Flags;
+  std::uint64_t UserPointer;
+};
+static_assert(sizeof(TWineGdiEntry) == 24);
+constexpr std::size_t kWineGdiHandles = 0x10000;
+
+const TWineGdiEntry* WineGdiTable() {
+  const HMODULE Ntdll = GetModuleHandleW(L"ntdll.dll");
+  if (!GetProcAddress(Ntdll, "wine_get_version")) return nullptr;
+  // PROCESS_BASIC_INFORMATION: exit status, then the address of the process environment block.
+  struct {
+    LONG_PTR ExitStatus;
+    const std::uint8_t* PebBaseAddress;
+    ULONG_PTR Rest[4];
+  } Info{};
+  using TQuery = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+  const auto Query =
+      reinterpret_cast<TQuery>(reinterpret_cast<void*>(GetProcAddress(Ntdll, "NtQueryInformationProcess")));
+  if (!Query || Query(GetCurrentProcess(), 0, &Info, sizeof(Info), nullptr) != 0 || !Info.PebBaseAddress)
+    return nullptr;
+  const std::size_t TableField = sizeof(void*) == 8 ? 0xF8 : 0x94;
+  return *reinterpret_cast<const TWineGdiEntry* const*>(Info.PebBaseAddress + TableField);
+}
+
+BOOL CALLBACK CountWindow(HWND Wnd, LPARAM Counter) {
+  ++*reinterpret_cast<DWORD*>(Counter);
+  EnumChildWindows(Wnd, &CountWindow, Counter);
+  return TRUE;
+}
+
+}  // namespace
+
+DWORD GdiObjects() {
+  if (const DWORD Counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return Counted;
+  const TWineGdiEntry* Table = WineGdiTable();
+  if (!Table) return 0;
+  DWORD Live = 0;
+  for (std::size_t I = 0; I < kWineGdiHandles; ++I) Live += Table[I].Type != 0;
+  return Live;
+}
+
+DWORD UserObjects() {
+  if (const DWORD Counted = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return Counted;
+  DWORD Count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&Count));
+  return Count;
+}
+
+COLORREF WindowPixel(HWND Wnd, int X, int Y) {
+  HDC DC = GetWindowDC(Wnd);
+  const COLORREF Color = GetPixel(DC, X, Y);
+  ReleaseDC(Wnd, DC);
+  return Color;
+}
+
+}  // namespace testsupport

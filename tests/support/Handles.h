@@ -1,0 +1,20 @@
+// Counting the GDI and USER objects a test leaves behind, and reading window pixels.
+#pragma once
+
+#include <windows.h>
+
+namespace testsupport {
+
+// GDI objects of this process, as the system counts them (under Wine: from its handle table).
+DWORD GdiObjects();
+// USER objects of this process (under Wine, which answers 0: this thread's windows and their
+// children).
+DWORD UserObjects();
+
+// The colour of a window pixel, in window coordinates, read from the window's DC.
+COLORREF WindowPixel(HWND Wnd, int X, int Y);
+inline COLORREF WindowPixel(HWND Wnd, POINT WindowPoint) {
+  return WindowPixel(Wnd, WindowPoint.x, WindowPoint.y);
+}
+
+}  // namespace testsupport
