@@ -8,19 +8,17 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
+#include "bench/support/BenchSkins.h"
 #include "framework/win/controls/StdCtrls.h"
 #include "framework/win/forms/Forms.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinScrollbars.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
-#include "tests/data/TestSkins.h"
 
 namespace {
 
@@ -52,17 +50,9 @@ struct TBench {
 TBench* Bench = nullptr;
 
 void LoadDefault(TSkinData& Data) {
-#ifdef DEFAULT_SKIN_ARCHIVE
-  if (std::filesystem::exists(DEFAULT_SKIN_ARCHIVE)) {
-    std::ifstream In(DEFAULT_SKIN_ARCHIVE, std::ios::binary);
-    const std::vector<char> Bytes{std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
-    Data.FSkinStream->WriteBuffer(Bytes.data(), static_cast<std::int64_t>(Bytes.size()));
-    Data.FSkinStream->SetPosition(0);
-    Data.LoadSkin();
-    return;
-  }
-#endif
-  PackSkinFolder(*Data.FSkinStream, DefaultSkinFolder());
+  const std::vector<std::uint8_t> Stored = bench::SkinArchive("default");
+  Data.FSkinStream->WriteBuffer(Stored.data(), static_cast<std::int64_t>(Stored.size()));
+  Data.FSkinStream->SetPosition(0);
   Data.LoadSkin();
 }
 

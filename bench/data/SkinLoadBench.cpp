@@ -15,6 +15,7 @@
 
 #include "app/MainForm.h"
 #include "bench/support/BenchHarness.h"
+#include "bench/support/BenchPump.h"
 #include "bench/support/BenchSkins.h"
 #include "framework/core/Streams.h"
 #include "framework/win/app/Application.h"
@@ -28,24 +29,8 @@
 
 namespace {
 
-void Pump() {
-  MSG Msg;
-  while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&Msg);
-    DispatchMessageW(&Msg);
-  }
-}
-
-template <class F>
-bool PumpUntil(F&& Done, DWORD Ms) {
-  const DWORD Start = GetTickCount();
-  while (!Done()) {
-    if (GetTickCount() - Start >= Ms) return false;
-    Pump();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
-}
+using bench::Pump;
+using bench::PumpUntil;
 
 void FullPaint(HWND Wnd) {
   RedrawWindow(Wnd, nullptr, nullptr,

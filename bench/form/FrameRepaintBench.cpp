@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "bench/support/BenchHarness.h"
+#include "bench/support/BenchPump.h"
 #include "bench/support/BenchSkins.h"
 #include "framework/core/Streams.h"
 #include "skin/data/SkinData.h"
@@ -15,10 +16,7 @@
 
 namespace {
 
-void Pump() {
-  MSG Msg;
-  while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&Msg);
-}
+using bench::Pump;
 
 void LoadDefault(TSkinData& Data) {
   const std::vector<std::uint8_t> Stored = bench::SkinArchive("default");

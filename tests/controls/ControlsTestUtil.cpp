@@ -3,7 +3,7 @@
 #include "framework/bmp/Bmp.h"
 #include "tests/controls/CodedTabs.h"
 #include "tests/data/TestSkins.h"
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/Bitmaps.h"
 
 namespace ctltest {
 

@@ -13,7 +13,7 @@
 #include "tests/data/FakeSkinManager.h"
 #include "tests/data/SkinIniText.h"
 #include "tests/data/TestSkins.h"
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/Bitmaps.h"
 
 namespace {
 

@@ -11,6 +11,7 @@
 #include "framework/win/forms/Forms.h"
 #include "framework/win/graphics/Colors.h"
 #include "framework/win/menus/Menus.h"
+#include "tests/support/Pump.h"
 
 namespace {
 
@@ -66,11 +67,7 @@ struct Handlers : TObject {
 };
 
 void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  testsupport::Pump(0);
 }
 
 TEST(PopupMenu, OwnerDrawnItemsGoThroughTheirHandlersAndTheChoiceClicks) {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "framework/bmp/Bmp.h"
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/Bitmaps.h"
 
 namespace {
 

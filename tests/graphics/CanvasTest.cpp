@@ -1,7 +1,7 @@
 // Drawing through TCanvas onto bitmaps, checked pixel by pixel through the scan lines.
 #include <gtest/gtest.h>
 
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/Bitmaps.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/Bitmaps.h"
 
 namespace {
 

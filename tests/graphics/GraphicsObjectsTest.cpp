@@ -1,7 +1,7 @@
 // Fonts, pens and brushes: change notification, handle ownership and published properties.
 #include <gtest/gtest.h>
 
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/Bitmaps.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // TImageList: adding strips, masks and drawing by index.
 #include <gtest/gtest.h>
 
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/Bitmaps.h"
 
 namespace {
 

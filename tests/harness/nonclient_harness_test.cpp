@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/support/Pump.h"
+
 namespace {
 
 constexpr COLORREF kFrameColour = RGB(200, 30, 90);
@@ -43,14 +45,7 @@ LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
 }
 
 void Pump() {
-  MSG msg;
-  for (int i = 0; i < 20; ++i) {
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    Sleep(10);
-  }
+  testsupport::Pump(200);
 }
 
 TEST(Harness, SubclassedWindowGetsAndPaintsItsNonClientArea) {

@@ -79,42 +79,4 @@ std::unique_ptr<TBitmap> NineRegionStrip(int Frames, int FrameW, int FrameH, con
   });
 }
 
-namespace {
-// Wine keeps every live GDI object in a handle table reachable from the process environment
-// block, one 24-byte entry per handle whose type byte is non-zero while the object lives.
-struct TWineGdiEntry {
-  std::uint64_t Object;
-  std::uint32_t Owner;
-  std::uint16_t Unique;
-  std::uint8_t Type;
-  std::uint8_t Flags;
-  std::uint64_t UserPointer;
-};
-static_assert(sizeof(TWineGdiEntry) == 24);
-
-// The segment reads of the intrinsics look like array accesses to GCC's bounds checker.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Warray-bounds"
-const TWineGdiEntry* WineGdiTable() {
-  if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) return nullptr;
-#if defined(_WIN64)
-  const auto* peb = reinterpret_cast<const std::uint8_t*>(__readgsqword(0x60));
-  return *reinterpret_cast<const TWineGdiEntry* const*>(peb + 0xF8);
-#else
-  const auto* peb = reinterpret_cast<const std::uint8_t*>(__readfsdword(0x30));
-  return *reinterpret_cast<const TWineGdiEntry* const*>(peb + 0x94);
-#endif
-}
-#pragma GCC diagnostic pop
-}  // namespace
-
-DWORD GdiObjects() {
-  if (const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return counted;
-  const TWineGdiEntry* table = WineGdiTable();
-  if (!table) return 0;
-  DWORD live = 0;
-  for (size_t i = 0; i < 0x10000; ++i) live += table[i].Type != 0;
-  return live;
-}
-
 }  // namespace imgtest

@@ -1,5 +1,5 @@
 // Helpers of the painter tests: bitmaps built and read through scan lines, reference renderings
-// made with plain GDI calls, and the process's GDI object count.
+// made with plain GDI calls.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "framework/win/graphics/Graphics.h"
+#include "tests/support/Handles.h"
 
 namespace imgtest {
 
@@ -31,8 +32,6 @@ TColor NineColour(int Frame, int Col, int Row);
 std::unique_ptr<TBitmap> NineRegionStrip(int Frames, int FrameW, int FrameH, const RECT& Margins,
                                          bool VerticalStrip = false);
 
-// GDI objects of this process as the system counts them (Wine's count is read from its handle
-// table, since its GetGuiResources answers 0).
-DWORD GdiObjects();
+using testsupport::GdiObjects;
 
 }  // namespace imgtest

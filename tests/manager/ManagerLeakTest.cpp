@@ -6,7 +6,7 @@
 
 #include "framework/win/forms/Forms.h"
 #include "skin/form/RuzIzivForm.h"
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/Bitmaps.h"
 #include "tests/manager/ManagerTestUtil.h"
 
 using namespace mgrtest;

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/menus/RuzIzivPopMenu.h"
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/Bitmaps.h"
 #include "tests/manager/ManagerTestUtil.h"
 
 using namespace mgrtest;

@@ -49,52 +49,8 @@ HWND MakeWindow(const wchar_t* ClassName, DWORD Style, int Width, int Height, HW
                          instance, nullptr);
 }
 
-void Pump() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
-}
-
-void PumpFor(DWORD Ms) {
-  const DWORD start = GetTickCount();
-  while (GetTickCount() - start < Ms) {
-    Pump();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  Pump();
-}
-
-bool PumpUntil(const std::function<bool()>& Done, DWORD Ms) {
-  const DWORD start = GetTickCount();
-  while (!Done()) {
-    if (GetTickCount() - start >= Ms) return Done();
-    Pump();
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-  }
-  return true;
-}
-
 bool AnswersSkinned(HWND Wnd) {
   return SendMessageW(Wnd, 0x3523, 0, 0) == 1;
-}
-
-namespace {
-
-BOOL CALLBACK CountWindow(HWND Wnd, LPARAM Counter) {
-  ++*reinterpret_cast<int*>(Counter);
-  EnumChildWindows(Wnd, &CountWindow, Counter);
-  return TRUE;
-}
-
-}  // namespace
-
-int UserObjects() {
-  if (DWORD n = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return static_cast<int>(n);
-  int count = 0;
-  EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&count));
-  return count;
 }
 
 void ManagerTest::SetUp() {

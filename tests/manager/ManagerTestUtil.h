@@ -12,6 +12,8 @@
 #include "framework/win/controls/ExtCtrls.h"
 #include "skin/data/SkinData.h"
 #include "skin/manager/SkinManage.h"
+#include "tests/support/Handles.h"
+#include "tests/support/Pump.h"
 
 namespace mgrtest {
 
@@ -29,16 +31,20 @@ HWND MakeWindow(const wchar_t* ClassName, DWORD Style = WS_OVERLAPPEDWINDOW | WS
                 int Height = 160, HWND Parent = nullptr, DWORD ExStyle = 0);
 
 // Handles the queued messages; PumpFor keeps doing so for Ms milliseconds (the manager's timer).
-void Pump();
-void PumpFor(DWORD Ms);
-// Pumps until Done holds or Ms milliseconds have passed; returns Done().
-bool PumpUntil(const std::function<bool()>& Done, DWORD Ms = 3000);
+inline void Pump() {
+  testsupport::Pump(0);
+}
+inline void PumpFor(DWORD Ms) {
+  testsupport::Pump(static_cast<int>(Ms));
+}
+using testsupport::PumpUntil;
 
 // Sends the engine's "is this window skinned?" query.
 bool AnswersSkinned(HWND Wnd);
 
-// USER objects of this thread (its windows and their children).
-int UserObjects();
+inline int UserObjects() {
+  return static_cast<int>(testsupport::UserObjects());
+}
 
 // A fresh executable manager for every test, destroyed afterwards with everything it holds.
 class ManagerTest : public ::testing::Test {

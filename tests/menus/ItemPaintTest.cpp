@@ -10,7 +10,7 @@
 #include "framework/win/graphics/Colors.h"
 #include "framework/win/menus/Menus.h"
 #include "skin/form/RuzIzivForm.h"
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/Bitmaps.h"
 #include "tests/menus/MenuTestSkin.h"
 
 using namespace menutest;

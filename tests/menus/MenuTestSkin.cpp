@@ -1,6 +1,6 @@
 #include "tests/menus/MenuTestSkin.h"
 
-#include "tests/graphics/GraphicsTestUtil.h"
+#include "tests/support/Bitmaps.h"
 
 namespace menutest {
 

@@ -1,9 +1,10 @@
-// Helpers shared by the graphics tests.
+// Bitmaps of the Windows tests: pixels read through scan lines, bitmaps filled with one colour.
 #pragma once
 
 #include <windows.h>
 
 #include "framework/win/graphics/Graphics.h"
+#include "tests/support/Handles.h"
 
 namespace gfxtest {
 
@@ -11,7 +12,6 @@ namespace gfxtest {
 TColor PixelAt(TBitmap& Bitmap, int X, int Y);
 // A 24-bit bitmap filled with one colour.
 void Fill(TBitmap& Bitmap, TColor Color);
-// GDI objects of this process, as the system counts them.
-DWORD GdiObjects();
+using testsupport::GdiObjects;
 
 }  // namespace gfxtest
