@@ -2,6 +2,7 @@
 // here yet; the list of the control skin objects (which this object frees when it unskins) is.
 #include <algorithm>
 
+#include "framework/win/controls/ExceptionReport.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/form/RuzIzivForm.h"
 
@@ -32,7 +33,12 @@ void TRuzIzivForm::InitHwndControls(HWND Parent) {
 }
 void TRuzIzivForm::AddControlh(HWND) {}
 BOOL CALLBACK TRuzIzivForm::EnumControl(HWND Wnd, LPARAM Form) {
-  reinterpret_cast<TRuzIzivForm*>(Form)->AddControlh(Wnd);
+  try {
+    reinterpret_cast<TRuzIzivForm*>(Form)->AddControlh(Wnd);
+  } catch (...) {
+    // This control stays native; the enumeration goes on.
+    ReportException(reinterpret_cast<TRuzIzivForm*>(Form));
+  }
   return TRUE;
 }
 TSkinControl* TRuzIzivForm::Lookupcontrol(HWND Wnd) {

@@ -1,24 +1,43 @@
 // The message procedures of a skinned window: the platform window procedure in its three stages,
 // the framework message method of a skinned form, and the MDI client's procedure.
 #include "framework/win/controls/Controls.h"
+#include "framework/win/controls/ExceptionReport.h"
 #include "framework/win/controls/ExtCtrls.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
 #include "skin/form/RuzIzivMenu.h"
 
+// The entry points from the system. No exception may unwind through it: one that reaches here is
+// reported through the application, and the message goes to the procedure the window had before it
+// was skinned (read before the handler runs, since the handler may unskin the window).
 LRESULT CALLBACK TRuzIzivForm::ThunkWndProc(HWND Self, UINT Msg, WPARAM WParam, LPARAM LParam) {
   auto* Form = reinterpret_cast<TRuzIzivForm*>(Self);
   TMessage Message{Msg, WParam, LParam, 0};
-  Form->WinWndProc(Message);
-  return Message.Result;
+  const WNDPROC Old = Form->FOldWndProc;
+  const HWND Wnd = Form->FHandle;
+  const bool Unicode = Form->FUnicode;
+  try {
+    Form->WinWndProc(Message);
+    return Message.Result;
+  } catch (...) {
+    ReportException(Form);
+  }
+  return CallOld(Old, Wnd, TMessage{Msg, WParam, LParam, 0}, Unicode);
 }
 
 LRESULT CALLBACK TRuzIzivForm::ThunkMDIProc(HWND Self, UINT Msg, WPARAM WParam, LPARAM LParam) {
   auto* Form = reinterpret_cast<TRuzIzivForm*>(Self);
   TMessage Message{Msg, WParam, LParam, 0};
-  Form->WinMDIProc(Message);
-  return Message.Result;
+  const WNDPROC Old = Form->FOldMDIProc;
+  const HWND Wnd = Form->FMDIClient;
+  try {
+    Form->WinMDIProc(Message);
+    return Message.Result;
+  } catch (...) {
+    ReportException(Form);
+  }
+  return CallOld(Old, Wnd, TMessage{Msg, WParam, LParam, 0}, true);
 }
 
 LRESULT TRuzIzivForm::CallOld(WNDPROC Proc, HWND Wnd, const TMessage& Message, bool Unicode) {

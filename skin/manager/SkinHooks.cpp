@@ -1,6 +1,7 @@
 // The CBT hooks through which the manager learns of every window created, activated or destroyed,
 // and their installation for the GUI thread and for extra threads.
 
+#include "framework/win/controls/ExceptionReport.h"
 #include "skin/form/RuzIzivForm.h"
 #include "skin/imaging/SkinUnit.h"
 #include "skin/manager/SkinManage.h"
@@ -74,23 +75,29 @@ LRESULT CALLBACK SkinHookCBT(int Code, WPARAM WParam, LPARAM LParam) {
   TSkinManage* manager = SkinManage();
   if (SkinManageUnit::ShutDown || Code < 0 || !manager)
     return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
-  switch (Code) {
-    case HCBT_CREATEWND: {
-      const TCreated c = ReadCreated(WParam, LParam);
-      if (IsSizeGripOfSkinned(*manager, c)) manager->FindSkinForm(c.Parent)->AddControlh(c.Wnd);
-      if (!(c.Style & WS_CHILD) && c.ClassName == "#32768" && !manager->FParent) manager->AddMenu(c.Wnd);
-      if (c.ExStyle & WS_EX_MDICHILD) manager->AddForm(c.Wnd);
-      break;
+  // A window whose skinning fails stays native (reported through the application); the hook and the
+  // windows after it go on.
+  try {
+    switch (Code) {
+      case HCBT_CREATEWND: {
+        const TCreated c = ReadCreated(WParam, LParam);
+        if (IsSizeGripOfSkinned(*manager, c)) manager->FindSkinForm(c.Parent)->AddControlh(c.Wnd);
+        if (!(c.Style & WS_CHILD) && c.ClassName == "#32768" && !manager->FParent) manager->AddMenu(c.Wnd);
+        if (c.ExStyle & WS_EX_MDICHILD) manager->AddForm(c.Wnd);
+        break;
+      }
+      case HCBT_DESTROYWND:
+        manager->DeleteMenu(reinterpret_cast<HWND>(WParam));
+        break;
+      case HCBT_ACTIVATE:
+        if (manager->FPhase == 0) manager->FPhase = 1;
+        manager->AddForm(reinterpret_cast<HWND>(WParam));
+        break;
+      default:
+        break;
     }
-    case HCBT_DESTROYWND:
-      manager->DeleteMenu(reinterpret_cast<HWND>(WParam));
-      break;
-    case HCBT_ACTIVATE:
-      if (manager->FPhase == 0) manager->FPhase = 1;
-      manager->AddForm(reinterpret_cast<HWND>(WParam));
-      break;
-    default:
-      break;
+  } catch (...) {
+    ReportException(manager);
   }
   return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
 }
@@ -98,25 +105,29 @@ LRESULT CALLBACK SkinHookCBT(int Code, WPARAM WParam, LPARAM LParam) {
 LRESULT CALLBACK SkinHookCBT2(int Code, WPARAM WParam, LPARAM LParam) {
   TSkinManage* manager = SkinManage();
   if (Code < 0 || !manager) return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
-  switch (Code) {
-    case HCBT_CREATEWND: {
-      const TCreated c = ReadCreated(WParam, LParam);
-      // Other threads get no scroll-bar windows on skinned windows.
-      if (c.ClassName == "ScrollBar" && manager->FindSkinForm(c.Parent)) return kRefuseCreation;
-      if (c.ClassName == "#32768") manager->AddMenu(c.Wnd);
-      if (c.ExStyle & WS_EX_MDICHILD) manager->AddForm(c.Wnd);
-      break;
+  try {
+    switch (Code) {
+      case HCBT_CREATEWND: {
+        const TCreated c = ReadCreated(WParam, LParam);
+        // Other threads get no scroll-bar windows on skinned windows.
+        if (c.ClassName == "ScrollBar" && manager->FindSkinForm(c.Parent)) return kRefuseCreation;
+        if (c.ClassName == "#32768") manager->AddMenu(c.Wnd);
+        if (c.ExStyle & WS_EX_MDICHILD) manager->AddForm(c.Wnd);
+        break;
+      }
+      case HCBT_DESTROYWND:
+        manager->DeleteMenu(reinterpret_cast<HWND>(WParam));
+        manager->DeleteForm(reinterpret_cast<HWND>(WParam));
+        break;
+      case HCBT_ACTIVATE:
+        if (manager->FPhase == 0) manager->FPhase = 1;
+        manager->AddForm(reinterpret_cast<HWND>(WParam));
+        break;
+      default:
+        break;
     }
-    case HCBT_DESTROYWND:
-      manager->DeleteMenu(reinterpret_cast<HWND>(WParam));
-      manager->DeleteForm(reinterpret_cast<HWND>(WParam));
-      break;
-    case HCBT_ACTIVATE:
-      if (manager->FPhase == 0) manager->FPhase = 1;
-      manager->AddForm(reinterpret_cast<HWND>(WParam));
-      break;
-    default:
-      break;
+  } catch (...) {
+    ReportException(manager);
   }
   return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
 }

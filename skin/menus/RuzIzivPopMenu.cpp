@@ -1,5 +1,6 @@
 #include "skin/menus/RuzIzivPopMenu.h"
 
+#include "framework/win/controls/ExceptionReport.h"
 #include "skin/data/SkinData.h"
 #include "skin/menus/MenuMessageText.h"
 
@@ -45,8 +46,15 @@ LRESULT CALLBACK TRuzIzivPopMenu::MenuWndProc(HWND Wnd, UINT Msg, WPARAM WParam,
                      : DefWindowProcW(Wnd, Msg, WParam, LParam);
   }
   TMessage message{Msg, WParam, LParam, 0};
-  self->WinWndProc(message);
-  return message.Result;
+  const WNDPROC old = self->FOldWndProc;
+  try {
+    self->WinWndProc(message);
+    return message.Result;
+  } catch (...) {
+    // Reported; the menu window carries on with its own procedure.
+    ReportException(self);
+  }
+  return old ? CallWindowProcW(old, Wnd, Msg, WParam, LParam) : DefWindowProcW(Wnd, Msg, WParam, LParam);
 }
 
 void TRuzIzivPopMenu::Default(TMessage& Message) {

@@ -3,6 +3,10 @@
 // framework-level messages and giving everything back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <stdexcept>
+
+#include "framework/win/controls/ExceptionReport.h"
 #include "framework/win/forms/Forms.h"
 #include "tests/support/SkinnedWindow.h"
 
@@ -251,6 +255,64 @@ TEST_F(FormProc, AttachAndDetachLeaveNoGdiObjectsBehind) {
   Pump();
   EXPECT_LE(testsupport::GdiObjects(), Before + 2);
 }
+
+// A caption button whose drawing fails, and what was reported meanwhile.
+class TFailingButton : public TWinSysButton {
+ public:
+  using TWinSysButton::TWinSysButton;
+  void Draw() override { throw std::runtime_error("cannot draw"); }
+};
+int Reports = 0;
+void CountReport(TObject*, std::exception_ptr) {
+  ++Reports;
+}
+
+struct TFailingCase {
+  const char* Name;
+  bool StartHot;  // the failing button is hot before the pointer moves
+  bool OnButton;  // the pointer moves onto the button, else onto the middle of the caption
+};
+
+class FormProcFailure : public FormProc, public ::testing::WithParamInterface<TFailingCase> {};
+
+// An exception in the skin object's handling never reaches the system: it is reported, the message
+// goes on to the window's own procedure, and the window and the program carry on.
+TEST_P(FormProcFailure, IsReportedAndTheMessageGoesOnNatively) {
+  TRecordingWindow Window;
+  auto Form = Attach(Window.Handle(), *Data);
+  SendMessageW(Window.Handle(), WM_SKIN_REPAINTFRAME, 0, 0);
+  auto Found = std::find_if(Form->FSysButtons.begin(), Form->FSysButtons.end(),
+                            [](const auto& B) { return B->FVisible && !B->Empty() && !B->IsIcon(); });
+  ASSERT_NE(Found, Form->FSysButtons.end());
+  auto& Slot = *Found;
+  auto Failing = std::make_unique<TFailingButton>(Form.get(), Slot->FData);
+  Failing->FRect = Slot->FRect;
+  Failing->FVisible = Slot->FVisible;
+  ASSERT_TRUE(Failing->FVisible);
+  Slot.reset(Failing.release());
+  const POINT At = GetParam().OnButton ? testsupport::Centre(Slot->FRect)
+                                       : POINT{testsupport::WindowSize(Window.Handle()).cx / 2, 10};
+  if (GetParam().StartHot) Form->FHotObject = Slot.get();
+
+  const TExceptionHandler Previous = SetExceptionHandler(&CountReport);
+  Reports = 0;
+  Window.Clear();
+  testsupport::SendNC(Window.Handle(), WM_NCMOUSEMOVE, At);
+  SetExceptionHandler(Previous);
+  EXPECT_GE(Reports, 1);
+  EXPECT_TRUE(Window.Saw(WM_NCMOUSEMOVE));
+  SetWindowTextW(Window.Handle(), L"Still working");
+  wchar_t Text[32] = {};
+  GetWindowTextW(Window.Handle(), Text, 32);
+  EXPECT_STREQ(Text, L"Still working");
+  Form->FHotObject = nullptr;
+  Form->UnSubclass();
+}
+
+INSTANTIATE_TEST_SUITE_P(Handlers, FormProcFailure,
+                         ::testing::Values(TFailingCase{"Enter", false, true},
+                                           TFailingCase{"Leave", true, false}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <stdexcept>
 #include <string>
 
 #include "app/MainForm.h"
@@ -218,6 +219,37 @@ TEST_F(ManagerSkinning, WindowsThatMustStayNativeDo) {
     EXPECT_FALSE(AnswersSkinned(w));
   }
   EXPECT_EQ(m.Forms().size(), 1u);
+}
+
+// Skinning that fails inside the activation hook is reported through the application; that window
+// stays native, and the hook goes on to skin the next one.
+TEST_F(ManagerSkinning, AWindowWhoseSkinningThrowsStaysNativeAndTheNextIsSkinned) {
+  ShowSkinned();
+  TSkinManage& m = Manager();
+  struct THandler : TObject {
+    void Before(TObject*, HWND, const String&) { throw std::runtime_error("cannot skin"); }
+  } Handler;
+  int Reports = 0;
+  const auto SavedReport = Application->OnException;
+  Application->OnException = [&](TObject*, std::exception_ptr) { ++Reports; };
+  form->skndt1->OnBeforeSkinForm = TOnSkinForm::Bind<&THandler::Before>(&Handler);
+  auto* Failing = Keep(new TForm(nullptr));
+  Failing->SetBounds(300, 80, 240, 160);
+  Failing->Show();
+  SetForegroundWindow(Failing->Handle());
+  PumpFor(60);
+  form->skndt1->OnBeforeSkinForm = TOnSkinForm();
+  EXPECT_GE(Reports, 1);
+  EXPECT_FALSE(m.FindSkinForm(Failing->Handle()));
+  EXPECT_FALSE(AnswersSkinned(Failing->Handle()));
+
+  auto* Next = Keep(new TForm(nullptr));
+  Next->SetBounds(340, 120, 240, 160);
+  Next->Show();
+  SetForegroundWindow(Next->Handle());
+  EXPECT_TRUE(PumpUntil([&] { return IsActive(Next->Handle()); }));
+  EXPECT_TRUE(AnswersSkinned(Next->Handle()));
+  Application->OnException = SavedReport;
 }
 
 TEST_F(ManagerSkinning, LastRegisteredSkinDataOfAKindServes) {

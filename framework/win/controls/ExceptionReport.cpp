@@ -1,5 +1,7 @@
 #include "framework/win/controls/ExceptionReport.h"
 
+#include <utility>
+
 #include "framework/win/controls/WideText.h"
 
 namespace {
@@ -26,8 +28,8 @@ void ShowExceptionBox(HWND owner, const std::wstring& title, const std::wstring&
   MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONSTOP);
 }
 
-void SetExceptionHandler(TExceptionHandler handler) {
-  g_handler = handler;
+TExceptionHandler SetExceptionHandler(TExceptionHandler handler) {
+  return std::exchange(g_handler, handler);
 }
 
 void ReportException(TObject* sender) {

@@ -16,7 +16,8 @@ std::wstring ExceptionText(std::exception_ptr error);
 // The standard exception box: an OK box with the stop icon, titled with the application's title.
 void ShowExceptionBox(HWND owner, const std::wstring& title, const std::wstring& text);
 
-// Called inside a catch block; hands the current exception to the installed handler.
+// Called inside a catch block; hands the current exception to the installed handler (without one,
+// shows the standard box). SetExceptionHandler returns the handler it replaces.
 using TExceptionHandler = void (*)(TObject* sender, std::exception_ptr error);
-void SetExceptionHandler(TExceptionHandler handler);
+TExceptionHandler SetExceptionHandler(TExceptionHandler handler);
 void ReportException(TObject* sender);
