@@ -261,7 +261,7 @@ void TWScrollbar::SetPosition(HWND) {
     FBarOrigin = At;
     FBarRect = Bar;
     MapWindowPoints(HWND_DESKTOP, FTarget, reinterpret_cast<POINT*>(&FBarRect), 2);
-    if (FParentWnd) ScreenToClient(FParentWnd, &At);
+    if (FParentWnd) ::ScreenToClient(FParentWnd, &At);
   }
   try {
     HandleNeeded();

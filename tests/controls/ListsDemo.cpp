@@ -1,8 +1,8 @@
 // lists_demo [--skin coded|default] [--status FILE]: a form of skinned track bars, progress bars, a
-// header and a list view for real input (xdotool) and screenshots, each skin object attached
-// directly (the track bars inside a container that hands notifications back). With --status the program
-// writes, ten times a second, what a test needs: the header's hot item, the frame each header item shows
-// (colour-coded skin) and where its items are on the screen.
+// header, a list view and a page control with close boxes for real input (xdotool) and screenshots, each skin
+// object attached directly (the track bars inside a container that hands notifications back). With --status
+// the program writes, ten times a second, what a test needs: the header's hot item, the frame each header
+// item shows (colour-coded skin) and where its items are on the screen.
 #include <windows.h>
 // After windows.h, which it needs.
 #include <commctrl.h>
@@ -14,12 +14,19 @@
 #include "framework/win/forms/Forms.h"
 #include "skin/controls/SkinBars.h"
 #include "skin/controls/SkinHeaders.h"
+#include "skin/controls/SkinTabs.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
 #include "tests/controls/CodedTabs.h"
 #include "tests/controls/ControlsTestUtil.h"
 #include "tests/controls/TestListControls.h"
 #include "tests/data/TestSkins.h"
+
+// The page control with close boxes, where the framework has page controls.
+#if __has_include("framework/win/controls/TabControls.h")
+#include "framework/win/controls/TabControls.h"
+#define HAVE_FRAMEWORK_TABS 1
+#endif
 
 using namespace ctltest;
 
@@ -34,6 +41,9 @@ struct TDemo {
   std::unique_ptr<TRuzIzivForm> Skin;
   HWND Header = nullptr;
   TSkinHeader* HeaderSkin = nullptr;
+#ifdef HAVE_FRAMEWORK_TABS
+  TPageControl* Pages = nullptr;
+#endif
   std::string StatusFile;
   bool Coded = true;
 };
@@ -61,6 +71,27 @@ void WriteStatus() {
     Put("item" + N + "_frame", FrameOf(kHeaderStrip, 5, GetPixel(DC, I * kHeaderItemW + 4, 1)));
   }
   ReleaseDC(Demo->Header, DC);
+
+#ifdef HAVE_FRAMEWORK_TABS
+  HWND Tabs = Demo->Pages->Handle();
+  RECT T;
+  GetWindowRect(Tabs, &T);
+  const int Count = static_cast<int>(SendMessageW(Tabs, TCM_GETITEMCOUNT, 0, 0));
+  Put("pages", Demo->Pages->PageCount());
+  Put("tab_sel", SendMessageW(Tabs, TCM_GETCURSEL, 0, 0));
+  DC = GetWindowDC(Tabs);
+  for (int I = 0; I < Count; ++I) {
+    RECT R{0, 0, 0, 0};
+    SendMessageW(Tabs, TCM_GETITEMRECT, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(&R));
+    const std::string N = std::to_string(I);
+    Put("tab" + N + "_x", T.left + R.left + 12);
+    Put("tab" + N + "_y", T.top + (R.top + R.bottom) / 2);
+    Put("tab" + N + "_frame", FrameOf(kTabStrip, 5, GetPixel(DC, R.left + 2, (R.top + R.bottom) / 2)));
+    Put("close" + N + "_x", T.left + R.right - 5);
+    Put("close" + N + "_y", T.top + R.top + 4);
+  }
+  ReleaseDC(Tabs, DC);
+#endif
   Put("alive", GetTickCount());
   const std::string Temp = Demo->StatusFile + ".tmp";
   if (FILE* F = std::fopen(Temp.c_str(), "wb")) {
@@ -155,6 +186,20 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   List->SetBounds(320, 60, 290, 180);
   List->Fill(3, 120, 40);
 
+#ifdef HAVE_FRAMEWORK_TABS
+  // Tagged for close boxes on its tabs.
+  State.Pages = new TPageControl(State.Form);
+  State.Pages->SetParent(State.Form);
+  State.Pages->SetBounds(320, 250, 290, 110);
+  State.Pages->SetTag(kCloseBoxTag);
+  for (const char* Caption : {"General", "Details", "Notes", "More"}) {
+    auto* Sheet = new TTabSheet(State.Form);
+    Sheet->SetPageControl(State.Pages);
+    Sheet->SetCaption(Caption);
+  }
+  State.Pages->SetActivePageIndex(0);
+#endif
+
   State.Skin = std::make_unique<TRuzIzivForm>(nullptr);
   State.Skin->FHandle = State.Form->Handle();
   State.Skin->FName = "TForm";
@@ -168,6 +213,13 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   State.HeaderSkin = new TSkinHeader(F);
   State.HeaderSkin->Inithwnd(State.Header, &State.Data, Canvas, F);
   (new TSkinListView(List))->InitScrollbar(List, &State.Data, Canvas, F);
+#ifdef HAVE_FRAMEWORK_TABS
+  (new TSkinTab(State.Pages))->Init(F, &State.Data, Canvas, false);
+  for (int I = 0; I < State.Pages->PageCount(); ++I) {
+    TTabSheet* Sheet = State.Pages->Pages(I);
+    (new TSkinTabSheet(Sheet))->Init(F, &State.Data, Canvas, false);
+  }
+#endif
   RedrawWindow(State.Form->Handle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
   SetForegroundWindow(State.Form->Handle());

@@ -16,11 +16,19 @@
 #include "skin/controls/SkinGlyphs.h"
 #include "skin/controls/SkinHeaders.h"
 #include "skin/controls/SkinScrollbars.h"
+#include "skin/controls/SkinTabs.h"
 #include "tests/controls/ControlsTestUtil.h"
 #include "tests/controls/TestControls.h"
 #include "tests/controls/TestGlyphControls.h"
 #include "tests/controls/TestListControls.h"
 #include "tests/controls/TestScrollControls.h"
+
+// The framework's own page controls, tab sets and sheets, where the framework has them.
+#if __has_include("framework/win/controls/TabControls.h") && __has_include("framework/win/controls/TabSet.h")
+#include "framework/win/controls/TabControls.h"
+#include "framework/win/controls/TabSet.h"
+#define HAVE_FRAMEWORK_TABS 1
+#endif
 
 using namespace ctltest;
 
@@ -175,6 +183,22 @@ INSTANTIATE_TEST_SUITE_P(
                                    SendMessageW(Header, HDM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&Item));
                                    return Header;
                                  })},
+                      TClassCase{"Tab", BareCycle<TSkinTab>([](HWND P) {
+                                   HWND Tabs = Child(P, WC_TABCONTROLW, TCS_BOTTOM);
+                                   TCITEMW Item{};
+                                   Item.mask = TCIF_TEXT;
+                                   Item.pszText = const_cast<wchar_t*>(L"tab");
+                                   SendMessageW(Tabs, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&Item));
+                                   return Tabs;
+                                 })},
+                      TClassCase{"TabBtn", BareCycle<TSkinTabBtn>([](HWND P) {
+                                   HWND Tabs = Child(P, WC_TABCONTROLW, TCS_BUTTONS);
+                                   TCITEMW Item{};
+                                   Item.mask = TCIF_TEXT;
+                                   Item.pszText = const_cast<wchar_t*>(L"tab");
+                                   SendMessageW(Tabs, TCM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&Item));
+                                   return Tabs;
+                                 })},
                       TClassCase{"ListView", FrameworkCycle<TSkinListView, TTestListView>([](TForm* F) {
                                    auto* List = Placed(F, new TTestListView(F));
                                    List->Fill(2, 120, 30);
@@ -184,6 +208,32 @@ INSTANTIATE_TEST_SUITE_P(
                                    return List;
                                  })}),
     [](const auto& Info) { return std::string(Info.param.Name); });
+
+#ifdef HAVE_FRAMEWORK_TABS
+INSTANTIATE_TEST_SUITE_P(
+    FrameworkTabs, ControlLeaks,
+    ::testing::Values(TClassCase{"PageControl", FrameworkCycle<TSkinTab, TPageControl>([](TForm* F) {
+                                   auto* Pages = Placed(F, new TPageControl(F));
+                                   Pages->SetTag(kCloseBoxTag);
+                                   auto* Sheet = new TTabSheet(F);
+                                   Sheet->SetPageControl(Pages);
+                                   Sheet->SetCaption("page");
+                                   return Pages;
+                                 })},
+                      TClassCase{"TabSheet", FrameworkCycle<TSkinTabSheet, TTabSheet>([](TForm* F) {
+                                   auto* Pages = Placed(F, new TPageControl(F));
+                                   auto* Sheet = new TTabSheet(F);
+                                   Sheet->SetPageControl(Pages);
+                                   return Sheet;
+                                 })},
+                      TClassCase{"Tab31", FrameworkCycle<TSkinTab31, TTabSet>([](TForm* F) {
+                                   auto* Set = Placed(F, new TTabSet(F));
+                                   Set->Tabs()->Add("one");
+                                   Set->Tabs()->Add("two");
+                                   return Set;
+                                 })}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
+#endif  // HAVE_FRAMEWORK_TABS
 
 TEST(ControlLeaks, APlantedLeakIsCaught) {
   TSkinnedForm Fixture;
