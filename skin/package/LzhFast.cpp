@@ -39,20 +39,27 @@ struct TPackTables {
 // node the walk reaches (a leaf, or the node it goes on from) and how many bits that took. Every
 // node within kTopBits of the root is marked in Watched (nodes that have since moved deeper may
 // stay marked); when marked nodes change places, the entries below them are filled again.
-constexpr int kTopBits = 6;
+constexpr int kTopBits = 5;
+constexpr int kPathRow = 8;  // a row of the table's paths: kTopBits nodes, padded to 16 bytes
+static_assert(kTopBits <= kPathRow);
 
 class TTopTable {
  public:
   TTopTable(const int16_t* Son, const int16_t* Prnt) : FSon(Son), FPrnt(Prnt) {}
 
-  uint32_t Lookup(uint64_t Bits) const { return FEntry[Bits >> (64 - kTopBits)]; }
+  static unsigned Index(uint64_t Bits) { return static_cast<unsigned>(Bits >> (64 - kTopBits)); }
+  uint32_t Lookup(unsigned Index) const { return FEntry[Index]; }
+  // The nodes the walk passes for that entry, root end first (kPathRow entries, those past the
+  // bits taken meaningless).
+  const int16_t* Path(unsigned Index) const { return FPath[Index]; }
   static int Node(uint32_t Entry) { return static_cast<int>(Entry & 0xFFFF); }
   static int Taken(uint32_t Entry) { return static_cast<int>(Entry >> 16); }
 
   void Rebuilt() {
     std::memset(FWatched, 0, sizeof(FWatched));
     FWatched[R] = 1;
-    Fill(FSon[R], 0, 0);
+    int16_t Path[kTopBits] = {};
+    Fill(FSon[R], 0, 0, Path);
   }
   void Swapped(int A, int B) {
     if (FWatched[A]) Refresh(A);
@@ -63,7 +70,9 @@ class TTopTable {
   // The entries below node P, if it is still within reach of the table.
   void Refresh(int P) {
     // Walked leaf end first: each step's bit (first children sit at even nodes) goes above the
-    // ones before, so the root end ends up on top, as the table is indexed.
+    // ones before and each node in front of them, so that both end up root end first, as the
+    // table is indexed and its paths are kept.
+    int16_t Nodes[2 * kTopBits] = {};
     unsigned Code = 0;
     int Depth = 0;
     for (int X = P; X != R; X = FPrnt[X]) {
@@ -71,27 +80,36 @@ class TTopTable {
         FWatched[P] = 0;  // moved out of reach; marked again if it comes back
         return;
       }
+      Nodes[kTopBits - 1 - Depth] = static_cast<int16_t>(X);
       Code |= static_cast<unsigned>(X & 1) << Depth++;
     }
-    Fill(FSon[P], Depth, Code);
+    Fill(FSon[P], Depth, Code, Nodes + kTopBits - Depth);
   }
-  // C: the children's index reached after Depth bits of code Prefix (or a leaf).
-  void Fill(int C, int Depth, unsigned Prefix) {
+
+  // C: the children's index reached after Depth bits of code Prefix (or a leaf), through the nodes
+  // in Path.
+  void Fill(int C, int Depth, unsigned Prefix, int16_t* Path) {
     if (C >= T || Depth == kTopBits) {
       const unsigned First = Prefix << (kTopBits - Depth);
       const unsigned Count = 1u << (kTopBits - Depth);
       const uint32_t Value = static_cast<uint32_t>(C) | static_cast<uint32_t>(Depth) << 16;
-      for (unsigned K = 0; K < Count; ++K) FEntry[First + K] = Value;
+      for (unsigned K = 0; K < Count; ++K) {
+        FEntry[First + K] = Value;
+        std::memcpy(FPath[First + K], Path, sizeof(Path[0]) * kTopBits);
+      }
       return;
     }
     FWatched[C] = FWatched[C + 1] = 1;
-    Fill(FSon[C], Depth + 1, Prefix * 2);
-    Fill(FSon[C + 1], Depth + 1, Prefix * 2 + 1);
+    Path[Depth] = static_cast<int16_t>(C);
+    Fill(FSon[C], Depth + 1, Prefix * 2, Path);
+    Path[Depth] = static_cast<int16_t>(C + 1);
+    Fill(FSon[C + 1], Depth + 1, Prefix * 2 + 1, Path);
   }
 
   const int16_t* FSon;
   const int16_t* FPrnt;
   uint32_t FEntry[1 << kTopBits] = {};
+  int16_t FPath[1 << kTopBits][kPathRow] = {};
   uint8_t FWatched[T] = {};
 };
 
@@ -277,7 +295,10 @@ TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, 
   const THuffView view = tables->Huff.View();
   StartHuff(view);
   const int16_t* const son = tables->Huff.Son;
+  const int16_t* const prnt = tables->Huff.Prnt;
+  uint16_t* const freq = tables->Huff.Freq;
   TTopTable& top = tables->Top;
+  int16_t Path[T];
   top.Rebuilt();
   TBitReader bits(Code);
 
@@ -286,12 +307,34 @@ TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, 
     // No code is longer than about 23 bits (weights stay below 0x8000 in a sibling-ordered tree),
     // so one refill per symbol covers the walk and, nearly always, the position after it.
     bits.Refill();
-    const uint32_t Entry = top.Lookup(bits.Peek());
-    bits.Skip(TTopTable::Taken(Entry));
+    const unsigned Index = TTopTable::Index(bits.Peek());
+    const uint32_t Entry = top.Lookup(Index);
+    int Depth = TTopTable::Taken(Entry);
+    bits.Skip(Depth);
+    std::memcpy(Path, top.Path(Index), sizeof(Path[0]) * kPathRow);
     int c = TTopTable::Node(Entry);
-    while (c < T) c = son[c + bits.TopBit()];
+    while (c < T) {
+      const int Node = c + bits.TopBit();
+      Path[Depth++] = static_cast<int16_t>(Node);  // a walk passes each node once: Depth < T
+      c = son[Node];
+    }
     c -= T;
-    Update(view, c, top);
+    // The counts along the path just walked: its nodes are known, so they need no look-up of
+    // parents, until a node changes places (the path above it changes) or the tree is rebuilt.
+    if (freq[R] == MAX_FREQ) {
+      Update(view, c, top);
+    } else {
+      int I = Depth - 1;
+      for (; I >= 0; --I) {
+        const int Node = Path[I];
+        const unsigned K = ++freq[Node];
+        if (K > freq[Node + 1]) {
+          UpdateFrom(view, prnt[Promote(view, Node, K, top)], top);
+          break;
+        }
+      }
+      if (I < 0) ++freq[R];
+    }
     if (c < 256) {
       Out[n++] = static_cast<uint8_t>(c);
       continue;

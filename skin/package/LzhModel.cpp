@@ -1,6 +1,8 @@
 // The parts of the codec's models that run once per call or once per rebuild.
 #include "skin/package/LzhModel.h"
 
+#include <algorithm>
+
 namespace lzh {
 
 void StartHuff(const THuffView& H) {
@@ -33,9 +35,8 @@ void Reconst(const THuffView& H) {
   // Pair them up again, keeping the table sorted by weight.
   for (int i = 0, jn = N_CHAR; jn < T; i += 2, ++jn) {
     const unsigned f = freq[i] + freq[i + 1];
-    int k = jn - 1;
-    while (k >= 0 && f < freq[k]) --k;
-    ++k;
+    // After the last node not heavier than f: the nodes placed so far are sorted by weight.
+    const int k = static_cast<int>(std::upper_bound(freq, freq + jn, f) - freq);
     const size_t moved = static_cast<size_t>(jn - k);
     std::memmove(&freq[k + 1], &freq[k], moved * sizeof(freq[0]));
     std::memmove(&son[k + 1], &son[k], moved * sizeof(son[0]));

@@ -68,51 +68,63 @@ struct TNoTreeWatch {
   void Rebuilt() {}
 };
 
-// One more occurrence of symbol C: weights along its path go up by one, each node that outgrows the
-// nodes after it changes places with the last of them (the table stays sorted by weight). Watch
-// hears of every exchange of two nodes (after it) and of every rebuild of the tree.
+// Node C, just counted up to weight K, has outgrown the run of weight K - 1 after it: it changes
+// places with the last node of that run, which is returned (it now holds C's subtree and weight).
 template <class TWatch>
-inline void Update(const THuffView& H, int C, TWatch& Watch) {
+inline int Promote(const THuffView& H, int C, unsigned K, TWatch& Watch) {
   uint16_t* const freq = H.Freq;
   int16_t* const prnt = H.Prnt;
   int16_t* const son = H.Son;
-  int16_t* const runEnd = H.RunEnd;
-  if (freq[R] == MAX_FREQ) {
+  const unsigned W = K - 1;
+  const int L = RunEndAfter(freq, H.RunEnd, C, W);
+  freq[C] = static_cast<uint16_t>(W);
+  freq[L] = static_cast<uint16_t>(K);
+  H.RunEnd[W & (kRunEndSlots - 1)] = static_cast<int16_t>(L - 1);
+
+  // A leaf has no second child: its second write goes to the spare entry.
+  constexpr int kSpare = T + N_CHAR;
+  const int I = son[C];
+  prnt[I] = static_cast<int16_t>(L);
+  prnt[I < T ? I + 1 : kSpare] = static_cast<int16_t>(L);
+
+  const int J = son[L];
+  son[L] = static_cast<int16_t>(I);
+  prnt[J] = static_cast<int16_t>(C);
+  prnt[J < T ? J + 1 : kSpare] = static_cast<int16_t>(C);
+  son[C] = static_cast<int16_t>(J);
+  Watch.Swapped(C, L);
+  return L;
+}
+
+// Counts node C and every node above it up by one, each node that outgrows the nodes after it
+// changing places with the last of them (the table stays sorted by weight).
+template <class TWatch>
+inline void UpdateFrom(const THuffView& H, int C, TWatch& Watch) {
+  uint16_t* const freq = H.Freq;
+  const int16_t* const prnt = H.Prnt;
+  int Node = C;
+  do {
+    const unsigned K = ++freq[Node];
+    if (K > freq[Node + 1]) Node = Promote(H, Node, K, Watch);
+    Node = prnt[Node];
+  } while (Node != 0);
+}
+
+// One more occurrence of symbol C, after the tree is rebuilt with halved weights when the root's
+// weight has reached the limit. Watch hears of every exchange of two nodes (after it) and of every
+// rebuild of the tree.
+template <class TWatch>
+inline void Update(const THuffView& H, int C, TWatch& Watch) {
+  if (H.Freq[R] == MAX_FREQ) {
     Reconst(H);
     Watch.Rebuilt();
   }
-  int c = prnt[C + T];
-  do {
-    const unsigned k = ++freq[c];
-    if (k > freq[c + 1]) {
-      const unsigned w = k - 1;
-      const int l = RunEndAfter(freq, runEnd, c, w);
-      freq[c] = static_cast<uint16_t>(w);
-      freq[l] = static_cast<uint16_t>(k);
-      runEnd[w & (kRunEndSlots - 1)] = static_cast<int16_t>(l - 1);
-
-      // A leaf has no second child: its second write goes to the spare entry.
-      constexpr int kSpare = T + N_CHAR;
-      const int i = son[c];
-      prnt[i] = static_cast<int16_t>(l);
-      prnt[i < T ? i + 1 : kSpare] = static_cast<int16_t>(l);
-
-      const int j = son[l];
-      son[l] = static_cast<int16_t>(i);
-      prnt[j] = static_cast<int16_t>(c);
-      prnt[j < T ? j + 1 : kSpare] = static_cast<int16_t>(c);
-      son[c] = static_cast<int16_t>(j);
-      Watch.Swapped(c, l);
-
-      c = l;
-    }
-    c = prnt[c];
-  } while (c != 0);
+  UpdateFrom(H, H.Prnt[C + T], Watch);
 }
 
 inline void Update(const THuffView& H, int C) {
-  TNoTreeWatch none;
-  Update(H, C, none);
+  TNoTreeWatch None;
+  Update(H, C, None);
 }
 
 void InitTree(const TTreeView& D);
