@@ -1,5 +1,6 @@
 // The window's shape: the client part plus one region per border, cut along the border bitmaps'
 // transparent (fuchsia) pixels. Rebuilt only when the window's size or the skin changes.
+#include "framework/win/graphics/GdiHandles.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
 #include "skin/imaging/SkinPaint.h"
@@ -8,14 +9,15 @@ namespace {
 
 // Rendered border of a Width by Height side, turned into a region at (X, Y); a plain rectangle when
 // the side is not shaped.
-HRGN SideRegion(TRuzIzivForm& Form, int Kind, bool Shaped, int RenderWidth, int RenderHeight,
-                const RECT& Plain) {
+TGdiRegion SideRegion(TRuzIzivForm& Form, int Kind, bool Shaped, int RenderWidth, int RenderHeight,
+                      const RECT& Plain) {
   if (Shaped && RenderWidth > 0 && RenderHeight > 0) {
     TBitmap Scratch(RenderWidth, RenderHeight, pf32bit);
     Form.Drawborder(Kind, RECT{0, 0, RenderWidth, RenderHeight}, Scratch.Canvas()->Handle());
-    if (HRGN Region = BitmapToRegion(&Scratch, Plain.left, Plain.top, clFuchsia, 1, 1, 1)) return Region;
+    if (HRGN Region = BitmapToRegion(&Scratch, Plain.left, Plain.top, clFuchsia, 1, 1, 1))
+      return TGdiRegion(Region);
   }
-  return CreateRectRgn(Plain.left, Plain.top, Plain.right, Plain.bottom);
+  return TGdiRegion(CreateRectRgn(Plain.left, Plain.top, Plain.right, Plain.bottom));
 }
 
 int TransOf(const TSkinData* Data, int Index) {
@@ -39,41 +41,38 @@ void TRuzIzivForm::Cropwindow() {
   FRegion = nullptr;
   const bool AnyTrans = TransOf(FSkinData, sbLeft) || TransOf(FSkinData, sbRight) ||
                         TransOf(FSkinData, sbTop) || TransOf(FSkinData, sbBottom);
-  HRGN Region = nullptr;
+  TGdiRegion Region;
   if (AnyTrans) {
     FRegionWidth = W;
     FRegionHeight = H;
-    Region = CreateRectRgn(FLeftWidth, FTitleHeight, W - FRightWidth, H - FBottomHeight);
+    Region.Reset(CreateRectRgn(FLeftWidth, FTitleHeight, W - FRightWidth, H - FBottomHeight));
     if (FBorderStyle != sbsNone) {
       const int Inner = W - FLeftWidth - FRightWidth;
-      HRGN Left = SideRegion(*this, 1, TransOf(FSkinData, sbLeft) == 1 && H > 1, FLeftWidth, H,
-                             RECT{0, 0, FLeftWidth, H});
-      HRGN Right = SideRegion(*this, 2, TransOf(FSkinData, sbRight) == 1 && H > 1, FRightWidth, H,
-                              RECT{W - FRightWidth, 0, W, H});
+      const TGdiRegion Left = SideRegion(*this, 1, TransOf(FSkinData, sbLeft) == 1 && H > 1, FLeftWidth, H,
+                                         RECT{0, 0, FLeftWidth, H});
+      const TGdiRegion Right = SideRegion(*this, 2, TransOf(FSkinData, sbRight) == 1 && H > 1, FRightWidth, H,
+                                          RECT{W - FRightWidth, 0, W, H});
       const bool BottomRendered = TransOf(FSkinData, sbBottom) == 1;
-      HRGN Bottom = SideRegion(*this, 4, BottomRendered && FBottomHeight > 1, Inner, FBottomHeight,
-                               RECT{FLeftWidth, H - FBottomHeight, W - FRightWidth, H});
-      HRGN Top = SideRegion(*this, 3, TransOf(FSkinData, sbTop) == 1 && FTitleHeight > 1 && Inner > 0, Inner,
-                            FTitleHeight, RECT{FLeftWidth, 0, W - FRightWidth, FTitleHeight});
-      CombineRgn(Left, Left, Right, RGN_OR);
-      CombineRgn(Top, Top, Bottom, RGN_OR);
-      CombineRgn(Top, Top, Left, RGN_OR);
-      CombineRgn(Region, Region, Top, RGN_OR);
-      DeleteObject(Left);
-      DeleteObject(Right);
-      DeleteObject(Bottom);
-      DeleteObject(Top);
+      const TGdiRegion Bottom =
+          SideRegion(*this, 4, BottomRendered && FBottomHeight > 1, Inner, FBottomHeight,
+                     RECT{FLeftWidth, H - FBottomHeight, W - FRightWidth, H});
+      const TGdiRegion Top =
+          SideRegion(*this, 3, TransOf(FSkinData, sbTop) == 1 && FTitleHeight > 1 && Inner > 0, Inner,
+                     FTitleHeight, RECT{FLeftWidth, 0, W - FRightWidth, FTitleHeight});
+      CombineRgn(Left.Get(), Left.Get(), Right.Get(), RGN_OR);
+      CombineRgn(Top.Get(), Top.Get(), Bottom.Get(), RGN_OR);
+      CombineRgn(Top.Get(), Top.Get(), Left.Get(), RGN_OR);
+      CombineRgn(Region.Get(), Region.Get(), Top.Get(), RGN_OR);
     }
   } else {
-    Region = CreateRectRgn(0, 0, W, H);
+    Region.Reset(CreateRectRgn(0, 0, W, H));
   }
   if (!Region) return;
-  if (SetWindowRgn(FHandle, Region, TRUE)) {
-    FRegion = Region;
+  if (SetWindowRgn(FHandle, Region.Get(), TRUE)) {
+    FRegion = Region.Release();  // the window's now
     FOwnsRegion = true;
   } else {
-    DeleteObject(Region);  // refused: still ours
-    FOwnsRegion = false;
+    FOwnsRegion = false;  // refused: still ours, and freed with its owner
   }
 }
 
