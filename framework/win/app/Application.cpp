@@ -6,6 +6,7 @@
 #include "framework/win/controls/Dialogs.h"
 #include "framework/win/controls/ExceptionReport.h"
 #include "framework/win/controls/ExtCtrls.h"
+#include "framework/win/controls/StdRegistration.h"
 #include "framework/win/controls/WideText.h"
 #include "framework/win/forms/Forms.h"
 #include "framework/win/graphics/ImageList.h"
@@ -36,6 +37,7 @@ struct Globals {
     ControlAtom();
     // The classes that descriptions may name.
     RegisterComponentClasses<TForm, TButton, TBitBtn, TEdit, TColorDialog, TOpenDialog, TTimer, TImageList>();
+    RegisterStdControls();
     Screen = new TScreen(nullptr);
     Application = new TApplication(nullptr);
     SetExceptionHandler(&ReportToApplication);

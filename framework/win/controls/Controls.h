@@ -33,6 +33,42 @@ inline constexpr TModalResult mrNoToAll = mrAll + 1;
 inline constexpr TModalResult mrYesToAll = mrNoToAll + 1;
 
 PUBLISHED_ENUM(TBiDiMode, bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly)
+// Where a control sits in its parent: stuck to an edge (in z-order among those on the same edge) or
+// filling what the others leave.
+PUBLISHED_ENUM(TAlign, alNone, alTop, alBottom, alLeft, alRight, alClient)
+PUBLISHED_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
+PUBLISHED_ENUM(TMouseButton, mbLeft, mbRight, mbMiddle)
+PUBLISHED_ENUM(TShiftStateFlag, ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble)
+using TShiftState = TSet<TShiftStateFlag>;
+// A window's border. Forms take every value; a control knows none or single (a sunken client edge)
+// and takes any other value as single.
+PUBLISHED_ENUM(TFormBorderStyle, bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin)
+using TBorderStyle = TFormBorderStyle;
+
+// What a control class does by itself. csClickEvents: a press and release of the left button inside
+// the control is a click (controls not built on a system button); csOpaque: it paints its whole
+// rectangle, so its parent need not erase behind it; csCaptureMouse: it keeps the mouse while the
+// button is held; csAcceptsControls: other controls may be placed on it.
+enum TControlStyleFlag { csAcceptsControls, csCaptureMouse, csClickEvents, csOpaque, csDoubleClicks };
+using TControlStyle = TSet<TControlStyleFlag>;
+
+// The state of an owner-drawn item (DRAWITEMSTRUCT's ODS_ bits as the framework names them).
+PUBLISHED_ENUM(TOwnerDrawStateFlag, odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault,
+               odHotLight, odInactive, odNoAccel, odNoFocusRect, odComboBoxEdit)
+using TOwnerDrawState = TSet<TOwnerDrawStateFlag>;
+TOwnerDrawState OwnerDrawState(UINT ItemState);
+
+// An operation a control does not allow in its state (a range whose minimum exceeds its maximum...).
+class EInvalidOperation : public Exception {
+ public:
+  using Exception::Exception;
+};
+
+using TMouseEvent = TEvent<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseMoveEvent = TEvent<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
+
+// The shift state carried by a mouse message's key flags (plus Alt, which they leave out).
+TShiftState KeysToShiftState(WPARAM Keys);
 
 // What CreateParams hands to CreateWnd. WinClassName is the framework's class for the window;
 // BaseClassName, when set, is the system class it is built on (its procedure stays the default one).
@@ -80,6 +116,13 @@ class TControl : public TComponent {
   void SetClientWidth(int v) { SetClientSize(v, ClientHeight()); }
   void SetClientHeight(int v) { SetClientSize(ClientWidth(), v); }
   virtual void SetClientSize(int width, int height);
+  // Client coordinates of this control and the screen, through the windows it sits on.
+  POINT ClientOrigin() const;
+  POINT ClientToScreen(POINT Point) const;
+  POINT ScreenToClient(POINT Point) const;
+
+  TAlign Align() const { return FAlign; }
+  void SetAlign(TAlign Value);
 
   bool Visible() const { return FVisible; }
   void SetVisible(bool v);
@@ -96,6 +139,9 @@ class TControl : public TComponent {
 
   TColor Color() const { return FColor; }
   void SetColor(TColor v);
+  // With ParentColor the control takes its parent's Color and follows it; setting Color ends that.
+  bool ParentColor() const { return FParentColor; }
+  void SetParentColor(bool Value);
   // The control's own font; with ParentFont it follows the parent's.
   TFont* Font() const { return FFont.get(); }
   void SetFont(TFont* v) { FFont->Assign(v); }
@@ -109,8 +155,24 @@ class TControl : public TComponent {
   // control without one leaves the request to its parent.
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
   void SetPopupMenu(TPopupMenu* Value);
+  // The hint text and whether it shows; with ParentShowHint, ShowHint follows the parent.
+  const String& Hint() const { return FHint; }
+  void SetHint(const String& Value) { FHint = Value; }
+  bool ShowHint() const { return FShowHint; }
+  void SetShowHint(bool Value);
+  bool ParentShowHint() const { return FParentShowHint; }
+  void SetParentShowHint(bool Value);
+
+  TControlStyle ControlStyle() const { return FControlStyle; }
+  void SetControlStyle(TControlStyle Value) { FControlStyle = Value; }
+  // The mouse is over the control (between the framework's mouse-enter and mouse-leave notices).
+  bool MouseInControl() const { return FMouseInControl; }
 
   TNotifyEvent OnClick;
+  TNotifyEvent OnDblClick;
+  TMouseEvent OnMouseDown;
+  TMouseEvent OnMouseUp;
+  TMouseMoveEvent OnMouseMove;
 
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
@@ -118,6 +180,7 @@ class TControl : public TComponent {
   bool HasParent() const override { return true; }
   TComponent* GetParentComponent() const override;
   void SetParentComponent(TComponent* value) override;
+  void Loaded() override;
 
   virtual void Invalidate() {}
   virtual void Update() {}
@@ -127,6 +190,11 @@ class TControl : public TComponent {
     Update();
   }
   virtual void Click();
+  virtual void DblClick();
+  // The mouse handling behind the mouse events; subclasses extend them.
+  virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+  virtual void MouseMove(TShiftState Shift, int X, int Y);
 
  protected:
   // The default message method; subclasses extend it and call the base for what they leave.
@@ -138,19 +206,37 @@ class TControl : public TComponent {
   // Font changed (by the program or following the parent).
   virtual void FontChanged();
   void FontChange(TObject* sender);
+  // The parent's colour, font or hint setting changed: followers take it.
+  void TakeParentColor();
+  void TakeParentShowHint();
+  // Asks the parent to place its aligned controls again.
+  void RequestAlign();
+  // After a move or resize: the parent realigns and hears of it.
+  void BoundsChanged();
+  // The mouse messages turned into MouseDown, MouseUp, MouseMove and clicks.
+  void MouseMessage(TMessage& Message);
+  // First mouse move over a window: asks for the leave notice and announces CM_MOUSEENTER.
+  void NoticeMouseEnter();
 
   TWinControl* FParent = nullptr;
   int FLeft = 0, FTop = 0, FWidth = 0, FHeight = 0;
+  TAlign FAlign = alNone;
   bool FVisible = true;
   bool FEnabled = true;
   String FText;
   TColor FColor = clBtnFace;
+  bool FParentColor = false;
   std::unique_ptr<TFont> FFont;
   bool FParentFont = true;
   bool FTakingParentFont = false;
   TBiDiMode FBiDiMode = bdLeftToRight;
+  String FHint;
+  bool FShowHint = false;
+  bool FParentShowHint = true;
+  TControlStyle FControlStyle;
   bool FMouseInControl = false;
   TPopupMenu* FPopupMenu = nullptr;
+  bool FClicking = false;
 
   friend class TWinControl;
 };
@@ -181,6 +267,14 @@ class TWinControl : public TControl {
   TControl* Controls(int index) const { return FControls.at(index); }
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
+  // The top-most visible child under a client point (enabled ones only unless AllowDisabled);
+  // windowless children only unless AllowWinControls.
+  TControl* ControlAtPos(POINT Point, bool AllowDisabled, bool AllowWinControls = false) const;
+  // Paints the visible windowless children onto DC (this window's client coordinates), each with
+  // its own origin and clip, in z-order, starting at First (all when null).
+  void PaintControls(HDC DC, TControl* First = nullptr);
+  // Places the aligned children in the client area.
+  void Realign();
 
   int TabOrder() const { return FTabOrder; }
   void SetTabOrder(int v) { FTabOrder = v; }
@@ -231,6 +325,21 @@ class TWinControl : public TControl {
   // WM_CONTEXTMENU: the popup menu of the windowless child under the point, else of this control;
   // true when one was shown.
   bool DoContextPopup(TMessage& message);
+  // WM_PAINT of a window with windowless children or its own painting: the DC comes from the
+  // message (a parent painting this window into its DC) or from a paint cycle begun here.
+  void PaintHandler(TMessage& Message);
+  // Paints this window's own picture; the default lets the window's class paint into DC.
+  virtual void PaintWindow(HDC DC);
+  // Gives a mouse message over a windowless child to that child; false when none takes it.
+  bool RouteMouseToControl(TMessage& Message);
+  // Whether this window paints through PaintHandler (it draws itself or has windowless children).
+  virtual bool OwnPainting() const;
+  // The part of the client area that aligned children share (inside borders a control draws).
+  virtual void AdjustClientRect(RECT& Rect) const {}
+  // A child moved or changed size (scrolling containers follow their children's extent).
+  virtual void ControlBoundsChanged(TControl* Control) {}
+  // Moves the client area's picture and every child by the deltas (windows and windowless ones).
+  void ScrollBy(int DeltaX, int DeltaY);
 
   HWND FHandle = nullptr;
   WNDPROC FDefWndProc = nullptr;
@@ -239,8 +348,12 @@ class TWinControl : public TControl {
   bool FTabStop = false;
   bool FRecreating = false;
   bool FSettingBounds = false;
+  bool FAligning = false;
   HBRUSH FBrush = nullptr;
   TColor FBrushColor = 0;
+  // The windowless child that holds the mouse while a button is down, and the one under it.
+  TControl* FCaptureControl = nullptr;
+  TControl* FMouseControl = nullptr;
 };
 
 // Adds the PopupMenu property (where the menu class is known).

@@ -61,6 +61,11 @@ inline constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 inline constexpr UINT CN_CTLCOLOREDIT = CN_BASE + WM_CTLCOLOREDIT;
 inline constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 inline constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
+inline constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
+inline constexpr UINT CN_CTLCOLORSCROLLBAR = CN_BASE + WM_CTLCOLORSCROLLBAR;
+// Scroll codes of a scroll-bar or track-bar child, given back to it.
+inline constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
+inline constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
 // CN_NOTIFY (0xBC4E) is deliberately not dispatched: the skinning engine posts that very number with
 // LParam 0x41A2 as its "window is skinned" notice, so its LParam is not an NMHDR pointer to trust.
 inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;

@@ -4,6 +4,7 @@
 
 #include "framework/win/controls/WideText.h"
 #include "framework/win/forms/Forms.h"
+#include "framework/win/graphics/Colors.h"
 
 TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
   FTabStop = true;
@@ -103,41 +104,73 @@ void TButton::WndProc(TMessage& message) {
   TButtonControl::WndProc(message);
 }
 
-TEdit::TEdit(TComponent* owner) : TWinControl(owner) {
+TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
   FTabStop = true;
   FColor = clWindow;
   FWidth = 121;
   FHeight = 21;
 }
 
-void TEdit::CreateParams(TCreateParams& params) {
+void TCustomEdit::CreateParams(TCreateParams& params) {
   TWinControl::CreateParams(params);
   params.BaseClassName = L"EDIT";
   params.Style |= ES_AUTOHSCROLL | ES_LEFT;
   if (FReadOnly) params.Style |= ES_READONLY;
-  params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
-void TEdit::CreateWnd() {
+void TCustomEdit::CreateWnd() {
   TWinControl::CreateWnd();
   if (FMaxLength > 0) SendMessageW(FHandle, EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
 }
 
-void TEdit::SetReadOnly(bool v) {
+void TCustomEdit::SetReadOnly(bool v) {
   FReadOnly = v;
   if (FHandle) SendMessageW(FHandle, EM_SETREADONLY, v, 0);
 }
 
-void TEdit::SetMaxLength(int v) {
+void TCustomEdit::SetMaxLength(int v) {
   FMaxLength = v < 0 ? 0 : v;
   if (FHandle) SendMessageW(FHandle, EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
 }
 
-void TEdit::SelectAll() {
+void TCustomEdit::SetBorderStyle(TBorderStyle Value) {
+  Value = Value == bsNone ? bsNone : bsSingle;
+  if (FBorderStyle == Value) return;
+  FBorderStyle = Value;
+  RecreateWnd();
+}
+
+void TCustomEdit::SelectAll() {
   if (FHandle) SendMessageW(FHandle, EM_SETSEL, 0, -1);
 }
 
-void TEdit::WndProc(TMessage& message) {
+int TCustomEdit::SelStart() const {
+  DWORD Start = 0, End = 0;
+  if (FHandle)
+    SendMessageW(FHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&Start), reinterpret_cast<LPARAM>(&End));
+  return static_cast<int>(Start);
+}
+
+int TCustomEdit::SelLength() const {
+  DWORD Start = 0, End = 0;
+  if (FHandle)
+    SendMessageW(FHandle, EM_GETSEL, reinterpret_cast<WPARAM>(&Start), reinterpret_cast<LPARAM>(&End));
+  return static_cast<int>(End - Start);
+}
+
+void TCustomEdit::SetSelStart(int Value) {
+  if (FHandle) SendMessageW(FHandle, EM_SETSEL, static_cast<WPARAM>(Value), Value);
+}
+
+void TCustomEdit::SetSelLength(int Value) {
+  if (FHandle) {
+    const int Start = SelStart();
+    SendMessageW(FHandle, EM_SETSEL, static_cast<WPARAM>(Start), Start + Value);
+  }
+}
+
+void TCustomEdit::WndProc(TMessage& message) {
   switch (message.Msg) {
     case CN_COMMAND:
       if (HIWORD(message.WParam) == EN_CHANGE) {
@@ -149,6 +182,7 @@ void TEdit::WndProc(TMessage& message) {
     case CN_CTLCOLORSTATIC: {
       HDC dc = reinterpret_cast<HDC>(message.WParam);
       SetBkColor(dc, ColorToRGB(FColor));
+      SetTextColor(dc, ColorToRGB(FFont->Color()));
       message.Result = reinterpret_cast<LRESULT>(ColorBrush());
       return;
     }

@@ -48,24 +48,33 @@ class TButton : public TButtonControl {
   bool FActive = false;
 };
 
-class TEdit : public TWinControl {
-  DECLARE_CLASS(TEdit, TWinControl)
+// Text entry on the system EDIT class; TEdit publishes it, TCustomMemo (Memos.h) builds on it.
+class TCustomEdit : public TWinControl {
+  DECLARE_CLASS(TCustomEdit, TWinControl)
 
  public:
-  explicit TEdit(TComponent* owner);
-  static void Publish(TPublisher<TEdit>& P) {
-    P.Str("Text", &TEdit::Text, &TEdit::SetText);
-    P.Bool("ReadOnly", &TEdit::ReadOnly, &TEdit::SetReadOnly);
-    P.Int("MaxLength", &TEdit::MaxLength, &TEdit::SetMaxLength).Default(0);
-    P.Event("OnChange", &TEdit::OnChange);
+  explicit TCustomEdit(TComponent* owner);
+  static void Publish(TPublisher<TCustomEdit>& P) {
+    P.Str("Text", &TCustomEdit::Text, &TCustomEdit::SetText);
+    P.Enum("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle).Default(bsSingle);
+    P.Bool("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly);
+    P.Int("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength).Default(0);
+    P.Event("OnChange", &TCustomEdit::OnChange);
   }
 
   bool ReadOnly() const { return FReadOnly; }
   void SetReadOnly(bool v);
   int MaxLength() const { return FMaxLength; }
   void SetMaxLength(int v);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
   void SelectAll();
   void Clear() { SetText(""); }
+  // The selection in characters (UTF-16 units, as the window counts them).
+  int SelStart() const;
+  int SelLength() const;
+  void SetSelStart(int Value);
+  void SetSelLength(int Value);
 
   TNotifyEvent OnChange;
 
@@ -76,4 +85,12 @@ class TEdit : public TWinControl {
 
   bool FReadOnly = false;
   int FMaxLength = 0;
+  TBorderStyle FBorderStyle = bsSingle;
+};
+
+class TEdit : public TCustomEdit {
+  DECLARE_CLASS(TEdit, TCustomEdit)
+
+ public:
+  explicit TEdit(TComponent* owner) : TCustomEdit(owner) {}
 };

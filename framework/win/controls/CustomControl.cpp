@@ -1,0 +1,61 @@
+#include "framework/win/controls/CustomControl.h"
+
+#include "framework/win/controls/GraphicControl.h"
+
+TCustomControl::TCustomControl(TComponent* Owner)
+    : TWinControl(Owner), FCanvas(std::make_unique<TControlCanvas>(this)) {
+  FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks};
+}
+
+TCustomControl::~TCustomControl() {
+  // The window goes before the canvas that may still hold one of its DCs.
+  FCanvas->FreeHandle();
+}
+
+void TCustomControl::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  // The whole picture depends on the size (centred captions, bevels at the edges).
+  Params.ClassStyle = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+  Params.Style |= WS_CLIPCHILDREN;
+}
+
+void TCustomControl::FontChanged() {
+  SyncCanvasFont(FCanvas.get(), FFont.get());
+  TWinControl::FontChanged();
+}
+
+void TCustomControl::PaintWindow(HDC DC) {
+  FCanvas->FreeHandle();
+  FCanvas->Lock();
+  FCanvas->SetHandle(DC);
+  struct TUnbind {
+    TCanvas* Canvas;
+    ~TUnbind() {
+      Canvas->SetHandle(nullptr);
+      Canvas->Unlock();
+    }
+  } Unbind{FCanvas.get()};
+  SyncCanvasFont(FCanvas.get(), FFont.get());
+  Paint();
+}
+
+void TCustomControl::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_ERASEBKGND:
+      if (!FControlStyle.Contains(csOpaque)) {
+        RECT Client;
+        GetClientRect(FHandle, &Client);
+        FillRect(reinterpret_cast<HDC>(Message.WParam), &Client, ColorBrush());
+      }
+      Message.Result = 1;
+      return;
+    case WM_DESTROY:
+      FCanvas->FreeHandle();
+      break;
+    case CM_ENABLEDCHANGED:
+    case CM_TEXTCHANGED:
+      Invalidate();
+      break;
+  }
+  TWinControl::WndProc(Message);
+}
