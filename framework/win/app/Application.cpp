@@ -2,6 +2,7 @@
 
 #include "framework/win/app/Screen.h"
 #include "framework/win/controls/Buttons.h"
+#include "framework/win/controls/ComCtrls.h"
 #include "framework/win/controls/ControlAtom.h"
 #include "framework/win/controls/Dialogs.h"
 #include "framework/win/controls/ExceptionReport.h"
@@ -38,6 +39,7 @@ struct Globals {
     // The classes that descriptions may name.
     RegisterComponentClasses<TForm, TButton, TBitBtn, TEdit, TColorDialog, TOpenDialog, TTimer, TImageList>();
     RegisterStdControls();
+    RegisterCommonControlClasses();
     Screen = new TScreen(nullptr);
     Application = new TApplication(nullptr);
     SetExceptionHandler(&ReportToApplication);

@@ -841,6 +841,18 @@ void TWinControl::WndProc(TMessage& message) {
       }
       break;
     }
+    case WM_NOTIFY: {
+      // A common control's notification goes back to it as CN_NOTIFY; its answer is the parent's.
+      const auto* Header = reinterpret_cast<const NMHDR*>(message.LParam);
+      if (Header) {
+        TControl* Child = FindControlx(Header->hwndFrom);
+        if (Child && Child != this) {
+          message.Result = Child->Perform(CN_NOTIFY, message.WParam, message.LParam);
+          return;
+        }
+      }
+      break;
+    }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORBTN:
     case WM_CTLCOLORSTATIC:

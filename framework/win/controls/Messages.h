@@ -63,11 +63,12 @@ inline constexpr UINT CN_CTLCOLORBTN = CN_BASE + WM_CTLCOLORBTN;
 inline constexpr UINT CN_CTLCOLORSTATIC = CN_BASE + WM_CTLCOLORSTATIC;
 inline constexpr UINT CN_CTLCOLORLISTBOX = CN_BASE + WM_CTLCOLORLISTBOX;
 inline constexpr UINT CN_CTLCOLORSCROLLBAR = CN_BASE + WM_CTLCOLORSCROLLBAR;
-// Scroll codes of a scroll-bar or track-bar child, given back to it.
+// Scroll codes of a scroll-bar, track-bar or up-down child, given back to it.
 inline constexpr UINT CN_HSCROLL = CN_BASE + WM_HSCROLL;
 inline constexpr UINT CN_VSCROLL = CN_BASE + WM_VSCROLL;
-// CN_NOTIFY (0xBC4E) is deliberately not dispatched: the skinning engine posts that very number with
-// LParam 0x41A2 as its "window is skinned" notice, so its LParam is not an NMHDR pointer to trust.
+// CN_NOTIFY (0xBC4E) is a child's WM_NOTIFY reflected to it. The skinning engine posts that very
+// number with LParam 0x41A2 as its "window is skinned" notice, so a receiver reads the record only
+// through NotifyHeader (CommonControls.h), which refuses the marker.
 inline constexpr UINT CN_NOTIFY = CN_BASE + WM_NOTIFY;
 
 // The second parameter with which the skinning engine marks its own queries and replies.

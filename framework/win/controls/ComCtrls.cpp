@@ -1,0 +1,6 @@
+#include "framework/win/controls/ComCtrls.h"
+
+void RegisterCommonControlClasses() {
+  RegisterComponentClasses<TTabControl, TPageControl, TTabSheet, TTrackBar, TProgressBar, TStatusBar,
+                           TUpDown>();
+}
