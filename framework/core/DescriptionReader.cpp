@@ -73,6 +73,11 @@ class TTreeReader : public TReader {
     const TValue& v = Take(TValue::vkList, "List");
     FFrames.push_back(TFrame{std::span<const TValue>(v.List), 0});
   }
+  bool NextIsList() override {
+    if (FFrames.size() < 2) return false;
+    const TFrame& Frame = FFrames.back();
+    return Frame.Index < Frame.Values.size() && Frame.Values[Frame.Index].Kind == TValue::vkList;
+  }
   bool EndOfList() override {
     return FFrames.size() < 2 || FFrames.back().Index >= FFrames.back().Values.size();
   }

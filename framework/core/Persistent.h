@@ -35,6 +35,7 @@ class TReader : public TFiler {
   virtual String ReadString() = 0;  // any string value, as UTF-8
   virtual WideString ReadWideString() = 0;
   virtual void ReadListBegin() = 0;  // "("
+  virtual bool NextIsList() = 0;     // the next value of the list being read is a list itself
   virtual bool EndOfList() = 0;
   virtual void ReadListEnd() = 0;  // ")"
 };

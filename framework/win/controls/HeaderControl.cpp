@@ -1,0 +1,249 @@
+#include "framework/win/controls/HeaderControl.h"
+
+#include <algorithm>
+
+#include "framework/win/controls/WideText.h"
+
+// ---------------------------------------------------------------------------------------------------
+// THeaderSection
+
+THeaderSection::THeaderSection(TCollection* Collection) : TCollectionItem(Collection) {}
+
+void THeaderSection::Publish(TPublisher<THeaderSection>& P) {
+  P.Str("Text", &THeaderSection::Text, &THeaderSection::SetText);
+  P.Int("Width", &THeaderSection::Width, &THeaderSection::SetWidth);
+  P.Int("MinWidth", &THeaderSection::MinWidth, &THeaderSection::SetMinWidth).Default(0);
+  P.Int("MaxWidth", &THeaderSection::MaxWidth, &THeaderSection::SetMaxWidth).Default(10000);
+  P.Enum("Alignment", &THeaderSection::Alignment, &THeaderSection::SetAlignment).Default(taLeftJustify);
+  P.Enum("Style", &THeaderSection::Style, &THeaderSection::SetStyle).Default(hsText);
+  P.Bool("AllowClick", &THeaderSection::AllowClick, &THeaderSection::SetAllowClick).Default(1);
+  P.Int("ImageIndex", &THeaderSection::ImageIndex, &THeaderSection::SetImageIndex).Default(-1);
+}
+
+void THeaderSection::Assign(TPersistent* Source) {
+  auto* Section = dynamic_cast<THeaderSection*>(Source);
+  if (!Section) {
+    TCollectionItem::Assign(Source);
+    return;
+  }
+  FText = Section->FText;
+  FWidth = Section->FWidth;
+  FMinWidth = Section->FMinWidth;
+  FMaxWidth = Section->FMaxWidth;
+  FAlignment = Section->FAlignment;
+  FStyle = Section->FStyle;
+  FAllowClick = Section->FAllowClick;
+  FImageIndex = Section->FImageIndex;
+  Changed(false);
+}
+
+void THeaderSection::SetText(const String& Value) {
+  if (FText == Value) return;
+  FText = Value;
+  Changed(false);
+}
+
+void THeaderSection::SetWidth(int Value) {
+  Value = std::clamp(Value, FMinWidth, std::max(FMinWidth, FMaxWidth));
+  if (FWidth == Value) return;
+  FWidth = Value;
+  Changed(false);
+}
+
+void THeaderSection::SetMinWidth(int Value) {
+  FMinWidth = std::max(Value, 0);
+  if (FWidth < FMinWidth) SetWidth(FMinWidth);
+}
+
+void THeaderSection::SetMaxWidth(int Value) {
+  FMaxWidth = std::max(Value, 0);
+  if (FWidth > FMaxWidth) SetWidth(FMaxWidth);
+}
+
+void THeaderSection::SetAlignment(TAlignment Value) {
+  if (FAlignment == Value) return;
+  FAlignment = Value;
+  Changed(false);
+}
+
+void THeaderSection::SetStyle(THeaderSectionStyle Value) {
+  if (FStyle == Value) return;
+  FStyle = Value;
+  Changed(false);
+}
+
+void THeaderSection::SetAllowClick(bool Value) {
+  FAllowClick = Value;
+}
+
+void THeaderSection::SetImageIndex(int Value) {
+  if (FImageIndex == Value) return;
+  FImageIndex = Value;
+  Changed(false);
+}
+
+int THeaderSection::Left() const {
+  int X = 0;
+  if (TCollection* Sections = Collection())
+    for (int I = 0; I < Index(); ++I) X += static_cast<THeaderSection*>(Sections->Items(I))->FWidth;
+  return X;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// THeaderSections
+
+THeaderSections::THeaderSections(THeaderControl* Header)
+    : TCollection(TItemClass::Of<THeaderSection>()), FHeader(Header) {}
+
+TPersistent* THeaderSections::GetOwner() const {
+  return FHeader;
+}
+
+void THeaderSections::Update(TCollectionItem* Item) {
+  if (Item)
+    FHeader->UpdateSection(Item->Index());
+  else
+    FHeader->UpdateSections();
+}
+
+// ---------------------------------------------------------------------------------------------------
+// THeaderControl
+
+THeaderControl::THeaderControl(TComponent* AOwner)
+    : TWinControl(AOwner),
+      FSections(std::make_unique<THeaderSections>(this)),
+      FCanvas(std::make_unique<TCanvas>()) {
+  FWidth = 200;
+  FHeight = 17;
+}
+
+THeaderControl::~THeaderControl() {
+  DestroyHandle();
+  if (FImages) FImages->RemoveFreeNotification(this);
+}
+
+void THeaderControl::Publish(TPublisher<THeaderControl>& P) {
+  P.Obj("Sections", &THeaderControl::Sections, &THeaderControl::SetSections);
+  P.Obj("Images", &THeaderControl::Images, &THeaderControl::SetImages);
+  P.Bool("HotTrack", &THeaderControl::HotTrack, &THeaderControl::SetHotTrack).Default(0);
+  P.Event("OnSectionClick", &THeaderControl::OnSectionClick);
+  P.Event("OnSectionResize", &THeaderControl::OnSectionResize);
+  P.Event("OnDrawSection", &THeaderControl::OnDrawSection);
+}
+
+void THeaderControl::CreateParams(TCreateParams& Params) {
+  InitCommonControlClasses(ICC_LISTVIEW_CLASSES);
+  TWinControl::CreateParams(Params);
+  Params.BaseClassName = WC_HEADERW;
+  Params.Style |= HDS_BUTTONS | HDS_FULLDRAG;
+  if (FHotTrack) Params.Style |= HDS_HOTTRACK;
+}
+
+void THeaderControl::CreateWnd() {
+  TWinControl::CreateWnd();
+  if (FImages) SendMessageW(FHandle, HDM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(FImages->Handle()));
+  UpdateSections();
+}
+
+void THeaderControl::Notification(TComponent* AComponent, TOperation Operation) {
+  TWinControl::Notification(AComponent, Operation);
+  if (Operation == opRemove && AComponent == FImages) {
+    FImages = nullptr;
+    if (FHandle) SendMessageW(FHandle, HDM_SETIMAGELIST, 0, 0);
+  }
+}
+
+void THeaderControl::SetImages(TImageList* Value) {
+  if (FImages == Value) return;
+  if (FImages) FImages->RemoveFreeNotification(this);
+  FImages = Value;
+  if (FImages) FImages->FreeNotification(this);
+  if (FHandle) {
+    SendMessageW(FHandle, HDM_SETIMAGELIST, 0,
+                 reinterpret_cast<LPARAM>(FImages ? FImages->Handle() : nullptr));
+    UpdateSections();
+  }
+}
+
+void THeaderControl::SetHotTrack(bool Value) {
+  if (FHotTrack == Value) return;
+  FHotTrack = Value;
+  RecreateWnd();
+}
+
+void THeaderControl::UpdateSections() {
+  if (!FHandle) return;
+  while (SendMessageW(FHandle, HDM_GETITEMCOUNT, 0, 0) > 0) SendMessageW(FHandle, HDM_DELETEITEM, 0, 0);
+  for (int I = 0; I < FSections->Count(); ++I) {
+    HDITEMW Item{};
+    Item.mask = HDI_WIDTH;
+    SendMessageW(FHandle, HDM_INSERTITEMW, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(&Item));
+    UpdateSection(I);
+  }
+}
+
+void THeaderControl::UpdateSection(int Index) {
+  if (!FHandle || FTracking || Index < 0 || Index >= FSections->Count()) return;
+  const THeaderSection* Section = FSections->Items(Index);
+  std::wstring Text = Utf8ToWide(Section->Text());
+  HDITEMW Item{};
+  Item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT | HDI_IMAGE;
+  Item.cxy = Section->Width();
+  Item.pszText = Text.data();
+  Item.iImage = Section->ImageIndex();
+  Item.fmt = Section->Style() == hsOwnerDraw ? HDF_OWNERDRAW : HDF_STRING;
+  if (Section->Alignment() == taCenter) Item.fmt |= HDF_CENTER;
+  if (Section->Alignment() == taRightJustify) Item.fmt |= HDF_RIGHT;
+  if (FImages && Section->ImageIndex() >= 0) Item.fmt |= HDF_IMAGE;
+  SendMessageW(FHandle, HDM_SETITEMW, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(&Item));
+}
+
+void THeaderControl::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case CN_NOTIFY: {
+      Message.Result = 0;
+      const NMHDR* Header = NotifyHeader(Message);
+      if (!Header) return;
+      const auto* Notify = reinterpret_cast<const NMHEADERW*>(Header);
+      const int Index = Notify->iItem;
+      if (Index < 0 || Index >= FSections->Count()) return;
+      THeaderSection* Section = FSections->Items(Index);
+      switch (Header->code) {
+        case HDN_ITEMCLICKW:
+        case HDN_ITEMCLICKA:
+          if (Section->AllowClick() && OnSectionClick) OnSectionClick(this, Section);
+          return;
+        case HDN_ITEMCHANGINGW:
+        case HDN_ITEMCHANGINGA:
+          // Widths outside the section's limits are refused.
+          if (Notify->pitem && (Notify->pitem->mask & HDI_WIDTH))
+            Message.Result =
+                Notify->pitem->cxy < Section->MinWidth() || Notify->pitem->cxy > Section->MaxWidth();
+          return;
+        case HDN_ITEMCHANGEDW:
+        case HDN_ITEMCHANGEDA:
+          if (Notify->pitem && (Notify->pitem->mask & HDI_WIDTH) && Notify->pitem->cxy != Section->Width()) {
+            FTracking = true;
+            Section->FWidth = Notify->pitem->cxy;
+            FTracking = false;
+            if (OnSectionResize) OnSectionResize(this, Section);
+          }
+          return;
+      }
+      return;
+    }
+    case CN_DRAWITEM: {
+      const auto* Item = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
+      Message.Result = TRUE;
+      const int Index = Item ? static_cast<int>(Item->itemID) : -1;
+      if (Index < 0 || Index >= FSections->Count()) return;
+      TCanvasDC Lent(FCanvas.get(), Item->hDC);
+      FCanvas->Font()->Assign(FFont.get());
+      FCanvas->Brush()->SetColor(FColor);
+      if (OnDrawSection)
+        OnDrawSection(this, FSections->Items(Index), Item->rcItem, (Item->itemState & ODS_SELECTED) != 0);
+      return;
+    }
+  }
+  TWinControl::WndProc(Message);
+}
