@@ -37,3 +37,35 @@ void HoldForLook() {
     Sleep(20);
   }
 }
+
+int GdiObjects() {
+  if (DWORD Count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(Count);
+  // Wine answers 0: probe the handle table (Wine takes a handle's index alone).
+  int Count = 0;
+  for (UINT_PTR Index = 1; Index < 0x10000; ++Index)
+    if (GetObjectType(reinterpret_cast<HGDIOBJ>(Index))) ++Count;
+  return Count;
+}
+
+namespace {
+
+BOOL CALLBACK CountChild(HWND, LPARAM Counter) {
+  ++*reinterpret_cast<int*>(Counter);
+  return TRUE;
+}
+
+// A top-level window and all windows below it.
+BOOL CALLBACK CountWindow(HWND Wnd, LPARAM Counter) {
+  ++*reinterpret_cast<int*>(Counter);
+  EnumChildWindows(Wnd, &CountChild, Counter);
+  return TRUE;
+}
+
+}  // namespace
+
+int UserObjects() {
+  if (DWORD Count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return static_cast<int>(Count);
+  int Count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&Count));
+  return Count;
+}

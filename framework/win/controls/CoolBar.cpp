@@ -8,7 +8,9 @@
 // ---------------------------------------------------------------------------------------------------
 // TCoolBand
 
-TCoolBand::TCoolBand(TCollection* Collection) : TCollectionItem(Collection) {}
+TCoolBand::TCoolBand(TCollection* Collection) : TCollectionItem(nullptr) {
+  SetCollection(Collection);  // complete before the collection reports the change
+}
 
 TCoolBand::~TCoolBand() {
   FControl = nullptr;

@@ -7,7 +7,9 @@
 // ---------------------------------------------------------------------------------------------------
 // THeaderSection
 
-THeaderSection::THeaderSection(TCollection* Collection) : TCollectionItem(Collection) {}
+THeaderSection::THeaderSection(TCollection* Collection) : TCollectionItem(nullptr) {
+  SetCollection(Collection);  // complete before the collection reports the change
+}
 
 void THeaderSection::Publish(TPublisher<THeaderSection>& P) {
   P.Str("Text", &THeaderSection::Text, &THeaderSection::SetText);
@@ -171,30 +173,43 @@ void THeaderControl::SetHotTrack(bool Value) {
   RecreateWnd();
 }
 
+namespace {
+
+// The native item of a section; Text holds its characters while the item is used.
+HDITEMW NativeItem(const THeaderSection& Section, bool WithImages, std::wstring& Text) {
+  Text = Utf8ToWide(Section.Text());
+  HDITEMW Item{};
+  Item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT;
+  Item.cxy = Section.Width();
+  Item.pszText = Text.data();
+  Item.cchTextMax = static_cast<int>(Text.size());
+  Item.fmt = Section.Style() == hsOwnerDraw ? HDF_OWNERDRAW : HDF_STRING;
+  if (Section.Alignment() == taCenter) Item.fmt |= HDF_CENTER;
+  if (Section.Alignment() == taRightJustify) Item.fmt |= HDF_RIGHT;
+  if (WithImages && Section.ImageIndex() >= 0) {
+    Item.mask |= HDI_IMAGE;
+    Item.fmt |= HDF_IMAGE;
+    Item.iImage = Section.ImageIndex();
+  }
+  return Item;
+}
+
+}  // namespace
+
 void THeaderControl::UpdateSections() {
-  if (!FHandle) return;
+  if (!FHandle || FTracking) return;
   while (SendMessageW(FHandle, HDM_GETITEMCOUNT, 0, 0) > 0) SendMessageW(FHandle, HDM_DELETEITEM, 0, 0);
   for (int I = 0; I < FSections->Count(); ++I) {
-    HDITEMW Item{};
-    Item.mask = HDI_WIDTH;
+    std::wstring Text;
+    HDITEMW Item = NativeItem(*FSections->Items(I), FImages != nullptr, Text);
     SendMessageW(FHandle, HDM_INSERTITEMW, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(&Item));
-    UpdateSection(I);
   }
 }
 
 void THeaderControl::UpdateSection(int Index) {
   if (!FHandle || FTracking || Index < 0 || Index >= FSections->Count()) return;
-  const THeaderSection* Section = FSections->Items(Index);
-  std::wstring Text = Utf8ToWide(Section->Text());
-  HDITEMW Item{};
-  Item.mask = HDI_TEXT | HDI_WIDTH | HDI_FORMAT | HDI_IMAGE;
-  Item.cxy = Section->Width();
-  Item.pszText = Text.data();
-  Item.iImage = Section->ImageIndex();
-  Item.fmt = Section->Style() == hsOwnerDraw ? HDF_OWNERDRAW : HDF_STRING;
-  if (Section->Alignment() == taCenter) Item.fmt |= HDF_CENTER;
-  if (Section->Alignment() == taRightJustify) Item.fmt |= HDF_RIGHT;
-  if (FImages && Section->ImageIndex() >= 0) Item.fmt |= HDF_IMAGE;
+  std::wstring Text;
+  HDITEMW Item = NativeItem(*FSections->Items(Index), FImages != nullptr, Text);
   SendMessageW(FHandle, HDM_SETITEMW, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(&Item));
 }
 

@@ -31,7 +31,9 @@ int ColumnFormat(TAlignment Alignment) {
 // ---------------------------------------------------------------------------------------------------
 // TListColumn
 
-TListColumn::TListColumn(TCollection* Collection) : TCollectionItem(Collection) {}
+TListColumn::TListColumn(TCollection* Collection) : TCollectionItem(nullptr) {
+  SetCollection(Collection);  // complete before the collection reports the change
+}
 
 void TListColumn::Publish(TPublisher<TListColumn>& P) {
   P.Str("Caption", &TListColumn::Caption, &TListColumn::SetCaption);

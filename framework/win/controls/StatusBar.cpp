@@ -7,7 +7,9 @@
 // ---------------------------------------------------------------------------------------------------
 // TStatusPanel
 
-TStatusPanel::TStatusPanel(TCollection* Collection) : TCollectionItem(Collection) {}
+TStatusPanel::TStatusPanel(TCollection* Collection) : TCollectionItem(nullptr) {
+  SetCollection(Collection);  // complete before the collection reports the change
+}
 
 void TStatusPanel::Publish(TPublisher<TStatusPanel>& P) {
   P.Str("Text", &TStatusPanel::Text, &TStatusPanel::SetText);

@@ -1,0 +1,44 @@
+// Forms holding every common control, with image lists, custom drawing and re-created windows, give
+// back every GDI and USER object they took.
+#include <gtest/gtest.h>
+
+#include "framework/win/app/Application.h"
+#include "framework/win/controls/ComCtrls.h"
+#include "tests/comctrls/ComCtrlsTestUtil.h"
+
+namespace {
+
+// One life of the form: read, shown, images given, windows re-created, repainted, closed, freed.
+void FormLife() {
+  auto Form = ReadForm(kAllControlsForm);
+  auto* Images = new TImageList(Form.get());
+  TBitmap Picture(32, 16, pf24bit);
+  Picture.Canvas()->Brush()->SetColor(clRed);
+  Picture.Canvas()->FillRect({0, 0, 16, 16});
+  Images->AddMasked(&Picture, clFuchsia);
+  Find<TPageControl>(*Form, "Pages")->SetImages(Images);
+  Find<TListView>(*Form, "Report")->SetSmallImages(Images);
+  Find<TTreeView>(*Form, "Tree")->SetImages(Images);
+  Find<TCoolBar>(*Form, "Cool")->SetImages(Images);
+  Find<TTrackBar>(*Form, "TrackH")->SetOrientation(trVertical);  // a new window
+  Find<TListView>(*Form, "Report")->SetViewStyle(vsSmallIcon);
+  Find<TTabControl>(*Form, "TabsBottom")->SetTabPosition(tpRight);
+  Find<TStatusBar>(*Form, "Status")->SetSizeGrip(false);
+  Find<TTreeView>(*Form, "Tree")->Items()->GetFirstNode()->Expand(true);
+  RedrawWindow(Form->WindowHandle(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  Pump();
+  Form.reset();
+  Pump();
+}
+
+TEST(Leaks, FormsWithEveryCommonControlLeaveNoHandles) {
+  FormLife();  // classes, caches and stock objects come into being once
+  const int Gdi = GdiObjects();
+  const int User = UserObjects();
+  for (int I = 0; I < 20; ++I) FormLife();
+  EXPECT_EQ(GdiObjects(), Gdi);
+  EXPECT_EQ(UserObjects(), User);
+}
+
+}  // namespace
