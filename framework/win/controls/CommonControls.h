@@ -27,9 +27,6 @@ PUBLISHED_ENUM(TCustomDrawStage, cdPrePaint, cdPostPaint, cdPreErase, cdPostEras
 // The CDIS_* item state of a custom-draw notification as the framework's set.
 TCustomDrawState CustomDrawStateOf(UINT ItemState);
 
-// Alignment of text in a status panel, header section or list column.
-PUBLISHED_ENUM(TAlignment, taLeftJustify, taRightJustify, taCenter)
-
 // The window of a control of the framework that is placed on a common control by handle only (a
 // band's control, an up-down's associate): created when needed, null for none.
 class TWinControl;
