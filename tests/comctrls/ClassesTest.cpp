@@ -36,6 +36,9 @@ const TClassCase kClassCases[] = {
     {"TimeOnly", DATETIMEPICK_CLASSW, DTS_TIMEFORMAT, 0},
     {"Cool", REBARCLASSNAMEW, RBS_VARHEIGHT | RBS_BANDBORDERS, RBS_FIXEDORDER},
     {"Frame1", nullptr, WS_CLIPCHILDREN, 0},
+    {"Tools", TOOLBARCLASSNAMEW, TBSTYLE_FLAT | TBSTYLE_LIST | CCS_NORESIZE, 0},
+    {"Tabs31", nullptr, 0, 0},
+    {"Player", nullptr, 0, 0},
 };
 
 class ClassesTest : public testing::Test {
@@ -130,6 +133,50 @@ TEST_F(ClassesTest, StateReadFromTheDescriptionReachesTheWindows) {
   EXPECT_EQ(Band.hwndChild, Find<TEdit>(*Form, "BandEdit")->WindowHandle());
   EXPECT_EQ(GetParent(Find<TEdit>(*Form, "FrameEdit")->WindowHandle()),
             Find<TFrame>(*Form, "Frame1")->WindowHandle());
+
+  // The tool buttons stand for the native buttons, in order, and take their places.
+  auto* Tools = Find<TToolBar>(*Form, "Tools");
+  ASSERT_EQ(Tools->ButtonCount(), 5);
+  EXPECT_EQ(SendMessageW(Tools->WindowHandle(), TB_BUTTONCOUNT, 0, 0), 5);
+  EXPECT_EQ(Tools->Buttons(1), Find<TToolButton>(*Form, "ToolBold"));
+  EXPECT_TRUE(SendMessageW(Tools->WindowHandle(), TB_ISBUTTONCHECKED, 2, 0) != 0 ||
+              SendMessageW(Tools->WindowHandle(), TB_GETSTATE, 2, 0) & TBSTATE_CHECKED);
+  for (int I = 0; I < Tools->ButtonCount(); ++I) {
+    RECT Native{};
+    SendMessageW(Tools->WindowHandle(), TB_GETITEMRECT, static_cast<WPARAM>(I),
+                 reinterpret_cast<LPARAM>(&Native));
+    EXPECT_EQ(Tools->Buttons(I)->BoundsRect().left, Native.left);
+    EXPECT_EQ(Tools->Buttons(I)->Width(), Native.right - Native.left);
+  }
+  TBBUTTON Native{};
+  SendMessageW(Tools->WindowHandle(), TB_GETBUTTON, 3, reinterpret_cast<LPARAM>(&Native));
+  EXPECT_EQ(Native.fsStyle & BTNS_DROPDOWN, BTNS_DROPDOWN);
+  SendMessageW(Tools->WindowHandle(), TB_GETBUTTON, 4, reinterpret_cast<LPARAM>(&Native));
+  EXPECT_EQ(Native.fsState & TBSTATE_ENABLED, 0);
+
+  // The tab set's first component is its scroller, a window, shown because the tabs do not fit.
+  auto* Tabs31 = Find<TTabSet>(*Form, "Tabs31");
+  ASSERT_GT(Tabs31->ComponentCount(), 0);
+  EXPECT_EQ(Tabs31->Components(0), Tabs31->Scroller());
+  EXPECT_TRUE(IsWindowVisible(Tabs31->Scroller()->WindowHandle()));
+  EXPECT_EQ(GetParent(Tabs31->Scroller()->WindowHandle()), Tabs31->WindowHandle());
+  {
+    // Tabs hang below a line that runs along the whole top edge.
+    HDC DC = GetDC(Tabs31->WindowHandle());
+    EXPECT_EQ(GetPixel(DC, 1, 0), GetSysColor(COLOR_WINDOWFRAME));
+    EXPECT_EQ(GetPixel(DC, Tabs31->Width() - 1, 0), GetSysColor(COLOR_WINDOWFRAME));
+    ReleaseDC(Tabs31->WindowHandle(), DC);
+  }
+  EXPECT_LT(Tabs31->VisibleTabs(), 8);
+  EXPECT_GT(Tabs31->VisibleTabs(), 0);
+
+  // The media player's glyphs are the program's resources; hidden buttons take no room.
+  auto* Player = Find<TMediaPlayer>(*Form, "Player");
+  for (int Button = btPlay; Button <= btEject; ++Button)
+    for (int Kind = mgEnabled; Kind <= mgColored; ++Kind)
+      EXPECT_FALSE(Player->Glyph(static_cast<TMPBtnType>(Button), static_cast<TMPGlyph>(Kind))->Empty());
+  EXPECT_EQ(Player->ButtonRect(btPlay).right - Player->ButtonRect(btPlay).left, Player->ClientWidth() / 6);
+  EXPECT_EQ(Player->ButtonRect(btStep).right, Player->ButtonRect(btStep).left);
 }
 
 }  // namespace

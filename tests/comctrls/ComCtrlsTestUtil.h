@@ -187,6 +187,7 @@ inline constexpr std::string_view kAllControlsForm = R"(object Form1: TForm
     Time = '13:45:30'
   end
   object Cool: TCoolBar
+    Align = alNone
     Left = 440
     Top = 8
     Width = 240
@@ -212,6 +213,60 @@ inline constexpr std::string_view kAllControlsForm = R"(object Form1: TForm
       Left = 8
       Top = 8
       Width = 100
+    end
+  end
+  object Tools: TToolBar
+    Align = alNone
+    Left = 440
+    Top = 40
+    Width = 240
+    Height = 26
+    Flat = True
+    ShowCaptions = True
+    List = True
+    object ToolNew: TToolButton
+      Caption = 'New'
+    end
+    object ToolBold: TToolButton
+      Caption = 'Bold'
+      Style = tbsCheck
+      Down = True
+    end
+    object ToolSep: TToolButton
+      Style = tbsSeparator
+      Width = 8
+    end
+    object ToolOpen: TToolButton
+      Caption = 'Open'
+      Style = tbsDropDown
+      DropdownMenu = ToolMenu
+    end
+    object ToolOff: TToolButton
+      Caption = 'Off'
+      Enabled = False
+    end
+  end
+  object Tabs31: TTabSet
+    Left = 8
+    Top = 240
+    Width = 200
+    Height = 21
+    Tabs.Strings = ('Alpha' 'Beta' 'Gamma' 'Delta' 'Epsilon' 'Zeta' 'Eta' 'Theta')
+    TabIndex = 1
+  end
+  object Player: TMediaPlayer
+    Left = 220
+    Top = 240
+    Width = 200
+    Height = 30
+    AutoEnable = False
+    EnabledButtons = [btPlay, btStop, btNext, btPrev, btEject]
+    ColoredButtons = [btPlay, btStop]
+    VisibleButtons = [btPlay, btPause, btStop, btNext, btPrev, btEject]
+  end
+  object ToolMenu: TPopupMenu
+    object ToolMenuFirst: TMenuItem
+      Caption = 'First'
     end
   end
   object Status: TStatusBar

@@ -36,7 +36,7 @@ TEST(Leaks, FormsWithEveryCommonControlLeaveNoHandles) {
   FormLife();  // classes, caches and stock objects come into being once
   const int Gdi = GdiObjects();
   const int User = UserObjects();
-  for (int I = 0; I < 20; ++I) FormLife();
+  for (int I = 0; I < 10; ++I) FormLife();
   EXPECT_EQ(GdiObjects(), Gdi);
   EXPECT_EQ(UserObjects(), User);
 }

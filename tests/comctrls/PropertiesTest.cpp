@@ -109,6 +109,34 @@ const TPropCase kPropCases[] = {
     {"TCoolBand", "Break", "False"},
     {"TFrame", "Color", "8421504"},
     {"TFrame", "Caption", "Options"},
+    {"TToolBar", "Images", "(nil)"},
+    {"TToolBar", "Flat", "True"},
+    {"TToolBar", "ShowCaptions", "True"},
+    {"TToolBar", "List", "True"},
+    {"TToolBar", "Menu", "(nil)"},
+    {"TToolBar", "OnCustomDraw", "(event)"},
+    {"TToolBar", "OnCustomDrawButton", "(event)"},
+    {"TToolButton", "Style", "tbsDropDown"},
+    {"TToolButton", "ImageIndex", "3"},
+    {"TToolButton", "Down", "True"},
+    {"TToolButton", "Grouped", "True"},
+    {"TToolButton", "Caption", "Save"},
+    {"TToolButton", "Enabled", "False"},
+    {"TToolButton", "DropdownMenu", "(nil)"},
+    {"TToolButton", "MenuItem", "(nil)"},
+    {"TTabSet", "Tabs", "(object)"},
+    {"TTabSet", "StartMargin", "8"},
+    {"TTabSet", "EndMargin", "20"},
+    {"TTabSet", "FirstIndex", "0"},
+    {"TTabSet", "TabIndex", "-1"},
+    {"TTabSet", "SelectedColor", "65535"},
+    {"TTabSet", "Font", "(object)"},
+    {"TMediaPlayer", "VisibleButtons", "[btPlay,btStop,btEject]"},
+    {"TMediaPlayer", "EnabledButtons", "[btPause]"},
+    {"TMediaPlayer", "ColoredButtons", "[]"},
+    {"TMediaPlayer", "FileName", "clip.wav"},
+    {"TMediaPlayer", "AutoOpen", "True"},
+    {"TMediaPlayer", "OnClick", "(event)"},
 };
 
 // An object of the class, on a form whose window exists (an item in its control's collection).
@@ -122,6 +150,11 @@ class TObjects {
     if (ClassName == "TListColumn") return Control<TListView>()->Columns()->Add();
     if (ClassName == "TListItem") return Control<TListView>()->Items()->Add();
     if (ClassName == "TCoolBand") return Control<TCoolBar>()->Bands()->Add();
+    if (ClassName == "TToolButton") {
+      auto* Button = new TToolButton(FForm.get());
+      Button->SetParent(Control<TToolBar>());
+      return Button;
+    }
     TComponent* Made = CreateComponentByClassName(ClassName, FForm.get());
     if (auto* Control = dynamic_cast<TControl*>(Made)) {
       if (auto* Sheet = dynamic_cast<TTabSheet*>(Control))

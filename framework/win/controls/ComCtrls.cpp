@@ -2,5 +2,6 @@
 
 void RegisterCommonControlClasses() {
   RegisterComponentClasses<TTabControl, TPageControl, TTabSheet, TTrackBar, TProgressBar, TStatusBar, TUpDown,
-                           THeaderControl, TListView, TTreeView, TDateTimePicker, TCoolBar, TFrame>();
+                           THeaderControl, TListView, TTreeView, TDateTimePicker, TCoolBar, TFrame, TToolBar,
+                           TToolButton, TTabSet, TMediaPlayer>();
 }

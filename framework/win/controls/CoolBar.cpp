@@ -157,6 +157,7 @@ void TCoolBands::Update(TCollectionItem*) {
 TCoolBar::TCoolBar(TComponent* AOwner) : TWinControl(AOwner), FBands(std::make_unique<TCoolBands>(this)) {
   FWidth = 150;
   FHeight = 75;
+  FAlign = alTop;
 }
 
 TCoolBar::~TCoolBar() {

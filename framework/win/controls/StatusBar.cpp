@@ -98,6 +98,7 @@ TCustomStatusBar::TCustomStatusBar(TComponent* AOwner)
       FCanvas(std::make_unique<TCanvas>()) {
   FWidth = 200;
   FHeight = 19;
+  FAlign = alBottom;
 }
 
 TCustomStatusBar::~TCustomStatusBar() {

@@ -69,6 +69,8 @@ class TCustomTabControl : public TWinControl {
   virtual void Change();
   // The tabs took another shape: the display area moved.
   virtual void DisplayChanged() {}
+  // Controls aligned inside take the display area.
+  void AdjustClientRect(RECT& Rect) const override { Rect = DisplayRect(); }
 
   void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
