@@ -109,6 +109,7 @@ const TPropCase kPropCases[] = {
     {"TCoolBand", "Break", "False"},
     {"TFrame", "Color", "8421504"},
     {"TFrame", "Caption", "Options"},
+    {"TFrame", "AutoScroll", "False"},
     {"TToolBar", "Images", "(nil)"},
     {"TToolBar", "Flat", "True"},
     {"TToolBar", "ShowCaptions", "True"},

@@ -1,17 +1,17 @@
-// TFrame: a container that groups controls into one reusable piece placed on a form.
+// TFrame: a container that groups controls into one reusable piece placed on a form; its children
+// may reach beyond it, and it scrolls them.
 #pragma once
 
-#include "framework/win/controls/Controls.h"
+#include "framework/win/controls/ScrollBoxes.h"
 
-class TCustomFrame : public TWinControl {
-  DECLARE_CLASS(TCustomFrame, TWinControl)
+class TCustomFrame : public TScrollingWinControl {
+  DECLARE_CLASS(TCustomFrame, TScrollingWinControl)
 
  public:
   explicit TCustomFrame(TComponent* AOwner);
 
  protected:
   void CreateParams(TCreateParams& Params) override;
-  void WndProc(TMessage& Message) override;
 };
 
 class TFrame : public TCustomFrame {

@@ -306,6 +306,7 @@ String TTabControl::TabText(int Index) const {
 // TTabSheet
 
 TTabSheet::TTabSheet(TComponent* AOwner) : TWinControl(AOwner) {
+  FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csDoubleClicks};
   FVisible = false;  // the page control shows its active page
   FWidth = 200;
   FHeight = 150;
