@@ -216,6 +216,11 @@ void TCustomStatusBar::WndProc(TMessage& Message) {
       Message.Result = TRUE;
       return;
     }
+    case WM_SIZE:
+      // The last panel and right-aligned texts move with the right edge: all of the bar is new.
+      TWinControl::WndProc(Message);
+      InvalidateRect(FHandle, nullptr, TRUE);
+      return;
     case WM_NCHITTEST:
       // The grip sizes the form only when the bar sits at the form's bottom-right corner.
       TWinControl::WndProc(Message);
