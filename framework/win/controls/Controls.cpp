@@ -729,6 +729,9 @@ bool TWinControl::RouteMouseToControl(TMessage& Message) {
   const LPARAM Local =
       MAKELPARAM(static_cast<WORD>(Point.x - Target->FLeft), static_cast<WORD>(Point.y - Target->FTop));
   Message.Result = Target->Perform(Message.Msg, Message.WParam, Local);
+  // The system makes a right-button release into WM_CONTEXTMENU, which finds the popup menu of the
+  // windowless control under the point.
+  if (Message.Msg == WM_RBUTTONUP && FHandle) DefaultHandler(Message);
   if (Release && FCaptureControl == Target) {
     FCaptureControl = nullptr;
     if (GetCapture() == FHandle) ReleaseCapture();
