@@ -53,7 +53,8 @@ bool LoadCodedSkin(TSkinData& Data, const TCodedSkin& Options) {
       "[HorzScroll]\nImage=hscroll.bmp\n"
       "[VertScroll]\nImage=vscroll.bmp\n"
       "[HorzScrollThumb]\nImage=hthumb.bmp\nFrameCount=3\n"
-      "[VertScrollThumb]\nImage=vthumb.bmp\nFrameCount=3\n";
+      "[VertScrollThumb]\nImage=vthumb.bmp\nFrameCount=3\n" +
+      Options.ExtraIni;
   const int S = Options.ScrollSize;
   TSkinFiles Files = {
       {"button.bmp", StripBmp(kButtonStrip, 5, 20, 20)},
@@ -65,7 +66,8 @@ bool LoadCodedSkin(TSkinData& Data, const TCodedSkin& Options) {
       {"hthumb.bmp", StripBmp(kHThumbStrip, 3, S, S)},
       {"vthumb.bmp", StripBmp(kVThumbStrip, 3, S, S)},
   };
-  String Full = Ini;
+  Files.insert(Files.end(), Options.ExtraFiles.begin(), Options.ExtraFiles.end());
+  String Full = Ini + Options.ExtraIni;
   AddListElements(Full, Files, Options);
   BuildSkinArchive(*Data.FSkinStream, Full, Files);
   return Data.LoadSkin();

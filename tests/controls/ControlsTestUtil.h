@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "framework/win/forms/Forms.h"
@@ -42,6 +43,9 @@ struct TCodedSkin {
   int TabStyle = 0;       // "Tabs" Style: 0 its "Border" picture around the pages, 1 "Tab.Pane"
   int ProgressStyle = 0;  // "Progress" Style: 0 two frames, 1 one frame and "Progress.Chunk"
   int ChunkTile = 0;      // "Progress.Chunk" Tile
+  // More sections and files for the skin (appended to the description and the archive).
+  String ExtraIni;
+  std::vector<std::pair<String, std::vector<std::uint8_t>>> ExtraFiles;
 };
 // Loads the colour-coded skin into Data; false when the load fails.
 bool LoadCodedSkin(TSkinData& Data, const TCodedSkin& Options = {});

@@ -13,10 +13,15 @@
 #include "skin/controls/SkinBars.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
+#include "skin/controls/SkinComboBoxes.h"
+#include "skin/controls/SkinEdits.h"
 #include "skin/controls/SkinGlyphs.h"
 #include "skin/controls/SkinHeaders.h"
+#include "skin/controls/SkinPanels.h"
 #include "skin/controls/SkinScrollbars.h"
+#include "skin/controls/SkinStatusBars.h"
 #include "skin/controls/SkinTabs.h"
+#include "tests/controls/BoxesTestUtil.h"
 #include "tests/controls/ControlsTestUtil.h"
 #include "tests/controls/TestControls.h"
 #include "tests/controls/TestGlyphControls.h"
@@ -234,6 +239,45 @@ INSTANTIATE_TEST_SUITE_P(
                                  })}),
     [](const auto& Info) { return std::string(Info.param.Name); });
 #endif  // HAVE_FRAMEWORK_TABS
+
+// Edits, spin buttons, combo boxes, date-time pickers, status bars, tool bars and boxes, with a skin
+// that has every element they draw from.
+class BoxLeaks : public ::testing::TestWithParam<TClassCase> {};
+
+TEST_P(BoxLeaks, AttachPaintDetachLeavesTheCountsUnchanged) {
+  TSkinnedForm Fixture(BoxesSkin({.Sunk = true, .Extra = true, .Spin = true, .Status = true}));
+  const TObjectCounts D = Delta(GetParam().Cycle, Fixture);
+  EXPECT_EQ(D.Gdi, 0u) << GetParam().Name;
+  EXPECT_EQ(D.User, 0u) << GetParam().Name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, BoxLeaks,
+    ::testing::Values(
+        TClassCase{"Edit", BareCycle<TSkinEdit>([](HWND P) {
+                     HWND Edit = BareChild(P, L"EDIT", 0, 200, 10, 100, 24, WS_EX_CLIENTEDGE);
+                     BareChild(Edit, UPDOWN_CLASSW, 0, 80, 0, 16, 20);  // skinned on every paint
+                     return Edit;
+                   })},
+        TClassCase{"UpDown", BareCycle<TSkinUpDown>([](HWND P) { return Child(P, UPDOWN_CLASSW, 0); })},
+        TClassCase{"ComboBox",
+                   BareCycle<TSkinComBox>([](HWND P) { return Child(P, L"COMBOBOX", CBS_DROPDOWN); })},
+        TClassCase{"DateTime",
+                   BareCycle<TSkinDateTime>([](HWND P) { return Child(P, DATETIMEPICK_CLASSW, 0); })},
+        TClassCase{"StatusBar", BareCycle<TSkinStatusBar>([](HWND P) {
+                     return Child(P, STATUSCLASSNAMEW, SBARS_SIZEGRIP);
+                   })},
+        TClassCase{"Toolbar", BareCycle<TSkinToolbar>([](HWND P) {
+                     return Child(P, TOOLBARCLASSNAMEW, CCS_NOPARENTALIGN | CCS_NORESIZE);
+                   })},
+        TClassCase{"GroupBox",
+                   BareCycle<TSkinGroupBox>([](HWND P) { return Child(P, L"BUTTON", BS_GROUPBOX); })},
+        TClassCase{"BoxH", BareCycle<TSkinBoxH>([](HWND P) { return Child(P, L"#32770", 0); })},
+        TClassCase{"Sizer",
+                   BareCycle<TSkinSizer>([](HWND P) { return Child(P, L"SCROLLBAR", SBS_SIZEBOX); })},
+        TClassCase{"Box",
+                   FrameworkCycle<TSkinBox, TButton>([](TForm* F) { return Placed(F, new TButton(F)); })}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST(ControlLeaks, APlantedLeakIsCaught) {
   TSkinnedForm Fixture;

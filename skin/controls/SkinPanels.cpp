@@ -1,0 +1,143 @@
+// Panels, bare static and panel windows, group boxes and size boxes.
+#include "skin/controls/SkinPanels.h"
+
+#include "skin/controls/SkinDrawUtil.h"
+#include "skin/data/SkinData.h"
+#include "skin/form/RuzIzivForm.h"
+
+// ---------------------------------------------------------------------------------------------------
+// TSkinBox
+
+void TSkinBox::Init(TRuzIzivForm* FormSkin, TSkinData* SkinData, TCanvas* Canvas, bool SetColor) {
+  if (FInited) return;
+  FSkinData = SkinData;
+  FCanvas = Canvas;
+  FControl = dynamic_cast<TControl*>(Owner());
+  if (TWinControl* Win = WinControl()) FHandle = Win->WindowHandle();
+  AttachForm(FormSkin);
+  if (SetColor && FControl) {
+    FSavedColor = FControl->Color();
+    FSetColor = true;
+    FControl->SetColor(SchemeColor(csButtonFace));
+  }
+  FInited = true;
+  FStatus = kControlInited;
+}
+
+void TSkinBox::Unsubclass() {
+  if (FActive) RestoreColor();
+  FActive = false;
+  FStatus = kControlUnhooked;
+}
+
+void TSkinBox::AfterProc(TMessage&) {}
+
+// ---------------------------------------------------------------------------------------------------
+// TSkinBoxH
+
+bool TSkinBoxH::BeforeProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_ERASEBKGND:
+      if (HWND Wnd = LiveHandle(); Wnd && Message.WParam) {
+        RECT R;
+        GetWindowRect(Wnd, &R);
+        OffsetRect(&R, -R.left, -R.top);
+        FillBG(reinterpret_cast<HDC>(Message.WParam), R);
+      }
+      Message.Result = 0;
+      return false;
+    case WM_CTLCOLORSTATIC:
+      Default(Message);
+      if (FSkinData && FSkinData->FaceBrush) {
+        // The static's text cells take the face colour as well as its blank parts.
+        if (Message.WParam)
+          SetBkColor(reinterpret_cast<HDC>(Message.WParam), ColorToRGB(SchemeColor(csButtonFace)));
+        Message.Result = reinterpret_cast<LRESULT>(FSkinData->FaceBrush.Get());
+      }
+      return false;
+  }
+  return TSkinControl::BeforeProc(Message);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// TSkinGroupBox
+
+void TSkinGroupBox::Init(TRuzIzivForm* FormSkin, TSkinData* SkinData, TCanvas* Canvas, bool SetColor) {
+  if (FInited) return;
+  TSkinControl::Init(FormSkin, SkinData, Canvas, SetColor);
+  if (FControl) FNoMouseDown = 1;
+}
+
+bool TSkinGroupBox::BeforeProc(TMessage& Message) {
+  if (!TSkinControl::BeforeProc(Message)) return false;
+  if (FNoMouseDown == 1 && Message.Msg == WM_PAINT) {
+    WMPaint(Message);
+    return false;
+  }
+  return true;
+}
+
+void TSkinGroupBox::DrawControl(HDC DC, const RECT& Rect) {
+  DefaultDraw(DC, Rect);
+}
+
+void TSkinGroupBox::DefaultDraw(HDC DC, const RECT& Rect) {
+  HWND Wnd = LiveHandle();
+  if (!Wnd || !DC) return;
+  WideString Caption = WindowTextOf(Wnd);
+  if (Caption.empty() && FControl) Caption = GetStringProp(FControl, "Caption");
+  if (FControl) FillBG(DC, Rect);
+
+  // The control's font and its colour, or the window's font.
+  HFONT Font = reinterpret_cast<HFONT>(SendMessageW(Wnd, WM_GETFONT, 0, 0));
+  TColor TextColor = clNone;
+  if (FControl) {
+    if (auto* ControlFont = static_cast<TFont*>(GetObjProp(FControl, "Font", TFont::StaticClass()))) {
+      Font = ControlFont->Handle();
+      TextColor = ControlFont->Color();
+    }
+  }
+  const int SavedDC = SaveDC(DC);
+  if (Font) SelectObject(DC, Font);
+  if (TextColor != clNone) SetTextColor(DC, ColorToRGB(TextColor));
+
+  const int W = Rect.right - Rect.left;
+  const int H = Rect.bottom - Rect.top;
+  const int TextH = TextHeight(DC, WideString(1, u'0'));
+  const int FrameTop = Rect.top + TextH / 2 - 1;
+  if (FNoMouseDown == 0 && FSkinData && FSkinData->FaceBrush) {
+    // The system's etched frame goes under the face colour first.
+    RECT Cover{Rect.left, FrameTop, Rect.right, Rect.bottom};
+    FrameRect(DC, &Cover, FSkinData->FaceBrush.Get());
+    InflateRect(&Cover, -1, -1);
+    FrameRect(DC, &Cover, FSkinData->FaceBrush.Get());
+  }
+  TGdiPen Pen(CreatePen(PS_SOLID, 1, ColorToRGB(SchemeColor(csButtonShadow))));
+  SelectObject(DC, Pen.Get());
+  SelectObject(DC, GetStockObject(NULL_BRUSH));
+  RoundRect(DC, Rect.left + 1, FrameTop, Rect.left + W - 1, Rect.top + H - 1, 5, 5);
+
+  if (!Caption.empty()) {
+    SetBkMode(DC, OPAQUE);
+    SetBkColor(DC, ColorToRGB(SchemeColor(csButtonFace)));
+    const bool RightAligned = (skinctl::ExStyleOf(Wnd) & WS_EX_RIGHT) != 0;
+    RECT TextRect = Rect;
+    UINT Flags = DT_EXPANDTABS;
+    if (RightAligned) {
+      TextRect.right -= 8;
+      Flags = CheckBiDi(Flags | DT_RIGHT);
+    } else {
+      TextRect.left += 8;
+    }
+    DrawWideText(DC, Caption, TextRect, Flags);
+  }
+  // Pen, brush, font and background colour as they were.
+  RestoreDC(DC, SavedDC);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// TSkinSizer
+
+void TSkinSizer::DrawControl(HDC DC, const RECT& Rect) {
+  if (DC) FillBG(DC, Rect);
+}
