@@ -1,6 +1,7 @@
 // controls_demo [--skin coded|default] [--status FILE]: a form with skinned controls for real input
-// (xdotool) and screenshots. A push button, a memo, a bare list box, a drop-down combo box, check
-// boxes and radio buttons, each with its control skin object attached directly. With --status the
+// (xdotool) and screenshots. A push button, a memo, a bare list box, a drop-down combo box (its frame,
+// button and list skinned), check boxes and radio buttons, each with its control skin object attached
+// directly. With --status the
 // program writes, ten times a second, what a test needs: the click count, the memo's and lists' top
 // lines, the faces shown (frame numbers of the colour-coded skin) and where to point the mouse.
 #include <windows.h>
@@ -13,9 +14,11 @@
 #include "framework/win/forms/Forms.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
+#include "skin/controls/SkinComboBoxes.h"
 #include "skin/controls/SkinScrollbars.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
+#include "tests/controls/BoxesTestUtil.h"
 #include "tests/controls/ControlsTestUtil.h"
 #include "tests/controls/TestControls.h"
 #include "tests/controls/TestScrollControls.h"
@@ -37,6 +40,7 @@ struct TDemo : TObject {
   TSkinButton* ButtonSkin = nullptr;
   TSkinScrollbar* MemoSkin = nullptr;
   TSkinScrollbarH* ListSkin = nullptr;
+  TSkinComBox* ComboSkin = nullptr;
   int Clicks = 0;
   std::string StatusFile;
   bool Coded = true;
@@ -115,6 +119,23 @@ void WriteStatus() {
                                        Info.rcScrollBar.top + Info.xyThumbTop);  // above the grip
     Put("combo_thumb_frame", FrameOf(kVThumbStrip, 3, Thumb));
   }
+  // The combo's button (drawn into the last A + 2 columns of its one-piece frame), its frame, the
+  // chosen item and where a later item of the open list lies.
+  const int A = GetSystemMetrics(SM_CXHSCROLL);
+  const POINT Button{C.right - (A + 2) / 2, (C.top + C.bottom) / 2};
+  Put("combo_button_x", Button.x);
+  Put("combo_button_y", Button.y);
+  Put("combo_button_frame", FrameOf(kComboStrip, 4, ScreenPixel(Demo->Combo, Button.x, Button.y)));
+  Put("combo_sel", SendMessageW(Demo->Combo, CB_GETCURSEL, 0, 0));
+  if (IsWindowVisible(Demo->ComboList)) {
+    const LRESULT Item = SendMessageW(Demo->ComboList, LB_GETTOPINDEX, 0, 0) + 3;
+    RECT R{};
+    SendMessageW(Demo->ComboList, LB_GETITEMRECT, static_cast<WPARAM>(Item), reinterpret_cast<LPARAM>(&R));
+    MapWindowPoints(Demo->ComboList, HWND_DESKTOP, reinterpret_cast<POINT*>(&R), 2);
+    Put("combo_item", Item);
+    Put("combo_item_x", (R.left + R.right) / 2);
+    Put("combo_item_y", (R.top + R.bottom) / 2);
+  }
   Put("alive", GetTickCount());
   const std::string Temp = Demo->StatusFile + ".tmp";
   if (FILE* F = std::fopen(Temp.c_str(), "wb")) {
@@ -147,7 +168,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     if (!std::strcmp(__argv[I], "--status") && I + 1 < __argc) State.StatusFile = __argv[++I];
   }
   if (State.Coded)
-    LoadCodedSkin(State.Data);
+    LoadCodedSkin(State.Data, BoxesSkin({.Sunk = true}));
   else
     LoadDefault(State.Data);
   State.Data.SkinControls.Exclude(xcMainMenu);
@@ -226,6 +247,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   State.ListSkin = new TSkinScrollbarH(F);
   State.ListSkin->Inithwnd(State.List, &State.Data, Canvas, F);
   (new TComboxScrollBar(F))->Inithwnd(State.ComboList, &State.Data, Canvas, F);
+  State.ComboSkin = new TSkinComBox(F);
+  State.ComboSkin->Inithwnd(State.Combo, &State.Data, Canvas, F);
   (new TSkinCheckBox(Check))->Init(F, &State.Data, Canvas, false);
   (new TSkinRadioButton(Radio))->Init(F, &State.Data, Canvas, false);
   (new TSkinCheckBox(F))->Inithwnd(BareCheck, &State.Data, Canvas, F);

@@ -4,7 +4,8 @@
 # release outside and the space key on a skinned push button; a drag of a skinned memo's thumb (the
 # system's tracking loop under the overlay); a click and a held press on a skinned list's down arrow
 # (auto-repeat with the pressed face); a drag of a drop-down list's thumb that stops when the list
-# closes. With SHOT_DIR, also photographs the form with the default skin (SHOT_DIR/controls.png).
+# closes; a combo box's button lit only under the pointer, pressed, its list opened and an item
+# chosen by a click. With SHOT_DIR, also photographs the form with the default skin (SHOT_DIR/controls.png).
 set -euo pipefail
 exe=${1:?usage: controls_e2e.sh DEMO_EXE BUILD_DIR [SHOT_DIR]}
 build=$(cd "${2:?usage: controls_e2e.sh DEMO_EXE BUILD_DIR [SHOT_DIR]}" && pwd)
@@ -120,6 +121,27 @@ held=$(get list_top)
 settle 0.5
 expect list_top eq "$held" "the repeat stops with the release"
 expect list_down_frame ne 14 "and the pressed face goes"
+
+# Combo box: the button lights only under the pointer and shows its pressed frame while pressed; the
+# list opens, a click on an item chooses it, and the button is not left pressed.
+cx=$(get combo_x) cy=$(get combo_y) kx=$(get combo_button_x) ky=$(get combo_button_y)
+xdotool mousemove "$bx" "$by"; settle
+xdotool click 1; settle  # the focus goes to the push button: the combo's focused frame would hide hovering
+xdotool mousemove "$((cx - 50))" "$cy"; settle
+expect combo_button_frame eq 1 "hovering the combo's text part leaves its button alone"
+xdotool mousemove "$kx" "$ky"; settle
+expect combo_button_frame eq 4 "hovering the combo's button lights it"
+xdotool mousedown 1; settle
+expect combo_dropped eq 1 "pressing the button opens the list"
+expect combo_button_frame eq 2 "the pressed button shows its pressed frame"
+xdotool mouseup 1; settle
+item=$(get combo_item) ix=$(get combo_item_x) iy=$(get combo_item_y)
+xdotool mousemove "$ix" "$iy"; settle
+xdotool click 1; settle
+expect combo_dropped eq 0 "a click on an item closes the list"
+expect combo_sel eq "$item" "and chooses that item"
+expect combo_button_frame ne 2 "the button is not left pressed"
+xdotool mousemove 300 400; settle
 
 # Drop-down list: open it, drag its thumb; pressing Escape closes the list, which takes the capture
 # away and ends the drag, and the program goes on.
