@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/win/controls/GraphicControl.h"
 #include "framework/win/graphics/ImageList.h"
 #include "skin/data/SkinData.h"
 #include "skin/imaging/SkinPaint.h"
@@ -289,10 +290,11 @@ bool TSkinButton::PrepareFace(const RECT& Rect, int& Frame, int FocusFrame) {
   return true;
 }
 
-HGDIOBJ TSkinButton::SelectFaceFont(HDC DC, int Frame, bool NormalOverride) {
+HGDIOBJ TSkinButton::SelectFaceFont(HDC DC, int Frame, bool NormalOverride, TControl* Source) {
   HGDIOBJ Old = nullptr;
   TColor Color = SchemeColor(csButtonText);
-  if (auto* Font = static_cast<TFont*>(GetObjProp(FControl, "Font", TFont::StaticClass()))) {
+  if (!Source) Source = FControl;
+  if (auto* Font = static_cast<TFont*>(GetObjProp(Source, "Font", TFont::StaticClass()))) {
     Old = SelectObject(DC, Font->Handle());
     Color = Font->Color();
   } else if (HWND Wnd = LiveHandle()) {
@@ -409,7 +411,9 @@ void TSkinBitButton::DrawFaceContent(TControl* Source, int Frame, int GlyphIndex
   else
     TextArea.bottom -= GlyphH + 2;
 
-  HGDIOBJ OldFont = SelectFaceFont(BufferDC, Frame);
+  // A speed button takes the skin's normal text colour only in its normal face.
+  const bool NormalOverride = !FGraphicControl || Frame == kButtonNormal;
+  HGDIOBJ OldFont = SelectFaceFont(BufferDC, Frame, NormalOverride, Source);
   const WideString Lines = WithLineBreaks(FCaption);
   const SIZE Text = MeasureText(BufferDC, Lines, TextArea, DT_WORDBREAK);
   const bool Centre = LowerCase(GetProperty(Source, "Alignment")) == "tacenter";
@@ -514,6 +518,203 @@ void TSkinMenuButton::DrawControl(HDC DC, const RECT& Rect) {
     Polygon(BufferDC, Arrow, 3);
   }
   BitBlt(DC, Rect.left, Rect.top, W, H, BufferDC, 0, 0, SRCCOPY);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// TSkinSpeedButton
+
+TSkinSpeedButton::TSkinSpeedButton(TComponent* AOwner) : TSkinBitButton(AOwner) {
+  FPainting = false;
+  FPictureProp.clear();
+}
+
+void TSkinSpeedButton::InitGraphicControl(TRuzIzivForm* FormSkin, TSkinData* SkinData, TCanvas* Canvas) {
+  if (FInited) return;
+  auto* Control = dynamic_cast<TControl*>(Owner());
+  if (!Control) return;
+  FSkinData = SkinData;
+  FCanvas = Canvas;
+  FGraphicControl = Control;
+  FEnabled = Control->Enabled();
+  HookControl(Control);
+  AttachForm(FormSkin);
+  FStatus = kControlInited;
+  FInited = true;
+  FTransparent = Control->Tag() == 5555 || (FSkinData && FSkinData->Options.Contains(xoTransparent));
+  Control->Invalidate();
+}
+
+int TSkinSpeedButton::SpeedFrame() const {
+  int Frame = kButtonNormal;
+  if (FState.Contains(scDown))
+    Frame = kButtonPressed;
+  else if (FState.Contains(scMouseIn))
+    Frame = kButtonHot;
+  if (!IsTrue(GetProperty(FGraphicControl, "Enabled"))) Frame = kButtonDisabled;
+  if (IsTrue(GetProperty(FGraphicControl, "Down"))) Frame = kButtonPressed;
+  return Frame;
+}
+
+int TSkinSpeedButton::SpeedGlyph(int Frame) const {
+  if (IsTrue(GetProperty(FGraphicControl, "Down"))) return 4;
+  return Frame == kButtonPressed ? 3 : Frame == kButtonDisabled ? 2 : 1;
+}
+
+void TSkinSpeedButton::PaintControl(HDC) {
+  auto* Graphic = dynamic_cast<TGraphicControl*>(FGraphicControl);
+  if (!Graphic || !Graphic->Parent() || !Graphic->Parent()->HandleAllocated()) return;
+  try {
+    TControlCanvas* Canvas = Graphic->Canvas();
+    const bool Borrowed = Canvas->HasBorrowedDC();
+    if (!Canvas->Handle()) return;
+    Canvas->Lock();
+    struct TDone {
+      TControlCanvas* Canvas;
+      bool GiveBack;
+      ~TDone() {
+        Canvas->Unlock();
+        // A DC borrowed just for this draw goes back now, not at some later message.
+        if (GiveBack) Canvas->FreeHandle();
+      }
+    } Done{Canvas, !Borrowed};
+    DrawSpeedbtn(Canvas, RECT{0, 0, Graphic->Width(), Graphic->Height()});
+  } catch (...) {
+    // Painting never raises.
+  }
+}
+
+bool TSkinSpeedButton::BeforeProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_PAINT: {
+      auto* Graphic = dynamic_cast<TGraphicControl*>(FGraphicControl);
+      HDC DC = reinterpret_cast<HDC>(Message.WParam);
+      // The parent's image painted behind a draw of ours paints the button too: nothing to do then.
+      if (Graphic && DC && !FPainting) {
+        TControlCanvas* Canvas = Graphic->Canvas();
+        Canvas->FreeHandle();
+        Canvas->Lock();
+        Canvas->SetHandle(DC);
+        struct TUnbind {
+          TCanvas* Canvas;
+          ~TUnbind() {
+            Canvas->SetHandle(nullptr);
+            Canvas->Unlock();
+          }
+        } Unbind{Canvas};
+        DrawSpeedbtn(Canvas, RECT{0, 0, Graphic->Width(), Graphic->Height()});
+      }
+      Message.Result = 1;
+      return false;
+    }
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+      // The button's own press (its pressed state, its capture) first.
+      Default(Message);
+      FState.Include(scDown);
+      PaintControl(nullptr);
+      return false;
+    case WM_LBUTTONUP:
+      return true;
+  }
+  return TSkinButton::BeforeProc(Message);
+}
+
+void TSkinSpeedButton::AfterProc(TMessage& Message) {
+  switch (Message.Msg) {
+    case WM_ENABLE:
+    case CM_FOCUSCHANGED:
+    case CM_ENABLEDCHANGED:
+      return;
+    case WM_NCDESTROY:
+    case CM_RELEASE:
+      Unhook();
+      return;
+    case WM_KEYDOWN:
+      if (Message.WParam == VK_SPACE) {
+        FState.Include(scDown);
+        PaintControl(nullptr);
+      }
+      return;
+    case WM_KEYUP:
+      if (Message.WParam == VK_SPACE) {
+        FState.Exclude(scDown);
+        PaintControl(nullptr);
+      }
+      return;
+    case WM_LBUTTONUP:
+      FState.Exclude(scDown);
+      PaintControl(nullptr);
+      return;
+    case CM_MOUSEENTER:
+      FState.Include(scMouseIn);
+      PaintControl(nullptr);
+      return;
+    case WM_MOUSEMOVE:
+      // The parent hands on moves outside the button too while it holds the mouse for a press:
+      // those do not make it hot (no leave would follow to cool it down).
+      if (FEnabled && !FState.Contains(scMouseIn) && FGraphicControl) {
+        const int X = static_cast<short>(LOWORD(Message.LParam));
+        const int Y = static_cast<short>(HIWORD(Message.LParam));
+        if (X >= 0 && Y >= 0 && X < FGraphicControl->Width() && Y < FGraphicControl->Height()) {
+          FState.Include(scMouseIn);
+          PaintControl(nullptr);
+        }
+      }
+      return;
+    case WM_MOUSELEAVE:
+    case CM_MOUSELEAVE:
+      FState.Exclude(scMouseIn);
+      FState.Exclude(scDown);
+      if (FGraphicControl && FGraphicControl->Visible()) PaintControl(nullptr);
+      return;
+  }
+  TSkinButton::AfterProc(Message);
+}
+
+void TSkinSpeedButton::DrawSpeedbtn(TCanvas* Canvas, const RECT& Rect) {
+  if (FPainting || !Canvas || !FGraphicControl) return;
+  if (LowerCase(GetProperty(FGraphicControl, "Visible")) == "false") return;
+  FPainting = true;
+  struct TReset {
+    bool& Flag;
+    ~TReset() { Flag = false; }
+  } Reset{FPainting};
+  if (!FPictureProp.empty())
+    DrawPicbtn(Canvas, Rect);
+  else
+    DrawSpeedFace(Canvas, Rect);
+}
+
+void TSkinSpeedButton::DrawPicbtn(TCanvas* Canvas, const RECT& Rect) {
+  DrawSpeedFace(Canvas, Rect);
+}
+
+void TSkinSpeedButton::DrawSpeedFace(TCanvas* Canvas, const RECT& Rect) {
+  if (!FSkinData || !FSkinData->Button || !FSkinData->Button->Bitmap || FSkinData->Button->Bitmap->Empty())
+    return;
+  const int W = Rect.right - Rect.left;
+  const int H = Rect.bottom - Rect.top;
+  if (W <= 0 || H <= 0) return;
+  try {
+    if (FBuffer->Width() != W || FBuffer->Height() != H) FBuffer->SetSize(W, H);
+  } catch (...) {
+    return;  // no buffer, no draw
+  }
+  FEnabled = IsTrue(GetProperty(FGraphicControl, "Enabled"));
+  FFocused = false;
+  FCaption = GetStringProp(FGraphicControl, "Caption");
+  const int Frame = SpeedFrame();
+  HDC BufferDC = FBuffer->Canvas()->Handle();
+  const RECT Face{0, 0, W, H};
+  if (FTransparent)
+    DrawParentImage(FGraphicControl, BufferDC);
+  else
+    FillBG(BufferDC, Face);
+  // A flat button shows the skin's face only while it is hot or pressed.
+  if (!IsTrue(GetProperty(FGraphicControl, "Flat")) || Frame == kButtonPressed || Frame == kButtonHot)
+    DrawSkinMap(BufferDC, Face, FSkinData->Button.get(), Frame, 5);
+  DrawFaceContent(FGraphicControl, Frame, FPictureProp.empty() ? SpeedGlyph(Frame) : 1, false);
+  BitBlt(Canvas->Handle(), Rect.left, Rect.top, W, H, BufferDC, 0, 0, SRCCOPY);
 }
 
 // ---------------------------------------------------------------------------------------------------

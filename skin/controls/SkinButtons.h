@@ -51,8 +51,9 @@ class TSkinButton : public TSkinControl {
   // Steps shared by the button painters: state, caption, buffer with the face, font and colour.
   // False when the skin has no "Buttons" face to draw.
   bool PrepareFace(const RECT& Rect, int& Frame, int FocusFrame = kButtonFocused);
-  // Selects the control's font into the buffer and sets the text colour for Frame.
-  HGDIOBJ SelectFaceFont(HDC DC, int Frame, bool NormalOverride = true);
+  // Selects the font of Source (the control when none) into the buffer and sets the text colour for
+  // Frame.
+  HGDIOBJ SelectFaceFont(HDC DC, int Frame, bool NormalOverride = true, TControl* Source = nullptr);
   void ReportClick();
 };
 
@@ -78,6 +79,32 @@ class TSkinMenuButton : public TSkinButton {
  public:
   using TSkinButton::TSkinButton;
   void DrawControl(HDC DC, const RECT& Rect) override;
+};
+
+// Windowless speed buttons: the control's message method is replaced (InitGraphicControl) and the
+// face is drawn on the control's canvas, in the parent's paint or at once through a borrowed DC.
+class TSkinSpeedButton : public TSkinBitButton {
+  DECLARE_CLASS(TSkinSpeedButton, TSkinBitButton)
+
+ public:
+  explicit TSkinSpeedButton(TComponent* AOwner);
+
+  bool FPainting = false;  // a draw is under way (the parent's image may paint the button again)
+
+  void InitGraphicControl(TRuzIzivForm* FormSkin, TSkinData* SkinData, TCanvas* Canvas);
+  bool BeforeProc(TMessage& Message) override;
+  void AfterProc(TMessage& Message) override;
+  void PaintControl(HDC DC) override;
+  void DrawSpeedbtn(TCanvas* Canvas, const RECT& Rect);
+  void DrawPicbtn(TCanvas* Canvas, const RECT& Rect);
+  // The face for the state: pressed over hover, disabled over both, and a button that is down stays
+  // pressed.
+  int SpeedFrame() const;
+  // The glyph for a face: 1 normal and hot, 3 pressed, 2 disabled, 4 down.
+  int SpeedGlyph(int Frame) const;
+
+ private:
+  void DrawSpeedFace(TCanvas* Canvas, const RECT& Rect);
 };
 
 // The embossed disabled image of Bitmap: button-face background, the glyph's dark pixels drawn in the

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "framework/core/TypInfo.h"
+#include "framework/win/controls/CheckLists.h"
 #include "skin/data/SkinData.h"
 
 int CheckBoxFrame(int Frame, bool Disabled, bool Indeterminate, int FrameCount) {
@@ -245,4 +246,118 @@ void TSkinRadioButton::DrawControl(HDC DC, const RECT& Rect) {
   const int Count = std::max(FSkinData->Button->RadioFrame, 1);
   const bool Disabled = (GetWindowLongPtrW(Wnd, GWL_STYLE) & WS_DISABLED) != 0;
   PaintCheck(*this, DC, Rect, Strip, Count, RadioFrame(IsChecked(), Disabled, Count), 1, FTransparent);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// TSkinCheckList
+
+bool TSkinCheckList::BeforeProc(TMessage& Message) {
+  if (Message.Msg == CN_DRAWITEM) {
+    CNDrawItem(Message);
+    return false;
+  }
+  return TSkinScrollbar::BeforeProc(Message);
+}
+
+void TSkinCheckList::CNDrawItem(TMessage& Message) {
+  Message.Result = TRUE;
+  const auto* Item = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
+  auto* List = dynamic_cast<TCustomListBox*>(FControl);
+  if (!Item || !Item->hDC || !FCanvas || !List) return;
+  TSaveDC Saved(Item->hDC);
+  // The lent canvas may hold a DC of its own: it gets it back afterwards.
+  const HDC Previous = FCanvas->HandleAllocated() ? FCanvas->Handle() : nullptr;
+  FCanvas->SetHandle(Item->hDC);
+  struct TUnbind {
+    TCanvas* Canvas;
+    HDC Previous;
+    ~TUnbind() { Canvas->SetHandle(Previous); }
+  } Unbind{FCanvas, Previous};
+  FCanvas->Font()->Assign(List->Font());
+  FCanvas->Brush()->SetStyle(bsSolid);
+  FCanvas->Brush()->SetColor(List->Color());
+  const int Index = static_cast<int>(Item->itemID);
+  if (Index >= 0 && (Item->itemState & ODS_SELECTED)) {
+    FCanvas->Brush()->SetColor(clHighlight);
+    FCanvas->Font()->SetColor(clHighlightText);
+  }
+  if (Index < 0)
+    FCanvas->FillRect(Item->rcItem);
+  else
+    DrawItem(Item->hDC, Index, Item->itemState, Item->rcItem);
+}
+
+void TSkinCheckList::DrawItem(HDC DC, int Index, UINT State, const RECT& Rect) {
+  auto* List = dynamic_cast<TCheckListBox*>(FControl);
+  if (!DC || !FCanvas || !List || !HasStrip(FSkinData, false)) return;
+  if (Index < 0 || Index >= List->Count()) return;
+  TCanvas* Canvas = FCanvas;
+  const WideString Text = Utf8ToUtf16(List->Items()->Strings(Index));
+  const bool Enabled = List->Enabled() && List->ItemEnabled(Index);
+  if (List->Header(Index)) {
+    // A header: its own colours over the whole line, the text as a single line, no mark.
+    Canvas->Font()->SetColor(List->HeaderColor());
+    Canvas->Brush()->SetColor(List->HeaderBackgroundColor());
+    Canvas->FillRect(Rect);
+    RECT TextRect = Rect;
+    InflateRect(&TextRect, -2, 0);
+    Canvas->TextExtent("");  // the canvas's font into the DC
+    SetBkMode(DC, TRANSPARENT);
+    SetTextColor(DC, ColorToRGB(List->HeaderColor()));
+    DrawWideText(DC, Text, TextRect, CheckBiDi(DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX));
+    return;
+  }
+  TBitmap* Strip = FSkinData->Button->CheckBitmap.get();
+  const int Count = std::max(FSkinData->Button->CheckFrame, 1);
+  const int MarkW = Strip->Width() / Count;
+  const int MarkH = Strip->Height();
+  const bool RightToLeft = List->UseRightToLeftReading();
+  RECT Mark{};
+  Mark.top = Rect.top + (Rect.bottom - Rect.top - MarkH) / 2;
+  Mark.bottom = Mark.top + MarkH;
+  RECT TextArea = Rect;
+  RECT Column = Rect;  // the mark's column keeps the list's colour
+  UINT Flags = DT_WORDBREAK | DT_EXPANDTABS;
+  if (RightToLeft) {
+    Mark.right = Rect.right;
+    Mark.left = Mark.right - MarkW;
+    TextArea.right = Mark.left - 2;
+    Column.left = TextArea.right;
+    Flags |= DT_RIGHT | DT_RTLREADING;
+  } else {
+    Mark.left = Rect.left + 2;
+    Mark.right = Mark.left + MarkW;
+    TextArea.left = Mark.right + 2;
+    Column.right = TextArea.left;
+  }
+  FillColor(DC, Column, List->Color());
+  int CheckState = 0;
+  switch (List->State(Index)) {
+    case cbChecked:
+      CheckState = 1;
+      break;
+    case cbGrayed:
+      CheckState = 2;
+      break;
+    default:
+      break;
+  }
+  DrawSkinMap2(DC, Mark, Strip, CheckListFrame(CheckState, Count), Count);
+
+  Canvas->FillRect(TextArea);
+  Canvas->TextExtent("");
+  SetBkMode(DC, TRANSPARENT);
+  SetTextColor(DC, ColorToRGB(Enabled ? Canvas->Font()->Color() : SystemColor(COLOR_GRAYTEXT)));
+  RECT Measured = TextArea;
+  DrawWideText(DC, Text, Measured, Flags | DT_CALCRECT);
+  const int TextH = Measured.bottom - Measured.top;
+  RECT Placed = TextArea;
+  Placed.top = TextArea.top + (TextArea.bottom - TextArea.top - TextH) / 2;
+  Placed.bottom = Placed.top + TextH;
+  DrawWideText(DC, Text, Placed, Flags);
+  if (State & ODS_FOCUS) {
+    SetTextColor(DC, RGB(0, 0, 0));
+    SetBkColor(DC, RGB(255, 255, 255));
+    DrawFocusRect(DC, &TextArea);
+  }
 }

@@ -45,3 +45,17 @@ class TSkinRadioButton : public TSkinControl {
   void DrawControl(HDC DC, const RECT& Rect) override;
   bool IsChecked();
 };
+
+// Check-list boxes: each item's mark from the check strip beside its text, drawn for the list's
+// reflected draw-item notification; the list's scroll bars are skinned as any framework list's.
+class TSkinCheckList : public TSkinScrollbar {
+  DECLARE_CLASS(TSkinCheckList, TSkinScrollbar)
+
+ public:
+  using TSkinScrollbar::TSkinScrollbar;
+
+  bool BeforeProc(TMessage& Message) override;
+  void CNDrawItem(TMessage& Message);
+  // Item Index in Rect of DC (the lent canvas bound to it); State holds the ODS_ bits.
+  void DrawItem(HDC DC, int Index, UINT State, const RECT& Rect);
+};

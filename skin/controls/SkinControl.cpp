@@ -120,8 +120,10 @@ bool TSkinControl::HookWindow(HWND Handle, bool Unicode) {
 void TSkinControl::Unhook() {
   if (FOldWindowProc.Assigned()) {
     TControl* Target = FGraphicControl ? FGraphicControl : FControl;
-    // Only our own method is given back: a method installed after ours stays where it is.
-    if (Target && Target->WindowProc == TWndMethod::Bind<&TSkinControl::NewWndProc>(this))
+    // Only our own method is given back: a method installed after ours stays where it is. A control
+    // that is being freed (we go with it, as its component) is past taking anything back.
+    if (Target && !Target->ComponentState().Contains(csDestroying) &&
+        Target->WindowProc == TWndMethod::Bind<&TSkinControl::NewWndProc>(this))
       Target->WindowProc = FOldWindowProc;
     FOldWindowProc.Clear();
   }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/win/controls/Buttons.h"
 #include "framework/win/controls/StdCtrls.h"
 #include "skin/controls/SkinButtons.h"
 #include "tests/controls/ControlsTestUtil.h"
@@ -385,4 +386,158 @@ TEST(ButtonInput, TimerMessagesGiveTheVisibleBitBackAndNeverReachTheButton) {
   SendMessageW(B.Wnd(), WM_TIMER, 1, 0);
   EXPECT_TRUE(GetWindowLongPtrW(B.Wnd(), GWL_STYLE) & WS_VISIBLE);
   EXPECT_FALSE(B.Skin->FRedrawOff);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Speed buttons: windowless, painted on the parent
+
+namespace {
+
+// A 64 x 40 speed button at (30, 30) of a skinned form with a four-glyph strip and no caption, so
+// the glyph sits in the middle.
+struct TSpeedCase : TObject {
+  TSkinnedForm Fixture;
+  TSpeedButton* Button;
+  TSkinSpeedButton* Skin;
+  int Clicks = 0;
+  TSpeedCase() {
+    Button = new TSpeedButton(Fixture.Form());
+    Button->SetParent(Fixture.Form());
+    Button->SetBounds(30, 30, 64, 40);
+    Button->SetGroupIndex(1);
+    Button->SetAllowAllUp(true);
+    Button->Glyph()->Assign(MakeGlyph(16, 16, 4).get());
+    Button->SetNumGlyphs(4);
+    Button->OnClick = TNotifyEvent::Bind<&TSpeedCase::Clicked>(this);
+    Skin = new TSkinSpeedButton(Button);
+    Skin->InitGraphicControl(&Fixture.Skin(), &Fixture.Data(), Fixture.Canvas());
+    Pump();
+  }
+  void Clicked(TObject*) { ++Clicks; }
+  HWND Form() const { return Fixture.Form()->Handle(); }
+  // A pixel of the button, (X, Y) in its own coordinates, read from the form's window DC.
+  COLORREF At(int X, int Y) const {
+    POINT Client{30 + X, 30 + Y};
+    ClientToScreen(Form(), &Client);
+    RECT Window;
+    GetWindowRect(Form(), &Window);
+    return Pixel(Form(), Client.x - Window.left, Client.y - Window.top);
+  }
+  // A mouse message to the form at (X, Y) of the button.
+  void Mouse(UINT Msg, int X, int Y, WPARAM Keys = 0) const {
+    SendMessageW(Form(), Msg, Keys, MAKELPARAM(30 + X, 30 + Y));
+  }
+};
+
+}  // namespace
+
+struct TSpeedFaceCase {
+  const char* Name;
+  bool Down, Disabled, Flat, Pressed, Hot;
+  int Frame;  // 0: no face, the skin's background
+  int Glyph;
+};
+
+class SpeedButtonFaces : public ::testing::TestWithParam<TSpeedFaceCase> {};
+
+TEST_P(SpeedButtonFaces, FaceAndGlyphForTheState) {
+  const TSpeedFaceCase Case = GetParam();
+  TSpeedCase S;
+  S.Button->SetDown(Case.Down);
+  S.Button->SetEnabled(!Case.Disabled);
+  S.Button->SetFlat(Case.Flat);
+  S.Skin->FState = TSkinControlStates();
+  if (Case.Pressed) S.Skin->FState.Include(scDown);
+  if (Case.Hot) S.Skin->FState.Include(scMouseIn);
+  S.Skin->PaintControl(nullptr);
+  EXPECT_EQ(S.At(2, 2), Case.Frame ? FrameColor(kButtonStrip, Case.Frame) : kFace);
+  EXPECT_EQ(S.At(32, 20), GlyphColor(Case.Glyph));
+  // The parent's own paint draws the same.
+  RedrawWindow(S.Form(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  EXPECT_EQ(S.At(2, 2), Case.Frame ? FrameColor(kButtonStrip, Case.Frame) : kFace);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SpeedButtonFaces,
+                         ::testing::Values(TSpeedFaceCase{"Normal", false, false, false, false, false, 1, 1},
+                                           TSpeedFaceCase{"Hot", false, false, false, false, true, 4, 1},
+                                           TSpeedFaceCase{"Pressed", false, false, false, true, true, 2, 3},
+                                           TSpeedFaceCase{"Disabled", false, true, false, false, false, 3, 2},
+                                           TSpeedFaceCase{"DisabledHot", false, true, false, true, true, 3, 2},
+                                           TSpeedFaceCase{"Down", true, false, false, false, false, 2, 4},
+                                           TSpeedFaceCase{"DownDisabled", true, true, false, false, true, 2, 4},
+                                           TSpeedFaceCase{"FlatNormal", false, false, true, false, false, 0, 1},
+                                           TSpeedFaceCase{"FlatHot", false, false, true, false, true, 4, 1},
+                                           TSpeedFaceCase{"FlatPressed", false, false, true, true, true, 2, 3},
+                                           TSpeedFaceCase{"FlatDisabled", false, true, true, false, false, 0, 2}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+// Mouse input as the parent hands it on: (X, Y) in the button, -1 for a point off it.
+struct TSpeedStep {
+  UINT Msg;
+  int X, Y;
+};
+struct TSpeedInputCase {
+  const char* Name;
+  std::vector<TSpeedStep> Steps;
+  int Frame;
+  int Clicks;
+};
+
+class SpeedButtonInput : public ::testing::TestWithParam<TSpeedInputCase> {};
+
+TEST_P(SpeedButtonInput, HoverPressAndReleaseThroughTheParent) {
+  TSpeedCase S;
+  for (const TSpeedStep& Step : GetParam().Steps) {
+    const int X = Step.X < 0 ? 200 : Step.X;
+    const int Y = Step.Y < 0 ? 150 : Step.Y;
+    S.Mouse(Step.Msg, X, Y);
+    Pump(5);
+  }
+  EXPECT_EQ(S.At(2, 2), FrameColor(kButtonStrip, GetParam().Frame));
+  EXPECT_EQ(S.Clicks, GetParam().Clicks);
+  SendMessageW(S.Form(), WM_MOUSELEAVE, 0, 0);
+  ReleaseCapture();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, SpeedButtonInput,
+    ::testing::Values(TSpeedInputCase{"Hover", {{WM_MOUSEMOVE, 10, 10}}, 4, 0},
+                      TSpeedInputCase{"Press", {{WM_MOUSEMOVE, 10, 10}, {WM_LBUTTONDOWN, 10, 10}}, 2, 0},
+                      TSpeedInputCase{"ReleaseInside",
+                                      {{WM_MOUSEMOVE, 10, 10}, {WM_LBUTTONDOWN, 10, 10}, {WM_LBUTTONUP, 10, 10}},
+                                      2,  // a group button stays down once clicked
+                                      1},
+                      TSpeedInputCase{"ReleaseOutside",
+                                      {{WM_MOUSEMOVE, 10, 10},
+                                       {WM_LBUTTONDOWN, 10, 10},
+                                       {WM_MOUSEMOVE, -1, -1},
+                                       {WM_LBUTTONUP, -1, -1}},
+                                      1,
+                                      0},
+                      TSpeedInputCase{"Leave", {{WM_MOUSEMOVE, 10, 10}, {WM_MOUSEMOVE, -1, -1}}, 1, 0}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
+
+TEST(SpeedButtonLife, TheMethodComesBackAndTheQueryIsAnswered) {
+  TSkinnedForm Fixture;
+  auto* Button = new TSpeedButton(Fixture.Form());
+  Button->SetParent(Fixture.Form());
+  const TWndMethod Before = Button->WindowProc;
+  auto* Skin = new TSkinSpeedButton(Button);
+  Skin->InitGraphicControl(&Fixture.Skin(), &Fixture.Data(), Fixture.Canvas());
+  EXPECT_NE(Button->WindowProc, Before);
+  EXPECT_EQ(Button->Perform(WM_SKIN_QUERY, 0, 0), 1);
+  const std::size_t Listed = Fixture.Skin().FControls.size();
+  Skin->InitGraphicControl(&Fixture.Skin(), &Fixture.Data(), Fixture.Canvas());
+  EXPECT_EQ(Fixture.Skin().FControls.size(), Listed);
+  delete Skin;
+  EXPECT_EQ(Button->WindowProc, Before);
+  EXPECT_EQ(Button->Perform(WM_SKIN_QUERY, 0, 0), 0);
+
+  // Freed together with its button: nothing is written into the dying control.
+  auto* Second = new TSpeedButton(Fixture.Form());
+  Second->SetParent(Fixture.Form());
+  (new TSkinSpeedButton(Second))->InitGraphicControl(&Fixture.Skin(), &Fixture.Data(), Fixture.Canvas());
+  delete Second;
+  EXPECT_EQ(Fixture.Skin().FControls.size(), Listed - 1);
+  Pump();
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/win/controls/CheckLists.h"
 #include "skin/controls/SkinCheckBoxes.h"
 #include "tests/controls/ControlsTestUtil.h"
 #include "tests/controls/TestControls.h"
@@ -179,3 +180,78 @@ TEST(CheckMarks, ABareCheckBoxKeepsTheSystemsText) {
     }
   EXPECT_GT(Ink, 20);  // there is text, and it is the system's
 }
+
+// ---------------------------------------------------------------------------------------------------
+// Check-list items
+
+namespace {
+
+// A pixel of a window, (X, Y) in its client coordinates.
+COLORREF ClientPixel(HWND Wnd, int X, int Y) {
+  POINT At{X, Y};
+  ClientToScreen(Wnd, &At);
+  RECT Window;
+  GetWindowRect(Wnd, &Window);
+  return Pixel(Wnd, At.x - Window.left, At.y - Window.top);
+}
+
+}  // namespace
+
+struct TCheckListCase {
+  int Strip;
+  int Frames[4];  // unchecked, checked, grayed, checked but disabled
+};
+
+class CheckListItems : public ::testing::TestWithParam<TCheckListCase> {};
+
+TEST_P(CheckListItems, MarksTextSelectionAndHeaders) {
+  TCodedSkin Options;
+  Options.CheckFrames = GetParam().Strip;
+  TSkinnedForm Fixture(Options);
+  auto* List = new TCheckListBox(Fixture.Form());
+  List->SetParent(Fixture.Form());
+  List->SetBounds(20, 20, 220, 130);
+  List->SetItemHeight(20);
+  for (const char* Line : {"Off", "On", "Grey", "Locked", "Header"}) List->Items()->Add(Line);
+  List->SetState(1, ::cbChecked);
+  List->SetState(2, ::cbGrayed);
+  List->SetState(3, ::cbChecked);
+  List->SetItemEnabled(3, false);
+  List->SetHeader(4, true);
+  List->SetHeaderBackgroundColor(clAqua);
+  List->SetItemIndex(1);
+  auto* Skin = new TSkinCheckList(List);
+  Skin->InitScrollbar(List, &Fixture.Data(), Fixture.Canvas(), &Fixture.Skin());
+  Pump();
+  RedrawWindow(List->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  HWND Wnd = List->Handle();
+  for (int I = 0; I < 4; ++I) {
+    const RECT R = List->ItemRect(I);
+    // The mark: 2 pixels from the left edge, centred vertically.
+    EXPECT_EQ(ClientPixel(Wnd, R.left + 2 + 6, (R.top + R.bottom) / 2), FrameColor(kCheckStrip, GetParam().Frames[I]))
+        << "line " << I;
+    EXPECT_EQ(ClientPixel(Wnd, R.left + 1, (R.top + R.bottom) / 2), GetSysColor(COLOR_WINDOW)) << "line " << I;
+  }
+  // The chosen line's text area in the highlight colour, the others in the list's.
+  const RECT Chosen = List->ItemRect(1);
+  EXPECT_EQ(ClientPixel(Wnd, Chosen.right - 3, Chosen.top + 1), GetSysColor(COLOR_HIGHLIGHT));
+  const RECT Plain = List->ItemRect(0);
+  EXPECT_EQ(ClientPixel(Wnd, Plain.right - 3, Plain.top + 1), GetSysColor(COLOR_WINDOW));
+  // A disabled line writes its text in the grey-text colour.
+  const RECT Locked = List->ItemRect(3);
+  HDC DC = GetDC(Wnd);
+  int Grey = 0;
+  for (int Y = Locked.top; Y < Locked.bottom; ++Y)
+    for (int X = Locked.left + 17; X < Locked.left + 80; ++X) Grey += GetPixel(DC, X, Y) == GetSysColor(COLOR_GRAYTEXT);
+  ReleaseDC(Wnd, DC);
+  EXPECT_GT(Grey, 0);
+  // A header: its background colour over the whole line (the mark's place too) and no mark.
+  const RECT Header = List->ItemRect(4);
+  EXPECT_EQ(ClientPixel(Wnd, Header.right - 3, Header.top + 1), RGB(0, 255, 255));
+  EXPECT_EQ(ClientPixel(Wnd, Header.left + 1, Header.top + 1), RGB(0, 255, 255));
+  EXPECT_EQ(CountColor(Wnd, RECT{0, 0, 240, 150}, FrameColor(kCheckStrip, 1)), 13 * 13);  // line 0 only
+  EXPECT_EQ(SendMessageW(Wnd, WM_SKIN_QUERY, 0, 0), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, CheckListItems,
+                         ::testing::Values(TCheckListCase{4, {1, 2, 4, 2}}, TCheckListCase{12, {1, 5, 8, 5}}));

@@ -10,6 +10,9 @@
 
 #include <commctrl.h>
 
+#include "framework/win/controls/Buttons.h"
+#include "framework/win/controls/CheckLists.h"
+#include "framework/win/controls/MediaPlayer.h"
 #include "skin/controls/SkinBars.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
@@ -70,6 +73,8 @@ std::function<void(TSkinnedForm&)> FrameworkCycle(std::function<TCtl*(TForm*)> M
     auto* Skin = new TSkin(*Control);
     if constexpr (requires { Skin->InitScrollbar(*Control, &F.Data(), F.Canvas(), &F.Skin()); })
       Skin->InitScrollbar(*Control, &F.Data(), F.Canvas(), &F.Skin());
+    else if constexpr (requires { Skin->InitGraphicControl(&F.Skin(), &F.Data(), F.Canvas()); })
+      Skin->InitGraphicControl(&F.Skin(), &F.Data(), F.Canvas());
     else
       Skin->Init(&F.Skin(), &F.Data(), F.Canvas(), true);
     Skin->PaintControl(nullptr);
@@ -151,6 +156,23 @@ INSTANTIATE_TEST_SUITE_P(
                                  })},
                       TClassCase{"ScControl", FrameworkCycle<TSkinScControl, TTestScrollBar>([](TForm* F) {
                                    return Placed(F, new TTestScrollBar(F));
+                                 })},
+                      TClassCase{"SpeedButton", FrameworkCycle<TSkinSpeedButton, TSpeedButton>([](TForm* F) {
+                                   auto* B = Placed(F, new TSpeedButton(F));
+                                   B->Glyph()->Assign(MakeGlyph(16, 16, 1).get());
+                                   B->SetEnabled(false);
+                                   return B;
+                                 })},
+                      TClassCase{"CheckList", FrameworkCycle<TSkinCheckList, TCheckListBox>([](TForm* F) {
+                                   auto* L = Placed(F, new TCheckListBox(F));
+                                   for (const char* Line : {"a", "b", "c", "d", "e", "f", "g", "h", "i"})
+                                     L->Items()->Add(Line);
+                                   L->SetState(1, ::cbChecked);
+                                   L->SetHeader(2, true);
+                                   return L;
+                                 })},
+                      TClassCase{"MediaPlayer", FrameworkCycle<TSkinMP, TMediaPlayer>([](TForm* F) {
+                                   return Placed(F, new TMediaPlayer(F));
                                  })},
                       TClassCase{"ObjImage", FrameworkCycle<TSkinObjImage, TRzCheckBox>([](TForm* F) {
                                    return Placed(F, new TRzCheckBox(F));
