@@ -193,7 +193,8 @@ void TWMediaPlayer::Attach(TSkinMP* OwnerSkin, TControl* Control) {
   SetPosition(Control);
   if (Control) SetParent(Control->Parent());
   // Above the player: its buttons are ours to show.
-  if (HandleAllocated()) SetWindowPos(WindowHandle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  if (HandleAllocated())
+    SetWindowPos(WindowHandle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWMediaPlayer::SetPosition(TControl* Control) {

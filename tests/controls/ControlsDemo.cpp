@@ -1,7 +1,7 @@
 // controls_demo [--skin coded|default] [--status FILE]: a form with skinned controls for real input
 // (xdotool) and screenshots. A push button, a memo, a bare list box, a drop-down combo box (its frame,
-// button and list skinned), check boxes and radio buttons, each with its control skin object attached
-// directly. With --status the
+// button and list skinned), check boxes and radio buttons, a speed button, a check-list box and a media
+// player, each with its control skin object attached directly. With --status the
 // program writes, ten times a second, what a test needs: the click count, the memo's and lists' top
 // lines, the faces shown (frame numbers of the colour-coded skin) and where to point the mouse.
 #include <windows.h>
@@ -10,11 +10,15 @@
 #include <cstring>
 #include <string>
 
+#include "framework/win/controls/Buttons.h"
+#include "framework/win/controls/CheckLists.h"
+#include "framework/win/controls/MediaPlayer.h"
 #include "framework/win/controls/StdCtrls.h"
 #include "framework/win/forms/Forms.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
 #include "skin/controls/SkinComboBoxes.h"
+#include "skin/controls/SkinGlyphs.h"
 #include "skin/controls/SkinScrollbars.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
@@ -41,11 +45,25 @@ struct TDemo : TObject {
   TSkinScrollbar* MemoSkin = nullptr;
   TSkinScrollbarH* ListSkin = nullptr;
   TSkinComBox* ComboSkin = nullptr;
+  TSpeedButton* Speed = nullptr;
+  TCheckListBox* Checks = nullptr;
+  TMediaPlayer* Player = nullptr;
+  TSkinMP* PlayerSkin = nullptr;
   int Clicks = 0;
+  int SpeedClicks = 0;
+  int PlayerClicks = 0;
+  int PlayerLast = -1;
   std::string StatusFile;
   bool Coded = true;
 
   void Click(TObject*) { ++Clicks; }
+  void SpeedClick(TObject*) { ++SpeedClicks; }
+  // Counted, not run: there is no device to play.
+  void PlayerClick(TObject*, TMPBtnType Button, bool& DoDefault) {
+    ++PlayerClicks;
+    PlayerLast = static_cast<int>(Button);
+    DoDefault = false;
+  }
 };
 
 TDemo* Demo = nullptr;
@@ -136,6 +154,37 @@ void WriteStatus() {
     Put("combo_item_x", (R.left + R.right) / 2);
     Put("combo_item_y", (R.top + R.bottom) / 2);
   }
+  // Speed button: a windowless control, read from the form's DC.
+  {
+    POINT At{Demo->Speed->Left(), Demo->Speed->Top()};
+    ClientToScreen(Demo->Form->Handle(), &At);
+    Put("speed_x", At.x + Demo->Speed->Width() / 2);
+    Put("speed_y", At.y + Demo->Speed->Height() / 2);
+    Put("speed_frame", FrameOf(kButtonStrip, 5, ScreenPixel(Demo->Form->Handle(), At.x + 2, At.y + 2)));
+    Put("speed_clicks", Demo->SpeedClicks);
+  }
+  // Check list: the first line's mark.
+  {
+    const RECT Line = Demo->Checks->ItemRect(0);
+    POINT Mark{Line.left + 2 + 6, (Line.top + Line.bottom) / 2};
+    ClientToScreen(Demo->Checks->Handle(), &Mark);
+    Put("checks_x", Mark.x);
+    Put("checks_y", Mark.y);
+    Put("checks_frame", FrameOf(kCheckStrip, 12, ScreenPixel(Demo->Checks->Handle(), Mark.x, Mark.y)));
+  }
+  // Media player: its panel's first two buttons.
+  if (TWMediaPlayer* Panel = Demo->PlayerSkin->FPlayer; Panel && Panel->WindowHandle()) {
+    RECT R;
+    GetWindowRect(Panel->WindowHandle(), &R);
+    Panel->ReadButtons();
+    const int W = Panel->FButtonWidth;
+    Put("player_x", R.left + W / 2);
+    Put("player_next_x", R.left + W + W / 2);
+    Put("player_y", (R.top + R.bottom) / 2);
+    Put("player_frame", FrameOf(kButtonStrip, 5, ScreenPixel(Panel->WindowHandle(), R.left + 2, R.top + 2)));
+    Put("player_clicks", Demo->PlayerClicks);
+    Put("player_last", Demo->PlayerLast);
+  }
   Put("alive", GetTickCount());
   const std::string Temp = Demo->StatusFile + ".tmp";
   if (FILE* F = std::fopen(Temp.c_str(), "wb")) {
@@ -175,7 +224,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   State.Form = new TForm(nullptr);
   State.Form->SetCaption("Skinned controls");
-  State.Form->SetBounds(40, 40, 560, 420);
+  State.Form->SetBounds(40, 40, 580, 470);
   State.Form->Show();
 
   State.Button = new TButton(State.Form);
@@ -219,7 +268,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Check->SetParent(State.Form);
   Check->SetBounds(260, 240, 140, 24);
   Check->SetCaption("Check box");
-  Check->SetState(cbChecked);
+  Check->SetState(ctltest::cbChecked);
   auto* Radio = new TTestCheck(State.Form, true);
   Radio->SetParent(State.Form);
   Radio->SetBounds(260, 270, 140, 24);
@@ -232,6 +281,29 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   Bar->SetParent(State.Form);
   Bar->SetBounds(260, 340, 200, GetSystemMetrics(SM_CYHSCROLL));
   Bar->SetRange(0, 100, 10, 30);
+
+  State.Speed = new TSpeedButton(State.Form);
+  State.Speed->SetParent(State.Form);
+  State.Speed->SetBounds(440, 20, 110, 30);
+  State.Speed->SetCaption("Speed");
+  State.Speed->OnClick = TNotifyEvent::Bind<&TDemo::SpeedClick>(&State);
+  State.Checks = new TCheckListBox(State.Form);
+  State.Checks->SetParent(State.Form);
+  State.Checks->SetBounds(440, 70, 110, 150);
+  State.Checks->SetItemHeight(18);
+  for (const char* Line :
+       {"First", "Second", "Grey", "Locked", "Header", "Six", "Seven", "Eight", "Nine", "Ten"})
+    State.Checks->Items()->Add(Line);
+  State.Checks->SetState(1, ::cbChecked);
+  State.Checks->SetState(2, ::cbGrayed);
+  State.Checks->SetItemEnabled(3, false);
+  State.Checks->SetHeader(4, true);
+  State.Player = new TMediaPlayer(State.Form);
+  State.Player->SetAutoEnable(false);
+  State.Player->SetParent(State.Form);
+  State.Player->SetBounds(20, 380, 270, 30);
+  State.Player->SetEnabledButtons(TButtonSet{btPlay, btPause, btStop, btNext, btPrev, btEject});
+  State.Player->OnClick = TMPClickEvent::Bind<&TDemo::PlayerClick>(&State);
 
   State.Skin = std::make_unique<TRuzIzivForm>(nullptr);
   State.Skin->FHandle = State.Form->Handle();
@@ -253,6 +325,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   (new TSkinRadioButton(Radio))->Init(F, &State.Data, Canvas, false);
   (new TSkinCheckBox(F))->Inithwnd(BareCheck, &State.Data, Canvas, F);
   (new TSkinScControl(Bar))->InitScrollbar(Bar, &State.Data, Canvas, F);
+  (new TSkinSpeedButton(State.Speed))->InitGraphicControl(F, &State.Data, Canvas);
+  (new TSkinCheckList(State.Checks))->InitScrollbar(State.Checks, &State.Data, Canvas, F);
+  State.PlayerSkin = new TSkinMP(State.Player);
+  State.PlayerSkin->Init(F, &State.Data, Canvas, false);
   SetForegroundWindow(State.Form->Handle());
   State.Button->SetFocus();
 

@@ -457,19 +457,20 @@ TEST_P(SpeedButtonFaces, FaceAndGlyphForTheState) {
   EXPECT_EQ(S.At(2, 2), Case.Frame ? FrameColor(kButtonStrip, Case.Frame) : kFace);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SpeedButtonFaces,
-                         ::testing::Values(TSpeedFaceCase{"Normal", false, false, false, false, false, 1, 1},
-                                           TSpeedFaceCase{"Hot", false, false, false, false, true, 4, 1},
-                                           TSpeedFaceCase{"Pressed", false, false, false, true, true, 2, 3},
-                                           TSpeedFaceCase{"Disabled", false, true, false, false, false, 3, 2},
-                                           TSpeedFaceCase{"DisabledHot", false, true, false, true, true, 3, 2},
-                                           TSpeedFaceCase{"Down", true, false, false, false, false, 2, 4},
-                                           TSpeedFaceCase{"DownDisabled", true, true, false, false, true, 2, 4},
-                                           TSpeedFaceCase{"FlatNormal", false, false, true, false, false, 0, 1},
-                                           TSpeedFaceCase{"FlatHot", false, false, true, false, true, 4, 1},
-                                           TSpeedFaceCase{"FlatPressed", false, false, true, true, true, 2, 3},
-                                           TSpeedFaceCase{"FlatDisabled", false, true, true, false, false, 0, 2}),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, SpeedButtonFaces,
+    ::testing::Values(TSpeedFaceCase{"Normal", false, false, false, false, false, 1, 1},
+                      TSpeedFaceCase{"Hot", false, false, false, false, true, 4, 1},
+                      TSpeedFaceCase{"Pressed", false, false, false, true, true, 2, 3},
+                      TSpeedFaceCase{"Disabled", false, true, false, false, false, 3, 2},
+                      TSpeedFaceCase{"DisabledHot", false, true, false, true, true, 3, 2},
+                      TSpeedFaceCase{"Down", true, false, false, false, false, 2, 4},
+                      TSpeedFaceCase{"DownDisabled", true, true, false, false, true, 2, 4},
+                      TSpeedFaceCase{"FlatNormal", false, false, true, false, false, 0, 1},
+                      TSpeedFaceCase{"FlatHot", false, false, true, false, true, 4, 1},
+                      TSpeedFaceCase{"FlatPressed", false, false, true, true, true, 2, 3},
+                      TSpeedFaceCase{"FlatDisabled", false, true, true, false, false, 0, 2}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
 
 // Mouse input as the parent hands it on: (X, Y) in the button, -1 for a point off it.
 struct TSpeedStep {
@@ -503,10 +504,11 @@ INSTANTIATE_TEST_SUITE_P(
     Table, SpeedButtonInput,
     ::testing::Values(TSpeedInputCase{"Hover", {{WM_MOUSEMOVE, 10, 10}}, 4, 0},
                       TSpeedInputCase{"Press", {{WM_MOUSEMOVE, 10, 10}, {WM_LBUTTONDOWN, 10, 10}}, 2, 0},
-                      TSpeedInputCase{"ReleaseInside",
-                                      {{WM_MOUSEMOVE, 10, 10}, {WM_LBUTTONDOWN, 10, 10}, {WM_LBUTTONUP, 10, 10}},
-                                      2,  // a group button stays down once clicked
-                                      1},
+                      TSpeedInputCase{
+                          "ReleaseInside",
+                          {{WM_MOUSEMOVE, 10, 10}, {WM_LBUTTONDOWN, 10, 10}, {WM_LBUTTONUP, 10, 10}},
+                          2,  // a group button stays down once clicked
+                          1},
                       TSpeedInputCase{"ReleaseOutside",
                                       {{WM_MOUSEMOVE, 10, 10},
                                        {WM_LBUTTONDOWN, 10, 10},

@@ -228,9 +228,11 @@ TEST_P(CheckListItems, MarksTextSelectionAndHeaders) {
   for (int I = 0; I < 4; ++I) {
     const RECT R = List->ItemRect(I);
     // The mark: 2 pixels from the left edge, centred vertically.
-    EXPECT_EQ(ClientPixel(Wnd, R.left + 2 + 6, (R.top + R.bottom) / 2), FrameColor(kCheckStrip, GetParam().Frames[I]))
+    EXPECT_EQ(ClientPixel(Wnd, R.left + 2 + 6, (R.top + R.bottom) / 2),
+              FrameColor(kCheckStrip, GetParam().Frames[I]))
         << "line " << I;
-    EXPECT_EQ(ClientPixel(Wnd, R.left + 1, (R.top + R.bottom) / 2), GetSysColor(COLOR_WINDOW)) << "line " << I;
+    EXPECT_EQ(ClientPixel(Wnd, R.left + 1, (R.top + R.bottom) / 2), GetSysColor(COLOR_WINDOW))
+        << "line " << I;
   }
   // The chosen line's text area in the highlight colour, the others in the list's.
   const RECT Chosen = List->ItemRect(1);
@@ -242,7 +244,8 @@ TEST_P(CheckListItems, MarksTextSelectionAndHeaders) {
   HDC DC = GetDC(Wnd);
   int Grey = 0;
   for (int Y = Locked.top; Y < Locked.bottom; ++Y)
-    for (int X = Locked.left + 17; X < Locked.left + 80; ++X) Grey += GetPixel(DC, X, Y) == GetSysColor(COLOR_GRAYTEXT);
+    for (int X = Locked.left + 17; X < Locked.left + 80; ++X)
+      Grey += GetPixel(DC, X, Y) == GetSysColor(COLOR_GRAYTEXT);
   ReleaseDC(Wnd, DC);
   EXPECT_GT(Grey, 0);
   // A header: its background colour over the whole line (the mark's place too) and no mark.
@@ -254,4 +257,5 @@ TEST_P(CheckListItems, MarksTextSelectionAndHeaders) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, CheckListItems,
-                         ::testing::Values(TCheckListCase{4, {1, 2, 4, 2}}, TCheckListCase{12, {1, 5, 8, 5}}));
+                         ::testing::Values(TCheckListCase{4, {1, 2, 4, 2}},
+                                           TCheckListCase{12, {1, 5, 8, 5}}));

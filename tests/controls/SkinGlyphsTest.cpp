@@ -152,9 +152,7 @@ struct TPlayerCase : TObject {
     DoDefault = false;
   }
   HWND Panel() const { return Skin->FPlayer ? Skin->FPlayer->WindowHandle() : nullptr; }
-  void Repaint() const {
-    RedrawWindow(Panel(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-  }
+  void Repaint() const { RedrawWindow(Panel(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 };
 
 const TButtonSet kThree{btPlay, btStop, btEject};
@@ -183,19 +181,20 @@ TEST_P(PlayerPanel, DrawsTheVisibleButtonsWithTheSkinsFaces) {
   }
   const int Width = 180 / Count;
   for (int I = 0; I < Count; ++I)
-    EXPECT_EQ(Pixel(P.Panel(), I * Width + 2, 2), FrameColor(kButtonStrip, Case.Frames[static_cast<size_t>(I)]))
+    EXPECT_EQ(Pixel(P.Panel(), I * Width + 2, 2),
+              FrameColor(kButtonStrip, Case.Frames[static_cast<size_t>(I)]))
         << "button " << I;
   // Each button shows its glyph in the middle (olive left out, so something else than the face).
-  EXPECT_NE(CountColor(P.Panel(), RECT{0, 8, Width, 22}, FrameColor(kButtonStrip, Case.Frames[0])), Width * 14);
+  EXPECT_NE(CountColor(P.Panel(), RECT{0, 8, Width, 22}, FrameColor(kButtonStrip, Case.Frames[0])),
+            Width * 14);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, PlayerPanel,
-                         ::testing::Values(TPlayerFaceCase{"NoneVisible", TButtonSet(), kAllMPButtons, {}},
-                                           TPlayerFaceCase{"All", kAllMPButtons, kAllMPButtons,
-                                                           {1, 1, 1, 1, 1, 1, 1, 1, 1}},
-                                           TPlayerFaceCase{"OneDisabled", kThree, TButtonSet{btPlay, btEject},
-                                                           {1, 3, 1}}),
-                         [](const auto& Info) { return std::string(Info.param.Name); });
+INSTANTIATE_TEST_SUITE_P(
+    Table, PlayerPanel,
+    ::testing::Values(TPlayerFaceCase{"NoneVisible", TButtonSet(), kAllMPButtons, {}},
+                      TPlayerFaceCase{"All", kAllMPButtons, kAllMPButtons, {1, 1, 1, 1, 1, 1, 1, 1, 1}},
+                      TPlayerFaceCase{"OneDisabled", kThree, TButtonSet{btPlay, btEject}, {1, 3, 1}}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST(PlayerPanel, FindsTheButtonUnderAPointBothEdgesIncluded) {
   TPlayerCase P(kThree, kThree, 90);

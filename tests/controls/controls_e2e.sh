@@ -5,7 +5,9 @@
 # system's tracking loop under the overlay); a click and a held press on a skinned list's down arrow
 # (auto-repeat with the pressed face); a drag of a drop-down list's thumb that stops when the list
 # closes; a combo box's button lit only under the pointer, pressed, its list opened and an item
-# chosen by a click. With SHOT_DIR, also photographs the form with the default skin (SHOT_DIR/controls.png).
+# chosen by a click; hover, press and release outside on a skinned speed button; a press on the media
+# player's skinned panel released over another button and a click; a click on a check-list line's mark.
+# With SHOT_DIR, also photographs the form with the default skin (SHOT_DIR/controls.png).
 set -euo pipefail
 exe=${1:?usage: controls_e2e.sh DEMO_EXE BUILD_DIR [SHOT_DIR]}
 build=$(cd "${2:?usage: controls_e2e.sh DEMO_EXE BUILD_DIR [SHOT_DIR]}" && pwd)
@@ -68,7 +70,7 @@ expect() {
 if [[ -n $shots ]]; then
   mkdir -p "$shots"
   start --skin default
-  import -window root -crop 580x460+30+20 "$shots/controls.png"
+  import -window root -crop 600x490+30+30 "$shots/controls.png"
   kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
 fi
 
@@ -142,6 +144,43 @@ expect combo_dropped eq 0 "a click on an item closes the list"
 expect combo_sel eq "$item" "and chooses that item"
 expect combo_button_frame ne 2 "the button is not left pressed"
 xdotool mousemove 300 400; settle
+
+# Speed button (windowless): hover face 4, press face 2, a release outside no click and face 1.
+sx=$(get speed_x) sy=$(get speed_y)
+xdotool mousemove 300 460; settle
+expect speed_frame eq 1 "the speed button at rest"
+xdotool mousemove "$sx" "$sy"; settle
+expect speed_frame eq 4 "hovering the speed button shows the hot face"
+xdotool mousedown 1; settle
+expect speed_frame eq 2 "a press shows the pressed face"
+xdotool mousemove 300 460; settle
+xdotool mouseup 1; settle
+expect speed_clicks eq 0 "a release outside reports no click"
+expect speed_frame eq 1 "and leaves neither the pressed nor the hot face"
+xdotool mousemove "$sx" "$sy"; settle
+xdotool click 1; settle
+expect speed_clicks eq 1 "a click on the speed button reports one click"
+
+# Media player: the panel shows the press; a release over the next button reaches no one.
+px=$(get player_x) py=$(get player_y) nx=$(get player_next_x)
+xdotool mousemove "$px" "$py"; settle
+xdotool mousedown 1; settle
+expect player_frame eq 2 "a press on the player's first button shows the pressed face"
+xdotool mousemove "$nx" "$py"; settle
+xdotool mouseup 1; settle
+expect player_clicks eq 0 "a release over another button clicks nothing"
+expect player_frame eq 1 "and the pressed face goes"
+xdotool mousemove "$px" "$py"; settle
+xdotool click 1; settle
+expect player_clicks eq 1 "a click on the first button reaches the player"
+expect player_last eq 0 "as a click on play"
+
+# Check list: a click on the first line's mark checks it.
+kx=$(get checks_x) ky=$(get checks_y)
+expect checks_frame eq 1 "the first line starts unchecked"
+xdotool mousemove "$kx" "$ky"; settle
+xdotool click 1; settle
+expect checks_frame eq 5 "a click on its mark shows the checked mark"
 
 # Drop-down list: open it, drag its thumb; pressing Escape closes the list, which takes the capture
 # away and ends the drag, and the program goes on.
