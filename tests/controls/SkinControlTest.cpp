@@ -6,8 +6,18 @@
 
 #include <stdexcept>
 
+#include "framework/win/controls/Buttons.h"
+#include "framework/win/controls/CheckBoxes.h"
+#include "framework/win/controls/CheckLists.h"
+#include "framework/win/controls/MediaPlayer.h"
+#include "framework/win/controls/Memos.h"
+#include "framework/win/controls/Panels.h"
+#include "framework/win/controls/ScrollBars.h"
 #include "framework/win/controls/StdCtrls.h"
-#include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinButtons.h"
+#include "skin/controls/SkinCheckBoxes.h"
+#include "skin/controls/SkinGlyphs.h"
+#include "skin/controls/SkinScrollbars.h"
 #include "tests/controls/ControlsTestUtil.h"
 
 using namespace ctltest;
@@ -399,3 +409,74 @@ TEST(ControlProperties, ReadAndWriteByNameWithoutRaising) {
   EXPECT_EQ(Button->Left(), 17);
   EXPECT_EQ(Button->Caption(), "Stop");
 }
+
+// ---------------------------------------------------------------------------------------------------
+// Every class on the framework path: the query answered without the control seeing it, the switch,
+// the message method given back
+
+struct TEveryClassCase {
+  const char* Name;
+  TControl* (*Make)(TForm* Form);
+  TSkinControl* (*Attach)(TControl* Control, TSkinnedForm& Fixture);
+};
+
+template <class TSkin>
+TSkinControl* AttachWith(TControl* Control, TSkinnedForm& F) {
+  auto* Skin = new TSkin(Control);
+  if constexpr (requires { Skin->InitScrollbar(Control, &F.Data(), F.Canvas(), &F.Skin()); })
+    Skin->InitScrollbar(Control, &F.Data(), F.Canvas(), &F.Skin());
+  else if constexpr (requires { Skin->InitGraphicControl(&F.Skin(), &F.Data(), F.Canvas()); })
+    Skin->InitGraphicControl(&F.Skin(), &F.Data(), F.Canvas());
+  else
+    Skin->Init(&F.Skin(), &F.Data(), F.Canvas(), false);
+  return Skin;
+}
+
+template <class TCtl>
+TControl* MakeOn(TForm* Form) {
+  auto* Control = new TCtl(Form);
+  Control->SetParent(Form);
+  Control->SetBounds(10, 10, 160, 60);
+  return Control;
+}
+
+class EveryClass : public ::testing::TestWithParam<TEveryClassCase> {};
+
+TEST_P(EveryClass, AnswersTheQuerySwitchesAndGivesBackTheMethod) {
+  TSkinnedForm Fixture;
+  TControl* Control = GetParam().Make(Fixture.Form());
+  auto* Spy = new TSpy(Control);
+  Control->WindowProc = TWndMethod::Bind<&TSpy::Proc>(Spy);
+  const TWndMethod Before = Control->WindowProc;
+  TSkinControl* Skin = GetParam().Attach(Control, Fixture);
+  Pump();
+  EXPECT_EQ(Control->Perform(WM_SKIN_QUERY, 0, 0), 1);
+  if (auto* Win = dynamic_cast<TWinControl*>(Control)) {
+    EXPECT_EQ(SendMessageW(Win->Handle(), WM_SKIN_QUERY, 0, 0), 1);
+  }
+  EXPECT_EQ(Spy->Seen[WM_SKIN_QUERY], 0);
+  Control->Perform(WM_SKIN_SWITCH, 0, 0);
+  EXPECT_EQ(Control->Perform(WM_SKIN_QUERY, 0, 0), 0);
+  EXPECT_EQ(Spy->Seen[WM_SKIN_QUERY], 1);
+  Control->Perform(WM_SKIN_SWITCH, 1, 0);
+  EXPECT_EQ(Control->Perform(WM_SKIN_QUERY, 0, 0), 1);
+  delete Skin;
+  EXPECT_EQ(Control->WindowProc, Before);
+  Control->WindowProc = Spy->Saved;
+  delete Spy;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Classes, EveryClass,
+    ::testing::Values(TEveryClassCase{"Button", &MakeOn<TButton>, &AttachWith<TSkinButton>},
+                      TEveryClassCase{"BitButton", &MakeOn<TBitBtn>, &AttachWith<TSkinBitButton>},
+                      TEveryClassCase{"MenuButton", &MakeOn<TButton>, &AttachWith<TSkinMenuButton>},
+                      TEveryClassCase{"SpeedButton", &MakeOn<TSpeedButton>, &AttachWith<TSkinSpeedButton>},
+                      TEveryClassCase{"CheckBox", &MakeOn<TCheckBox>, &AttachWith<TSkinCheckBox>},
+                      TEveryClassCase{"RadioButton", &MakeOn<TRadioButton>, &AttachWith<TSkinRadioButton>},
+                      TEveryClassCase{"CheckList", &MakeOn<TCheckListBox>, &AttachWith<TSkinCheckList>},
+                      TEveryClassCase{"Scrollbar", &MakeOn<TMemo>, &AttachWith<TSkinScrollbar>},
+                      TEveryClassCase{"ScControl", &MakeOn<TScrollBar>, &AttachWith<TSkinScControl>},
+                      TEveryClassCase{"MediaPlayer", &MakeOn<TMediaPlayer>, &AttachWith<TSkinMP>},
+                      TEveryClassCase{"TransObj", &MakeOn<TPanel>, &AttachWith<TSkinTransObj>}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
