@@ -278,45 +278,43 @@ void TWMediaPlayer::Forward(const TMessage& Message) {
 }
 
 void TWMediaPlayer::WndProc(TMessage& Message) {
-  try {
-    switch (Message.Msg) {
-      case WM_LBUTTONDOWN: {
-        TCustomPanel::WndProc(Message);
-        Forward(Message);
-        // The player took the mouse for its press: the panel holds it instead, so that the release
-        // comes here wherever it happens.
-        if (GetCapture() != WindowHandle()) {
-          ReleaseCapture();
-          SetCapture(WindowHandle());
-        }
-        FPressed = true;
-        FDownButton = FindButton(GET_X_LPARAM(Message.LParam));
-        Invalidate();
-        return;
+  // Failures end at the framework's window procedure, which reports them.
+  switch (Message.Msg) {
+    case WM_LBUTTONDOWN: {
+      TCustomPanel::WndProc(Message);
+      Forward(Message);
+      // The player took the mouse for its press: the panel holds it instead, so that the release
+      // comes here wherever it happens.
+      if (GetCapture() != WindowHandle()) {
+        ReleaseCapture();
+        SetCapture(WindowHandle());
       }
-      case WM_LBUTTONUP: {
-        FPressed = false;
-        TCustomPanel::WndProc(Message);
-        if (GetCapture() == WindowHandle()) ReleaseCapture();
-        const int Hit = FindButton(GET_X_LPARAM(Message.LParam));
-        const RECT Client = ClientRect();
-        const POINT At{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
-        // Released over another button (or off the panel): the player hears nothing of it.
-        if (Hit == FDownButton && PtInRect(&Client, At)) Forward(Message);
-        FDownButton = Hit;
-        Invalidate();
-        return;
-      }
-      case WM_CAPTURECHANGED:
-      case WM_CANCELMODE:
-        if (FPressed && reinterpret_cast<HWND>(Message.LParam) != WindowHandle()) {
-          FPressed = false;
-          Invalidate();
-        }
-        break;
+      FPressed = true;
+      FDownButton = FindButton(GET_X_LPARAM(Message.LParam));
+      Invalidate();
+      return;
     }
-  } catch (...) {
-    // A failure inside a handler leaves the message to the panel's own handling below.
+    case WM_LBUTTONUP: {
+      FPressed = false;
+      TCustomPanel::WndProc(Message);
+      if (GetCapture() == WindowHandle()) ReleaseCapture();
+      const int Hit = FindButton(GET_X_LPARAM(Message.LParam));
+      const RECT Client = ClientRect();
+      const POINT At{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
+      // Released over another button (or off the panel): the player hears nothing of it.
+      if (Hit == FDownButton && PtInRect(&Client, At)) Forward(Message);
+      FDownButton = Hit;
+      Invalidate();
+      return;
+    }
+    case WM_CAPTURECHANGED:
+    case WM_CANCELMODE:
+      // The mouse taken away in the middle of a press: the press is over.
+      if (FPressed && reinterpret_cast<HWND>(Message.LParam) != WindowHandle()) {
+        FPressed = false;
+        Invalidate();
+      }
+      break;
   }
   TCustomPanel::WndProc(Message);
 }
