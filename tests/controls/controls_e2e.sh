@@ -70,7 +70,7 @@ expect() {
 if [[ -n $shots ]]; then
   mkdir -p "$shots"
   start --skin default
-  import -window root -crop 600x490+30+30 "$shots/controls.png"
+  import -window root -crop 600x500+30+20 "$shots/controls.png"
   kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
 fi
 
