@@ -252,7 +252,8 @@ void TSkinRadioButton::DrawControl(HDC DC, const RECT& Rect) {
 // TSkinCheckList
 
 bool TSkinCheckList::BeforeProc(TMessage& Message) {
-  if (Message.Msg == CN_DRAWITEM) {
+  // Without a check strip in the skin the list draws its lines itself rather than leave them blank.
+  if (Message.Msg == CN_DRAWITEM && HasStrip(FSkinData, false)) {
     CNDrawItem(Message);
     return false;
   }

@@ -259,3 +259,23 @@ TEST_P(CheckListItems, MarksTextSelectionAndHeaders) {
 INSTANTIATE_TEST_SUITE_P(Table, CheckListItems,
                          ::testing::Values(TCheckListCase{4, {1, 2, 4, 2}},
                                            TCheckListCase{12, {1, 5, 8, 5}}));
+
+TEST(CheckListItems, WithoutACheckStripTheListDrawsItsOwnLines) {
+  TSkinnedForm Fixture;
+  Fixture.Data().Button->CheckBitmap = std::make_unique<TBitmap>();
+  auto* List = new TCheckListBox(Fixture.Form());
+  List->SetParent(Fixture.Form());
+  List->SetBounds(20, 20, 220, 130);
+  List->Items()->Add("Line");
+  auto* Skin = new TSkinCheckList(List);
+  Skin->InitScrollbar(List, &Fixture.Data(), Fixture.Canvas(), &Fixture.Skin());
+  Pump();
+  RedrawWindow(List->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  const RECT Line = List->ItemRect(0);
+  HDC DC = GetDC(List->Handle());
+  int Ink = 0;
+  for (int Y = Line.top; Y < Line.bottom; ++Y)
+    for (int X = Line.left; X < Line.left + 60; ++X) Ink += GetPixel(DC, X, Y) != GetSysColor(COLOR_WINDOW);
+  ReleaseDC(List->Handle(), DC);
+  EXPECT_GT(Ink, 20);  // the system's check box and the text
+}
