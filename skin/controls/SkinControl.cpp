@@ -3,6 +3,7 @@
 #include "skin/controls/SkinControl.h"
 
 #include <algorithm>
+#include <vector>
 
 #include "framework/win/controls/ExceptionReport.h"
 #include "framework/win/graphics/ImageList.h"
@@ -364,6 +365,24 @@ void TSkinControl::PaintControl(HDC DC) {
 }
 
 void TSkinControl::DrawControl(HDC, const RECT&) {}
+
+void TSkinControl::PaintWindowlessChildren(HDC DC) {
+  TWinControl* Parent = WinControl();
+  if (!Parent || !DC) return;
+  std::vector<TControl*> Children;
+  for (int I = 0; I < Parent->ControlCount(); ++I) Children.push_back(Parent->Controls(I));
+  for (TControl* Control : Children) {
+    if (!Control || dynamic_cast<TWinControl*>(Control) || !Control->Visible()) continue;
+    if (Control->Width() <= 0 || Control->Height() <= 0) continue;
+    const int Saved = SaveDC(DC);
+    POINT Origin{};
+    GetViewportOrgEx(DC, &Origin);
+    SetViewportOrgEx(DC, Origin.x + Control->Left(), Origin.y + Control->Top(), nullptr);
+    IntersectClipRect(DC, 0, 0, Control->Width(), Control->Height());
+    Control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
+    if (Saved) RestoreDC(DC, Saved);
+  }
+}
 
 void TSkinControl::WMERASEBKGND(TMessage& Message) {
   HDC DC = reinterpret_cast<HDC>(Message.WParam);

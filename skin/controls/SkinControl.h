@@ -123,6 +123,10 @@ class TSkinControl : public TComponent {
   TColor SchemeColor(TShemeColor Index) const;
   // The framework window control, when the owner is one.
   TWinControl* WinControl() const;
+  // Paints the visible windowless children of the framework window control onto DC (its client
+  // coordinates), each at its place and clipped to itself: a skin object that paints the control
+  // whole stands in for the control's own painting, which would have drawn them.
+  void PaintWindowlessChildren(HDC DC);
 
  protected:
   // Takes the framework control's message method (framework path); false when there is no control.

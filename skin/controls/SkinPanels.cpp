@@ -79,6 +79,8 @@ bool TSkinGroupBox::BeforeProc(TMessage& Message) {
 
 void TSkinGroupBox::DrawControl(HDC DC, const RECT& Rect) {
   DefaultDraw(DC, Rect);
+  // A framework box is painted here whole, so its labels, images and speed buttons are too.
+  if (FNoMouseDown == 1) PaintWindowlessChildren(DC);
 }
 
 void TSkinGroupBox::DefaultDraw(HDC DC, const RECT& Rect) {

@@ -253,6 +253,8 @@ void TSkinStatusBar::DrawControl(HDC DC, const RECT& Rect) {
   // only them, so that a handler painting whatever it is given cannot cover the skinned texts).
   for (const TStatusPanelLook& Panel : Shown)
     if (Panel.OwnerDraw) DrawOwnerPanel(DC, Panel);
+  // The bar's own painting is replaced, so its windowless children are painted here, on top.
+  PaintWindowlessChildren(DC);
 }
 
 // ---------------------------------------------------------------------------------------------------

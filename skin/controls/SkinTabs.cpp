@@ -308,25 +308,6 @@ TObject* ActivePageOf(TWinControl* Pages) {
   return GetObjProp(Pages, "ActivePage", TWinControl::StaticClass());
 }
 
-// Paints the visible windowless children of Parent onto DC (Parent's client coordinates), each at
-// its place and clipped to itself.
-void PaintWindowlessChildren(TWinControl* Parent, HDC DC) {
-  if (!Parent || !DC) return;
-  std::vector<TControl*> Children;
-  for (int I = 0; I < Parent->ControlCount(); ++I) Children.push_back(Parent->Controls(I));
-  for (TControl* Control : Children) {
-    if (!Control || dynamic_cast<TWinControl*>(Control) || !Control->Visible()) continue;
-    if (Control->Width() <= 0 || Control->Height() <= 0) continue;
-    const int Saved = SaveDC(DC);
-    POINT Origin{};
-    GetViewportOrgEx(DC, &Origin);
-    SetViewportOrgEx(DC, Origin.x + Control->Left(), Origin.y + Control->Top(), nullptr);
-    IntersectClipRect(DC, 0, 0, Control->Width(), Control->Height());
-    Control->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
-    if (Saved) RestoreDC(DC, Saved);
-  }
-}
-
 }  // namespace
 
 bool TSkinTab::ClickClose(TMessage& Message) {
@@ -460,7 +441,7 @@ void TSkinTab::DrawControl(HDC DC, const RECT& Rect) {
     }
   }
   // A plain tab control's windowless children sit on the display area just painted over.
-  if (FNoMouseDown == kPlainTabControl) PaintWindowlessChildren(WinControl(), DC);
+  if (FNoMouseDown == kPlainTabControl) PaintWindowlessChildren(DC);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -644,7 +625,7 @@ bool TSkinTabSheet::BeforeProc(TMessage& Message) {
 void TSkinTabSheet::DrawControl(HDC DC, const RECT& Rect) {
   if (!DC) return;
   FillBG(DC, Rect);
-  PaintWindowlessChildren(WinControl(), DC);
+  PaintWindowlessChildren(DC);
 }
 
 // ---------------------------------------------------------------------------------------------------
