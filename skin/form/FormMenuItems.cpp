@@ -5,12 +5,14 @@
 #include <algorithm>
 
 #include "framework/win/app/Screen.h"
+#include "framework/win/controls/ToolBar.h"
 #include "framework/win/graphics/Colors.h"
 #include "framework/win/graphics/GdiHandles.h"
 #include "framework/win/menus/Menus.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
 #include "skin/imaging/SkinElementView.h"
+#include "skin/imaging/SkinPaint.h"
 
 namespace {
 
@@ -314,8 +316,49 @@ void TRuzIzivForm::DoDrawText(TMenuItem* Item, TCanvas* ACanvas, const WideStrin
   }
 }
 
-void TRuzIzivForm::ToolBarDrawBackground(TToolBar*, const RECT&, bool&) {}
-void TRuzIzivForm::ToolBarDrawButton(TToolBar*, TToolButton*, unsigned, bool&) {}
+// The Toolbar picture stretched whole over the bar, unless the skin keeps the bar's own background.
+void TRuzIzivForm::ToolBarDrawBackground(TToolBar* Toolbar, const RECT& R, bool&) {
+  if (!Toolbar || !FSkinData || FSkinData->Options.Contains(xoToolbarBK)) return;
+  TDataSkinObject* Element = FSkinData->Toolbar.get();
+  if (!Element || !Element->Bitmap || Element->Bitmap->Empty() || !Toolbar->Canvas()) return;
+  HDC DC = Toolbar->Canvas()->Handle();
+  HDC Source = Element->Bitmap->Canvas()->Handle();
+  if (!DC || !Source) return;
+  const int Mode = SetStretchBltMode(DC, COLORONCOLOR);
+  StretchBlt(DC, R.left, R.top, R.right - R.left, R.bottom - R.top, Source, 0, 0, Element->Bitmap->Width(),
+             Element->Bitmap->Height(), SRCCOPY);
+  SetStretchBltMode(DC, Mode);
+}
+
+// A hot, focused, pressed or default button gets its face from the Buttons strip; the bar then draws
+// the image and text on top (DefaultDraw stays true). Untouched buttons keep the flat look.
+void TRuzIzivForm::ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, TCustomDrawState State, bool&) {
+  if (!Toolbar || !Button || !FSkinData || FSkinState != kSkinActive ||
+      FSkinData->Options.Contains(xoToolbarButton))
+    return;
+  TDataSkinButton* Element = FSkinData->Button.get();
+  if (!Element || !Element->Bitmap || Element->Bitmap->Empty() || !Toolbar->Canvas()) return;
+  int Frame = 0;
+  if (State.Contains(cdsSelected))
+    Frame = 2;
+  else if (State.Contains(cdsFocused) || State.Contains(cdsHot))
+    Frame = 4;
+  else if (State.Contains(cdsGrayed) || State.Contains(cdsDisabled))
+    Frame = 0;
+  else if (State.Contains(cdsDefault))
+    Frame = 1;
+  if (Frame == 0) return;
+  if (Frame == 1 && Element->HasNormalColour2)
+    Toolbar->Canvas()->Font()->SetColor(Element->NormalColour2);
+  else if (Frame == 4 && Element->HasMouseOverColour2)
+    Toolbar->Canvas()->Font()->SetColor(Element->MouseOverColour2);
+  else if (Frame == 2 && Element->HasPressedColour2)
+    Toolbar->Canvas()->Font()->SetColor(Element->PressedColour2);
+  RECT R = Button->BoundsRect();
+  InflateRect(&R, -1, -1);
+  DrawRect2(Toolbar->Canvas()->Handle(), R, Element->Bitmap.get(), Element->Margins, Frame, 5, Element->Trans,
+            0, 0);
+}
 
 TBitmap* TRuzIzivForm::GetMenuBG() {
   // The popup menu skin object publishes its background and hangs itself on its window.

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "framework/core/Classes.h"
+#include "framework/win/controls/CommonControls.h"
 #include "framework/win/controls/WndMethod.h"
 #include "framework/win/graphics/Graphics.h"
 #include "skin/form/WndProcThunk.h"
@@ -184,6 +185,8 @@ class TRuzIzivForm : public TComponent {
   // Controls.
   std::vector<TSkinControl*> FControls;
   TSkinControl* FHotControl = nullptr;
+  // Tool bars given our custom-draw handlers (they must lose them before this object goes).
+  std::vector<TToolBar*> FCustomDrawBars;
 
   std::unique_ptr<TTimer> FTimer;
   UINT FDblClickTime = 0;
@@ -340,6 +343,10 @@ class TRuzIzivForm : public TComponent {
   void DeleteControls();
   void DeleteSkinDeleted();
   void WMReCreateWnd(TMessage& Message);
+  bool Find3rdControl(const String& ClassName, TControl* Control);
+  // The tool bar's painters become ours where it has none; ReleaseToolBars takes them back.
+  void HookToolBar(TToolBar* Toolbar);
+  void ReleaseToolBars();
 
   // Owner-drawn menu items
   void MeasureItem(TObject* Item, TCanvas* ACanvas, int& Width, int& Height);
@@ -353,7 +360,7 @@ class TRuzIzivForm : public TComponent {
   void DoDrawText(TMenuItem* Item, TCanvas* ACanvas, const WideString& Text, RECT& R, bool Selected,
                   int Flags);
   void ToolBarDrawBackground(TToolBar* Toolbar, const RECT& R, bool& DefaultDraw);
-  void ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, unsigned State, bool& DefaultDraw);
+  void ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, TCustomDrawState State, bool& DefaultDraw);
   TBitmap* GetMenuBG();
   // End of owner-drawn menu items
 

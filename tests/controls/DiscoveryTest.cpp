@@ -1,0 +1,641 @@
+// Control discovery: which skin object each control of a form or child window of a bare window gets,
+// what keeps a control native, and that unskinning gives everything back. Tool-bar painting from the
+// Buttons strip and the Toolbar picture.
+#include <windows.h>
+
+#include <commdlg.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/win/controls/Buttons.h"
+#include "framework/win/controls/CheckBoxes.h"
+#include "framework/win/controls/CommonControls.h"
+#include "framework/win/controls/Frames.h"
+#include "framework/win/controls/Grids.h"
+#include "framework/win/controls/GroupBoxes.h"
+#include "framework/win/controls/Labels.h"
+#include "framework/win/controls/ListBoxes.h"
+#include "framework/win/controls/Memos.h"
+#include "framework/win/controls/Panels.h"
+#include "framework/win/controls/ScrollBars.h"
+#include "framework/win/controls/ScrollBoxes.h"
+#include "framework/win/controls/StdCtrls.h"
+#include "framework/win/controls/ToolBar.h"
+#include "framework/win/controls/TreeView.h"
+#include "skin/controls/SkinButtons.h"
+#include "skin/controls/SkinCheckBoxes.h"
+#include "skin/data/SkinElements.h"
+#include "tests/controls/ControlsTestUtil.h"
+#include "tests/controls/TestControls.h"
+
+using namespace ctltest;
+
+namespace {
+
+// Test classes known to nothing but the class-name list.
+class TMyEdit : public TEdit {
+  DECLARE_CLASS(TMyEdit, TEdit)
+ public:
+  using TEdit::TEdit;
+};
+class TMyButton : public TButton {
+  DECLARE_CLASS(TMyButton, TButton)
+ public:
+  using TButton::TButton;
+};
+class TOtherPanel : public TPanel {
+  DECLARE_CLASS(TOtherPanel, TPanel)
+ public:
+  using TPanel::TPanel;
+};
+
+template <class T>
+T* Put(TWinControl* Parent, int X, int Y, int W = 90, int H = 26) {
+  auto* Control = new T(Parent->Owner() ? Parent->Owner() : Parent);
+  Control->SetBounds(X, Y, W, H);
+  Control->SetParent(Parent);
+  return Control;
+}
+
+// The class of the skin object that serves Control, or "" when it stays native.
+std::string SkinOf(TRuzIzivForm& Skin, TControl* Control) {
+  for (TSkinControl* Object : Skin.FControls)
+    if (Object->FControl == Control || Object->FGraphicControl == Control) return Object->ClassName();
+  return "";
+}
+std::string SkinOf(TRuzIzivForm& Skin, HWND Wnd) {
+  TSkinControl* Object = Skin.Lookupcontrol(Wnd);
+  return Object ? Object->ClassName() : "";
+}
+
+struct TControlCase {
+  const char* Name;
+  std::function<TControl*(TForm*)> Make;
+  const char* Expected;  // "" for native
+};
+
+TControl* FirstChild(TControl* Control) {
+  auto* Win = dynamic_cast<TWinControl*>(Control);
+  return Win && Win->ControlCount() ? Win->Controls(0) : nullptr;
+}
+
+}  // namespace
+
+// One control of every framework class that the dispatch knows, on one form.
+class Dispatch : public ::testing::TestWithParam<TControlCase> {};
+
+TEST_P(Dispatch, EachControlGetsTheSkinClassOfItsRow) {
+  const TControlCase& C = GetParam();
+  TSkinnedForm Form;
+  TControl* Control = C.Make(Form.Form());
+  Form.Skin().InitControls(Form.Form());
+  EXPECT_EQ(SkinOf(Form.Skin(), Control), C.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, Dispatch,
+    ::testing::Values(
+        TControlCase{"Button", [](TForm* F) { return Put<TButton>(F, 10, 10); }, "TSkinButton"},
+        TControlCase{"BitBtn", [](TForm* F) { return Put<TBitBtn>(F, 10, 10); }, "TSkinBitButton"},
+        TControlCase{"CheckBox", [](TForm* F) { return Put<TCheckBox>(F, 10, 10); }, "TSkinCheckBox"},
+        TControlCase{"RadioButton", [](TForm* F) { return Put<TRadioButton>(F, 10, 10); },
+                     "TSkinRadioButton"},
+        TControlCase{"ScrollBar", [](TForm* F) { return Put<TScrollBar>(F, 10, 10, 150, 18); },
+                     "TSkinScControl"},
+        TControlCase{"Memo", [](TForm* F) { return Put<TMemo>(F, 10, 10, 150, 80); }, "TSkinScrollbar"},
+        TControlCase{"ListBox", [](TForm* F) { return Put<TListBox>(F, 10, 10, 150, 80); }, "TSkinScrollbar"},
+        TControlCase{"TreeView", [](TForm* F) { return Put<TTreeView>(F, 10, 10, 150, 80); },
+                     "TSkinScrollbar"},
+        TControlCase{"ScrollBox", [](TForm* F) { return Put<TScrollBox>(F, 10, 10, 150, 80); },
+                     "TSkinScrollbar"},
+        TControlCase{"StringGrid", [](TForm* F) { return Put<TStringGrid>(F, 10, 10, 150, 80); },
+                     "TSkinScrollbar"},
+        TControlCase{"Label", [](TForm* F) { return Put<TLabel>(F, 10, 10); }, ""},
+        TControlCase{"ButtonOnPanel",
+                     [](TForm* F) { return Put<TButton>(Put<TPanel>(F, 10, 10, 200, 100), 5, 5); },
+                     "TSkinButton"},
+        TControlCase{"ButtonInGroupBox",
+                     [](TForm* F) { return Put<TButton>(Put<TGroupBox>(F, 10, 10, 200, 100), 5, 20); },
+                     "TSkinButton"},
+        TControlCase{"RadioGroupButton",
+                     [](TForm* F) {
+                       auto* Group = Put<TRadioGroup>(F, 10, 10, 200, 100);
+                       Group->Items()->Add("One");
+                       Group->Items()->Add("Two");
+                       return FirstChild(Group);
+                     },
+                     "TSkinRadioButton"},
+        TControlCase{"ButtonOnFrame",
+                     [](TForm* F) {
+                       auto* Frame = Put<TFrame>(F, 10, 10, 200, 100);
+                       auto* Button = new TButton(Frame);
+                       Button->SetParent(Frame);
+                       return Button;
+                     },
+                     "TSkinButton"}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
+
+// What keeps a control native although its class has a row.
+TEST(DispatchExceptions, DisableTagKeepsTheControlAndARadioGroupsButtonsNative) {
+  TSkinnedForm Form;
+  auto* Button = Put<TButton>(Form.Form(), 10, 10);
+  Button->SetTag(Form.Data().DisableTag);
+  auto* Group = Put<TRadioGroup>(Form.Form(), 10, 50, 200, 100);
+  Group->Items()->Add("One");
+  Group->Items()->Add("Two");
+  Group->SetTag(Form.Data().DisableTag);
+  Form.Skin().InitControls(Form.Form());
+  EXPECT_EQ(SkinOf(Form.Skin(), Button), "");
+  ASSERT_EQ(Group->ControlCount(), 2);
+  for (int I = 0; I < Group->ControlCount(); ++I) EXPECT_EQ(SkinOf(Form.Skin(), Group->Controls(I)), "");
+  EXPECT_TRUE(Form.Skin().FControls.empty());
+}
+
+struct TMemberCase {
+  const char* Name;
+  TSkinControlType Member;
+  std::function<TControl*(TForm*)> Make;
+  const char* On;
+  const char* Off;
+};
+class MemberOff : public ::testing::TestWithParam<TMemberCase> {};
+
+TEST_P(MemberOff, SwitchingAKindOffLeavesItsControlsNative) {
+  const TMemberCase& C = GetParam();
+  for (bool On : {true, false}) {
+    SCOPED_TRACE(On ? "on" : "off");
+    TSkinnedForm Form;
+    if (!On) Form.Data().SkinControls.Exclude(C.Member);
+    TControl* Control = C.Make(Form.Form());
+    Form.Skin().InitControls(Form.Form());
+    EXPECT_EQ(SkinOf(Form.Skin(), Control), On ? C.On : C.Off);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, MemberOff,
+    ::testing::Values(
+        TMemberCase{"Button", xcButton, [](TForm* F) { return Put<TButton>(F, 10, 10); }, "TSkinButton", ""},
+        // A bit button row ends the dispatch: without xcBitBtn it is not taken for a push button.
+        TMemberCase{"BitBtn", xcBitBtn, [](TForm* F) { return Put<TBitBtn>(F, 10, 10); }, "TSkinBitButton",
+                    ""},
+        TMemberCase{"CheckBox", xcCheckBox, [](TForm* F) { return Put<TCheckBox>(F, 10, 10); },
+                    "TSkinCheckBox", ""},
+        TMemberCase{"RadioButton", xcRadioButton, [](TForm* F) { return Put<TRadioButton>(F, 10, 10); },
+                    "TSkinRadioButton", ""},
+        TMemberCase{"ScrollBar", xcScrollbar, [](TForm* F) { return Put<TScrollBar>(F, 10, 10, 150, 18); },
+                    "TSkinScControl", ""},
+        TMemberCase{"Memo", xcScrollbar, [](TForm* F) { return Put<TMemo>(F, 10, 10, 150, 80); },
+                    "TSkinScrollbar", ""},
+        TMemberCase{"ButtonOnPanel", xcPanel,
+                    [](TForm* F) { return Put<TButton>(Put<TPanel>(F, 10, 10, 200, 100), 5, 5); },
+                    "TSkinButton",
+                    // The button is still reached as an owned component of the form.
+                    "TSkinButton"}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
+
+TEST(DispatchExceptions, BitBtnStaysNativeWithoutItsMemberEvenWithPushButtonsOn) {
+  TSkinnedForm Form;
+  Form.Data().SkinControls.Exclude(xcBitBtn);
+  ASSERT_TRUE(Form.Data().SkinControls.Contains(xcButton));
+  auto* Bit = Put<TBitBtn>(Form.Form(), 10, 10);
+  auto* Push = Put<TButton>(Form.Form(), 10, 50);
+  Form.Skin().InitControls(Form.Form());
+  EXPECT_EQ(SkinOf(Form.Skin(), Bit), "");
+  EXPECT_EQ(SkinOf(Form.Skin(), Push), "TSkinButton");
+}
+
+// Each kind of the class-name list, applied to a test class that the dispatch alone would skin
+// otherwise (or not at all).
+struct TKindCase {
+  const char* Line;
+  std::function<TControl*(TForm*)> Make;
+  const char* Expected;
+};
+class ThirdParty : public ::testing::TestWithParam<TKindCase> {};
+
+TEST_P(ThirdParty, TheListedKindDecides) {
+  const TKindCase& C = GetParam();
+  TSkinnedForm Form;
+  Form.Data().Skin3rd()->Add(C.Line);
+  TControl* Control = C.Make(Form.Form());
+  Form.Skin().InitControls(Form.Form());
+  EXPECT_EQ(SkinOf(Form.Skin(), Control), C.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, ThirdParty,
+    ::testing::Values(
+        TKindCase{"tmyedit=nil", [](TForm* F) { return Put<TMyEdit>(F, 10, 10); }, ""},
+        TKindCase{"TMyButton=nil", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, ""},
+        TKindCase{"tmybutton=button", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, "TSkinButton"},
+        TKindCase{"tmybutton=bitbtn", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, "TSkinBitButton"},
+        TKindCase{"tmybutton=pngbitbtn", [](TForm* F) { return Put<TMyButton>(F, 10, 10); },
+                  "TSkinBitButton"},
+        TKindCase{"tmybutton=menubtn", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, "TSkinMenuButton"},
+        TKindCase{"ttestcheck=checkbox", [](TForm* F) { return Put<TTestCheck>(F, 10, 10); },
+                  "TSkinCheckBox"},
+        TKindCase{"ttestcheck=radiobutton", [](TForm* F) { return Put<TTestCheck>(F, 10, 10); },
+                  "TSkinRadioButton"},
+        TKindCase{"tmybutton=unknownkind", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, ""},
+        TKindCase{"totherpanel=scrollbar", [](TForm* F) { return Put<TOtherPanel>(F, 10, 10, 150, 80); },
+                  "TSkinScrollbar"},
+        TKindCase{"totherpanel=singlescrollbar",
+                  [](TForm* F) { return Put<TOtherPanel>(F, 10, 10, 150, 80); }, "TSkinScrollbar"},
+        TKindCase{"totherpanel=container",
+                  [](TForm* F) { return Put<TButton>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5); },
+                  "TSkinButton"},
+        TKindCase{
+            "totherpanel=embedscrollbar",
+            [](TForm* F) { return Put<TScrollBar>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5, 150, 18); },
+            "TSkinScControl"},
+        TKindCase{"totherpanel=radiogroup",
+                  [](TForm* F) { return Put<TTestCheck>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5); },
+                  "TSkinRadioButton"},
+        TKindCase{"totherpanel=checkgroup",
+                  [](TForm* F) { return Put<TTestCheck>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5); },
+                  "TSkinCheckBox"}),
+    [](const auto& Info) {
+      std::string Name;
+      for (char Ch : std::string(Info.param.Line))
+        if (isalnum(static_cast<unsigned char>(Ch))) Name += Ch;
+      return Name;
+    });
+
+// The application's hook comes first.
+namespace {
+enum class THookAnswer { None, OwnSkinObject, OtherComponent };
+struct THookHolder : public TObject {
+  THookAnswer Answer = THookAnswer::None;
+  std::unique_ptr<TComponent> Other{new TComponent(nullptr)};
+  String SeenClass;
+  void OnSkinControl(TComponent*, TSkinData*, TControl*, TControl* Control, const String& ControlClass,
+                     TComponent*& SkinnedControl) {
+    SeenClass = ControlClass;
+    if (Answer == THookAnswer::OwnSkinObject)
+      SkinnedControl = new TSkinCheckBox(Control);  // owned by the control, attached by the engine
+    else if (Answer == THookAnswer::OtherComponent)
+      SkinnedControl = Other.get();
+  }
+};
+}  // namespace
+
+struct THookCase {
+  const char* Name;
+  THookAnswer Answer;
+  const char* Expected;
+};
+class SkinControlHook : public ::testing::TestWithParam<THookCase> {};
+
+TEST_P(SkinControlHook, ItsAnswerReplacesTheBuiltInChoice) {
+  const THookCase& C = GetParam();
+  TSkinnedForm Form;
+  THookHolder Holder;
+  Holder.Answer = C.Answer;
+  Form.Data().OnSkinControl = TOnSkinControl::Bind<&THookHolder::OnSkinControl>(&Holder);
+  auto* Button = Put<TButton>(Form.Form(), 10, 10);
+  Form.Skin().InitControls(Form.Form());
+  EXPECT_EQ(Holder.SeenClass, "TBUTTON");
+  EXPECT_EQ(SkinOf(Form.Skin(), Button), C.Expected);
+  if (C.Answer == THookAnswer::OwnSkinObject) {
+    ASSERT_EQ(Form.Skin().FControls.size(), 1u);
+    EXPECT_TRUE(Form.Skin().FControls[0]->FInited);
+    EXPECT_EQ(SendMessageW(Button->Handle(), WM_SKIN_QUERY, 0, kSkinMarker), 1);
+  }
+  Form.Data().OnSkinControl.Clear();
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, SkinControlHook,
+                         ::testing::Values(THookCase{"None", THookAnswer::None, "TSkinButton"},
+                                           THookCase{"OwnObject", THookAnswer::OwnSkinObject,
+                                                     "TSkinCheckBox"},
+                                           THookCase{"OtherComponent", THookAnswer::OtherComponent, ""}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+// Bare windows: the child windows of a dialog are decided by window class and style.
+namespace {
+struct TBareCase {
+  const wchar_t* Class;
+  DWORD Style;
+  const char* Expected;
+};
+}  // namespace
+
+TEST(BareWindows, ButtonsAreSkinnedByStyleAndTheRestStaysNative) {
+  const TBareCase Cases[] = {
+      {L"button", BS_PUSHBUTTON, "TSkinButton"},
+      {L"button", BS_DEFPUSHBUTTON, "TSkinButton"},
+      {L"button", BS_OWNERDRAW, ""},
+      {L"button", BS_GROUPBOX, ""},
+      {L"button", BS_PUSHBUTTON | BS_BITMAP, ""},
+      {L"button", BS_CHECKBOX, "TSkinCheckBox"},
+      {L"button", BS_AUTOCHECKBOX, "TSkinCheckBox"},
+      {L"button", BS_3STATE, "TSkinCheckBox"},
+      {L"button", BS_AUTO3STATE, "TSkinCheckBox"},
+      {L"button", BS_RADIOBUTTON, "TSkinRadioButton"},
+      {L"button", BS_AUTORADIOBUTTON, "TSkinRadioButton"},
+      {L"combobox", CBS_SIMPLE, ""},
+      {L"static", SS_LEFT, ""},
+      {L"SysTreeView32", 0, ""},
+  };
+  TSkinnedForm Form;
+  HWND Dialog = CreateWindowExW(0, L"#32770", L"bare", WS_POPUP | WS_VISIBLE, 100, 100, 300, 400, nullptr,
+                                nullptr, GetModuleHandleW(nullptr), nullptr);
+  ASSERT_TRUE(Dialog);
+  std::vector<HWND> Children;
+  int Y = 0;
+  for (const TBareCase& C : Cases) {
+    Children.push_back(CreateWindowExW(0, C.Class, L"x", WS_CHILD | WS_VISIBLE | C.Style, 5, Y, 120, 24,
+                                       Dialog, nullptr, GetModuleHandleW(nullptr), nullptr));
+    Y += 26;
+  }
+  std::vector<WNDPROC> Procs;
+  for (HWND Child : Children)
+    Procs.push_back(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(Child, GWLP_WNDPROC)));
+  Form.Skin().InitHwndControls(Dialog);
+  for (std::size_t I = 0; I < std::size(Cases); ++I) {
+    SCOPED_TRACE(I);
+    ASSERT_TRUE(Children[I]);
+    EXPECT_EQ(SkinOf(Form.Skin(), Children[I]), Cases[I].Expected);
+  }
+  // Skinned twice is skinned once.
+  const std::size_t Count = Form.Skin().FControls.size();
+  Form.Skin().InitHwndControls(Dialog);
+  EXPECT_EQ(Form.Skin().FControls.size(), Count);
+  Form.Skin().DeleteControls();
+  for (std::size_t I = 0; I < Children.size(); ++I)
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(Children[I], GWLP_WNDPROC)), Procs[I]) << I;
+  DestroyWindow(Dialog);
+}
+
+// System dialogs opened modally: their windows are looked at from a timer while they run.
+namespace {
+struct TDialogProbe {
+  TRuzIzivForm* Skin = nullptr;
+  int PushButtons = 0, PushSkinned = 0, OwnerDrawn = 0, OwnerDrawnSkinned = 0, Groups = 0, GroupsSkinned = 0;
+  bool Done = false;
+};
+TDialogProbe* Probe = nullptr;
+
+BOOL CALLBACK CountChild(HWND Wnd, LPARAM) {
+  wchar_t Name[32] = {};
+  GetClassNameW(Wnd, Name, 32);
+  if (lstrcmpiW(Name, L"button") != 0) return TRUE;
+  const auto Style = static_cast<DWORD>(GetWindowLongPtrW(Wnd, GWL_STYLE)) & 0x0F;
+  const bool Skinned = Probe->Skin->Lookupcontrol(Wnd) != nullptr;
+  if (Style == BS_OWNERDRAW) {
+    ++Probe->OwnerDrawn;
+    Probe->OwnerDrawnSkinned += Skinned;
+  } else if (Style == BS_GROUPBOX) {
+    ++Probe->Groups;
+    Probe->GroupsSkinned += Skinned;
+  } else if (Style == BS_PUSHBUTTON || Style == BS_DEFPUSHBUTTON) {
+    ++Probe->PushButtons;
+    Probe->PushSkinned += Skinned;
+  }
+  return TRUE;
+}
+
+void CALLBACK ProbeDialog(HWND, UINT, UINT_PTR Timer, DWORD) {
+  try {
+    HWND Dialog = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND Wnd, LPARAM Out) -> BOOL {
+          wchar_t Name[16] = {};
+          GetClassNameW(Wnd, Name, 16);
+          if (lstrcmpW(Name, L"#32770") == 0 && IsWindowVisible(Wnd)) {
+            *reinterpret_cast<HWND*>(Out) = Wnd;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&Dialog));
+    if (!Dialog || !Probe || Probe->Done) return;
+    Probe->Done = true;
+    KillTimer(nullptr, Timer);
+    Probe->Skin->InitHwndControls(Dialog);
+    EnumChildWindows(Dialog, CountChild, 0);
+    Probe->Skin->DeleteControls();
+    PostMessageW(Dialog, WM_COMMAND, IDCANCEL, 0);
+  } catch (...) {
+  }
+}
+}  // namespace
+
+TEST(BareWindows, ColourDialogAndMessageBox) {
+  for (int Which = 0; Which < 2; ++Which) {
+    SCOPED_TRACE(Which == 0 ? "colour dialog" : "message box");
+    TSkinnedForm Form;
+    TDialogProbe Result;
+    Result.Skin = &Form.Skin();
+    Probe = &Result;
+    const UINT_PTR Timer = SetTimer(nullptr, 0, 200, ProbeDialog);
+    if (Which == 0) {
+      COLORREF Custom[16] = {};
+      CHOOSECOLORW Choose{};
+      Choose.lStructSize = sizeof(Choose);
+      Choose.hwndOwner = Form.Form()->Handle();
+      Choose.lpCustColors = Custom;
+      Choose.Flags = CC_FULLOPEN;
+      ChooseColorW(&Choose);
+    } else {
+      MessageBoxW(Form.Form()->Handle(), L"text", L"caption", MB_YESNOCANCEL);
+    }
+    KillTimer(nullptr, Timer);
+    Probe = nullptr;
+    ASSERT_TRUE(Result.Done);
+    EXPECT_GT(Result.PushButtons, 0);
+    EXPECT_EQ(Result.PushSkinned, Result.PushButtons);
+    EXPECT_EQ(Result.OwnerDrawnSkinned, 0);
+    EXPECT_EQ(Result.GroupsSkinned, 0);
+    EXPECT_TRUE(Form.Skin().FControls.empty());
+  }
+}
+
+// A scroll-bar owner whose window is re-created is skinned again on its new window.
+TEST(Recreate, AMemoRecreatedIsSkinnedAgain) {
+  TSkinnedForm Form;
+  auto* Memo = Put<TMemo>(Form.Form(), 10, 10, 150, 80);
+  Form.Skin().InitControls(Form.Form());
+  ASSERT_EQ(SkinOf(Form.Skin(), Memo), "TSkinScrollbar");
+  const HWND Old = Memo->Handle();
+  Memo->RecreateWnd();
+  Pump(60);
+  ASSERT_NE(Memo->Handle(), Old);
+  ASSERT_EQ(Form.Skin().FControls.size(), 1u);
+  EXPECT_EQ(Form.Skin().FControls[0]->ClassName(), "TSkinScrollbar");
+  EXPECT_EQ(Form.Skin().FControls[0]->FHandle, Memo->Handle());
+  EXPECT_EQ(SendMessageW(Memo->Handle(), WM_SKIN_QUERY, 0, kSkinMarker), 1);
+}
+
+// Unskinning frees every object and gives each control its message method and colour back; many
+// rounds leave no handle behind.
+namespace {
+std::vector<TControl*> PutEveryKind(TForm* F) {
+  auto* Panel = Put<TPanel>(F, 220, 10, 200, 80);
+  auto* Group = Put<TRadioGroup>(F, 220, 100, 200, 90);
+  Group->Items()->Add("One");
+  Group->Items()->Add("Two");
+  std::vector<TControl*> All = {Put<TButton>(F, 10, 10),
+                                Put<TBitBtn>(F, 10, 40),
+                                Put<TCheckBox>(F, 10, 70),
+                                Put<TRadioButton>(F, 10, 100),
+                                Put<TScrollBar>(F, 10, 130, 150, 18),
+                                Put<TMemo>(F, 10, 160, 150, 60),
+                                Put<TListBox>(F, 10, 230, 150, 60),
+                                Put<TButton>(Panel, 5, 5),
+                                Panel,
+                                Group};
+  for (int I = 0; I < Group->ControlCount(); ++I) All.push_back(Group->Controls(I));
+  return All;
+}
+}  // namespace
+
+TEST(Unskin, EveryControlGetsItsMethodAndColourBack) {
+  TSkinnedForm Form(TCodedSkin{}, 80, 80, 460, 340);
+  std::vector<TControl*> All = PutEveryKind(Form.Form());
+  std::vector<TWndMethod> Methods;
+  std::vector<TColor> Colors;
+  for (TControl* Control : All) {
+    Methods.push_back(Control->WindowProc);
+    Colors.push_back(Control->Color());
+  }
+  Form.Skin().InitControls(Form.Form());
+  EXPECT_GE(Form.Skin().FControls.size(), 9u);
+  Pump();
+  Form.Skin().DeleteControls();
+  EXPECT_TRUE(Form.Skin().FControls.empty());
+  for (std::size_t I = 0; I < All.size(); ++I) {
+    SCOPED_TRACE(All[I]->ClassName());
+    EXPECT_TRUE(All[I]->WindowProc == Methods[I]);
+    EXPECT_EQ(All[I]->Color(), Colors[I]);
+  }
+}
+
+TEST(Unskin, ManySkinRoundsLeaveNoHandles) {
+  TSkinnedForm Form(TCodedSkin{}, 80, 80, 460, 340);
+  PutEveryKind(Form.Form());
+  auto Round = [&] {
+    Form.Skin().InitControls(Form.Form());
+    Form.Skin().DeleteControls();
+  };
+  for (int I = 0; I < 5; ++I) Round();
+  const TObjectCounts Before = Counts();
+  for (int I = 0; I < 200; ++I) Round();
+  Pump();
+  EXPECT_EQ(Counts(), Before);
+}
+
+// Tool-bar painting, through a lent canvas on a memory surface the size of the bar.
+namespace {
+struct TToolBarFixture {
+  TSkinnedForm Form;
+  TToolBar* Bar;
+  TToolButton* Button;
+  HDC DC;
+  HBITMAP Bitmap;
+  HGDIOBJ Old;
+  static constexpr COLORREF kUntouched = RGB(1, 2, 3);
+  TToolBarFixture() {
+    Bar = new TToolBar(Form.Form());
+    Bar->SetParent(Form.Form());
+    Button = new TToolButton(Form.Form());
+    Button->SetParent(Bar);
+    Form.Skin().FSkinState = kSkinActive;
+    HDC Screen = GetDC(nullptr);
+    DC = CreateCompatibleDC(Screen);
+    Bitmap = CreateCompatibleBitmap(Screen, 400, 60);
+    ReleaseDC(nullptr, Screen);
+    Old = SelectObject(DC, Bitmap);
+    Clear();
+  }
+  ~TToolBarFixture() {
+    SelectObject(DC, Old);
+    DeleteObject(Bitmap);
+    DeleteDC(DC);
+  }
+  void Clear() {
+    RECT R{0, 0, 400, 60};
+    HBRUSH Brush = CreateSolidBrush(kUntouched);
+    FillRect(DC, &R, Brush);
+    DeleteObject(Brush);
+  }
+  COLORREF ButtonCentre() {
+    const RECT R = Button->BoundsRect();
+    return GetPixel(DC, (R.left + R.right) / 2, (R.top + R.bottom) / 2);
+  }
+};
+}  // namespace
+
+struct TToolButtonCase {
+  const char* Name;
+  TCustomDrawState State;
+  int Frame;  // 0: not painted
+};
+class ToolBarButtons : public ::testing::TestWithParam<TToolButtonCase> {};
+
+TEST_P(ToolBarButtons, FramesOfTheButtonsStrip) {
+  const TToolButtonCase& C = GetParam();
+  TToolBarFixture F;
+  ASSERT_GT(F.Button->Width(), 4);
+  bool DefaultDraw = true;
+  {
+    TCanvasDC Lent(F.Bar->Canvas(), F.DC);
+    F.Form.Skin().ToolBarDrawButton(F.Bar, F.Button, C.State, DefaultDraw);
+  }
+  EXPECT_TRUE(DefaultDraw);
+  EXPECT_EQ(F.ButtonCentre(), C.Frame ? FrameColor(kButtonStrip, C.Frame) : TToolBarFixture::kUntouched);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ToolBarButtons,
+                         ::testing::Values(TToolButtonCase{"Untouched", {}, 0},
+                                           TToolButtonCase{"Hot", {cdsHot}, 4},
+                                           TToolButtonCase{"Focused", {cdsFocused}, 4},
+                                           TToolButtonCase{"Pressed", {cdsSelected}, 2},
+                                           TToolButtonCase{"PressedWhileHot", {cdsSelected, cdsHot}, 2},
+                                           TToolButtonCase{"Disabled", {cdsDisabled}, 0},
+                                           TToolButtonCase{"Default", {cdsDefault}, 1}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+TEST(ToolBarBackground, StretchedUnlessTheSkinKeepsTheBarsOwn) {
+  for (bool Keep : {true, false}) {
+    SCOPED_TRACE(Keep ? "xoToolbarBK" : "stretched");
+    TToolBarFixture F;
+    auto Element = std::make_unique<TDataSkinObject>("Toolbar");
+    Element->Bitmap = std::make_unique<TBitmap>();
+    Element->Bitmap->SetSize(4, 4);
+    Element->Bitmap->Canvas()->Brush()->SetColor(0x00336699);
+    RECT All{0, 0, 4, 4};
+    Element->Bitmap->Canvas()->FillRect(All);
+    F.Form.Data().Toolbar = std::move(Element);
+    if (Keep)
+      F.Form.Data().Options.Include(xoToolbarBK);
+    else
+      F.Form.Data().Options.Exclude(xoToolbarBK);
+    bool DefaultDraw = true;
+    {
+      TCanvasDC Lent(F.Bar->Canvas(), F.DC);
+      F.Form.Skin().ToolBarDrawBackground(F.Bar, RECT{0, 0, 300, 40}, DefaultDraw);
+    }
+    EXPECT_TRUE(DefaultDraw);
+    EXPECT_EQ(GetPixel(F.DC, 150, 20), Keep ? TToolBarFixture::kUntouched : RGB(0x99, 0x66, 0x33));
+    EXPECT_EQ(GetPixel(F.DC, 350, 50), TToolBarFixture::kUntouched);
+  }
+}
+
+// The tool bar found on a form gets the painters, and loses them when the form is unskinned.
+TEST(ToolBarBackground, DiscoveryInstallsAndUnskinningRemovesThePainters) {
+  TToolBarFixture F;
+  F.Form.Skin().InitControls(F.Form.Form());
+  EXPECT_TRUE(F.Bar->Flat());
+  EXPECT_TRUE(F.Bar->OnCustomDrawButton.Assigned());
+  EXPECT_TRUE(F.Bar->OnCustomDraw.Assigned());
+  F.Form.Skin().DeleteControls();
+  EXPECT_FALSE(F.Bar->OnCustomDrawButton.Assigned());
+  EXPECT_FALSE(F.Bar->OnCustomDraw.Assigned());
+}
