@@ -400,21 +400,20 @@ BOOL CALLBACK CountChild(HWND Wnd, LPARAM) {
   return TRUE;
 }
 
+BOOL CALLBACK FindDialog(HWND Wnd, LPARAM Out) {
+  wchar_t Name[16] = {};
+  GetClassNameW(Wnd, Name, 16);
+  if (lstrcmpW(Name, L"#32770") == 0 && IsWindowVisible(Wnd)) {
+    *reinterpret_cast<HWND*>(Out) = Wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 void CALLBACK ProbeDialog(HWND, UINT, UINT_PTR Timer, DWORD) {
   try {
     HWND Dialog = nullptr;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND Wnd, LPARAM Out) -> BOOL {
-          wchar_t Name[16] = {};
-          GetClassNameW(Wnd, Name, 16);
-          if (lstrcmpW(Name, L"#32770") == 0 && IsWindowVisible(Wnd)) {
-            *reinterpret_cast<HWND*>(Out) = Wnd;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&Dialog));
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&Dialog));
     if (!Dialog || !Probe || Probe->Done) return;
     Probe->Done = true;
     KillTimer(nullptr, Timer);
