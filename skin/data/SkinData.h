@@ -31,6 +31,22 @@ class TSkinData;
 
 using TOnFormSkin = TEvent<void(TObject* Sender, const String& aName, bool& DoSkin)>;
 using TOnSkinForm = TEvent<void(TObject* Sender, HWND ahwnd, const String& aName)>;
+// OnSkinControl is asked first for every control of a skinned form, before the class-name list and
+// the built-in choice. Sender is the window's form skin object, Form the container being walked,
+// Control the control and ControlClass its class name in upper case; SkinnedControl comes in empty.
+//  - Leave SkinnedControl empty: the engine chooses as usual.
+//  - Set it to a skin object of your own: construct it with the control as its owner and do not attach
+//    it yourself, e.g.
+//        void TMyForm::SkinControl(TComponent*, TSkinData*, TControl*, TControl* Control,
+//                                  const String& ControlClass, TComponent*& SkinnedControl) {
+//          if (ControlClass == "TMYGAUGE") SkinnedControl = new TMyGaugeSkin(Control);
+//        }
+//    where TMyGaugeSkin derives from TSkinControl (skin/controls/SkinControl.h) or one of its
+//    subclasses and overrides BeforeProc / AfterProc / DrawControl. The engine lists it, attaches it
+//    with Init (the control's colour becomes the skin's face colour when the object already names a
+//    window) and frees it when the form is unskinned; the control frees it if it goes first.
+//  - Set it to the control itself or any other component that is not a skin object: the control stays
+//    native (a panel returned this way still has its children skinned).
 using TOnSkinControl = TEvent<void(TComponent* Sender, TSkinData* SkinData, TControl* Form, TControl* Control,
                                    const String& ControlClass, TComponent*& SkinnedControl)>;
 
