@@ -14,10 +14,12 @@
 #include "framework/win/controls/CoolBar.h"
 #include "framework/win/controls/ToolBar.h"
 #include "framework/win/menus/Menus.h"
+#include "skin/controls/SkinBars.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/controls/SkinGlyphs.h"
+#include "skin/controls/SkinHeaders.h"
 #include "skin/controls/SkinScrollbars.h"
 #include "skin/data/SkinControlList.h"
 #include "skin/data/SkinData.h"
@@ -108,20 +110,20 @@ const TMaker MakeTabBtn = nullptr;           // TSkinTabBtn
 const TMaker MakeTab31 = nullptr;            // TSkinTab31
 const TMaker MakeTabSheet = nullptr;         // TSkinTabSheet
 const TMaker MakeAdvPage = nullptr;          // TSkinAdvPage of kind 4, SetColor
-const TMaker MakeTrackBar = nullptr;         // TSkinTrackBar
-const TMaker MakeProgress = nullptr;         // TSkinProgress
-const TMaker MakeHeader = nullptr;           // TSkinHeader
-const TMaker MakeListView = nullptr;         // TSkinListView, InitScrollbar
+const TMaker MakeTrackBar = Plain<TSkinTrackBar>;
+const TMaker MakeProgress = Plain<TSkinProgress>;
+const TMaker MakeHeader = Plain<TSkinHeader>;
+const TMaker MakeListView = Scrolled<TSkinListView>;
 
 const THwndMaker MakeButtonH = Bare<TSkinButton>;
 const THwndMaker MakeCheckBoxH = Bare<TSkinCheckBox>;
 const THwndMaker MakeRadioButtonH = Bare<TSkinRadioButton>;
-const THwndMaker MakeComBoxH = nullptr;    // TSkinComBox
-const THwndMaker MakeSizerH = nullptr;     // TSkinSizer
-const THwndMaker MakeBoxH = nullptr;       // TSkinBoxH
-const THwndMaker MakeProgressH = nullptr;  // TSkinProgress
-const THwndMaker MakeTabH = nullptr;       // TSkinTab
-const THwndMaker MakeEditH = nullptr;      // TSkinEdit
+const THwndMaker MakeComBoxH = nullptr;  // TSkinComBox
+const THwndMaker MakeSizerH = nullptr;   // TSkinSizer
+const THwndMaker MakeBoxH = nullptr;     // TSkinBoxH
+const THwndMaker MakeProgressH = Bare<TSkinProgress>;
+const THwndMaker MakeTabH = nullptr;   // TSkinTab
+const THwndMaker MakeEditH = nullptr;  // TSkinEdit
 
 TSkinControl* Make(TMaker Maker, TRuzIzivForm& Form, TControl* Control) {
   return Maker ? Maker(Form, Control) : nullptr;

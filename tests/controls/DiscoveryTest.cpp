@@ -17,14 +17,18 @@
 #include "framework/win/controls/Frames.h"
 #include "framework/win/controls/Grids.h"
 #include "framework/win/controls/GroupBoxes.h"
+#include "framework/win/controls/HeaderControl.h"
 #include "framework/win/controls/Labels.h"
 #include "framework/win/controls/ListBoxes.h"
+#include "framework/win/controls/ListView.h"
 #include "framework/win/controls/Memos.h"
 #include "framework/win/controls/Panels.h"
+#include "framework/win/controls/ProgressBar.h"
 #include "framework/win/controls/ScrollBars.h"
 #include "framework/win/controls/ScrollBoxes.h"
 #include "framework/win/controls/StdCtrls.h"
 #include "framework/win/controls/ToolBar.h"
+#include "framework/win/controls/TrackBar.h"
 #include "framework/win/controls/TreeView.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
@@ -115,6 +119,14 @@ INSTANTIATE_TEST_SUITE_P(
         TControlCase{"StringGrid", [](TForm* F) { return Put<TStringGrid>(F, 10, 10, 150, 80); },
                      "TSkinScrollbar"},
         TControlCase{"Label", [](TForm* F) { return Put<TLabel>(F, 10, 10); }, ""},
+        TControlCase{"TrackBar", [](TForm* F) { return Put<TTrackBar>(F, 10, 10, 150, 30); },
+                     "TSkinTrackBar"},
+        TControlCase{"ProgressBar", [](TForm* F) { return Put<TProgressBar>(F, 10, 10, 150, 20); },
+                     "TSkinProgress"},
+        TControlCase{"HeaderControl", [](TForm* F) { return Put<THeaderControl>(F, 10, 10, 150, 20); },
+                     "TSkinHeader"},
+        TControlCase{"ListView", [](TForm* F) { return Put<TListView>(F, 10, 10, 150, 80); },
+                     "TSkinListView"},
         TControlCase{"ButtonOnPanel",
                      [](TForm* F) { return Put<TButton>(Put<TPanel>(F, 10, 10, 200, 100), 5, 5); },
                      "TSkinButton"},
