@@ -11,8 +11,6 @@
 #include "framework/core/SysUtils.h"
 #include "framework/win/controls/ControlAtom.h"
 #include "framework/win/controls/ExceptionReport.h"
-#include "framework/win/controls/CoolBar.h"
-#include "framework/win/controls/ToolBar.h"
 #include "framework/win/menus/Menus.h"
 #include "skin/controls/SkinBars.h"
 #include "skin/controls/SkinButtons.h"
@@ -24,6 +22,11 @@
 #include "skin/data/SkinControlList.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
+
+#if SKIN_FORM_TOOLBARS
+#include "framework/win/controls/CoolBar.h"
+#include "framework/win/controls/ToolBar.h"
+#endif
 
 namespace {
 
@@ -214,14 +217,18 @@ void TabControl(TAdd& Add, const TDispatchRow&) {
   }
 }
 void ToolButton(TAdd& Add, const TDispatchRow&) {
+#if SKIN_FORM_TOOLBARS
   if (auto* Button = dynamic_cast<TToolButton*>(Add.Control); Button && Button->MenuItem())
     Add.Form.InitToolbarMenu(Button->MenuItem(), true);
+#endif
 }
 void CoolBar(TAdd& Add, const TDispatchRow&) {
+#if SKIN_FORM_TOOLBARS
   auto* Bar = dynamic_cast<TCoolBar*>(Add.Control);
   if (!Bar || !Bar->Bands()) return;
   const TColor Face = Add.Form.FSkinData->Colors[csButtonFace];
   for (int I = 0; I < Bar->Bands()->Count(); ++I) Bar->Bands()->Items(I)->SetColor(Face);
+#endif
 }
 void ChildrenOnly(TAdd& Add, const TDispatchRow&) {
   if (TWinControl* Win = AsWin(Add.Control)) Add.Form.InitChildCtrl(Win);
@@ -240,6 +247,7 @@ void GroupBox(TAdd& Add, const TDispatchRow&) {
   Make(MakeGroupBox, Add.Form, Add.Control);
 }
 void ToolBar(TAdd& Add, const TDispatchRow&) {
+#if SKIN_FORM_TOOLBARS
   auto* Bar = dynamic_cast<TToolBar*>(Add.Control);
   if (!Bar) return;
   Bar->SetFlat(true);
@@ -247,6 +255,7 @@ void ToolBar(TAdd& Add, const TDispatchRow&) {
   Make(MakeBox, Add.Form, Bar);
   if (TMainMenu* Menu = Bar->Menu(); Menu && Menu->Items())
     for (int I = 0; I < Menu->Items()->Count(); ++I) Add.Form.InitToolbarMenu(Menu->Items()->Items(I), true);
+#endif
 }
 void DateTimePicker(TAdd& Add, const TDispatchRow&) {
   const bool UpDown = LowerCase(GetEnumProperty(Add.Control, "DateMode")) == "dmupdown" ||
@@ -726,6 +735,7 @@ void TRuzIzivForm::WMReCreateWnd(TMessage& Message) {
 // Tool bars
 
 void TRuzIzivForm::HookToolBar(TToolBar* Toolbar) {
+#if SKIN_FORM_TOOLBARS
   if (!Toolbar) return;
   bool Hooked = false;
   if (!Toolbar->OnCustomDrawButton) {
@@ -741,16 +751,20 @@ void TRuzIzivForm::HookToolBar(TToolBar* Toolbar) {
     Toolbar->FreeNotification(this);
   }
   Toolbar->Invalidate();
+#endif
 }
 
 void TRuzIzivForm::ReleaseToolBars() {
+#if SKIN_FORM_TOOLBARS
   const auto Button = TTBCustomDrawBtnEvent::Bind<&TRuzIzivForm::ToolBarDrawButton>(this);
   const auto Background = TTBCustomDrawEvent::Bind<&TRuzIzivForm::ToolBarDrawBackground>(this);
-  for (TToolBar* Toolbar : FCustomDrawBars) {
+  for (TComponent* Item : FCustomDrawBars) {
+    auto* Toolbar = static_cast<TToolBar*>(Item);
     if (Toolbar->OnCustomDrawButton == Button) Toolbar->OnCustomDrawButton.Clear();
     if (Toolbar->OnCustomDraw == Background) Toolbar->OnCustomDraw.Clear();
     Toolbar->RemoveFreeNotification(this);
     if (FSkinState != kSkinDestroying && Toolbar->HandleAllocated()) Toolbar->Invalidate();
   }
   FCustomDrawBars.clear();
+#endif
 }

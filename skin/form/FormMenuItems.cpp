@@ -5,7 +5,9 @@
 #include <algorithm>
 
 #include "framework/win/app/Screen.h"
+#if SKIN_FORM_TOOLBARS
 #include "framework/win/controls/ToolBar.h"
+#endif
 #include "framework/win/graphics/Colors.h"
 #include "framework/win/graphics/GdiHandles.h"
 #include "framework/win/menus/Menus.h"
@@ -316,6 +318,7 @@ void TRuzIzivForm::DoDrawText(TMenuItem* Item, TCanvas* ACanvas, const WideStrin
   }
 }
 
+#if SKIN_FORM_TOOLBARS
 // The Toolbar picture stretched whole over the bar, unless the skin keeps the bar's own background.
 void TRuzIzivForm::ToolBarDrawBackground(TToolBar* Toolbar, const RECT& R, bool&) {
   if (!Toolbar || !FSkinData || FSkinData->Options.Contains(xoToolbarBK)) return;
@@ -332,7 +335,7 @@ void TRuzIzivForm::ToolBarDrawBackground(TToolBar* Toolbar, const RECT& R, bool&
 
 // A hot, focused, pressed or default button gets its face from the Buttons strip; the bar then draws
 // the image and text on top (DefaultDraw stays true). Untouched buttons keep the flat look.
-void TRuzIzivForm::ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, TCustomDrawState State, bool&) {
+void TRuzIzivForm::ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, TToolBarDrawState State, bool&) {
   if (!Toolbar || !Button || !FSkinData || FSkinState != kSkinActive ||
       FSkinData->Options.Contains(xoToolbarButton))
     return;
@@ -359,6 +362,10 @@ void TRuzIzivForm::ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, TCu
   DrawRect2(Toolbar->Canvas()->Handle(), R, Element->Bitmap.get(), Element->Margins, Frame, 5, Element->Trans,
             0, 0);
 }
+#else
+void TRuzIzivForm::ToolBarDrawBackground(TToolBar*, const RECT&, bool&) {}
+void TRuzIzivForm::ToolBarDrawButton(TToolBar*, TToolButton*, TToolBarDrawState, bool&) {}
+#endif
 
 TBitmap* TRuzIzivForm::GetMenuBG() {
   // The popup menu skin object publishes its background and hangs itself on its window.

@@ -7,7 +7,6 @@
 
 #include "framework/core/TypInfo.h"
 #include "framework/win/controls/ExtCtrls.h"
-#include "framework/win/controls/ToolBar.h"
 #include "framework/win/forms/Forms.h"
 #include "skin/controls/SkinControl.h"
 #include "skin/data/SkinData.h"
@@ -76,9 +75,7 @@ TRuzIzivForm::~TRuzIzivForm() {
 
 void TRuzIzivForm::Notification(TComponent* AComponent, TOperation Operation) {
   TComponent::Notification(AComponent, Operation);
-  if (Operation == opRemove)
-    std::erase_if(FCustomDrawBars,
-                  [AComponent](TToolBar* Bar) { return static_cast<TComponent*>(Bar) == AComponent; });
+  if (Operation == opRemove) std::erase(FCustomDrawBars, AComponent);
 }
 
 void TRuzIzivForm::doLog(const String&) {}

@@ -12,6 +12,10 @@
 #include <vector>
 
 #include "framework/win/controls/Buttons.h"
+#include "framework/win/controls/StdCtrls.h"
+// The common controls of the framework, where it has them: their rows are checked too.
+#if __has_include("framework/win/controls/CheckBoxes.h")
+#define DISCOVERY_COMMON_CONTROLS 1
 #include "framework/win/controls/CheckBoxes.h"
 #include "framework/win/controls/CommonControls.h"
 #include "framework/win/controls/Frames.h"
@@ -26,15 +30,18 @@
 #include "framework/win/controls/ProgressBar.h"
 #include "framework/win/controls/ScrollBars.h"
 #include "framework/win/controls/ScrollBoxes.h"
-#include "framework/win/controls/StdCtrls.h"
 #include "framework/win/controls/ToolBar.h"
 #include "framework/win/controls/TrackBar.h"
 #include "framework/win/controls/TreeView.h"
+#else
+#define DISCOVERY_COMMON_CONTROLS 0
+#endif
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
 #include "skin/data/SkinElements.h"
 #include "tests/controls/ControlsTestUtil.h"
 #include "tests/controls/TestControls.h"
+#include "tests/controls/TestScrollControls.h"
 
 using namespace ctltest;
 
@@ -51,11 +58,13 @@ class TMyButton : public TButton {
  public:
   using TButton::TButton;
 };
+#if DISCOVERY_COMMON_CONTROLS
 class TOtherPanel : public TPanel {
   DECLARE_CLASS(TOtherPanel, TPanel)
  public:
   using TPanel::TPanel;
 };
+#endif
 
 template <class T>
 T* Put(TWinControl* Parent, int X, int Y, int W = 90, int H = 26) {
@@ -82,10 +91,12 @@ struct TControlCase {
   const char* Expected;  // "" for native
 };
 
+#if DISCOVERY_COMMON_CONTROLS
 TControl* FirstChild(TControl* Control) {
   auto* Win = dynamic_cast<TWinControl*>(Control);
   return Win && Win->ControlCount() ? Win->Controls(0) : nullptr;
 }
+#endif
 
 }  // namespace
 
@@ -100,70 +111,80 @@ TEST_P(Dispatch, EachControlGetsTheSkinClassOfItsRow) {
   EXPECT_EQ(SkinOf(Form.Skin(), Control), C.Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, Dispatch,
-    ::testing::Values(
-        TControlCase{"Button", [](TForm* F) { return Put<TButton>(F, 10, 10); }, "TSkinButton"},
-        TControlCase{"BitBtn", [](TForm* F) { return Put<TBitBtn>(F, 10, 10); }, "TSkinBitButton"},
-        TControlCase{"CheckBox", [](TForm* F) { return Put<TCheckBox>(F, 10, 10); }, "TSkinCheckBox"},
-        TControlCase{"RadioButton", [](TForm* F) { return Put<TRadioButton>(F, 10, 10); },
-                     "TSkinRadioButton"},
-        TControlCase{"ScrollBar", [](TForm* F) { return Put<TScrollBar>(F, 10, 10, 150, 18); },
-                     "TSkinScControl"},
-        TControlCase{"Memo", [](TForm* F) { return Put<TMemo>(F, 10, 10, 150, 80); }, "TSkinScrollbar"},
-        TControlCase{"ListBox", [](TForm* F) { return Put<TListBox>(F, 10, 10, 150, 80); }, "TSkinScrollbar"},
-        TControlCase{"TreeView", [](TForm* F) { return Put<TTreeView>(F, 10, 10, 150, 80); },
-                     "TSkinScrollbar"},
-        TControlCase{"ScrollBox", [](TForm* F) { return Put<TScrollBox>(F, 10, 10, 150, 80); },
-                     "TSkinScrollbar"},
-        TControlCase{"StringGrid", [](TForm* F) { return Put<TStringGrid>(F, 10, 10, 150, 80); },
-                     "TSkinScrollbar"},
-        TControlCase{"Label", [](TForm* F) { return Put<TLabel>(F, 10, 10); }, ""},
-        TControlCase{"TrackBar", [](TForm* F) { return Put<TTrackBar>(F, 10, 10, 150, 30); },
-                     "TSkinTrackBar"},
-        TControlCase{"ProgressBar", [](TForm* F) { return Put<TProgressBar>(F, 10, 10, 150, 20); },
-                     "TSkinProgress"},
-        TControlCase{"HeaderControl", [](TForm* F) { return Put<THeaderControl>(F, 10, 10, 150, 20); },
-                     "TSkinHeader"},
-        TControlCase{"ListView", [](TForm* F) { return Put<TListView>(F, 10, 10, 150, 80); },
-                     "TSkinListView"},
-        TControlCase{"ButtonOnPanel",
-                     [](TForm* F) { return Put<TButton>(Put<TPanel>(F, 10, 10, 200, 100), 5, 5); },
-                     "TSkinButton"},
-        TControlCase{"ButtonInGroupBox",
-                     [](TForm* F) { return Put<TButton>(Put<TGroupBox>(F, 10, 10, 200, 100), 5, 20); },
-                     "TSkinButton"},
-        TControlCase{"RadioGroupButton",
-                     [](TForm* F) {
-                       auto* Group = Put<TRadioGroup>(F, 10, 10, 200, 100);
-                       Group->Items()->Add("One");
-                       Group->Items()->Add("Two");
-                       return FirstChild(Group);
-                     },
-                     "TSkinRadioButton"},
-        TControlCase{"ButtonOnFrame",
-                     [](TForm* F) {
-                       auto* Frame = Put<TFrame>(F, 10, 10, 200, 100);
-                       auto* Button = new TButton(Frame);
-                       Button->SetParent(Frame);
-                       return Button;
-                     },
-                     "TSkinButton"}),
-    [](const auto& Info) { return std::string(Info.param.Name); });
+std::vector<TControlCase> DispatchCases() {
+  std::vector<TControlCase> Cases = {
+      TControlCase{"Button", [](TForm* F) { return Put<TButton>(F, 10, 10); }, "TSkinButton"},
+      TControlCase{"BitBtn", [](TForm* F) { return Put<TBitBtn>(F, 10, 10); }, "TSkinBitButton"},
+      TControlCase{"ScrollWindow", [](TForm* F) { return Put<TTestMemo>(F, 10, 10, 150, 80); },
+                   "TSkinScrollbar"}};
+#if DISCOVERY_COMMON_CONTROLS
+  Cases.insert(
+      Cases.end(),
+      {TControlCase{"CheckBox", [](TForm* F) { return Put<TCheckBox>(F, 10, 10); }, "TSkinCheckBox"},
+       TControlCase{"RadioButton", [](TForm* F) { return Put<TRadioButton>(F, 10, 10); }, "TSkinRadioButton"},
+       TControlCase{"ScrollBar", [](TForm* F) { return Put<TScrollBar>(F, 10, 10, 150, 18); },
+                    "TSkinScControl"},
+       TControlCase{"Memo", [](TForm* F) { return Put<TMemo>(F, 10, 10, 150, 80); }, "TSkinScrollbar"},
+       TControlCase{"ListBox", [](TForm* F) { return Put<TListBox>(F, 10, 10, 150, 80); }, "TSkinScrollbar"},
+       TControlCase{"TreeView", [](TForm* F) { return Put<TTreeView>(F, 10, 10, 150, 80); },
+                    "TSkinScrollbar"},
+       TControlCase{"ScrollBox", [](TForm* F) { return Put<TScrollBox>(F, 10, 10, 150, 80); },
+                    "TSkinScrollbar"},
+       TControlCase{"StringGrid", [](TForm* F) { return Put<TStringGrid>(F, 10, 10, 150, 80); },
+                    "TSkinScrollbar"},
+       TControlCase{"Label", [](TForm* F) { return Put<TLabel>(F, 10, 10); }, ""},
+       TControlCase{"TrackBar", [](TForm* F) { return Put<TTrackBar>(F, 10, 10, 150, 30); }, "TSkinTrackBar"},
+       TControlCase{"ProgressBar", [](TForm* F) { return Put<TProgressBar>(F, 10, 10, 150, 20); },
+                    "TSkinProgress"},
+       TControlCase{"HeaderControl", [](TForm* F) { return Put<THeaderControl>(F, 10, 10, 150, 20); },
+                    "TSkinHeader"},
+       TControlCase{"ListView", [](TForm* F) { return Put<TListView>(F, 10, 10, 150, 80); }, "TSkinListView"},
+       TControlCase{"ButtonOnPanel",
+                    [](TForm* F) { return Put<TButton>(Put<TPanel>(F, 10, 10, 200, 100), 5, 5); },
+                    "TSkinButton"},
+       TControlCase{"ButtonInGroupBox",
+                    [](TForm* F) { return Put<TButton>(Put<TGroupBox>(F, 10, 10, 200, 100), 5, 20); },
+                    "TSkinButton"},
+       TControlCase{"RadioGroupButton",
+                    [](TForm* F) {
+                      auto* Group = Put<TRadioGroup>(F, 10, 10, 200, 100);
+                      Group->Items()->Add("One");
+                      Group->Items()->Add("Two");
+                      return FirstChild(Group);
+                    },
+                    "TSkinRadioButton"},
+       TControlCase{"ButtonOnFrame",
+                    [](TForm* F) {
+                      auto* Frame = Put<TFrame>(F, 10, 10, 200, 100);
+                      auto* Button = new TButton(Frame);
+                      Button->SetParent(Frame);
+                      return Button;
+                    },
+                    "TSkinButton"}});
+#endif
+  return Cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Dispatch, ::testing::ValuesIn(DispatchCases()),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
 
 // What keeps a control native although its class has a row.
 TEST(DispatchExceptions, DisableTagKeepsTheControlAndARadioGroupsButtonsNative) {
   TSkinnedForm Form;
   auto* Button = Put<TButton>(Form.Form(), 10, 10);
   Button->SetTag(Form.Data().DisableTag);
+#if DISCOVERY_COMMON_CONTROLS
   auto* Group = Put<TRadioGroup>(Form.Form(), 10, 50, 200, 100);
   Group->Items()->Add("One");
   Group->Items()->Add("Two");
   Group->SetTag(Form.Data().DisableTag);
+#endif
   Form.Skin().InitControls(Form.Form());
   EXPECT_EQ(SkinOf(Form.Skin(), Button), "");
+#if DISCOVERY_COMMON_CONTROLS
   ASSERT_EQ(Group->ControlCount(), 2);
   for (int I = 0; I < Group->ControlCount(); ++I) EXPECT_EQ(SkinOf(Form.Skin(), Group->Controls(I)), "");
+#endif
   EXPECT_TRUE(Form.Skin().FControls.empty());
 }
 
@@ -188,27 +209,34 @@ TEST_P(MemberOff, SwitchingAKindOffLeavesItsControlsNative) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, MemberOff,
-    ::testing::Values(
-        TMemberCase{"Button", xcButton, [](TForm* F) { return Put<TButton>(F, 10, 10); }, "TSkinButton", ""},
-        // A bit button row ends the dispatch: without xcBitBtn it is not taken for a push button.
-        TMemberCase{"BitBtn", xcBitBtn, [](TForm* F) { return Put<TBitBtn>(F, 10, 10); }, "TSkinBitButton",
-                    ""},
-        TMemberCase{"CheckBox", xcCheckBox, [](TForm* F) { return Put<TCheckBox>(F, 10, 10); },
-                    "TSkinCheckBox", ""},
-        TMemberCase{"RadioButton", xcRadioButton, [](TForm* F) { return Put<TRadioButton>(F, 10, 10); },
-                    "TSkinRadioButton", ""},
-        TMemberCase{"ScrollBar", xcScrollbar, [](TForm* F) { return Put<TScrollBar>(F, 10, 10, 150, 18); },
-                    "TSkinScControl", ""},
-        TMemberCase{"Memo", xcScrollbar, [](TForm* F) { return Put<TMemo>(F, 10, 10, 150, 80); },
-                    "TSkinScrollbar", ""},
-        TMemberCase{"ButtonOnPanel", xcPanel,
-                    [](TForm* F) { return Put<TButton>(Put<TPanel>(F, 10, 10, 200, 100), 5, 5); },
-                    "TSkinButton",
-                    // The button is still reached as an owned component of the form.
-                    "TSkinButton"}),
-    [](const auto& Info) { return std::string(Info.param.Name); });
+std::vector<TMemberCase> MemberCases() {
+  std::vector<TMemberCase> Cases = {
+      TMemberCase{"Button", xcButton, [](TForm* F) { return Put<TButton>(F, 10, 10); }, "TSkinButton", ""},
+      // A bit button row ends the dispatch: without xcBitBtn it is not taken for a push button.
+      TMemberCase{"BitBtn", xcBitBtn, [](TForm* F) { return Put<TBitBtn>(F, 10, 10); }, "TSkinBitButton",
+                  ""}};
+#if DISCOVERY_COMMON_CONTROLS
+  Cases.insert(
+      Cases.end(),
+      {TMemberCase{"CheckBox", xcCheckBox, [](TForm* F) { return Put<TCheckBox>(F, 10, 10); },
+                   "TSkinCheckBox", ""},
+       TMemberCase{"RadioButton", xcRadioButton, [](TForm* F) { return Put<TRadioButton>(F, 10, 10); },
+                   "TSkinRadioButton", ""},
+       TMemberCase{"ScrollBar", xcScrollbar, [](TForm* F) { return Put<TScrollBar>(F, 10, 10, 150, 18); },
+                   "TSkinScControl", ""},
+       TMemberCase{"Memo", xcScrollbar, [](TForm* F) { return Put<TMemo>(F, 10, 10, 150, 80); },
+                   "TSkinScrollbar", ""},
+       TMemberCase{"ButtonOnPanel", xcPanel,
+                   [](TForm* F) { return Put<TButton>(Put<TPanel>(F, 10, 10, 200, 100), 5, 5); },
+                   "TSkinButton",
+                   // The button is still reached as an owned component of the form.
+                   "TSkinButton"}});
+#endif
+  return Cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MemberOff, ::testing::ValuesIn(MemberCases()),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST(DispatchExceptions, BitBtnStaysNativeWithoutItsMemberEvenWithPushButtonsOn) {
   TSkinnedForm Form;
@@ -239,44 +267,48 @@ TEST_P(ThirdParty, TheListedKindDecides) {
   EXPECT_EQ(SkinOf(Form.Skin(), Control), C.Expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ThirdParty,
-    ::testing::Values(
-        TKindCase{"tmyedit=nil", [](TForm* F) { return Put<TMyEdit>(F, 10, 10); }, ""},
-        TKindCase{"TMyButton=nil", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, ""},
-        TKindCase{"tmybutton=button", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, "TSkinButton"},
-        TKindCase{"tmybutton=bitbtn", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, "TSkinBitButton"},
-        TKindCase{"tmybutton=pngbitbtn", [](TForm* F) { return Put<TMyButton>(F, 10, 10); },
-                  "TSkinBitButton"},
-        TKindCase{"tmybutton=menubtn", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, "TSkinMenuButton"},
-        TKindCase{"ttestcheck=checkbox", [](TForm* F) { return Put<TTestCheck>(F, 10, 10); },
-                  "TSkinCheckBox"},
-        TKindCase{"ttestcheck=radiobutton", [](TForm* F) { return Put<TTestCheck>(F, 10, 10); },
-                  "TSkinRadioButton"},
-        TKindCase{"tmybutton=unknownkind", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, ""},
-        TKindCase{"totherpanel=scrollbar", [](TForm* F) { return Put<TOtherPanel>(F, 10, 10, 150, 80); },
-                  "TSkinScrollbar"},
-        TKindCase{"totherpanel=singlescrollbar",
-                  [](TForm* F) { return Put<TOtherPanel>(F, 10, 10, 150, 80); }, "TSkinScrollbar"},
-        TKindCase{"totherpanel=container",
-                  [](TForm* F) { return Put<TButton>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5); },
-                  "TSkinButton"},
-        TKindCase{
-            "totherpanel=embedscrollbar",
-            [](TForm* F) { return Put<TScrollBar>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5, 150, 18); },
-            "TSkinScControl"},
-        TKindCase{"totherpanel=radiogroup",
-                  [](TForm* F) { return Put<TTestCheck>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5); },
-                  "TSkinRadioButton"},
-        TKindCase{"totherpanel=checkgroup",
-                  [](TForm* F) { return Put<TTestCheck>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5); },
-                  "TSkinCheckBox"}),
-    [](const auto& Info) {
-      std::string Name;
-      for (char Ch : std::string(Info.param.Line))
-        if (isalnum(static_cast<unsigned char>(Ch))) Name += Ch;
-      return Name;
-    });
+std::vector<TKindCase> KindCases() {
+  std::vector<TKindCase> Cases = {
+      TKindCase{"tmyedit=nil", [](TForm* F) { return Put<TMyEdit>(F, 10, 10); }, ""},
+      TKindCase{"TMyButton=nil", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, ""},
+      TKindCase{"tmybutton=button", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, "TSkinButton"},
+      TKindCase{"tmybutton=bitbtn", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, "TSkinBitButton"},
+      TKindCase{"tmybutton=pngbitbtn", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, "TSkinBitButton"},
+      TKindCase{"tmybutton=menubtn", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, "TSkinMenuButton"},
+      TKindCase{"ttestcheck=checkbox", [](TForm* F) { return Put<TTestCheck>(F, 10, 10); }, "TSkinCheckBox"},
+      TKindCase{"ttestcheck=radiobutton", [](TForm* F) { return Put<TTestCheck>(F, 10, 10); },
+                "TSkinRadioButton"},
+      TKindCase{"tmybutton=unknownkind", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, ""}};
+#if DISCOVERY_COMMON_CONTROLS
+  Cases.insert(
+      Cases.end(),
+      {TKindCase{"totherpanel=scrollbar", [](TForm* F) { return Put<TOtherPanel>(F, 10, 10, 150, 80); },
+                 "TSkinScrollbar"},
+       TKindCase{"totherpanel=singlescrollbar", [](TForm* F) { return Put<TOtherPanel>(F, 10, 10, 150, 80); },
+                 "TSkinScrollbar"},
+       TKindCase{"totherpanel=container",
+                 [](TForm* F) { return Put<TButton>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5); },
+                 "TSkinButton"},
+       TKindCase{
+           "totherpanel=embedscrollbar",
+           [](TForm* F) { return Put<TScrollBar>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5, 150, 18); },
+           "TSkinScControl"},
+       TKindCase{"totherpanel=radiogroup",
+                 [](TForm* F) { return Put<TTestCheck>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5); },
+                 "TSkinRadioButton"},
+       TKindCase{"totherpanel=checkgroup",
+                 [](TForm* F) { return Put<TTestCheck>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5); },
+                 "TSkinCheckBox"}});
+#endif
+  return Cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, ThirdParty, ::testing::ValuesIn(KindCases()), [](const auto& Info) {
+  std::string Name;
+  for (char Ch : std::string(Info.param.Line))
+    if (isalnum(static_cast<unsigned char>(Ch))) Name += Ch;
+  return Name;
+});
 
 // The application's hook comes first.
 namespace {
@@ -471,7 +503,7 @@ TEST(BareWindows, ColourDialogAndMessageBox) {
 // A scroll-bar owner whose window is re-created is skinned again on its new window.
 TEST(Recreate, AMemoRecreatedIsSkinnedAgain) {
   TSkinnedForm Form;
-  auto* Memo = Put<TMemo>(Form.Form(), 10, 10, 150, 80);
+  auto* Memo = Put<TTestMemo>(Form.Form(), 10, 10, 150, 80);
   Form.Skin().InitControls(Form.Form());
   ASSERT_EQ(SkinOf(Form.Skin(), Memo), "TSkinScrollbar");
   const HWND Old = Memo->Handle();
@@ -488,21 +520,18 @@ TEST(Recreate, AMemoRecreatedIsSkinnedAgain) {
 // rounds leave no handle behind.
 namespace {
 std::vector<TControl*> PutEveryKind(TForm* F) {
+  std::vector<TControl*> All = {Put<TButton>(F, 10, 10), Put<TBitBtn>(F, 10, 40),
+                                Put<TTestMemo>(F, 10, 160, 150, 60), Put<TTestCheck>(F, 10, 290)};
+#if DISCOVERY_COMMON_CONTROLS
   auto* Panel = Put<TPanel>(F, 220, 10, 200, 80);
   auto* Group = Put<TRadioGroup>(F, 220, 100, 200, 90);
   Group->Items()->Add("One");
   Group->Items()->Add("Two");
-  std::vector<TControl*> All = {Put<TButton>(F, 10, 10),
-                                Put<TBitBtn>(F, 10, 40),
-                                Put<TCheckBox>(F, 10, 70),
-                                Put<TRadioButton>(F, 10, 100),
-                                Put<TScrollBar>(F, 10, 130, 150, 18),
-                                Put<TMemo>(F, 10, 160, 150, 60),
-                                Put<TListBox>(F, 10, 230, 150, 60),
-                                Put<TButton>(Panel, 5, 5),
-                                Panel,
-                                Group};
+  All.insert(All.end(),
+             {Put<TCheckBox>(F, 10, 70), Put<TRadioButton>(F, 10, 100), Put<TScrollBar>(F, 10, 130, 150, 18),
+              Put<TListBox>(F, 10, 230, 150, 60), Put<TButton>(Panel, 5, 5), Panel, Group});
   for (int I = 0; I < Group->ControlCount(); ++I) All.push_back(Group->Controls(I));
+#endif
   return All;
 }
 }  // namespace
@@ -517,7 +546,7 @@ TEST(Unskin, EveryControlGetsItsMethodAndColourBack) {
     Colors.push_back(Control->Color());
   }
   Form.Skin().InitControls(Form.Form());
-  EXPECT_GE(Form.Skin().FControls.size(), 9u);
+  EXPECT_GE(Form.Skin().FControls.size(), DISCOVERY_COMMON_CONTROLS ? 9u : 3u);
   Pump();
   Form.Skin().DeleteControls();
   EXPECT_TRUE(Form.Skin().FControls.empty());
@@ -546,6 +575,7 @@ TEST(Unskin, ManySkinRoundsLeaveNoHandles) {
   EXPECT_EQ(Counts(), Before);
 }
 
+#if DISCOVERY_COMMON_CONTROLS
 // Tool-bar painting, through a lent canvas on a memory surface the size of the bar.
 namespace {
 struct TToolBarFixture {
@@ -654,3 +684,4 @@ TEST(ToolBarBackground, DiscoveryInstallsAndUnskinningRemovesThePainters) {
   EXPECT_FALSE(F.Bar->OnCustomDrawButton.Assigned());
   EXPECT_FALSE(F.Bar->OnCustomDraw.Assigned());
 }
+#endif
