@@ -1,13 +1,10 @@
 // Owner-drawn menu items: measured and painted from the skin's MenuItem strip (frame 1 normal,
 // frame 2 separator, frame 4 selected) over the popup window's rendered background, or as flat
-// rows in the scheme colours when the skin has no MenuItem element. Tool-bar painting stays with
-// the framework for now.
+// rows in the scheme colours when the skin has no MenuItem element. Tool bars: hot, focused and
+// pressed buttons from the Buttons strip, the background from the Toolbar picture.
 #include <algorithm>
 
 #include "framework/win/app/Screen.h"
-#if SKIN_FORM_TOOLBARS
-#include "framework/win/controls/ToolBar.h"
-#endif
 #include "framework/win/graphics/Colors.h"
 #include "framework/win/graphics/GdiHandles.h"
 #include "framework/win/menus/Menus.h"
@@ -15,6 +12,10 @@
 #include "skin/form/RuzIzivForm.h"
 #include "skin/imaging/SkinElementView.h"
 #include "skin/imaging/SkinPaint.h"
+
+#if SKIN_FORM_TOOLBARS
+#include "framework/win/controls/ToolBar.h"
+#endif
 
 namespace {
 
