@@ -10,23 +10,25 @@
 
 #include "framework/core/SysUtils.h"
 #include "framework/win/controls/ControlAtom.h"
+#include "framework/win/controls/CoolBar.h"
 #include "framework/win/controls/ExceptionReport.h"
+#include "framework/win/controls/ToolBar.h"
 #include "framework/win/menus/Menus.h"
 #include "skin/controls/SkinBars.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
+#include "skin/controls/SkinComboBoxes.h"
 #include "skin/controls/SkinControl.h"
+#include "skin/controls/SkinEdits.h"
 #include "skin/controls/SkinGlyphs.h"
 #include "skin/controls/SkinHeaders.h"
+#include "skin/controls/SkinPanels.h"
 #include "skin/controls/SkinScrollbars.h"
+#include "skin/controls/SkinStatusBars.h"
+#include "skin/controls/SkinTabs.h"
 #include "skin/data/SkinControlList.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
-
-#if SKIN_FORM_TOOLBARS
-#include "framework/win/controls/CoolBar.h"
-#include "framework/win/controls/ToolBar.h"
-#endif
 
 namespace {
 
@@ -70,6 +72,27 @@ TSkinControl* PngBitButton(TRuzIzivForm& Form, TControl* Control) {
   Skin->Init(&Form, Form.FSkinData, Form.FControlCanvas.get(), false);
   return Skin.release();
 }
+// A plain tab control (not a page control): its windowless children are painted over the skinned page.
+TSkinControl* PlainTab(TRuzIzivForm& Form, TControl* Control) {
+  auto Skin = std::make_unique<TSkinTab>(Control);
+  Skin->FNoMouseDown = kPlainTabControl;
+  Skin->Init(&Form, Form.FSkinData, Form.FControlCanvas.get(), false);
+  return Skin.release();
+}
+TSkinControl* AdvPage(TRuzIzivForm& Form, TControl* Control) {
+  auto Skin = std::make_unique<TSkinAdvPage>(Control);
+  Skin->FKind = 4;
+  Skin->Init(&Form, Form.FSkinData, Form.FControlCanvas.get(), true);
+  return Skin.release();
+}
+// An edit whose control is not a framework edit: attached by its window handle.
+TSkinControl* EditByHandle(TRuzIzivForm& Form, TControl* Control) {
+  auto* Win = dynamic_cast<TWinControl*>(Control);
+  if (!Win) return nullptr;
+  auto Skin = std::make_unique<TSkinEdit>(Control);
+  Skin->Inithwnd(Win->Handle(), Form.FSkinData, Form.FControlCanvas.get(), &Form);
+  return Skin.release();
+}
 // A bare window's object belongs to the form skin object.
 template <class T>
 TSkinControl* Bare(TRuzIzivForm& Form, HWND Wnd) {
@@ -93,26 +116,27 @@ const TMaker MakeRzRadio = ObjImage<kObjImageRadio>;
 const TMaker MakeDevCheck = ObjImage<kObjImageDevCheck>;
 const TMaker MakeRzCheckColored = ObjImage<kObjImageCheck, true>;
 const TMaker MakeRzRadioColored = ObjImage<kObjImageRadio, true>;
-const TMaker MakeSpeedButton = nullptr;      // TSkinSpeedButton, InitGraphicControl
-const TMaker MakePngSpeedButton = nullptr;   // TSkinSpeedButton drawing "PngImage", InitGraphicControl
-const TMaker MakeCheckList = nullptr;        // TSkinCheckList, InitScrollbar
-const TMaker MakeMP = nullptr;               // TSkinMP
-const TMaker MakeEdit = nullptr;             // TSkinEdit
-const TMaker MakeEditHwnd = nullptr;         // TSkinEdit attached by the control's window handle
-const TMaker MakeComBox = nullptr;           // TSkinComBox
-const TMaker MakeComBoxEx = nullptr;         // TSkinComBox of an extended combo box
-const TMaker MakeDateTime = nullptr;         // TSkinDateTime
-const TMaker MakeUpDown = nullptr;           // TSkinUpDown
-const TMaker MakeBox = nullptr;              // TSkinBox, SetColor
-const TMaker MakeGroupBox = nullptr;         // TSkinGroupBox
-const TMaker MakeGroupBoxColored = nullptr;  // TSkinGroupBox, SetColor
-const TMaker MakeStatusBar = nullptr;        // TSkinStatusBar
-const TMaker MakeTab = nullptr;              // TSkinTab
-const TMaker MakePlainTab = nullptr;         // TSkinTab of a plain tab control
-const TMaker MakeTabBtn = nullptr;           // TSkinTabBtn
-const TMaker MakeTab31 = nullptr;            // TSkinTab31
-const TMaker MakeTabSheet = nullptr;         // TSkinTabSheet
-const TMaker MakeAdvPage = nullptr;          // TSkinAdvPage of kind 4, SetColor
+const TMaker MakeSpeedButton = nullptr;     // TSkinSpeedButton, InitGraphicControl
+const TMaker MakePngSpeedButton = nullptr;  // TSkinSpeedButton drawing "PngImage", InitGraphicControl
+const TMaker MakeCheckList = nullptr;       // TSkinCheckList, InitScrollbar
+const TMaker MakeMP = nullptr;              // TSkinMP
+const TMaker MakeEdit = Plain<TSkinEdit>;
+const TMaker MakeEditHwnd = EditByHandle;
+const TMaker MakeComBox = Plain<TSkinComBox>;
+const TMaker MakeComBoxEx = Plain<TSkinComBox>;  // the same object: nothing of it reads a mark
+const TMaker MakeDateTime = Plain<TSkinDateTime>;
+const TMaker MakeUpDown = Plain<TSkinUpDown>;
+const TMaker MakeBox = Colored<TSkinBox>;
+const TMaker MakePlainBox = Plain<TSkinBox>;
+const TMaker MakeGroupBox = Plain<TSkinGroupBox>;
+const TMaker MakeGroupBoxColored = Colored<TSkinGroupBox>;
+const TMaker MakeStatusBar = Plain<TSkinStatusBar>;
+const TMaker MakeTab = Plain<TSkinTab>;
+const TMaker MakePlainTab = PlainTab;
+const TMaker MakeTabBtn = Plain<TSkinTabBtn>;
+const TMaker MakeTab31 = Plain<TSkinTab31>;
+const TMaker MakeTabSheet = Plain<TSkinTabSheet>;
+const TMaker MakeAdvPage = AdvPage;
 const TMaker MakeTrackBar = Plain<TSkinTrackBar>;
 const TMaker MakeProgress = Plain<TSkinProgress>;
 const TMaker MakeHeader = Plain<TSkinHeader>;
@@ -121,12 +145,12 @@ const TMaker MakeListView = Scrolled<TSkinListView>;
 const THwndMaker MakeButtonH = Bare<TSkinButton>;
 const THwndMaker MakeCheckBoxH = Bare<TSkinCheckBox>;
 const THwndMaker MakeRadioButtonH = Bare<TSkinRadioButton>;
-const THwndMaker MakeComBoxH = nullptr;  // TSkinComBox
-const THwndMaker MakeSizerH = nullptr;   // TSkinSizer
-const THwndMaker MakeBoxH = nullptr;     // TSkinBoxH
+const THwndMaker MakeComBoxH = Bare<TSkinComBox>;
+const THwndMaker MakeSizerH = Bare<TSkinSizer>;
+const THwndMaker MakeBoxH = Bare<TSkinBoxH>;
 const THwndMaker MakeProgressH = Bare<TSkinProgress>;
-const THwndMaker MakeTabH = nullptr;   // TSkinTab
-const THwndMaker MakeEditH = nullptr;  // TSkinEdit
+const THwndMaker MakeTabH = Bare<TSkinTab>;
+const THwndMaker MakeEditH = Bare<TSkinEdit>;
 
 TSkinControl* Make(TMaker Maker, TRuzIzivForm& Form, TControl* Control) {
   return Maker ? Maker(Form, Control) : nullptr;
@@ -217,18 +241,14 @@ void TabControl(TAdd& Add, const TDispatchRow&) {
   }
 }
 void ToolButton(TAdd& Add, const TDispatchRow&) {
-#if SKIN_FORM_TOOLBARS
   if (auto* Button = dynamic_cast<TToolButton*>(Add.Control); Button && Button->MenuItem())
     Add.Form.InitToolbarMenu(Button->MenuItem(), true);
-#endif
 }
 void CoolBar(TAdd& Add, const TDispatchRow&) {
-#if SKIN_FORM_TOOLBARS
   auto* Bar = dynamic_cast<TCoolBar*>(Add.Control);
   if (!Bar || !Bar->Bands()) return;
   const TColor Face = Add.Form.FSkinData->Colors[csButtonFace];
   for (int I = 0; I < Bar->Bands()->Count(); ++I) Bar->Bands()->Items(I)->SetColor(Face);
-#endif
 }
 void ChildrenOnly(TAdd& Add, const TDispatchRow&) {
   if (TWinControl* Win = AsWin(Add.Control)) Add.Form.InitChildCtrl(Win);
@@ -247,15 +267,13 @@ void GroupBox(TAdd& Add, const TDispatchRow&) {
   Make(MakeGroupBox, Add.Form, Add.Control);
 }
 void ToolBar(TAdd& Add, const TDispatchRow&) {
-#if SKIN_FORM_TOOLBARS
   auto* Bar = dynamic_cast<TToolBar*>(Add.Control);
   if (!Bar) return;
   Bar->SetFlat(true);
   Add.Form.HookToolBar(Bar);
-  Make(MakeBox, Add.Form, Bar);
+  Make(MakePlainBox, Add.Form, Bar);
   if (TMainMenu* Menu = Bar->Menu(); Menu && Menu->Items())
     for (int I = 0; I < Menu->Items()->Count(); ++I) Add.Form.InitToolbarMenu(Menu->Items()->Items(I), true);
-#endif
 }
 void DateTimePicker(TAdd& Add, const TDispatchRow&) {
   const bool UpDown = LowerCase(GetEnumProperty(Add.Control, "DateMode")) == "dmupdown" ||
@@ -407,7 +425,7 @@ void ThirdParty(TRuzIzivForm& Form, const String& Kind, const String& Key, TCont
   } else if (Kind == "groupbox") {
     if (Has(Form, xcGroupBox)) Child(MakeGroupBoxColored);
   } else if (Kind == "advpagecontrol") {
-    if (TabReady(Form)) Child(MakeAdvPage);
+    if (Has(Form, xcTab)) Child(MakeAdvPage);
   } else if (Kind == "radiogroup" || Kind == "checkgroup") {
     const bool Radio = Kind == "radiogroup";
     if (!Has(Form, Radio ? xcGroupBox : xcPanel)) return;
@@ -735,7 +753,6 @@ void TRuzIzivForm::WMReCreateWnd(TMessage& Message) {
 // Tool bars
 
 void TRuzIzivForm::HookToolBar(TToolBar* Toolbar) {
-#if SKIN_FORM_TOOLBARS
   if (!Toolbar) return;
   bool Hooked = false;
   if (!Toolbar->OnCustomDrawButton) {
@@ -751,11 +768,9 @@ void TRuzIzivForm::HookToolBar(TToolBar* Toolbar) {
     Toolbar->FreeNotification(this);
   }
   Toolbar->Invalidate();
-#endif
 }
 
 void TRuzIzivForm::ReleaseToolBars() {
-#if SKIN_FORM_TOOLBARS
   const auto Button = TTBCustomDrawBtnEvent::Bind<&TRuzIzivForm::ToolBarDrawButton>(this);
   const auto Background = TTBCustomDrawEvent::Bind<&TRuzIzivForm::ToolBarDrawBackground>(this);
   for (TComponent* Item : FCustomDrawBars) {
@@ -766,5 +781,4 @@ void TRuzIzivForm::ReleaseToolBars() {
     if (FSkinState != kSkinDestroying && Toolbar->HandleAllocated()) Toolbar->Invalidate();
   }
   FCustomDrawBars.clear();
-#endif
 }

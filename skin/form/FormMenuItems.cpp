@@ -13,9 +13,7 @@
 #include "skin/imaging/SkinElementView.h"
 #include "skin/imaging/SkinPaint.h"
 
-#if SKIN_FORM_TOOLBARS
 #include "framework/win/controls/ToolBar.h"
-#endif
 
 namespace {
 
@@ -319,7 +317,6 @@ void TRuzIzivForm::DoDrawText(TMenuItem* Item, TCanvas* ACanvas, const WideStrin
   }
 }
 
-#if SKIN_FORM_TOOLBARS
 // The Toolbar picture stretched whole over the bar, unless the skin keeps the bar's own background.
 void TRuzIzivForm::ToolBarDrawBackground(TToolBar* Toolbar, const RECT& R, bool&) {
   if (!Toolbar || !FSkinData || FSkinData->Options.Contains(xoToolbarBK)) return;
@@ -336,7 +333,7 @@ void TRuzIzivForm::ToolBarDrawBackground(TToolBar* Toolbar, const RECT& R, bool&
 
 // A hot, focused, pressed or default button gets its face from the Buttons strip; the bar then draws
 // the image and text on top (DefaultDraw stays true). Untouched buttons keep the flat look.
-void TRuzIzivForm::ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, TToolBarDrawState State, bool&) {
+void TRuzIzivForm::ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, TCustomDrawState State, bool&) {
   if (!Toolbar || !Button || !FSkinData || FSkinState != kSkinActive ||
       FSkinData->Options.Contains(xoToolbarButton))
     return;
@@ -363,10 +360,6 @@ void TRuzIzivForm::ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, TTo
   DrawRect2(Toolbar->Canvas()->Handle(), R, Element->Bitmap.get(), Element->Margins, Frame, 5, Element->Trans,
             0, 0);
 }
-#else
-void TRuzIzivForm::ToolBarDrawBackground(TToolBar*, const RECT&, bool&) {}
-void TRuzIzivForm::ToolBarDrawButton(TToolBar*, TToolButton*, TToolBarDrawState, bool&) {}
-#endif
 
 TBitmap* TRuzIzivForm::GetMenuBG() {
   // The popup menu skin object publishes its background and hangs itself on its window.

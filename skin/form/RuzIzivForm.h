@@ -17,20 +17,10 @@
 #include <vector>
 
 #include "framework/core/Classes.h"
+#include "framework/win/controls/CommonControls.h"
 #include "framework/win/controls/WndMethod.h"
 #include "framework/win/graphics/Graphics.h"
 #include "skin/form/WndProcThunk.h"
-
-// Tool bars and their custom-draw states come with the framework's common controls; without them the
-// tool-bar painters have nothing to paint.
-#if __has_include("framework/win/controls/ToolBar.h")
-#include "framework/win/controls/CommonControls.h"
-#define SKIN_FORM_TOOLBARS 1
-using TToolBarDrawState = TCustomDrawState;
-#else
-#define SKIN_FORM_TOOLBARS 0
-using TToolBarDrawState = unsigned;
-#endif
 
 class TSkinData;
 class TForm;
@@ -370,7 +360,7 @@ class TRuzIzivForm : public TComponent {
   void DoDrawText(TMenuItem* Item, TCanvas* ACanvas, const WideString& Text, RECT& R, bool Selected,
                   int Flags);
   void ToolBarDrawBackground(TToolBar* Toolbar, const RECT& R, bool& DefaultDraw);
-  void ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, TToolBarDrawState State, bool& DefaultDraw);
+  void ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, TCustomDrawState State, bool& DefaultDraw);
   TBitmap* GetMenuBG();
   // End of owner-drawn menu items
 

@@ -19,7 +19,7 @@ bool Skinned(HWND Wnd) {
 
 }  // namespace
 
-TEST(SkinnedForm, ActivationSkinsTheButtonsWithoutAnyCallOfTheProgram) {
+TEST(SkinnedForm, ActivationSkinsTheButtonsAndTheFieldWithoutAnyCallOfTheProgram) {
   RegisterGradientClasses();
   std::unique_ptr<TForm1> Form(CreateFormFromResource<TForm1>(nullptr));
   Form->Show();
@@ -38,6 +38,6 @@ TEST(SkinnedForm, ActivationSkinsTheButtonsWithoutAnyCallOfTheProgram) {
   const struct {
     const char* Name;
     TWinControl* Control;
-  } Controls[] = {{"btn1", Form->btn1}, {"btn2", Form->btn2}, {"btn4", Form->btn4}};
+  } Controls[] = {{"btn1", Form->btn1}, {"btn2", Form->btn2}, {"btn4", Form->btn4}, {"edt1", Form->edt1}};
   for (const auto& C : Controls) EXPECT_TRUE(Skinned(C.Control->Handle())) << C.Name;
 }

@@ -3,6 +3,7 @@
 // Buttons strip and the Toolbar picture.
 #include <windows.h>
 
+#include <commctrl.h>
 #include <commdlg.h>
 #include <gtest/gtest.h>
 
@@ -12,12 +13,10 @@
 #include <vector>
 
 #include "framework/win/controls/Buttons.h"
-#include "framework/win/controls/StdCtrls.h"
-// The common controls of the framework, where it has them: their rows are checked too.
-#if __has_include("framework/win/controls/CheckBoxes.h")
-#define DISCOVERY_COMMON_CONTROLS 1
 #include "framework/win/controls/CheckBoxes.h"
+#include "framework/win/controls/ComboBoxes.h"
 #include "framework/win/controls/CommonControls.h"
+#include "framework/win/controls/DateTimePicker.h"
 #include "framework/win/controls/Frames.h"
 #include "framework/win/controls/Grids.h"
 #include "framework/win/controls/GroupBoxes.h"
@@ -30,12 +29,14 @@
 #include "framework/win/controls/ProgressBar.h"
 #include "framework/win/controls/ScrollBars.h"
 #include "framework/win/controls/ScrollBoxes.h"
+#include "framework/win/controls/StatusBar.h"
+#include "framework/win/controls/StdCtrls.h"
+#include "framework/win/controls/TabControls.h"
+#include "framework/win/controls/TabSet.h"
 #include "framework/win/controls/ToolBar.h"
 #include "framework/win/controls/TrackBar.h"
 #include "framework/win/controls/TreeView.h"
-#else
-#define DISCOVERY_COMMON_CONTROLS 0
-#endif
+#include "framework/win/controls/UpDown.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
 #include "skin/data/SkinElements.h"
@@ -58,13 +59,16 @@ class TMyButton : public TButton {
  public:
   using TButton::TButton;
 };
-#if DISCOVERY_COMMON_CONTROLS
 class TOtherPanel : public TPanel {
   DECLARE_CLASS(TOtherPanel, TPanel)
  public:
   using TPanel::TPanel;
 };
-#endif
+class TMyPicker : public TDateTimePicker {
+  DECLARE_CLASS(TMyPicker, TDateTimePicker)
+ public:
+  using TDateTimePicker::TDateTimePicker;
+};
 
 template <class T>
 T* Put(TWinControl* Parent, int X, int Y, int W = 90, int H = 26) {
@@ -75,10 +79,13 @@ T* Put(TWinControl* Parent, int X, int Y, int W = 90, int H = 26) {
 }
 
 // The class of the skin object that serves Control, or "" when it stays native.
+// (Objects attached by window handle know only the control's window.)
 std::string SkinOf(TRuzIzivForm& Skin, TControl* Control) {
   for (TSkinControl* Object : Skin.FControls)
     if (Object->FControl == Control || Object->FGraphicControl == Control) return Object->ClassName();
-  return "";
+  auto* Win = dynamic_cast<TWinControl*>(Control);
+  TSkinControl* Object = Win && Win->HandleAllocated() ? Skin.Lookupcontrol(Win->Handle()) : nullptr;
+  return Object ? Object->ClassName() : "";
 }
 std::string SkinOf(TRuzIzivForm& Skin, HWND Wnd) {
   TSkinControl* Object = Skin.Lookupcontrol(Wnd);
@@ -91,12 +98,31 @@ struct TControlCase {
   const char* Expected;  // "" for native
 };
 
-#if DISCOVERY_COMMON_CONTROLS
 TControl* FirstChild(TControl* Control) {
   auto* Win = dynamic_cast<TWinControl*>(Control);
   return Win && Win->ControlCount() ? Win->Controls(0) : nullptr;
 }
-#endif
+TPageControl* PutPages(TForm* F, TTabStyle Style = tsTabs) {
+  auto* Pages = Put<TPageControl>(F, 10, 10, 250, 150);
+  Pages->SetStyle(Style);
+  for (const char* Caption : {"One", "Two"}) {
+    auto* Sheet = new TTabSheet(F);
+    Sheet->SetPageControl(Pages);
+    Sheet->SetCaption(Caption);
+  }
+  return Pages;
+}
+TRadioGroup* PutRadioGroup(TWinControl* Parent, int X, int Y) {
+  auto* Group = Put<TRadioGroup>(Parent, X, Y, 200, 90);
+  Group->Items()->Add("One");
+  Group->Items()->Add("Two");
+  return Group;
+}
+TDateTimePicker* PutPicker(TForm* F, TDateTimeKind Kind) {
+  auto* Picker = Put<TDateTimePicker>(F, 10, 10, 150, 24);
+  Picker->SetKind(Kind);
+  return Picker;
+}
 
 }  // namespace
 
@@ -117,7 +143,6 @@ std::vector<TControlCase> DispatchCases() {
       TControlCase{"BitBtn", [](TForm* F) { return Put<TBitBtn>(F, 10, 10); }, "TSkinBitButton"},
       TControlCase{"ScrollWindow", [](TForm* F) { return Put<TTestMemo>(F, 10, 10, 150, 80); },
                    "TSkinScrollbar"}};
-#if DISCOVERY_COMMON_CONTROLS
   Cases.insert(
       Cases.end(),
       {TControlCase{"CheckBox", [](TForm* F) { return Put<TCheckBox>(F, 10, 10); }, "TSkinCheckBox"},
@@ -145,13 +170,7 @@ std::vector<TControlCase> DispatchCases() {
        TControlCase{"ButtonInGroupBox",
                     [](TForm* F) { return Put<TButton>(Put<TGroupBox>(F, 10, 10, 200, 100), 5, 20); },
                     "TSkinButton"},
-       TControlCase{"RadioGroupButton",
-                    [](TForm* F) {
-                      auto* Group = Put<TRadioGroup>(F, 10, 10, 200, 100);
-                      Group->Items()->Add("One");
-                      Group->Items()->Add("Two");
-                      return FirstChild(Group);
-                    },
+       TControlCase{"RadioGroupButton", [](TForm* F) { return FirstChild(PutRadioGroup(F, 10, 10)); },
                     "TSkinRadioButton"},
        TControlCase{"ButtonOnFrame",
                     [](TForm* F) {
@@ -160,8 +179,25 @@ std::vector<TControlCase> DispatchCases() {
                       Button->SetParent(Frame);
                       return Button;
                     },
-                    "TSkinButton"}});
-#endif
+                    "TSkinButton"},
+       TControlCase{"PageControl", [](TForm* F) { return PutPages(F); }, "TSkinTab"},
+       TControlCase{"PageControlOfButtons", [](TForm* F) { return PutPages(F, tsButtons); }, "TSkinTabBtn"},
+       TControlCase{"TabSheet", [](TForm* F) { return PutPages(F)->Pages(0); }, "TSkinTabSheet"},
+       TControlCase{"TabControl", [](TForm* F) { return Put<TTabControl>(F, 10, 10, 200, 100); }, "TSkinTab"},
+       TControlCase{"TabSet", [](TForm* F) { return Put<TTabSet>(F, 10, 10, 200, 24); }, "TSkinTab31"},
+       TControlCase{"UpDown", [](TForm* F) { return Put<TUpDown>(F, 10, 10, 18, 24); }, "TSkinUpDown"},
+       TControlCase{"StatusBar", [](TForm* F) { return Put<TStatusBar>(F, 10, 10, 200, 22); },
+                    "TSkinStatusBar"},
+       TControlCase{"ComboBox", [](TForm* F) { return Put<TComboBox>(F, 10, 10, 150, 24); }, "TSkinComBox"},
+       TControlCase{"Edit", [](TForm* F) { return Put<TEdit>(F, 10, 10, 150, 24); }, "TSkinEdit"},
+       TControlCase{"DatePicker", [](TForm* F) { return PutPicker(F, dtkDate); }, "TSkinDateTime"},
+       TControlCase{"TimePicker", [](TForm* F) { return PutPicker(F, dtkTime); }, "TSkinEdit"},
+       TControlCase{"RadioGroup", [](TForm* F) { return PutRadioGroup(F, 10, 10); }, "TSkinGroupBox"},
+       TControlCase{"GroupBox", [](TForm* F) { return Put<TGroupBox>(F, 10, 10, 200, 100); },
+                    "TSkinGroupBox"},
+       TControlCase{"Panel", [](TForm* F) { return Put<TPanel>(F, 10, 10, 200, 100); }, "TSkinBox"},
+       TControlCase{"ToolBar", [](TForm* F) { return Put<TToolBar>(F, 0, 0, 300, 30); }, "TSkinBox"},
+       TControlCase{"Frame", [](TForm* F) { return Put<TFrame>(F, 10, 10, 200, 100); }, ""}});
   return Cases;
 }
 
@@ -173,18 +209,14 @@ TEST(DispatchExceptions, DisableTagKeepsTheControlAndARadioGroupsButtonsNative) 
   TSkinnedForm Form;
   auto* Button = Put<TButton>(Form.Form(), 10, 10);
   Button->SetTag(Form.Data().DisableTag);
-#if DISCOVERY_COMMON_CONTROLS
   auto* Group = Put<TRadioGroup>(Form.Form(), 10, 50, 200, 100);
   Group->Items()->Add("One");
   Group->Items()->Add("Two");
   Group->SetTag(Form.Data().DisableTag);
-#endif
   Form.Skin().InitControls(Form.Form());
   EXPECT_EQ(SkinOf(Form.Skin(), Button), "");
-#if DISCOVERY_COMMON_CONTROLS
   ASSERT_EQ(Group->ControlCount(), 2);
   for (int I = 0; I < Group->ControlCount(); ++I) EXPECT_EQ(SkinOf(Form.Skin(), Group->Controls(I)), "");
-#endif
   EXPECT_TRUE(Form.Skin().FControls.empty());
 }
 
@@ -215,7 +247,6 @@ std::vector<TMemberCase> MemberCases() {
       // A bit button row ends the dispatch: without xcBitBtn it is not taken for a push button.
       TMemberCase{"BitBtn", xcBitBtn, [](TForm* F) { return Put<TBitBtn>(F, 10, 10); }, "TSkinBitButton",
                   ""}};
-#if DISCOVERY_COMMON_CONTROLS
   Cases.insert(
       Cases.end(),
       {TMemberCase{"CheckBox", xcCheckBox, [](TForm* F) { return Put<TCheckBox>(F, 10, 10); },
@@ -224,14 +255,33 @@ std::vector<TMemberCase> MemberCases() {
                    "TSkinRadioButton", ""},
        TMemberCase{"ScrollBar", xcScrollbar, [](TForm* F) { return Put<TScrollBar>(F, 10, 10, 150, 18); },
                    "TSkinScControl", ""},
+       // Without scroll bars a memo goes on to the edit row.
        TMemberCase{"Memo", xcScrollbar, [](TForm* F) { return Put<TMemo>(F, 10, 10, 150, 80); },
-                   "TSkinScrollbar", ""},
+                   "TSkinScrollbar", "TSkinEdit"},
        TMemberCase{"ButtonOnPanel", xcPanel,
                    [](TForm* F) { return Put<TButton>(Put<TPanel>(F, 10, 10, 200, 100), 5, 5); },
                    "TSkinButton",
                    // The button is still reached as an owned component of the form.
-                   "TSkinButton"}});
-#endif
+                   "TSkinButton"},
+       TMemberCase{"Panel", xcPanel, [](TForm* F) { return Put<TPanel>(F, 10, 10, 200, 100); }, "TSkinBox",
+                   ""},
+       TMemberCase{"GroupBox", xcPanel, [](TForm* F) { return Put<TGroupBox>(F, 10, 10, 200, 100); },
+                   "TSkinGroupBox", ""},
+       // Group boxes are gated by the panel member alone.
+       TMemberCase{"GroupBoxAndGroupMember", xcGroupBox,
+                   [](TForm* F) { return Put<TGroupBox>(F, 10, 10, 200, 100); }, "TSkinGroupBox",
+                   "TSkinGroupBox"},
+       TMemberCase{"Edit", xcEdit, [](TForm* F) { return Put<TEdit>(F, 10, 10, 150, 24); }, "TSkinEdit", ""},
+       TMemberCase{"DatePicker", xcEdit, [](TForm* F) { return PutPicker(F, dtkDate); }, "TSkinDateTime", ""},
+       TMemberCase{"ComboBox", xcCombo, [](TForm* F) { return Put<TComboBox>(F, 10, 10, 150, 24); },
+                   "TSkinComBox", ""},
+       TMemberCase{"UpDown", xcSpin, [](TForm* F) { return Put<TUpDown>(F, 10, 10, 18, 24); }, "TSkinUpDown",
+                   ""},
+       TMemberCase{"StatusBar", xcStatusBar, [](TForm* F) { return Put<TStatusBar>(F, 10, 10, 200, 22); },
+                   "TSkinStatusBar", ""},
+       TMemberCase{"PageControl", xcTab, [](TForm* F) { return PutPages(F); }, "TSkinTab", ""},
+       TMemberCase{"ToolBar", xcToolbar, [](TForm* F) { return Put<TToolBar>(F, 0, 0, 300, 30); }, "TSkinBox",
+                   ""}});
   return Cases;
 }
 
@@ -279,7 +329,6 @@ std::vector<TKindCase> KindCases() {
       TKindCase{"ttestcheck=radiobutton", [](TForm* F) { return Put<TTestCheck>(F, 10, 10); },
                 "TSkinRadioButton"},
       TKindCase{"tmybutton=unknownkind", [](TForm* F) { return Put<TMyButton>(F, 10, 10); }, ""}};
-#if DISCOVERY_COMMON_CONTROLS
   Cases.insert(
       Cases.end(),
       {TKindCase{"totherpanel=scrollbar", [](TForm* F) { return Put<TOtherPanel>(F, 10, 10, 150, 80); },
@@ -298,8 +347,29 @@ std::vector<TKindCase> KindCases() {
                  "TSkinRadioButton"},
        TKindCase{"totherpanel=checkgroup",
                  [](TForm* F) { return Put<TTestCheck>(Put<TOtherPanel>(F, 10, 10, 200, 100), 5, 5); },
-                 "TSkinCheckBox"}});
-#endif
+                 "TSkinCheckBox"},
+       // The class name is matched in any case; the group itself gets the group box.
+       TKindCase{"TOtherPanel=radiogroup", [](TForm* F) { return Put<TOtherPanel>(F, 10, 10, 200, 100); },
+                 "TSkinGroupBox"},
+       TKindCase{"totherpanel=panel", [](TForm* F) { return Put<TOtherPanel>(F, 10, 10, 200, 100); },
+                 "TSkinBox"},
+       TKindCase{"totherpanel=groupbox", [](TForm* F) { return Put<TOtherPanel>(F, 10, 10, 200, 100); },
+                 "TSkinGroupBox"},
+       TKindCase{"totherpanel=advpagecontrol", [](TForm* F) { return Put<TOtherPanel>(F, 10, 10, 200, 100); },
+                 "TSkinAdvPage"},
+       TKindCase{"tmyedit=edit", [](TForm* F) { return Put<TMyEdit>(F, 10, 10, 150, 24); }, "TSkinEdit"},
+       TKindCase{"tmyedit=combobox", [](TForm* F) { return Put<TMyEdit>(F, 10, 10, 150, 24); },
+                 "TSkinComBox"},
+       TKindCase{"tmyedit=comboboxex", [](TForm* F) { return Put<TMyEdit>(F, 10, 10, 150, 24); },
+                 "TSkinComBox"},
+       // A time picker would be an edit by the dispatch; the list makes it a picker.
+       TKindCase{"tmypicker=datetimepicker",
+                 [](TForm* F) {
+                   auto* Picker = Put<TMyPicker>(F, 10, 10, 150, 24);
+                   Picker->SetKind(dtkTime);
+                   return Picker;
+                 },
+                 "TSkinDateTime"}});
   return Cases;
 }
 
@@ -383,11 +453,23 @@ TEST(BareWindows, ButtonsAreSkinnedByStyleAndTheRestStaysNative) {
       {L"button", BS_RADIOBUTTON, "TSkinRadioButton"},
       {L"button", BS_AUTORADIOBUTTON, "TSkinRadioButton"},
       {L"combobox", CBS_SIMPLE, ""},
+      {L"combobox", CBS_DROPDOWN, "TSkinComBox"},
+      {L"combobox", CBS_DROPDOWNLIST, "TSkinComBox"},
+      {L"edit", WS_BORDER, "TSkinEdit"},
+      {L"scrollbar", SBS_SIZEBOX, "TSkinSizer"},
+      {L"scrollbar", SBS_HORZ | WS_TABSTOP, ""},
+      {L"SysTabControl32", 0, "TSkinTab"},
+      {L"SysTabControl32", TCS_OWNERDRAWFIXED, ""},
+      {L"ToolbarWindow32", CCS_NORESIZE | CCS_NOPARENTALIGN, "TSkinBoxH"},
+      {L"#32770", 0, "TSkinBoxH"},
+      {L"#32770", WS_TABSTOP, ""},
       {L"static", SS_LEFT, ""},
       {L"SysTreeView32", 0, ""},
   };
+  INITCOMMONCONTROLSEX Common{sizeof(Common), ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES};
+  ASSERT_TRUE(InitCommonControlsEx(&Common));
   TSkinnedForm Form;
-  HWND Dialog = CreateWindowExW(0, L"#32770", L"bare", WS_POPUP | WS_VISIBLE, 100, 100, 300, 400, nullptr,
+  HWND Dialog = CreateWindowExW(0, L"#32770", L"bare", WS_POPUP | WS_VISIBLE, 20, 20, 300, 700, nullptr,
                                 nullptr, GetModuleHandleW(nullptr), nullptr);
   ASSERT_TRUE(Dialog);
   std::vector<HWND> Children;
@@ -522,22 +604,26 @@ namespace {
 std::vector<TControl*> PutEveryKind(TForm* F) {
   std::vector<TControl*> All = {Put<TButton>(F, 10, 10), Put<TBitBtn>(F, 10, 40),
                                 Put<TTestMemo>(F, 10, 160, 150, 60), Put<TTestCheck>(F, 10, 290)};
-#if DISCOVERY_COMMON_CONTROLS
   auto* Panel = Put<TPanel>(F, 220, 10, 200, 80);
-  auto* Group = Put<TRadioGroup>(F, 220, 100, 200, 90);
-  Group->Items()->Add("One");
-  Group->Items()->Add("Two");
+  TRadioGroup* Group = PutRadioGroup(F, 220, 100);
   All.insert(All.end(),
              {Put<TCheckBox>(F, 10, 70), Put<TRadioButton>(F, 10, 100), Put<TScrollBar>(F, 10, 130, 150, 18),
               Put<TListBox>(F, 10, 230, 150, 60), Put<TButton>(Panel, 5, 5), Panel, Group});
   for (int I = 0; I < Group->ControlCount(); ++I) All.push_back(Group->Controls(I));
-#endif
+  TPageControl* Pages = PutPages(F);
+  Pages->SetBounds(440, 10, 200, 120);
+  TDateTimePicker* Picker = PutPicker(F, dtkDate);
+  Picker->SetBounds(440, 140, 150, 24);
+  All.insert(All.end(), {Pages, Pages->Pages(0), Pages->Pages(1), Picker, Put<TEdit>(F, 440, 170, 150, 24),
+                         Put<TComboBox>(F, 440, 200, 150, 24), Put<TUpDown>(F, 600, 170, 18, 24),
+                         Put<TGroupBox>(F, 440, 230, 200, 60), Put<TTabSet>(F, 440, 300, 200, 24),
+                         Put<TStatusBar>(F, 0, 370, 640, 22)});
   return All;
 }
 }  // namespace
 
 TEST(Unskin, EveryControlGetsItsMethodAndColourBack) {
-  TSkinnedForm Form(TCodedSkin{}, 80, 80, 460, 340);
+  TSkinnedForm Form(TCodedSkin{}, 40, 40, 660, 420);
   std::vector<TControl*> All = PutEveryKind(Form.Form());
   std::vector<TWndMethod> Methods;
   std::vector<TColor> Colors;
@@ -546,7 +632,7 @@ TEST(Unskin, EveryControlGetsItsMethodAndColourBack) {
     Colors.push_back(Control->Color());
   }
   Form.Skin().InitControls(Form.Form());
-  EXPECT_GE(Form.Skin().FControls.size(), DISCOVERY_COMMON_CONTROLS ? 9u : 3u);
+  EXPECT_GE(Form.Skin().FControls.size(), 20u);
   Pump();
   Form.Skin().DeleteControls();
   EXPECT_TRUE(Form.Skin().FControls.empty());
@@ -558,7 +644,7 @@ TEST(Unskin, EveryControlGetsItsMethodAndColourBack) {
 }
 
 TEST(Unskin, ManySkinRoundsLeaveNoHandles) {
-  TSkinnedForm Form(TCodedSkin{}, 80, 80, 460, 340);
+  TSkinnedForm Form(TCodedSkin{}, 40, 40, 660, 420);
   PutEveryKind(Form.Form());
   // Painting the skinned controls now and then lets every painter's kept objects exist before the
   // first count.
@@ -575,7 +661,6 @@ TEST(Unskin, ManySkinRoundsLeaveNoHandles) {
   EXPECT_EQ(Counts(), Before);
 }
 
-#if DISCOVERY_COMMON_CONTROLS
 // Tool-bar painting, through a lent canvas on a memory surface the size of the bar.
 namespace {
 struct TToolBarFixture {
@@ -684,4 +769,3 @@ TEST(ToolBarBackground, DiscoveryInstallsAndUnskinningRemovesThePainters) {
   EXPECT_FALSE(F.Bar->OnCustomDrawButton.Assigned());
   EXPECT_FALSE(F.Bar->OnCustomDraw.Assigned());
 }
-#endif
