@@ -320,11 +320,28 @@ bool TSkinTab::ClickClose(TMessage& Message) {
   for (std::size_t I = 0; I < FCloseRects.size() && Index < 0; ++I)
     if (PtInRect(&FCloseRects[I], At)) Index = static_cast<int>(I);
   if (Index < 0) return false;
-  // A page control that is going away frees its pages itself.
-  if (Pages->ComponentState().Contains(csDestroying)) return true;
+  // A click that comes while a close box is freeing a page (from the page's destructor, or from what
+  // the question to the form runs) does nothing.
+  if (FClosing) return true;
+  // Pages that are going away are freed by whoever frees them: nothing is asked, nothing freed here,
+  // while the page control, a page or a page's owner is being destroyed.
+  auto Destroying = [](TComponent* Component) {
+    return Component && Component->ComponentState().Contains(csDestroying);
+  };
+  if (Destroying(Pages)) return true;
+  for (TWinControl* Page : TabbedPages(Pages))
+    if (Destroying(Page) || Destroying(Page->Owner())) return true;
 
   // The form skin object's window may keep the page; what it runs may free this object too.
   const std::shared_ptr<bool> Alive = FAlive;
+  struct TClosing {
+    TSkinTab* Self;
+    std::shared_ptr<bool> Alive;
+    ~TClosing() {
+      if (*Alive) Self->FClosing = false;
+    }
+  } Closing{this, Alive};
+  FClosing = true;
   HWND Asked = FFormSkin ? FFormSkin->FHandle : nullptr;
   LRESULT Answer = 0;
   if (Asked && IsWindow(Asked))

@@ -7,7 +7,9 @@
 // tab; MultiLine switches them off, since on several rows of tabs the rows move whenever another tab
 // is selected. A close box asks the form skin object's window first (message 0x3507, the tab
 // control and the tab index; any answer but 0 keeps the page), moves the selection off the page
-// when it is the active one, and only then frees the page.
+// when it is the active one, and only then frees the page. A click that comes while a close box is
+// already freeing a page, or while the page control, a page or a page's owner is being destroyed,
+// asks nothing and frees nothing.
 //
 // TSkinTab31 draws the framework's older tab set (tabs hanging below a line), TSkinTabBtn button-style
 // page controls (faces of the "Buttons" element), TSkinTabSheet the pages, and TSkinAdvPage hands
@@ -74,6 +76,7 @@ class TSkinTab : public TSkinControl {
   RECT FLastWindow{0, 0, 0, 0};  // geometry of the paint that laid out FCloseRects
   RECT FLastDisplay{0, 0, 0, 0};
   std::shared_ptr<bool> FAlive;  // cleared by the destructor, for code that runs after a send
+  bool FClosing = false;         // a close box is asking about or freeing a page
 };
 
 class TSkinTab31 : public TSkinControl {

@@ -12,7 +12,10 @@
 
 #include "framework/win/controls/Buttons.h"
 #include "framework/win/controls/CheckLists.h"
+#include "framework/win/controls/GroupBoxes.h"
+#include "framework/win/controls/Labels.h"
 #include "framework/win/controls/MediaPlayer.h"
+#include "framework/win/controls/StatusBar.h"
 #include "skin/controls/SkinBars.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
@@ -298,7 +301,26 @@ INSTANTIATE_TEST_SUITE_P(
         TClassCase{"Sizer",
                    BareCycle<TSkinSizer>([](HWND P) { return Child(P, L"SCROLLBAR", SBS_SIZEBOX); })},
         TClassCase{"Box",
-                   FrameworkCycle<TSkinBox, TButton>([](TForm* F) { return Placed(F, new TButton(F)); })}),
+                   FrameworkCycle<TSkinBox, TButton>([](TForm* F) { return Placed(F, new TButton(F)); })},
+        // Framework controls painted whole, with a windowless child painted over them.
+        TClassCase{"FrameworkGroupBox", FrameworkCycle<TSkinGroupBox, TGroupBox>([](TForm* F) {
+                     auto* Box = Placed(F, new TGroupBox(F));
+                     Box->SetCaption("group");
+                     auto* Label = new TLabel(Box);
+                     Label->SetParent(Box);
+                     Label->SetBounds(10, 20, 40, 14);
+                     return Box;
+                   })},
+        TClassCase{"FrameworkStatusBar", FrameworkCycle<TSkinStatusBar, TStatusBar>([](TForm* F) {
+                     auto* Bar = new TStatusBar(F);
+                     Bar->SetParent(F);
+                     Bar->Panels()->Add()->SetWidth(100);
+                     Bar->Panels()->Add()->SetStyle(psOwnerDraw);
+                     auto* Label = new TLabel(Bar);
+                     Label->SetParent(Bar);
+                     Label->SetBounds(120, 2, 40, 14);
+                     return Bar;
+                   })}),
     [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST(ControlLeaks, APlantedLeakIsCaught) {

@@ -8,6 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "skin/controls/SkinTabs.h"
 #include "tests/controls/CodedTabs.h"
 #include "tests/controls/ControlsTestUtil.h"
@@ -168,13 +174,19 @@ LRESULT CALLBACK AnsweringProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam)
   return CallWindowProcW(FormProc, Wnd, Msg, WParam, LParam);
 }
 
-// A sheet that notes whether it was still the page control's active page when it was freed.
+// A sheet that notes whether it was still the page control's active page when it was freed, counts
+// the sheets freed, and may click a close box from its destructor.
 bool FreedWhileActive = false;
+int FreedSheets = 0;
+class TWatchedSheet;
+std::function<void(TWatchedSheet*)> ClickWhenFreed;
 class TWatchedSheet : public TTabSheet {
  public:
   using TTabSheet::TTabSheet;
   ~TWatchedSheet() override {
+    ++FreedSheets;
     if (PageControl() && PageControl()->ActivePage() == this) FreedWhileActive = true;
+    if (ClickWhenFreed) ClickWhenFreed(this);
   }
 };
 
@@ -184,14 +196,15 @@ struct TPagesCase {
   TSkinTab* Skin;
   std::vector<TTabSheet*> Sheets;
 
-  TPagesCase(std::intptr_t Tag, bool MultiLine) {
+  // The sheets are the form's, or SheetOwner's.
+  TPagesCase(std::intptr_t Tag, bool MultiLine, TComponent* SheetOwner = nullptr) {
     Pages = new TPageControl(Fixture.Form());
     Pages->SetParent(Fixture.Form());
     Pages->SetBounds(20, 20, 320, 200);
     Pages->SetTag(Tag);
     Pages->SetMultiLine(MultiLine);
     for (const char* Caption : {"First page", "Second page", "Third page"}) {
-      auto* Sheet = new TWatchedSheet(Fixture.Form());
+      auto* Sheet = new TWatchedSheet(SheetOwner ? SheetOwner : Fixture.Form());
       Sheet->SetPageControl(Pages);
       Sheet->SetCaption(Caption);
       Sheets.push_back(Sheet);
@@ -290,6 +303,124 @@ TEST(CloseBoxes, TheActiveLastPageGivesWayToThePreviousOne) {
   EXPECT_EQ(P.Pages->ActivePage(), P.Sheets[1]);
   EXPECT_FALSE(FreedWhileActive);
 }
+
+// ---------------------------------------------------------------------------------------------------
+// Close boxes of a page control whose pages are going away
+
+namespace {
+
+enum class TFreeing {
+  PageControlFreed,  // each page, while the page control frees it, clicks a close box
+  OwnerFreesPages,   // the first page the pages' owner frees clicks a close box
+  QueuedBeforeFree,  // the clicks wait in the queue while the page control is freed
+  ClosedPageClicks,  // a page freed by its close box clicks close boxes from its destructor
+  ByTheAnswer,       // the form frees the page control when it is asked about the click
+};
+
+struct TFreedCase {
+  const char* Name;
+  TFreeing How;
+  int Tab;    // the tab whose box is clicked; -1 for the freed page's own tab
+  int Freed;  // pages freed by the time the queue is empty
+  int Asked;  // times the form was asked
+};
+
+int AskedCount = 0;
+// The page control that the answering window frees when it is asked (ByTheAnswer).
+TPageControl* FreeWhenAsked = nullptr;
+
+LRESULT CALLBACK FreeingProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
+  if (Msg == WM_SKIN_CLOSETAB) {
+    ++AskedCount;
+    AskedIndex = LParam;
+    delete std::exchange(FreeWhenAsked, nullptr);
+    return 0;
+  }
+  return CallWindowProcW(FormProc, Wnd, Msg, WParam, LParam);
+}
+
+void Click(HWND Wnd, POINT At, bool Post) {
+  for (const auto& [Msg, Keys] : {std::pair<UINT, WPARAM>{WM_LBUTTONDOWN, MK_LBUTTON}, {WM_LBUTTONUP, 0}}) {
+    if (Post)
+      PostMessageW(Wnd, Msg, Keys, MAKELPARAM(At.x, At.y));
+    else
+      SendMessageW(Wnd, Msg, Keys, MAKELPARAM(At.x, At.y));
+  }
+}
+
+}  // namespace
+
+class CloseBoxesOfPagesGoingAway : public ::testing::TestWithParam<TFreedCase> {};
+
+TEST_P(CloseBoxesOfPagesGoingAway, OnlyAClickOnAWholePageControlAsksOrFrees) {
+  const TFreedCase C = GetParam();
+  kAnswer = 0;
+  auto* SheetOwner = new TComponent(nullptr);
+  TPagesCase P(7777, false, C.How == TFreeing::OwnerFreesPages ? SheetOwner : nullptr);
+  ASSERT_TRUE(P.Skin->FCloseButtons) << C.Name;
+  SetWindowLongPtrW(P.Fixture.Form()->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&FreeingProc));
+  HWND Wnd = P.Pages->Handle();
+  std::vector<POINT> Boxes;
+  for (int I = 0; I < 3; ++I) Boxes.push_back(P.CloseBox(I));
+  const auto BoxFor = [&](TWatchedSheet* Sheet) {
+    const auto Own = std::find(P.Sheets.begin(), P.Sheets.end(), Sheet) - P.Sheets.begin();
+    return Boxes[static_cast<std::size_t>(C.Tab < 0 ? Own : C.Tab)];
+  };
+  FreedSheets = 0;
+  AskedCount = 0;
+  switch (C.How) {
+    case TFreeing::PageControlFreed:
+      ClickWhenFreed = [&](TWatchedSheet* Sheet) { Click(Wnd, BoxFor(Sheet), false); };
+      delete P.Pages;
+      break;
+    case TFreeing::OwnerFreesPages:
+      ClickWhenFreed = [&](TWatchedSheet* Sheet) {
+        ClickWhenFreed = nullptr;
+        Click(Wnd, BoxFor(Sheet), false);
+      };
+      delete std::exchange(SheetOwner, nullptr);
+      break;
+    case TFreeing::QueuedBeforeFree:
+      Click(Wnd, Boxes[static_cast<std::size_t>(C.Tab)], true);
+      delete P.Pages;
+      break;
+    case TFreeing::ClosedPageClicks:
+      ClickWhenFreed = [&](TWatchedSheet* Sheet) {
+        for (const POINT& At : Boxes) Click(Wnd, At, false);
+        Click(Wnd, BoxFor(Sheet), false);
+      };
+      Click(Wnd, Boxes[1], false);
+      break;
+    case TFreeing::ByTheAnswer:
+      FreeWhenAsked = P.Pages;
+      Click(Wnd, Boxes[static_cast<std::size_t>(C.Tab)], false);
+      break;
+  }
+  ClickWhenFreed = nullptr;
+  Pump();
+  EXPECT_EQ(FreedSheets, C.Freed) << C.Name;
+  EXPECT_EQ(AskedCount, C.Asked) << C.Name;
+  if (C.How == TFreeing::ClosedPageClicks) {
+    EXPECT_EQ(P.Pages->PageCount(), 2) << C.Name;
+    EXPECT_FALSE(P.Exists(P.Sheets[1])) << C.Name;
+  } else if (C.How != TFreeing::OwnerFreesPages) {
+    EXPECT_FALSE(IsWindow(Wnd)) << C.Name;
+  }
+  delete SheetOwner;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CloseBoxesOfPagesGoingAway,
+    ::testing::Values(TFreedCase{"PageControlFreedPagesClickAnother", TFreeing::PageControlFreed, 0, 3, 0},
+                      TFreedCase{"PageControlFreedPagesClickTheirOwn", TFreeing::PageControlFreed, -1, 3, 0},
+                      TFreedCase{"OwnerFreesThePagesOneClicksAnother", TFreeing::OwnerFreesPages, 0, 3, 0},
+                      TFreedCase{"OwnerFreesThePagesOneClicksItsOwn", TFreeing::OwnerFreesPages, -1, 3, 0},
+                      TFreedCase{"QueuedClicks", TFreeing::QueuedBeforeFree, 1, 3, 0},
+                      TFreedCase{"TheClosedPageClicksEveryBox", TFreeing::ClosedPageClicks, -1, 1, 1},
+                      TFreedCase{"TheAnswerFreesThePageControl", TFreeing::ByTheAnswer, 1, 3, 1},
+                      TFreedCase{"TheAnswerFreesItWhileTheActivePageIsClicked", TFreeing::ByTheAnswer, 0, 3,
+                                 1}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
 
 #endif  // HAVE_FRAMEWORK_TABS
 
