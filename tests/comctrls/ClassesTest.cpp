@@ -6,6 +6,9 @@
 #include "framework/win/controls/StdCtrls.h"
 #include "framework/win/controls/WindowClass.h"
 #include "tests/comctrls/ComCtrlsTestUtil.h"
+#include "tests/support/Forms.h"
+
+using testsupport::ReadForm;
 
 namespace {
 
@@ -14,6 +17,8 @@ struct TClassCase {
   const wchar_t* SystemClass;
   DWORD StylesSet;
   DWORD StylesClear;
+  // The sunken edge that BorderStyle bsSingle asks for, where the case checks it.
+  enum { kAny, kEdge, kNoEdge } Edge = kAny;
 };
 
 const TClassCase kClassCases[] = {
@@ -28,9 +33,12 @@ const TClassCase kClassCases[] = {
     {"Pages", WC_TABCONTROLW, TCS_BUTTONS | TCS_FLATBUTTONS | TCS_MULTILINE, TCS_VERTICAL | TCS_BOTTOM},
     {"Status", STATUSCLASSNAMEW, SBARS_SIZEGRIP, 0},
     {"Header1", WC_HEADERW, HDS_BUTTONS, HDS_HOTTRACK},
-    {"Report", WC_LISTVIEWW, LVS_REPORT | LVS_SHAREIMAGELISTS | LVS_SINGLESEL, LVS_SMALLICON},
-    {"List", WC_LISTVIEWW, LVS_LIST | LVS_SHAREIMAGELISTS, 0},
-    {"Tree", WC_TREEVIEWW, TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS, TVS_EDITLABELS},
+    {"Report", WC_LISTVIEWW, LVS_REPORT | LVS_SHAREIMAGELISTS | LVS_SINGLESEL, LVS_SMALLICON,
+     TClassCase::kEdge},
+    {"List", WC_LISTVIEWW, LVS_LIST | LVS_SHAREIMAGELISTS, 0, TClassCase::kNoEdge},
+    {"Tree", WC_TREEVIEWW, TVS_HASLINES | TVS_LINESATROOT | TVS_HASBUTTONS, TVS_EDITLABELS,
+     TClassCase::kEdge},
+    {"FlatTree", WC_TREEVIEWW, TVS_HASLINES, 0, TClassCase::kNoEdge},
     {"DateCombo", DATETIMEPICK_CLASSW, 0, DTS_UPDOWN | DTS_TIMEFORMAT},
     {"DateUpDown", DATETIMEPICK_CLASSW, DTS_UPDOWN, DTS_TIMEFORMAT & ~DTS_UPDOWN},
     {"TimeOnly", DATETIMEPICK_CLASSW, DTS_TIMEFORMAT, 0},
@@ -43,7 +51,7 @@ const TClassCase kClassCases[] = {
 
 class ClassesTest : public testing::Test {
  protected:
-  static void SetUpTestSuite() { Form = ReadForm(kAllControlsForm).release(); }
+  static void SetUpTestSuite() { Form = ReadForm(kAllControlsForm, true).release(); }
   static void TearDownTestSuite() {
     HoldForLook();
     delete Form;
@@ -68,6 +76,10 @@ TEST_F(ClassesTest, EachControlIsAVisibleWindowOnItsSystemClassWithItsStyles) {
     const DWORD Style = static_cast<DWORD>(GetWindowLongPtrW(Wnd, GWL_STYLE));
     EXPECT_EQ(Style & Case.StylesSet, Case.StylesSet);
     EXPECT_EQ(Style & Case.StylesClear, 0u);
+    const bool Edge = (GetWindowLongPtrW(Wnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+    if (Case.Edge != TClassCase::kAny) {
+      EXPECT_EQ(Edge, Case.Edge == TClassCase::kEdge);
+    }
   }
 }
 

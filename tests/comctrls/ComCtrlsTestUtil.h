@@ -1,17 +1,13 @@
-// A form read from a description holding the common controls, and what the tests do with it.
+// A description holding every common control, and what the common-control tests do with a form read
+// from one (reading it, pumping and counting handles come from tests/support).
 #pragma once
 
 #include <windows.h>
 
-#include <memory>
 #include <string_view>
 
 #include "framework/win/forms/Forms.h"
 
-// Reads Text (an "object Form1: TForm" description) into a new form, shows it and lets it paint.
-std::unique_ptr<TForm> ReadForm(std::string_view Text);
-// Handles what is queued for this thread.
-void Pump();
 // The control of Form named Name, of class T (test failure when absent or of another class).
 template <class T>
 T* Find(TForm& Form, std::string_view Name) {
@@ -159,6 +155,7 @@ inline constexpr std::string_view kAllControlsForm = R"(object Form1: TForm
     Top = 315
     Width = 100
     Height = 110
+    BorderStyle = bsNone
     ViewStyle = vsList
   end
   object Tree: TTreeView
@@ -168,6 +165,15 @@ inline constexpr std::string_view kAllControlsForm = R"(object Form1: TForm
     Height = 135
     ReadOnly = True
     Items.Nodes = ('Documents' ('Letters' ('To Anna') 'Drafts') 'Pictures')
+  end
+  object FlatTree: TTreeView
+    Left = 440
+    Top = 70
+    Width = 120
+    Height = 56
+    BorderStyle = bsNone
+    ShowRoot = False
+    Items.Nodes = ('Flat' ('Without an edge'))
   end
   object DateCombo: TDateTimePicker
     Left = 240
@@ -293,7 +299,3 @@ inline constexpr std::string_view kAllControlsForm = R"(object Form1: TForm
   end
 end
 )";
-
-// Live GDI objects and windows of this process (counted by probing where the system cannot say).
-int GdiObjects();
-int UserObjects();

@@ -10,6 +10,13 @@
 #include "framework/win/controls/ComCtrls.h"
 #include "framework/win/controls/StdCtrls.h"
 #include "tests/comctrls/ComCtrlsTestUtil.h"
+#include "tests/support/Forms.h"
+#include "tests/support/Handles.h"
+#include "tests/support/Pump.h"
+
+using testsupport::Centre;
+using testsupport::Pump;
+using testsupport::ReadForm;
 
 namespace {
 
@@ -157,7 +164,7 @@ end
 
 class EventsTest : public testing::Test {
  protected:
-  void SetUp() override { Form = ReadForm(kForm); }
+  void SetUp() override { Form = ReadForm(kForm, true); }
   template <class T>
   T* Get(std::string_view Name) {
     return Find<T>(*Form, Name);
@@ -186,11 +193,7 @@ struct TCounter : TObject {
 void ClickAt(HWND Wnd, POINT At) {
   PostMessageW(Wnd, WM_LBUTTONUP, 0, MAKELPARAM(At.x, At.y));
   SendMessageW(Wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(At.x, At.y));
-  Pump();
-}
-
-POINT Centre(const RECT& R) {
-  return {(R.left + R.right) / 2, (R.top + R.bottom) / 2};
+  Pump(0);
 }
 
 TEST_F(EventsTest, ClickOnATabChangesThePageAndFiresOnChangingThenOnChange) {
@@ -301,7 +304,7 @@ TEST_F(EventsTest, ControlsReportTheirUsersActions) {
       {"track bar key",
        [&] {
          SendMessageW(Track->WindowHandle(), WM_KEYDOWN, VK_RIGHT, 0);
-         Pump();
+         Pump(0);
        },
        [&] { return Track->Position() == 4 && Counter.LastSender == Track; }},
       {"up-down arrow click",
@@ -360,7 +363,7 @@ TEST_F(EventsTest, ControlsReportTheirUsersActions) {
          // The first field is chosen with the mouse, then moved with the arrow key.
          ClickAt(Picker->WindowHandle(), {6, Picker->ClientHeight() / 2});
          SendMessageW(Picker->WindowHandle(), WM_KEYDOWN, VK_UP, 0);
-         Pump();
+         Pump(0);
        },
        [&] { return Counter.LastSender == Picker && Picker->Date() != "2020-01-15"; }},
   };

@@ -5,12 +5,20 @@
 #include "framework/win/app/Application.h"
 #include "framework/win/controls/ComCtrls.h"
 #include "tests/comctrls/ComCtrlsTestUtil.h"
+#include "tests/support/Forms.h"
+#include "tests/support/Handles.h"
+#include "tests/support/Pump.h"
+
+using testsupport::GdiObjects;
+using testsupport::Pump;
+using testsupport::ReadForm;
+using testsupport::UserObjects;
 
 namespace {
 
 // One life of the form: read, shown, images given, windows re-created, repainted, closed, freed.
 void FormLife() {
-  auto Form = ReadForm(kAllControlsForm);
+  auto Form = ReadForm(kAllControlsForm, true);
   auto* Images = new TImageList(Form.get());
   TBitmap Picture(32, 16, pf24bit);
   Picture.Canvas()->Brush()->SetColor(clRed);
@@ -27,15 +35,15 @@ void FormLife() {
   Find<TTreeView>(*Form, "Tree")->Items()->GetFirstNode()->Expand(true);
   RedrawWindow(Form->WindowHandle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Pump();
+  Pump(0);
   Form.reset();
-  Pump();
+  Pump(0);
 }
 
 TEST(Leaks, FormsWithEveryCommonControlLeaveNoHandles) {
   FormLife();  // classes, caches and stock objects come into being once
-  const int Gdi = GdiObjects();
-  const int User = UserObjects();
+  const DWORD Gdi = GdiObjects();
+  const DWORD User = UserObjects();
   for (int I = 0; I < 10; ++I) FormLife();
   EXPECT_EQ(GdiObjects(), Gdi);
   EXPECT_EQ(UserObjects(), User);

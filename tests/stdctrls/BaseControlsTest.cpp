@@ -8,6 +8,10 @@
 #include "framework/win/controls/GraphicControl.h"
 #include "framework/win/controls/Panels.h"
 #include "tests/stdctrls/StdCtrlsTestUtil.h"
+#include "tests/support/Pump.h"
+
+using testsupport::Pump;
+using testsupport::PumpUntil;
 
 namespace {
 
@@ -255,16 +259,6 @@ TEST(Panel, AlignedChildrenStayInsideBevelsAndBorder) {
 
 namespace {
 
-// Pumps until Done or a second has passed.
-template <class F>
-bool PumpUntil(F Done) {
-  for (int I = 0; I < 100 && !Done(); ++I) {
-    Pump();
-    Sleep(10);
-  }
-  return Done();
-}
-
 TEST(Hints, ShowAfterThePauseOverAControlWithShowHintAndGoWhenTheMouseLeaves) {
   auto Form = MakeHostForm();
   Application->HintPause = 20;
@@ -275,9 +269,9 @@ TEST(Hints, ShowAfterThePauseOverAControlWithShowHintAndGoWhenTheMouseLeaves) {
   Talkative->SetShowHint(true);
   HWND Wnd = Form->WindowHandle();
   SendMessageW(Wnd, WM_MOUSEMOVE, 0, MAKELPARAM(20, 20));
-  Pump();
+  Pump(0);
   Sleep(60);
-  Pump();
+  Pump(0);
   EXPECT_EQ(HintShowingFor(), nullptr);
   SendMessageW(Wnd, WM_MOUSEMOVE, 0, MAKELPARAM(120, 20));
   ASSERT_TRUE(PumpUntil([&] { return HintShowingFor() == Talkative; }));
@@ -301,9 +295,9 @@ TEST(Hints, ShowAfterThePauseOverAControlWithShowHintAndGoWhenTheMouseLeaves) {
   SendMessageW(Wnd, WM_MOUSEMOVE, 0, MAKELPARAM(121, 20));
   delete Talkative;
   EXPECT_EQ(HintShowingFor(), nullptr);
-  Pump();
+  Pump(0);
   Sleep(60);
-  Pump();
+  Pump(0);
   EXPECT_EQ(HintShowingFor(), nullptr);
   Application->HintPause = 500;
 }

@@ -20,6 +20,14 @@
 #include "framework/win/controls/ScrollBoxes.h"
 #include "framework/win/controls/Shapes.h"
 #include "tests/stdctrls/StdCtrlsTestUtil.h"
+#include "tests/support/Forms.h"
+#include "tests/support/Handles.h"
+#include "tests/support/Pump.h"
+
+using testsupport::GdiObjects;
+using testsupport::Pump;
+using testsupport::ReadForm;
+using testsupport::UserObjects;
 
 namespace {
 
@@ -226,7 +234,7 @@ class BadDescriptions : public ::testing::TestWithParam<TBadRow> {};
 
 TEST_P(BadDescriptions, AreRefusedWithTheirLineAndLeaveNothingBehind) {
   const TBadRow& Row = GetParam();
-  const int Windows = UserObjects();
+  const DWORD Windows = UserObjects();
   TForm Form(nullptr);
   try {
     ReadComponentFromText(Row.Text, &Form);
@@ -255,15 +263,15 @@ void FormLife() {
     static_cast<TWinControl*>(Form->FindComponent(Name))->RecreateWnd();
   RedrawWindow(Form->WindowHandle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-  Pump();
+  Pump(0);
   Form.reset();
-  Pump();
+  Pump(0);
 }
 
 TEST(Leaks, HundredLivesOfAFormOfEveryControlLeaveNoHandles) {
   FormLife();  // classes, stock glyphs and caches come into being once
-  const int Gdi = GdiObjects();
-  const int User = UserObjects();
+  const DWORD Gdi = GdiObjects();
+  const DWORD User = UserObjects();
   for (int I = 0; I < 100; ++I) FormLife();
   EXPECT_EQ(GdiObjects(), Gdi);
   EXPECT_EQ(UserObjects(), User);

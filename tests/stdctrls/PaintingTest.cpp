@@ -6,6 +6,9 @@
 #include "framework/win/app/Application.h"
 #include "framework/win/controls/Images.h"
 #include "tests/stdctrls/StdCtrlsTestUtil.h"
+#include "tests/support/Forms.h"
+
+using testsupport::ReadForm;
 
 namespace {
 

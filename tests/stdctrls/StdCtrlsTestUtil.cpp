@@ -1,16 +1,6 @@
 #include "tests/stdctrls/StdCtrlsTestUtil.h"
 
-#include "framework/core/Description.h"
-#include "framework/win/app/Application.h"
 #include "framework/win/graphics/GdiHandles.h"
-
-void Pump() {
-  MSG Msg;
-  while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&Msg);
-    DispatchMessageW(&Msg);
-  }
-}
 
 std::unique_ptr<TForm> MakeHostForm(int Width, int Height) {
   auto Form = std::make_unique<TForm>(nullptr);
@@ -69,35 +59,4 @@ int TRendering::CountOther(RECT Rect, COLORREF Color) const {
     for (int X = Rect.left; X < Rect.right; ++X)
       if (Pixel(X, Y) != Color && Pixel(X, Y) != CLR_INVALID) ++N;
   return N;
-}
-
-std::unique_ptr<TForm> ReadForm(std::string_view Text) {
-  auto Form = std::make_unique<TForm>(nullptr);
-  ReadComponentFromText(Text, Form.get());
-  return Form;
-}
-
-// GetGuiResources where it works. Wine answers 0: then count live GDI handles by probing the handle
-// table (Wine accepts a handle's index alone) and count this thread's windows.
-int GdiObjects() {
-  if (DWORD N = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(N);
-  int Count = 0;
-  for (UINT_PTR Index = 1; Index < 0x10000; ++Index)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(Index))) ++Count;
-  return Count;
-}
-
-namespace {
-BOOL CALLBACK CountWindow(HWND Wnd, LPARAM Counter) {
-  ++*reinterpret_cast<int*>(Counter);
-  EnumChildWindows(Wnd, &CountWindow, Counter);
-  return TRUE;
-}
-}  // namespace
-
-int UserObjects() {
-  if (DWORD N = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return static_cast<int>(N);
-  int Count = 0;
-  EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&Count));
-  return Count;
 }

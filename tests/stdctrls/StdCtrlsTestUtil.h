@@ -1,17 +1,13 @@
-// What the standard-control tests share: a form to put controls on, a message pump, rendering a
-// window into memory, reading descriptions.
+// What the standard-control tests share beyond tests/support: a form to put controls on, and a
+// window rendered into memory.
 #pragma once
 
 #include <windows.h>
 
 #include <memory>
-#include <string_view>
 #include <vector>
 
 #include "framework/win/forms/Forms.h"
-
-// Handles the messages waiting on this thread.
-void Pump();
 
 // A form with a window, shown without taking the foreground, for controls to live on.
 std::unique_ptr<TForm> MakeHostForm(int Width = 400, int Height = 300);
@@ -32,11 +28,3 @@ class TRendering {
   int FWidth = 0, FHeight = 0;
   std::vector<COLORREF> FPixels;
 };
-
-// A form read from description text with the classes the description names (they must be
-// registered); the form owns everything it holds.
-std::unique_ptr<TForm> ReadForm(std::string_view Text);
-
-// Live GDI objects and this thread's windows.
-int GdiObjects();
-int UserObjects();

@@ -8,6 +8,9 @@
 #include "framework/win/controls/WideText.h"
 #include "framework/win/controls/WindowClass.h"
 #include "tests/stdctrls/StdCtrlsTestUtil.h"
+#include "tests/support/Forms.h"
+
+using testsupport::ReadForm;
 
 namespace {
 

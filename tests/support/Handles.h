@@ -1,4 +1,4 @@
-// Counting the GDI and USER objects a test leaves behind, and reading window pixels.
+// Counting the GDI and USER objects a test leaves behind, and reading window pixels and places.
 #pragma once
 
 #include <windows.h>
@@ -15,6 +15,10 @@ DWORD UserObjects();
 COLORREF WindowPixel(HWND Wnd, int X, int Y);
 inline COLORREF WindowPixel(HWND Wnd, POINT WindowPoint) {
   return WindowPixel(Wnd, WindowPoint.x, WindowPoint.y);
+}
+// The middle of a rectangle (rounded down).
+inline POINT Centre(const RECT& R) {
+  return {(R.left + R.right) / 2, (R.top + R.bottom) / 2};
 }
 
 }  // namespace testsupport

@@ -113,10 +113,6 @@ LPARAM ScreenParam(HWND Wnd, POINT WindowPoint) {
   return MAKELPARAM(static_cast<WORD>(R.left + WindowPoint.x), static_cast<WORD>(R.top + WindowPoint.y));
 }
 
-POINT Centre(const RECT& R) {
-  return POINT{(R.left + R.right) / 2, (R.top + R.bottom) / 2};
-}
-
 LRESULT SendNC(HWND Wnd, UINT Msg, POINT WindowPoint) {
   const LPARAM At = ScreenParam(Wnd, WindowPoint);
   const auto Hit = static_cast<WPARAM>(SendMessageW(Wnd, WM_NCHITTEST, 0, At));

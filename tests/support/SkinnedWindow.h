@@ -73,7 +73,6 @@ TWinSysButton* ButtonOf(TRuzIzivForm& Form, int Action, int Visibility = -1);
 SIZE WindowSize(HWND Wnd);
 // A window point (origin at the window's top-left corner) in screen coordinates, packed as lParam.
 LPARAM ScreenParam(HWND Wnd, POINT WindowPoint);
-POINT Centre(const RECT& R);
 // Sends a non-client mouse message at a window point with the hit code the platform reports there.
 LRESULT SendNC(HWND Wnd, UINT Msg, POINT WindowPoint);
 // Hover, press and release on a window point.

@@ -5,69 +5,12 @@
 #include "framework/win/controls/WideText.h"
 #include "framework/win/graphics/Colors.h"
 
-// ---- TComboBoxStrings ---------------------------------------------------------------------------
-
-int TComboBoxStrings::Count() const {
-  return FComboBox->Count();
-}
-
-String TComboBoxStrings::Get(int Index) const {
-  CheckIndex(Index, Count());
-  return FComboBox->FLines[static_cast<size_t>(Index)].Text;
-}
-
-TObject* TComboBoxStrings::GetObjectAt(int Index) const {
-  CheckIndex(Index, Count());
-  return FComboBox->FLines[static_cast<size_t>(Index)].Object;
-}
-
-void TComboBoxStrings::PutObjectAt(int Index, TObject* Object) {
-  CheckIndex(Index, Count());
-  FComboBox->FLines[static_cast<size_t>(Index)].Object = Object;
-}
-
-void TComboBoxStrings::Insert(int Index, const String& S) {
-  if (FComboBox->FSorted) throw EStringListError("Operation not allowed on sorted list");
-  CheckIndex(Index, Count() + 1);
-  FComboBox->InsertLine(Index, S, nullptr);
-}
-
-int TComboBoxStrings::Add(const String& S) {
-  const int Index = FComboBox->FSorted ? FComboBox->SortedIndex(S) : Count();
-  FComboBox->InsertLine(Index, S, nullptr);
-  return Index;
-}
-
-void TComboBoxStrings::Delete(int Index) {
-  CheckIndex(Index, Count());
-  FComboBox->DeleteLine(Index);
-}
-
-void TComboBoxStrings::Clear() {
-  FComboBox->Clear();
-}
-
-int TComboBoxStrings::IndexOf(std::string_view S) const {
-  const auto& Lines = FComboBox->FLines;
-  for (size_t I = 0; I < Lines.size(); ++I)
-    if (CompareText(Lines[I].Text, S) == 0) return static_cast<int>(I);
-  return -1;
-}
-
 // ---- TCustomComboBox ----------------------------------------------------------------------------
 
 TCustomComboBox::TCustomComboBox(TComponent* Owner)
-    : TWinControl(Owner),
-      FItems(std::make_unique<TComboBoxStrings>(this)),
-      FCanvas(std::make_unique<TControlCanvas>(this)) {
+    : TCustomListControl(Owner, {CB_INSERTSTRING, CB_DELETESTRING, CB_RESETCONTENT}) {
   FWidth = 145;
   FHeight = 24;
-  FTabStop = true;
-  FColor = clWindow;
-}
-
-TCustomComboBox::~TCustomComboBox() {
-  FCanvas->FreeHandle();
 }
 
 void TCustomComboBox::Publish(TPublisher<TCustomComboBox>& P) {
@@ -86,46 +29,9 @@ void TCustomComboBox::Publish(TPublisher<TCustomComboBox>& P) {
   P.Event("OnDrawItem", &TCustomComboBox::OnDrawItem);
 }
 
-int TCustomComboBox::SortedIndex(const String& Text) const {
-  const auto It = std::upper_bound(FLines.begin(), FLines.end(), Text, [](const String& A, const TLine& B) {
-    return CompareText(A, B.Text) < 0;
-  });
-  return static_cast<int>(It - FLines.begin());
-}
-
-void TCustomComboBox::InsertLine(int Index, const String& Text, TObject* Object) {
-  Index = std::clamp(Index, 0, Count());
-  FLines.insert(FLines.begin() + Index, TLine{Text, Object});
-  if (FItemIndex >= Index && !ComponentState().Contains(csLoading)) ++FItemIndex;
-  if (!FHandle) return;
-  const std::wstring Wide = Utf8ToWide(Text);
-  SendMessageW(FHandle, CB_INSERTSTRING, static_cast<WPARAM>(Index), reinterpret_cast<LPARAM>(Wide.c_str()));
-}
-
-void TCustomComboBox::DeleteLine(int Index) {
-  if (Index < 0 || Index >= Count()) return;
-  FLines.erase(FLines.begin() + Index);
-  if (FItemIndex == Index)
-    FItemIndex = -1;
-  else if (FItemIndex > Index)
-    --FItemIndex;
-  if (FHandle) SendMessageW(FHandle, CB_DELETESTRING, static_cast<WPARAM>(Index), 0);
-}
-
-void TCustomComboBox::Clear() {
-  FLines.clear();
-  if (!ComponentState().Contains(csLoading)) FItemIndex = -1;
-  if (FHandle) SendMessageW(FHandle, CB_RESETCONTENT, 0, 0);
+void TCustomComboBox::ClearLines() {
+  TCustomListControl::ClearLines();
   if (Editable()) SetText("");
-}
-
-void TCustomComboBox::FillWindow() {
-  if (!FHandle) return;
-  SendMessageW(FHandle, CB_RESETCONTENT, 0, 0);
-  for (size_t I = 0; I < FLines.size(); ++I) {
-    const std::wstring Wide = Utf8ToWide(FLines[I].Text);
-    SendMessageW(FHandle, CB_INSERTSTRING, I, reinterpret_cast<LPARAM>(Wide.c_str()));
-  }
 }
 
 int TCustomComboBox::ItemIndex() const {
@@ -168,19 +74,6 @@ void TCustomComboBox::SetMaxLength(int Value) {
   if (FHandle) SendMessageW(FHandle, CB_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
 }
 
-void TCustomComboBox::SetSorted(bool Value) {
-  if (FSorted == Value) return;
-  FSorted = Value;
-  if (!Value) return;
-  const String Chosen =
-      FItemIndex >= 0 && FItemIndex < Count() ? FLines[static_cast<size_t>(FItemIndex)].Text : String();
-  const int Was = ItemIndex();
-  std::stable_sort(FLines.begin(), FLines.end(),
-                   [](const TLine& A, const TLine& B) { return CompareText(A.Text, B.Text) < 0; });
-  FillWindow();
-  if (Was >= 0) SetItemIndex(FItems->IndexOf(Chosen));
-}
-
 bool TCustomComboBox::DroppedDown() const {
   return FHandle && SendMessageW(FHandle, CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
@@ -206,13 +99,13 @@ void TCustomComboBox::SetBounds(int Left, int Top, int Width, int Height) {
 }
 
 void TCustomComboBox::Loaded() {
-  TWinControl::Loaded();
+  TCustomListControl::Loaded();
   if (!Editable() && FItemIndex < 0 && !FText.empty()) FItemIndex = FItems->IndexOf(FText);
   SetItemIndex(FItemIndex);
 }
 
 void TCustomComboBox::CreateParams(TCreateParams& Params) {
-  TWinControl::CreateParams(Params);
+  TCustomListControl::CreateParams(Params);
   Params.BaseClassName = L"COMBOBOX";
   Params.Style |= WS_VSCROLL | CBS_HASSTRINGS | CBS_AUTOHSCROLL;
   switch (FStyle) {
@@ -238,7 +131,7 @@ void TCustomComboBox::CreateParams(TCreateParams& Params) {
 
 void TCustomComboBox::CreateWnd() {
   const int Chosen = FItemIndex;
-  TWinControl::CreateWnd();
+  TCustomListControl::CreateWnd();
   if (FStyle == csOwnerDrawFixed || FStyle == csOwnerDrawVariable) {
     SendMessageW(FHandle, CB_SETITEMHEIGHT, 0, FItemHeight);
     SendMessageW(FHandle, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), FItemHeight);
@@ -250,7 +143,7 @@ void TCustomComboBox::CreateWnd() {
 }
 
 String TCustomComboBox::GetText() const {
-  if (Editable()) return TWinControl::GetText();
+  if (Editable()) return TCustomListControl::GetText();
   const int Index = ItemIndex();
   return Index >= 0 ? FLines[static_cast<size_t>(Index)].Text : String();
 }
@@ -261,18 +154,6 @@ void TCustomComboBox::TextChanged() {
 
 void TCustomComboBox::Change() {
   if (OnChange) OnChange(this);
-}
-
-void TCustomComboBox::DrawItem(int Index, const RECT& Rect, TOwnerDrawState State) {
-  TCanvas* C = FCanvas.get();
-  C->FillRect(Rect);
-  if (Index < 0 || Index >= Count()) return;
-  RECT Text = Rect;
-  Text.left += 2;
-  C->Brush()->SetStyle(bsClear);
-  C->DrawText(FLines[static_cast<size_t>(Index)].Text, Text,
-              DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | (UseRightToLeftReading() ? DT_RTLREADING : 0));
-  (void)State;
 }
 
 void TCustomComboBox::WndProc(TMessage& Message) {
@@ -299,46 +180,6 @@ void TCustomComboBox::WndProc(TMessage& Message) {
           break;
       }
       return;
-    case CN_DRAWITEM: {
-      const auto* Item = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
-      Message.Result = TRUE;
-      if (!Item || !Item->hDC) return;
-      const TOwnerDrawState State = OwnerDrawState(Item->itemState);
-      const int Index = static_cast<int>(Item->itemID);
-      TSaveDC Saved(Item->hDC);
-      FCanvas->FreeHandle();
-      FCanvas->SetHandle(Item->hDC);
-      struct TUnbind {
-        TCanvas* Canvas;
-        ~TUnbind() { Canvas->SetHandle(nullptr); }
-      } Unbind{FCanvas.get()};
-      SyncCanvasFont(FCanvas.get(), FFont.get());
-      FCanvas->Brush()->SetStyle(bsSolid);
-      if (State.Contains(odSelected)) {
-        FCanvas->Brush()->SetColor(clHighlight);
-        FCanvas->Font()->SetColor(clHighlightText);
-      } else {
-        FCanvas->Brush()->SetColor(FColor);
-      }
-      if (Index >= 0 && Index < Count() && OnDrawItem)
-        OnDrawItem(this, Index, Item->rcItem, State);
-      else
-        DrawItem(Index, Item->rcItem, State);
-      if (State.Contains(odFocused) && !State.Contains(odNoFocusRect)) FCanvas->DrawFocusRect(Item->rcItem);
-      return;
-    }
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case CN_CTLCOLOREDIT:
-    case CN_CTLCOLORLISTBOX:
-    case CN_CTLCOLORSTATIC: {
-      // The edit and the list inside, and the window itself, in the control's colours.
-      HDC DC = reinterpret_cast<HDC>(Message.WParam);
-      SetBkColor(DC, ColorToRGB(FColor));
-      SetTextColor(DC, ColorToRGB(FFont->Color()));
-      Message.Result = reinterpret_cast<LRESULT>(ColorBrush());
-      return;
-    }
     case WM_SETTEXT:
       if (!Editable()) {
         // Without an edit the text is the chosen line's.
@@ -348,9 +189,6 @@ void TCustomComboBox::WndProc(TMessage& Message) {
         return;
       }
       break;
-    case WM_DESTROY:
-      FItemIndex = ItemIndex();
-      break;
   }
-  TWinControl::WndProc(Message);
+  TCustomListControl::WndProc(Message);
 }

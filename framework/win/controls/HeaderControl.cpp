@@ -7,7 +7,7 @@
 // ---------------------------------------------------------------------------------------------------
 // THeaderSection
 
-THeaderSection::THeaderSection(TCollection* Collection) : TCollectionItem(nullptr) {
+THeaderSection::THeaderSection(TCollection* Collection) {
   SetCollection(Collection);  // complete before the collection reports the change
 }
 
@@ -23,33 +23,18 @@ void THeaderSection::Publish(TPublisher<THeaderSection>& P) {
 }
 
 void THeaderSection::Assign(TPersistent* Source) {
-  auto* Section = dynamic_cast<THeaderSection*>(Source);
-  if (!Section) {
-    TCollectionItem::Assign(Source);
-    return;
+  if (auto* Section = dynamic_cast<THeaderSection*>(Source)) {
+    FMinWidth = Section->FMinWidth;
+    FMaxWidth = Section->FMaxWidth;
+    FStyle = Section->FStyle;
+    FAllowClick = Section->FAllowClick;
   }
-  FText = Section->FText;
-  FWidth = Section->FWidth;
-  FMinWidth = Section->FMinWidth;
-  FMaxWidth = Section->FMaxWidth;
-  FAlignment = Section->FAlignment;
-  FStyle = Section->FStyle;
-  FAllowClick = Section->FAllowClick;
-  FImageIndex = Section->FImageIndex;
-  Changed(false);
-}
-
-void THeaderSection::SetText(const String& Value) {
-  if (FText == Value) return;
-  FText = Value;
-  Changed(false);
+  TTextItem::Assign(Source);
 }
 
 void THeaderSection::SetWidth(int Value) {
   Value = std::clamp(Value, FMinWidth, std::max(FMinWidth, FMaxWidth));
-  if (FWidth == Value) return;
-  FWidth = Value;
-  Changed(false);
+  Change(FWidth, Value);
 }
 
 void THeaderSection::SetMinWidth(int Value) {
@@ -62,28 +47,6 @@ void THeaderSection::SetMaxWidth(int Value) {
   if (FWidth > FMaxWidth) SetWidth(FMaxWidth);
 }
 
-void THeaderSection::SetAlignment(TAlignment Value) {
-  if (FAlignment == Value) return;
-  FAlignment = Value;
-  Changed(false);
-}
-
-void THeaderSection::SetStyle(THeaderSectionStyle Value) {
-  if (FStyle == Value) return;
-  FStyle = Value;
-  Changed(false);
-}
-
-void THeaderSection::SetAllowClick(bool Value) {
-  FAllowClick = Value;
-}
-
-void THeaderSection::SetImageIndex(int Value) {
-  if (FImageIndex == Value) return;
-  FImageIndex = Value;
-  Changed(false);
-}
-
 int THeaderSection::Left() const {
   int X = 0;
   if (TCollection* Sections = Collection())
@@ -94,18 +57,11 @@ int THeaderSection::Left() const {
 // ---------------------------------------------------------------------------------------------------
 // THeaderSections
 
-THeaderSections::THeaderSections(THeaderControl* Header)
-    : TCollection(TItemClass::Of<THeaderSection>()), FHeader(Header) {}
-
-TPersistent* THeaderSections::GetOwner() const {
-  return FHeader;
-}
-
 void THeaderSections::Update(TCollectionItem* Item) {
   if (Item)
-    FHeader->UpdateSection(Item->Index());
+    FControl->UpdateSection(Item->Index());
   else
-    FHeader->UpdateSections();
+    FControl->UpdateSections();
 }
 
 // ---------------------------------------------------------------------------------------------------

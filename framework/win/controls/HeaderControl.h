@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "framework/win/controls/CommonControls.h"
+#include "framework/win/controls/ControlItems.h"
 #include "framework/win/controls/Controls.h"
 #include "framework/win/graphics/ImageList.h"
 
@@ -12,62 +13,48 @@ class THeaderControl;
 
 PUBLISHED_ENUM(THeaderSectionStyle, hsText, hsOwnerDraw)
 
-class THeaderSection : public TCollectionItem {
-  DECLARE_CLASS(THeaderSection, TCollectionItem)
+class THeaderSection : public TTextItem {
+  DECLARE_CLASS(THeaderSection, TTextItem)
 
  public:
   explicit THeaderSection(TCollection* Collection);
   static void Publish(TPublisher<THeaderSection>& P);
   void Assign(TPersistent* Source) override;
-  String GetDisplayName() const override { return FText.empty() ? ClassName() : FText; }
 
   const String& Text() const { return FText; }
-  void SetText(const String& Value);
+  void SetText(const String& Value) { Change(FText, Value); }
   // Kept between MinWidth and MaxWidth.
-  int Width() const { return FWidth; }
   void SetWidth(int Value);
   int MinWidth() const { return FMinWidth; }
   void SetMinWidth(int Value);
   int MaxWidth() const { return FMaxWidth; }
   void SetMaxWidth(int Value);
-  TAlignment Alignment() const { return FAlignment; }
-  void SetAlignment(TAlignment Value);
   THeaderSectionStyle Style() const { return FStyle; }
-  void SetStyle(THeaderSectionStyle Value);
+  void SetStyle(THeaderSectionStyle Value) { Change(FStyle, Value); }
   bool AllowClick() const { return FAllowClick; }
-  void SetAllowClick(bool Value);
-  int ImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int Value);
+  void SetAllowClick(bool Value) { FAllowClick = Value; }
   // Left edge of the section within the header.
   int Left() const;
   int Right() const { return Left() + FWidth; }
 
  private:
   friend class THeaderControl;
-  String FText;
-  int FWidth = 50;
   int FMinWidth = 0;
   int FMaxWidth = 10000;
-  TAlignment FAlignment = taLeftJustify;
   THeaderSectionStyle FStyle = hsText;
   bool FAllowClick = true;
-  int FImageIndex = -1;
 };
 
-class THeaderSections : public TCollection {
-  DECLARE_CLASS(THeaderSections, TCollection)
+using THeaderSectionItems = TControlItems<THeaderSection, THeaderControl>;
+
+class THeaderSections : public THeaderSectionItems {
+  DECLARE_CLASS(THeaderSections, THeaderSectionItems)
 
  public:
-  explicit THeaderSections(THeaderControl* Header);
-  THeaderSection* Add() { return static_cast<THeaderSection*>(TCollection::Add()); }
-  THeaderSection* Items(int Index) const { return static_cast<THeaderSection*>(TCollection::Items(Index)); }
-  TPersistent* GetOwner() const override;
+  using THeaderSectionItems::THeaderSectionItems;
 
  protected:
   void Update(TCollectionItem* Item) override;
-
- private:
-  THeaderControl* FHeader;
 };
 
 using TSectionNotifyEvent = TEvent<void(THeaderControl* HeaderControl, THeaderSection* Section)>;

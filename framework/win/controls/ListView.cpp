@@ -31,7 +31,7 @@ int ColumnFormat(TAlignment Alignment) {
 // ---------------------------------------------------------------------------------------------------
 // TListColumn
 
-TListColumn::TListColumn(TCollection* Collection) : TCollectionItem(nullptr) {
+TListColumn::TListColumn(TCollection* Collection) {
   SetCollection(Collection);  // complete before the collection reports the change
 }
 
@@ -42,54 +42,16 @@ void TListColumn::Publish(TPublisher<TListColumn>& P) {
   P.Int("ImageIndex", &TListColumn::ImageIndex, &TListColumn::SetImageIndex).Default(-1);
 }
 
-void TListColumn::Assign(TPersistent* Source) {
-  auto* Column = dynamic_cast<TListColumn*>(Source);
-  if (!Column) {
-    TCollectionItem::Assign(Source);
-    return;
-  }
-  FCaption = Column->FCaption;
-  FWidth = Column->FWidth;
-  FAlignment = Column->FAlignment;
-  FImageIndex = Column->FImageIndex;
-  Changed(false);
-}
-
-void TListColumn::SetCaption(const String& Value) {
-  if (FCaption == Value) return;
-  FCaption = Value;
-  Changed(false);
-}
-
 void TListColumn::SetWidth(int Value) {
   FWidth = std::max(Value, 0);
-  Changed(false);
-}
-
-void TListColumn::SetAlignment(TAlignment Value) {
-  if (FAlignment == Value) return;
-  FAlignment = Value;
-  Changed(false);
-}
-
-void TListColumn::SetImageIndex(int Value) {
-  if (FImageIndex == Value) return;
-  FImageIndex = Value;
   Changed(false);
 }
 
 // ---------------------------------------------------------------------------------------------------
 // TListColumns
 
-TListColumns::TListColumns(TCustomListView* ListView)
-    : TCollection(TItemClass::Of<TListColumn>()), FListView(ListView) {}
-
-TPersistent* TListColumns::GetOwner() const {
-  return FListView;
-}
-
 void TListColumns::Update(TCollectionItem*) {
-  FListView->UpdateColumns();
+  FControl->UpdateColumns();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -129,7 +91,7 @@ void TListItem::Assign(TPersistent* Source) {
 
 TCustomListView* TListItem::ListView() const {
   auto* Items = dynamic_cast<TListItems*>(Collection());
-  return Items ? Items->ListView() : nullptr;
+  return Items ? Items->Control() : nullptr;
 }
 
 void TListItem::SetCaption(const String& Value) {
@@ -164,18 +126,11 @@ void TListItem::SetSelected(bool Value) {
 // ---------------------------------------------------------------------------------------------------
 // TListItems
 
-TListItems::TListItems(TCustomListView* ListView)
-    : TCollection(TItemClass::Of<TListItem>()), FListView(ListView) {}
-
-TPersistent* TListItems::GetOwner() const {
-  return FListView;
-}
-
 void TListItems::Update(TCollectionItem* Item) {
   if (Item)
-    FListView->UpdateItem(Item->Index());
+    FControl->UpdateItem(Item->Index());
   else
-    FListView->UpdateItems();
+    FControl->UpdateItems();
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -199,6 +154,7 @@ TCustomListView::~TCustomListView() {
 }
 
 void TCustomListView::Publish(TPublisher<TCustomListView>& P) {
+  P.Enum("BorderStyle", &TCustomListView::BorderStyle, &TCustomListView::SetBorderStyle).Default(bsSingle);
   P.Enum("ViewStyle", &TCustomListView::ViewStyle, &TCustomListView::SetViewStyle).Default(vsIcon);
   P.Obj("Columns", &TCustomListView::Columns, &TCustomListView::SetColumns);
   P.Obj("Items", &TCustomListView::Items, &TCustomListView::SetItems);
@@ -219,7 +175,7 @@ void TCustomListView::CreateParams(TCreateParams& Params) {
   InitCommonControlClasses(ICC_LISTVIEW_CLASSES);
   TWinControl::CreateParams(Params);
   Params.BaseClassName = WC_LISTVIEWW;
-  Params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
   // The image lists belong to their components, never to the window.
   Params.Style |= LVS_SHAREIMAGELISTS | LVS_AUTOARRANGE;
   static constexpr DWORD kViews[] = {LVS_ICON, LVS_SMALLICON, LVS_LIST, LVS_REPORT};
@@ -338,6 +294,13 @@ void TCustomListView::SetRowSelect(bool Value) {
 void TCustomListView::SetGridLines(bool Value) {
   FGridLines = Value;
   UpdateExtendedStyle();
+}
+
+void TCustomListView::SetBorderStyle(TBorderStyle Value) {
+  Value = Value == bsNone ? bsNone : bsSingle;
+  if (FBorderStyle == Value) return;
+  FBorderStyle = Value;
+  RecreateWnd();
 }
 
 void TCustomListView::SetReadOnly(bool Value) {

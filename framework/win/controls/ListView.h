@@ -6,6 +6,7 @@
 
 #include "framework/core/Strings.h"
 #include "framework/win/controls/CommonControls.h"
+#include "framework/win/controls/ControlItems.h"
 #include "framework/win/controls/Controls.h"
 #include "framework/win/graphics/ImageList.h"
 
@@ -13,48 +14,32 @@ class TCustomListView;
 
 PUBLISHED_ENUM(TViewStyle, vsIcon, vsSmallIcon, vsList, vsReport)
 
-class TListColumn : public TCollectionItem {
-  DECLARE_CLASS(TListColumn, TCollectionItem)
+class TListColumn : public TTextItem {
+  DECLARE_CLASS(TListColumn, TTextItem)
 
  public:
   explicit TListColumn(TCollection* Collection);
   static void Publish(TPublisher<TListColumn>& P);
-  void Assign(TPersistent* Source) override;
-  String GetDisplayName() const override { return FCaption.empty() ? ClassName() : FCaption; }
 
-  const String& Caption() const { return FCaption; }
-  void SetCaption(const String& Value);
+  const String& Caption() const { return FText; }
+  void SetCaption(const String& Value) { Change(FText, Value); }
   // As the user left it when the window shows the column.
-  int Width() const { return FWidth; }
   void SetWidth(int Value);
-  TAlignment Alignment() const { return FAlignment; }
-  void SetAlignment(TAlignment Value);
-  int ImageIndex() const { return FImageIndex; }
-  void SetImageIndex(int Value);
 
  private:
   friend class TCustomListView;
-  String FCaption;
-  int FWidth = 50;
-  TAlignment FAlignment = taLeftJustify;
-  int FImageIndex = -1;
 };
 
-class TListColumns : public TCollection {
-  DECLARE_CLASS(TListColumns, TCollection)
+using TListColumnItems = TControlItems<TListColumn, TCustomListView>;
+
+class TListColumns : public TListColumnItems {
+  DECLARE_CLASS(TListColumns, TListColumnItems)
 
  public:
-  explicit TListColumns(TCustomListView* ListView);
-  TListColumn* Add() { return static_cast<TListColumn*>(TCollection::Add()); }
-  TListColumn* Items(int Index) const { return static_cast<TListColumn*>(TCollection::Items(Index)); }
-  TPersistent* GetOwner() const override;
-  TCustomListView* ListView() const { return FListView; }
+  using TListColumnItems::TListColumnItems;
 
  protected:
   void Update(TCollectionItem* Item) override;
-
- private:
-  TCustomListView* FListView;
 };
 
 class TListItem : public TCollectionItem {
@@ -88,21 +73,16 @@ class TListItem : public TCollectionItem {
   std::unique_ptr<TStringList> FSubItems;
 };
 
-class TListItems : public TCollection {
-  DECLARE_CLASS(TListItems, TCollection)
+using TListItemItems = TControlItems<TListItem, TCustomListView>;
+
+class TListItems : public TListItemItems {
+  DECLARE_CLASS(TListItems, TListItemItems)
 
  public:
-  explicit TListItems(TCustomListView* ListView);
-  TListItem* Add() { return static_cast<TListItem*>(TCollection::Add()); }
-  TListItem* Items(int Index) const { return static_cast<TListItem*>(TCollection::Items(Index)); }
-  TPersistent* GetOwner() const override;
-  TCustomListView* ListView() const { return FListView; }
+  using TListItemItems::TListItemItems;
 
  protected:
   void Update(TCollectionItem* Item) override;
-
- private:
-  TCustomListView* FListView;
 };
 
 class TCustomListView : public TWinControl {
@@ -135,6 +115,8 @@ class TCustomListView : public TWinControl {
   void SetHideSelection(bool Value);
   bool ShowColumnHeaders() const { return FShowColumnHeaders; }
   void SetShowColumnHeaders(bool Value);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
 
   // The first selected item, null for none.
   TListItem* Selected() const;
@@ -172,6 +154,7 @@ class TCustomListView : public TWinControl {
   bool FMultiSelect = false;
   bool FHideSelection = true;
   bool FShowColumnHeaders = true;
+  TBorderStyle FBorderStyle = bsSingle;
 };
 
 class TListView : public TCustomListView {

@@ -75,18 +75,11 @@ void TStatusPanel::SetBiDiMode(TBiDiMode Value) {
 // ---------------------------------------------------------------------------------------------------
 // TStatusPanels
 
-TStatusPanels::TStatusPanels(TCustomStatusBar* StatusBar)
-    : TCollection(TItemClass::Of<TStatusPanel>()), FStatusBar(StatusBar) {}
-
-TPersistent* TStatusPanels::GetOwner() const {
-  return FStatusBar;
-}
-
 void TStatusPanels::Update(TCollectionItem* Item) {
   if (Item)
-    FStatusBar->UpdatePanel(Item->Index());
+    FControl->UpdatePanel(Item->Index());
   else
-    FStatusBar->UpdatePanels();
+    FControl->UpdatePanels();
 }
 
 // ---------------------------------------------------------------------------------------------------

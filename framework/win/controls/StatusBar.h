@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "framework/win/controls/CommonControls.h"
+#include "framework/win/controls/ControlItems.h"
 #include "framework/win/controls/Controls.h"
 #include "framework/win/graphics/Canvas.h"
 
@@ -44,20 +45,16 @@ class TStatusPanel : public TCollectionItem {
   TBiDiMode FBiDiMode = bdLeftToRight;
 };
 
-class TStatusPanels : public TCollection {
-  DECLARE_CLASS(TStatusPanels, TCollection)
+using TStatusPanelItems = TControlItems<TStatusPanel, TCustomStatusBar>;
+
+class TStatusPanels : public TStatusPanelItems {
+  DECLARE_CLASS(TStatusPanels, TStatusPanelItems)
 
  public:
-  explicit TStatusPanels(TCustomStatusBar* StatusBar);
-  TStatusPanel* Add() { return static_cast<TStatusPanel*>(TCollection::Add()); }
-  TStatusPanel* Items(int Index) const { return static_cast<TStatusPanel*>(TCollection::Items(Index)); }
-  TPersistent* GetOwner() const override;
+  using TStatusPanelItems::TStatusPanelItems;
 
  protected:
   void Update(TCollectionItem* Item) override;
-
- private:
-  TCustomStatusBar* FStatusBar;
 };
 
 using TDrawPanelEvent = TEvent<void(TCustomStatusBar* StatusBar, TStatusPanel* Panel, const RECT& Rect)>;

@@ -345,6 +345,7 @@ TCustomTreeView::~TCustomTreeView() {
 }
 
 void TCustomTreeView::Publish(TPublisher<TCustomTreeView>& P) {
+  P.Enum("BorderStyle", &TCustomTreeView::BorderStyle, &TCustomTreeView::SetBorderStyle).Default(bsSingle);
   P.Obj("Items", &TCustomTreeView::Items, &TCustomTreeView::SetItems);
   P.Obj("Images", &TCustomTreeView::Images, &TCustomTreeView::SetImages);
   P.Bool("ShowLines", &TCustomTreeView::ShowLines, &TCustomTreeView::SetShowLines).Default(1);
@@ -363,7 +364,7 @@ void TCustomTreeView::CreateParams(TCreateParams& Params) {
   InitCommonControlClasses(ICC_TREEVIEW_CLASSES);
   TWinControl::CreateParams(Params);
   Params.BaseClassName = WC_TREEVIEWW;
-  Params.ExStyle |= WS_EX_CLIENTEDGE;
+  if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
   if (FShowLines) Params.Style |= TVS_HASLINES;
   if (FShowRoot) Params.Style |= TVS_LINESATROOT;
   if (FShowButtons) Params.Style |= TVS_HASBUTTONS;
@@ -407,6 +408,13 @@ void TCustomTreeView::SetImages(TImageList* Value) {
   if (FHandle)
     SendMessageW(FHandle, TVM_SETIMAGELIST, TVSIL_NORMAL,
                  reinterpret_cast<LPARAM>(FImages ? FImages->Handle() : nullptr));
+}
+
+void TCustomTreeView::SetBorderStyle(TBorderStyle Value) {
+  Value = Value == bsNone ? bsNone : bsSingle;
+  if (FBorderStyle == Value) return;
+  FBorderStyle = Value;
+  RecreateWnd();
 }
 
 void TCustomTreeView::SetShowLines(bool Value) {

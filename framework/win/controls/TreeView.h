@@ -136,6 +136,8 @@ class TCustomTreeView : public TWinControl {
   void SetHideSelection(bool Value);
   int Indent() const { return FIndent; }
   void SetIndent(int Value);
+  TBorderStyle BorderStyle() const { return FBorderStyle; }
+  void SetBorderStyle(TBorderStyle Value);
 
   TTreeNode* Selected() const { return FSelected; }
   void SetSelected(TTreeNode* Value);
@@ -171,6 +173,7 @@ class TCustomTreeView : public TWinControl {
   bool FReadOnly = false;
   bool FHideSelection = true;
   int FIndent = 19;
+  TBorderStyle FBorderStyle = bsSingle;
   bool FDeleting = false;  // nodes going away: the window's selection reports are not passed on
 };
 
