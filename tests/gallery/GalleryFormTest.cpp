@@ -13,6 +13,10 @@
 
 #include "framework/win/app/Application.h"
 #include "gallery/GalleryForm.h"
+#include "tests/support/Handles.h"
+
+using testsupport::GdiObjects;
+using testsupport::UserObjects;
 
 namespace {
 
@@ -185,29 +189,6 @@ TEST(GallerySkinMenu, SwitchesTheCaptionBetweenDefaultDarkAndNone) {
   EXPECT_FALSE(Form->mnuSkinDark->Checked());
 }
 
-// GetGuiResources where it works. Wine answers 0: then count live GDI handles by probing the handle
-// table and count this thread's windows.
-int GdiObjects() {
-  if (DWORD Count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS)) return static_cast<int>(Count);
-  int Count = 0;
-  for (UINT_PTR Index = 1; Index < 0x10000; ++Index)
-    if (GetObjectType(reinterpret_cast<HGDIOBJ>(Index))) ++Count;
-  return Count;
-}
-
-BOOL CALLBACK CountWindow(HWND Wnd, LPARAM Counter) {
-  ++*reinterpret_cast<int*>(Counter);
-  EnumChildWindows(Wnd, &CountWindow, Counter);
-  return TRUE;
-}
-
-int UserObjects() {
-  if (DWORD Count = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)) return static_cast<int>(Count);
-  int Count = 0;
-  EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&Count));
-  return Count;
-}
-
 // One life of the main form: read, its windows made, and every so often shown and painted on one of
 // its pages (painting takes most of the time), then freed.
 void GalleryLife(int Cycle) {
@@ -227,8 +208,8 @@ void GalleryLife(int Cycle) {
 TEST(GalleryLeaks, TwoHundredFormsLeaveTheHandleCountsAsTheyWere) {
   // Classes, caches and the skin manager come into being once.
   for (int Page = 0; Page < kGalleryPageCount; ++Page) GalleryLife(Page * 10);
-  const int Gdi = GdiObjects();
-  const int User = UserObjects();
+  const DWORD Gdi = GdiObjects();
+  const DWORD User = UserObjects();
   for (int Cycle = 0; Cycle < 200; ++Cycle) GalleryLife(Cycle);
   EXPECT_EQ(GdiObjects(), Gdi);
   EXPECT_EQ(UserObjects(), User);
