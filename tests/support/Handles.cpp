@@ -63,6 +63,19 @@ DWORD UserObjects() {
   return Count;
 }
 
+::testing::AssertionResult LeavesNoHandles(const std::function<void()>& Life, int Cycles) {
+  Life();
+  const DWORD Gdi = GdiObjects();
+  const DWORD User = UserObjects();
+  for (int I = 0; I < Cycles; ++I) Life();
+  const DWORD GdiAfter = GdiObjects();
+  const DWORD UserAfter = UserObjects();
+  if (GdiAfter == Gdi && UserAfter == User) return ::testing::AssertionSuccess();
+  return ::testing::AssertionFailure()
+         << Cycles << " runs took GDI objects from " << Gdi << " to " << GdiAfter << " and USER objects from "
+         << User << " to " << UserAfter;
+}
+
 COLORREF WindowPixel(HWND Wnd, int X, int Y) {
   HDC DC = GetWindowDC(Wnd);
   const COLORREF Color = GetPixel(DC, X, Y);

@@ -3,6 +3,10 @@
 
 #include <windows.h>
 
+#include <functional>
+
+#include <gtest/gtest.h>
+
 namespace testsupport {
 
 // GDI objects of this process, as the system counts them (under Wine: from its handle table).
@@ -10,6 +14,9 @@ DWORD GdiObjects();
 // USER objects of this process (under Wine, which answers 0: this thread's windows and their
 // children).
 DWORD UserObjects();
+// Whether Cycles more runs of Life leave the GDI and USER counts as its first run left them (the
+// first run makes the classes, caches and stock objects that live on).
+::testing::AssertionResult LeavesNoHandles(const std::function<void()>& Life, int Cycles);
 
 // The colour of a window pixel, in window coordinates, read from the window's DC.
 COLORREF WindowPixel(HWND Wnd, int X, int Y);
