@@ -64,6 +64,9 @@ bool TSkinBoxH::BeforeProc(TMessage& Message) {
 
 void TSkinGroupBox::Init(TRuzIzivForm* FormSkin, TSkinData* SkinData, TCanvas* Canvas, bool SetColor) {
   if (FInited) return;
+  // Set before the base attaches and paints: that first picture is already the whole one, with the
+  // windowless children on it (the switch set afterwards left them covered until the next paint).
+  if (dynamic_cast<TControl*>(Owner())) FPresetNoMouseDown = true;
   TSkinControl::Init(FormSkin, SkinData, Canvas, SetColor);
   if (FControl) FNoMouseDown = 1;
 }

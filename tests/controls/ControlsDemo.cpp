@@ -1,7 +1,8 @@
 // controls_demo [--skin coded|default] [--status FILE]: a form with skinned controls for real input
 // (xdotool) and screenshots. A push button, a memo, a bare list box, a drop-down combo box (its frame,
-// button and list skinned), check boxes and radio buttons, a speed button, a check-list box and a media
-// player, each with its control skin object attached directly. With --status the
+// button and list skinned), check boxes and radio buttons, a speed button, a check-list box, a media
+// player, a group box and a status bar of the framework with windowless children (a label, a speed
+// button) painted over them, each with its control skin object attached directly. With --status the
 // program writes, ten times a second, what a test needs: the click count, the memo's and lists' top
 // lines, the faces shown (frame numbers of the colour-coded skin) and where to point the mouse.
 #include <windows.h>
@@ -12,14 +13,19 @@
 
 #include "framework/win/controls/Buttons.h"
 #include "framework/win/controls/CheckLists.h"
+#include "framework/win/controls/GroupBoxes.h"
+#include "framework/win/controls/Labels.h"
 #include "framework/win/controls/MediaPlayer.h"
+#include "framework/win/controls/StatusBar.h"
 #include "framework/win/controls/StdCtrls.h"
 #include "framework/win/forms/Forms.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
 #include "skin/controls/SkinComboBoxes.h"
 #include "skin/controls/SkinGlyphs.h"
+#include "skin/controls/SkinPanels.h"
 #include "skin/controls/SkinScrollbars.h"
+#include "skin/controls/SkinStatusBars.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
 #include "tests/controls/BoxesTestUtil.h"
@@ -224,7 +230,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
 
   State.Form = new TForm(nullptr);
   State.Form->SetCaption("Skinned controls");
-  State.Form->SetBounds(40, 40, 580, 470);
+  State.Form->SetBounds(40, 40, 580, 520);
   State.Form->Show();
 
   State.Button = new TButton(State.Form);
@@ -305,6 +311,29 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   State.Player->SetEnabledButtons(TButtonSet{btPlay, btPause, btStop, btNext, btPrev, btEject});
   State.Player->OnClick = TMPClickEvent::Bind<&TDemo::PlayerClick>(&State);
 
+  auto* Group = new TGroupBox(State.Form);
+  Group->SetParent(State.Form);
+  Group->SetBounds(310, 370, 240, 60);
+  Group->SetCaption("Group box");
+  auto* GroupLabel = new TLabel(Group);
+  GroupLabel->SetParent(Group);
+  GroupLabel->SetBounds(12, 26, 110, 16);
+  GroupLabel->SetCaption("A label inside");
+  auto* GroupSpeed = new TSpeedButton(Group);
+  GroupSpeed->SetParent(Group);
+  GroupSpeed->SetBounds(140, 22, 80, 26);
+  GroupSpeed->SetCaption("Inside");
+  auto* Status = new TStatusBar(State.Form);
+  Status->SetParent(State.Form);
+  Status->Panels()->Add()->SetText("Ready");
+  Status->Panels()->Items(0)->SetWidth(160);
+  Status->Panels()->Add()->SetText("second panel");
+  Status->Panels()->Items(1)->SetWidth(160);
+  auto* StatusLabel = new TLabel(Status);
+  StatusLabel->SetParent(Status);
+  StatusLabel->SetBounds(340, 3, 120, 16);
+  StatusLabel->SetCaption("label on the bar");
+
   State.Skin = std::make_unique<TRuzIzivForm>(nullptr);
   State.Skin->FHandle = State.Form->Handle();
   State.Skin->FName = "TForm";
@@ -329,6 +358,9 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   (new TSkinCheckList(State.Checks))->InitScrollbar(State.Checks, &State.Data, Canvas, F);
   State.PlayerSkin = new TSkinMP(State.Player);
   State.PlayerSkin->Init(F, &State.Data, Canvas, false);
+  (new TSkinGroupBox(Group))->Init(F, &State.Data, Canvas, false);
+  (new TSkinSpeedButton(GroupSpeed))->InitGraphicControl(F, &State.Data, Canvas);
+  (new TSkinStatusBar(Status))->Init(F, &State.Data, Canvas, false);
   SetForegroundWindow(State.Form->Handle());
   State.Button->SetFocus();
 
