@@ -26,7 +26,7 @@ bool ParseGalleryOptions(const std::vector<std::wstring>& Args, int PageCount, T
       Options.Help = true;
       continue;
     }
-    if (Arg != L"--page" && Arg != L"--skin") {
+    if (Arg != L"--page" && Arg != L"--skin" && Arg != L"--dump-controls") {
       Error = L"Unknown option: " + Arg;
       return false;
     }
@@ -35,7 +35,13 @@ bool ParseGalleryOptions(const std::vector<std::wstring>& Args, int PageCount, T
       return false;
     }
     const std::wstring& Value = Args[++Index];
-    if (Arg == L"--page") {
+    if (Arg == L"--dump-controls") {
+      if (Value.empty()) {
+        Error = L"--dump-controls needs a file name";
+        return false;
+      }
+      Options.DumpControls = Value;
+    } else if (Arg == L"--page") {
       const int Page = ReadNumber(Value);
       if (Page < 1 || Page > PageCount) {
         Error = L"--page takes a number from 1 to " + std::to_wstring(PageCount) + L", not " + Value;
@@ -61,9 +67,12 @@ bool ParseGalleryOptions(const std::vector<std::wstring>& Args, int PageCount, T
 }
 
 std::wstring GalleryUsage(int PageCount) {
-  return L"gallery [--page N] [--skin default|dark|none]\n\n"
+  return L"gallery [--page N] [--skin default|dark|none] [--dump-controls FILE]\n\n"
          L"  --page N   opens page N (1 to " +
          std::to_wstring(PageCount) +
          L")\n"
-         L"  --skin S   starts with the default skin, the dark skin (dark.skn beside the program) or none\n";
+         L"  --skin S   starts with the default skin, the dark skin (dark.skn beside the program) or none\n"
+         L"  --dump-controls FILE\n"
+         L"             for tests: once skinned, writes each control's name, class, answer to the skin\n"
+         L"             query and rectangle on the screen to FILE\n";
 }

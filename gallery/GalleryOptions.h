@@ -1,4 +1,4 @@
-// The gallery's command line: gallery [--page N] [--skin default|dark|none] [--help].
+// The gallery's command line: gallery [--page N] [--skin default|dark|none] [--dump-controls FILE] [--help].
 #pragma once
 
 #include <string>
@@ -8,6 +8,7 @@ struct TGalleryOptions {
   int Page = 0;  // counted from 0; the command line counts from 1
   int Skin = 0;  // 0 default, 1 dark, 2 none (the order of TGallerySkin)
   bool Help = false;
+  std::wstring DumpControls;  // for tests: where the list of the controls and their skin is written
 };
 
 // Reads the arguments after the program's name. False with Error set for anything it does not

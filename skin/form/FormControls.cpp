@@ -93,6 +93,14 @@ TSkinControl* EditByHandle(TRuzIzivForm& Form, TControl* Control) {
   Skin->Inithwnd(Win->Handle(), Form.FSkinData, Form.FControlCanvas.get(), &Form);
   return Skin.release();
 }
+// Windowless speed buttons: their message method is taken over.
+template <bool Png>
+TSkinControl* SpeedButton(TRuzIzivForm& Form, TControl* Control) {
+  auto Skin = std::make_unique<TSkinSpeedButton>(Control);
+  if (Png) Skin->FPictureProp = "PngImage";
+  Skin->InitGraphicControl(&Form, Form.FSkinData, Form.FControlCanvas.get());
+  return Skin.release();
+}
 // A bare window's object belongs to the form skin object.
 template <class T>
 TSkinControl* Bare(TRuzIzivForm& Form, HWND Wnd) {
@@ -101,8 +109,7 @@ TSkinControl* Bare(TRuzIzivForm& Form, HWND Wnd) {
   return Skin.release();
 }
 
-// The skin classes by the role the tables give them. An empty slot creates nothing, and the row that
-// names it still ends the dispatch.
+// The skin classes by the role the tables give them.
 const TMaker MakeButton = Plain<TSkinButton>;
 const TMaker MakeBitButton = Plain<TSkinBitButton>;
 const TMaker MakePngBitButton = PngBitButton;
@@ -116,10 +123,10 @@ const TMaker MakeRzRadio = ObjImage<kObjImageRadio>;
 const TMaker MakeDevCheck = ObjImage<kObjImageDevCheck>;
 const TMaker MakeRzCheckColored = ObjImage<kObjImageCheck, true>;
 const TMaker MakeRzRadioColored = ObjImage<kObjImageRadio, true>;
-const TMaker MakeSpeedButton = nullptr;     // TSkinSpeedButton, InitGraphicControl
-const TMaker MakePngSpeedButton = nullptr;  // TSkinSpeedButton drawing "PngImage", InitGraphicControl
-const TMaker MakeCheckList = nullptr;       // TSkinCheckList, InitScrollbar
-const TMaker MakeMP = nullptr;              // TSkinMP
+const TMaker MakeSpeedButton = SpeedButton<false>;
+const TMaker MakePngSpeedButton = SpeedButton<true>;
+const TMaker MakeCheckList = Scrolled<TSkinCheckList>;
+const TMaker MakeMP = Plain<TSkinMP>;
 const TMaker MakeEdit = Plain<TSkinEdit>;
 const TMaker MakeEditHwnd = EditByHandle;
 const TMaker MakeComBox = Plain<TSkinComBox>;

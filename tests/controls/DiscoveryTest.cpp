@@ -14,6 +14,7 @@
 
 #include "framework/win/controls/Buttons.h"
 #include "framework/win/controls/CheckBoxes.h"
+#include "framework/win/controls/CheckLists.h"
 #include "framework/win/controls/ComboBoxes.h"
 #include "framework/win/controls/CommonControls.h"
 #include "framework/win/controls/DateTimePicker.h"
@@ -24,6 +25,7 @@
 #include "framework/win/controls/Labels.h"
 #include "framework/win/controls/ListBoxes.h"
 #include "framework/win/controls/ListView.h"
+#include "framework/win/controls/MediaPlayer.h"
 #include "framework/win/controls/Memos.h"
 #include "framework/win/controls/Panels.h"
 #include "framework/win/controls/ProgressBar.h"
@@ -63,6 +65,16 @@ class TOtherPanel : public TPanel {
   DECLARE_CLASS(TOtherPanel, TPanel)
  public:
   using TPanel::TPanel;
+};
+class TMySpeed : public TSpeedButton {
+  DECLARE_CLASS(TMySpeed, TSpeedButton)
+ public:
+  using TSpeedButton::TSpeedButton;
+};
+class TMyPlayer : public TMediaPlayer {
+  DECLARE_CLASS(TMyPlayer, TMediaPlayer)
+ public:
+  using TMediaPlayer::TMediaPlayer;
 };
 class TMyPicker : public TDateTimePicker {
   DECLARE_CLASS(TMyPicker, TDateTimePicker)
@@ -197,7 +209,13 @@ std::vector<TControlCase> DispatchCases() {
                     "TSkinGroupBox"},
        TControlCase{"Panel", [](TForm* F) { return Put<TPanel>(F, 10, 10, 200, 100); }, "TSkinBox"},
        TControlCase{"ToolBar", [](TForm* F) { return Put<TToolBar>(F, 0, 0, 300, 30); }, "TSkinBox"},
-       TControlCase{"Frame", [](TForm* F) { return Put<TFrame>(F, 10, 10, 200, 100); }, ""}});
+       TControlCase{"Frame", [](TForm* F) { return Put<TFrame>(F, 10, 10, 200, 100); }, ""},
+       TControlCase{"SpeedButton", [](TForm* F) { return Put<TSpeedButton>(F, 10, 10, 60, 26); },
+                    "TSkinSpeedButton"},
+       TControlCase{"CheckListBox", [](TForm* F) { return Put<TCheckListBox>(F, 10, 10, 150, 80); },
+                    "TSkinCheckList"},
+       TControlCase{"MediaPlayer", [](TForm* F) { return Put<TMediaPlayer>(F, 10, 10, 260, 30); },
+                    "TSkinMP"}});
   return Cases;
 }
 
@@ -280,6 +298,12 @@ std::vector<TMemberCase> MemberCases() {
        TMemberCase{"StatusBar", xcStatusBar, [](TForm* F) { return Put<TStatusBar>(F, 10, 10, 200, 22); },
                    "TSkinStatusBar", ""},
        TMemberCase{"PageControl", xcTab, [](TForm* F) { return PutPages(F); }, "TSkinTab", ""},
+       TMemberCase{"SpeedButton", xcSpeedButton,
+                   [](TForm* F) { return Put<TSpeedButton>(F, 10, 10, 60, 26); }, "TSkinSpeedButton", ""},
+       TMemberCase{"CheckListBox", xcScrollbar,
+                   [](TForm* F) { return Put<TCheckListBox>(F, 10, 10, 150, 80); }, "TSkinCheckList", ""},
+       TMemberCase{"MediaPlayer", xcButton, [](TForm* F) { return Put<TMediaPlayer>(F, 10, 10, 260, 30); },
+                   "TSkinMP", ""},
        TMemberCase{"ToolBar", xcToolbar, [](TForm* F) { return Put<TToolBar>(F, 0, 0, 300, 30); }, "TSkinBox",
                    ""}});
   return Cases;
@@ -362,6 +386,13 @@ std::vector<TKindCase> KindCases() {
                  "TSkinComBox"},
        TKindCase{"tmyedit=comboboxex", [](TForm* F) { return Put<TMyEdit>(F, 10, 10, 150, 24); },
                  "TSkinComBox"},
+       TKindCase{"tmyspeed=speedbutton", [](TForm* F) { return Put<TMySpeed>(F, 10, 10, 60, 26); },
+                 "TSkinSpeedButton"},
+       TKindCase{"tmyspeed=pngspeedbutton", [](TForm* F) { return Put<TMySpeed>(F, 10, 10, 60, 26); },
+                 "TSkinSpeedButton"},
+       TKindCase{"tmyspeed=nil", [](TForm* F) { return Put<TMySpeed>(F, 10, 10, 60, 26); }, ""},
+       TKindCase{"tmyplayer=mediaplayer", [](TForm* F) { return Put<TMyPlayer>(F, 10, 10, 260, 30); },
+                 "TSkinMP"},
        // A time picker would be an edit by the dispatch; the list makes it a picker.
        TKindCase{"tmypicker=datetimepicker",
                  [](TForm* F) {
@@ -617,7 +648,8 @@ std::vector<TControl*> PutEveryKind(TForm* F) {
   All.insert(All.end(), {Pages, Pages->Pages(0), Pages->Pages(1), Picker, Put<TEdit>(F, 440, 170, 150, 24),
                          Put<TComboBox>(F, 440, 200, 150, 24), Put<TUpDown>(F, 600, 170, 18, 24),
                          Put<TGroupBox>(F, 440, 230, 200, 60), Put<TTabSet>(F, 440, 300, 200, 24),
-                         Put<TStatusBar>(F, 0, 370, 640, 22)});
+                         Put<TStatusBar>(F, 0, 370, 640, 22), Put<TSpeedButton>(F, 220, 200, 60, 26),
+                         Put<TCheckListBox>(F, 220, 230, 150, 60), Put<TMediaPlayer>(F, 220, 300, 200, 30)});
   return All;
 }
 }  // namespace
@@ -632,7 +664,7 @@ TEST(Unskin, EveryControlGetsItsMethodAndColourBack) {
     Colors.push_back(Control->Color());
   }
   Form.Skin().InitControls(Form.Form());
-  EXPECT_GE(Form.Skin().FControls.size(), 20u);
+  EXPECT_GE(Form.Skin().FControls.size(), 23u);
   Pump();
   Form.Skin().DeleteControls();
   EXPECT_TRUE(Form.Skin().FControls.empty());

@@ -1,6 +1,7 @@
 // The gallery's main form in this process, read from its description with the default skin: every
-// page shows all of its controls in the states the gallery promises, the Skin menu switches the
-// caption's look, and creating and freeing the form many times leaves no GDI or USER object behind.
+// page shows all of its controls in the states the gallery promises, every control gets its skin
+// object with either skin, the Skin menu switches the caption's look, and creating and freeing the
+// form or switching its skin many times leaves no GDI or USER object behind.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -13,6 +14,9 @@
 
 #include "framework/win/app/Application.h"
 #include "gallery/GalleryForm.h"
+#include "skin/controls/SkinControl.h"
+#include "skin/form/RuzIzivForm.h"
+#include "skin/manager/SkinManage.h"
 #include "tests/support/Handles.h"
 
 using testsupport::GdiObjects;
@@ -213,6 +217,159 @@ TEST(GalleryLeaks, TwoHundredFormsLeaveTheHandleCountsAsTheyWere) {
   for (int Cycle = 0; Cycle < 200; ++Cycle) GalleryLife(Cycle);
   EXPECT_EQ(GdiObjects(), Gdi);
   EXPECT_EQ(UserObjects(), User);
+}
+
+// Discovery over the gallery's form as the program runs it: the skin data on the form skins every
+// control of every page on activation. Each control gets the skin class of its row (by name, else by
+// class; "" stays native), and a control whose skin object hooks its window answers the query.
+struct TGallerySkinRow {
+  const char* Control;  // a component name, or a framework class
+  const char* Skin;
+  bool Answers;  // answers the skin query with 1
+};
+
+const TGallerySkinRow kGallerySkins[] = {
+    // Date-time pickers: a drop-down calendar gets the picker, an up-down or time field the edit.
+    {"dtpDate", "TSkinDateTime", true},
+    {"dtpUpDown", "TSkinEdit", true},
+    {"dtpTime", "TSkinEdit", true},
+    {"TButton", "TSkinButton", true},
+    {"TBitBtn", "TSkinBitButton", true},
+    {"TCheckBox", "TSkinCheckBox", true},
+    {"TRadioButton", "TSkinRadioButton", true},
+    {"TGroupButton", "TSkinRadioButton", true},
+    {"TComboBox", "TSkinComBox", true},
+    {"TEdit", "TSkinEdit", true},
+    {"TUpDown", "TSkinUpDown", true},
+    {"TMemo", "TSkinScrollbar", true},
+    {"TListBox", "TSkinScrollbar", true},
+    {"TTreeView", "TSkinScrollbar", true},
+    {"TStringGrid", "TSkinScrollbar", true},
+    {"TScrollBox", "TSkinScrollbar", true},
+    {"TScrollBar", "TSkinScControl", true},
+    {"TListView", "TSkinListView", true},
+    {"TTrackBar", "TSkinTrackBar", true},
+    {"TProgressBar", "TSkinProgress", true},
+    {"THeaderControl", "TSkinHeader", true},
+    {"TPageControl", "TSkinTab", true},
+    {"TTabControl", "TSkinTab", true},
+    {"TTabSheet", "TSkinTabSheet", true},
+    {"TTabSet", "TSkinTab31", true},
+    {"TStatusBar", "TSkinStatusBar", true},
+    {"TCheckListBox", "TSkinCheckList", true},
+    {"TMediaPlayer", "TSkinMP", true},
+    // Speed buttons have no window: their message method is taken over.
+    {"TSpeedButton", "TSkinSpeedButton", false},
+    {"TGroupBox", "TSkinGroupBox", true},
+    {"TRadioGroup", "TSkinGroupBox", true},
+    // Panels and tool bars only take the face colour; their windows are not hooked.
+    {"TPanel", "TSkinBox", false},
+    {"TToolBar", "TSkinBox", false},
+    // Containers whose children are skinned, and controls the engine leaves as they are.
+    {"TFrame", "", false},
+    {"TCoolBar", "", false},
+    {"TScroller", "", false},
+    {"TToolButton", "", false},
+    // The player's skinned panel over it is the engine's own window.
+    {"TWMediaPlayer", "", false},
+    {"TLabel", "", false},
+    {"TImage", "", false},
+    {"TShape", "", false},
+    {"TBevel", "", false},
+};
+
+const TGallerySkinRow* GallerySkinRow(TControl* Control) {
+  for (const TGallerySkinRow& Row : kGallerySkins)
+    if (Control->Name() == Row.Control) return &Row;
+  for (const TGallerySkinRow& Row : kGallerySkins)
+    if (Control->ClassName() == Row.Control) return &Row;
+  return nullptr;
+}
+
+std::string SkinClassOf(TRuzIzivForm& Skin, TControl* Control) {
+  for (TSkinControl* Object : Skin.FControls)
+    if (Object->FControl == Control || Object->FGraphicControl == Control) return Object->ClassName();
+  auto* Win = dynamic_cast<TWinControl*>(Control);
+  TSkinControl* Object = Win && Win->HandleAllocated() ? Skin.Lookupcontrol(Win->WindowHandle()) : nullptr;
+  return Object ? Object->ClassName() : "";
+}
+
+bool AnswersQuery(TControl* Control) {
+  auto* Win = dynamic_cast<TWinControl*>(Control);
+  return Win && Win->HandleAllocated() && SendMessageW(Win->WindowHandle(), 0x3523, 0, 0) == 1;
+}
+
+// The gallery shown on its first page and activated; the form skin object once the manager has made
+// it (none after Timeout).
+TRuzIzivForm* ShowSkinned(TGalleryForm* Form, int Timeout = 5000) {
+  Form->Show();
+  SetForegroundWindow(Form->WindowHandle());
+  TRuzIzivForm* Skin = nullptr;
+  PumpUntil(
+      [&] {
+        Skin = SkinManage() ? SkinManage()->FindSkinForm(Form->WindowHandle()) : nullptr;
+        return Skin && AnswersQuery(Form->btnFocused);
+      },
+      Timeout);
+  return Skin;
+}
+
+class GalleryDiscovery : public ::testing::TestWithParam<TGallerySkin> {};
+
+TEST_P(GalleryDiscovery, EveryControlOfEveryPageGetsTheSkinClassOfItsRow) {
+  std::unique_ptr<TGalleryForm> Form(NewGallery());
+  if (GetParam() != gsDefault) Form->ApplySkin(GetParam());
+  TRuzIzivForm* Skin = ShowSkinned(Form.get());
+  ASSERT_NE(Skin, nullptr);
+  std::vector<TControl*> Controls;
+  Collect(Form.get(), Controls);
+  ASSERT_GT(Controls.size(), 100u);
+  for (int Page = 0; Page < Form->PageCount(); ++Page) {
+    Form->ShowPage(Page);
+    PumpUntil(nullptr, 60);
+  }
+  int Answered = 0;
+  for (TControl* Control : Controls) {
+    const TGallerySkinRow* Row = GallerySkinRow(Control);
+    if (!Row) {
+      ADD_FAILURE() << "no row for " << Control->Name() << ": " << Control->ClassName();
+      continue;
+    }
+    EXPECT_EQ(SkinClassOf(*Skin, Control), Row->Skin) << Control->Name();
+    EXPECT_EQ(AnswersQuery(Control), Row->Answers) << Control->Name();
+    Answered += AnswersQuery(Control);
+  }
+  EXPECT_GT(Answered, 80);
+}
+
+INSTANTIATE_TEST_SUITE_P(Skins, GalleryDiscovery, ::testing::Values(gsDefault, gsDark), [](const auto& Info) {
+  return std::string(Info.param == gsDark ? "Dark" : "Default");
+});
+
+// Switching skins back and forth re-skins every control and leaves no object behind.
+TEST(GalleryLeaks, TwoHundredSkinSwitchesLeaveTheHandleCountsAsTheyWere) {
+  std::unique_ptr<TGalleryForm> Form(NewGallery());
+  ASSERT_NE(ShowSkinned(Form.get()), nullptr);
+  auto Switch = [&](TGallerySkin Skin) {
+    Form->ApplySkin(Skin);
+    Application->ProcessMessages();
+  };
+  for (TGallerySkin Skin : {gsDark, gsDefault, gsDark, gsDefault}) Switch(Skin);
+  PumpUntil(nullptr, 200);
+  const DWORD Gdi = GdiObjects();
+  const DWORD User = UserObjects();
+  for (int Round = 0; Round < 200; ++Round) {
+    Switch(Round % 2 ? gsDefault : gsDark);
+    // Every so often the whole form paints with the skin in force.
+    if (Round % 20 == 1)
+      RedrawWindow(Form->WindowHandle(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  }
+  PumpUntil(nullptr, 200);
+  EXPECT_EQ(GdiObjects(), Gdi);
+  EXPECT_EQ(UserObjects(), User);
+  EXPECT_TRUE(AnswersQuery(Form->btnFocused));
+  EXPECT_TRUE(AnswersQuery(Form->memText));
 }
 
 }  // namespace
