@@ -50,6 +50,17 @@ void TControlCanvas::FreeHandle() {
   g_borrowers.erase(std::remove(g_borrowers.begin(), g_borrowers.end(), this), g_borrowers.end());
 }
 
+TPaintCycleCanvas::TPaintCycleCanvas(TControlCanvas* Canvas, HDC DC) : FCanvas(Canvas) {
+  FCanvas->FreeHandle();
+  FCanvas->Lock();
+  FCanvas->SetHandle(DC);
+}
+
+TPaintCycleCanvas::~TPaintCycleCanvas() {
+  FCanvas->SetHandle(nullptr);
+  FCanvas->Unlock();
+}
+
 void SyncCanvasFont(TCanvas* Canvas, TFont* Font) {
   if (!Canvas || !Font) return;
   TFont* Current = Canvas->Font();

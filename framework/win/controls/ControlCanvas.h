@@ -32,6 +32,19 @@ class TControlCanvas : public TCanvas {
   HDC FBorrowed = nullptr;
 };
 
+// Holds one paint cycle's DC in a control's canvas: a DC the canvas had borrowed goes back first, and
+// the canvas lets go of the paint DC on every path out, also when the painting throws.
+class TPaintCycleCanvas {
+ public:
+  TPaintCycleCanvas(TControlCanvas* Canvas, HDC DC);
+  ~TPaintCycleCanvas();
+  TPaintCycleCanvas(const TPaintCycleCanvas&) = delete;
+  TPaintCycleCanvas& operator=(const TPaintCycleCanvas&) = delete;
+
+ private:
+  TControlCanvas* FCanvas;
+};
+
 // Makes Canvas's font match Font, without building a new GDI font when only the colour differs.
 void SyncCanvasFont(TCanvas* Canvas, TFont* Font);
 

@@ -25,16 +25,7 @@ void TCustomControl::FontChanged() {
 }
 
 void TCustomControl::PaintWindow(HDC DC) {
-  FCanvas->FreeHandle();
-  FCanvas->Lock();
-  FCanvas->SetHandle(DC);
-  struct TUnbind {
-    TCanvas* Canvas;
-    ~TUnbind() {
-      Canvas->SetHandle(nullptr);
-      Canvas->Unlock();
-    }
-  } Unbind{FCanvas.get()};
+  const TPaintCycleCanvas Cycle(FCanvas.get(), DC);
   SyncCanvasFont(FCanvas.get(), FFont.get());
   Paint();
 }

@@ -52,16 +52,7 @@ void TGraphicControl::WndProc(TMessage& Message) {
       HDC DC = reinterpret_cast<HDC>(Message.WParam);
       Message.Result = 0;
       if (!DC) return;
-      FCanvas->FreeHandle();
-      FCanvas->Lock();
-      FCanvas->SetHandle(DC);
-      struct TUnbind {
-        TCanvas* Canvas;
-        ~TUnbind() {
-          Canvas->SetHandle(nullptr);
-          Canvas->Unlock();
-        }
-      } Unbind{FCanvas.get()};
+      const TPaintCycleCanvas Cycle(FCanvas.get(), DC);
       SyncCanvasFont(FCanvas.get(), FFont.get());
       Paint();
       return;
