@@ -6,6 +6,7 @@
 #include "skin/package/LzhFast.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 #include <memory>
 #include <new>
@@ -117,6 +118,11 @@ struct TDecodeTables {
   THuffTables Huff;
   TTopTable Top{Huff.Son, Huff.Prnt};
 };
+
+void StoreLittleEndian(uint8_t* To, uint64_t Word) {
+  if constexpr (std::endian::native == std::endian::big) Word = __builtin_bswap64(Word);
+  std::memcpy(To, &Word, 8);
+}
 
 template <class Tables>
 std::unique_ptr<Tables> MakeTables() {
@@ -351,19 +357,33 @@ TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, 
     uint8_t* dest = Out + n;
     if (n >= distance) {
       // Whole pieces, each read from bytes already written; what runs past the match lands in
-      // the slack and is overwritten later.
+      // the slack and is overwritten later. No piece is read back from a store of the same match
+      // that it only partly covers (the processor would have to wait for that store to finish).
       const uint8_t* from = dest - distance;
-      if (distance >= 16) {
-        for (int K = 0; K < 64; K += 16) std::memcpy(dest + K, from + K, 16);
+      if (distance >= length) {
+        // Apart: everything read before anything is written.
+        uint8_t Piece[64];
+        std::memcpy(Piece, from, 64);
+        std::memcpy(dest, Piece, 64);
       } else if (distance >= 8) {
         for (int K = 0; K < 64; K += 8) std::memcpy(dest + K, from + K, 8);
       } else {
-        // A short period: its first eight bytes one by one, then pieces from a whole number of
-        // periods back (kPeriodStep[d] is the smallest multiple of d of at least 8).
-        static constexpr int8_t kPeriodStep[8] = {0, 8, 8, 9, 8, 10, 12, 14};
-        for (int K = 0; K < 8; ++K) dest[K] = from[K];
-        const int Step = kPeriodStep[distance];
-        for (int K = 8; K < 64; K += 8) std::memcpy(dest + K, dest + K - Step, 8);
+        // A short period d: one word holding the period over and over, stored every kPeriodRun[d]
+        // bytes (the largest multiple of d up to 8), so each store starts where a period does.
+        static constexpr int8_t kPeriodRun[8] = {0, 8, 8, 6, 8, 5, 6, 7};
+        static constexpr uint64_t kPeriodCopies[8] = {0,
+                                                      0x0101010101010101,
+                                                      0x0001000100010001,
+                                                      0x0001000001000001,
+                                                      0x0000000100000001,
+                                                      0x0000010000000001,
+                                                      0x0001000000000001,
+                                                      0x0100000000000001};
+        uint64_t Word = 0;
+        for (int K = 0; K < distance; ++K) Word |= static_cast<uint64_t>(from[K]) << (8 * K);
+        Word *= kPeriodCopies[distance];  // the copies fall on separate bytes: no carries
+        const int Run = kPeriodRun[distance];
+        for (int K = 0; K < length; K += Run) StoreLittleEndian(dest + K, Word);
       }
     } else {
       // Reaches back before the first byte: the ring's initial contents, spaces below its fill

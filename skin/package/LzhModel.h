@@ -51,11 +51,12 @@ void Reconst(const THuffView& H);
 // The last node of the run of weight W that starts right after node C (which weighs more now).
 // Weights after C are sorted, so the run ends where the sentinel or a heavier node begins.
 inline int RunEndAfter(const uint16_t* Freq, const int16_t* RunEnd, int C, unsigned W) {
-  if (Freq[C + 2] != W) return C + 1;  // the most common run: one node
-  const int Hint = RunEnd[W & (kRunEndSlots - 1)];
-  // A node after C of weight W followed by a heavier one is the end of that run: exact, whatever
-  // the hint's history.
-  if (Hint > C && Freq[Hint] == W && Freq[Hint + 1] != W) return Hint;
+  // The most common run is one node (C + 1); a longer one probably ends where the last run of
+  // that weight ended. A node after C of weight W followed by a heavier one is the end of that
+  // run: exact, whatever the hint's history.
+  const int Guess = Freq[C + 2] != W ? C + 1 : RunEnd[W & (kRunEndSlots - 1)];
+  if (Guess > C && Freq[Guess] == W && Freq[Guess + 1] != W) [[likely]]
+    return Guess;
   int L = C + 2;
   while (L + 8 <= T && Freq[L + 8] <= W) L += 8;
   while (Freq[L + 1] <= W) ++L;

@@ -91,6 +91,26 @@ TEST(LzhSymbols, ThreeByteMatchIsCodedTwoByteMatchIsNot) {
   }
 }
 
+// One period of Period distinct bytes, then Length more of the same period: one match of that
+// length at that distance (copied in whole words by the decoder, each kind of period its own way).
+class LzhPeriodicMatch : public ::testing::TestWithParam<int> {};
+
+TEST_P(LzhPeriodicMatch, EveryLengthDecodesToTheInput) {
+  const int Period = GetParam();
+  for (int Length = 3; Length <= 60; ++Length) {
+    std::vector<uint8_t> In;
+    for (int I = 0; I < Period + Length; ++I) In.push_back(static_cast<uint8_t>('a' + I % Period));
+    In.push_back('#');
+    const auto Trace = TLzhProbe().Trace(LzhPackBytes(In), static_cast<int32_t>(In.size()));
+    ASSERT_EQ(Trace.size(), static_cast<size_t>(Period) + 2) << Period << " " << Length;
+    EXPECT_EQ(Trace[Period].Sym, 253 + Length);
+    EXPECT_EQ(Trace[Period].Position, Period - 1);
+    ASSERT_EQ(RoundTrip(In), In) << "period " << Period << " length " << Length;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Periods, LzhPeriodicMatch, ::testing::Range(1, 18));
+
 std::vector<uint8_t> MakeInput(int kind, size_t n, std::mt19937& rng) {
   std::vector<uint8_t> v(n);
   for (size_t i = 0; i < n; ++i) {
