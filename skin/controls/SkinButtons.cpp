@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 
 #include "framework/win/controls/GraphicControl.h"
 #include "framework/win/graphics/ImageList.h"
@@ -290,18 +291,18 @@ bool TSkinButton::PrepareFace(const RECT& Rect, int& Frame, int FocusFrame) {
   return true;
 }
 
-HGDIOBJ TSkinButton::SelectFaceFont(HDC DC, int Frame, bool NormalOverride, TControl* Source) {
-  HGDIOBJ Old = nullptr;
+HGDIOBJ TSkinButton::PrepareFaceText(HDC DC, int Frame, bool NormalOverride, TControl* Source) {
+  HGDIOBJ FaceFont = nullptr;
   TColor Color = SchemeColor(csButtonText);
   if (!Source) Source = FControl;
   if (auto* Font = static_cast<TFont*>(GetObjProp(Source, "Font", TFont::StaticClass()))) {
-    Old = SelectObject(DC, Font->Handle());
+    FaceFont = Font->Handle();
     Color = Font->Color();
   } else if (HWND Wnd = LiveHandle()) {
     if (auto Handle = reinterpret_cast<HFONT>(SendMessageW(Wnd, WM_GETFONT, 0, 0)))
-      Old = SelectObject(DC, Handle);
+      FaceFont = Handle;
     else
-      Old = SelectObject(DC, GetStockObject(DEFAULT_GUI_FONT));
+      FaceFont = GetStockObject(DEFAULT_GUI_FONT);
   }
   const TDataSkinButton* Skin = FSkinData->Button.get();
   if (Skin->HasNormalColour2 && NormalOverride) Color = Skin->NormalColour2;
@@ -311,7 +312,7 @@ HGDIOBJ TSkinButton::SelectFaceFont(HDC DC, int Frame, bool NormalOverride, TCon
   SetTextColor(DC, ColorToRGB(Color));
   SetBkColor(DC, ColorToRGB(SchemeColor(csButtonFace)));
   SetBkMode(DC, TRANSPARENT);
-  return Old;
+  return FaceFont;
 }
 
 void TSkinButton::DrawBtnText(TCanvas* Canvas, const RECT& Rect, UINT Alignment, const WideString& Text) {
@@ -356,10 +357,11 @@ void TSkinButton::DrawControl(HDC DC, const RECT& Rect) {
   int Frame = kButtonNormal;
   if (!DC || !PrepareFace(Rect, Frame)) return;
   HDC BufferDC = FBuffer->Canvas()->Handle();
-  HGDIOBJ OldFont = SelectFaceFont(BufferDC, Frame);
   const RECT Face{0, 0, FBuffer->Width(), FBuffer->Height()};
-  DrawBtnText(FBuffer->Canvas(), Face, DT_CENTER, FCaption);
-  if (OldFont) SelectObject(BufferDC, OldFont);
+  {
+    TSelectObject Font(BufferDC, PrepareFaceText(BufferDC, Frame));
+    DrawBtnText(FBuffer->Canvas(), Face, DT_CENTER, FCaption);
+  }
   BitBlt(DC, Rect.left, Rect.top, Face.right, Face.bottom, BufferDC, 0, 0, SRCCOPY);
 }
 
@@ -413,7 +415,8 @@ void TSkinBitButton::DrawFaceContent(TControl* Source, int Frame, int GlyphIndex
 
   // A speed button takes the skin's normal text colour only in its normal face.
   const bool NormalOverride = !FGraphicControl || Frame == kButtonNormal;
-  HGDIOBJ OldFont = SelectFaceFont(BufferDC, Frame, NormalOverride, Source);
+  std::optional<TSelectObject> Font(std::in_place, BufferDC,
+                                    PrepareFaceText(BufferDC, Frame, NormalOverride, Source));
   const WideString Lines = WithLineBreaks(FCaption);
   const SIZE Text = MeasureText(BufferDC, Lines, TextArea, DT_WORDBREAK);
   const bool Centre = LowerCase(GetProperty(Source, "Alignment")) == "tacenter";
@@ -427,7 +430,7 @@ void TSkinBitButton::DrawFaceContent(TControl* Source, int Frame, int GlyphIndex
   if (!Lines.empty()) DrawWideText(BufferDC, Lines, TextRect, CheckBiDi(Flags));
   if (Focused && !Lines.empty() && !FSkinData->Options.Contains(xoNoFocusRect))
     FocusAround(BufferDC, Place.Text);
-  if (OldFont) SelectObject(BufferDC, OldFont);
+  Font.reset();
 
   const RECT GlyphRect{Place.Glyph.x, Place.Glyph.y, Place.Glyph.x + GlyphW, Place.Glyph.y + GlyphH};
   if (Picture) {
@@ -485,7 +488,7 @@ void TSkinMenuButton::DrawControl(HDC DC, const RECT& Rect) {
   const int GlyphW = Glyph ? Glyph->Width() : 0;
   const int GlyphH = Glyph ? Glyph->Height() : 0;
 
-  HGDIOBJ OldFont = SelectFaceFont(BufferDC, Frame);
+  std::optional<TSelectObject> Font(std::in_place, BufferDC, PrepareFaceText(BufferDC, Frame));
   const WideString Lines = WithLineBreaks(FCaption);
   const RECT TextArea{2, 2, W - GlyphW - ArrowW - 2, H - 2};
   const SIZE Text = MeasureText(BufferDC, Lines, TextArea, DT_WORDBREAK | DT_EXPANDTABS);
@@ -503,7 +506,7 @@ void TSkinMenuButton::DrawControl(HDC DC, const RECT& Rect) {
   const int TextY = (H - Text.cy + 1) / 2;
   RECT TextRect{TextX, TextY, TextX + Text.cx, TextY + Text.cy};
   if (!Lines.empty()) DrawWideText(BufferDC, Lines, TextRect, CheckBiDi(DT_WORDBREAK | DT_EXPANDTABS));
-  if (OldFont) SelectObject(BufferDC, OldFont);
+  Font.reset();
 
   if (Glyph) DrawAutoTransparent(BufferDC, Margin, (H - GlyphH) / 2, Glyph);
 

@@ -51,9 +51,9 @@ class TSkinButton : public TSkinControl {
   // Steps shared by the button painters: state, caption, buffer with the face, font and colour.
   // False when the skin has no "Buttons" face to draw.
   bool PrepareFace(const RECT& Rect, int& Frame, int FocusFrame = kButtonFocused);
-  // Selects the font of Source (the control when none) into the buffer and sets the text colour for
-  // Frame.
-  HGDIOBJ SelectFaceFont(HDC DC, int Frame, bool NormalOverride = true, TControl* Source = nullptr);
+  // Sets DC's text colours for Frame and gives the font of Source (the control when none) that the
+  // face's text is written in, for the caller to select for as long as it writes.
+  HGDIOBJ PrepareFaceText(HDC DC, int Frame, bool NormalOverride = true, TControl* Source = nullptr);
   void ReportClick();
 };
 

@@ -462,13 +462,9 @@ void TArrowButton::Paint() {
   RECT Client;
   GetClientRect(Self, &Client);
   const RECT Face{0, 0, Client.right, std::max(static_cast<int>(Picker.bottom - Picker.top) - 4, 0)};
-  HDC DC = GetDC(Self);
+  TClientDC SelfDC(Self);
+  const HDC DC = SelfDC.Get();
   if (!DC) return;
-  struct TRelease {
-    HWND Wnd;
-    HDC DC;
-    ~TRelease() { ReleaseDC(Wnd, DC); }
-  } Release{Self, DC};
   FillColor(DC, Face, FOwnerSkin->SchemeColor(csButtonFace));
   TSkinData* Data = FOwnerSkin->FSkinData;
   TDataSkinObject* Arrow = Data ? Data->ComboxArrow.get() : nullptr;

@@ -350,14 +350,9 @@ void TSkinControl::PaintControl(HDC DC) {
     if (DC) {
       DrawControl(DC, R);
     } else {
-      HDC WindowDC = GetWindowDC(Wnd);
+      TWholeWindowDC WindowDC(Wnd);
       if (!WindowDC) return;
-      struct TRelease {
-        HWND Wnd;
-        HDC DC;
-        ~TRelease() { ReleaseDC(Wnd, DC); }
-      } Release{Wnd, WindowDC};
-      DrawControl(WindowDC, R);
+      DrawControl(WindowDC.Get(), R);
     }
   } catch (...) {
     // Painting never raises.

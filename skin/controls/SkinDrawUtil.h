@@ -8,22 +8,6 @@
 
 namespace skinctl {
 
-// The DC of the whole window, frame included, released at the end of the scope.
-class TWholeWindowDC {
- public:
-  explicit TWholeWindowDC(HWND Wnd) : FWnd(Wnd), FDC(Wnd ? GetWindowDC(Wnd) : nullptr) {}
-  TWholeWindowDC(const TWholeWindowDC&) = delete;
-  TWholeWindowDC& operator=(const TWholeWindowDC&) = delete;
-  ~TWholeWindowDC() {
-    if (FDC) ReleaseDC(FWnd, FDC);
-  }
-  HDC Get() const { return FDC; }
-
- private:
-  HWND FWnd;
-  HDC FDC;
-};
-
 // A one-pixel frame of Color on R.
 inline void FrameColor(HDC DC, const RECT& R, TColor Color) {
   TGdiBrush Brush(CreateSolidBrush(ColorToRGB(Color)));

@@ -140,7 +140,7 @@ void TSkinEdit::PaintControl1(HDC DC) {
       DrawControl1(DC, R);
       return;
     }
-    skinctl::TWholeWindowDC WindowDC(Wnd);
+    TWholeWindowDC WindowDC(Wnd);
     if (WindowDC.Get()) DrawControl1(WindowDC.Get(), R);
   } catch (...) {
     // Painting never raises.

@@ -102,7 +102,9 @@ void TSkinGroupBox::DefaultDraw(HDC DC, const RECT& Rect) {
       TextColor = ControlFont->Color();
     }
   }
-  const int SavedDC = SaveDC(DC);
+  // Made before the DC's state is saved, so that it is out of the DC again when it is deleted.
+  TGdiPen Pen(CreatePen(PS_SOLID, 1, ColorToRGB(SchemeColor(csButtonShadow))));
+  TSaveDC Saved(DC);  // pen, brush, font and background colour come back
   if (Font) SelectObject(DC, Font);
   if (TextColor != clNone) SetTextColor(DC, ColorToRGB(TextColor));
 
@@ -117,7 +119,6 @@ void TSkinGroupBox::DefaultDraw(HDC DC, const RECT& Rect) {
     InflateRect(&Cover, -1, -1);
     FrameRect(DC, &Cover, FSkinData->FaceBrush.Get());
   }
-  TGdiPen Pen(CreatePen(PS_SOLID, 1, ColorToRGB(SchemeColor(csButtonShadow))));
   SelectObject(DC, Pen.Get());
   SelectObject(DC, GetStockObject(NULL_BRUSH));
   RoundRect(DC, Rect.left + 1, FrameTop, Rect.left + W - 1, Rect.top + H - 1, 5, 5);
@@ -136,8 +137,6 @@ void TSkinGroupBox::DefaultDraw(HDC DC, const RECT& Rect) {
     }
     DrawWideText(DC, Caption, TextRect, Flags);
   }
-  // Pen, brush, font and background colour as they were.
-  RestoreDC(DC, SavedDC);
 }
 
 // ---------------------------------------------------------------------------------------------------

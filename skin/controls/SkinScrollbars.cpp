@@ -360,7 +360,7 @@ void TWScrollbar::Paint() {
   Look.Pressed = FPressed;
   auto Work = PaintScrollBarImage(Data, Look);
   if (!Work) return;
-  TWindowDC DC(Self);
+  TClientDC DC(Self);
   if (!DC) return;
   if (FKind == 2) {
     SetStretchBltMode(DC.Get(), COLORONCOLOR);
@@ -514,11 +514,8 @@ bool TSkinScrollbar::BeforeProc(TMessage& Message) {
       RECT R;
       GetWindowRect(Wnd, &R);
       OffsetRect(&R, -R.left, -R.top);
-      HDC WindowDC = GetWindowDC(Wnd);
-      if (WindowDC) {
-        DrawBorder(WindowDC, R);
-        ReleaseDC(Wnd, WindowDC);
-      }
+      TWholeWindowDC WindowDC(Wnd);
+      DrawBorder(WindowDC.Get(), R);
     }
     return false;
   }

@@ -3,6 +3,7 @@
 #include "skin/data/SkinHintWindow.h"
 
 #include "framework/core/SysUtils.h"
+#include "framework/win/graphics/GdiHandles.h"
 
 namespace {
 
@@ -31,7 +32,6 @@ TSkinHintWindow::~TSkinHintWindow() {
     SetWindowLongPtrW(FHandle, GWLP_USERDATA, 0);
     DestroyWindow(FHandle);
   }
-  if (FFont) DeleteObject(FFont);
 }
 
 HFONT TSkinHintWindow::Font() {
@@ -39,9 +39,9 @@ HFONT TSkinHintWindow::Font() {
     NONCLIENTMETRICSW m{};
     m.cbSize = sizeof(m);
     if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(m), &m, 0))
-      FFont = CreateFontIndirectW(&m.lfStatusFont);
+      FFont.Reset(CreateFontIndirectW(&m.lfStatusFont));
   }
-  return FFont;
+  return FFont.Get();
 }
 
 bool TSkinHintWindow::HandleNeeded() {
@@ -56,14 +56,12 @@ bool TSkinHintWindow::HandleNeeded() {
 RECT TSkinHintWindow::CalcHintRect(int MaxWidth, const String& Text) {
   const std::wstring text = Utf8ToWString(Text);
   RECT r{0, 0, MaxWidth, 0};
-  HDC dc = GetDC(nullptr);
-  if (dc) {
-    const HGDIOBJ old =
-        SelectObject(dc, Font() ? static_cast<HGDIOBJ>(Font()) : GetStockObject(DEFAULT_GUI_FONT));
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
+  TScreenDC Screen;
+  if (Screen) {
+    TSelectObject Selected(Screen.Get(),
+                           Font() ? static_cast<HGDIOBJ>(Font()) : GetStockObject(DEFAULT_GUI_FONT));
+    DrawTextW(Screen.Get(), text.c_str(), static_cast<int>(text.size()), &r,
               DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(nullptr, dc);
   }
   r.right += 2 * kPadding;
   r.bottom += 2 * kPadding;
@@ -91,13 +89,14 @@ LRESULT CALLBACK TSkinHintWindow::WndProc(HWND Wnd, UINT Msg, WPARAM W, LPARAM L
     RECT r;
     GetClientRect(Wnd, &r);
     InflateRect(&r, -kPadding + 1, -kPadding + 1);
-    const HGDIOBJ old = SelectObject(
-        dc, self->Font() ? static_cast<HGDIOBJ>(self->Font()) : GetStockObject(DEFAULT_GUI_FONT));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
-    DrawTextW(dc, self->FText.c_str(), static_cast<int>(self->FText.size()), &r,
-              DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, old);
+    {
+      TSelectObject Selected(
+          dc, self->Font() ? static_cast<HGDIOBJ>(self->Font()) : GetStockObject(DEFAULT_GUI_FONT));
+      SetBkMode(dc, TRANSPARENT);
+      SetTextColor(dc, GetSysColor(COLOR_INFOTEXT));
+      DrawTextW(dc, self->FText.c_str(), static_cast<int>(self->FText.size()), &r,
+                DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+    }
     EndPaint(Wnd, &ps);
     return 0;
   }

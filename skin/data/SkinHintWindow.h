@@ -7,6 +7,7 @@
 #include <string>
 
 #include "framework/core/Types.h"
+#include "framework/win/graphics/GdiHandles.h"
 
 class TSkinHintWindow {
  public:
@@ -29,6 +30,6 @@ class TSkinHintWindow {
   HFONT Font();
 
   HWND FHandle = nullptr;
-  HFONT FFont = nullptr;  // owned
+  TGdiFont FFont;
   std::wstring FText;
 };

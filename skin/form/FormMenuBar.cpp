@@ -74,22 +74,6 @@ bool ReadItem(HMENU Menu, int Position, TNativeItem& Item) {
   return true;
 }
 
-// The whole window's DC (frame included), given back at the end of the scope.
-class TNonClientDC {
- public:
-  explicit TNonClientDC(HWND Wnd) : FWnd(Wnd), FDC(Wnd ? GetWindowDC(Wnd) : nullptr) {}
-  TNonClientDC(const TNonClientDC&) = delete;
-  TNonClientDC& operator=(const TNonClientDC&) = delete;
-  ~TNonClientDC() {
-    if (FDC) ReleaseDC(FWnd, FDC);
-  }
-  HDC Get() const { return FDC; }
-
- private:
-  HWND FWnd;
-  HDC FDC;
-};
-
 void FillSolid(HDC DC, const RECT& R, COLORREF Color) {
   TGdiBrush Brush(CreateSolidBrush(Color));
   if (Brush) FillRect(DC, &R, Brush.Get());
@@ -413,7 +397,7 @@ void TRuzIzivMenu::DrawButton(TMenuBtn& Button) {
   const RECT& R = Button.FRect;
   const int W = R.right - R.left, H = FMenuRect.bottom - FMenuRect.top;
   if (W <= 0 || H <= 0 || FBackground->Empty()) return;
-  TNonClientDC Window(FFormSkin->FHandle);
+  TWholeWindowDC Window(FFormSkin->FHandle);
   HDC DC = Window.Get();
   if (!DC) return;
   BitBlt(DC, R.left, FMenuRect.top, W, H, FBackground->Canvas()->Handle(), R.left - FMenuRect.left, 0,

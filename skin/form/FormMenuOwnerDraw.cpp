@@ -125,7 +125,8 @@ void TRuzIzivForm::WMMEASUREITEM(TMessage& Message) {
       WMMEASUREITEMH(Message);
     return;
   }
-  HDC DC = GetWindowDC(FHandle);
+  TWholeWindowDC Window(FHandle);
+  const HDC DC = Window.Get();
   if (!DC) {
     Default(Message);
     return;
@@ -139,7 +140,6 @@ void TRuzIzivForm::WMMEASUREITEM(TMessage& Message) {
     Measure->itemWidth = static_cast<UINT>(Width > 0 ? Width : 0);
     Measure->itemHeight = static_cast<UINT>(Height > 0 ? Height : 0);
   }
-  ReleaseDC(FHandle, DC);
   Message.Result = 1;
 }
 
@@ -150,15 +150,15 @@ void TRuzIzivForm::WMMEASUREITEMH(TMessage& Message) {
     return;
   }
   const WideString Text = NativeText(MenuLoop.ActivePopup, Measure->itemID);
-  HDC DC = GetWindowDC(FHandle);
   SIZE Size{0, 0};
-  if (DC) {
-    TFont Fallback;
+  // The fallback font outlives the DC it is selected into, and is out of it again before it goes.
+  TFont Fallback;
+  TWholeWindowDC Window(FHandle);
+  if (const HDC DC = Window.Get()) {
     TSelectObject Font(DC, ScreenMenuFont(Fallback));
     if (!Text.empty())
       GetTextExtentPoint32W(DC, reinterpret_cast<LPCWSTR>(Text.c_str()), static_cast<int>(Text.size()),
                             &Size);
-    ReleaseDC(FHandle, DC);
   }
   int Width = Size.cx + kTextItemExtra;
   if (HasMenuItemElement(FSkinData)) Width += FSkinData->MenuItem->Margins.left;
@@ -327,11 +327,10 @@ void TRuzIzivForm::UpdateMainMenu() {
   if ((FSkinState != kSkinActive && FSkinState != kSkinChanging) || FBorderStyle == sbsNone ||
       FMenuHeight <= 0 || IsMaximizedMDIChild())
     return;
-  HDC DC = GetWindowDC(FHandle);
-  if (!DC) return;
-  FSkinMenu->DrawMenu(DC,
+  TWholeWindowDC Window(FHandle);
+  if (!Window) return;
+  FSkinMenu->DrawMenu(Window.Get(),
                       RECT{FLeftWidth, FTitleHeight, FWindowWidth - FRightWidth, FTitleHeight + FMenuHeight});
-  ReleaseDC(FHandle, DC);
 }
 
 HMENU CopyHMenu(HMENU Menu) {

@@ -2,6 +2,7 @@
 // (background, title, buttons, composed in FFrameBitmap) and the band below the caption, all
 // composed on a kept surface and copied to the window part by part, so nothing flickers.
 #include <algorithm>
+#include <optional>
 
 #include "skin/data/SkinData.h"
 #include "skin/form/NCObjects.h"
@@ -60,58 +61,53 @@ void TRuzIzivForm::UpdateNc(HDC DC) {
       IsMaximizedMDIChild() || !FSkinData || !FHandle)
     return;
   // The frame needs the whole window's DC (GetDC would give the client area only).
-  HDC WindowDC = nullptr;
+  std::optional<TWholeWindowDC> WindowDC;
   if (!DC) {
-    WindowDC = GetWindowDC(FHandle);
-    DC = WindowDC;
+    WindowDC.emplace(FHandle);
+    DC = WindowDC->Get();
   }
   if (DC) {
-    try {
-      GetWindowRect(FHandle, &FWindowRect);
-      FWindowWidth = FWindowRect.right - FWindowRect.left;
-      FWindowHeight = FWindowRect.bottom - FWindowRect.top;
-      const int W = FWindowWidth, H = FWindowHeight;
-      if (IsIconic(FHandle) || FWindowState == swsMin) {
-        DrawFLine(DC);
-      } else {
-        // Composed off-screen and copied in a few blits: the window gets each pixel once, and the
-        // caption strip picks up the side borders from the composition instead of reading them
-        // back from the screen. A border the skin cannot draw leaves the window's own pixels, so
-        // then the frame goes straight to the window as its parts are drawn.
-        const bool Compose = BorderDrawable(1) && BorderDrawable(2) && BorderDrawable(3) && BorderDrawable(4);
-        TComposeSurface Surface(Compose ? W : 0, Compose ? H : 0);
-        const HDC Paint = Surface.DC() ? Surface.DC() : DC;
-        Drawborder(1, RECT{0, 0, FLeftWidth, H}, Paint);
-        Drawborder(2, RECT{W - FRightWidth, 0, W, H}, Paint);
-        Drawborder(4, RECT{FLeftWidth, H - FBottomHeight, W - FRightWidth, H}, Paint);
-        DrawFLine(Paint);
-        const RECT Band{FLeftWidth, FTitleHeight, W - FRightWidth, FTitleHeight + FMenuHeight};
-        bool BandDrawn = true;
-        if (FSkinMenu)
-          FSkinMenu->DrawMenu(Paint, Band);
-        else if (FMenuHeight > 0 && FSkinData->FaceBrush)
-          FillRect(Paint, &Band, FSkinData->FaceBrush.Get());
-        else
-          BandDrawn = false;
-        if (Paint != DC) {
-          auto Copy = [&](int X, int Y, int Width, int Height) {
-            if (Width > 0 && Height > 0) BitBlt(DC, X, Y, Width, Height, Paint, X, Y, SRCCOPY);
-          };
-          const int Top = std::min(H, FTitleHeight + (BandDrawn ? std::max(FMenuHeight, 0) : 0));
-          Copy(0, 0, W, Top);
-          Copy(0, Top, FLeftWidth, H - Top);
-          Copy(W - FRightWidth, Top, FRightWidth, H - Top);
-          Copy(FLeftWidth, std::max(Top, H - FBottomHeight), W - FLeftWidth - FRightWidth,
-               H - std::max(Top, H - FBottomHeight));
-          SetBkMode(DC, OPAQUE);
-        }
+    GetWindowRect(FHandle, &FWindowRect);
+    FWindowWidth = FWindowRect.right - FWindowRect.left;
+    FWindowHeight = FWindowRect.bottom - FWindowRect.top;
+    const int W = FWindowWidth, H = FWindowHeight;
+    if (IsIconic(FHandle) || FWindowState == swsMin) {
+      DrawFLine(DC);
+    } else {
+      // Composed off-screen and copied in a few blits: the window gets each pixel once, and the
+      // caption strip picks up the side borders from the composition instead of reading them
+      // back from the screen. A border the skin cannot draw leaves the window's own pixels, so
+      // then the frame goes straight to the window as its parts are drawn.
+      const bool Compose = BorderDrawable(1) && BorderDrawable(2) && BorderDrawable(3) && BorderDrawable(4);
+      TComposeSurface Surface(Compose ? W : 0, Compose ? H : 0);
+      const HDC Paint = Surface.DC() ? Surface.DC() : DC;
+      Drawborder(1, RECT{0, 0, FLeftWidth, H}, Paint);
+      Drawborder(2, RECT{W - FRightWidth, 0, W, H}, Paint);
+      Drawborder(4, RECT{FLeftWidth, H - FBottomHeight, W - FRightWidth, H}, Paint);
+      DrawFLine(Paint);
+      const RECT Band{FLeftWidth, FTitleHeight, W - FRightWidth, FTitleHeight + FMenuHeight};
+      bool BandDrawn = true;
+      if (FSkinMenu)
+        FSkinMenu->DrawMenu(Paint, Band);
+      else if (FMenuHeight > 0 && FSkinData->FaceBrush)
+        FillRect(Paint, &Band, FSkinData->FaceBrush.Get());
+      else
+        BandDrawn = false;
+      if (Paint != DC) {
+        auto Copy = [&](int X, int Y, int Width, int Height) {
+          if (Width > 0 && Height > 0) BitBlt(DC, X, Y, Width, Height, Paint, X, Y, SRCCOPY);
+        };
+        const int Top = std::min(H, FTitleHeight + (BandDrawn ? std::max(FMenuHeight, 0) : 0));
+        Copy(0, 0, W, Top);
+        Copy(0, Top, FLeftWidth, H - Top);
+        Copy(W - FRightWidth, Top, FRightWidth, H - Top);
+        Copy(FLeftWidth, std::max(Top, H - FBottomHeight), W - FLeftWidth - FRightWidth,
+             H - std::max(Top, H - FBottomHeight));
+        SetBkMode(DC, OPAQUE);
       }
-    } catch (...) {
-      // A failed repaint leaves the frame as it was; the next one starts afresh.
     }
   }
   FHotObject = nullptr;
-  if (WindowDC) ReleaseDC(FHandle, WindowDC);
 }
 
 bool TRuzIzivForm::BorderDrawable(int Kind) const {

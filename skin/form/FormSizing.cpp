@@ -76,15 +76,19 @@ void TRuzIzivForm::ResizeForm(int Reskin) {
 
   // A dialog at least as wide as its caption text needs; its controls stay centred.
   if (FIsDialog && FSkinState == kSkinResizing && FSkinData && FSkinData->Title && FCaptionFont) {
-    HDC dc = GetDC(FHandle);
-    if (dc) {
-      HGDIOBJ old = SelectObject(dc, FCaptionFont->Handle());
-      const WideString caption = GetFormCaption(FHandle);
-      SIZE extent{0, 0};
-      GetTextExtentPoint32W(dc, reinterpret_cast<const wchar_t*>(caption.c_str()),
-                            static_cast<int>(caption.size()), &extent);
-      SelectObject(dc, old);
-      ReleaseDC(FHandle, dc);
+    SIZE extent{0, 0};
+    bool measured = false;
+    {  // the DC goes back before the children move
+      TClientDC Client(FHandle);
+      if (Client) {
+        TSelectObject Font(Client.Get(), FCaptionFont->Handle());
+        const WideString caption = GetFormCaption(FHandle);
+        GetTextExtentPoint32W(Client.Get(), reinterpret_cast<const wchar_t*>(caption.c_str()),
+                              static_cast<int>(caption.size()), &extent);
+        measured = true;
+      }
+    }
+    if (measured) {
       const RECT& m = FSkinData->Title->Margins;
       const int needed = m.left + extent.cx + m.right;
       if (width < needed) {

@@ -193,7 +193,8 @@ void TRuzIzivForm::DrawSysbtn(TWinSysButton* Button, int State) {
     frame = kFrameDisabled;
   }
   if (frame > count) frame = kFrameNormal;
-  HDC dc = GetWindowDC(FHandle);
+  TWholeWindowDC Window(FHandle);
+  const HDC dc = Window.Get();
   if (!dc) return;
   const RECT& r = Button->FRect;
   const bool composed = FCaptionBack && FFrameBitmap && !FCaptionBack->Empty() && r.left >= 0 && r.top >= 0 &&
@@ -213,7 +214,6 @@ void TRuzIzivForm::DrawSysbtn(TWinSysButton* Button, int State) {
   else
     DrawRect1(target, r, Button->FData->Bitmap.get(), frame, count, 1);
   if (composed) BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, target, r.left, r.top, SRCCOPY);
-  ReleaseDC(FHandle, dc);
 }
 
 TWinSysButton* TRuzIzivForm::FindBtn(POINT P) {

@@ -75,22 +75,13 @@ namespace {
 struct TKeptSurface {
   explicit TKeptSurface(bool IsMono = false) : Mono(IsMono) {}
   bool Mono;
-  HDC DC = nullptr;
-  TGdiBitmap Bitmap;
-  HGDIOBJ Old = nullptr;
+  TBitmapDC Surface;
   std::uint32_t* Bits = nullptr;  // colour surfaces: top-down 32-bit rows of W pixels
   int W = 0, H = 0;
   bool InUse = false;
 
-  ~TKeptSurface() { Free(); }
   void Free() {
-    if (DC) {
-      if (Old) SelectObject(DC, Old);
-      DeleteDC(DC);
-    }
-    DC = nullptr;
-    Old = nullptr;
-    Bitmap.Reset();
+    Surface.Reset();
     Bits = nullptr;
     W = H = 0;
   }
@@ -100,10 +91,9 @@ struct TKeptSurface {
     if (NeedW > W || NeedH > H) {
       Free();
       const int w = std::max(NeedW, 64), h = std::max(NeedH, 32);
-      DC = CreateCompatibleDC(nullptr);
-      if (!DC) return nullptr;
+      void* bits = nullptr;
       if (Mono) {
-        Bitmap.Reset(CreateBitmap(w, h, 1, 1, nullptr));
+        Surface = TBitmapDC(nullptr, CreateBitmap(w, h, 1, 1, nullptr));
       } else {
         // 32 bits hold every colour of any target exactly.
         BITMAPINFO info{};
@@ -112,20 +102,18 @@ struct TKeptSurface {
         info.bmiHeader.biHeight = -h;
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        Bitmap.Reset(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        Bits = static_cast<std::uint32_t*>(bits);
+        Surface = TBitmapDC(nullptr, CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
       }
-      if (!Bitmap) {
+      if (!Surface) {
         Free();
         return nullptr;
       }
-      Old = SelectObject(DC, Bitmap.Get());
+      Bits = static_cast<std::uint32_t*>(bits);
       W = w;
       H = h;
     }
     InUse = true;
-    return DC;
+    return Surface.Get();
   }
 };
 
@@ -144,30 +132,20 @@ class TMaskSurface {
       FLent = true;
       return;
     }
-    FBitmap.Reset(CreateBitmap(W, H, 1, 1, nullptr));
-    FOwnDC = CreateCompatibleDC(Compatible);
-    if (FBitmap && FOwnDC) {
-      FOld = SelectObject(FOwnDC, FBitmap.Get());
-      FDC = FOwnDC;
-    }
+    FOwn = TBitmapDC(Compatible, CreateBitmap(W, H, 1, 1, nullptr));
+    FDC = FOwn.Get();
   }
   TMaskSurface(const TMaskSurface&) = delete;
   TMaskSurface& operator=(const TMaskSurface&) = delete;
   ~TMaskSurface() {
     if (FLent) gMask.InUse = false;
-    if (FOwnDC) {
-      if (FOld) SelectObject(FOwnDC, FOld);
-      DeleteDC(FOwnDC);
-    }
   }
   HDC DC() const { return FDC; }
 
  private:
   HDC FDC = nullptr;
   bool FLent = false;
-  HDC FOwnDC = nullptr;
-  TGdiBitmap FBitmap;
-  HGDIOBJ FOld = nullptr;
+  TBitmapDC FOwn;
 };
 
 }  // namespace
@@ -201,7 +179,7 @@ bool KeyedCopyRows(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int
   const std::uint32_t* bits = nullptr;
   std::ptrdiff_t stride = 0;
   bool copied = false;
-  if (Source == gColour.DC && gColour.Bits && Sx >= 0 && Sy >= 0 && Sx + W <= gColour.W &&
+  if (Source == gColour.Surface.Get() && gColour.Bits && Sx >= 0 && Sy >= 0 && Sx + W <= gColour.W &&
       Sy + H <= gColour.H) {
     bits = gColour.Bits + static_cast<std::ptrdiff_t>(Sy) * gColour.W + Sx;
     stride = gColour.W;
@@ -315,19 +293,16 @@ TScratchSurface::TScratchSurface(HDC Compatible, int W, int H) {
   if (FDC) {
     FLent = true;
   } else {
-    FOwnDC = CreateCompatibleDC(Compatible);
-    if (!FOwnDC) return;
     // A memory DC as reference gives a bitmap of the format selected into it, a window DC the
     // screen's. (The new DC itself would give 1 bit.)
     if (Compatible) {
-      FOwnBitmap.Reset(CreateCompatibleBitmap(Compatible, W, H));
+      FOwn = TBitmapDC(Compatible, CreateCompatibleBitmap(Compatible, W, H));
     } else {
-      TWindowDC screen;
-      FOwnBitmap.Reset(CreateCompatibleBitmap(screen.Get(), W, H));
+      TScreenDC Screen;
+      FOwn = TBitmapDC(nullptr, CreateCompatibleBitmap(Screen.Get(), W, H));
     }
-    if (!FOwnBitmap) return;
-    FOld = SelectObject(FOwnDC, FOwnBitmap.Get());
-    FDC = FOwnDC;
+    if (!FOwn) return;
+    FDC = FOwn.Get();
   }
   // A lent surface still holds the last picture and stretch mode; painters expect a new one.
   SetStretchBltMode(FDC, BLACKONWHITE);
@@ -336,10 +311,6 @@ TScratchSurface::TScratchSurface(HDC Compatible, int W, int H) {
 
 TScratchSurface::~TScratchSurface() {
   if (FLent) gColour.InUse = false;
-  if (FOwnDC) {
-    if (FOld) SelectObject(FOwnDC, FOld);
-    DeleteDC(FOwnDC);
-  }
 }
 
 }  // namespace skin::paint

@@ -69,9 +69,7 @@ class TScratchSurface {
  private:
   HDC FDC = nullptr;
   bool FLent = false;
-  HDC FOwnDC = nullptr;
-  TGdiBitmap FOwnBitmap;
-  HGDIOBJ FOld = nullptr;
+  TBitmapDC FOwn;
 };
 
 // Frees the surfaces kept between calls (the unit's end does it; they come back on demand).

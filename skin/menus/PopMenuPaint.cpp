@@ -35,7 +35,7 @@ void TRuzIzivPopMenu::NcPaint(TMessage& Message) {
   }
   const int w = r.right - r.left, h = r.bottom - r.top;
   // wParam 1 is the whole window: its window DC covers exactly that.
-  TWindowDC dc(FHandle);
+  TClientDC dc(FHandle);
   if (!dc || !RenderBackground(w, h)) {
     Default(Message);
     return;

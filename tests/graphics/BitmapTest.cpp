@@ -157,8 +157,8 @@ TEST(Bitmap, ReleaseHandleHandsTheSectionOverAndSetHandleTakesOne) {
   EXPECT_EQ(GetObjectType(released), DWORD(OBJ_BITMAP));
 
   // A device-dependent bitmap is copied into a DIB section and deleted.
-  TWindowDC screen;
-  const HBITMAP ddb = CreateCompatibleBitmap(screen.Get(), 5, 2);
+  TScreenDC Screen;
+  const HBITMAP ddb = CreateCompatibleBitmap(Screen.Get(), 5, 2);
   {
     TMemoryDC dc;
     TSelectObject select(dc.Get(), ddb);

@@ -1,6 +1,8 @@
 // Creating and destroying many graphics objects gives every GDI object back.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "tests/support/Bitmaps.h"
@@ -87,5 +89,70 @@ TEST(GdiLeak, ManyBitmapsCanvasesAndFontsLeaveNoObjectBehind) {
   for (HGDIOBJ h : created) EXPECT_EQ(GetObjectType(h), 0u) << h;
   EXPECT_EQ(created.size(), 4u * 9);
 }
+
+// Each owner of a device context gives it back, with what was selected into it, on every path.
+struct TOwnerCase {
+  const char* Name;
+  std::function<void(HWND)> Use;
+};
+
+class GdiOwners : public ::testing::TestWithParam<TOwnerCase> {};
+
+TEST_P(GdiOwners, GiveBackWhatTheyHold) {
+  HWND Window =
+      CreateWindowW(L"STATIC", L"", WS_POPUP | WS_CAPTION, 0, 0, 60, 40, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(Window);
+  GetParam().Use(Window);  // first use may create lasting objects
+  const DWORD Before = gfxtest::GdiObjects();
+  for (int I = 0; I < 1000; ++I) GetParam().Use(Window);
+  EXPECT_EQ(gfxtest::GdiObjects(), Before);
+  DestroyWindow(Window);
+}
+
+void DrawWithBrush(HDC DC) {
+  TGdiBrush Brush(CreateSolidBrush(RGB(1, 2, 3)));
+  TSelectObject Selected(DC, Brush.Get());
+  PatBlt(DC, 0, 0, 4, 4, PATCOPY);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, GdiOwners,
+    ::testing::Values(TOwnerCase{"ClientDC",
+                                 [](HWND W) {
+                                   TClientDC DC(W);
+                                   DrawWithBrush(DC.Get());
+                                 }},
+                      TOwnerCase{"ScreenDC",
+                                 [](HWND) {
+                                   TScreenDC DC;
+                                   DrawWithBrush(DC.Get());
+                                 }},
+                      TOwnerCase{"WholeWindowDC",
+                                 [](HWND W) {
+                                   TWholeWindowDC DC(W);
+                                   DrawWithBrush(DC.Get());
+                                 }},
+                      TOwnerCase{"WholeWindowDCOfNoWindow",
+                                 [](HWND) {
+                                   TWholeWindowDC DC(nullptr);
+                                   EXPECT_FALSE(DC);
+                                 }},
+                      TOwnerCase{"BitmapDC",
+                                 [](HWND) {
+                                   TBitmapDC DC(nullptr, CreateBitmap(8, 8, 1, 1, nullptr));
+                                   EXPECT_TRUE(DC);
+                                   DrawWithBrush(DC.Get());
+                                 }},
+                      TOwnerCase{"BitmapDCMovedAndReplaced",
+                                 [](HWND) {
+                                   TBitmapDC First(nullptr, CreateBitmap(8, 8, 1, 1, nullptr));
+                                   TBitmapDC Second(std::move(First));
+                                   Second = TBitmapDC(nullptr, CreateBitmap(4, 4, 1, 1, nullptr));
+                                   EXPECT_FALSE(First);
+                                   EXPECT_TRUE(Second);
+                                 }},
+                      TOwnerCase{"BitmapDCWithoutBitmap",
+                                 [](HWND) { EXPECT_FALSE(TBitmapDC(nullptr, nullptr)); }}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
 
 }  // namespace

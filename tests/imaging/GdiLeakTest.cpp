@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "skin/imaging/BitmapUtils.h"
+#include "skin/imaging/PaintSupport.h"
 #include "skin/imaging/SkinPaint.h"
 #include "skin/imaging/SkinUnit.h"
 #include "tests/imaging/PaintTestUtil.h"
@@ -52,6 +53,13 @@ TEST(GdiLeak, TenThousandCallsOfEachPainterLeaveNoObjectBehind) {
       {"GradFill", [&] { GradFill(dc, r, RGB(0, 0, 0), RGB(255, 255, 255), 1); }},
       {"Rotate90", [&] { Rotate90(strip.get()); }},
       {"SkinUnit", [&] { TSkinUnitScope unit; }},
+      {"scratch surfaces of their own",  // the kept one lent: the others make and free their own
+       [&] {
+         skin::paint::TScratchSurface Lent(dc, 8, 8);
+         skin::paint::TScratchSurface Own(dc, 8, 8);
+         skin::paint::TScratchSurface OwnOfScreen(nullptr, 8, 8);
+         EXPECT_TRUE(Lent && Own && OwnOfScreen);
+       }},
   };
   {  // the count itself follows objects as they come and go
     const DWORD before = GdiObjects();

@@ -19,7 +19,7 @@ class ButtonLayouts : public ::testing::TestWithParam<TLayoutRow> {};
 
 TEST_P(ButtonLayouts, PlaceGlyphAndCaptionByMarginAndSpacing) {
   const TLayoutRow& Row = GetParam();
-  TWindowDC Screen;
+  TScreenDC Screen;
   TCanvas Canvas;
   Canvas.SetHandle(Screen.Get());
   const String Caption = "Wide";
@@ -74,7 +74,7 @@ TEST(ButtonLayouts, AMissingGlyphOrCaptionLeavesNoSpacing) {
   const TButtonLayoutResult NoText =
       CalcButtonLayout(nullptr, {0, 0, 100, 40}, {16, 16}, "", blGlyphLeft, -1, 10, DT_SINGLELINE);
   EXPECT_EQ(NoText.GlyphPos.x, 42);  // centred alone
-  TWindowDC Screen;
+  TScreenDC Screen;
   TCanvas Canvas;
   Canvas.SetHandle(Screen.Get());
   const int Width = Canvas.TextWidth("Caption");

@@ -32,9 +32,8 @@ bool Usable(const TDataSkinObject* E) {
 }
 
 void Fill(HDC DC, const RECT& R, TColor Color) {
-  HBRUSH Brush = CreateSolidBrush(ColorToRGB(Color));
-  FillRect(DC, &R, Brush);
-  DeleteObject(Brush);
+  TGdiBrush Brush(CreateSolidBrush(ColorToRGB(Color)));
+  FillRect(DC, &R, Brush.Get());
 }
 
 void Label(TCanvas* Canvas, int X, int Y, const String& Text, TColor Color = 0x00404040) {

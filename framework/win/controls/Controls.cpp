@@ -421,16 +421,14 @@ TWinControl::~TWinControl() {
     delete child;
   }
   DestroyHandle();
-  if (FBrush) DeleteObject(FBrush);
 }
 
 HBRUSH TWinControl::ColorBrush() {
   if (!FBrush || FBrushColor != FColor) {
-    if (FBrush) DeleteObject(FBrush);
-    FBrush = CreateSolidBrush(ColorToRGB(FColor));
+    FBrush.Reset(CreateSolidBrush(ColorToRGB(FColor)));
     FBrushColor = FColor;
   }
-  return FBrush;
+  return FBrush.Get();
 }
 
 HWND TWinControl::Handle() {

@@ -349,7 +349,7 @@ class TWinControl : public TControl {
   bool FRecreating = false;
   bool FSettingBounds = false;
   bool FAligning = false;
-  HBRUSH FBrush = nullptr;
+  TGdiBrush FBrush;  // ColorBrush's, remade when the colour changes
   TColor FBrushColor = 0;
   // The windowless child that holds the mouse while a button is down, and the one under it.
   TControl* FCaptureControl = nullptr;

@@ -30,7 +30,7 @@ void TCustomGroupBox::CreateParams(TCreateParams& Params) {
 
 int TCustomGroupBox::CaptionHeight() const {
   TEXTMETRICW Metrics{};
-  TWindowDC Screen;
+  TScreenDC Screen;
   if (!Screen) return 13;
   TSelectObject Font(Screen.Get(), FFont->Handle());
   GetTextMetricsW(Screen.Get(), &Metrics);

@@ -24,14 +24,14 @@ void THintWindow::CreateParams(TCreateParams& params) {
 }
 
 RECT THintWindow::CalcHintRect(int maxWidth, const String& hint) {
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, FFont->Handle());
   const std::wstring text = Utf8ToWide(hint);
   RECT r{0, 0, maxWidth, 0};
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
-            DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
+  {
+    TScreenDC Screen;
+    TSelectObject Font(Screen.Get(), FFont->Handle());
+    DrawTextW(Screen.Get(), text.c_str(), static_cast<int>(text.size()), &r,
+              DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+  }
   r.right += 2 * kMargin + 4;  // text margins plus the border
   r.bottom += 2 * kMargin;
   return r;
@@ -80,10 +80,9 @@ void THintWindow::Paint(HDC dc) {
   FillRect(dc, &r, ColorBrush());
   InflateRect(&r, -kMargin, -kMargin);
   r.left += 2;
-  HGDIOBJ old = SelectObject(dc, FFont->Handle());
+  TSelectObject Font(dc, FFont->Handle());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, ColorToRGB(FFont->Color()));
   const std::wstring text = Utf8ToWide(GetText());
   DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-  SelectObject(dc, old);
 }

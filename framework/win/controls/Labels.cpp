@@ -110,7 +110,7 @@ void TCustomLabel::AdjustBounds() {
   const std::wstring Wide = Utf8ToWide(Text);
   RECT Rect{0, 0, FWordWrap ? FWidth : 0, 0};
   {
-    TWindowDC Screen;
+    TScreenDC Screen;
     if (!Screen) return;
     TSelectObject Font(Screen.Get(), FFont->Handle());
     DrawTextW(Screen.Get(), Wide.c_str(), static_cast<int>(Wide.size()), &Rect,

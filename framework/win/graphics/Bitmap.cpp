@@ -82,8 +82,8 @@ TPixelFormat FormatOf(const bmp::Image& Image) {
 // Depth and layout of pfDevice: what the screen uses, so that copies to it need no conversion.
 void DeviceFormat(uint16_t& Bits, bmp::BitMasks& Masks) {
   static const int screenBits = [] {
-    TWindowDC screen;
-    return screen ? GetDeviceCaps(screen.Get(), BITSPIXEL) * GetDeviceCaps(screen.Get(), PLANES) : 32;
+    TScreenDC Screen;
+    return Screen ? GetDeviceCaps(Screen.Get(), BITSPIXEL) * GetDeviceCaps(Screen.Get(), PLANES) : 32;
   }();
   Masks = {};
   if (screenBits <= 8) {
@@ -305,9 +305,9 @@ void TBitmap::SetHandle(HBITMAP Value) {
   // GetDIBits copies any bitmap, device-dependent or not, into our top-down layout.
   TDibInfo info = MakeDibInfo(image);
   info.Header.biClrUsed = 0;
-  TWindowDC screen;
+  TScreenDC Screen;
   if (image.height > 0 &&
-      !GetDIBits(screen.Get(), Value, 0, UINT(image.height), image.pixels.data(), info.Get(), DIB_RGB_COLORS))
+      !GetDIBits(Screen.Get(), Value, 0, UINT(image.height), image.pixels.data(), info.Get(), DIB_RGB_COLORS))
     throw EInvalidGraphic("Cannot read the bitmap handle's pixels");
   if (bits <= 8) {
     image.palette.resize(size_t(1) << bits);

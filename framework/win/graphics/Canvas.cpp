@@ -3,7 +3,8 @@
 #include "framework/core/SysUtils.h"
 #include "framework/win/graphics/Graphic.h"
 
-TCanvas::TCanvas() : FFont(new TFont()), FPen(new TPen()), FBrush(new TBrush()) {
+TCanvas::TCanvas()
+    : FFont(std::make_unique<TFont>()), FPen(std::make_unique<TPen>()), FBrush(std::make_unique<TBrush>()) {
   InitializeCriticalSection(&FLock);
   FFont->OnChange = TNotifyEvent::Bind<&TCanvas::FontChanged>(this);
   FPen->OnChange = TNotifyEvent::Bind<&TCanvas::PenChanged>(this);
@@ -11,10 +12,7 @@ TCanvas::TCanvas() : FFont(new TFont()), FPen(new TPen()), FBrush(new TBrush()) 
 }
 
 TCanvas::~TCanvas() {
-  SetHandle(nullptr);
-  delete FFont;
-  delete FPen;
-  delete FBrush;
+  SetHandle(nullptr);  // our objects out of the DC before they go
   DeleteCriticalSection(&FLock);
 }
 

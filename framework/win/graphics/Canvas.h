@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <span>
 
 #include "framework/core/Events.h"
@@ -50,11 +51,11 @@ class TCanvas : public TPersistent {
   void Unlock();
   int LockCount() const { return FLockCount; }
 
-  TFont* Font() const { return FFont; }
+  TFont* Font() const { return FFont.get(); }
   void SetFont(TFont* Value) { FFont->Assign(Value); }
-  TPen* Pen() const { return FPen; }
+  TPen* Pen() const { return FPen.get(); }
   void SetPen(TPen* Value) { FPen->Assign(Value); }
-  TBrush* Brush() const { return FBrush; }
+  TBrush* Brush() const { return FBrush.get(); }
   void SetBrush(TBrush* Value) { FBrush->Assign(Value); }
 
   TCopyMode CopyMode() const { return FCopyMode; }
@@ -132,9 +133,9 @@ class TCanvas : public TPersistent {
 
   HDC FHandle = nullptr;
   int FState = 0;
-  TFont* FFont;
-  TPen* FPen;
-  TBrush* FBrush;
+  std::unique_ptr<TFont> FFont;
+  std::unique_ptr<TPen> FPen;
+  std::unique_ptr<TBrush> FBrush;
   POINT FPenPos{0, 0};
   TCopyMode FCopyMode = cmSrcCopy;
   int FStretchMode = 0;

@@ -57,13 +57,89 @@ class TMemoryDC {
   HDC FDC;
 };
 
-// A window's (or the screen's, for nullptr) device context from GetDC; given back with ReleaseDC.
-class TWindowDC {
+// A memory device context with a bitmap of its own selected into it: at the end the bitmap is put
+// out of the DC, then the DC and the bitmap are deleted. Holds nothing when either could not be had.
+class TBitmapDC {
  public:
-  explicit TWindowDC(HWND Window = nullptr) : FWindow(Window), FDC(GetDC(Window)) {}
-  TWindowDC(const TWindowDC&) = delete;
-  TWindowDC& operator=(const TWindowDC&) = delete;
-  ~TWindowDC() {
+  TBitmapDC() = default;
+  // Takes ownership of Bitmap, whatever happens.
+  TBitmapDC(HDC Compatible, HBITMAP Bitmap) : FBitmap(Bitmap) {
+    if (!FBitmap) return;
+    FDC = CreateCompatibleDC(Compatible);
+    if (FDC) {
+      FOld = SelectObject(FDC, FBitmap.Get());
+    } else {
+      FBitmap.Reset();
+    }
+  }
+  TBitmapDC(const TBitmapDC&) = delete;
+  TBitmapDC& operator=(const TBitmapDC&) = delete;
+  TBitmapDC(TBitmapDC&& Other) noexcept
+      : FBitmap(std::move(Other.FBitmap)),
+        FDC(std::exchange(Other.FDC, nullptr)),
+        FOld(std::exchange(Other.FOld, nullptr)) {}
+  TBitmapDC& operator=(TBitmapDC&& Other) noexcept {
+    if (this != &Other) {
+      Reset();
+      FBitmap = std::move(Other.FBitmap);
+      FDC = std::exchange(Other.FDC, nullptr);
+      FOld = std::exchange(Other.FOld, nullptr);
+    }
+    return *this;
+  }
+  ~TBitmapDC() { Reset(); }
+
+  HDC Get() const { return FDC; }
+  HBITMAP Bitmap() const { return FBitmap.Get(); }
+  explicit operator bool() const { return FDC != nullptr; }
+  void Reset() {
+    if (FDC) {
+      if (FOld) SelectObject(FDC, FOld);
+      DeleteDC(FDC);
+    }
+    FDC = nullptr;
+    FOld = nullptr;
+    FBitmap.Reset();
+  }
+
+ private:
+  TGdiHandle<HBITMAP> FBitmap;
+  HDC FDC = nullptr;
+  HGDIOBJ FOld = nullptr;
+};
+
+// The client area's device context of a window (or the screen's, for nullptr) from GetDC; given back
+// with ReleaseDC.
+class TClientDC {
+ public:
+  explicit TClientDC(HWND Window = nullptr) : FWindow(Window), FDC(GetDC(Window)) {}
+  TClientDC(const TClientDC&) = delete;
+  TClientDC& operator=(const TClientDC&) = delete;
+  ~TClientDC() {
+    if (FDC) ReleaseDC(FWindow, FDC);
+  }
+  HDC Get() const { return FDC; }
+  explicit operator bool() const { return FDC != nullptr; }
+
+ private:
+  HWND FWindow;
+  HDC FDC;
+};
+
+// The screen's device context.
+class TScreenDC : public TClientDC {
+ public:
+  TScreenDC() : TClientDC(nullptr) {}
+};
+
+// The device context of a whole window, frame and caption included, from GetWindowDC; given back
+// with ReleaseDC. Holds nothing for a null window (GetWindowDC(nullptr) would be the screen).
+class TWholeWindowDC {
+ public:
+  explicit TWholeWindowDC(HWND Window) : FWindow(Window), FDC(Window ? GetWindowDC(Window) : nullptr) {}
+  TWholeWindowDC(const TWholeWindowDC&) = delete;
+  TWholeWindowDC& operator=(const TWholeWindowDC&) = delete;
+  ~TWholeWindowDC() {
     if (FDC) ReleaseDC(FWindow, FDC);
   }
   HDC Get() const { return FDC; }

@@ -8,8 +8,8 @@
 
 int ScreenPixelsPerInch() {
   static const int ppi = [] {
-    TWindowDC screen;
-    const int value = screen ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : 0;
+    TScreenDC Screen;
+    const int value = Screen ? GetDeviceCaps(Screen.Get(), LOGPIXELSY) : 0;
     return value > 0 ? value : 96;
   }();
   return ppi;

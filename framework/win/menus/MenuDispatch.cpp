@@ -86,16 +86,15 @@ bool DispatchMenuMessage(TMessage& Message) {
       TMenuItem* item = FindMenuItemByCommand(measure->itemID);
       if (!item) item = FindMenuItemByCommand(static_cast<UINT>(measure->itemData));
       if (!item) return false;
-      HDC dc = GetDC(nullptr);
       {
-        TLentCanvas canvas(dc);
+        TScreenDC Screen;
+        TLentCanvas canvas(Screen.Get());
         UseMenuFont(canvas);
         int width = static_cast<int>(measure->itemWidth), height = static_cast<int>(measure->itemHeight);
         item->MeasureItem(&canvas, width, height);
         measure->itemWidth = static_cast<UINT>(width > 0 ? width : 0);
         measure->itemHeight = static_cast<UINT>(height > 0 ? height : 0);
       }
-      ReleaseDC(nullptr, dc);
       Message.Result = 1;
       return true;
     }
