@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "framework/bmp/Bmp.h"
 #include "skin/data/SkinData.h"
 #include "skin/imaging/BitmapUtils.h"
@@ -47,237 +51,319 @@ TColor FromRgb(std::uint32_t Rgb) {
 
 }  // namespace
 
-TEST(SkinElementReaders, ObjectKeysDefaultsAndTileCorrections) {
-  TSkinData data(nullptr);
-  Load(data,
-       "[Colours]\nButtonText=1 2 3\n"
-       "[StatusBarEdges]\nImage=\nLeftWidth=4\nFrame=3\n"
-       "[Headerbar]\nImage=h.bmp\nStyle=7\nLeftWidth=1\nRightWidth=2\nTopHeight=3\nBottomHeight=0x10\n"
-       "Frame=0\nTrans=1\nTile=5\nNormalColour=0xFF\nNormalColour2=9 8 7\n"
-       "[Tabs]\nImage=h.bmp\nBorder=b.bmp\nFrame=9\nTile=1\n"
-       "[Tab.Pane]\nImage=h.bmp\nLeftWidth=6\nTopHeight=6\nRightWidth=3\nBottomHeight=-2\n"
-       "[Progress]\nBitmap=h.bmp\nTile=5\nStyle=1\nNormalColour=4\n"
-       "[Progress.Chunk]\nImage=h.bmp\nFrame=7\n"
-       "[GroupBox]\nImage=h.bmp\nFrame=9\nTile=2\nBackgroundAlignment=1\nBackgroundLeftShift=-3\n"
-       "BackgroundRightShift=5\n"
-       "[Personality]\nmenuBar=h.bmp\nTileMenu=5\nTileLeftMenu=0\nLeftStretch=5\n",
-       {{"h.bmp", SolidBmp(20, 10, 0x00FF00)}, {"b.bmp", SolidBmp(3, 2, 0)}});
+namespace {
 
-  EXPECT_FALSE(data.StatusBarEdges);  // an empty image value makes the element absent
-
-  ASSERT_TRUE(data.Headerbar);
-  const TDataSkinObject& h = *data.Headerbar;
-  EXPECT_EQ(h.Name, "Headerbar");
-  EXPECT_EQ(h.Bitmap->Width(), 20);
-  EXPECT_EQ(h.Style, 7);
-  EXPECT_EQ(h.Margins.left, 1);
-  EXPECT_EQ(h.Margins.right, 2);
-  EXPECT_EQ(h.Margins.top, 3);
-  EXPECT_EQ(h.Margins.bottom, 16);
-  EXPECT_EQ(h.FrameCount, 5);  // the skin gave 0
-  EXPECT_EQ(h.Trans, 1);
-  EXPECT_EQ(h.Tile, 0);  // 5 read as 0
-  EXPECT_EQ(h.NormalColour, 255);
-  EXPECT_EQ(h.MouseOverColour, -1);
-  EXPECT_EQ(h.PressedColour, -1);
-  EXPECT_EQ(h.NormalColour2, 0x070809u);
-  EXPECT_EQ(h.MouseOverColour2, 0x030201u);  // the scheme's button text
-  EXPECT_EQ(h.PressedColour2, 0x030201u);
-
-  ASSERT_TRUE(data.Tab);
-  EXPECT_EQ(data.Tab->Bitmap2->Width(), 3);
-  EXPECT_EQ(data.Tab->FrameCount, 5);
-  EXPECT_EQ(data.Tab->Tile, 1);
-
-  ASSERT_TRUE(data.TabPane);
-  EXPECT_EQ(data.TabPane->Margins.left, 4);
-  EXPECT_EQ(data.TabPane->Margins.top, 4);
-  EXPECT_EQ(data.TabPane->Margins.right, 3);
-  EXPECT_EQ(data.TabPane->Margins.bottom, -2);
-
-  ASSERT_TRUE(data.Progress);
-  EXPECT_NE(dynamic_cast<TDataSkinBorder*>(data.Progress.get()), nullptr);
-  EXPECT_EQ(data.Progress->Tile, 1);          // 5 read as 1 here
-  EXPECT_EQ(data.Progress->FrameCount, 1);    // style 1
-  EXPECT_EQ(data.Progress->NormalColour, 0);  // not read for the progress bar
-  ASSERT_TRUE(data.ProgressChunk);
-  EXPECT_EQ(data.ProgressChunk->FrameCount, 7);  // keeps the skin's count
-
-  ASSERT_TRUE(data.GroupBox);
-  EXPECT_EQ(data.GroupBox->Tile, 0);
-  EXPECT_EQ(data.GroupBox->FrameCount, 1);
-  EXPECT_EQ(data.GroupBox->BackgroundAlignment, 1);
-  EXPECT_EQ(data.GroupBox->BackgroundLeftShift, -3);
-  EXPECT_EQ(data.GroupBox->BackgroundRightShift, 5);
-
-  ASSERT_TRUE(data.MenuBar);
-  EXPECT_EQ(data.MenuBar->Tile, 1);  // 5 read as 1
-  EXPECT_EQ(data.MenuBar->Margins.left, 0);
-  EXPECT_EQ(data.MenuBar->Margins.right, 1);
-  EXPECT_EQ(data.MenuBar->Margins.top, 0);
-  EXPECT_EQ(data.MenuBar->FrameCount, 2);
-
-  EXPECT_EQ(data.Borders[sbLeft]->Tile, 1);  // "LeftStretch" 5 read as 1
-  EXPECT_FALSE(data.GroupBoxEdge || data.ToolBars || data.Scrollbar || data.SunkEdge);
-}
-
-TEST(SkinElementReaders, ALoadReplacesEveryRecordAndRefillsTheFixedOnes) {
-  TSkinData data(nullptr);
-  Load(data,
-       "[Headerbar]\nImage=h.bmp\n[ComboButton]\nImage=h.bmp\n[Progress]\nBitmap=h.bmp\n"
-       "[Buttons]\nBitmap=h.bmp\nCheckButton=h.bmp\n[Personality]\nTextBack=h.bmp\nmenuBar=h.bmp\n"
-       "[Track]\nImage=h.bmp\nFrame=2\n",
-       {{"h.bmp", SolidBmp(8, 8, 0x123456)}});
-  ASSERT_TRUE(data.Headerbar && data.ComboButton && data.Progress && data.MenuBar);
-  EXPECT_EQ(data.Track->Bitmap->Width(), 8);
-  EXPECT_FALSE(data.ComboxArrow->Bitmap->Empty());
-  const TDataSkinButton* button = data.Button.get();
-
-  Load(data, "[Colours]\nButtonFace=1 1 1\n");
-  EXPECT_FALSE(data.Headerbar || data.ComboButton || data.Progress || data.MenuBar);
-  EXPECT_EQ(data.Button.get(), button);  // same record, refilled
-  EXPECT_TRUE(data.Button->Bitmap->Empty());
-  EXPECT_TRUE(data.Button->CheckBitmap->Empty());
-  EXPECT_TRUE(data.Title->Bitmap->Empty());
-  EXPECT_EQ(data.Track->Bitmap->Width(), 16);      // back to the program's own track
-  EXPECT_TRUE(data.ComboxArrow->Bitmap->Empty());  // not the previous skin's arrows
-}
-
-TEST(SkinElementReaders, TitleAndItsTextColours) {
-  TSkinData data(nullptr);
-  Load(data,
-       "[Personality]\nTextBack=t.bmp\nTextShift=20\nTextShiftVert=2\nTextRightClip=93\nTextAlignment=1\n"
-       "Textbackground=1\nTXTBackleft=8\nTXTBackRight=9\nActiveTextR=261\nActiveTextG=0\nActiveTextB=7\n"
-       "InActiveTextR=1\nInActiveTextG=2\n",
-       {{"t.bmp", SolidBmp(6, 4, 0)}});
-  const TDataSkinTitle& t = *data.Title;
-  EXPECT_EQ(t.Bitmap->Width(), 6);
-  EXPECT_EQ(t.Margins.left, 20);
-  EXPECT_EQ(t.Margins.top, 2);
-  EXPECT_EQ(t.Margins.right, 93);
-  EXPECT_EQ(t.Margins.bottom, 0);
-  EXPECT_EQ(t.TextAlignment, 1);
-  EXPECT_EQ(t.TextBackground, 1);
-  EXPECT_EQ(t.FontHeight, 14);
-  EXPECT_EQ(t.TextBackLeft, 8);
-  EXPECT_EQ(t.TextBackRight, 9);
-  EXPECT_EQ(t.FrameCount, 2);
-  EXPECT_EQ(t.ActiveTextColor, 0x070005u);              // each value cut to its low byte
-  EXPECT_EQ(t.InactiveTextColor, kTitleColorNotGiven);  // blue missing
-
-  Load(data, "[Fonts]\nFontHeight=18\n");
-  EXPECT_EQ(data.Title->FontHeight, 18);
-  EXPECT_EQ(data.Title->ActiveTextColor, kTitleColorNotGiven);
-  EXPECT_TRUE(data.Title->Bitmap->Empty());
-}
-
-TEST(SkinElementReaders, ButtonsAndTheirGlyphStrips) {
-  TSkinData data(nullptr);
-  Load(data,
-       "[Colours]\nButtonText=4 5 6\n"
-       "[Buttons]\nBitmap=b.bmp\nLeftWidth=5\nTopHeight=6\nTrans=1\nTile=3\nFrame=9\nStyle=4\n"
-       "CheckButton=c.bmp\nRadioButton=r.bmp\nPressedColour=12\nMouseOverColour2=1 1 1\nNormalColour2=\n",
-       {{"b.bmp", SolidBmp(100, 20, 0)}, {"c.bmp", SolidBmp(156, 13, 0)}, {"r.bmp", SolidBmp(40, 16, 0)}});
-  const TDataSkinButton& b = *data.Button;
-  EXPECT_EQ(b.Bitmap->Width(), 100);
-  EXPECT_EQ(b.Margins.left, 5);
-  EXPECT_EQ(b.Margins.top, 6);
-  EXPECT_EQ(b.Trans, 1);
-  EXPECT_EQ(b.Tile, 0);
-  EXPECT_EQ(b.Style, 0);        // not read
-  EXPECT_EQ(b.FrameCount, 5);   // always
-  EXPECT_EQ(b.CheckFrame, 12);  // 156 / 13
-  EXPECT_EQ(b.RadioFrame, 4);   // 40 / 16 = 2, raised to the minimum
-  EXPECT_EQ(b.NormalColour, -1);
-  EXPECT_EQ(b.PressedColour, 12);
-  EXPECT_FALSE(b.HasNormalColour2);
-  EXPECT_TRUE(b.HasMouseOverColour2);
-  EXPECT_FALSE(b.HasPressedColour2);
-  EXPECT_EQ(b.NormalColour2, 0x060504u);
-  EXPECT_EQ(b.MouseOverColour2, 0x010101u);
-
-  Load(data, "[Buttons]\nCheckButton=c.bmp\nCheckButtonFrame=3\n", {{"c.bmp", SolidBmp(156, 13, 0)}});
-  EXPECT_EQ(data.Button->CheckFrame, 3);  // the skin's own count is kept
-  EXPECT_EQ(data.Button->RadioFrame, 4);  // no strip at all
-}
-
-TEST(SkinCaptionButtons, SectionsThatCountAndTheirOrder) {
-  TSkinData data(nullptr);
-  Load(data,
-       "[Button]\nAction=0\n[Buttons]\nBitmap=x.bmp\n[Button.Radio]\n[Button.CheckBox]\n"
-       "[ButtonA]\nAction=-1\nVisibility=0\n"  // kept: it says when to show
-       "[ButtonB]\nAction=-1\n"                // dropped: no Visibility
-       "[ButtonC]\nAction=-1\nVisibility=3\n"  // dropped
-       "[buttonD]\nAction=2\nAlign=1\nXcoord=5\nYcoord=6\nVisibility=7\nVisibility1=8\nCombineOp=1\n"
-       "[MyButton]\nAction=0\n");
-  ASSERT_EQ(data.SysButtons.size(), 5u);
-  const TDataSkinSysButton& a = *data.SysButtons[0];
-  EXPECT_EQ(a.Name, "BUTTONA");
-  EXPECT_EQ(a.Action, -1);
-  EXPECT_EQ(a.Visibility1, -1);
-  EXPECT_EQ(a.CombineOp, -1);
-  EXPECT_EQ(a.FrameCount, 6);  // no image
-  const TDataSkinSysButton& d = *data.SysButtons[1];
-  EXPECT_EQ(d.Name, "BUTTOND");
-  EXPECT_EQ(d.Align, 1);
-  EXPECT_EQ(d.XCoord, 5);
-  EXPECT_EQ(d.YCoord, 6);
-  EXPECT_EQ(d.Visibility, 7);
-  EXPECT_EQ(d.Visibility1, 8);
-  EXPECT_EQ(d.CombineOp, 1);
-  for (int k = 0; k < 3; ++k) {
-    const TDataSkinSysButton& m = *data.SysButtons[static_cast<std::size_t>(2 + k)];
-    EXPECT_EQ(m.Action, 7 + k);
-    EXPECT_EQ(m.Align, 100);
-    EXPECT_EQ(m.Visibility, 100);
-    EXPECT_EQ(m.Visibility1, 100);
-    EXPECT_EQ(m.FrameCount, 4);
-    EXPECT_EQ(m.XCoord, 0);
-    EXPECT_TRUE(m.Bitmap->Empty());  // no MDICONTROLS
+// One field of a loaded skin's records and the value it must have. A required row (an element that
+// must be there) ends its case when it fails, as the fields after it could not be read.
+struct TField {
+  const char* Name;
+  std::function<long long(const TSkinData&)> Get;
+  long long Expected;
+  bool Required = false;
+};
+#define FIELD(Expr, Expected)                                                        \
+  TField {                                                                           \
+#Expr, [](const TSkinData& D) { return static_cast<long long>(Expr); }, Expected \
   }
-  Load(data, "");
-  EXPECT_EQ(data.SysButtons.size(), 3u);  // rebuilt, the MDI buttons alone
+#define PRESENT(Expr)                                                                            \
+  TField {                                                                                       \
+#Expr, [](const TSkinData& D) { return static_cast<long long>((Expr) != nullptr); }, 1, true \
+  }
+
+// A skin loaded into the same skin data, and what its records then hold.
+struct TLoad {
+  String Ini;
+  TSkinFiles Files;
+  std::vector<TField> Fields;
+};
+struct TFieldCase {
+  const char* Name;
+  std::vector<TLoad> Loads;
+};
+
+// The caption button at Index, made by the skin (MDI buttons) without a section of its own.
+std::vector<TField> MdiButtonFields(std::size_t Index, int Action) {
+  auto Of = [Index](const TSkinData& D) -> const TDataSkinSysButton& { return *D.SysButtons.at(Index); };
+  return {{"Action", [Of](const TSkinData& D) { return Of(D).Action; }, Action},
+          {"Align", [Of](const TSkinData& D) { return Of(D).Align; }, 100},
+          {"Visibility", [Of](const TSkinData& D) { return Of(D).Visibility; }, 100},
+          {"Visibility1", [Of](const TSkinData& D) { return Of(D).Visibility1; }, 100},
+          {"FrameCount", [Of](const TSkinData& D) { return Of(D).FrameCount; }, 4},
+          {"XCoord", [Of](const TSkinData& D) { return Of(D).XCoord; }, 0},
+          {"Bitmap empty (no MDICONTROLS)", [Of](const TSkinData& D) { return Of(D).Bitmap->Empty(); }, 1}};
 }
 
-TEST(SkinCaptionButtons, FrameCountsFromTheImageRatio) {
-  TSkinData data(nullptr);
-  Load(data,
-       "[Button0]\nAction=0\nButtonImage=wide.bmp\n"
-       "[Button1]\nAction=0\nButtonImage=narrow.bmp\n"
-       "[Button2]\nAction=-1\nVisibility=0\nButtonImage=narrow.bmp\n"
-       "[Button3]\nAction=3\nButtonImage=narrow.bmp\n"
-       "[Button4]\nAction=11\nButtonImage=wide.bmp\nframe=2\n"
-       "[Button5]\nAction=0\nButtonImage=edge.bmp\n",
-       {{"wide.bmp", SolidBmp(282, 20, 0)},
-        {"narrow.bmp", SolidBmp(60, 20, 0)},
-        {"edge.bmp", SolidBmp(77, 20, 0)}});
-  ASSERT_EQ(data.SysButtons.size(), 9u);
-  EXPECT_EQ(data.SysButtons[0]->FrameCount, 6);  // 14.1
-  EXPECT_EQ(data.SysButtons[1]->FrameCount, 3);  // 3.0
-  EXPECT_EQ(data.SysButtons[2]->FrameCount, 6);  // negative action
-  EXPECT_EQ(data.SysButtons[3]->FrameCount, 3);
-  EXPECT_TRUE(data.SysButtons[3]->Bitmap->Empty());  // the icon button draws the window's icon
-  EXPECT_EQ(data.SysButtons[4]->FrameCount, 2);      // given: used as it is, image kept
-  EXPECT_EQ(data.SysButtons[4]->Bitmap->Width(), 282);
-  EXPECT_EQ(data.SysButtons[5]->FrameCount, 6);  // 3.85 is above 3.8
-  EXPECT_EQ(data.SysButtons[1]->Bitmap->Width(), 60);
+std::vector<TField> Join(std::vector<TField> A, const std::vector<std::vector<TField>>& More) {
+  for (const auto& M : More) A.insert(A.end(), M.begin(), M.end());
+  return A;
 }
 
-TEST(SkinCaptionButtons, HelpButtonTakesThePositionOfMaximise) {
-  TSkinData data(nullptr);
-  Load(data,
-       "[Button0]\nAction=4\nXcoord=1\nYcoord=2\n"  // before any maximise button: its own
-       "[Button1]\nAction=1\nVisibility=1\nXcoord=50\nYcoord=50\n"
-       "[Button2]\nAction=1\nVisibility=2\nXcoord=61\nYcoord=5\n"
-       "[Button3]\nAction=4\nXcoord=99\nYcoord=98\n");
-  ASSERT_EQ(data.SysButtons.size(), 7u);
-  EXPECT_EQ(data.SysButtons[0]->XCoord, 1);
-  EXPECT_EQ(data.SysButtons[0]->YCoord, 2);
-  EXPECT_EQ(data.SysButtons[3]->XCoord, 61);
-  EXPECT_EQ(data.SysButtons[3]->YCoord, 5);
+// Every element section with a fixed frame count, each given Frame=9.
+String FixedFrameIni() {
+  String Ini = "[Personality]\nmenuBar=e.bmp\nTopFrame=7\n[Progress]\nBitmap=e.bmp\n";
+  for (const char* Section : {"GroupBoxEdge",
+                              "GroupBox",
+                              "Tabs",
+                              "StatusBarEdges",
+                              "Tab.Pane",
+                              "ToolBars",
+                              "ComboButton",
+                              "SunkEdge",
+                              "ExtraImages",
+                              "Headerbar",
+                              "MenuItem",
+                              "MenuBackground",
+                              "Scrollbar",
+                              "HorzScroll",
+                              "VertScroll",
+                              "HorzScrollThumb",
+                              "VertScrollThumb",
+                              "Trackbar.ThumbHorz",
+                              "Trackbar.ThumbVert",
+                              "Trackbar.ThumbLeft",
+                              "Trackbar.ThumbRight",
+                              "Trackbar.ThumbUp",
+                              "Trackbar.ThumbDown",
+                              "UpDown.Horz",
+                              "UpDown.Vert",
+                              "Track",
+                              "TRACKVERT",
+                              "Progress.Chunk"})
+    Ini += String("[") + Section + "]\nImage=e.bmp\nFrame=9\n";
+  return Ini + "[VertScrollThumb]\nFrameCount=2\n";  // a second section of the same name is not looked at
+}
 
-  Load(data, "[Button0]\nAction=4\nXcoord=9\nYcoord=8\n");  // remembered per load only
-  EXPECT_EQ(data.SysButtons[0]->XCoord, 9);
+std::vector<TFieldCase> FieldCases() {
+  return {
+      {"ObjectKeysDefaultsAndTileCorrections",
+       {{"[Colours]\nButtonText=1 2 3\n"
+         "[StatusBarEdges]\nImage=\nLeftWidth=4\nFrame=3\n"
+         "[Headerbar]\nImage=h.bmp\nStyle=7\nLeftWidth=1\nRightWidth=2\nTopHeight=3\nBottomHeight=0x10\n"
+         "Frame=0\nTrans=1\nTile=5\nNormalColour=0xFF\nNormalColour2=9 8 7\n"
+         "[Tabs]\nImage=h.bmp\nBorder=b.bmp\nFrame=9\nTile=1\n"
+         "[Tab.Pane]\nImage=h.bmp\nLeftWidth=6\nTopHeight=6\nRightWidth=3\nBottomHeight=-2\n"
+         "[Progress]\nBitmap=h.bmp\nTile=5\nStyle=1\nNormalColour=4\n"
+         "[Progress.Chunk]\nImage=h.bmp\nFrame=7\n"
+         "[GroupBox]\nImage=h.bmp\nFrame=9\nTile=2\nBackgroundAlignment=1\nBackgroundLeftShift=-3\n"
+         "BackgroundRightShift=5\n"
+         "[Personality]\nmenuBar=h.bmp\nTileMenu=5\nTileLeftMenu=0\nLeftStretch=5\n",
+         {{"h.bmp", SolidBmp(20, 10, 0x00FF00)}, {"b.bmp", SolidBmp(3, 2, 0)}},
+         {FIELD(D.StatusBarEdges != nullptr, 0),  // an empty image value makes the element absent
+          PRESENT(D.Headerbar),
+          FIELD(D.Headerbar->Name == "Headerbar", 1),
+          FIELD(D.Headerbar->Bitmap->Width(), 20),
+          FIELD(D.Headerbar->Style, 7),
+          FIELD(D.Headerbar->Margins.left, 1),
+          FIELD(D.Headerbar->Margins.right, 2),
+          FIELD(D.Headerbar->Margins.top, 3),
+          FIELD(D.Headerbar->Margins.bottom, 16),
+          FIELD(D.Headerbar->FrameCount, 5),  // the skin gave 0
+          FIELD(D.Headerbar->Trans, 1),
+          FIELD(D.Headerbar->Tile, 0),  // 5 read as 0
+          FIELD(D.Headerbar->NormalColour, 255),
+          FIELD(D.Headerbar->MouseOverColour, -1),
+          FIELD(D.Headerbar->PressedColour, -1),
+          FIELD(D.Headerbar->NormalColour2, 0x070809),
+          FIELD(D.Headerbar->MouseOverColour2, 0x030201),  // the scheme's button text
+          FIELD(D.Headerbar->PressedColour2, 0x030201),
+          PRESENT(D.Tab),
+          FIELD(D.Tab->Bitmap2->Width(), 3),
+          FIELD(D.Tab->FrameCount, 5),
+          FIELD(D.Tab->Tile, 1),
+          PRESENT(D.TabPane),
+          FIELD(D.TabPane->Margins.left, 4),
+          FIELD(D.TabPane->Margins.top, 4),
+          FIELD(D.TabPane->Margins.right, 3),
+          FIELD(D.TabPane->Margins.bottom, -2),
+          PRESENT(D.Progress),
+          FIELD(dynamic_cast<TDataSkinBorder*>(D.Progress.get()) != nullptr, 1),
+          FIELD(D.Progress->Tile, 1),          // 5 read as 1 here
+          FIELD(D.Progress->FrameCount, 1),    // style 1
+          FIELD(D.Progress->NormalColour, 0),  // not read for the progress bar
+          PRESENT(D.ProgressChunk),
+          FIELD(D.ProgressChunk->FrameCount, 7),  // keeps the skin's count
+          PRESENT(D.GroupBox),
+          FIELD(D.GroupBox->Tile, 0),
+          FIELD(D.GroupBox->FrameCount, 1),
+          FIELD(D.GroupBox->BackgroundAlignment, 1),
+          FIELD(D.GroupBox->BackgroundLeftShift, -3),
+          FIELD(D.GroupBox->BackgroundRightShift, 5),
+          PRESENT(D.MenuBar),
+          FIELD(D.MenuBar->Tile, 1),  // 5 read as 1
+          FIELD(D.MenuBar->Margins.left, 0),
+          FIELD(D.MenuBar->Margins.right, 1),
+          FIELD(D.MenuBar->Margins.top, 0),
+          FIELD(D.MenuBar->FrameCount, 2),
+          FIELD(D.Borders[sbLeft]->Tile, 1),  // "LeftStretch" 5 read as 1
+          FIELD(D.GroupBoxEdge || D.ToolBars || D.Scrollbar || D.SunkEdge, 0)}}}},
+      {"ALoadReplacesEveryRecordAndRefillsTheFixedOnes",
+       {{"[Headerbar]\nImage=h.bmp\n[ComboButton]\nImage=h.bmp\n[Progress]\nBitmap=h.bmp\n"
+         "[Buttons]\nBitmap=h.bmp\nCheckButton=h.bmp\n[Personality]\nTextBack=h.bmp\nmenuBar=h.bmp\n"
+         "[Track]\nImage=h.bmp\nFrame=2\n",
+         {{"h.bmp", SolidBmp(8, 8, 0x123456)}},
+         {FIELD(D.Headerbar && D.ComboButton && D.Progress && D.MenuBar, 1),
+          FIELD(D.Track->Bitmap->Width(), 8), FIELD(D.ComboxArrow->Bitmap->Empty(), 0)}},
+        {"[Colours]\nButtonFace=1 1 1\n",
+         {},
+         {FIELD(D.Headerbar || D.ComboButton || D.Progress || D.MenuBar, 0),
+          FIELD(D.Button->Bitmap->Empty(), 1), FIELD(D.Button->CheckBitmap->Empty(), 1),
+          FIELD(D.Title->Bitmap->Empty(), 1),
+          FIELD(D.Track->Bitmap->Width(), 16),           // back to the program's own track
+          FIELD(D.ComboxArrow->Bitmap->Empty(), 1)}}}},  // not the previous skin's arrows
+      {"TitleAndItsTextColours",
+       {{"[Personality]\nTextBack=t.bmp\nTextShift=20\nTextShiftVert=2\nTextRightClip=93\nTextAlignment=1\n"
+         "Textbackground=1\nTXTBackleft=8\nTXTBackRight=9\nActiveTextR=261\nActiveTextG=0\nActiveTextB=7\n"
+         "InActiveTextR=1\nInActiveTextG=2\n",
+         {{"t.bmp", SolidBmp(6, 4, 0)}},
+         {FIELD(D.Title->Bitmap->Width(), 6), FIELD(D.Title->Margins.left, 20),
+          FIELD(D.Title->Margins.top, 2), FIELD(D.Title->Margins.right, 93),
+          FIELD(D.Title->Margins.bottom, 0), FIELD(D.Title->TextAlignment, 1),
+          FIELD(D.Title->TextBackground, 1), FIELD(D.Title->FontHeight, 14), FIELD(D.Title->TextBackLeft, 8),
+          FIELD(D.Title->TextBackRight, 9), FIELD(D.Title->FrameCount, 2),
+          FIELD(D.Title->ActiveTextColor, 0x070005),                 // each value cut to its low byte
+          FIELD(D.Title->InactiveTextColor, kTitleColorNotGiven)}},  // blue missing
+        {"[Fonts]\nFontHeight=18\n",
+         {},
+         {FIELD(D.Title->FontHeight, 18), FIELD(D.Title->ActiveTextColor, kTitleColorNotGiven),
+          FIELD(D.Title->Bitmap->Empty(), 1)}}}},
+      {"ButtonsAndTheirGlyphStrips",
+       {{"[Colours]\nButtonText=4 5 6\n"
+         "[Buttons]\nBitmap=b.bmp\nLeftWidth=5\nTopHeight=6\nTrans=1\nTile=3\nFrame=9\nStyle=4\n"
+         "CheckButton=c.bmp\nRadioButton=r.bmp\nPressedColour=12\nMouseOverColour2=1 1 1\nNormalColour2=\n",
+         {{"b.bmp", SolidBmp(100, 20, 0)}, {"c.bmp", SolidBmp(156, 13, 0)}, {"r.bmp", SolidBmp(40, 16, 0)}},
+         {FIELD(D.Button->Bitmap->Width(), 100), FIELD(D.Button->Margins.left, 5),
+          FIELD(D.Button->Margins.top, 6), FIELD(D.Button->Trans, 1), FIELD(D.Button->Tile, 0),
+          FIELD(D.Button->Style, 0),        // not read
+          FIELD(D.Button->FrameCount, 5),   // always
+          FIELD(D.Button->CheckFrame, 12),  // 156 / 13
+          FIELD(D.Button->RadioFrame, 4),   // 40 / 16 = 2, raised to the minimum
+          FIELD(D.Button->NormalColour, -1), FIELD(D.Button->PressedColour, 12),
+          FIELD(D.Button->HasNormalColour2, 0), FIELD(D.Button->HasMouseOverColour2, 1),
+          FIELD(D.Button->HasPressedColour2, 0), FIELD(D.Button->NormalColour2, 0x060504),
+          FIELD(D.Button->MouseOverColour2, 0x010101)}},
+        {"[Buttons]\nCheckButton=c.bmp\nCheckButtonFrame=3\n",
+         {{"c.bmp", SolidBmp(156, 13, 0)}},
+         {FIELD(D.Button->CheckFrame, 3),      // the skin's own count is kept
+          FIELD(D.Button->RadioFrame, 4)}}}},  // no strip at all
+      {"CaptionButtonSectionsThatCountAndTheirOrder",
+       {{"[Button]\nAction=0\n[Buttons]\nBitmap=x.bmp\n[Button.Radio]\n[Button.CheckBox]\n"
+         "[ButtonA]\nAction=-1\nVisibility=0\n"  // kept: it says when to show
+         "[ButtonB]\nAction=-1\n"                // dropped: no Visibility
+         "[ButtonC]\nAction=-1\nVisibility=3\n"  // dropped
+         "[buttonD]\nAction=2\nAlign=1\nXcoord=5\nYcoord=6\nVisibility=7\nVisibility1=8\nCombineOp=1\n"
+         "[MyButton]\nAction=0\n",
+         {},
+         Join({FIELD(D.SysButtons.size(), 5), FIELD(D.SysButtons[0]->Name == "BUTTONA", 1),
+               FIELD(D.SysButtons[0]->Action, -1), FIELD(D.SysButtons[0]->Visibility1, -1),
+               FIELD(D.SysButtons[0]->CombineOp, -1), FIELD(D.SysButtons[0]->FrameCount, 6),  // no image
+               FIELD(D.SysButtons[1]->Name == "BUTTOND", 1), FIELD(D.SysButtons[1]->Align, 1),
+               FIELD(D.SysButtons[1]->XCoord, 5), FIELD(D.SysButtons[1]->YCoord, 6),
+               FIELD(D.SysButtons[1]->Visibility, 7), FIELD(D.SysButtons[1]->Visibility1, 8),
+               FIELD(D.SysButtons[1]->CombineOp, 1)},
+              {MdiButtonFields(2, 7), MdiButtonFields(3, 8), MdiButtonFields(4, 9)})},
+        {"", {}, {FIELD(D.SysButtons.size(), 3)}}}},  // rebuilt, the MDI buttons alone
+      {"CaptionButtonFrameCountsFromTheImageRatio",
+       {{"[Button0]\nAction=0\nButtonImage=wide.bmp\n"
+         "[Button1]\nAction=0\nButtonImage=narrow.bmp\n"
+         "[Button2]\nAction=-1\nVisibility=0\nButtonImage=narrow.bmp\n"
+         "[Button3]\nAction=3\nButtonImage=narrow.bmp\n"
+         "[Button4]\nAction=11\nButtonImage=wide.bmp\nframe=2\n"
+         "[Button5]\nAction=0\nButtonImage=edge.bmp\n",
+         {{"wide.bmp", SolidBmp(282, 20, 0)},
+          {"narrow.bmp", SolidBmp(60, 20, 0)},
+          {"edge.bmp", SolidBmp(77, 20, 0)}},
+         {FIELD(D.SysButtons.size(), 9), FIELD(D.SysButtons[0]->FrameCount, 6),  // 14.1
+          FIELD(D.SysButtons[1]->FrameCount, 3),                                 // 3.0
+          FIELD(D.SysButtons[2]->FrameCount, 6),                                 // negative action
+          FIELD(D.SysButtons[3]->FrameCount, 3),
+          FIELD(D.SysButtons[3]->Bitmap->Empty(), 1),  // the icon button draws the window's icon
+          FIELD(D.SysButtons[4]->FrameCount, 2),       // given: used as it is, image kept
+          FIELD(D.SysButtons[4]->Bitmap->Width(), 282),
+          FIELD(D.SysButtons[5]->FrameCount, 6),  // 3.85 is above 3.8
+          FIELD(D.SysButtons[1]->Bitmap->Width(), 60)}}}},
+      {"HelpButtonTakesThePositionOfMaximise",
+       {{"[Button0]\nAction=4\nXcoord=1\nYcoord=2\n"  // before any maximise button: its own
+         "[Button1]\nAction=1\nVisibility=1\nXcoord=50\nYcoord=50\n"
+         "[Button2]\nAction=1\nVisibility=2\nXcoord=61\nYcoord=5\n"
+         "[Button3]\nAction=4\nXcoord=99\nYcoord=98\n",
+         {},
+         {FIELD(D.SysButtons.size(), 7), FIELD(D.SysButtons[0]->XCoord, 1), FIELD(D.SysButtons[0]->YCoord, 2),
+          FIELD(D.SysButtons[3]->XCoord, 61), FIELD(D.SysButtons[3]->YCoord, 5)}},
+        {"[Button0]\nAction=4\nXcoord=9\nYcoord=8\n", {}, {FIELD(D.SysButtons[0]->XCoord, 9)}}}},  // per load
+      {"FixedFrameCounts",
+       {{FixedFrameIni(),
+         {{"e.bmp", SolidBmp(40, 12, 0)}},
+         {FIELD(D.Title->FrameCount, 2),
+          FIELD(D.Progress->FrameCount, 2),
+          FIELD(D.MenuBar->FrameCount, 2),
+          FIELD(D.GroupBoxEdge->FrameCount, 2),
+          FIELD(D.Toolbar->FrameCount, 1),
+          FIELD(D.TabPane->FrameCount, 1),
+          FIELD(D.GroupBox->FrameCount, 1),
+          FIELD(D.MenuBackground->FrameCount, 1),
+          FIELD(D.ToolBars->FrameCount, 5),
+          FIELD(D.Tab->FrameCount, 5),
+          FIELD(D.ExtraImages->FrameCount, 5),
+          FIELD(D.MenuItem->FrameCount, 5),
+          FIELD(D.Headerbar->FrameCount, 9),  // given, kept
+          FIELD(D.StatusBarEdges->FrameCount, 3),
+          FIELD(D.ComboButton->FrameCount, 4),
+          FIELD(D.SunkEdge->FrameCount, 4),
+          FIELD(D.HorzScroll->FrameCount, 4),
+          FIELD(D.VertScroll->FrameCount, 4),
+          FIELD(D.Scrollbar->FrameCount, 23),
+          FIELD(D.UpDownHorz->FrameCount, 8),
+          FIELD(D.UpDownVert->FrameCount, 8),
+          FIELD(D.TrackbarThumbHorz->FrameCount, 5),
+          FIELD(D.TrackbarThumbVert->FrameCount, 5),
+          FIELD(D.TrackbarThumbLeft->FrameCount, 5),
+          FIELD(D.TrackbarThumbRight->FrameCount, 5),
+          FIELD(D.TrackbarThumbUp->FrameCount, 5),
+          FIELD(D.TrackbarThumbDown->FrameCount, 5),
+          FIELD(D.HorzScrollThumb->FrameCount, 3),
+          FIELD(D.VertScrollThumb->FrameCount, 3),
+          FIELD(D.Track->FrameCount, 9),
+          FIELD(D.TrackVert->FrameCount, 9),
+          FIELD(D.ProgressChunk->FrameCount, 9),
+          FIELD(D.Borders[sbTop]->FrameCount, 7)}},
+        {"[HorzScrollThumb]\nImage=e.bmp\nFrameCount=2\nFrame=9\n",
+         {{"e.bmp", SolidBmp(4, 4, 0)}},
+         {FIELD(D.HorzScrollThumb->FrameCount, 2)}}}},
+  };
+}
+
+}  // namespace
+
+class SkinElementFields : public ::testing::TestWithParam<TFieldCase> {};
+
+// Each load of a case goes into the same skin data; its rows are checked after it.
+TEST_P(SkinElementFields, AsReadFromTheSkin) {
+  TSkinData Data(nullptr);
+  int LoadIndex = 0;
+  for (const TLoad& L : GetParam().Loads) {
+    ++LoadIndex;
+    Load(Data, L.Ini, L.Files);
+    for (const TField& F : L.Fields) {
+      const long long Actual = F.Get(Data);
+      if (F.Required) {
+        ASSERT_EQ(Actual, F.Expected) << "load " << LoadIndex << ": " << F.Name;
+      } else {
+        EXPECT_EQ(Actual, F.Expected) << "load " << LoadIndex << ": " << F.Name;
+      }
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SkinElementFields, ::testing::ValuesIn(FieldCases()),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
+// Records the skin data keeps for the program (buttons, title, track) are refilled, not replaced.
+TEST(SkinElementReaders, ALoadRefillsTheFixedRecordsInPlace) {
+  TSkinData data(nullptr);
+  Load(data, "[Buttons]\nBitmap=h.bmp\n", {{"h.bmp", SolidBmp(8, 8, 0x123456)}});
+  const TDataSkinButton* button = data.Button.get();
+  Load(data, "[Colours]\nButtonFace=1 1 1\n");
+  EXPECT_EQ(data.Button.get(), button);
 }
 
 TEST(SkinCaptionButtons, MdiButtonsAreCutFromTwelveFrames) {
@@ -327,75 +413,6 @@ TEST(SkinBuiltTrack, ProgramResourcesAsDrawn) {
     const char* row = y == 0 ? "1121" : y == 1 ? "1111" : y < 14 ? "2000" : "0000";
     for (int x = 0; x < 4; ++x) EXPECT_EQ(PixelAt(vert, x, y), colour(row[x])) << x << "," << y;
   }
-}
-
-TEST(SkinBuiltElements, FixedFrameCounts) {
-  String ini = "[Personality]\nmenuBar=e.bmp\nTopFrame=7\n[Progress]\nBitmap=e.bmp\n";
-  const char* const sections[] = {"GroupBoxEdge",
-                                  "GroupBox",
-                                  "Tabs",
-                                  "StatusBarEdges",
-                                  "Tab.Pane",
-                                  "ToolBars",
-                                  "ComboButton",
-                                  "SunkEdge",
-                                  "ExtraImages",
-                                  "Headerbar",
-                                  "MenuItem",
-                                  "MenuBackground",
-                                  "Scrollbar",
-                                  "HorzScroll",
-                                  "VertScroll",
-                                  "HorzScrollThumb",
-                                  "VertScrollThumb",
-                                  "Trackbar.ThumbHorz",
-                                  "Trackbar.ThumbVert",
-                                  "Trackbar.ThumbLeft",
-                                  "Trackbar.ThumbRight",
-                                  "Trackbar.ThumbUp",
-                                  "Trackbar.ThumbDown",
-                                  "UpDown.Horz",
-                                  "UpDown.Vert",
-                                  "Track",
-                                  "TRACKVERT",
-                                  "Progress.Chunk"};
-  for (const char* s : sections) ini += String("[") + s + "]\nImage=e.bmp\nFrame=9\n";
-  ini += "[VertScrollThumb]\nFrameCount=2\n";  // a second section of the same name is not looked at
-  TSkinData data(nullptr);
-  Load(data, ini, {{"e.bmp", SolidBmp(40, 12, 0)}});
-  EXPECT_EQ(data.Title->FrameCount, 2);
-  EXPECT_EQ(data.Progress->FrameCount, 2);
-  EXPECT_EQ(data.MenuBar->FrameCount, 2);
-  EXPECT_EQ(data.GroupBoxEdge->FrameCount, 2);
-  EXPECT_EQ(data.Toolbar->FrameCount, 1);
-  EXPECT_EQ(data.TabPane->FrameCount, 1);
-  EXPECT_EQ(data.GroupBox->FrameCount, 1);
-  EXPECT_EQ(data.MenuBackground->FrameCount, 1);
-  EXPECT_EQ(data.ToolBars->FrameCount, 5);
-  EXPECT_EQ(data.Tab->FrameCount, 5);
-  EXPECT_EQ(data.ExtraImages->FrameCount, 5);
-  EXPECT_EQ(data.MenuItem->FrameCount, 5);
-  EXPECT_EQ(data.Headerbar->FrameCount, 9);  // given, kept
-  EXPECT_EQ(data.StatusBarEdges->FrameCount, 3);
-  EXPECT_EQ(data.ComboButton->FrameCount, 4);
-  EXPECT_EQ(data.SunkEdge->FrameCount, 4);
-  EXPECT_EQ(data.HorzScroll->FrameCount, 4);
-  EXPECT_EQ(data.VertScroll->FrameCount, 4);
-  EXPECT_EQ(data.Scrollbar->FrameCount, 23);
-  EXPECT_EQ(data.UpDownHorz->FrameCount, 8);
-  EXPECT_EQ(data.UpDownVert->FrameCount, 8);
-  for (auto* t : {&data.TrackbarThumbHorz, &data.TrackbarThumbVert, &data.TrackbarThumbLeft,
-                  &data.TrackbarThumbRight, &data.TrackbarThumbUp, &data.TrackbarThumbDown})
-    EXPECT_EQ((*t)->FrameCount, 5) << (*t)->Name;
-  EXPECT_EQ(data.HorzScrollThumb->FrameCount, 3);
-  EXPECT_EQ(data.VertScrollThumb->FrameCount, 3);
-  EXPECT_EQ(data.Track->FrameCount, 9);
-  EXPECT_EQ(data.TrackVert->FrameCount, 9);
-  EXPECT_EQ(data.ProgressChunk->FrameCount, 9);
-  EXPECT_EQ(data.Borders[sbTop]->FrameCount, 7);
-
-  Load(data, "[HorzScrollThumb]\nImage=e.bmp\nFrameCount=2\nFrame=9\n", {{"e.bmp", SolidBmp(4, 4, 0)}});
-  EXPECT_EQ(data.HorzScrollThumb->FrameCount, 2);
 }
 
 TEST(SkinBuiltElements, CombinedComboStripAndItsArrows) {
