@@ -2,6 +2,8 @@
 #include "skin/controls/SkinScrollbars.h"
 
 #include <algorithm>
+#include <initializer_list>
+#include <memory>
 
 #include "framework/core/TypInfo.h"
 #include "skin/data/SkinData.h"
@@ -45,6 +47,21 @@ void DrawStripPart(HDC DC, const RECT& R, TDataSkinObject* Strip, int Frame) {
 
 bool WindowVisible(HWND Wnd) {
   return Wnd && (GetWindowLongPtrW(Wnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+using TOverlay = std::unique_ptr<TWScrollbar>;
+
+// The overlay bars of a control whose window has just been given back (Status and WasActive as the
+// unsubclassing left them). Over a destroyed window they are hidden at once, so that they do not stay
+// behind over nothing, and go with their object; over a live window that was skinned they go now.
+void ReleaseOverlays(int Status, bool WasActive, std::initializer_list<TOverlay*> Bars) {
+  for (TOverlay* Bar : Bars) {
+    if (!*Bar) continue;
+    if (Status == kControlDestroyed)
+      (*Bar)->HideScrollbar();
+    else if (WasActive)
+      Bar->reset();
+  }
 }
 
 }  // namespace
@@ -614,16 +631,7 @@ void TSkinScrollbar::Unsubclass() {
   }
   const bool WasActive = FActive;
   TSkinControl::Unsubclass();
-  if (FStatus == kControlDestroyed) {
-    // The control's window went first: its overlays must not stay behind over nothing.
-    for (TWScrollbar* Bar : {FHorzBar.get(), FVertBar.get()})
-      if (Bar) Bar->HideScrollbar();
-    return;
-  }
-  if (WasActive) {
-    FHorzBar.reset();
-    FVertBar.reset();
-  }
+  ReleaseOverlays(FStatus, WasActive, {&FHorzBar, &FVertBar});
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -703,15 +711,7 @@ void TSkinScrollbarH::DrawControl(HDC DC, const RECT&) {
 void TSkinScrollbarH::Unsubclass() {
   const bool WasActive = FActive;
   TSkinControl::Unsubclass();
-  if (FStatus == kControlDestroyed) {
-    for (TWScrollbar* Bar : {FHorzBar.get(), FVertBar.get()})
-      if (Bar) Bar->HideScrollbar();
-    return;
-  }
-  if (WasActive) {
-    FHorzBar.reset();
-    FVertBar.reset();
-  }
+  ReleaseOverlays(FStatus, WasActive, {&FHorzBar, &FVertBar});
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -791,11 +791,7 @@ void TSkinScControl::DrawControl(HDC, const RECT&) {
 void TSkinScControl::Unsubclass() {
   const bool WasActive = FActive;
   TSkinControl::Unsubclass();
-  if (FStatus == kControlDestroyed) {
-    if (FBar) FBar->HideScrollbar();
-    return;
-  }
-  if (WasActive) FBar.reset();
+  ReleaseOverlays(FStatus, WasActive, {&FBar});
 }
 
 // ---------------------------------------------------------------------------------------------------
