@@ -52,6 +52,13 @@ using TOnSkinControl = TEvent<void(TComponent* Sender, TSkinData* SkinData, TCon
 
 // Indexes of Borders.
 enum TSkinBorderIndex { sbLeft, sbRight, sbTop, sbBottom };
+// The same borders as the frame painter of a form counts them, from 1 (Borders[Kind - 1]).
+enum TSkinBorderKind : int {
+  kBorderLeft = sbLeft + 1,
+  kBorderRight = sbRight + 1,
+  kBorderTop = sbTop + 1,
+  kBorderBottom = sbBottom + 1,
+};
 
 inline constexpr char kSkinDataVersion[] = "5.60.03.29";
 

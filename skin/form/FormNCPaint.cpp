@@ -78,12 +78,13 @@ void TRuzIzivForm::UpdateNc(HDC DC) {
       // caption strip picks up the side borders from the composition instead of reading them
       // back from the screen. A border the skin cannot draw leaves the window's own pixels, so
       // then the frame goes straight to the window as its parts are drawn.
-      const bool Compose = BorderDrawable(1) && BorderDrawable(2) && BorderDrawable(3) && BorderDrawable(4);
+      const bool Compose = BorderDrawable(kBorderLeft) && BorderDrawable(kBorderRight) &&
+                           BorderDrawable(kBorderTop) && BorderDrawable(kBorderBottom);
       TComposeSurface Surface(Compose ? W : 0, Compose ? H : 0);
       const HDC Paint = Surface.DC() ? Surface.DC() : DC;
-      Drawborder(1, RECT{0, 0, FLeftWidth, H}, Paint);
-      Drawborder(2, RECT{W - FRightWidth, 0, W, H}, Paint);
-      Drawborder(4, RECT{FLeftWidth, H - FBottomHeight, W - FRightWidth, H}, Paint);
+      Drawborder(kBorderLeft, RECT{0, 0, FLeftWidth, H}, Paint);
+      Drawborder(kBorderRight, RECT{W - FRightWidth, 0, W, H}, Paint);
+      Drawborder(kBorderBottom, RECT{FLeftWidth, H - FBottomHeight, W - FRightWidth, H}, Paint);
       DrawFLine(Paint);
       const RECT Band{FLeftWidth, FTitleHeight, W - FRightWidth, FTitleHeight + FMenuHeight};
       bool BandDrawn = true;
@@ -111,21 +112,21 @@ void TRuzIzivForm::UpdateNc(HDC DC) {
 }
 
 bool TRuzIzivForm::BorderDrawable(int Kind) const {
-  if (!FSkinData || Kind < 1 || Kind > 4) return false;
+  if (!FSkinData || Kind < kBorderLeft || Kind > kBorderBottom) return false;
   const TDataSkinBorder* Border = FSkinData->Borders[Kind - 1].get();
   return Border && Border->Bitmap && !Border->Bitmap->Empty();
 }
 
 void TRuzIzivForm::Drawborder(int Kind, const RECT& R, HDC DC) {
   const int W = R.right - R.left, H = R.bottom - R.top;
-  if (W < 0 || H < 0 || Kind < 1 || Kind > 4 || !FSkinData || !DC) return;
+  if (W < 0 || H < 0 || Kind < kBorderLeft || Kind > kBorderBottom || !FSkinData || !DC) return;
   const TDataSkinBorder* Border = FSkinData->Borders[Kind - 1].get();
   if (!Border || !Border->Bitmap || Border->Bitmap->Empty()) return;
   const int Index = FActive || Border->FrameCount == 1 ? 1 : 2;
   // Rendering the nine slices straight into DC clipped to R gives the pixels of a rendering apart
   // copied 1:1, without a scratch surface per border.
   DrawRect2(DC, R, Border->Bitmap.get(), Border->Margins, Index, Border->FrameCount, 0,
-            Border->Tile != 1 ? 1 : 0, Kind > 2 ? 1 : 0);
+            Border->Tile != 1 ? 1 : 0, Kind >= kBorderTop ? 1 : 0);
 }
 
 void TRuzIzivForm::DrawFLine(HDC DC) {
@@ -148,7 +149,7 @@ void TRuzIzivForm::DrawFLine(HDC DC) {
   }
   if (FFrameBitmap->Empty()) return;
   TCanvas* Canvas = FFrameBitmap->Canvas();
-  Drawborder(3, Caption, Canvas->Handle());
+  Drawborder(kBorderTop, Caption, Canvas->Handle());
   DrawLine(Canvas, Caption);
   // Kept so that one button can later be drawn in another state over what lies under it.
   if (!FCaptionBack) FCaptionBack = std::make_unique<TBitmap>();

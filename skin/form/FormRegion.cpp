@@ -48,17 +48,17 @@ void TRuzIzivForm::Cropwindow() {
     Region.Reset(CreateRectRgn(FLeftWidth, FTitleHeight, W - FRightWidth, H - FBottomHeight));
     if (FBorderStyle != sbsNone) {
       const int Inner = W - FLeftWidth - FRightWidth;
-      const TGdiRegion Left = SideRegion(*this, 1, TransOf(FSkinData, sbLeft) == 1 && H > 1, FLeftWidth, H,
-                                         RECT{0, 0, FLeftWidth, H});
-      const TGdiRegion Right = SideRegion(*this, 2, TransOf(FSkinData, sbRight) == 1 && H > 1, FRightWidth, H,
-                                          RECT{W - FRightWidth, 0, W, H});
+      const TGdiRegion Left = SideRegion(*this, kBorderLeft, TransOf(FSkinData, sbLeft) == 1 && H > 1,
+                                         FLeftWidth, H, RECT{0, 0, FLeftWidth, H});
+      const TGdiRegion Right = SideRegion(*this, kBorderRight, TransOf(FSkinData, sbRight) == 1 && H > 1,
+                                          FRightWidth, H, RECT{W - FRightWidth, 0, W, H});
       const bool BottomRendered = TransOf(FSkinData, sbBottom) == 1;
       const TGdiRegion Bottom =
-          SideRegion(*this, 4, BottomRendered && FBottomHeight > 1, Inner, FBottomHeight,
+          SideRegion(*this, kBorderBottom, BottomRendered && FBottomHeight > 1, Inner, FBottomHeight,
                      RECT{FLeftWidth, H - FBottomHeight, W - FRightWidth, H});
       const TGdiRegion Top =
-          SideRegion(*this, 3, TransOf(FSkinData, sbTop) == 1 && FTitleHeight > 1 && Inner > 0, Inner,
-                     FTitleHeight, RECT{FLeftWidth, 0, W - FRightWidth, FTitleHeight});
+          SideRegion(*this, kBorderTop, TransOf(FSkinData, sbTop) == 1 && FTitleHeight > 1 && Inner > 0,
+                     Inner, FTitleHeight, RECT{FLeftWidth, 0, W - FRightWidth, FTitleHeight});
       CombineRgn(Left.Get(), Left.Get(), Right.Get(), RGN_OR);
       CombineRgn(Top.Get(), Top.Get(), Bottom.Get(), RGN_OR);
       CombineRgn(Top.Get(), Top.Get(), Left.Get(), RGN_OR);

@@ -9,6 +9,7 @@
 #include "skin/form/NCObjects.h"
 #include "skin/form/RuzIzivForm.h"
 #include "skin/form/RuzIzivMenu.h"
+#include "skin/imaging/CaptionButtonRules.h"
 #include "skin/imaging/SkinPaint.h"
 
 namespace {
@@ -17,7 +18,7 @@ namespace {
 constexpr int kFrameNormal = 1;
 constexpr int kFrameDisabled = 4;
 
-constexpr int kVisibilityMenuBar = 100;  // the button lives in the menu bar of an MDI parent
+constexpr int kVisibilityMenuBar = skin::visibility::kMenuBar;
 
 bool IsDialogClass(const String& ClassName) {
   return ClassName == "#32770" || ClassName == "TMessageForm";
@@ -47,67 +48,22 @@ void TRuzIzivForm::FreeSysButtons() {
   FSysButtonCount = 0;
 }
 
-// The first test ("Visibility"): codes for the window's state, border icons and class.
-static bool FirstVisibility(TRuzIzivForm& F, int Code, int Action) {
-  const TSkinFormIcons& icons = F.FBorderIcons;
-  switch (Code) {
-    case 0:
-      return true;
-    case 1:
-      return F.FWindowState == swsMax;
-    case 2:
-      return F.FWindowState != swsMax;
-    case 3:
-      return F.FActive != 0;
-    case 4:
-      return F.FActive == 0;
-    case 6:
-    case 8:
-      return (icons.Contains(sbiMin) || icons.Contains(sbiMax)) && icons.Contains(sbisystem);
-    case 7:
-      return !icons.Contains(sbiMax);
-    case 9:
-      return !icons.Contains(sbiMin);
-    case 10:
-      return icons.Contains(sbiHelp) && !icons.Contains(sbiMin) && !icons.Contains(sbiMax);
-    case kVisibilityMenuBar:
-      return F.FFormStyle == sfsMDIform && F.MDIChildMax() && F.FSkinMenu != nullptr;
-    case 200:
-      return F.FBorderStyle == sbsDialog && !IsDialogClass(F.FClassName);
-    default:
-      break;
-  }
-  if (Code >= 201 && Code <= 999) return true;
-  if (Code >= 1000 && Code <= 2000)
-    return SendMessageW(F.FHandle, WM_SKIN_SYSBTNVISIBLE, static_cast<WPARAM>(Code), Action) > 0;
-  return false;
-}
-
-// The second test ("Visibility1"): the same codes, looser for the border icons. Codes 200 to 2000
-// mean here what they mean in the first test.
-static bool SecondVisibility(TRuzIzivForm& F, int Code, int Action, bool First) {
-  const TSkinFormIcons& icons = F.FBorderIcons;
-  switch (Code) {
-    case 6:
-    case 8:
-      return icons.Contains(sbiMin) || icons.Contains(sbiMax);
-    case 10:
-      return icons.Contains(sbiHelp);
-    case kVisibilityMenuBar:
-      return First;
-    case 0:
-    case 1:
-    case 2:
-    case 3:
-    case 4:
-    case 7:
-    case 9:
-      return FirstVisibility(F, Code, Action);
-    default:
-      break;
-  }
-  if (Code >= 200 && Code <= 2000) return FirstVisibility(F, Code, Action);
-  return false;
+skin::TCaptionWindow TRuzIzivForm::CaptionWindow() {
+  skin::TCaptionWindow Window;
+  Window.Maximised = FWindowState == swsMax;
+  Window.Active = FActive != 0;
+  Window.MinBox = FBorderIcons.Contains(sbiMin);
+  Window.MaxBox = FBorderIcons.Contains(sbiMax);
+  Window.HelpBox = FBorderIcons.Contains(sbiHelp);
+  Window.SystemMenu = FBorderIcons.Contains(sbisystem);
+  Window.DialogBorder = FBorderStyle == sbsDialog;
+  Window.SystemDialogClass = IsDialogClass(FClassName);
+  Window.MenuBarButtons = FFormStyle == sfsMDIform && FSkinMenu != nullptr && MDIChildMax();
+  const HWND Handle = FHandle;
+  Window.Ask = [Handle](int Code, int Action) {
+    return SendMessageW(Handle, WM_SKIN_SYSBTNVISIBLE, static_cast<WPARAM>(Code), Action) > 0;
+  };
+  return Window;
 }
 
 bool TRuzIzivForm::SysBtnVisible(int Index) {
@@ -115,51 +71,31 @@ bool TRuzIzivForm::SysBtnVisible(int Index) {
   TWinSysButton* button = FSysButtons[static_cast<std::size_t>(Index)].get();
   if (!button || !button->FData) return false;
   const TDataSkinSysButton& data = *button->FData;
-  const int action = data.Action;
-  const bool first = FirstVisibility(*this, data.Visibility, action);
-  bool visible = first && SecondVisibility(*this, data.Visibility1, action, first);
-
-  if (action == 0 && !FBorderIcons.Contains(sbisystem)) visible = false;
-  if ((action == 3 || action == 11 || action == 12) && FBorderStyle == sbsDialog) visible = false;
-  if (action == 1) button->FEnabled = FBorderIcons.Contains(sbiMax) && FBorderIcons.Contains(sbisystem);
-  if (action == 2) button->FEnabled = FBorderIcons.Contains(sbiMin) && FBorderIcons.Contains(sbisystem);
-  button->FVisible = visible ? 1 : 0;
-  return visible;
+  const skin::TCaptionButtonState State =
+      skin::CaptionButtonState(CaptionWindow(), data.Action, data.Visibility, data.Visibility1);
+  if (data.Action == skin::action::kMaximise || data.Action == skin::action::kMinimise)
+    button->FEnabled = State.Enabled ? 1 : 0;
+  button->FVisible = State.Visible ? 1 : 0;
+  return State.Visible;
 }
 
 void TRuzIzivForm::SetSysbtnRect() {
+  skin::TCaptionLayout Layout;
+  Layout.WindowWidth = FWindowWidth;
+  Layout.TitleTextLeft = FTextRect.left;
+  Layout.TitleTextRight = FTextRect.right;
+  Layout.RightBorder = FRightWidth;
+  Layout.TitleHeight = FTitleHeight;
+  Layout.MenuHeight = FMenuHeight;
+  if (FSkinData && FSkinData->MenuBar) Layout.MenuBarLeftMargin = FSkinData->MenuBar->Margins.left;
   for (int i = 0; i < static_cast<int>(FSysButtons.size()); ++i) {
     TWinSysButton* button = FSysButtons[static_cast<std::size_t>(i)].get();
     if (!SysBtnVisible(i) || button->Empty()) continue;
     const TDataSkinSysButton& data = *button->FData;
     const SIZE size = button->FrameSize();
-    POINT origin{0, 0};
-    switch (data.Align) {
-      case 0:
-        origin = POINT{data.XCoord, data.YCoord};
-        break;
-      case 1:
-        origin = POINT{FWindowWidth - data.XCoord, data.YCoord};
-        break;
-      case 2:
-      case 8:
-        origin = POINT{FTextRect.left - size.cx - data.XCoord, data.YCoord};
-        break;
-      case 3:
-      case 9:
-        origin = POINT{FTextRect.right + data.XCoord, data.YCoord};
-        break;
-      case kVisibilityMenuBar: {
-        int menuLeft = 0;
-        if (FSkinData && FSkinData->MenuBar) menuLeft = FSkinData->MenuBar->Margins.left;
-        origin = POINT{FWindowWidth - data.XCoord - FRightWidth - menuLeft,
-                       FTitleHeight + (FMenuHeight - size.cy) / 2};
-        break;
-      }
-      default:
-        break;
-    }
-    button->FRect = RECT{origin.x, origin.y, origin.x + size.cx, origin.y + size.cy};
+    const skin::TCaptionPoint origin =
+        skin::CaptionButtonOrigin(data.Align, data.XCoord, data.YCoord, size.cx, size.cy, Layout);
+    button->FRect = RECT{origin.X, origin.Y, origin.X + size.cx, origin.Y + size.cy};
   }
 }
 

@@ -21,6 +21,7 @@
 #include "framework/win/controls/WndMethod.h"
 #include "framework/win/graphics/Graphics.h"
 #include "skin/form/WndProcThunk.h"
+#include "skin/imaging/CaptionButtonRules.h"
 
 class TSkinData;
 class TForm;
@@ -242,6 +243,8 @@ class TRuzIzivForm : public TComponent {
   void FreeSysPopup();
   void DeleteSysbtn();  // the skin is being replaced: drop the caption buttons
   TWinSysButton* FindBtn(POINT P);
+  // The window as the caption-button rules see it.
+  skin::TCaptionWindow CaptionWindow();
   bool SysBtnVisible(int Index);
   void SetSysbtnRect();
   void DrawAllSysbtn(TCanvas* Canvas, const RECT& R);

@@ -1,6 +1,8 @@
-// The visibility table of the caption buttons, the rules applied after it, placement by every
+// The caption buttons' rules as the form skin object applies them to its window, placement by every
 // alignment, frame choice for short strips and disabled buttons, and the buttons that are never hit.
 #include <gtest/gtest.h>
+
+#include <string>
 
 #include "tests/support/SkinnedWindow.h"
 
@@ -49,81 +51,60 @@ class ButtonRules : public TSkinnedWindowTest {
   }
 };
 
-TEST_F(ButtonRules, FirstVisibilityCodes) {
-  Form->FBorderIcons = TSkinFormIcons{sbiMax, sbiMin, sbisystem};
-  Form->FWindowState = swsNormal;
+// The rules themselves are checked without a window (tests/imaging/CaptionButtonRulesTest.cpp); here
+// the form skin object gives them its own state, styles and class, and asks its window.
+struct TFormCase {
+  const char* Name;
+  TSkinFormIcons Icons;
+  TSkinWindowState State;
+  TSkinFormBorder Border;
+  const char* ClassName;
+  int Visibility, Visibility1, Action;
+  bool Visible;
+  std::uint8_t Enabled = 1;
+};
+
+class FormButtonRules : public ButtonRules, public ::testing::WithParamInterface<TFormCase> {};
+
+TEST_P(FormButtonRules, ComeFromTheWindowsStateAndStyles) {
+  const TFormCase& C = GetParam();
+  Form->FBorderIcons = C.Icons;
+  Form->FWindowState = C.State;
+  Form->FBorderStyle = C.Border;
+  Form->FClassName = C.ClassName;
   Form->FActive = 1;
-  EXPECT_TRUE(Visible(0, 0));
-  EXPECT_FALSE(Visible(1, 0));
-  EXPECT_TRUE(Visible(2, 0));
-  EXPECT_TRUE(Visible(3, 0));
-  EXPECT_FALSE(Visible(4, 0));
-  EXPECT_TRUE(Visible(6, 0));
-  EXPECT_TRUE(Visible(8, 0));
-  EXPECT_FALSE(Visible(7, 0));
-  EXPECT_FALSE(Visible(9, 0));
-  EXPECT_FALSE(Visible(10, 0));
-  EXPECT_FALSE(Visible(100, 0));  // not an MDI parent with a maximised child
-  EXPECT_FALSE(Visible(200, 0));  // not dialog-bordered
-  EXPECT_TRUE(Visible(201, 0));
-  EXPECT_TRUE(Visible(999, 0));
-  EXPECT_TRUE(Visible(kAnsweredVisibility, 0));  // the window answers 0x3515 with 1
-  EXPECT_FALSE(Visible(1501, 0));                // and this one with 0
-  EXPECT_FALSE(Visible(5, 0));
-  EXPECT_FALSE(Visible(-1, 0));
-  EXPECT_FALSE(Visible(2001, 0));
-
-  Form->FWindowState = swsMax;
-  Form->FActive = 0;
-  EXPECT_TRUE(Visible(1, 0));
-  EXPECT_FALSE(Visible(2, 0));
-  EXPECT_FALSE(Visible(3, 0));
-  EXPECT_TRUE(Visible(4, 0));
-
-  Form->FBorderIcons = TSkinFormIcons{sbiHelp, sbisystem};
-  EXPECT_TRUE(Visible(7, 0));
-  EXPECT_TRUE(Visible(9, 0));
-  EXPECT_TRUE(Visible(10, 0));
-  EXPECT_FALSE(Visible(6, 0));
-
-  Form->FBorderStyle = sbsDialog;
-  Form->FClassName = "Something";
-  EXPECT_TRUE(Visible(200, 0));
-  Form->FClassName = "#32770";  // system dialogs are not meant
-  EXPECT_FALSE(Visible(200, 0));
+  EXPECT_EQ(Visible(C.Visibility, C.Visibility1, C.Action), C.Visible);
+  EXPECT_EQ(Form->FSysButtons[0]->FEnabled, C.Enabled);
 }
 
-TEST_F(ButtonRules, SecondVisibilityIsLooserForTheBorderIcons) {
-  Form->FBorderIcons = TSkinFormIcons{sbiMin};  // no system menu
-  Form->FWindowState = swsNormal;
-  EXPECT_FALSE(Visible(6, 0));
-  EXPECT_TRUE(Visible(0, 6));
-  EXPECT_TRUE(Visible(0, 8));
-  EXPECT_FALSE(Visible(0, 10));
-  Form->FBorderIcons = TSkinFormIcons{sbiHelp, sbiMin};
-  EXPECT_TRUE(Visible(0, 10));  // help is enough here
-  EXPECT_FALSE(Visible(0, 1));
-  EXPECT_TRUE(Visible(0, 2));
-  EXPECT_FALSE(Visible(0, 5));
-  EXPECT_FALSE(Visible(0, -1));
-  EXPECT_TRUE(Visible(0, 100));  // repeats the first test
-  EXPECT_FALSE(Visible(100, 100));
-  EXPECT_TRUE(Visible(201, 201));
-}
+const TSkinFormIcons kAllBoxes{sbiMax, sbiMin, sbisystem};
+constexpr int kUser = 5;
 
-TEST_F(ButtonRules, CloseNeedsTheSystemMenuAndMaxMinNeedTheirBoxes) {
-  Form->FBorderIcons = TSkinFormIcons{sbiMax, sbiMin};
-  EXPECT_FALSE(Visible(0, 0, 0));  // close without a system menu
-  Form->FBorderIcons = TSkinFormIcons{sbiMin, sbisystem};
-  EXPECT_TRUE(Visible(0, 0, 0));
-  EXPECT_TRUE(Visible(0, 0, 1));
-  EXPECT_EQ(Form->FSysButtons[0]->FEnabled, 0);  // maximise without its box: shown, disabled
-  EXPECT_TRUE(Visible(0, 0, 2));
-  EXPECT_EQ(Form->FSysButtons[0]->FEnabled, 1);
-  Form->FBorderStyle = sbsDialog;
-  EXPECT_FALSE(Visible(0, 0, 3));  // dialogs show no icon
-  EXPECT_FALSE(Visible(0, 0, 12));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FormButtonRules,
+    ::testing::Values(TFormCase{"Maximised", kAllBoxes, swsMax, sbsSizeable, "Something", 1, 0, kUser, true},
+                      TFormCase{"NotMaximised", kAllBoxes, swsNormal, sbsSizeable, "Something", 1, 0, kUser,
+                                false},
+                      TFormCase{"Active", kAllBoxes, swsNormal, sbsSizeable, "Something", 3, 0, kUser, true},
+                      TFormCase{"WindowAnswersYes", kAllBoxes, swsNormal, sbsSizeable, "Something",
+                                kAnsweredVisibility, 0, kUser, true},
+                      TFormCase{"WindowAnswersNo", kAllBoxes, swsNormal, sbsSizeable, "Something",
+                                kAnsweredVisibility + 1, 0, kUser, false},
+                      TFormCase{"DialogFrame", TSkinFormIcons{sbiHelp, sbisystem}, swsNormal, sbsDialog,
+                                "Something", 200, 0, kUser, true},
+                      TFormCase{"SystemDialog", TSkinFormIcons{sbiHelp, sbisystem}, swsNormal, sbsDialog,
+                                "#32770", 200, 0, kUser, false},
+                      TFormCase{"HelpOnly", TSkinFormIcons{sbiHelp}, swsNormal, sbsSizeable, "Something", 0,
+                                10, kUser, true},
+                      TFormCase{"CloseWithoutSystemMenu", TSkinFormIcons{sbiMax, sbiMin}, swsNormal,
+                                sbsSizeable, "Something", 0, 0, 0, false},
+                      TFormCase{"MaximiseWithoutItsBox", TSkinFormIcons{sbiMin, sbisystem}, swsNormal,
+                                sbsSizeable, "Something", 0, 0, 1, true, 0},
+                      TFormCase{"MinimiseWithItsBox", TSkinFormIcons{sbiMin, sbisystem}, swsNormal,
+                                sbsSizeable, "Something", 0, 0, 2, true, 1},
+                      TFormCase{"NoIconOnADialog", TSkinFormIcons{sbiMin, sbisystem}, swsNormal, sbsDialog,
+                                "Something", 0, 0, 3, false}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST_F(ButtonRules, EveryAlignment) {
   Add(20, 0, 0, 0, 30, 4);

@@ -9,6 +9,7 @@
 #include "framework/core/SysUtils.h"
 #include "framework/win/graphics/Colors.h"
 #include "skin/data/SkinData.h"
+#include "skin/imaging/CaptionButtonRules.h"
 #include "skin/imaging/SkinElementView.h"
 #include "skin/imaging/SkinPaint.h"
 #include "skin/package/SkinNotify.h"
@@ -61,56 +62,13 @@ void DrawElement(HDC DC, const RECT& R, const TDataSkinObject& E, int Frame, int
             E.Trans == 1 ? 1 : 0, E.Tile, Vertical);
 }
 
-// Caption-button visibility for a sizeable window with system menu, minimise and maximise boxes,
-// not maximised, no help box.
-bool ButtonShown(const TDataSkinSysButton& B, bool Active) {
-  auto First = [&](int Code) {
-    switch (Code) {
-      case 0:
-        return true;
-      case 1:
-        return false;
-      case 2:
-        return true;
-      case 3:
-        return Active;
-      case 4:
-        return !Active;
-      case 6:
-      case 8:
-        return true;
-      case 7:
-      case 9:
-      case 10:
-      case 100:
-      case 200:
-        return false;
-      default:
-        return Code >= 201 && Code <= 999;
-    }
-  };
-  auto Second = [&](int Code) {
-    switch (Code) {
-      case 0:
-        return true;
-      case 1:
-        return false;
-      case 2:
-        return true;
-      case 3:
-        return Active;
-      case 4:
-        return !Active;
-      case 6:
-      case 8:
-        return true;
-      case 100:
-        return First(B.Visibility);
-      default:
-        return false;
-    }
-  };
-  return First(B.Visibility) && Second(B.Visibility1);
+// The window the preview shows: sizeable, with system menu, minimise and maximise boxes, not
+// maximised, no help box.
+skin::TCaptionWindow PreviewWindow(bool Active) {
+  skin::TCaptionWindow Window;
+  Window.Active = Active;
+  Window.MinBox = Window.MaxBox = Window.SystemMenu = true;
+  return Window;
 }
 
 struct TFrameSizes {
@@ -173,15 +131,22 @@ void DrawMockWindow(TSkinData& Data, TCanvas* Canvas, const RECT& Where, bool Ac
   C->Font()->SetColor(Active ? Data.Colors[csTitleTextActive] : Data.Colors[csTitleTextNoActive]);
   C->DrawText(Caption, Text, DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_END_ELLIPSIS);
 
-  // Caption buttons at their places: Align 0 from the left edge, 1 from the right edge.
+  // Caption buttons at their places (the preview has no menu bar).
+  skin::TCaptionLayout Layout;
+  Layout.WindowWidth = W;
+  Layout.TitleTextLeft = Text.left;
+  Layout.TitleTextRight = Text.right;
+  Layout.RightBorder = S.Right;
+  Layout.TitleHeight = S.Top;
   for (const auto& B : Data.SysButtons) {
-    if (!B || !Usable(B.get()) || B->Action < 0 || !ButtonShown(*B, Active)) continue;
-    if (B->Align != 0 && B->Align != 1) continue;
-    const int X = B->Align == 1 ? W - B->XCoord : B->XCoord;
+    if (!B || !Usable(B.get()) || B->Action < 0 || B->Align == skin::align::kMenuBar) continue;
+    if (!skin::CaptionButtonState(PreviewWindow(Active), B->Action, B->Visibility, B->Visibility1).Visible)
+      continue;
+    const int BW = FrameWidth(B->Bitmap.get(), B->FrameCount), BH = B->Bitmap->Height();
+    const skin::TCaptionPoint At = skin::CaptionButtonOrigin(B->Align, B->XCoord, B->YCoord, BW, BH, Layout);
     const int Frame = B->FrameCount < 4 || Active ? 1 : 4;
-    const RECT R{X, B->YCoord, X + FrameWidth(B->Bitmap.get(), B->FrameCount),
-                 B->YCoord + B->Bitmap->Height()};
-    DrawRect1(DC, R, B->Bitmap.get(), Frame, std::max(1, static_cast<int>(B->FrameCount)), 1);
+    DrawRect1(DC, RECT{At.X, At.Y, At.X + BW, At.Y + BH}, B->Bitmap.get(), Frame,
+              std::max(1, static_cast<int>(B->FrameCount)), 1);
   }
   Label(C, S.Left + 8, S.Top + 10, Active ? "Client area (active)" : "Client area (inactive)",
         Data.Colors[csText]);
