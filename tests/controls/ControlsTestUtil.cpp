@@ -4,6 +4,7 @@
 #include "tests/controls/CodedTabs.h"
 #include "tests/data/TestSkins.h"
 #include "tests/support/Bitmaps.h"
+#include "tests/support/Handles.h"
 
 namespace ctltest {
 
@@ -73,18 +74,6 @@ bool LoadCodedSkin(TSkinData& Data, const TCodedSkin& Options) {
   return Data.LoadSkin();
 }
 
-void Pump(int Time) {
-  const DWORD Start = GetTickCount();
-  do {
-    MSG Msg;
-    while (PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&Msg);
-      DispatchMessageW(&Msg);
-    }
-    Sleep(2);
-  } while (GetTickCount() - Start < static_cast<DWORD>(Time));
-}
-
 TSkinnedForm::TSkinnedForm(const TCodedSkin& Options, int X, int Y, int W, int H)
     : FData(std::make_unique<TSkinData>(nullptr)) {
   LoadCodedSkin(*FData, Options);
@@ -106,25 +95,19 @@ TSkinnedForm::~TSkinnedForm() {
   Pump(5);
 }
 
-COLORREF Pixel(HWND Wnd, int X, int Y) {
-  HDC DC = GetWindowDC(Wnd);
-  const COLORREF Color = GetPixel(DC, X, Y);
-  ReleaseDC(Wnd, DC);
-  return Color;
-}
-
 int CountColor(HWND Wnd, const RECT& R, COLORREF Color) {
-  HDC DC = GetWindowDC(Wnd);
+  TWholeWindowDC Window(Wnd);
+  const HDC DC = Window.Get();
   int Count = 0;
   for (int Y = R.top; Y < R.bottom; ++Y)
     for (int X = R.left; X < R.right; ++X)
       if (GetPixel(DC, X, Y) == Color) ++Count;
-  ReleaseDC(Wnd, DC);
   return Count;
 }
 
 int InkSpan(HWND Wnd, const RECT& R, COLORREF Background) {
-  HDC DC = GetWindowDC(Wnd);
+  TWholeWindowDC Window(Wnd);
+  const HDC DC = Window.Get();
   int First = -1, Last = -1;
   for (int Y = R.top; Y < R.bottom; ++Y) {
     for (int X = R.left; X < R.right; ++X)
@@ -134,26 +117,11 @@ int InkSpan(HWND Wnd, const RECT& R, COLORREF Background) {
         break;
       }
   }
-  ReleaseDC(Wnd, DC);
   return First < 0 ? 0 : Last - First + 1;
 }
 
-namespace {
-
-BOOL CALLBACK CountWindow(HWND Wnd, LPARAM Counter) {
-  ++*reinterpret_cast<DWORD*>(Counter);
-  EnumChildWindows(Wnd, &CountWindow, Counter);
-  return TRUE;
-}
-
-}  // namespace
-
-// Wine answers 0 to GetGuiResources: GDI objects are then counted in its handle table, windows by
-// walking this thread's windows.
 TObjectCounts Counts() {
-  DWORD User = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  if (!User) EnumThreadWindows(GetCurrentThreadId(), &CountWindow, reinterpret_cast<LPARAM>(&User));
-  return {gfxtest::GdiObjects(), User};
+  return {testsupport::GdiObjects(), testsupport::UserObjects()};
 }
 
 }  // namespace ctltest

@@ -13,6 +13,8 @@
 #include "framework/win/forms/Forms.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
+#include "tests/support/Handles.h"
+#include "tests/support/Pump.h"
 
 namespace ctltest {
 
@@ -52,7 +54,9 @@ bool LoadCodedSkin(TSkinData& Data, const TCodedSkin& Options = {});
 // A BMP file of Frames frames of W x H side by side, each filled with FrameRgb(Strip, n).
 std::vector<std::uint8_t> StripBmp(TStrip Strip, int Frames, int W, int H);
 
-void Pump(int Time = 30);
+inline void Pump(int Time = 30) {
+  testsupport::Pump(Time);
+}
 
 // A visible framework form at (X, Y) with a form skin object whose frame is left native (only
 // controls are skinned), the skin data owned by the fixture.
@@ -74,7 +78,9 @@ class TSkinnedForm {
 };
 
 // Pixel (X, Y) of a window, in window coordinates, read from its window DC.
-COLORREF Pixel(HWND Wnd, int X, int Y);
+inline COLORREF Pixel(HWND Wnd, int X, int Y) {
+  return testsupport::WindowPixel(Wnd, X, Y);
+}
 // How many pixels of the window's rectangle R (window coordinates) have Color.
 int CountColor(HWND Wnd, const RECT& R, COLORREF Color);
 // From the first to the last row of R that holds a pixel different from Background (0 for none).

@@ -10,68 +10,13 @@
 # With SHOT_DIR, also photographs the form with the default skin (SHOT_DIR/controls.png).
 set -euo pipefail
 exe=${1:?usage: controls_e2e.sh DEMO_EXE BUILD_DIR [SHOT_DIR]}
-build=$(cd "${2:?usage: controls_e2e.sh DEMO_EXE BUILD_DIR [SHOT_DIR]}" && pwd)
 shots=${3:-}
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-DISPLAY=$(cat "$build/wine-env/display")
-export DISPLAY
-work=$(mktemp -d)
-status=$work/status.txt
-failshot=$build/controls-e2e-failure.png
-pid=""
-finish() {
-  xdotool mouseup 1 2>/dev/null || true  # never leave the button held for the next program
-  [[ -n $pid ]] && { kill "$pid" 2>/dev/null || true; wait "$pid" 2>/dev/null || true; }
-  rm -rf "$work"
-}
-trap finish EXIT
-fail() {
-  echo "controls e2e: $*" >&2
-  import -window root "$failshot" 2>/dev/null && echo "screenshot of the display: $failshot" >&2
-  [[ -f $status ]] && cat "$status" >&2
-  exit 1
-}
-# Reads one key of the status file the program rewrites ten times a second.
-get() { sed -n "s/^$1=//p" "$status" | tail -1; }
-settle() { sleep "${1:-0.4}"; }
-start() {
-  rm -f "$status"
-  /usr/lib/wine/wine64 "$exe" --status "$(winepath_of "$status")" "$@" </dev/null >/dev/null 2>&1 &
-  pid=$!
-  for _ in $(seq 1 150); do
-    [[ -s $status ]] && [[ -n $(get alive) ]] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended before it reported"
-    sleep 0.2
-  done
-  [[ -s $status ]] || fail "no status from the program"
-  settle 1
-}
-winepath_of() { echo "Z:${1//\//\\}"; }
-check() {  # check VALUE OP EXPECTED
-  case $2 in
-    eq) [[ $1 -eq $3 ]] ;;
-    ne) [[ $1 -ne $3 ]] ;;
-    gt) [[ $1 -gt $3 ]] ;;
-    ge) [[ $1 -ge $3 ]] ;;
-  esac
-}
-# expect KEY OP VALUE WHAT: waits up to 3 s for the program to report it (it reports ten times a
-# second, and this machine may be busy).
-expect() {
-  local v
-  for _ in $(seq 1 30); do
-    v=$(get "$1")
-    [[ -n $v ]] && check "$v" "$2" "$3" && { echo "controls e2e: ok - $4 ($1=$v)"; return 0; }
-    sleep 0.1
-  done
-  fail "$4: $1 is $v, expected $2 $3"
-}
+source "$(dirname "$0")/../support/e2e.sh"
+e2e_init controls "$exe" "${2:?usage: controls_e2e.sh DEMO_EXE BUILD_DIR [SHOT_DIR]}"
 
 if [[ -n $shots ]]; then
   mkdir -p "$shots"
-  start --skin default
-  import -window root -crop 600x500+30+20 "$shots/controls.png"
-  kill "$pid"; wait "$pid" 2>/dev/null || true; pid=""
+  shoot --skin default 600x500+30+20 "$shots/controls.png"
 fi
 
 start --skin coded

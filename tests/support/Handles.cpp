@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "framework/win/graphics/GdiHandles.h"
+
 namespace testsupport {
 
 namespace {
@@ -77,10 +79,8 @@ DWORD UserObjects() {
 }
 
 COLORREF WindowPixel(HWND Wnd, int X, int Y) {
-  HDC DC = GetWindowDC(Wnd);
-  const COLORREF Color = GetPixel(DC, X, Y);
-  ReleaseDC(Wnd, DC);
-  return Color;
+  TWholeWindowDC DC(Wnd);
+  return GetPixel(DC.Get(), X, Y);
 }
 
 }  // namespace testsupport
