@@ -9,14 +9,14 @@ namespace {
 // Adds one batch of rectangles to the result (which is created by the first batch).
 void FlushBatch(TRegionRects& Rects, TGdiRegion& Result) {
   if (Rects.Count() == 0 && Result) return;
-  TGdiRegion part(ExtCreateRegion(nullptr, static_cast<DWORD>(Rects.Size()),
+  TGdiRegion Part(ExtCreateRegion(nullptr, static_cast<DWORD>(Rects.Size()),
                                   reinterpret_cast<const RGNDATA*>(Rects.Data())));
   Rects.Reset();
-  if (!part) return;
+  if (!Part) return;
   if (!Result)
-    Result = std::move(part);
+    Result = std::move(Part);
   else
-    CombineRgn(Result.Get(), Result.Get(), part.Get(), RGN_OR);
+    CombineRgn(Result.Get(), Result.Get(), Part.Get(), RGN_OR);
 }
 
 }  // namespace
@@ -27,16 +27,16 @@ HRGN BitmapToRegion(TBitmap* Bitmap, int XOffset, int YOffset, TColor Key, std::
   if (Bitmap && !Bitmap->Empty()) {
     // Read 32-bit pixels; a bitmap of another depth is read through a converted copy so that the
     // caller's picture keeps its format.
-    TBitmap copy;
-    TBitmap* pixels = Bitmap;
+    TBitmap Copy;
+    TBitmap* Pixels = Bitmap;
     if (Bitmap->BitCount() != 32) {
-      copy.Assign(Bitmap);
-      copy.SetPixelFormat(pf32bit);
-      pixels = &copy;
+      Copy.Assign(Bitmap);
+      Copy.SetPixelFormat(pf32bit);
+      Pixels = &Copy;
     }
-    const auto* bits = static_cast<const std::uint8_t*>(pixels->ScanLine(0));
+    const auto* Bits = static_cast<const std::uint8_t*>(Pixels->ScanLine(0));
     TRegionRects rects;  // freed on every path
-    ScanOpaqueRuns(bits, pixels->Width(), pixels->Height(), pixels->ScanLineStride(),
+    ScanOpaqueRuns(Bits, Pixels->Width(), Pixels->Height(), Pixels->ScanLineStride(),
                    KeyBounds(ColorToRGB(Key), RedTolerance, GreenTolerance, BlueTolerance), XOffset, YOffset,
                    rects, [&] { FlushBatch(rects, result); });
     FlushBatch(rects, result);

@@ -34,15 +34,15 @@ void Modified(TBitmap* Bitmap) {
 void TurnQuarter(TBitmap* Bitmap, bool Clockwise) {
   TPixelRows rows;
   if (!WholePixelRows(Bitmap, rows)) return;
-  const std::vector<std::uint8_t> packed = PackRows(rows);
-  const int w = rows.Width, h = rows.Height;
-  Bitmap->SetSize(h, w);  // keeps the pixel format
-  TPixelRows turned;
-  WholePixelRows(Bitmap, turned);
+  const std::vector<std::uint8_t> Packed = PackRows(rows);
+  const int W = rows.Width, H = rows.Height;
+  Bitmap->SetSize(H, W);  // keeps the pixel format
+  TPixelRows Turned;
+  WholePixelRows(Bitmap, Turned);
   if (Clockwise)
-    TurnPackedClockwise(packed.data(), w, h, turned);
+    TurnPackedClockwise(Packed.data(), W, H, Turned);
   else
-    TurnPackedCounterClockwise(packed.data(), w, h, turned);
+    TurnPackedCounterClockwise(Packed.data(), W, H, Turned);
   Modified(Bitmap);
 }
 
@@ -96,12 +96,12 @@ std::unique_ptr<TBitmap> Rotate90(TBitmap* Bitmap) {
   if (Bitmap->Empty()) return std::make_unique<TBitmap>(0, 0, pf24bit);
   TPixelRows rows;
   WholePixelRows(Bitmap, rows);
-  const std::vector<std::uint8_t> packed = PackRows(rows);
-  auto turned = std::make_unique<TBitmap>(rows.Height, rows.Width, pf24bit);
-  TPixelRows out;
-  WholePixelRows(turned.get(), out);
-  TurnPackedCounterClockwise(packed.data(), rows.Width, rows.Height, out);
-  return turned;
+  const std::vector<std::uint8_t> Packed = PackRows(rows);
+  auto Turned = std::make_unique<TBitmap>(rows.Height, rows.Width, pf24bit);
+  TPixelRows Out;
+  WholePixelRows(Turned.get(), Out);
+  TurnPackedCounterClockwise(Packed.data(), rows.Width, rows.Height, Out);
+  return Turned;
 }
 
 TColor Blend(TColor C1, TColor C2, std::int32_t P) {

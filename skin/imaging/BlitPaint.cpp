@@ -9,9 +9,9 @@ using namespace skin::paint;
 
 void DrawBGbmp(TCanvas* Canvas, const RECT& Target, TBitmap* Source, const RECT& SourceRect) {
   const HDC source = SourceDC(Source);
-  const long long tw = static_cast<long long>(SourceRect.right) - SourceRect.left;
-  const long long th = static_cast<long long>(SourceRect.bottom) - SourceRect.top;
-  if (!Canvas || !source || tw <= 0 || th <= 0) return;
+  const long long Tw = static_cast<long long>(SourceRect.right) - SourceRect.left;
+  const long long Th = static_cast<long long>(SourceRect.bottom) - SourceRect.top;
+  if (!Canvas || !source || Tw <= 0 || Th <= 0) return;
   // Tiles come straight from the source rectangle; the canvas's clip box bounds the work.
   TileCopy(Canvas->Handle(), ToSkin(Target), source, ToSkin(SourceRect));
 }
@@ -19,12 +19,12 @@ void DrawBGbmp(TCanvas* Canvas, const RECT& Target, TBitmap* Source, const RECT&
 namespace {
 
 void DrawTranmapBy(HDC DC, const RECT& R, TBitmap* Source, TColor Key, TKeyMethod Method) {
-  int w = 0, h = 0;
+  int W = 0, H = 0;
   const HDC source = SourceDC(Source);
-  if (!DC || !source || !TargetExtent(R, w, h)) return;
-  w = std::min(w, Source->Width());
-  h = std::min(h, Source->Height());
-  KeyedCopy(DC, R.left, R.top, w, h, source, 0, 0, ColorToRGB(Key), Method);
+  if (!DC || !source || !TargetExtent(R, W, H)) return;
+  W = std::min(W, Source->Width());
+  H = std::min(H, Source->Height());
+  KeyedCopy(DC, R.left, R.top, W, H, source, 0, 0, ColorToRGB(Key), Method);
 }
 
 }  // namespace
@@ -38,17 +38,17 @@ void DrawTranmap(HDC DC, const RECT& R, TBitmap* Source, TColor Key) {
 }
 
 void Bitmapdraw(HDC DC, const RECT& R, TBitmap* Bitmap) {
-  int w = 0, h = 0;
+  int W = 0, H = 0;
   const HDC source = SourceDC(Bitmap);
-  if (!DC || !source || !TargetExtent(R, w, h)) return;
-  w = std::min(w, Bitmap->Width());
-  h = std::min(h, Bitmap->Height());
+  if (!DC || !source || !TargetExtent(R, W, H)) return;
+  W = std::min(W, Bitmap->Width());
+  H = std::min(H, Bitmap->Height());
   const HPALETTE palette = Bitmap->Palette();  // built on demand for indexed bitmaps
-  HPALETTE previous = nullptr;
+  HPALETTE Previous = nullptr;
   if (palette) {
-    previous = SelectPalette(DC, palette, TRUE);
+    Previous = SelectPalette(DC, palette, TRUE);
     RealizePalette(DC);
   }
-  BitBlt(DC, R.left, R.top, w, h, source, 0, 0, SRCCOPY);
-  if (previous) SelectPalette(DC, previous, TRUE);
+  BitBlt(DC, R.left, R.top, W, H, source, 0, 0, SRCCOPY);
+  if (Previous) SelectPalette(DC, Previous, TRUE);
 }

@@ -6,32 +6,32 @@ using namespace skin;
 using namespace skin::paint;
 
 void DrawRect1(HDC DC, const RECT& R, TBitmap* Source, int FrameIndex, int FrameCount, int Transparent) {
-  int w = 0, h = 0;
+  int W = 0, H = 0;
   const HDC source = SourceDC(Source);
-  if (!DC || !source || !TargetExtent(R, w, h) || w == 0 || h == 0) return;
-  const TFrame frame = FrameOf(Source, FrameIndex, FrameCount, false);
-  if (frame.Width == 0 || frame.Height == 0) return;
-  TScratchSurface scratch(DC, w, h);
-  if (!scratch) return;
+  if (!DC || !source || !TargetExtent(R, W, H) || W == 0 || H == 0) return;
+  const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, false);
+  if (Frame.Width == 0 || Frame.Height == 0) return;
+  TScratchSurface Scratch(DC, W, H);
+  if (!Scratch) return;
   // The scratch DC keeps its default stretch mode.
-  CopySlice(scratch.DC(), 0, 0, source,
-            TSliceCopy{TSkinRect{0, 0, w, h}, TSkinRect{frame.X, 0, frame.X + frame.Width, frame.Height}});
+  CopySlice(Scratch.DC(), 0, 0, source,
+            TSliceCopy{TSkinRect{0, 0, W, H}, TSkinRect{Frame.X, 0, Frame.X + Frame.Width, Frame.Height}});
   if (Transparent)
-    KeyedCopy(DC, R.left, R.top, w, h, scratch.DC(), 0, 0, ColorToRGB(clFuchsia), KeyMethod());
+    KeyedCopy(DC, R.left, R.top, W, H, Scratch.DC(), 0, 0, ColorToRGB(clFuchsia), KeyMethod());
   else
-    BitBlt(DC, R.left, R.top, w, h, scratch.DC(), 0, 0, SRCCOPY);
+    BitBlt(DC, R.left, R.top, W, H, Scratch.DC(), 0, 0, SRCCOPY);
 }
 
 void DrawRect3(HDC DC, const RECT& R, TBitmap* Source, int FrameIndex, int FrameCount, int Transparent) {
   const HDC source = SourceDC(Source);
   if (!DC || !source || R.right < R.left || R.bottom < R.top) return;
-  const TFrame frame = FrameOf(Source, FrameIndex, FrameCount, false);
-  if (frame.Width == 0 || frame.Height == 0) return;
-  const TPoint2 at = CentredOrigin(ToSkin(R), frame.Width, frame.Height);
+  const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, false);
+  if (Frame.Width == 0 || Frame.Height == 0) return;
+  const TPoint2 At = CentredOrigin(ToSkin(R), Frame.Width, Frame.Height);
   // Straight from the frame: the same pixels as a 1:1 copy of it would give.
   if (Transparent)
-    KeyedCopy(DC, at.X, at.Y, frame.Width, frame.Height, source, frame.X, frame.Y, ColorToRGB(clFuchsia),
+    KeyedCopy(DC, At.X, At.Y, Frame.Width, Frame.Height, source, Frame.X, Frame.Y, ColorToRGB(clFuchsia),
               KeyMethod());
   else
-    BitBlt(DC, at.X, at.Y, frame.Width, frame.Height, source, frame.X, frame.Y, SRCCOPY);
+    BitBlt(DC, At.X, At.Y, Frame.Width, Frame.Height, source, Frame.X, Frame.Y, SRCCOPY);
 }

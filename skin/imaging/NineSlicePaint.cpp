@@ -13,8 +13,8 @@ void RenderNineSlice(HDC Dest, TBitmap* Source, const RECT& Margins, int FrameIn
   const HDC source = SourceDC(Source);
   if (!source) return;
   SetStretchBltMode(Dest, COLORONCOLOR);
-  const TFrame frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
-  CopyPlan(Dest, 0, 0, source, NineSlicePlan(frame, ToSkin(Margins), W, H, Tile != 0, true));
+  const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
+  CopyPlan(Dest, 0, 0, source, NineSlicePlan(Frame, ToSkin(Margins), W, H, Tile != 0, true));
 }
 
 }  // namespace
@@ -23,13 +23,13 @@ std::unique_ptr<TBitmap> GetHMap(const RECT& R, TBitmap* Source, const RECT& Mar
                                  int FrameCount, int Tile, int Vertical) {
   int w = 0, h = 0;
   if (!TargetExtent(R, w, h)) w = h = 0;
-  auto result = std::make_unique<TBitmap>(w, h);
+  auto Result = std::make_unique<TBitmap>(w, h);
   if (w > 0 && h > 0) {
-    TCanvas* canvas = result->Canvas();
+    TCanvas* canvas = Result->Canvas();
     canvas->SetStretchMode(COLORONCOLOR);
     RenderNineSlice(canvas->Handle(), Source, Margins, FrameIndex, FrameCount, Tile, Vertical, w, h);
   }
-  return result;
+  return Result;
 }
 
 void DrawRect2(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,
@@ -40,19 +40,19 @@ void DrawRect2(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int 
     // Opaque: straight onto the context, clipped to R so that tiles overrunning the centre stop
     // where a W by H rendering would end. Same pixels as rendering apart and copying, without a
     // temporary surface per call (the dominant cost of a caption repaint).
-    TSaveDC saved(DC);
+    TSaveDC Saved(DC);
     IntersectClipRect(DC, R.left, R.top, R.right, R.bottom);
     SetStretchBltMode(DC, COLORONCOLOR);
-    const TFrame frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
+    const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
     CopyPlan(DC, R.left, R.top, SourceDC(Source),
-             NineSlicePlan(frame, ToSkin(Margins), w, h, Tile != 0, true));
+             NineSlicePlan(Frame, ToSkin(Margins), w, h, Tile != 0, true));
     return;
   }
   // Keyed: rendered apart first, the key colour is judged on the result.
-  TScratchSurface scratch(DC, w, h);
-  if (!scratch) return;
-  RenderNineSlice(scratch.DC(), Source, Margins, FrameIndex, FrameCount, Tile, Vertical, w, h);
-  KeyedCopy(DC, R.left, R.top, w, h, scratch.DC(), 0, 0, ColorToRGB(clFuchsia), KeyMethod());
+  TScratchSurface Scratch(DC, w, h);
+  if (!Scratch) return;
+  RenderNineSlice(Scratch.DC(), Source, Margins, FrameIndex, FrameCount, Tile, Vertical, w, h);
+  KeyedCopy(DC, R.left, R.top, w, h, Scratch.DC(), 0, 0, ColorToRGB(clFuchsia), KeyMethod());
 }
 
 void DrawBorder(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,
@@ -61,6 +61,6 @@ void DrawBorder(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int
   const HDC source = SourceDC(Source);
   if (!DC || !source || !TargetExtent(R, w, h)) return;
   SetStretchBltMode(DC, COLORONCOLOR);
-  const TFrame frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
-  CopyPlan(DC, R.left, R.top, source, NineSlicePlan(frame, ToSkin(Margins), w, h, false, false));
+  const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
+  CopyPlan(DC, R.left, R.top, source, NineSlicePlan(Frame, ToSkin(Margins), w, h, false, false));
 }

@@ -16,10 +16,10 @@ constexpr DWORD kKeepDest = 0x00AA0029;
 }  // namespace
 
 TSkinRect Offset(const TSkinRect& R, int Dx, int Dy) {
-  auto add = [](int A, int B) {
+  auto Add = [](int A, int B) {
     return static_cast<int>(std::clamp<long long>(static_cast<long long>(A) + B, INT_MIN, INT_MAX));
   };
-  return TSkinRect{add(R.Left, Dx), add(R.Top, Dy), add(R.Right, Dx), add(R.Bottom, Dy)};
+  return TSkinRect{Add(R.Left, Dx), Add(R.Top, Dy), Add(R.Right, Dx), Add(R.Bottom, Dy)};
 }
 
 TFrame FrameOf(TBitmap* Source, int FrameIndex, int FrameCount, bool Vertical) {
@@ -42,30 +42,30 @@ bool TargetExtent(const RECT& R, int& W, int& H) {
 
 void CopySlice(HDC Dest, int Dx, int Dy, HDC Source, const TSliceCopy& Copy) {
   const TSkinRect d = Offset(Copy.Dest, Dx, Dy);
-  const TSkinRect& s = Copy.Source;
+  const TSkinRect& S = Copy.Source;
   if (Copy.Tiled) {
-    TileCopy(Dest, d, Source, s);
-  } else if (d.Width() == s.Width() && d.Height() == s.Height()) {
-    BitBlt(Dest, d.Left, d.Top, d.Width(), d.Height(), Source, s.Left, s.Top, SRCCOPY);
+    TileCopy(Dest, d, Source, S);
+  } else if (d.Width() == S.Width() && d.Height() == S.Height()) {
+    BitBlt(Dest, d.Left, d.Top, d.Width(), d.Height(), Source, S.Left, S.Top, SRCCOPY);
   } else {
-    StretchBlt(Dest, d.Left, d.Top, d.Width(), d.Height(), Source, s.Left, s.Top, s.Width(), s.Height(),
+    StretchBlt(Dest, d.Left, d.Top, d.Width(), d.Height(), Source, S.Left, S.Top, S.Width(), S.Height(),
                SRCCOPY);
   }
 }
 
 void CopyPlan(HDC Dest, int Dx, int Dy, HDC Source, const TSlicePlan& Plan) {
-  for (const TSliceCopy& c : Plan) CopySlice(Dest, Dx, Dy, Source, c);
+  for (const TSliceCopy& C : Plan) CopySlice(Dest, Dx, Dy, Source, C);
 }
 
 void TileCopy(HDC Dest, const TSkinRect& Target, HDC Source, const TSkinRect& SourceRect) {
-  const int tw = SourceRect.Width(), th = SourceRect.Height();
-  if (tw <= 0 || th <= 0) return;
-  RECT clip{INT_MIN / 2, INT_MIN / 2, INT_MAX / 2, INT_MAX / 2};
-  if (GetClipBox(Dest, &clip) == ERROR) return;
-  const TTileGrid g = TileGrid(Target, tw, th, ToSkin(clip));
-  for (int i = 0; i < g.CountX; ++i)
-    for (int j = 0; j < g.CountY; ++j)
-      BitBlt(Dest, g.FirstX + i * g.StepX, g.FirstY + j * g.StepY, tw, th, Source, SourceRect.Left,
+  const int Tw = SourceRect.Width(), Th = SourceRect.Height();
+  if (Tw <= 0 || Th <= 0) return;
+  RECT Clip{INT_MIN / 2, INT_MIN / 2, INT_MAX / 2, INT_MAX / 2};
+  if (GetClipBox(Dest, &Clip) == ERROR) return;
+  const TTileGrid G = TileGrid(Target, Tw, Th, ToSkin(Clip));
+  for (int I = 0; I < G.CountX; ++I)
+    for (int J = 0; J < G.CountY; ++J)
+      BitBlt(Dest, G.FirstX + I * G.StepX, G.FirstY + J * G.StepY, Tw, Th, Source, SourceRect.Left,
              SourceRect.Top, SRCCOPY);
 }
 
@@ -96,13 +96,13 @@ struct TKeptSurface {
         Surface = TBitmapDC(nullptr, CreateBitmap(w, h, 1, 1, nullptr));
       } else {
         // 32 bits hold every colour of any target exactly.
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        info.bmiHeader.biWidth = w;
-        info.bmiHeader.biHeight = -h;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        Surface = TBitmapDC(nullptr, CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        BITMAPINFO Info{};
+        Info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+        Info.bmiHeader.biWidth = w;
+        Info.bmiHeader.biHeight = -h;
+        Info.bmiHeader.biPlanes = 1;
+        Info.bmiHeader.biBitCount = 32;
+        Surface = TBitmapDC(nullptr, CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &bits, nullptr, 0));
       }
       if (!Surface) {
         Free();
@@ -163,9 +163,9 @@ std::optional<TKeyMethod> gForcedMethod;
 // where the platform matches the key against the palette's nearest entry.
 bool TrueColourMemory(HDC DC) {
   if (GetObjectType(DC) != OBJ_MEMDC) return false;
-  BITMAP bm{};
-  const auto bitmap = static_cast<HBITMAP>(GetCurrentObject(DC, OBJ_BITMAP));
-  return bitmap && GetObjectW(bitmap, sizeof(bm), &bm) && bm.bmBitsPixel >= 15;
+  BITMAP Bm{};
+  const auto Bitmap = static_cast<HBITMAP>(GetCurrentObject(DC, OBJ_BITMAP));
+  return Bitmap && GetObjectW(Bitmap, sizeof(Bm), &Bm) && Bm.bmBitsPixel >= 15;
 }
 
 // The keyed copy on 32-bit rows: the source is copied whole, and only the box around its key
@@ -177,12 +177,12 @@ bool TrueColourMemory(HDC DC) {
 bool KeyedCopyRows(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int Sy, COLORREF Key) {
   if (!TrueColourMemory(Dest)) return false;
   const std::uint32_t* bits = nullptr;
-  std::ptrdiff_t stride = 0;
+  std::ptrdiff_t Stride = 0;
   bool copied = false;
   if (Source == gColour.Surface.Get() && gColour.Bits && Sx >= 0 && Sy >= 0 && Sx + W <= gColour.W &&
       Sy + H <= gColour.H) {
     bits = gColour.Bits + static_cast<std::ptrdiff_t>(Sy) * gColour.W + Sx;
-    stride = gColour.W;
+    Stride = gColour.W;
   } else {
     if (!TrueColourMemory(Source)) return false;
     const HDC copy = gSource.Lease(W, H);
@@ -190,29 +190,29 @@ bool KeyedCopyRows(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int
     copied = true;
     BitBlt(copy, 0, 0, W, H, Source, Sx, Sy, SRCCOPY);
     bits = gSource.Bits;
-    stride = gSource.W;
+    Stride = gSource.W;
   }
   struct TRelease {
     bool Copied;
     ~TRelease() {
       if (Copied) gSource.InUse = false;
     }
-  } release{copied};
+  } Release{copied};
   GdiFlush();  // the rows are read directly
   const std::uint32_t key = (static_cast<std::uint32_t>(GetRValue(Key)) << 16) |
                             (static_cast<std::uint32_t>(GetGValue(Key)) << 8) | GetBValue(Key);
   int left = W, right = -1, top = H, bottom = -1;
   for (int y = 0; y < H; ++y) {
-    const std::uint32_t* row = bits + stride * y;
-    int first = -1, last = -1;
+    const std::uint32_t* Row = bits + Stride * y;
+    int First = -1, Last = -1;
     for (int x = 0; x < W; ++x)
-      if ((row[x] & 0xFFFFFFu) == key) {
-        if (first < 0) first = x;
-        last = x;
+      if ((Row[x] & 0xFFFFFFu) == key) {
+        if (First < 0) First = x;
+        Last = x;
       }
-    if (first < 0) continue;
-    left = std::min(left, first);
-    right = std::max(right, last);
+    if (First < 0) continue;
+    left = std::min(left, First);
+    right = std::max(right, Last);
     top = std::min(top, y);
     bottom = y;
   }
@@ -220,19 +220,19 @@ bool KeyedCopyRows(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int
     BitBlt(Dest, X, Y, W, H, Source, Sx, Sy, SRCCOPY);  // nothing keyed
     return true;
   }
-  const int bw = right - left + 1, bh = bottom - top + 1;
-  const HDC behind = gBehind.Lease(bw, bh);
-  if (!behind) return false;
-  BitBlt(behind, 0, 0, bw, bh, Dest, X + left, Y + top, SRCCOPY);
+  const int Bw = right - left + 1, Bh = bottom - top + 1;
+  const HDC Behind = gBehind.Lease(Bw, Bh);
+  if (!Behind) return false;
+  BitBlt(Behind, 0, 0, Bw, Bh, Dest, X + left, Y + top, SRCCOPY);
   GdiFlush();
-  for (int y = 0; y < bh; ++y) {
-    const std::uint32_t* row = bits + stride * (top + y) + left;
-    std::uint32_t* out = gBehind.Bits + static_cast<std::ptrdiff_t>(y) * gBehind.W;
-    for (int x = 0; x < bw; ++x)
-      if ((row[x] & 0xFFFFFFu) != key) out[x] = row[x];
+  for (int y = 0; y < Bh; ++y) {
+    const std::uint32_t* Row = bits + Stride * (top + y) + left;
+    std::uint32_t* Out = gBehind.Bits + static_cast<std::ptrdiff_t>(y) * gBehind.W;
+    for (int x = 0; x < Bw; ++x)
+      if ((Row[x] & 0xFFFFFFu) != key) Out[x] = Row[x];
   }
   BitBlt(Dest, X, Y, W, H, Source, Sx, Sy, SRCCOPY);
-  BitBlt(Dest, X + left, Y + top, bw, bh, behind, 0, 0, SRCCOPY);
+  BitBlt(Dest, X + left, Y + top, Bw, Bh, Behind, 0, 0, SRCCOPY);
   gBehind.InUse = false;
   return true;
 }
@@ -257,26 +257,26 @@ void KeyedCopy(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int Sy,
   }
   // Key pixels become 1 in the mask: a colour-to-monochrome copy sets the pixels that match the
   // source's background colour.
-  TMaskSurface mask(Dest, W, H);
-  if (!mask.DC()) return;
-  const COLORREF sourceBk = SetBkColor(Source, Key);
-  BitBlt(mask.DC(), 0, 0, W, H, Source, Sx, Sy, SRCCOPY);
-  SetBkColor(Source, sourceBk);
+  TMaskSurface Mask(Dest, W, H);
+  if (!Mask.DC()) return;
+  const COLORREF SourceBk = SetBkColor(Source, Key);
+  BitBlt(Mask.DC(), 0, 0, W, H, Source, Sx, Sy, SRCCOPY);
+  SetBkColor(Source, SourceBk);
 
   if (Method == TKeyMethod::MaskBlt) {
-    MaskBlt(Dest, X, Y, W, H, Source, Sx, Sy, static_cast<HBITMAP>(GetCurrentObject(mask.DC(), OBJ_BITMAP)),
+    MaskBlt(Dest, X, Y, W, H, Source, Sx, Sy, static_cast<HBITMAP>(GetCurrentObject(Mask.DC(), OBJ_BITMAP)),
             0, 0, MAKEROP4(kKeepDest, SRCCOPY));
     return;
   }
   // dest ^ src, then cleared where opaque, then ^ src again: the destination survives under key
   // pixels and the source replaces it everywhere else.
-  const COLORREF bk = SetBkColor(Dest, RGB(255, 255, 255));
-  const COLORREF text = SetTextColor(Dest, RGB(0, 0, 0));
+  const COLORREF Bk = SetBkColor(Dest, RGB(255, 255, 255));
+  const COLORREF Text = SetTextColor(Dest, RGB(0, 0, 0));
   BitBlt(Dest, X, Y, W, H, Source, Sx, Sy, SRCINVERT);
-  BitBlt(Dest, X, Y, W, H, mask.DC(), 0, 0, SRCAND);
+  BitBlt(Dest, X, Y, W, H, Mask.DC(), 0, 0, SRCAND);
   BitBlt(Dest, X, Y, W, H, Source, Sx, Sy, SRCINVERT);
-  SetBkColor(Dest, bk);
-  SetTextColor(Dest, text);
+  SetBkColor(Dest, Bk);
+  SetTextColor(Dest, Text);
 }
 
 void ReleaseKeptSurfaces() {

@@ -4,14 +4,14 @@
 
 void DrawParentImage(HWND Parent, int Left, int Top, const RECT& ClientRect, HDC DC, bool SwallowErrors) {
   if (!Parent || !DC) return;
-  TSaveDC saved(DC);  // origin and clip come back on every path
-  POINT origin{};
-  GetViewportOrgEx(DC, &origin);
-  SetViewportOrgEx(DC, origin.x - Left, origin.y - Top, nullptr);
-  RECT r = ClientRect;
-  OffsetRect(&r, Left, Top);
-  IntersectClipRect(DC, r.left, r.top, r.right, r.bottom);
-  auto send = [&](UINT Message) {
+  TSaveDC Saved(DC);  // origin and clip come back on every path
+  POINT Origin{};
+  GetViewportOrgEx(DC, &Origin);
+  SetViewportOrgEx(DC, Origin.x - Left, Origin.y - Top, nullptr);
+  RECT R = ClientRect;
+  OffsetRect(&R, Left, Top);
+  IntersectClipRect(DC, R.left, R.top, R.right, R.bottom);
+  auto Send = [&](UINT Message) {
     if (!SwallowErrors) {
       SendMessageW(Parent, Message, reinterpret_cast<WPARAM>(DC), 0);
       return;
@@ -22,8 +22,8 @@ void DrawParentImage(HWND Parent, int Left, int Top, const RECT& ClientRect, HDC
       // A parent under construction in a designer may not paint yet; its control still does.
     }
   };
-  send(WM_ERASEBKGND);
-  send(WM_PAINT);
+  Send(WM_ERASEBKGND);
+  Send(WM_PAINT);
 }
 
 void DrawParentImage(TControl* Control, HDC DC, bool /*Spare*/) {

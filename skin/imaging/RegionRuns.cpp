@@ -48,17 +48,17 @@ bool TRegionRects::Add(int X0, int Y, int X1, int Dx, int Dy) {
     FCapacity += GrowBy;
     FBuffer.resize(HeaderSize + static_cast<size_t>(FCapacity) * RectSize);
   }
-  const std::int32_t l = AddSat(X0, Dx), t = AddSat(Y, Dy), r = AddSat(X1, Dx), b = AddSat(AddSat(Y, 1), Dy);
-  const size_t at = HeaderSize + static_cast<size_t>(FCount) * RectSize;
-  PutInt(at, l);
-  PutInt(at + 4, t);
-  PutInt(at + 8, r);
-  PutInt(at + 12, b);
+  const std::int32_t L = AddSat(X0, Dx), T = AddSat(Y, Dy), R = AddSat(X1, Dx), b = AddSat(AddSat(Y, 1), Dy);
+  const size_t At = HeaderSize + static_cast<size_t>(FCount) * RectSize;
+  PutInt(At, L);
+  PutInt(At + 4, T);
+  PutInt(At + 8, R);
+  PutInt(At + 12, b);
   // The bounding box covers the rectangles as stored (offsets included), so that it never
   // understates the region.
-  PutInt(kBound, std::min(GetInt(kBound), l));
-  PutInt(kBound + 4, std::min(GetInt(kBound + 4), t));
-  PutInt(kBound + 8, std::max(GetInt(kBound + 8), r));
+  PutInt(kBound, std::min(GetInt(kBound), L));
+  PutInt(kBound + 4, std::min(GetInt(kBound + 4), T));
+  PutInt(kBound + 8, std::max(GetInt(kBound + 8), R));
   PutInt(kBound + 12, std::max(GetInt(kBound + 12), b));
   PutInt(kCount, ++FCount);
   return FCount >= FlushAt;
@@ -69,20 +69,20 @@ TSkinRect TRegionRects::Bound() const {
 }
 
 TSkinRect TRegionRects::RectAt(int I) const {
-  const size_t at = HeaderSize + static_cast<size_t>(I) * RectSize;
-  return TSkinRect{GetInt(at), GetInt(at + 4), GetInt(at + 8), GetInt(at + 12)};
+  const size_t At = HeaderSize + static_cast<size_t>(I) * RectSize;
+  return TSkinRect{GetInt(At), GetInt(At + 4), GetInt(At + 8), GetInt(At + 12)};
 }
 
 TKeyBounds KeyBounds(TRgbValue Key, std::uint8_t RedTol, std::uint8_t GreenTol, std::uint8_t BlueTol) {
-  auto hi = [](int Lo, int Tol) { return static_cast<std::uint8_t>(std::min(255, Lo + Tol)); };
-  TKeyBounds k;
-  k.RedLo = static_cast<std::uint8_t>(RedOf(Key));
-  k.GreenLo = static_cast<std::uint8_t>(GreenOf(Key));
-  k.BlueLo = static_cast<std::uint8_t>(BlueOf(Key));
-  k.RedHi = hi(k.RedLo, RedTol);
-  k.GreenHi = hi(k.GreenLo, GreenTol);
-  k.BlueHi = hi(k.BlueLo, BlueTol);
-  return k;
+  auto Hi = [](int Lo, int Tol) { return static_cast<std::uint8_t>(std::min(255, Lo + Tol)); };
+  TKeyBounds K;
+  K.RedLo = static_cast<std::uint8_t>(RedOf(Key));
+  K.GreenLo = static_cast<std::uint8_t>(GreenOf(Key));
+  K.BlueLo = static_cast<std::uint8_t>(BlueOf(Key));
+  K.RedHi = Hi(K.RedLo, RedTol);
+  K.GreenHi = Hi(K.GreenLo, GreenTol);
+  K.BlueHi = Hi(K.BlueLo, BlueTol);
+  return K;
 }
 
 }  // namespace skin

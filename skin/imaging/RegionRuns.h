@@ -60,13 +60,13 @@ template <class FlushFn>
 void ScanOpaqueRuns(const std::uint8_t* Bits, int Width, int Height, std::ptrdiff_t Stride,
                     const TKeyBounds& Key, int Dx, int Dy, TRegionRects& Rects, FlushFn&& Flush) {
   for (int y = 0; y < Height; ++y) {
-    const std::uint8_t* row = Bits + static_cast<std::ptrdiff_t>(y) * Stride;
-    int x = 0;
-    while (x < Width) {
-      const int x0 = x;
-      while (x < Width && !Key.Contains(row[4 * x], row[4 * x + 1], row[4 * x + 2])) ++x;
-      if (x > x0 && Rects.Add(x0, y, x, Dx, Dy)) Flush();
-      ++x;  // past the transparent pixel
+    const std::uint8_t* Row = Bits + static_cast<std::ptrdiff_t>(y) * Stride;
+    int X = 0;
+    while (X < Width) {
+      const int x0 = X;
+      while (X < Width && !Key.Contains(Row[4 * X], Row[4 * X + 1], Row[4 * X + 2])) ++X;
+      if (X > x0 && Rects.Add(x0, y, X, Dx, Dy)) Flush();
+      ++X;  // past the transparent pixel
     }
   }
 }

@@ -7,64 +7,64 @@ using namespace skin::paint;
 
 void DrawRectTile(TCanvas* Canvas, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex,
                   int FrameCount, int Transparent, int Vertical) {
-  int w = 0, h = 0;
+  int W = 0, H = 0;
   const HDC source = SourceDC(Source);
-  if (!Canvas || !source || !TargetExtent(R, w, h) || w == 0 || h == 0) return;
-  const HDC dc = Canvas->Handle();
-  TScratchSurface scratch(dc, w, h);
-  if (!scratch) return;
-  SetStretchBltMode(scratch.DC(), COLORONCOLOR);
+  if (!Canvas || !source || !TargetExtent(R, W, H) || W == 0 || H == 0) return;
+  const HDC Dc = Canvas->Handle();
+  TScratchSurface Scratch(Dc, W, H);
+  if (!Scratch) return;
+  SetStretchBltMode(Scratch.DC(), COLORONCOLOR);
 
   const TFrame frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
-  const TTileStrip strip = TileStripPlan(frame, Margins.left, Margins.right, w, h);
-  auto copy = [&](const TSliceCopy& C) {
-    const TSkinRect s = ClampToFrame(C.Source, frame);
-    if (!s.IsEmpty() && !C.Dest.IsEmpty()) CopySlice(scratch.DC(), 0, 0, source, TSliceCopy{C.Dest, s});
+  const TTileStrip Strip = TileStripPlan(frame, Margins.left, Margins.right, W, H);
+  auto Copy = [&](const TSliceCopy& C) {
+    const TSkinRect S = ClampToFrame(C.Source, frame);
+    if (!S.IsEmpty() && !C.Dest.IsEmpty()) CopySlice(Scratch.DC(), 0, 0, source, TSliceCopy{C.Dest, S});
   };
-  if (strip.Degenerate) {
-    copy(strip.Whole);
+  if (Strip.Degenerate) {
+    Copy(Strip.Whole);
   } else {
-    copy(strip.LeftSlice);
-    for (int i = 0, x = strip.FirstX; i < strip.TileCount(); ++i, x += strip.Step)
-      copy(TSliceCopy{TSkinRect{x, 0, x + strip.Step, h}, strip.MiddleSource});
-    copy(strip.RightSlice);  // covers the last tile's overrun
+    Copy(Strip.LeftSlice);
+    for (int I = 0, X = Strip.FirstX; I < Strip.TileCount(); ++I, X += Strip.Step)
+      Copy(TSliceCopy{TSkinRect{X, 0, X + Strip.Step, H}, Strip.MiddleSource});
+    Copy(Strip.RightSlice);  // covers the last tile's overrun
   }
 
   if (Transparent)
-    KeyedCopy(dc, R.left, R.top, w, h, scratch.DC(), 0, 0, ColorToRGB(clFuchsia), KeyMethod());
+    KeyedCopy(Dc, R.left, R.top, W, H, Scratch.DC(), 0, 0, ColorToRGB(clFuchsia), KeyMethod());
   else
-    BitBlt(dc, R.left, R.top, w, h, scratch.DC(), 0, 0, SRCCOPY);
+    BitBlt(Dc, R.left, R.top, W, H, Scratch.DC(), 0, 0, SRCCOPY);
 }
 
 void DrawRectH(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,
                int /*Spare*/, int Vertical) {
   const HDC source = SourceDC(Source);
   if (!DC || !source) return;
-  const TFrame frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
-  CopyPlan(DC, 0, 0, source, ThreeSliceHPlan(frame, ToSkin(Margins), ToSkin(R)));
+  const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
+  CopyPlan(DC, 0, 0, source, ThreeSliceHPlan(Frame, ToSkin(Margins), ToSkin(R)));
 }
 
 void DrawRectV(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,
                int /*Spare*/, int Vertical) {
   const HDC source = SourceDC(Source);
   if (!DC || !source) return;
-  const TFrame frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
-  CopyPlan(DC, 0, 0, source, ThreeSliceVPlan(frame, ToSkin(Margins), ToSkin(R)));
+  const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
+  CopyPlan(DC, 0, 0, source, ThreeSliceVPlan(Frame, ToSkin(Margins), ToSkin(R)));
 }
 
 std::unique_ptr<TBitmap> GetThumbMap(const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex,
                                      int FrameCount, int /*Spare*/, int Vertical) {
-  int w = 0, h = 0;
-  if (!TargetExtent(R, w, h)) w = h = 0;
-  auto result = std::make_unique<TBitmap>(w, h);
+  int W = 0, H = 0;
+  if (!TargetExtent(R, W, H)) W = H = 0;
+  auto Result = std::make_unique<TBitmap>(W, H);
   const HDC source = SourceDC(Source);
-  if (w > 0 && h > 0) {
-    TCanvas* canvas = result->Canvas();
+  if (W > 0 && H > 0) {
+    TCanvas* canvas = Result->Canvas();
     canvas->SetStretchMode(COLORONCOLOR);
     if (Vertical == 0 && source) {
-      const TFrame frame = FrameOf(Source, FrameIndex, FrameCount, false);
-      CopyPlan(canvas->Handle(), 0, 0, source, ThumbPlan(frame, ToSkin(Margins), w, h));
+      const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, false);
+      CopyPlan(canvas->Handle(), 0, 0, source, ThumbPlan(Frame, ToSkin(Margins), W, H));
     }
   }
-  return result;
+  return Result;
 }
