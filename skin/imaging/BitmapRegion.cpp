@@ -23,7 +23,7 @@ void FlushBatch(TRegionRects& Rects, TGdiRegion& Result) {
 
 HRGN BitmapToRegion(TBitmap* Bitmap, int XOffset, int YOffset, TColor Key, std::uint8_t RedTolerance,
                     std::uint8_t GreenTolerance, std::uint8_t BlueTolerance) {
-  TGdiRegion result;
+  TGdiRegion Result;
   if (Bitmap && !Bitmap->Empty()) {
     // Read 32-bit pixels; a bitmap of another depth is read through a converted copy so that the
     // caller's picture keeps its format.
@@ -38,9 +38,9 @@ HRGN BitmapToRegion(TBitmap* Bitmap, int XOffset, int YOffset, TColor Key, std::
     TRegionRects rects;  // freed on every path
     ScanOpaqueRuns(Bits, Pixels->Width(), Pixels->Height(), Pixels->ScanLineStride(),
                    KeyBounds(ColorToRGB(Key), RedTolerance, GreenTolerance, BlueTolerance), XOffset, YOffset,
-                   rects, [&] { FlushBatch(rects, result); });
-    FlushBatch(rects, result);
+                   rects, [&] { FlushBatch(rects, Result); });
+    FlushBatch(rects, Result);
   }
-  if (!result) result.Reset(CreateRectRgn(0, 0, 0, 0));
-  return result.Release();
+  if (!Result) Result.Reset(CreateRectRgn(0, 0, 0, 0));
+  return Result.Release();
 }

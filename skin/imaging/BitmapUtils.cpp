@@ -32,10 +32,10 @@ void Modified(TBitmap* Bitmap) {
 }
 
 void TurnQuarter(TBitmap* Bitmap, bool Clockwise) {
-  TPixelRows rows;
-  if (!WholePixelRows(Bitmap, rows)) return;
-  const std::vector<std::uint8_t> Packed = PackRows(rows);
-  const int W = rows.Width, H = rows.Height;
+  TPixelRows Rows;
+  if (!WholePixelRows(Bitmap, Rows)) return;
+  const std::vector<std::uint8_t> Packed = PackRows(Rows);
+  const int W = Rows.Width, H = Rows.Height;
   Bitmap->SetSize(H, W);  // keeps the pixel format
   TPixelRows Turned;
   WholePixelRows(Bitmap, Turned);
@@ -49,31 +49,31 @@ void TurnQuarter(TBitmap* Bitmap, bool Clockwise) {
 }  // namespace
 
 void ConvertBitmapToGrayscale(TBitmap* Bitmap) {
-  TPixelRows rows;
-  if (!Rows24(Bitmap, rows)) return;
-  GrayRows(rows);
+  TPixelRows Rows;
+  if (!Rows24(Bitmap, Rows)) return;
+  GrayRows(Rows);
   Modified(Bitmap);
 }
 
 void ChangeTrans(TBitmap* Bitmap, TColor Color) {
-  TPixelRows rows;
-  if (!Rows24(Bitmap, rows)) return;
-  ReplaceColorRows(rows, 255, 0, 255, static_cast<std::uint8_t>(Color), static_cast<std::uint8_t>(Color >> 8),
+  TPixelRows Rows;
+  if (!Rows24(Bitmap, Rows)) return;
+  ReplaceColorRows(Rows, 255, 0, 255, static_cast<std::uint8_t>(Color), static_cast<std::uint8_t>(Color >> 8),
                    static_cast<std::uint8_t>(Color >> 16));
   Modified(Bitmap);
 }
 
 void SpiegelnHorizontal(TBitmap* Bitmap) {
-  TPixelRows rows;
-  if (!WholePixelRows(Bitmap, rows)) return;
-  MirrorRowsHorizontal(rows);
+  TPixelRows Rows;
+  if (!WholePixelRows(Bitmap, Rows)) return;
+  MirrorRowsHorizontal(Rows);
   Modified(Bitmap);
 }
 
 void SpiegelnVertikal(TBitmap* Bitmap) {
-  TPixelRows rows;
-  if (!WholePixelRows(Bitmap, rows)) return;
-  MirrorRowsVertical(rows);
+  TPixelRows Rows;
+  if (!WholePixelRows(Bitmap, Rows)) return;
+  MirrorRowsVertical(Rows);
   Modified(Bitmap);
 }
 
@@ -85,22 +85,22 @@ void Drehen270Grad(TBitmap* Bitmap) {
 }
 
 void Drehen180Grad(TBitmap* Bitmap) {
-  TPixelRows rows;
-  if (!WholePixelRows(Bitmap, rows)) return;
-  TurnRows180(rows);
+  TPixelRows Rows;
+  if (!WholePixelRows(Bitmap, Rows)) return;
+  TurnRows180(Rows);
   Modified(Bitmap);
 }
 
 std::unique_ptr<TBitmap> Rotate90(TBitmap* Bitmap) {
   if (!Bitmap || Bitmap->BitCount() != 24) return nullptr;
   if (Bitmap->Empty()) return std::make_unique<TBitmap>(0, 0, pf24bit);
-  TPixelRows rows;
-  WholePixelRows(Bitmap, rows);
-  const std::vector<std::uint8_t> Packed = PackRows(rows);
-  auto Turned = std::make_unique<TBitmap>(rows.Height, rows.Width, pf24bit);
+  TPixelRows Rows;
+  WholePixelRows(Bitmap, Rows);
+  const std::vector<std::uint8_t> Packed = PackRows(Rows);
+  auto Turned = std::make_unique<TBitmap>(Rows.Height, Rows.Width, pf24bit);
   TPixelRows Out;
   WholePixelRows(Turned.get(), Out);
-  TurnPackedCounterClockwise(Packed.data(), rows.Width, rows.Height, Out);
+  TurnPackedCounterClockwise(Packed.data(), Rows.Width, Rows.Height, Out);
   return Turned;
 }
 

@@ -39,8 +39,8 @@ void DrawTranmap(HDC DC, const RECT& R, TBitmap* Source, TColor Key) {
 
 void Bitmapdraw(HDC DC, const RECT& R, TBitmap* Bitmap) {
   int W = 0, H = 0;
-  const HDC source = SourceDC(Bitmap);
-  if (!DC || !source || !TargetExtent(R, W, H)) return;
+  const HDC Source = SourceDC(Bitmap);
+  if (!DC || !Source || !TargetExtent(R, W, H)) return;
   W = std::min(W, Bitmap->Width());
   H = std::min(H, Bitmap->Height());
   const HPALETTE palette = Bitmap->Palette();  // built on demand for indexed bitmaps
@@ -49,6 +49,6 @@ void Bitmapdraw(HDC DC, const RECT& R, TBitmap* Bitmap) {
     Previous = SelectPalette(DC, palette, TRUE);
     RealizePalette(DC);
   }
-  BitBlt(DC, R.left, R.top, W, H, source, 0, 0, SRCCOPY);
+  BitBlt(DC, R.left, R.top, W, H, Source, 0, 0, SRCCOPY);
   if (Previous) SelectPalette(DC, Previous, TRUE);
 }

@@ -17,9 +17,9 @@ TRgbValue BlendRgb(TRgbValue C1, TRgbValue C2, std::int32_t P) {
 }
 
 std::int32_t SaturationValue(std::uint32_t C) {
-  const int R = RedOf(C), G = GreenOf(C), b = BlueOf(C);
-  if (R < 160 && G < 160 && b < 160) return 200;
-  const int Hi = std::max({R, G, b}), Lo = std::min({R, G, b});
+  const int R = RedOf(C), G = GreenOf(C), B = BlueOf(C);
+  if (R < 160 && G < 160 && B < 160) return 200;
+  const int Hi = std::max({R, G, B}), Lo = std::min({R, G, B});
   const double S = Hi == 0 ? 0.0 : static_cast<double>(Hi - Lo) / Hi;
   return static_cast<std::int32_t>(std::nearbyint(S * 255.0));  // default rounding: half to even
 }
@@ -35,17 +35,17 @@ TRgbValue GradientEntry(long long N, TRgbValue C1, TRgbValue C2, long long I) {
 }
 
 std::vector<TRgbValue> BuildGradient(int N, TRgbValue C1, TRgbValue C2) {
-  std::vector<TRgbValue> colors;
-  if (N <= 0) return colors;
-  colors.resize(static_cast<size_t>(N));
-  for (int i = 0; i < N; ++i) colors[static_cast<size_t>(i)] = GradientEntry(N, C1, C2, i);
-  return colors;
+  std::vector<TRgbValue> Colors;
+  if (N <= 0) return Colors;
+  Colors.resize(static_cast<size_t>(N));
+  for (int I = 0; I < N; ++I) Colors[static_cast<size_t>(I)] = GradientEntry(N, C1, C2, I);
+  return Colors;
 }
 
 const std::vector<TRgbValue>& TGradientCache::Table(int N, TRgbValue C1, TRgbValue C2) {
   if (N <= 0) return FEmpty;
-  for (int i = SlotCount - 1; i >= 0; --i) {
-    const TSlot& S = FSlots[static_cast<size_t>(i)];
+  for (int I = SlotCount - 1; I >= 0; --I) {
+    const TSlot& S = FSlots[static_cast<size_t>(I)];
     if (S.N == N && S.C1 == C1 && S.C2 == C2 && !S.Colors.empty()) return S.Colors;
   }
   TSlot& Slot = FSlots[static_cast<size_t>(FNext)];
@@ -69,9 +69,9 @@ TGradientCache& TGradientCache::Shared() {
 }
 
 TBandRange VisibleBands(int Start, int End, int ClipStart, int ClipEnd) {
-  const long long n = static_cast<long long>(End) - Start;
-  if (n <= 0) return {};
-  long long First = 0, Last = n - 1;
+  const long long N = static_cast<long long>(End) - Start;
+  if (N <= 0) return {};
+  long long First = 0, Last = N - 1;
   if (ClipStart > Start) First += static_cast<long long>(ClipStart) - Start;
   if (ClipEnd < End) Last -= static_cast<long long>(End) - ClipEnd;
   if (First > Last) return {};

@@ -21,13 +21,13 @@ void RenderNineSlice(HDC Dest, TBitmap* Source, const RECT& Margins, int FrameIn
 
 std::unique_ptr<TBitmap> GetHMap(const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex,
                                  int FrameCount, int Tile, int Vertical) {
-  int w = 0, h = 0;
-  if (!TargetExtent(R, w, h)) w = h = 0;
-  auto Result = std::make_unique<TBitmap>(w, h);
-  if (w > 0 && h > 0) {
+  int W = 0, H = 0;
+  if (!TargetExtent(R, W, H)) W = H = 0;
+  auto Result = std::make_unique<TBitmap>(W, H);
+  if (W > 0 && H > 0) {
     TCanvas* canvas = Result->Canvas();
     canvas->SetStretchMode(COLORONCOLOR);
-    RenderNineSlice(canvas->Handle(), Source, Margins, FrameIndex, FrameCount, Tile, Vertical, w, h);
+    RenderNineSlice(canvas->Handle(), Source, Margins, FrameIndex, FrameCount, Tile, Vertical, W, H);
   }
   return Result;
 }
@@ -57,10 +57,10 @@ void DrawRect2(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int 
 
 void DrawBorder(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,
                 int /*Spare*/, int Vertical) {
-  int w = 0, h = 0;
+  int W = 0, H = 0;
   const HDC source = SourceDC(Source);
-  if (!DC || !source || !TargetExtent(R, w, h)) return;
+  if (!DC || !source || !TargetExtent(R, W, H)) return;
   SetStretchBltMode(DC, COLORONCOLOR);
   const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
-  CopyPlan(DC, R.left, R.top, source, NineSlicePlan(Frame, ToSkin(Margins), w, h, false, false));
+  CopyPlan(DC, R.left, R.top, source, NineSlicePlan(Frame, ToSkin(Margins), W, H, false, false));
 }

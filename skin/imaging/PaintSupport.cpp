@@ -41,14 +41,14 @@ bool TargetExtent(const RECT& R, int& W, int& H) {
 }
 
 void CopySlice(HDC Dest, int Dx, int Dy, HDC Source, const TSliceCopy& Copy) {
-  const TSkinRect d = Offset(Copy.Dest, Dx, Dy);
+  const TSkinRect D = Offset(Copy.Dest, Dx, Dy);
   const TSkinRect& S = Copy.Source;
   if (Copy.Tiled) {
-    TileCopy(Dest, d, Source, S);
-  } else if (d.Width() == S.Width() && d.Height() == S.Height()) {
-    BitBlt(Dest, d.Left, d.Top, d.Width(), d.Height(), Source, S.Left, S.Top, SRCCOPY);
+    TileCopy(Dest, D, Source, S);
+  } else if (D.Width() == S.Width() && D.Height() == S.Height()) {
+    BitBlt(Dest, D.Left, D.Top, D.Width(), D.Height(), Source, S.Left, S.Top, SRCCOPY);
   } else {
-    StretchBlt(Dest, d.Left, d.Top, d.Width(), d.Height(), Source, S.Left, S.Top, S.Width(), S.Height(),
+    StretchBlt(Dest, D.Left, D.Top, D.Width(), D.Height(), Source, S.Left, S.Top, S.Width(), S.Height(),
                SRCCOPY);
   }
 }
@@ -185,10 +185,10 @@ bool KeyedCopyRows(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int
     Stride = gColour.W;
   } else {
     if (!TrueColourMemory(Source)) return false;
-    const HDC copy = gSource.Lease(W, H);
-    if (!copy) return false;
+    const HDC Copy = gSource.Lease(W, H);
+    if (!Copy) return false;
     copied = true;
-    BitBlt(copy, 0, 0, W, H, Source, Sx, Sy, SRCCOPY);
+    BitBlt(Copy, 0, 0, W, H, Source, Sx, Sy, SRCCOPY);
     bits = gSource.Bits;
     Stride = gSource.W;
   }
@@ -201,7 +201,7 @@ bool KeyedCopyRows(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int
   GdiFlush();  // the rows are read directly
   const std::uint32_t key = (static_cast<std::uint32_t>(GetRValue(Key)) << 16) |
                             (static_cast<std::uint32_t>(GetGValue(Key)) << 8) | GetBValue(Key);
-  int left = W, right = -1, top = H, bottom = -1;
+  int Left = W, Right = -1, Top = H, Bottom = -1;
   for (int y = 0; y < H; ++y) {
     const std::uint32_t* Row = bits + Stride * y;
     int First = -1, Last = -1;
@@ -211,28 +211,28 @@ bool KeyedCopyRows(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int
         Last = x;
       }
     if (First < 0) continue;
-    left = std::min(left, First);
-    right = std::max(right, Last);
-    top = std::min(top, y);
-    bottom = y;
+    Left = std::min(Left, First);
+    Right = std::max(Right, Last);
+    Top = std::min(Top, y);
+    Bottom = y;
   }
-  if (right < 0) {
+  if (Right < 0) {
     BitBlt(Dest, X, Y, W, H, Source, Sx, Sy, SRCCOPY);  // nothing keyed
     return true;
   }
-  const int Bw = right - left + 1, Bh = bottom - top + 1;
+  const int Bw = Right - Left + 1, Bh = Bottom - Top + 1;
   const HDC Behind = gBehind.Lease(Bw, Bh);
   if (!Behind) return false;
-  BitBlt(Behind, 0, 0, Bw, Bh, Dest, X + left, Y + top, SRCCOPY);
+  BitBlt(Behind, 0, 0, Bw, Bh, Dest, X + Left, Y + Top, SRCCOPY);
   GdiFlush();
   for (int y = 0; y < Bh; ++y) {
-    const std::uint32_t* Row = bits + Stride * (top + y) + left;
+    const std::uint32_t* Row = bits + Stride * (Top + y) + Left;
     std::uint32_t* Out = gBehind.Bits + static_cast<std::ptrdiff_t>(y) * gBehind.W;
     for (int x = 0; x < Bw; ++x)
       if ((Row[x] & 0xFFFFFFu) != key) Out[x] = Row[x];
   }
   BitBlt(Dest, X, Y, W, H, Source, Sx, Sy, SRCCOPY);
-  BitBlt(Dest, X + left, Y + top, Bw, Bh, Behind, 0, 0, SRCCOPY);
+  BitBlt(Dest, X + Left, Y + Top, Bw, Bh, Behind, 0, 0, SRCCOPY);
   gBehind.InUse = false;
   return true;
 }

@@ -29,9 +29,9 @@ void TRegionRects::PutInt(size_t Offset, std::int32_t V) {
 }
 
 std::int32_t TRegionRects::GetInt(size_t Offset) const {
-  std::int32_t v;
-  std::memcpy(&v, FBuffer.data() + Offset, 4);
-  return v;
+  std::int32_t V;
+  std::memcpy(&V, FBuffer.data() + Offset, 4);
+  return V;
 }
 
 void TRegionRects::Reset() {
@@ -48,18 +48,18 @@ bool TRegionRects::Add(int X0, int Y, int X1, int Dx, int Dy) {
     FCapacity += GrowBy;
     FBuffer.resize(HeaderSize + static_cast<size_t>(FCapacity) * RectSize);
   }
-  const std::int32_t L = AddSat(X0, Dx), T = AddSat(Y, Dy), R = AddSat(X1, Dx), b = AddSat(AddSat(Y, 1), Dy);
+  const std::int32_t L = AddSat(X0, Dx), T = AddSat(Y, Dy), R = AddSat(X1, Dx), B = AddSat(AddSat(Y, 1), Dy);
   const size_t At = HeaderSize + static_cast<size_t>(FCount) * RectSize;
   PutInt(At, L);
   PutInt(At + 4, T);
   PutInt(At + 8, R);
-  PutInt(At + 12, b);
+  PutInt(At + 12, B);
   // The bounding box covers the rectangles as stored (offsets included), so that it never
   // understates the region.
   PutInt(kBound, std::min(GetInt(kBound), L));
   PutInt(kBound + 4, std::min(GetInt(kBound + 4), T));
   PutInt(kBound + 8, std::max(GetInt(kBound + 8), R));
-  PutInt(kBound + 12, std::max(GetInt(kBound + 12), b));
+  PutInt(kBound + 12, std::max(GetInt(kBound + 12), B));
   PutInt(kCount, ++FCount);
   return FCount >= FlushAt;
 }

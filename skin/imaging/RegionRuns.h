@@ -59,13 +59,13 @@ TKeyBounds KeyBounds(TRgbValue Key, std::uint8_t RedTol, std::uint8_t GreenTol, 
 template <class FlushFn>
 void ScanOpaqueRuns(const std::uint8_t* Bits, int Width, int Height, std::ptrdiff_t Stride,
                     const TKeyBounds& Key, int Dx, int Dy, TRegionRects& Rects, FlushFn&& Flush) {
-  for (int y = 0; y < Height; ++y) {
-    const std::uint8_t* Row = Bits + static_cast<std::ptrdiff_t>(y) * Stride;
+  for (int Y = 0; Y < Height; ++Y) {
+    const std::uint8_t* Row = Bits + static_cast<std::ptrdiff_t>(Y) * Stride;
     int X = 0;
     while (X < Width) {
-      const int x0 = X;
+      const int X0 = X;
       while (X < Width && !Key.Contains(Row[4 * X], Row[4 * X + 1], Row[4 * X + 2])) ++X;
-      if (X > x0 && Rects.Add(x0, y, X, Dx, Dy)) Flush();
+      if (X > X0 && Rects.Add(X0, Y, X, Dx, Dy)) Flush();
       ++X;  // past the transparent pixel
     }
   }

@@ -40,15 +40,15 @@ void TSlicePlan::Add(const TSliceCopy& Copy) {
 
 TFrame SelectFrame(int BitmapWidth, int BitmapHeight, int FrameIndex, int FrameCount, bool Vertical) {
   const int width = NonNegative(BitmapWidth), height = NonNegative(BitmapHeight);
-  const int count = std::max(FrameCount, 1);
-  const int Index = std::clamp(FrameIndex, 1, count);
+  const int Count = std::max(FrameCount, 1);
+  const int Index = std::clamp(FrameIndex, 1, Count);
   TFrame F;
   if (Vertical) {
     F.Width = width;
-    F.Height = height / count;
+    F.Height = height / Count;
     F.Y = (Index - 1) * F.Height;
   } else {
-    F.Width = width / count;
+    F.Width = width / Count;
     F.Height = height;
     F.X = (Index - 1) * F.Width;
   }
@@ -63,26 +63,26 @@ TSkinRect ClampToFrame(const TSkinRect& Source, const TFrame& Frame) {
 
 TSlicePlan NineSlicePlan(const TFrame& Frame, const TSkinRect& Margins, int W, int H, bool Tile,
                          bool WithCentre) {
-  i64 l = NonNegative(Margins.Left), t = NonNegative(Margins.Top);
-  i64 r = NonNegative(Margins.Right), b = NonNegative(Margins.Bottom);
-  if (W < l + r) l = r = 0;  // each axis collapses on its own
-  if (H < t + b) t = b = 0;
+  i64 L = NonNegative(Margins.Left), T = NonNegative(Margins.Top);
+  i64 R = NonNegative(Margins.Right), B = NonNegative(Margins.Bottom);
+  if (W < L + R) L = R = 0;  // each axis collapses on its own
+  if (H < T + B) T = B = 0;
   const i64 Sx = Frame.X, Sy = Frame.Y, Fw = Frame.Width, Fh = Frame.Height;
 
-  TSlicePlan plan;
-  auto add = [&](bool When, TSkinRect Dest, TSkinRect Source, bool Tiled = false) {
-    if (When) AddClamped(plan, Frame, Dest, Source, Tiled);
+  TSlicePlan Plan;
+  auto Add = [&](bool When, TSkinRect Dest, TSkinRect Source, bool Tiled = false) {
+    if (When) AddClamped(Plan, Frame, Dest, Source, Tiled);
   };
-  add(l * t > 0, Rect(0, 0, l, t), Rect(Sx, Sy, Sx + l, Sy + t));
-  add(l * b > 0, Rect(0, H - b, l, H), Rect(Sx, Sy + Fh - b, Sx + l, Sy + Fh));
-  add(r * t > 0, Rect(W - r, 0, W, t), Rect(Sx + Fw - r, Sy, Sx + Fw, Sy + t));
-  add(l > 0, Rect(0, t, l, H - b), Rect(Sx, Sy + t, Sx + l, Sy + Fh - b));
-  add(t > 0, Rect(l, 0, W - r, t), Rect(Sx + l, Sy, Sx + Fw - r, Sy + t));
-  add(WithCentre, Rect(l, t, W - r, H - b), Rect(Sx + l, Sy + t, Sx + Fw - r, Sy + Fh - b), Tile);
-  add(r * b > 0, Rect(W - r, H - b, W, H), Rect(Sx + Fw - r, Sy + Fh - b, Sx + Fw, Sy + Fh));
-  add(r > 0, Rect(W - r, t, W, H - b), Rect(Sx + Fw - r, Sy + t, Sx + Fw, Sy + Fh - b));
-  add(b > 0, Rect(l, H - b, W - r, H), Rect(Sx + l, Sy + Fh - b, Sx + Fw - r, Sy + Fh));
-  return plan;
+  Add(L * T > 0, Rect(0, 0, L, T), Rect(Sx, Sy, Sx + L, Sy + T));
+  Add(L * B > 0, Rect(0, H - B, L, H), Rect(Sx, Sy + Fh - B, Sx + L, Sy + Fh));
+  Add(R * T > 0, Rect(W - R, 0, W, T), Rect(Sx + Fw - R, Sy, Sx + Fw, Sy + T));
+  Add(L > 0, Rect(0, T, L, H - B), Rect(Sx, Sy + T, Sx + L, Sy + Fh - B));
+  Add(T > 0, Rect(L, 0, W - R, T), Rect(Sx + L, Sy, Sx + Fw - R, Sy + T));
+  Add(WithCentre, Rect(L, T, W - R, H - B), Rect(Sx + L, Sy + T, Sx + Fw - R, Sy + Fh - B), Tile);
+  Add(R * B > 0, Rect(W - R, H - B, W, H), Rect(Sx + Fw - R, Sy + Fh - B, Sx + Fw, Sy + Fh));
+  Add(R > 0, Rect(W - R, T, W, H - B), Rect(Sx + Fw - R, Sy + T, Sx + Fw, Sy + Fh - B));
+  Add(B > 0, Rect(L, H - B, W - R, H), Rect(Sx + L, Sy + Fh - B, Sx + Fw - R, Sy + Fh));
+  return Plan;
 }
 
 int TTileStrip::TileCount() const {
@@ -110,54 +110,54 @@ TTileStrip TileStripPlan(const TFrame& Frame, int L, int Rt, int W, int H) {
 }
 
 TSlicePlan ThreeSliceHPlan(const TFrame& Frame, const TSkinRect& Margins, const TSkinRect& R) {
-  const i64 l = NonNegative(Margins.Left), rt = NonNegative(Margins.Right);
+  const i64 L = NonNegative(Margins.Left), Rt = NonNegative(Margins.Right);
   const i64 Sx = Frame.X, Sy = Frame.Y, Fw = Frame.Width, Fh = Frame.Height;
-  const i64 w = i64(R.Right) - R.Left;
-  TSlicePlan plan;
-  if (w < Fw) {
-    AddClamped(plan, Frame, R, Rect(Sx, Sy, Sx + Fw, Sy + Fh));
-    return plan;
+  const i64 W = i64(R.Right) - R.Left;
+  TSlicePlan Plan;
+  if (W < Fw) {
+    AddClamped(Plan, Frame, R, Rect(Sx, Sy, Sx + Fw, Sy + Fh));
+    return Plan;
   }
-  AddClamped(plan, Frame, Rect(R.Left, R.Top, i64(R.Left) + l, R.Bottom), Rect(Sx, Sy, Sx + l, Sy + Fh));
-  AddClamped(plan, Frame, Rect(i64(R.Left) + l, R.Top, i64(R.Right) - rt, R.Bottom),
-             Rect(Sx + l, Sy, Sx + Fw - rt, Sy + Fh));
-  AddClamped(plan, Frame, Rect(i64(R.Right) - rt, R.Top, R.Right, R.Bottom),
-             Rect(Sx + Fw - rt, Sy, Sx + Fw, Sy + Fh));
-  return plan;
+  AddClamped(Plan, Frame, Rect(R.Left, R.Top, i64(R.Left) + L, R.Bottom), Rect(Sx, Sy, Sx + L, Sy + Fh));
+  AddClamped(Plan, Frame, Rect(i64(R.Left) + L, R.Top, i64(R.Right) - Rt, R.Bottom),
+             Rect(Sx + L, Sy, Sx + Fw - Rt, Sy + Fh));
+  AddClamped(Plan, Frame, Rect(i64(R.Right) - Rt, R.Top, R.Right, R.Bottom),
+             Rect(Sx + Fw - Rt, Sy, Sx + Fw, Sy + Fh));
+  return Plan;
 }
 
 TSlicePlan ThreeSliceVPlan(const TFrame& Frame, const TSkinRect& Margins, const TSkinRect& R) {
-  const i64 t = NonNegative(Margins.Top), b = NonNegative(Margins.Bottom);
+  const i64 T = NonNegative(Margins.Top), B = NonNegative(Margins.Bottom);
   const i64 Sx = Frame.X, Sy = Frame.Y, Fw = Frame.Width, Fh = Frame.Height;
-  const i64 h = i64(R.Bottom) - R.Top;
-  TSlicePlan plan;
-  if (h < Fh) {
-    AddClamped(plan, Frame, R, Rect(Sx, Sy, Sx + Fw, Sy + Fh));
-    return plan;
+  const i64 H = i64(R.Bottom) - R.Top;
+  TSlicePlan Plan;
+  if (H < Fh) {
+    AddClamped(Plan, Frame, R, Rect(Sx, Sy, Sx + Fw, Sy + Fh));
+    return Plan;
   }
-  AddClamped(plan, Frame, Rect(R.Left, R.Top, R.Right, i64(R.Top) + t), Rect(Sx, Sy, Sx + Fw, Sy + t));
-  AddClamped(plan, Frame, Rect(R.Left, i64(R.Top) + t, R.Right, i64(R.Bottom) - b),
-             Rect(Sx, Sy + t, Sx + Fw, Sy + Fh - b));
-  AddClamped(plan, Frame, Rect(R.Left, i64(R.Bottom) - b, R.Right, R.Bottom),
-             Rect(Sx, Sy + Fh - b, Sx + Fw, Sy + Fh));
-  return plan;
+  AddClamped(Plan, Frame, Rect(R.Left, R.Top, R.Right, i64(R.Top) + T), Rect(Sx, Sy, Sx + Fw, Sy + T));
+  AddClamped(Plan, Frame, Rect(R.Left, i64(R.Top) + T, R.Right, i64(R.Bottom) - B),
+             Rect(Sx, Sy + T, Sx + Fw, Sy + Fh - B));
+  AddClamped(Plan, Frame, Rect(R.Left, i64(R.Bottom) - B, R.Right, R.Bottom),
+             Rect(Sx, Sy + Fh - B, Sx + Fw, Sy + Fh));
+  return Plan;
 }
 
 TSlicePlan ThumbPlan(const TFrame& Frame, const TSkinRect& Margins, int W, int H) {
-  const i64 t = NonNegative(Margins.Top), b = NonNegative(Margins.Bottom);
+  const i64 T = NonNegative(Margins.Top), B = NonNegative(Margins.Bottom);
   const i64 Sx = Frame.X, Fw = Frame.Width, Fh = Frame.Height;
-  TSlicePlan plan;
-  if (t > 0) AddClamped(plan, Frame, Rect(0, 0, W, t), Rect(Sx, 0, Sx + Fw, t));
-  AddClamped(plan, Frame, Rect(0, t, W, i64(H) - b), Rect(Sx, t, Sx + Fw, Fh - b));
-  if (b > 0) AddClamped(plan, Frame, Rect(0, i64(H) - b, W, H), Rect(Sx, Fh - b, Sx + Fw, Fh));
-  return plan;
+  TSlicePlan Plan;
+  if (T > 0) AddClamped(Plan, Frame, Rect(0, 0, W, T), Rect(Sx, 0, Sx + Fw, T));
+  AddClamped(Plan, Frame, Rect(0, T, W, i64(H) - B), Rect(Sx, T, Sx + Fw, Fh - B));
+  if (B > 0) AddClamped(Plan, Frame, Rect(0, i64(H) - B, W, H), Rect(Sx, Fh - B, Sx + Fw, Fh));
+  return Plan;
 }
 
 TPoint2 CentredOrigin(const TSkinRect& R, int FrameW, int FrameH) {
   // C++ division truncates toward zero, as the placement rule asks.
-  const i64 x = R.Left + (i64(R.Right) - R.Left - FrameW) / 2;
-  const i64 y = R.Top + (i64(R.Bottom) - R.Top - FrameH) / 2;
-  return TPoint2{Sat(x), Sat(y)};
+  const i64 X = R.Left + (i64(R.Right) - R.Left - FrameW) / 2;
+  const i64 Y = R.Top + (i64(R.Bottom) - R.Top - FrameH) / 2;
+  return TPoint2{Sat(X), Sat(Y)};
 }
 
 TTileGrid TileGrid(const TSkinRect& Target, int TileW, int TileH, const TSkinRect& Visible) {
