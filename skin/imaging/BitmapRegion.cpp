@@ -35,11 +35,11 @@ HRGN BitmapToRegion(TBitmap* Bitmap, int XOffset, int YOffset, TColor Key, std::
       Pixels = &Copy;
     }
     const auto* Bits = static_cast<const std::uint8_t*>(Pixels->ScanLine(0));
-    TRegionRects rects;  // freed on every path
+    TRegionRects Rects;  // freed on every path
     ScanOpaqueRuns(Bits, Pixels->Width(), Pixels->Height(), Pixels->ScanLineStride(),
                    KeyBounds(ColorToRGB(Key), RedTolerance, GreenTolerance, BlueTolerance), XOffset, YOffset,
-                   rects, [&] { FlushBatch(rects, Result); });
-    FlushBatch(rects, Result);
+                   Rects, [&] { FlushBatch(Rects, Result); });
+    FlushBatch(Rects, Result);
   }
   if (!Result) Result.Reset(CreateRectRgn(0, 0, 0, 0));
   return Result.Release();

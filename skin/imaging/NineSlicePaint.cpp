@@ -10,11 +10,11 @@ namespace {
 // The nine-slice rendering of a frame into a W by H surface at its origin.
 void RenderNineSlice(HDC Dest, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount, int Tile,
                      int Vertical, int W, int H) {
-  const HDC source = SourceDC(Source);
-  if (!source) return;
+  const HDC SourceContext = SourceDC(Source);
+  if (!SourceContext) return;
   SetStretchBltMode(Dest, COLORONCOLOR);
   const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
-  CopyPlan(Dest, 0, 0, source, NineSlicePlan(Frame, ToSkin(Margins), W, H, Tile != 0, true));
+  CopyPlan(Dest, 0, 0, SourceContext, NineSlicePlan(Frame, ToSkin(Margins), W, H, Tile != 0, true));
 }
 
 }  // namespace
@@ -25,9 +25,9 @@ std::unique_ptr<TBitmap> GetHMap(const RECT& R, TBitmap* Source, const RECT& Mar
   if (!TargetExtent(R, W, H)) W = H = 0;
   auto Result = std::make_unique<TBitmap>(W, H);
   if (W > 0 && H > 0) {
-    TCanvas* canvas = Result->Canvas();
-    canvas->SetStretchMode(COLORONCOLOR);
-    RenderNineSlice(canvas->Handle(), Source, Margins, FrameIndex, FrameCount, Tile, Vertical, W, H);
+    TCanvas* Target = Result->Canvas();
+    Target->SetStretchMode(COLORONCOLOR);
+    RenderNineSlice(Target->Handle(), Source, Margins, FrameIndex, FrameCount, Tile, Vertical, W, H);
   }
   return Result;
 }
@@ -58,9 +58,9 @@ void DrawRect2(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int 
 void DrawBorder(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,
                 int /*Spare*/, int Vertical) {
   int W = 0, H = 0;
-  const HDC source = SourceDC(Source);
-  if (!DC || !source || !TargetExtent(R, W, H)) return;
+  const HDC SourceContext = SourceDC(Source);
+  if (!DC || !SourceContext || !TargetExtent(R, W, H)) return;
   SetStretchBltMode(DC, COLORONCOLOR);
   const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
-  CopyPlan(DC, R.left, R.top, source, NineSlicePlan(Frame, ToSkin(Margins), W, H, false, false));
+  CopyPlan(DC, R.left, R.top, SourceContext, NineSlicePlan(Frame, ToSkin(Margins), W, H, false, false));
 }

@@ -8,18 +8,18 @@ using namespace skin::paint;
 void DrawRectTile(TCanvas* Canvas, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex,
                   int FrameCount, int Transparent, int Vertical) {
   int W = 0, H = 0;
-  const HDC source = SourceDC(Source);
-  if (!Canvas || !source || !TargetExtent(R, W, H) || W == 0 || H == 0) return;
+  const HDC SourceContext = SourceDC(Source);
+  if (!Canvas || !SourceContext || !TargetExtent(R, W, H) || W == 0 || H == 0) return;
   const HDC Dc = Canvas->Handle();
   TScratchSurface Scratch(Dc, W, H);
   if (!Scratch) return;
   SetStretchBltMode(Scratch.DC(), COLORONCOLOR);
 
-  const TFrame frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
-  const TTileStrip Strip = TileStripPlan(frame, Margins.left, Margins.right, W, H);
+  const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
+  const TTileStrip Strip = TileStripPlan(Frame, Margins.left, Margins.right, W, H);
   auto Copy = [&](const TSliceCopy& C) {
-    const TSkinRect S = ClampToFrame(C.Source, frame);
-    if (!S.IsEmpty() && !C.Dest.IsEmpty()) CopySlice(Scratch.DC(), 0, 0, source, TSliceCopy{C.Dest, S});
+    const TSkinRect S = ClampToFrame(C.Source, Frame);
+    if (!S.IsEmpty() && !C.Dest.IsEmpty()) CopySlice(Scratch.DC(), 0, 0, SourceContext, TSliceCopy{C.Dest, S});
   };
   if (Strip.Degenerate) {
     Copy(Strip.Whole);
@@ -38,18 +38,18 @@ void DrawRectTile(TCanvas* Canvas, const RECT& R, TBitmap* Source, const RECT& M
 
 void DrawRectH(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,
                int /*Spare*/, int Vertical) {
-  const HDC source = SourceDC(Source);
-  if (!DC || !source) return;
+  const HDC SourceContext = SourceDC(Source);
+  if (!DC || !SourceContext) return;
   const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
-  CopyPlan(DC, 0, 0, source, ThreeSliceHPlan(Frame, ToSkin(Margins), ToSkin(R)));
+  CopyPlan(DC, 0, 0, SourceContext, ThreeSliceHPlan(Frame, ToSkin(Margins), ToSkin(R)));
 }
 
 void DrawRectV(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,
                int /*Spare*/, int Vertical) {
-  const HDC source = SourceDC(Source);
-  if (!DC || !source) return;
+  const HDC SourceContext = SourceDC(Source);
+  if (!DC || !SourceContext) return;
   const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
-  CopyPlan(DC, 0, 0, source, ThreeSliceVPlan(Frame, ToSkin(Margins), ToSkin(R)));
+  CopyPlan(DC, 0, 0, SourceContext, ThreeSliceVPlan(Frame, ToSkin(Margins), ToSkin(R)));
 }
 
 std::unique_ptr<TBitmap> GetThumbMap(const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex,
@@ -57,13 +57,13 @@ std::unique_ptr<TBitmap> GetThumbMap(const RECT& R, TBitmap* Source, const RECT&
   int W = 0, H = 0;
   if (!TargetExtent(R, W, H)) W = H = 0;
   auto Result = std::make_unique<TBitmap>(W, H);
-  const HDC source = SourceDC(Source);
+  const HDC SourceContext = SourceDC(Source);
   if (W > 0 && H > 0) {
-    TCanvas* canvas = Result->Canvas();
-    canvas->SetStretchMode(COLORONCOLOR);
-    if (Vertical == 0 && source) {
+    TCanvas* Target = Result->Canvas();
+    Target->SetStretchMode(COLORONCOLOR);
+    if (Vertical == 0 && SourceContext) {
       const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, false);
-      CopyPlan(canvas->Handle(), 0, 0, source, ThumbPlan(Frame, ToSkin(Margins), W, H));
+      CopyPlan(Target->Handle(), 0, 0, SourceContext, ThumbPlan(Frame, ToSkin(Margins), W, H));
     }
   }
   return Result;
