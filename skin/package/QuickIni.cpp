@@ -29,10 +29,12 @@ int32_t TQuickIni::SectionLine(int Index) const {
 }
 
 void TQuickIni::AddSection(const String& Header, int32_t Line) {
+  Forget();
   FSections->AddObject(Header, LineAsObject(Line));
 }
 
 void TQuickIni::Clear() {
+  Forget();
   FLines->Clear();
   FSections->Clear();
 }
@@ -60,6 +62,7 @@ void TQuickIni::LoadFromStream(TStream* Stream) {
   }
   FSections->EndUpdate();
   FLines->EndUpdate();
+  Forget();
 }
 
 void TQuickIni::LoadFromFile(const String& FileName) {
@@ -77,6 +80,7 @@ void TQuickIni::LoadFromZip(const String& FileName) {
 }
 
 void TQuickIni::SetIniFile(const TStrings* Lines) {
+  Forget();
   FLines->Clear();
   if (Lines) FLines->AddStrings(*Lines);
   RebuildSections();
@@ -90,6 +94,7 @@ void TQuickIni::RebuildSections() {
     if (IsHeaderText(line)) AddSection(Trim(line), i);
   }
   FSections->EndUpdate();
+  Forget();
 }
 
 void TQuickIni::SaveToStream(TStream* Stream) const {

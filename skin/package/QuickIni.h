@@ -6,6 +6,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "framework/core/Object.h"
 #include "framework/core/Strings.h"
@@ -68,7 +71,32 @@ class TQuickIni : public TObject {
   int32_t ScanSection(const String& Section, const String& LowerKey, int32_t& Header) const;
   void AddSection(const String& Header, int32_t Line);
 
+  // Reads go through tables made from the lines on the first read after a change (a skin load
+  // reads hundreds of keys); every change drops them.
+  struct TLookup {
+    struct TLine {
+      std::uint32_t NameAt = 0, NameSize = 0;  // the name lower-cased, in Text; empty without '='
+      std::uint32_t ValueAt = 0, ValueSize = 0;
+      bool Section = false;
+    };
+    struct TNoCaseHash {
+      using is_transparent = void;
+      std::size_t operator()(std::string_view S) const;
+    };
+    struct TNoCaseEqual {
+      using is_transparent = void;
+      bool operator()(std::string_view A, std::string_view B) const;
+    };
+    String Text;  // names and values, back to back
+    std::vector<TLine> Lines;
+    // Section name (between the brackets) -> header line of its first entry in the section table.
+    std::unordered_map<String, int32_t, TNoCaseHash, TNoCaseEqual> Headers;
+  };
+  const TLookup& Lookup() const;
+  void Forget();
+
   String FFileName;
   std::unique_ptr<TStringList> FLines;
   std::unique_ptr<TStringList> FSections;
+  mutable std::unique_ptr<TLookup> FLookup;
 };

@@ -4,9 +4,74 @@
 #include "framework/core/SysUtils.h"
 #include "skin/package/QuickIni.h"
 
+namespace {
+
+char AsciiLower(char C) {
+  return C >= 'A' && C <= 'Z' ? static_cast<char>(C + 32) : C;
+}
+
+bool IsBlank(char C) {
+  return static_cast<unsigned char>(C) <= ' ';
+}
+
+std::string_view TrimView(std::string_view S) {
+  while (!S.empty() && IsBlank(S.front())) S.remove_prefix(1);
+  while (!S.empty() && IsBlank(S.back())) S.remove_suffix(1);
+  return S;
+}
+
+}  // namespace
+
+std::size_t TQuickIni::TLookup::TNoCaseHash::operator()(std::string_view S) const {
+  auto h = static_cast<std::size_t>(1469598103934665603ull);
+  for (char c : S)
+    h = (h ^ static_cast<unsigned char>(AsciiLower(c))) * static_cast<std::size_t>(1099511628211ull);
+  return h;
+}
+
+bool TQuickIni::TLookup::TNoCaseEqual::operator()(std::string_view A, std::string_view B) const {
+  return SameText(A, B);
+}
+
+void TQuickIni::Forget() {
+  FLookup.reset();
+}
+
+const TQuickIni::TLookup& TQuickIni::Lookup() const {
+  if (FLookup) return *FLookup;
+  auto l = std::make_unique<TLookup>();
+  const int n = FLines->Count();
+  l->Lines.resize(static_cast<std::size_t>(n));
+  for (int i = 0; i < n; ++i) {
+    const String line = FLines->Get(i);
+    TLookup::TLine& e = l->Lines[static_cast<std::size_t>(i)];
+    const std::string_view t = TrimView(line);
+    e.Section = !t.empty() && t.front() == '[' && t.back() == ']';
+    const auto eq = line.find('=');
+    if (eq == String::npos) continue;
+    const std::string_view name = TrimView(std::string_view(line).substr(0, eq));
+    const std::string_view value = TrimView(std::string_view(line).substr(eq + 1));
+    e.NameAt = static_cast<std::uint32_t>(l->Text.size());
+    e.NameSize = static_cast<std::uint32_t>(name.size());
+    for (char c : name) l->Text.push_back(AsciiLower(c));
+    e.ValueAt = static_cast<std::uint32_t>(l->Text.size());
+    e.ValueSize = static_cast<std::uint32_t>(value.size());
+    l->Text.append(value);
+  }
+  // As the section table is searched: its first entry of a name wins.
+  for (int i = 0, k = FSections->Count(); i < k; ++i) {
+    const String header = FSections->Get(i);
+    if (header.size() < 2) continue;  // every entry is "[...]"; anything else matches no name
+    l->Headers.emplace(header.substr(1, header.size() - 2), SectionLine(i));
+  }
+  FLookup = std::move(l);
+  return *FLookup;
+}
+
 int32_t TQuickIni::GetSectionIndex(const String& Section) const {
-  const int i = FSections->IndexOf("[" + Section + "]");
-  return i < 0 ? -1 : SectionLine(i);
+  const TLookup& l = Lookup();
+  const auto found = l.Headers.find(std::string_view(Section));
+  return found == l.Headers.end() ? -1 : found->second;
 }
 
 bool TQuickIni::IsSection(const String& Line) const {
@@ -41,15 +106,23 @@ int32_t TQuickIni::ScanSection(const String& Section, const String& LowerKey, in
 }
 
 String TQuickIni::ReadString(const String& Section, const String& Key, const String& Default) const {
-  if (FLines->Count() == 0) return Default;
-  const String key = LowerCase(Key);
-  int32_t header;
-  const int32_t j = ScanSection(Section, key, header);
-  if (j < 0 || j >= FLines->Count()) return Default;
-  const String line = FLines->Get(j);
-  if (IsSection(line)) return Default;
-  const String value = GetValue(line, key);
-  return value.empty() ? Default : value;
+  // An empty key names nothing (a line without '=' is no key of that name).
+  if (FLines->Count() == 0 || Key.empty()) return Default;
+  const int32_t header = GetSectionIndex(Section);
+  if (header < 0) return Default;
+  const TLookup& l = Lookup();
+  const std::string_view text(l.Text);
+  for (std::size_t j = static_cast<std::size_t>(header) + 1; j < l.Lines.size(); ++j) {
+    const TLookup::TLine& e = l.Lines[j];
+    if (e.Section) return Default;
+    if (e.NameSize != Key.size()) continue;
+    const std::string_view name = text.substr(e.NameAt, e.NameSize);
+    bool same = true;
+    for (std::size_t c = 0; c < name.size() && same; ++c) same = name[c] == AsciiLower(Key[c]);
+    if (!same) continue;
+    return e.ValueSize == 0 ? Default : String(text.substr(e.ValueAt, e.ValueSize));
+  }
+  return Default;
 }
 
 int32_t TQuickIni::ReadInteger(const String& Section, const String& Key, int32_t Default) const {
@@ -97,6 +170,7 @@ void TQuickIni::WriteString(const String& Section, const String& Key, const Stri
   const String line = Key + "=" + Value;
   int32_t header;
   const int32_t j = ScanSection(Section, LowerCase(Key), header);
+  Forget();
   if (j < 0) {
     // A new section goes at the end of the text, without a blank line before it.
     const String head = "[" + Section + "]";
@@ -126,6 +200,7 @@ void TQuickIni::WriteBool(const String& Section, const String& Key, bool Value) 
 void TQuickIni::DeleteKey(const String& Section, const String& Key) {
   int32_t header;
   const int32_t j = ScanSection(Section, LowerCase(Key), header);
+  Forget();
   if (j < 0) return;
   if (j < FLines->Count() && !IsSection(FLines->Get(j))) FLines->Delete(j);
   RebuildSections();
@@ -133,6 +208,7 @@ void TQuickIni::DeleteKey(const String& Section, const String& Key) {
 
 void TQuickIni::EraseSection(const String& Section) {
   const int32_t header = GetSectionIndex(Section);
+  Forget();
   if (header < 0) return;
   FLines->Delete(header);
   while (header < FLines->Count() && !IsSection(FLines->Get(header))) FLines->Delete(header);

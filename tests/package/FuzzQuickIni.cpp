@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "framework/core/Streams.h"
+#include "framework/core/SysUtils.h"
 #include "skin/package/QuickIni.h"
 
 namespace {
@@ -14,6 +15,26 @@ void CheckTable(const TQuickIni& ini) {
     const int line = ini.SectionLine(i);
     if (line < 0 || line >= ini.Lines().Count() || ini.Lines().Get(line) != ini.Sections().Get(i)) abort();
   }
+}
+
+// The read as the lines say it: the first line of the section's first header that is a header or
+// has the key's name, its value when it is not empty.
+String ReadByScan(const TQuickIni& ini, const String& section, const String& key, const String& fallback) {
+  const int header = ini.GetSectionIndex(section);
+  if (header < 0 || key.empty()) return fallback;
+  const String lower = LowerCase(key);
+  for (int j = header + 1; j < ini.Lines().Count(); ++j) {
+    const String line = ini.Lines().Get(j);
+    if (ini.IsSection(line)) return fallback;
+    if (ini.GetName(line) != lower) continue;
+    const String value = ini.GetValue(line, lower);
+    return value.empty() ? fallback : value;
+  }
+  return fallback;
+}
+
+void CheckRead(const TQuickIni& ini, const String& section, const String& key) {
+  if (ini.ReadString(section, key, "\x01") != ReadByScan(ini, section, key, "\x01")) abort();
 }
 
 }  // namespace
@@ -33,7 +54,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     ini.ReadSection(sec, names);
     ini.ReadSectionValues(sec, values);
     for (int k = 0; k < names.Count() && k < 16; ++k) {
-      ini.ReadString(sec, names.Get(k), "");
+      CheckRead(ini, sec, names.Get(k));
+      CheckRead(ini, UpperCase(sec), UpperCase(names.Get(k)));
       ini.ReadInteger(sec, names.Get(k), 0);
       ini.ReadBool(sec, names.Get(k), false);
     }
@@ -46,7 +68,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
       // The first section in the table may be shadowed only if an earlier header has the same name.
       if (ini.Sections().IndexOf("[" + first + "]") == 0) abort();
     }
+    CheckRead(ini, first, "fuzzkey");
     ini.DeleteKey(first, "fuzzkey");
+    CheckRead(ini, first, "fuzzkey");
     CheckTable(ini);
     ini.EraseSection(sections.Get(sections.Count() / 2));
     CheckTable(ini);

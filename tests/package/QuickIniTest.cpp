@@ -186,6 +186,51 @@ TEST(QuickIniLines, SetIniFileKeepsLinesAsGiven) {
   EXPECT_EQ(ini.Lines().Count(), 0);
 }
 
+// Reads are served from tables made on the first read: each kind of change must be seen by the
+// next read even when a read came just before it.
+struct TChangeCase {
+  const char* Name;
+  void (*Change)(TQuickIni&);
+  const char* Section;
+  const char* Key;
+  const char* Expected;
+};
+
+class QuickIniChange : public ::testing::TestWithParam<TChangeCase> {};
+
+TEST_P(QuickIniChange, TheNextReadSeesIt) {
+  const TChangeCase& c = GetParam();
+  TQuickIni ini;
+  LoadText(ini, "[A]\nk=1\n[B]\nk=2\n");
+  ASSERT_EQ(ini.ReadString("A", "k", ""), "1");
+  ASSERT_EQ(ini.ReadString("B", "k", ""), "2");
+  c.Change(ini);
+  EXPECT_EQ(ini.ReadString(c.Section, c.Key, "none"), c.Expected);
+}
+
+const TChangeCase kChanges[] = {
+    {"Replace", [](TQuickIni& I) { I.WriteString("A", "K", "9"); }, "A", "k", "9"},
+    {"Insert", [](TQuickIni& I) { I.WriteString("A", "new", "5"); }, "A", "new", "5"},
+    {"InsertKeepsNextSection", [](TQuickIni& I) { I.WriteString("A", "new", "5"); }, "B", "k", "2"},
+    {"NewSection", [](TQuickIni& I) { I.WriteString("C", "x", "7"); }, "c", "X", "7"},
+    {"DeleteKey", [](TQuickIni& I) { I.DeleteKey("A", "k"); }, "A", "k", "none"},
+    {"EraseSection", [](TQuickIni& I) { I.EraseSection("A"); }, "B", "k", "2"},
+    {"Erased", [](TQuickIni& I) { I.EraseSection("A"); }, "A", "k", "none"},
+    {"Clear", [](TQuickIni& I) { I.Clear(); }, "A", "k", "none"},
+    {"Reload", [](TQuickIni& I) { LoadText(I, "[A]\nk=3\n"); }, "A", "k", "3"},
+    {"SetIniFile",
+     [](TQuickIni& I) {
+       TStringList L;
+       L.Add("[b]");
+       L.Add("k = 4");
+       I.SetIniFile(&L);
+     },
+     "B", "k", "4"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Kinds, QuickIniChange, ::testing::ValuesIn(kChanges),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
 TEST(QuickIniFiles, PlainAndCompressedFilesRoundTrip) {
   TQuickIni ini;
   LoadText(ini, "[Colours]\ncsText=0x1F\n[Fonts]\nFontHeight=12\n");
