@@ -39,12 +39,15 @@ struct TPackTables {
 // The first levels of the tree as one table, for the decoder: the next kTopBits code bits give the
 // node the walk reaches (a leaf, or the node it goes on from) and how many bits that took. Every
 // node within kTopBits of the root is marked in Watched (nodes that have since moved deeper may
-// stay marked); when marked nodes change places, the entries below them are filled again.
-constexpr int kTopBits = 5;
+// stay marked); when marked nodes change places, the entries below them are filled again. A deeper
+// table ends more walks at once but costs more to keep current: it pays only while the tree
+// changes little (the decoder chooses, see DecodeSymbols).
 constexpr int kPathRow = 8;  // a row of the table's paths: kTopBits nodes, padded to 16 bytes
-static_assert(kTopBits <= kPathRow);
 
+template <int kTopBits>
 class TTopTable {
+  static_assert(kTopBits <= kPathRow);
+
  public:
   TTopTable(const int16_t* Son, const int16_t* Prnt) : FSon(Son), FPrnt(Prnt) {}
 
@@ -62,7 +65,10 @@ class TTopTable {
     int16_t Path[kTopBits] = {};
     Fill(FSon[R], 0, 0, Path);
   }
+  // Exchanges of two nodes so far.
+  int64_t Swaps() const { return FSwaps; }
   void Swapped(int A, int B) {
+    ++FSwaps;
     if (FWatched[A]) Refresh(A);
     if (FWatched[B]) Refresh(B);
   }
@@ -112,11 +118,13 @@ class TTopTable {
   uint32_t FEntry[1 << kTopBits] = {};
   int16_t FPath[1 << kTopBits][kPathRow] = {};
   uint8_t FWatched[T] = {};
+  int64_t FSwaps = 0;
 };
 
 struct TDecodeTables {
   THuffTables Huff;
-  TTopTable Top{Huff.Son, Huff.Prnt};
+  TTopTable<5> Shallow{Huff.Son, Huff.Prnt};
+  TTopTable<7> Deep{Huff.Son, Huff.Prnt};
 };
 
 void StoreLittleEndian(uint8_t* To, uint64_t Word) {
@@ -294,31 +302,50 @@ int32_t LzhPackBuffer(std::span<const uint8_t> Input, std::vector<uint8_t>& Out)
   return textSize;
 }
 
-TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, uint8_t* Out) {
-  TLzhUnpackResult result;
-  if (Length <= 0) return result;
-  const auto tables = MakeTables<TDecodeTables>();
-  const THuffView view = tables->Huff.View();
-  StartHuff(view);
-  const int16_t* const son = tables->Huff.Son;
-  const int16_t* const prnt = tables->Huff.Prnt;
-  uint16_t* const freq = tables->Huff.Freq;
-  TTopTable& top = tables->Top;
-  int16_t Path[T];
-  top.Rebuilt();
-  TBitReader bits(Code);
+namespace {
 
-  int64_t n = 0;
-  while (n < Length) {
+// The less common ways of an update, kept out of the decoding loop so that its registers stay with
+// the common one: a node changing places on the path just walked (the counts go on up from there),
+// and the rebuild of the whole tree.
+template <class Table>
+[[gnu::noinline]] void PromoteAndGoOn(const THuffView& H, int Node, unsigned K, Table& Top) {
+  UpdateFrom(H, H.Prnt[Promote(H, Node, K, Top)], Top);
+}
+
+template <class Table>
+[[gnu::noinline]] void RebuildAndUpdate(const THuffView& H, int C, Table& Top) {
+  Update(H, C, Top);
+}
+
+// The decoder between calls of DecodeSymbols.
+struct TDecodeState {
+  TDecodeTables& Tables;
+  TBitReader Bits;
+  uint8_t* Out;
+  int64_t Written = 0;
+};
+
+// Decodes symbols until Stop bytes are written, walking the tree from the table Top, which must be
+// current.
+template <class Table>
+void DecodeSymbols(TDecodeState& S, Table& Top, int64_t Stop) {
+  const THuffView view = S.Tables.Huff.View();
+  const int16_t* const son = S.Tables.Huff.Son;
+  uint16_t* const freq = S.Tables.Huff.Freq;
+  int16_t Path[T];
+  TBitReader bits = S.Bits;
+  int64_t n = S.Written;
+  uint8_t* const Out = S.Out;
+  while (n < Stop) {
     // No code is longer than about 23 bits (weights stay below 0x8000 in a sibling-ordered tree),
     // so one refill per symbol covers the walk and, nearly always, the position after it.
     bits.Refill();
-    const unsigned Index = TTopTable::Index(bits.Peek());
-    const uint32_t Entry = top.Lookup(Index);
-    int Depth = TTopTable::Taken(Entry);
+    const unsigned Index = Table::Index(bits.Peek());
+    const uint32_t Entry = Top.Lookup(Index);
+    int Depth = Table::Taken(Entry);
     bits.Skip(Depth);
-    std::memcpy(Path, top.Path(Index), sizeof(Path[0]) * kPathRow);
-    int c = TTopTable::Node(Entry);
+    std::memcpy(Path, Top.Path(Index), sizeof(Path[0]) * kPathRow);
+    int c = Table::Node(Entry);
     while (c < T) {
       const int Node = c + bits.TopBit();
       Path[Depth++] = static_cast<int16_t>(Node);  // a walk passes each node once: Depth < T
@@ -328,14 +355,14 @@ TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, 
     // The counts along the path just walked: its nodes are known, so they need no look-up of
     // parents, until a node changes places (the path above it changes) or the tree is rebuilt.
     if (freq[R] == MAX_FREQ) {
-      Update(view, c, top);
+      RebuildAndUpdate(view, c, Top);
     } else {
       int I = Depth - 1;
       for (; I >= 0; --I) {
         const int Node = Path[I];
         const unsigned K = ++freq[Node];
         if (K > freq[Node + 1]) {
-          UpdateFrom(view, prnt[Promote(view, Node, K, top)], top);
+          PromoteAndGoOn(view, Node, K, Top);
           break;
         }
       }
@@ -348,9 +375,9 @@ TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, 
     // Match: position code, then the bytes copied from the output itself (the ring's contents).
     if (bits.Count() < 16) bits.Refill();
     const uint64_t peek = bits.Peek();
-    const unsigned top = static_cast<unsigned>(peek >> 56);
-    const int codeLen = d_len[top];
-    const int position = (d_code[top] << 6) | static_cast<int>((peek >> (64 - codeLen - 6)) & 0x3F);
+    const unsigned Lead = static_cast<unsigned>(peek >> 56);
+    const int codeLen = d_len[Lead];
+    const int position = (d_code[Lead] << 6) | static_cast<int>((peek >> (64 - codeLen - 6)) & 0x3F);
     bits.Skip(codeLen + 6);
     const int64_t distance = position + 1;
     const int length = c - 255 + THRESHOLD;
@@ -395,6 +422,47 @@ TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, 
     }
     n += length;
   }
+  S.Bits = bits;
+  S.Written = n;
+}
+
+}  // namespace
+
+TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, uint8_t* Out) {
+  TLzhUnpackResult result;
+  if (Length <= 0) return result;
+  const auto tables = MakeTables<TDecodeTables>();
+  StartHuff(tables->Huff.View());
+  tables->Shallow.Rebuilt();
+  TDecodeState State{*tables, TBitReader(Code), Out};
+  // The output is decoded in windows; after each, the table for the next is chosen by how often
+  // nodes changed places per byte of code: a tree that keeps changing (more than two exchanges in
+  // five bytes) is walked from the shallow table, a settled one (fewer than one in five) from the
+  // deep table. Text settles to a few hundredths; pictures keep well above one half.
+  constexpr int64_t kWindow = 16384;
+  TTopTable<5>& ShallowTable = tables->Shallow;
+  TTopTable<7>& DeepTable = tables->Deep;
+  bool Deep = false;
+  while (State.Written < Length) {
+    const int64_t Stop = std::min<int64_t>(Length, State.Written + kWindow);
+    const int64_t SwapsBefore = ShallowTable.Swaps() + DeepTable.Swaps();
+    const int64_t BitsBefore = State.Bits.Consumed();
+    if (Deep)
+      DecodeSymbols(State, DeepTable, Stop);
+    else
+      DecodeSymbols(State, ShallowTable, Stop);
+    const int64_t Swaps = ShallowTable.Swaps() + DeepTable.Swaps() - SwapsBefore;
+    const int64_t CodeBytes = (State.Bits.Consumed() - BitsBefore) / 8;
+    if (!Deep && Swaps * 5 < CodeBytes) {
+      Deep = true;
+      DeepTable.Rebuilt();
+    } else if (Deep && Swaps * 5 > CodeBytes * 2) {
+      Deep = false;
+      ShallowTable.Rebuilt();
+    }
+  }
+  const int64_t n = State.Written;
+  const TBitReader& bits = State.Bits;
   result.Written = n;
   // The callback codec fetches while it holds 8 bits or fewer, before each read; its last read is
   // always of one bit.

@@ -4,6 +4,7 @@
 // changes the code.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
@@ -102,11 +103,13 @@ inline int Promote(const THuffView& H, int C, unsigned K, TWatch& Watch) {
 template <class TWatch>
 inline void UpdateFrom(const THuffView& H, int C, TWatch& Watch) {
   uint16_t* const freq = H.Freq;
-  const int16_t* const prnt = H.Prnt;
-  int Node = C;
+  // Parents read unsigned (they are never negative) into a full-width index: each step's load
+  // goes straight into the next one's address, with no widening in between.
+  const uint16_t* const prnt = reinterpret_cast<const uint16_t*>(H.Prnt);
+  size_t Node = static_cast<size_t>(C);
   do {
     const unsigned K = ++freq[Node];
-    if (K > freq[Node + 1]) Node = Promote(H, Node, K, Watch);
+    if (K > freq[Node + 1]) Node = static_cast<size_t>(Promote(H, static_cast<int>(Node), K, Watch));
     Node = prnt[Node];
   } while (Node != 0);
 }
