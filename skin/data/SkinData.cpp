@@ -13,7 +13,7 @@ namespace {
 constexpr std::int32_t kActionInstall = 1;
 constexpr std::int32_t kActionUninstall = 2;
 constexpr std::int32_t kActionDelay = 250;
-constexpr COLORREF kMenuImageMask = RGB(255, 255, 255);
+constexpr TColor kMenuImageMask = clWhite;
 
 }  // namespace
 
@@ -28,9 +28,9 @@ TSkinData::TSkinData(TComponent* AOwner) : TComponent(AOwner) {
   for (int i = 0; i < 4; ++i)
     Borders[static_cast<std::size_t>(i)] = std::make_unique<TDataSkinBorder>(borderNames[i]);
   Title = std::make_unique<TDataSkinTitle>("Title");
-  MenuImages = std::make_unique<TSkinImageList>();
-  MenuImages->LoadFromResourceName(GetModuleHandleW(nullptr), L"PELAGONMENU", 16, kMenuImageMask);
-  FHintWindow = std::make_unique<TSkinHintWindow>();
+  MenuImages = std::make_unique<TImageList>(nullptr);
+  MenuImages->LoadFromResourceName(GetModuleHandleW(nullptr), "PELAGONMENU", 16, kMenuImageMask);
+  FHintWindow = std::make_unique<THintWindow>(nullptr);
 }
 
 TSkinData::~TSkinData() {

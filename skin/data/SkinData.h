@@ -11,13 +11,13 @@
 #include <vector>
 
 #include "framework/core/Classes.h"
+#include "framework/win/controls/HintWindow.h"
 #include "framework/win/graphics/Bitmap.h"
 #include "framework/win/graphics/GdiHandles.h"
+#include "framework/win/graphics/ImageList.h"
 #include "skin/data/SkinColors.h"
 #include "skin/data/SkinControlList.h"
 #include "skin/data/SkinElements.h"
-#include "skin/data/SkinHintWindow.h"
-#include "skin/data/SkinImageList.h"
 #include "skin/data/SkinManagerIntf.h"
 #include "skin/data/SkinTypes.h"
 
@@ -230,8 +230,8 @@ class TSkinData : public TComponent, public TSkinColorScheme {
   std::unique_ptr<TDataSkinObject> MinCaption;
 
   std::unique_ptr<TBitmap> AppIcon;
-  std::unique_ptr<TSkinImageList> MenuImages;
-  std::unique_ptr<TSkinHintWindow> FHintWindow;
+  std::unique_ptr<TImageList> MenuImages;
+  std::unique_ptr<THintWindow> FHintWindow;
   bool FHintShown = false;
   bool FMainMenuUpdate = true;
   std::int32_t FHintCounter = 0;

@@ -61,13 +61,9 @@ static TPopupMenu* NewSysPopup(TRuzIzivForm& Form) {
   auto* popup = new TPopupMenu(&Form);
   popup->SetTag(kSysPopupTag);
   popup->SetOwnerDraw(true);
-  if (Form.FSkinData && Form.FSkinData->MenuImages && Form.FSkinData->MenuImages->Handle()) {
-    // The list stays the skin data's: the popup only borrows it.
-    auto* images = new TImageList(popup);
-    images->SetShareImages(true);
-    images->SetHandle(Form.FSkinData->MenuImages->Handle());
-    popup->SetImages(images);
-  }
+  // The list stays the skin data's: the popup only borrows it (and forgets it if it goes first).
+  if (Form.FSkinData && Form.FSkinData->MenuImages && Form.FSkinData->MenuImages->HandleAllocated())
+    popup->SetImages(Form.FSkinData->MenuImages.get());
   return popup;
 }
 

@@ -11,6 +11,7 @@
 #include "skin/package/SkinNotify.h"
 #include "tests/data/FakeSkinManager.h"
 #include "tests/data/TestSkins.h"
+#include "tests/support/Bitmaps.h"
 
 namespace {
 
@@ -140,6 +141,50 @@ TEST(SkinDataCreation, EventTypesAndModelMembers) {
   EXPECT_EQ(data.MenuImages->Width(), 16);
   EXPECT_EQ(data.MenuImages->Height(), 16);
 }
+
+// The menu glyph strip through the framework's image list: cut by the width asked for, white
+// transparent; a missing resource or a bad width leaves the list as it was.
+struct TStripCase {
+  const char* Name;
+  const char* Resource;
+  int Width;
+  bool Loads;
+  int Count;
+  int ImageWidth;
+};
+
+class MenuImageStrip : public ::testing::TestWithParam<TStripCase> {};
+
+TEST_P(MenuImageStrip, LoadsFromTheProgramsResources) {
+  const TStripCase& Case = GetParam();
+  TImageList List(nullptr, 8, 8);
+  EXPECT_EQ(List.LoadFromResourceName(GetModuleHandleW(nullptr), Case.Resource, Case.Width, clWhite),
+            Case.Loads);
+  EXPECT_EQ(List.Count(), Case.Count);
+  EXPECT_EQ(List.Width(), Case.ImageWidth);
+  EXPECT_EQ(List.Height(), Case.Loads ? 16 : 8);
+  EXPECT_EQ(List.HandleAllocated(), Case.Loads);
+  if (!Case.Loads) return;
+  TBitmap Below(Case.ImageWidth, 16, pf24bit);
+  gfxtest::Fill(Below, clRed);
+  List.Draw(Below.Canvas(), 0, 0, Case.Count - 1);
+  int Red = 0, Black = 0;
+  for (int Y = 0; Y < 16; ++Y)
+    for (int X = 0; X < Case.ImageWidth; ++X) {
+      const TColor C = gfxtest::PixelAt(Below, X, Y);
+      Red += C == clRed;
+      Black += C == clBlack;
+    }
+  EXPECT_GT(Black, 0);
+  EXPECT_GT(Red, 0);  // the white of the glyph shows what was below
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, MenuImageStrip,
+                         ::testing::Values(TStripCase{"Glyphs", "PELAGONMENU", 16, true, 4, 16},
+                                           TStripCase{"DoubleWidth", "PELAGONMENU", 32, true, 2, 32},
+                                           TStripCase{"Missing", "NOSUCHSTRIP", 16, false, 0, 8},
+                                           TStripCase{"NoWidth", "PELAGONMENU", 0, false, 0, 8}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST(SkinDataProperties, WritesThatHaveNoEffect) {
   TSkinData data(nullptr);

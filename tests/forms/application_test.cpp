@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -16,7 +17,9 @@
 #include "framework/win/controls/HintWindow.h"
 #include "framework/win/controls/StdCtrls.h"
 #include "framework/win/controls/WideText.h"
+#include "framework/win/graphics/Bitmap.h"
 #include "framework/win/graphics/Colors.h"
+#include "framework/win/graphics/GdiHandles.h"
 
 namespace {
 
@@ -216,6 +219,74 @@ TEST(HintWindow, ShowsWithoutTakingTheFocusAndGoes) {
   hint.ReleaseHandle();
   EXPECT_FALSE(hint.HandleAllocated());
 }
+
+// The hint's own painting, into any DC.
+struct TOpenHint : THintWindow {
+  using THintWindow::Paint;
+  using THintWindow::THintWindow;
+};
+
+// The smallest rectangle around the pixels of DC's W x H that are not Background.
+RECT InkBounds(HDC DC, int W, int H, COLORREF Background) {
+  RECT Ink{W, H, -1, -1};
+  for (int Y = 0; Y < H; ++Y)
+    for (int X = 0; X < W; ++X)
+      if (GetPixel(DC, X, Y) != Background) {
+        Ink.left = std::min<LONG>(Ink.left, X);
+        Ink.top = std::min<LONG>(Ink.top, Y);
+        Ink.right = std::max<LONG>(Ink.right, X + 1);
+        Ink.bottom = std::max<LONG>(Ink.bottom, Y + 1);
+      }
+  return Ink;
+}
+
+class HintLook : public ::testing::TestWithParam<const char*> {};
+
+// The hint font, three pixels of space inside the border on every side, and no part of the text cut.
+TEST_P(HintLook, TextSitsWholeInsideTheBorderInTheHintFont) {
+  const String Text = GetParam();
+  TOpenHint Hint(nullptr);
+  EXPECT_EQ(Hint.Font()->Name(), Screen->HintFont()->Name());
+  EXPECT_EQ(Hint.Font()->Height(), Screen->HintFont()->Height());
+  const RECT R = Hint.CalcHintRect(120, Text);
+  Hint.ActivateHint({40, 40, 40 + R.right, 40 + R.bottom}, Text);
+  ASSERT_TRUE(Hint.HandleAllocated());
+  RECT Client{};
+  GetClientRect(Hint.WindowHandle(), &Client);
+  EXPECT_EQ(Client.right, R.right - 2);
+  EXPECT_EQ(Client.bottom, R.bottom - 2);
+  const COLORREF Back = ColorToRGB(clInfoBk);
+
+  TBitmap Painted(Client.right, Client.bottom, pf24bit);
+  Hint.Paint(Painted.Canvas()->Handle());
+  const RECT Ink = InkBounds(Painted.Canvas()->Handle(), Client.right, Client.bottom, Back);
+  ASSERT_GE(Ink.right, 0) << "no text painted";
+  EXPECT_GE(Ink.left, 3);
+  EXPECT_GE(Ink.top, 3);
+  EXPECT_LE(Ink.right, Client.right - 3);
+  EXPECT_LE(Ink.bottom, Client.bottom - 3);
+
+  // The same text drawn where nothing can cut it.
+  TBitmap Free(Client.right + 40, Client.bottom + 40, pf24bit);
+  HDC DC = Free.Canvas()->Handle();
+  Free.Canvas()->Brush()->SetColor(clInfoBk);
+  Free.Canvas()->FillRect(RECT{0, 0, Free.Width(), Free.Height()});
+  TSelectObject Font(DC, Hint.Font()->Handle());
+  SetBkMode(DC, TRANSPARENT);
+  SetTextColor(DC, ColorToRGB(clInfoText));
+  const std::wstring Wide = Utf8ToWide(Text);
+  RECT Place{3, 3, 3 + R.right - 8, Free.Height()};
+  DrawTextW(DC, Wide.c_str(), static_cast<int>(Wide.size()), &Place, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+  const RECT Whole = InkBounds(DC, Free.Width(), Free.Height(), Back);
+  EXPECT_TRUE(EqualRect(&Ink, &Whole))
+      << Ink.right << "x" << Ink.bottom << " of " << Whole.right << "x" << Whole.bottom;
+  Hint.Hide();
+  EXPECT_FALSE(IsWindowVisible(Hint.WindowHandle()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, HintLook,
+                         ::testing::Values("Hint", "gjpqy under the line",
+                                           "A hint long enough to wrap at the width", "Two\nlines"));
 
 class Ticker : public TObject {
  public:

@@ -19,10 +19,12 @@ void TScreen::UpdateFonts() {
     GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONTW), &metrics.lfMenuFont);
     metrics.lfCaptionFont = metrics.lfMenuFont;
     metrics.lfCaptionFont.lfWeight = FW_BOLD;
+    metrics.lfStatusFont = metrics.lfMenuFont;
   }
   // The fonts take the handles over and read their descriptions from them.
   if (HFONT menu = CreateFontIndirectW(&metrics.lfMenuFont)) FMenuFont->SetHandle(menu);
   if (HFONT caption = CreateFontIndirectW(&metrics.lfCaptionFont)) FCaptionFont->SetHandle(caption);
+  if (HFONT hint = CreateFontIndirectW(&metrics.lfStatusFont)) FHintFont->SetHandle(hint);
 }
 
 TCustomForm* TScreen::ActiveForm() const {

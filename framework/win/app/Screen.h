@@ -1,4 +1,5 @@
-// The screen: the list of existing forms, the active form and the system's menu and caption fonts.
+// The screen: the list of existing forms, the active form and the system's menu, caption and hint
+// fonts.
 #pragma once
 
 #include <windows.h>
@@ -26,6 +27,8 @@ class TScreen : public TComponent {
   // Fonts of the system's non-client metrics; UpdateFonts reads them again.
   TFont* MenuFont() const { return FMenuFont.get(); }
   TFont* CaptionFont() const { return FCaptionFont.get(); }
+  // The font of tooltips and status lines.
+  TFont* HintFont() const { return FHintFont.get(); }
   void UpdateFonts();
 
   int Width() const { return GetSystemMetrics(SM_CXSCREEN); }
@@ -39,6 +42,7 @@ class TScreen : public TComponent {
   std::vector<TCustomForm*> FForms;
   std::unique_ptr<TFont> FMenuFont = std::make_unique<TFont>();
   std::unique_ptr<TFont> FCaptionFont = std::make_unique<TFont>();
+  std::unique_ptr<TFont> FHintFont = std::make_unique<TFont>();
 };
 
 extern TScreen* Screen;

@@ -1,54 +1,57 @@
 #include "framework/win/controls/HintWindow.h"
 
 #include "framework/win/app/Application.h"
+#include "framework/win/app/Screen.h"
 #include "framework/win/controls/WideText.h"
 #include "framework/win/graphics/Colors.h"
 
 namespace {
-constexpr int kMargin = 2;
-}
+// Between the window's edge and the text on every side: the one-pixel border and three of space.
+constexpr int kTextInset = 4;
+constexpr UINT kTextFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
+}  // namespace
 
-THintWindow::THintWindow(TComponent* owner) : TWinControl(owner) {
+THintWindow::THintWindow(TComponent* Owner) : TWinControl(Owner) {
   FVisible = false;
   FColor = clInfoBk;
+  if (Screen) FFont->Assign(Screen->HintFont());
   FFont->SetColor(clInfoText);
   FParentFont = false;
 }
 
-void THintWindow::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
-  params.Style = WS_POPUP | WS_BORDER;
-  params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
-  params.ClassStyle = CS_SAVEBITS;
-  params.WndParent = Application ? Application->Handle() : nullptr;
+void THintWindow::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.Style = WS_POPUP | WS_BORDER;
+  Params.ExStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  Params.ClassStyle = CS_SAVEBITS | CS_DROPSHADOW;
+  Params.WndParent = Application ? Application->Handle() : nullptr;
 }
 
-RECT THintWindow::CalcHintRect(int maxWidth, const String& hint) {
-  const std::wstring text = Utf8ToWide(hint);
-  RECT r{0, 0, maxWidth, 0};
+RECT THintWindow::CalcHintRect(int MaxWidth, const String& Hint) {
+  const std::wstring Text = Utf8ToWide(Hint);
+  RECT Rect{0, 0, MaxWidth, 0};
   {
-    TScreenDC Screen;
-    TSelectObject Font(Screen.Get(), FFont->Handle());
-    DrawTextW(Screen.Get(), text.c_str(), static_cast<int>(text.size()), &r,
-              DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+    TScreenDC ScreenDC;
+    TSelectObject Font(ScreenDC.Get(), FFont->Handle());
+    DrawTextW(ScreenDC.Get(), Text.c_str(), static_cast<int>(Text.size()), &Rect, DT_CALCRECT | kTextFormat);
   }
-  r.right += 2 * kMargin + 4;  // text margins plus the border
-  r.bottom += 2 * kMargin;
-  return r;
+  Rect.right += 2 * kTextInset;
+  Rect.bottom += 2 * kTextInset;
+  return Rect;
 }
 
-void THintWindow::ActivateHint(RECT rect, const String& hint) {
-  SetCaption(hint);
+void THintWindow::ActivateHint(RECT Rect, const String& Hint) {
+  SetCaption(Hint);
   // Keep the hint on the screen.
-  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-  const int screenW = GetSystemMetrics(SM_CXSCREEN), screenH = GetSystemMetrics(SM_CYSCREEN);
-  if (rect.left + width > screenW) rect.left = screenW - width;
-  if (rect.top + height > screenH) rect.top = screenH - height;
-  if (rect.left < 0) rect.left = 0;
-  if (rect.top < 0) rect.top = 0;
-  SetBounds(rect.left, rect.top, width, height);
+  const int Width = Rect.right - Rect.left, Height = Rect.bottom - Rect.top;
+  const int ScreenW = GetSystemMetrics(SM_CXSCREEN), ScreenH = GetSystemMetrics(SM_CYSCREEN);
+  if (Rect.left + Width > ScreenW) Rect.left = ScreenW - Width;
+  if (Rect.top + Height > ScreenH) Rect.top = ScreenH - Height;
+  if (Rect.left < 0) Rect.left = 0;
+  if (Rect.top < 0) Rect.top = 0;
+  SetBounds(Rect.left, Rect.top, Width, Height);
   HandleNeeded();
-  SetWindowPos(FHandle, HWND_TOPMOST, rect.left, rect.top, width, height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
+  SetWindowPos(FHandle, HWND_TOPMOST, Rect.left, Rect.top, Width, Height, SWP_SHOWWINDOW | SWP_NOACTIVATE);
   FVisible = true;
   Invalidate();
 }
@@ -58,31 +61,31 @@ void THintWindow::ReleaseHandle() {
   DestroyHandle();
 }
 
-void THintWindow::WndProc(TMessage& message) {
-  switch (message.Msg) {
+void THintWindow::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
     case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(FHandle, &ps);
-      Paint(dc);
-      EndPaint(FHandle, &ps);
+      PAINTSTRUCT Paints;
+      HDC DC = BeginPaint(FHandle, &Paints);
+      Paint(DC);
+      EndPaint(FHandle, &Paints);
       return;
     }
     case WM_NCHITTEST:
-      message.Result = HTTRANSPARENT;  // the mouse goes through to what is below
+      Message.Result = HTTRANSPARENT;  // the mouse goes through to what is below
       return;
   }
-  TWinControl::WndProc(message);
+  TWinControl::WndProc(Message);
 }
 
-void THintWindow::Paint(HDC dc) {
-  RECT r;
-  GetClientRect(FHandle, &r);
-  FillRect(dc, &r, ColorBrush());
-  InflateRect(&r, -kMargin, -kMargin);
-  r.left += 2;
-  TSelectObject Font(dc, FFont->Handle());
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, ColorToRGB(FFont->Color()));
-  const std::wstring text = Utf8ToWide(GetText());
-  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+void THintWindow::Paint(HDC DC) {
+  RECT Rect;
+  GetClientRect(FHandle, &Rect);
+  FillRect(DC, &Rect, ColorBrush());
+  // The client area lies inside the border already.
+  InflateRect(&Rect, 1 - kTextInset, 1 - kTextInset);
+  TSelectObject Font(DC, FFont->Handle());
+  SetBkMode(DC, TRANSPARENT);
+  SetTextColor(DC, ColorToRGB(FFont->Color()));
+  const std::wstring Text = Utf8ToWide(GetText());
+  DrawTextW(DC, Text.c_str(), static_cast<int>(Text.size()), &Rect, kTextFormat);
 }

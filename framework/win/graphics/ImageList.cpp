@@ -74,6 +74,23 @@ int TImageList::Count() {
   return FHandle ? ImageList_GetImageCount(FHandle) : 0;
 }
 
+bool TImageList::LoadFromResourceName(HINSTANCE Instance, const String& ResName, int Width,
+                                      TColor MaskColor) {
+  if (Width <= 0) return false;
+  const std::wstring Name = Utf8ToWString(ResName);
+  // Looked up first so that a program without the resource gets no system beep.
+  if (!FindResourceW(Instance, Name.c_str(), MAKEINTRESOURCEW(2))) return false;  // a bitmap
+  HIMAGELIST Loaded = ImageList_LoadImageW(Instance, Name.c_str(), Width, FAllocBy, ColorToRGB(MaskColor),
+                                           IMAGE_BITMAP, LR_CREATEDIBSECTION);
+  if (!Loaded) return false;
+  FreeHandle();  // while ShareImages still says whose the old list is
+  FShareImages = false;
+  FMasked = true;
+  SetHandle(Loaded);
+  ImageList_SetBkColor(FHandle, FBkColor == clNone ? CLR_NONE : ColorToRGB(FBkColor));
+  return true;
+}
+
 int TImageList::Add(TBitmap* Image, TBitmap* Mask) {
   if (!Image || Image->Empty()) return -1;
   // The image list selects the bitmaps into DCs of its own: they must not sit in their canvases.

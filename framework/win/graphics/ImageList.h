@@ -41,6 +41,10 @@ class TImageList : public TComponent {
   void SetAllocBy(int Value) { FAllocBy = Value > 0 ? Value : 4; }
 
   int Count();
+  // Replaces the images by the bitmap resource ResName of Instance, cut into images Width pixels wide
+  // and as high as the bitmap, with the pixels of MaskColor transparent. The new list is this
+  // object's to destroy. False, and the images as they were, when the resource is missing.
+  bool LoadFromResourceName(HINSTANCE Instance, const String& ResName, int Width, TColor MaskColor);
   // The bitmap may hold several images side by side; returns the index of the first one, -1 on
   // failure. The bitmaps are copied; the caller keeps them.
   int Add(TBitmap* Image, TBitmap* Mask = nullptr);
