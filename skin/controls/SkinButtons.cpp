@@ -242,9 +242,9 @@ void TSkinButton::DoMouseDown(TMessage& Message) {
     GetCursorPos(&P);
     if (HWND Wnd = LiveHandle()) ScreenToClient(Wnd, &P);
   }
-  // The framework's controls have no mouse-down event of their own yet: the swallowed press has
-  // nothing more to report (the click comes on release).
-  (void)P;
+  // The press is swallowed before the control sees it: its own mouse-down handling (and event)
+  // runs from here; the click comes on release.
+  FControl->MouseDown(mbLeft, KeysToShiftState(Message.WParam), P.x, P.y);
 }
 
 int TSkinButton::FaceFrame(bool Default, int FocusFrame) const {

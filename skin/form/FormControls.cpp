@@ -708,6 +708,20 @@ void TRuzIzivForm::DeleteControl(TSkinControl* Control) {
   if (FHotControl == Control) FHotControl = nullptr;
 }
 
+void TRuzIzivForm::DeleteGraphicControl(TControl* Control) {
+  if (!Control) return;
+  auto It = std::find_if(FControls.begin(), FControls.end(),
+                         [Control](TSkinControl* Skin) { return Skin->FGraphicControl == Control; });
+  if (It == FControls.end()) return;
+  TSkinControl* Skin = *It;
+  FControls.erase(It);
+  if (FHotControl == Skin) FHotControl = nullptr;
+  if (Skin->FStatus != kControlDestroyed) Skin->Unsubclass();
+  Skin->FFormSkin = nullptr;
+  delete Skin;
+  Control->Invalidate();  // its own face again
+}
+
 // Unskinning: every listed object stops skinning (unless its window is going away) and is freed,
 // which gives its control back the procedure or message method it had.
 void TRuzIzivForm::DeleteControls() {

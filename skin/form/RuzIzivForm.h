@@ -343,6 +343,8 @@ class TRuzIzivForm : public TComponent {
   TSkinControl* Lookupcontrol(HWND Wnd);
   bool AddControlList(TSkinControl* Control);
   void DeleteControl(TSkinControl* Control);
+  // Stops and frees the first object that skins the windowless Control; the control paints itself.
+  void DeleteGraphicControl(TControl* Control);
   void DeleteControls();
   void DeleteSkinDeleted();
   void WMReCreateWnd(TMessage& Message);

@@ -199,7 +199,7 @@ void TSkinManage::UpdateMainMenu() {
 }
 
 void TSkinManage::DeleteGraphicControl(HWND FormWnd, TControl* Control) {
-  // Windowless controls get no skin objects of their own yet: there is nothing to remove.
-  (void)FormWnd;
-  (void)Control;
+  if (!FForms || !Control) return;
+  for (const TSkinFormEntry& e : *FForms)
+    if (e.Form && e.Form->FHandle == FormWnd) e.Form->DeleteGraphicControl(Control);
 }

@@ -293,6 +293,7 @@ struct TInputCase {
   std::vector<TStep> Steps;
   int Clicks;
   int FrameAfterFirst;
+  int MouseDowns;  // the framework button's own mouse-down events
 };
 
 class ButtonInput : public ::testing::TestWithParam<TInputCase> {};
@@ -303,10 +304,19 @@ TEST_P(ButtonInput, FrameworkButtonsReportClicksOnlyForAPressReleasedInside) {
   int Clicks = 0;
   struct TCounter : TObject {
     int* Count;
+    int Downs = 0;
+    POINT At{};
+    TShiftState Shift;
     void Click(TObject*) { ++*Count; }
+    void MouseDown(TObject*, TMouseButton Button, TShiftState S, int X, int Y) {
+      if (Button == mbLeft) ++Downs;
+      At = {X, Y};
+      Shift = S;
+    }
   } Counter;
   Counter.Count = &Clicks;
   B.Button->OnClick = TNotifyEvent::Bind<&TCounter::Click>(&Counter);
+  B.Button->OnMouseDown = TMouseEvent::Bind<&TCounter::MouseDown>(&Counter);
   SetFocus(B.Wnd());
   for (std::size_t I = 0; I < Case.Steps.size(); ++I) {
     Send(B.Wnd(), Case.Steps[I]);
@@ -317,6 +327,12 @@ TEST_P(ButtonInput, FrameworkButtonsReportClicksOnlyForAPressReleasedInside) {
   Pump();
   EXPECT_EQ(Clicks, Case.Clicks) << Case.Name;
   EXPECT_FALSE(B.Skin->FState.Contains(scDown)) << Case.Name;
+  EXPECT_EQ(Counter.Downs, Case.MouseDowns) << Case.Name;
+  if (Case.MouseDowns > 0) {
+    EXPECT_EQ(Counter.At.x, 10);
+    EXPECT_EQ(Counter.At.y, 10);
+    EXPECT_TRUE(Counter.Shift.Contains(ssLeft));
+  }
 }
 
 TEST_P(ButtonInput, BareButtonsPostTheCommandToTheirParent) {
@@ -344,11 +360,12 @@ TEST_P(ButtonInput, BareButtonsPostTheCommandToTheirParent) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ButtonInput,
-                         ::testing::Values(TInputCase{"PressRelease", {Down, Up}, 1, kButtonPressed},
-                                           TInputCase{"ReleaseOutside", {Down, Leave, Up}, 0, kButtonPressed},
-                                           TInputCase{"DoubleClick", {Double, Up}, 1, kButtonPressed},
-                                           TInputCase{"Space", {SpaceDown, SpaceUp}, 1, kButtonPressed},
-                                           TInputCase{"UpAlone", {Up}, 0, kButtonFocused}),
+                         ::testing::Values(TInputCase{"PressRelease", {Down, Up}, 1, kButtonPressed, 1},
+                                           TInputCase{
+                                               "ReleaseOutside", {Down, Leave, Up}, 0, kButtonPressed, 1},
+                                           TInputCase{"DoubleClick", {Double, Up}, 1, kButtonPressed, 1},
+                                           TInputCase{"Space", {SpaceDown, SpaceUp}, 1, kButtonPressed, 0},
+                                           TInputCase{"UpAlone", {Up}, 0, kButtonFocused, 0}),
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST(ButtonInput, HoverShowsTheHotFaceUntilTheMouseLeaves) {
@@ -541,5 +558,30 @@ TEST(SpeedButtonLife, TheMethodComesBackAndTheQueryIsAnswered) {
   (new TSkinSpeedButton(Second))->InitGraphicControl(&Fixture.Skin(), &Fixture.Data(), Fixture.Canvas());
   delete Second;
   EXPECT_EQ(Fixture.Skin().FControls.size(), Listed - 1);
+  Pump();
+}
+
+TEST(SpeedButtonLife, DeletingTheSkinOfAWindowlessControlGivesItsMethodBack) {
+  TSkinnedForm Fixture;
+  auto* Button = new TSpeedButton(Fixture.Form());
+  Button->SetParent(Fixture.Form());
+  auto* Other = new TSpeedButton(Fixture.Form());
+  Other->SetParent(Fixture.Form());
+  const TWndMethod Before = Button->WindowProc;
+  const std::size_t Listed = Fixture.Skin().FControls.size();
+  (new TSkinSpeedButton(Button))->InitGraphicControl(&Fixture.Skin(), &Fixture.Data(), Fixture.Canvas());
+  (new TSkinSpeedButton(Other))->InitGraphicControl(&Fixture.Skin(), &Fixture.Data(), Fixture.Canvas());
+  ASSERT_EQ(Fixture.Skin().FControls.size(), Listed + 2);
+  Fixture.Skin().DeleteGraphicControl(Button);
+  EXPECT_EQ(Button->WindowProc, Before);
+  EXPECT_EQ(Button->Perform(WM_SKIN_QUERY, 0, 0), 0);
+  EXPECT_EQ(Other->Perform(WM_SKIN_QUERY, 0, 0), 1);
+  EXPECT_EQ(Fixture.Skin().FControls.size(), Listed + 1);
+  // Again, or for a control without a skin object: nothing happens.
+  Fixture.Skin().DeleteGraphicControl(Button);
+  Fixture.Skin().DeleteGraphicControl(nullptr);
+  EXPECT_EQ(Fixture.Skin().FControls.size(), Listed + 1);
+  // The button lives on unskinned and goes without the skin object.
+  delete Button;
   Pump();
 }

@@ -1,5 +1,5 @@
 // Small test-only control classes with the published properties the skin objects read, for what the
-// framework's own controls do not offer (yet), and glyph bitmaps whose glyphs each have one colour.
+// framework's own controls do not offer, and glyph bitmaps whose glyphs each have one colour.
 #pragma once
 
 #include <windows.h>

@@ -1,4 +1,4 @@
-// TPicture holds one graphic (a bitmap for now) for a control and keeps it in form descriptions as
+// TPicture holds one graphic (a bitmap) for a control and keeps it in form descriptions as
 // "Picture.Data": the graphic's class name as a short string, then the graphic's own data.
 // TImage shows a picture: at its top-left, centred, stretched, or scaled keeping its proportions.
 #pragma once
