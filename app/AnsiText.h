@@ -8,7 +8,7 @@
 
 namespace gradient {
 
-std::string WideToAnsi(std::u16string_view text, UINT codePage);
-std::u16string AnsiToWide(std::string_view text, UINT codePage);
+std::string WideToAnsi(std::u16string_view Text, UINT CodePage);
+std::u16string AnsiToWide(std::string_view Text, UINT CodePage);
 
 }  // namespace gradient

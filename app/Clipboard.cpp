@@ -10,15 +10,15 @@ namespace {
 // A global memory block that is freed unless the clipboard has taken it.
 class GlobalBlock {
  public:
-  GlobalBlock(const void* data, std::size_t size) : FHandle(GlobalAlloc(GMEM_DDESHARE, size)) {
+  GlobalBlock(const void* Data, std::size_t Size) : FHandle(GlobalAlloc(GMEM_DDESHARE, Size)) {
     if (!FHandle) return;
-    void* target = GlobalLock(FHandle);
-    if (!target) {
+    void* Target = GlobalLock(FHandle);
+    if (!Target) {
       GlobalFree(FHandle);
       FHandle = nullptr;
       return;
     }
-    std::memcpy(target, data, size);
+    std::memcpy(Target, Data, Size);
     GlobalUnlock(FHandle);
   }
   ~GlobalBlock() {
@@ -29,8 +29,8 @@ class GlobalBlock {
 
   explicit operator bool() const { return FHandle != nullptr; }
   // Hands the block to the clipboard; it is the clipboard's only when that succeeds.
-  bool GiveTo(UINT format) {
-    if (!FHandle || !SetClipboardData(format, FHandle)) return false;
+  bool GiveTo(UINT Format) {
+    if (!FHandle || !SetClipboardData(Format, FHandle)) return false;
     FHandle = nullptr;
     return true;
   }
@@ -61,12 +61,12 @@ bool CopyToClipboard(const Markup& markup) {
   if (!ansi) return false;
   GlobalBlock wide(markup.Wide.c_str(), (markup.Wide.size() + 1) * sizeof(char16_t));
 
-  OpenedClipboard clipboard;
-  if (!clipboard) return false;
+  OpenedClipboard Clipboard;
+  if (!Clipboard) return false;
   EmptyClipboard();
-  const bool copied = ansi.GiveTo(CF_TEXT);
-  if (copied) wide.GiveTo(CF_UNICODETEXT);
-  return copied;
+  const bool Copied = ansi.GiveTo(CF_TEXT);
+  if (Copied) wide.GiveTo(CF_UNICODETEXT);
+  return Copied;
 }
 
 }  // namespace gradient

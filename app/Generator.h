@@ -29,13 +29,13 @@ struct Markup {
 };
 
 // Steps from start to end over count characters (count >= 2).
-Steps ComputeSteps(Colour start, Colour end, std::size_t count);
+Steps ComputeSteps(Colour Start, Colour End, std::size_t Count);
 // The colour of character index: start + trunc(index * step) per channel.
-Colour ColourAt(Colour start, const Steps& steps, std::size_t index);
+Colour ColourAt(Colour Start, const Steps& steps, std::size_t Index);
 
 // Builds the mark-up of text, seen through the given 8-bit code page as a program with 8-bit text
 // would see it. Fewer than two characters there give nothing.
-std::optional<Markup> BuildMarkup(std::u16string_view text, Colour start, Colour end, UINT codePage = CP_ACP);
+std::optional<Markup> BuildMarkup(std::u16string_view Text, Colour Start, Colour End, UINT CodePage = CP_ACP);
 
 // Puts the mark-up on the clipboard as CF_TEXT and CF_UNICODETEXT. False when nothing was put there
 // (the clipboard could not be opened or no memory); the clipboard is closed on every path.
@@ -43,6 +43,6 @@ bool CopyToClipboard(const Markup& markup);
 
 // The generate button: builds the mark-up of text and copies it. Steps are updated only when there
 // was something to build. True when the clipboard got it.
-bool GenerateToClipboard(std::u16string_view text, Colour start, Colour end, Steps& steps);
+bool GenerateToClipboard(std::u16string_view Text, Colour Start, Colour End, Steps& steps);
 
 }  // namespace gradient

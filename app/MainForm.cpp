@@ -22,11 +22,11 @@ void TForm1::FormCreate(TObject* Sender) {
   FStartColor = btn1->Font()->Color();
 }
 
-bool TForm1::PickColour(TBitBtn* button, TColor& colour) {
+bool TForm1::PickColour(TBitBtn* Button, TColor& Colour) {
   // The dialog keeps the colour last confirmed in it, whichever button opened it.
   if (!dlgColor1->Execute()) return false;
-  button->Font()->SetColor(dlgColor1->Color());
-  colour = button->Font()->Color();
+  Button->Font()->SetColor(dlgColor1->Color());
+  Colour = Button->Font()->Color();
   return true;
 }
 

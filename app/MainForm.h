@@ -11,7 +11,7 @@ class TForm1 : public TForm {
   DECLARE_CLASS(TForm1, TForm)
 
  public:
-  explicit TForm1(TComponent* owner) : TForm(owner) {}
+  explicit TForm1(TComponent* Owner) : TForm(Owner) {}
   static void Publish(TPublisher<TForm1>& P);
 
   // Published component fields, in declaration order; reading the description fills them.
@@ -36,7 +36,7 @@ class TForm1 : public TForm {
 
  private:
   // Runs the shared colour dialog; on confirmation the button shows the colour, which is returned.
-  bool PickColour(TBitBtn* button, TColor& colour);
+  bool PickColour(TBitBtn* Button, TColor& Colour);
 
   TColor FStartColor = 0;
   TColor FEndColor = 0;

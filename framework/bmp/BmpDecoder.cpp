@@ -11,31 +11,31 @@
 namespace bmp {
 namespace {
 
-[[noreturn]] void Fail(const std::string& what) {
-  throw EBmpError("Invalid bitmap: " + what);
+[[noreturn]] void Fail(const std::string& What) {
+  throw EBmpError("Invalid bitmap: " + What);
 }
-[[noreturn]] void Truncated(const std::string& what) {
-  throw EBmpError("Truncated bitmap: " + what);
+[[noreturn]] void Truncated(const std::string& What) {
+  throw EBmpError("Truncated bitmap: " + What);
 }
 
 // Little-endian reads that refuse to leave the buffer.
 class Reader {
  public:
-  explicit Reader(std::span<const uint8_t> data) : data_(data) {}
+  explicit Reader(std::span<const uint8_t> Data) : data_(Data) {}
   size_t size() const { return data_.size(); }
-  bool Has(uint64_t offset, uint64_t count) const {
-    return offset <= data_.size() && count <= data_.size() - offset;
+  bool Has(uint64_t Offset, uint64_t Count) const {
+    return Offset <= data_.size() && Count <= data_.size() - Offset;
   }
-  uint16_t U16(size_t offset, const char* what) const {
-    if (!Has(offset, 2)) Truncated(what);
-    return uint16_t(data_[offset] | (data_[offset + 1] << 8));
+  uint16_t U16(size_t Offset, const char* What) const {
+    if (!Has(Offset, 2)) Truncated(What);
+    return uint16_t(data_[Offset] | (data_[Offset + 1] << 8));
   }
-  uint32_t U32(size_t offset, const char* what) const {
-    if (!Has(offset, 4)) Truncated(what);
-    return uint32_t(data_[offset]) | (uint32_t(data_[offset + 1]) << 8) |
-           (uint32_t(data_[offset + 2]) << 16) | (uint32_t(data_[offset + 3]) << 24);
+  uint32_t U32(size_t Offset, const char* What) const {
+    if (!Has(Offset, 4)) Truncated(What);
+    return uint32_t(data_[Offset]) | (uint32_t(data_[Offset + 1]) << 8) |
+           (uint32_t(data_[Offset + 2]) << 16) | (uint32_t(data_[Offset + 3]) << 24);
   }
-  std::span<const uint8_t> Bytes(size_t offset, size_t count) const { return data_.subspan(offset, count); }
+  std::span<const uint8_t> Bytes(size_t Offset, size_t Count) const { return data_.subspan(Offset, Count); }
 
  private:
   std::span<const uint8_t> data_;
@@ -57,14 +57,14 @@ struct Header {
   uint32_t paletteEntrySize = 4;
 };
 
-Header ReadHeader(const Reader& in) {
-  Header h;
-  if (in.size() < kFileHeaderSize) Truncated("the file header needs 14 bytes");
-  if (in.U16(0, "signature") != 0x4D42) Fail("the file does not start with \"BM\"");
-  h.fileSize = in.U32(2, "file size");
-  h.pixelOffset = in.U32(10, "pixel offset");
-  h.headerSize = in.U32(14, "info header size");
-  switch (h.headerSize) {
+Header ReadHeader(const Reader& In) {
+  Header H;
+  if (In.size() < kFileHeaderSize) Truncated("the file header needs 14 bytes");
+  if (In.U16(0, "signature") != 0x4D42) Fail("the file does not start with \"BM\"");
+  H.fileSize = In.U32(2, "file size");
+  H.pixelOffset = In.U32(10, "pixel offset");
+  H.headerSize = In.U32(14, "info header size");
+  switch (H.headerSize) {
     case kCoreHeaderSize:
     case kInfoHeaderSize:
     case kInfoV2HeaderSize:
@@ -73,208 +73,208 @@ Header ReadHeader(const Reader& in) {
     case kInfoV5HeaderSize:
       break;
     default:
-      Fail("unsupported info header size " + std::to_string(h.headerSize));
+      Fail("unsupported info header size " + std::to_string(H.headerSize));
   }
-  if (!in.Has(kFileHeaderSize, h.headerSize)) Truncated("the info header is incomplete");
-  const size_t base = kFileHeaderSize;
-  if (h.headerSize == kCoreHeaderSize) {
-    h.width = in.U16(base + 4, "width");
-    h.height = in.U16(base + 6, "height");
-    h.planes = in.U16(base + 8, "planes");
-    h.bitCount = in.U16(base + 10, "bit count");
-    h.paletteEntrySize = 3;
+  if (!In.Has(kFileHeaderSize, H.headerSize)) Truncated("the info header is incomplete");
+  const size_t Base = kFileHeaderSize;
+  if (H.headerSize == kCoreHeaderSize) {
+    H.width = In.U16(Base + 4, "width");
+    H.height = In.U16(Base + 6, "height");
+    H.planes = In.U16(Base + 8, "planes");
+    H.bitCount = In.U16(Base + 10, "bit count");
+    H.paletteEntrySize = 3;
   } else {
-    h.width = int32_t(in.U32(base + 4, "width"));
-    h.height = int32_t(in.U32(base + 8, "height"));
-    h.planes = in.U16(base + 12, "planes");
-    h.bitCount = in.U16(base + 14, "bit count");
-    h.compression = in.U32(base + 16, "compression");
-    h.imageSize = in.U32(base + 20, "image size");
-    h.colorsUsed = in.U32(base + 32, "colours used");
+    H.width = int32_t(In.U32(Base + 4, "width"));
+    H.height = int32_t(In.U32(Base + 8, "height"));
+    H.planes = In.U16(Base + 12, "planes");
+    H.bitCount = In.U16(Base + 14, "bit count");
+    H.compression = In.U32(Base + 16, "compression");
+    H.imageSize = In.U32(Base + 20, "image size");
+    H.colorsUsed = In.U32(Base + 32, "colours used");
   }
-  h.masksEnd = base + h.headerSize;
-  const bool bitfields =
-      h.compression == kCompressionBitfields || h.compression == kCompressionAlphaBitfields;
-  if (bitfields) {
+  H.masksEnd = Base + H.headerSize;
+  const bool Bitfields =
+      H.compression == kCompressionBitfields || H.compression == kCompressionAlphaBitfields;
+  if (Bitfields) {
     // A plain info header is followed by the masks; the longer headers carry them inside.
-    size_t at = base + kInfoHeaderSize;
-    const bool withAlpha = h.headerSize >= kInfoV3HeaderSize ||
-                           (h.headerSize == kInfoHeaderSize && h.compression == kCompressionAlphaBitfields);
-    h.masks.red = in.U32(at, "red mask");
-    h.masks.green = in.U32(at + 4, "green mask");
-    h.masks.blue = in.U32(at + 8, "blue mask");
-    if (withAlpha) h.masks.alpha = in.U32(at + 12, "alpha mask");
-    if (h.headerSize == kInfoHeaderSize) h.masksEnd += withAlpha ? 16 : 12;
+    size_t At = Base + kInfoHeaderSize;
+    const bool WithAlpha = H.headerSize >= kInfoV3HeaderSize ||
+                           (H.headerSize == kInfoHeaderSize && H.compression == kCompressionAlphaBitfields);
+    H.masks.red = In.U32(At, "red mask");
+    H.masks.green = In.U32(At + 4, "green mask");
+    H.masks.blue = In.U32(At + 8, "blue mask");
+    if (WithAlpha) H.masks.alpha = In.U32(At + 12, "alpha mask");
+    if (H.headerSize == kInfoHeaderSize) H.masksEnd += WithAlpha ? 16 : 12;
   }
-  return h;
+  return H;
 }
 
 // A mask must be one run of set bits inside the pixel.
-bool IsContiguous(uint32_t mask) {
-  if (mask == 0) return true;
-  const uint32_t shifted = mask >> std::countr_zero(mask);
-  return (shifted & (shifted + 1)) == 0;
+bool IsContiguous(uint32_t Mask) {
+  if (Mask == 0) return true;
+  const uint32_t Shifted = Mask >> std::countr_zero(Mask);
+  return (Shifted & (Shifted + 1)) == 0;
 }
 
-void ValidateMasks(const Header& h) {
-  const BitMasks& m = h.masks;
-  if (m.red == 0 || m.green == 0 || m.blue == 0) Fail("a colour mask is empty");
-  const uint32_t all[] = {m.red, m.green, m.blue, m.alpha};
-  uint32_t seen = 0;
-  for (uint32_t mask : all) {
-    if (!IsContiguous(mask)) Fail("a colour mask is not contiguous");
-    if (seen & mask) Fail("colour masks overlap");
-    seen |= mask;
+void ValidateMasks(const Header& H) {
+  const BitMasks& M = H.masks;
+  if (M.red == 0 || M.green == 0 || M.blue == 0) Fail("a colour mask is empty");
+  const uint32_t All[] = {M.red, M.green, M.blue, M.alpha};
+  uint32_t Seen = 0;
+  for (uint32_t Mask : All) {
+    if (!IsContiguous(Mask)) Fail("a colour mask is not contiguous");
+    if (Seen & Mask) Fail("colour masks overlap");
+    Seen |= Mask;
   }
-  if (h.bitCount == 16 && (seen >> 16) != 0) Fail("a colour mask exceeds 16 bits");
+  if (H.bitCount == 16 && (Seen >> 16) != 0) Fail("a colour mask exceeds 16 bits");
 }
 
-void ValidateHeader(const Header& h, const Reader& in) {
-  if (h.planes != 1) Fail("plane count must be 1, not " + std::to_string(h.planes));
-  if (h.width <= 0) Fail("width must be positive");
-  if (h.height == 0 || h.height == INT32_MIN) Fail("height is 0 or out of range");
-  if (!IsSupportedBitCount(h.bitCount)) Fail("unsupported bit count " + std::to_string(h.bitCount));
-  switch (h.compression) {
+void ValidateHeader(const Header& H, const Reader& In) {
+  if (H.planes != 1) Fail("plane count must be 1, not " + std::to_string(H.planes));
+  if (H.width <= 0) Fail("width must be positive");
+  if (H.height == 0 || H.height == INT32_MIN) Fail("height is 0 or out of range");
+  if (!IsSupportedBitCount(H.bitCount)) Fail("unsupported bit count " + std::to_string(H.bitCount));
+  switch (H.compression) {
     case kCompressionRgb:
       break;
     case kCompressionRle8:
-      if (h.bitCount != 8) Fail("RLE8 needs 8 bits per pixel");
+      if (H.bitCount != 8) Fail("RLE8 needs 8 bits per pixel");
       break;
     case kCompressionRle4:
-      if (h.bitCount != 4) Fail("RLE4 needs 4 bits per pixel");
+      if (H.bitCount != 4) Fail("RLE4 needs 4 bits per pixel");
       break;
     case kCompressionBitfields:
     case kCompressionAlphaBitfields:
-      if (h.bitCount != 16 && h.bitCount != 32) Fail("bit fields need 16 or 32 bits per pixel");
-      ValidateMasks(h);
+      if (H.bitCount != 16 && H.bitCount != 32) Fail("bit fields need 16 or 32 bits per pixel");
+      ValidateMasks(H);
       break;
     case kCompressionJpeg:
     case kCompressionPng:
       Fail("embedded JPEG or PNG pictures are not supported");
     default:
-      Fail("unknown compression " + std::to_string(h.compression));
+      Fail("unknown compression " + std::to_string(H.compression));
   }
-  const bool rle = h.compression == kCompressionRle8 || h.compression == kCompressionRle4;
-  if (rle && h.height < 0) Fail("RLE pictures cannot be stored top-down");
-  if (h.bitCount <= 8 && h.colorsUsed > (1u << h.bitCount))
-    Fail("palette of " + std::to_string(h.colorsUsed) + " colours for " + std::to_string(h.bitCount) +
+  const bool Rle = H.compression == kCompressionRle8 || H.compression == kCompressionRle4;
+  if (Rle && H.height < 0) Fail("RLE pictures cannot be stored top-down");
+  if (H.bitCount <= 8 && H.colorsUsed > (1u << H.bitCount))
+    Fail("palette of " + std::to_string(H.colorsUsed) + " colours for " + std::to_string(H.bitCount) +
          " bits per pixel");
-  if (h.pixelOffset > in.size()) Truncated("pixel data offset lies past the end of the file");
-  if (h.pixelOffset < h.masksEnd) Fail("pixel data offset lies inside the headers");
-  if (h.fileSize != 0 && h.fileSize < h.pixelOffset) Fail("file size field is smaller than the pixel offset");
+  if (H.pixelOffset > In.size()) Truncated("pixel data offset lies past the end of the file");
+  if (H.pixelOffset < H.masksEnd) Fail("pixel data offset lies inside the headers");
+  if (H.fileSize != 0 && H.fileSize < H.pixelOffset) Fail("file size field is smaller than the pixel offset");
 }
 
-std::vector<RgbQuad> ReadPalette(const Header& h, const Reader& in) {
-  std::vector<RgbQuad> palette;
-  if (h.bitCount > 8) return palette;  // a colour table there is only an optimisation hint
-  const uint32_t count = h.colorsUsed != 0 ? h.colorsUsed : (1u << h.bitCount);
-  const uint64_t end = h.masksEnd + uint64_t(count) * h.paletteEntrySize;
-  if (end > h.pixelOffset) {
-    if (end > in.size()) Truncated("the palette is incomplete");
+std::vector<RgbQuad> ReadPalette(const Header& H, const Reader& In) {
+  std::vector<RgbQuad> Palette;
+  if (H.bitCount > 8) return Palette;  // a colour table there is only an optimisation hint
+  const uint32_t Count = H.colorsUsed != 0 ? H.colorsUsed : (1u << H.bitCount);
+  const uint64_t End = H.masksEnd + uint64_t(Count) * H.paletteEntrySize;
+  if (End > H.pixelOffset) {
+    if (End > In.size()) Truncated("the palette is incomplete");
     Fail("the palette overlaps the pixel data");
   }
-  palette.resize(count);
-  const auto bytes = in.Bytes(size_t(h.masksEnd), size_t(count) * h.paletteEntrySize);
-  for (uint32_t i = 0; i < count; ++i) {
-    const uint8_t* e = bytes.data() + size_t(i) * h.paletteEntrySize;
-    palette[i] = RgbQuad{e[0], e[1], e[2], 0};
+  Palette.resize(Count);
+  const auto bytes = In.Bytes(size_t(H.masksEnd), size_t(Count) * H.paletteEntrySize);
+  for (uint32_t I = 0; I < Count; ++I) {
+    const uint8_t* E = bytes.data() + size_t(I) * H.paletteEntrySize;
+    Palette[I] = RgbQuad{E[0], E[1], E[2], 0};
   }
-  return palette;
+  return Palette;
 }
 
 // Masks that a DIB section holds as they are; others are widened to 32 bits.
-bool IsNativeLayout(uint16_t bitCount, const BitMasks& m) {
-  if (bitCount == 16) return m == kMasks555 || m == kMasks565;
-  return m == kMasks888 || m == kMasks8888;
+bool IsNativeLayout(uint16_t BitCount, const BitMasks& M) {
+  if (BitCount == 16) return M == kMasks555 || M == kMasks565;
+  return M == kMasks888 || M == kMasks8888;
 }
 
-uint8_t Scale(uint32_t raw, uint32_t mask) {
-  if (mask == 0) return 0;
-  const int shift = std::countr_zero(mask);
-  const uint32_t max = mask >> shift;
-  const uint32_t v = (raw & mask) >> shift;
-  return uint8_t((uint64_t(v) * 255 + max / 2) / max);
+uint8_t Scale(uint32_t Raw, uint32_t Mask) {
+  if (Mask == 0) return 0;
+  const int Shift = std::countr_zero(Mask);
+  const uint32_t Max = Mask >> Shift;
+  const uint32_t V = (Raw & Mask) >> Shift;
+  return uint8_t((uint64_t(V) * 255 + Max / 2) / Max);
 }
 
-void ConvertBitfields(const Image& raw, const BitMasks& m, Image& out) {
-  for (int32_t y = 0; y < raw.height; ++y) {
-    const uint8_t* src = raw.Row(y);
-    uint8_t* dst = out.Row(y);
-    for (int32_t x = 0; x < raw.width; ++x) {
-      uint32_t v;
-      if (raw.bitCount == 16) {
-        v = src[2 * x] | (uint32_t(src[2 * x + 1]) << 8);
+void ConvertBitfields(const Image& Raw, const BitMasks& M, Image& Out) {
+  for (int32_t Y = 0; Y < Raw.height; ++Y) {
+    const uint8_t* Src = Raw.Row(Y);
+    uint8_t* Dst = Out.Row(Y);
+    for (int32_t X = 0; X < Raw.width; ++X) {
+      uint32_t V;
+      if (Raw.bitCount == 16) {
+        V = Src[2 * X] | (uint32_t(Src[2 * X + 1]) << 8);
       } else {
-        v = uint32_t(src[4 * x]) | (uint32_t(src[4 * x + 1]) << 8) | (uint32_t(src[4 * x + 2]) << 16) |
-            (uint32_t(src[4 * x + 3]) << 24);
+        V = uint32_t(Src[4 * X]) | (uint32_t(Src[4 * X + 1]) << 8) | (uint32_t(Src[4 * X + 2]) << 16) |
+            (uint32_t(Src[4 * X + 3]) << 24);
       }
-      dst[4 * x] = Scale(v, m.blue);
-      dst[4 * x + 1] = Scale(v, m.green);
-      dst[4 * x + 2] = Scale(v, m.red);
-      dst[4 * x + 3] = Scale(v, m.alpha);
+      Dst[4 * X] = Scale(V, M.blue);
+      Dst[4 * X + 1] = Scale(V, M.green);
+      Dst[4 * X + 2] = Scale(V, M.red);
+      Dst[4 * X + 3] = Scale(V, M.alpha);
     }
   }
 }
 
 }  // namespace
 
-Image Decode(std::span<const uint8_t> data, const DecodeOptions& options) {
-  const Reader in(data);
-  const Header h = ReadHeader(in);
-  ValidateHeader(h, in);
+Image Decode(std::span<const uint8_t> Data, const DecodeOptions& Options) {
+  const Reader In(Data);
+  const Header H = ReadHeader(In);
+  ValidateHeader(H, In);
 
-  const int32_t width = int32_t(h.width);
-  const int32_t height = int32_t(h.height < 0 ? -h.height : h.height);
-  const bool topDown = h.height < 0;
-  const size_t stride = Image::Stride(width, h.bitCount);
+  const int32_t Width = int32_t(H.width);
+  const int32_t Height = int32_t(H.height < 0 ? -H.height : H.height);
+  const bool TopDown = H.height < 0;
+  const size_t stride = Image::Stride(Width, H.bitCount);
   if (stride == 0) Fail("the picture is too wide");
-  const uint64_t rawBytes = uint64_t(stride) * uint32_t(height);
-  if (rawBytes > options.maxPixelBytes) Fail("the picture is too large");
+  const uint64_t RawBytes = uint64_t(stride) * uint32_t(Height);
+  if (RawBytes > Options.maxPixelBytes) Fail("the picture is too large");
 
   Image image;
-  image.palette = ReadPalette(h, in);
-  if (h.bitCount == 16) image.masks = kMasks555;
-  if (h.bitCount == 32) image.masks = kMasks888;
-  const bool bitfields =
-      h.compression == kCompressionBitfields || h.compression == kCompressionAlphaBitfields;
-  if (bitfields) image.masks = h.masks;
-  const bool native = (h.bitCount != 16 && h.bitCount != 32) || IsNativeLayout(h.bitCount, image.masks);
-  if (!native && uint64_t(width) * 4 * uint32_t(height) > options.maxPixelBytes)
+  image.palette = ReadPalette(H, In);
+  if (H.bitCount == 16) image.masks = kMasks555;
+  if (H.bitCount == 32) image.masks = kMasks888;
+  const bool Bitfields =
+      H.compression == kCompressionBitfields || H.compression == kCompressionAlphaBitfields;
+  if (Bitfields) image.masks = H.masks;
+  const bool Native = (H.bitCount != 16 && H.bitCount != 32) || IsNativeLayout(H.bitCount, image.masks);
+  if (!Native && uint64_t(Width) * 4 * uint32_t(Height) > Options.maxPixelBytes)
     Fail("the picture is too large");
 
   // Check the data is there before allocating for it: a short file may claim a huge picture.
-  const size_t available = data.size() - h.pixelOffset;
-  const bool rle = h.compression == kCompressionRle8 || h.compression == kCompressionRle4;
-  if (rle && h.imageSize > available) Truncated("the compressed pixel data is incomplete");
-  if (!rle && rawBytes > available) Truncated("the pixel data is incomplete");
+  const size_t Available = Data.size() - H.pixelOffset;
+  const bool Rle = H.compression == kCompressionRle8 || H.compression == kCompressionRle4;
+  if (Rle && H.imageSize > Available) Truncated("the compressed pixel data is incomplete");
+  if (!Rle && RawBytes > Available) Truncated("the pixel data is incomplete");
 
   // Allocate() would replace unusual masks; fill the raw picture through a plain buffer first.
-  Image raw;
-  raw.width = width;
-  raw.height = height;
-  raw.bitCount = h.bitCount;
-  raw.palette = std::move(image.palette);
-  raw.pixels.assign(size_t(rawBytes), 0);
+  Image Raw;
+  Raw.width = Width;
+  Raw.height = Height;
+  Raw.bitCount = H.bitCount;
+  Raw.palette = std::move(image.palette);
+  Raw.pixels.assign(size_t(RawBytes), 0);
 
-  if (rle) {
-    const size_t streamSize = h.imageSize != 0 ? h.imageSize : available;
-    DecodeRle(in.Bytes(h.pixelOffset, streamSize), raw);
+  if (Rle) {
+    const size_t StreamSize = H.imageSize != 0 ? H.imageSize : Available;
+    DecodeRle(In.Bytes(H.pixelOffset, StreamSize), Raw);
   } else {
-    const uint8_t* src = data.data() + h.pixelOffset;
-    for (int32_t y = 0; y < height; ++y) {
-      const int32_t fileRow = topDown ? y : height - 1 - y;
-      std::memcpy(raw.Row(y), src + size_t(fileRow) * stride, stride);
+    const uint8_t* Src = Data.data() + H.pixelOffset;
+    for (int32_t Y = 0; Y < Height; ++Y) {
+      const int32_t FileRow = TopDown ? Y : Height - 1 - Y;
+      std::memcpy(Raw.Row(Y), Src + size_t(FileRow) * stride, stride);
     }
   }
 
-  if (native) {
-    raw.masks = image.masks;
-    return raw;
+  if (Native) {
+    Raw.masks = image.masks;
+    return Raw;
   }
   image.palette.clear();
   image.masks = image.masks.alpha != 0 ? kMasks8888 : kMasks888;
-  image.Allocate(width, height, 32);
-  ConvertBitfields(raw, h.masks, image);
+  image.Allocate(Width, Height, 32);
+  ConvertBitfields(Raw, H.masks, image);
   return image;
 }
 

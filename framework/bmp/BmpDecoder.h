@@ -18,6 +18,6 @@ struct DecodeOptions {
 // Decodes 1, 4, 8, 16, 24 and 32 bits per pixel, uncompressed, RLE8, RLE4 and bit fields, stored
 // bottom-up or top-down, with the core, info and V2 to V5 headers. The result is top-down and
 // uncompressed; RLE pictures come out as plain indexed images of the same depth.
-Image Decode(std::span<const uint8_t> data, const DecodeOptions& options = {});
+Image Decode(std::span<const uint8_t> Data, const DecodeOptions& Options = {});
 
 }  // namespace bmp

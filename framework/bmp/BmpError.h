@@ -9,7 +9,7 @@ namespace bmp {
 
 class EBmpError : public Exception {
  public:
-  explicit EBmpError(const std::string& message) : Exception(message) {}
+  explicit EBmpError(const std::string& Message) : Exception(Message) {}
 };
 
 }  // namespace bmp

@@ -35,17 +35,17 @@ inline constexpr BitMasks kMasks8888{0x00FF0000, 0x0000FF00, 0x000000FF, 0xFF000
 // A colour as 0x00RRGGBB, the order used by the pixel helpers.
 using Rgb = uint32_t;
 
-inline constexpr Rgb MakeRgb(uint8_t r, uint8_t g, uint8_t b) {
-  return (uint32_t(r) << 16) | (uint32_t(g) << 8) | b;
+inline constexpr Rgb MakeRgb(uint8_t R, uint8_t G, uint8_t B) {
+  return (uint32_t(R) << 16) | (uint32_t(G) << 8) | B;
 }
-inline constexpr uint8_t RedOf(Rgb c) {
-  return uint8_t(c >> 16);
+inline constexpr uint8_t RedOf(Rgb C) {
+  return uint8_t(C >> 16);
 }
-inline constexpr uint8_t GreenOf(Rgb c) {
-  return uint8_t(c >> 8);
+inline constexpr uint8_t GreenOf(Rgb C) {
+  return uint8_t(C >> 8);
 }
-inline constexpr uint8_t BlueOf(Rgb c) {
-  return uint8_t(c);
+inline constexpr uint8_t BlueOf(Rgb C) {
+  return uint8_t(C);
 }
 
 struct Image {
@@ -57,22 +57,22 @@ struct Image {
   std::vector<uint8_t> pixels;   // stride() * height bytes, first row is the top one
 
   // Bytes per row of a DIB of this width and depth; 0 when the row would not fit in 31 bits.
-  static size_t Stride(int32_t width, uint16_t bitCount);
+  static size_t Stride(int32_t Width, uint16_t BitCount);
   size_t stride() const { return Stride(width, bitCount); }
 
   // Sets size and depth and zero-fills the pixels; keeps the palette. Throws EBmpError for a size
   // that cannot be represented.
-  void Allocate(int32_t newWidth, int32_t newHeight, uint16_t newBitCount);
+  void Allocate(int32_t NewWidth, int32_t NewHeight, uint16_t NewBitCount);
 
-  uint8_t* Row(int32_t y) { return pixels.data() + size_t(y) * stride(); }
-  const uint8_t* Row(int32_t y) const { return pixels.data() + size_t(y) * stride(); }
+  uint8_t* Row(int32_t Y) { return pixels.data() + size_t(Y) * stride(); }
+  const uint8_t* Row(int32_t Y) const { return pixels.data() + size_t(Y) * stride(); }
 
   bool IsIndexed() const { return bitCount <= 8; }
   // The palette colour of an index; indices past the end of the palette read as black, as GDI does.
-  RgbQuad PaletteEntry(uint32_t index) const { return index < palette.size() ? palette[index] : RgbQuad{}; }
+  RgbQuad PaletteEntry(uint32_t Index) const { return Index < palette.size() ? palette[Index] : RgbQuad{}; }
 };
 
 // True for the depths a BMP may carry: 1, 4, 8, 16, 24, 32.
-bool IsSupportedBitCount(uint32_t bitCount);
+bool IsSupportedBitCount(uint32_t BitCount);
 
 }  // namespace bmp

@@ -15,52 +15,52 @@ struct Cursor {
   Image& image;
   uint64_t x = 0;
   uint64_t y = 0;
-  void Put(uint32_t index) {
+  void Put(uint32_t Index) {
     if (x < uint64_t(image.width) && y < uint64_t(image.height))
-      SetPixelIndex(image, int32_t(x), image.height - 1 - int32_t(y), index);
+      SetPixelIndex(image, int32_t(x), image.height - 1 - int32_t(y), Index);
     ++x;
   }
 };
 
 }  // namespace
 
-void DecodeRle(std::span<const uint8_t> stream, Image& image) {
-  const bool four = image.bitCount == 4;
-  Cursor at{image};
+void DecodeRle(std::span<const uint8_t> Stream, Image& image) {
+  const bool Four = image.bitCount == 4;
+  Cursor At{image};
   size_t pos = 0;
-  auto need = [&](size_t n) {
-    if (stream.size() - pos < n) Truncated();
+  auto Need = [&](size_t N) {
+    if (Stream.size() - pos < N) Truncated();
   };
   for (;;) {
-    need(2);
-    const uint8_t count = stream[pos], value = stream[pos + 1];
+    Need(2);
+    const uint8_t Count = Stream[pos], Value = Stream[pos + 1];
     pos += 2;
-    if (count != 0) {  // encoded run
-      for (uint32_t i = 0; i < count; ++i) at.Put(four ? ((i & 1) ? (value & 0x0F) : (value >> 4)) : value);
+    if (Count != 0) {  // encoded run
+      for (uint32_t I = 0; I < Count; ++I) At.Put(Four ? ((I & 1) ? (Value & 0x0F) : (Value >> 4)) : Value);
       continue;
     }
-    switch (value) {
+    switch (Value) {
       case 0:  // end of line
-        at.x = 0;
-        ++at.y;
+        At.x = 0;
+        ++At.y;
         break;
       case 1:
         return;  // end of bitmap
       case 2:    // move right and up
-        need(2);
-        at.x += stream[pos];
-        at.y += stream[pos + 1];
+        Need(2);
+        At.x += Stream[pos];
+        At.y += Stream[pos + 1];
         pos += 2;
         break;
       default: {  // absolute run of `value` pixels, padded to a 16-bit boundary
-        const size_t bytes = four ? (value + 1u) / 2 : value;
-        const size_t padded = (bytes + 1) & ~size_t(1);
-        need(padded);
-        for (uint32_t i = 0; i < value; ++i) {
-          const uint8_t b = stream[pos + (four ? i / 2 : i)];
-          at.Put(four ? ((i & 1) ? (b & 0x0F) : (b >> 4)) : b);
+        const size_t Bytes = Four ? (Value + 1u) / 2 : Value;
+        const size_t Padded = (Bytes + 1) & ~size_t(1);
+        Need(Padded);
+        for (uint32_t I = 0; I < Value; ++I) {
+          const uint8_t B = Stream[pos + (Four ? I / 2 : I)];
+          At.Put(Four ? ((I & 1) ? (B & 0x0F) : (B >> 4)) : B);
         }
-        pos += padded;
+        pos += Padded;
       }
     }
   }
@@ -68,60 +68,60 @@ void DecodeRle(std::span<const uint8_t> stream, Image& image) {
 
 std::vector<uint8_t> EncodeRle(const Image& image) {
   if (image.bitCount != 8 && image.bitCount != 4) throw EBmpError("RLE needs an 8- or 4-bit picture");
-  const bool four = image.bitCount == 4;
-  std::vector<uint8_t> out;
-  std::vector<uint8_t> px(size_t(image.width));
-  for (int32_t yb = 0; yb < image.height; ++yb) {
-    const int32_t y = image.height - 1 - yb;
-    for (int32_t x = 0; x < image.width; ++x) px[size_t(x)] = uint8_t(GetPixelIndex(image, x, y));
-    const size_t w = px.size();
-    size_t i = 0;
-    while (i < w) {
-      size_t run = 1;
-      while (i + run < w && run < 255 && px[i + run] == px[i]) ++run;
-      if (run >= 2) {
-        out.push_back(uint8_t(run));
-        out.push_back(four ? uint8_t(px[i] << 4 | px[i]) : px[i]);
-        i += run;
+  const bool Four = image.bitCount == 4;
+  std::vector<uint8_t> Out;
+  std::vector<uint8_t> Px(size_t(image.width));
+  for (int32_t Yb = 0; Yb < image.height; ++Yb) {
+    const int32_t Y = image.height - 1 - Yb;
+    for (int32_t X = 0; X < image.width; ++X) Px[size_t(X)] = uint8_t(GetPixelIndex(image, X, Y));
+    const size_t W = Px.size();
+    size_t I = 0;
+    while (I < W) {
+      size_t Run = 1;
+      while (I + Run < W && Run < 255 && Px[I + Run] == Px[I]) ++Run;
+      if (Run >= 2) {
+        Out.push_back(uint8_t(Run));
+        Out.push_back(Four ? uint8_t(Px[I] << 4 | Px[I]) : Px[I]);
+        I += Run;
         continue;
       }
       // Gather differing pixels until a run of three starts: shorter runs cost more on their own.
-      size_t j = i;
-      while (j < w && j - i < 255) {
-        if (j + 2 < w && px[j] == px[j + 1] && px[j + 1] == px[j + 2]) break;
-        ++j;
+      size_t J = I;
+      while (J < W && J - I < 255) {
+        if (J + 2 < W && Px[J] == Px[J + 1] && Px[J + 1] == Px[J + 2]) break;
+        ++J;
       }
-      const size_t n = j - i;
-      if (n < 3) {  // absolute mode needs three pixels at least
-        for (size_t k = i; k < j; ++k) {
-          out.push_back(1);
-          out.push_back(four ? uint8_t(px[k] << 4) : px[k]);
+      const size_t N = J - I;
+      if (N < 3) {  // absolute mode needs three pixels at least
+        for (size_t K = I; K < J; ++K) {
+          Out.push_back(1);
+          Out.push_back(Four ? uint8_t(Px[K] << 4) : Px[K]);
         }
       } else {
-        out.push_back(0);
-        out.push_back(uint8_t(n));
-        size_t bytes = 0;
-        if (four) {
-          for (size_t k = 0; k < n; k += 2) {
-            out.push_back(uint8_t(px[i + k] << 4 | (k + 1 < n ? px[i + k + 1] : 0)));
-            ++bytes;
+        Out.push_back(0);
+        Out.push_back(uint8_t(N));
+        size_t Bytes = 0;
+        if (Four) {
+          for (size_t K = 0; K < N; K += 2) {
+            Out.push_back(uint8_t(Px[I + K] << 4 | (K + 1 < N ? Px[I + K + 1] : 0)));
+            ++Bytes;
           }
         } else {
-          out.insert(out.end(), px.begin() + ptrdiff_t(i), px.begin() + ptrdiff_t(j));
-          bytes = n;
+          Out.insert(Out.end(), Px.begin() + ptrdiff_t(I), Px.begin() + ptrdiff_t(J));
+          Bytes = N;
         }
-        if (bytes & 1) out.push_back(0);
+        if (Bytes & 1) Out.push_back(0);
       }
-      i = j;
+      I = J;
     }
-    out.push_back(0);
-    out.push_back(yb + 1 == image.height ? 1 : 0);
+    Out.push_back(0);
+    Out.push_back(Yb + 1 == image.height ? 1 : 0);
   }
   if (image.height == 0) {
-    out.push_back(0);
-    out.push_back(1);
+    Out.push_back(0);
+    Out.push_back(1);
   }
-  return out;
+  return Out;
 }
 
 }  // namespace bmp

@@ -18,18 +18,18 @@ void TCollectionItem::SetCollection(TCollection* Value) {
 
 int TCollectionItem::Index() const {
   if (!FCollection) return -1;
-  auto& items = FCollection->FItems;
-  return static_cast<int>(std::find(items.begin(), items.end(), this) - items.begin());
+  auto& Items = FCollection->FItems;
+  return static_cast<int>(std::find(Items.begin(), Items.end(), this) - Items.begin());
 }
 
 void TCollectionItem::SetIndex(int Value) {
-  const int current = Index();
-  if (current < 0 || Value == current) return;
-  auto& items = FCollection->FItems;
+  const int Current = Index();
+  if (Current < 0 || Value == Current) return;
+  auto& Items = FCollection->FItems;
   if (Value < 0) Value = 0;
-  if (Value >= static_cast<int>(items.size())) Value = static_cast<int>(items.size()) - 1;
-  items.erase(items.begin() + current);
-  items.insert(items.begin() + Value, this);
+  if (Value >= static_cast<int>(Items.size())) Value = static_cast<int>(Items.size()) - 1;
+  Items.erase(Items.begin() + Current);
+  Items.insert(Items.begin() + Value, this);
   Changed(true);
 }
 
@@ -46,10 +46,10 @@ TCollection::TCollection(TItemClass ItemClass) : FItemClass(ItemClass) {}
 TCollection::~TCollection() {
   FUpdateCount = 1;  // no change reports while dying
   while (!FItems.empty()) {
-    TCollectionItem* item = FItems.back();
+    TCollectionItem* Item = FItems.back();
     FItems.pop_back();
-    item->FCollection = nullptr;
-    delete item;
+    Item->FCollection = nullptr;
+    delete Item;
   }
 }
 
@@ -63,15 +63,15 @@ TCollectionItem* TCollection::Add() {
 }
 
 TCollectionItem* TCollection::Insert(int Index) {
-  TCollectionItem* item = Add();
-  item->SetIndex(Index);
-  return item;
+  TCollectionItem* Item = Add();
+  Item->SetIndex(Index);
+  return Item;
 }
 
 void TCollection::Delete(int Index) {
-  TCollectionItem* item = Items(Index);
-  Notify(item, cnDeleting);
-  delete item;
+  TCollectionItem* Item = Items(Index);
+  Notify(Item, cnDeleting);
+  delete Item;
 }
 
 void TCollection::Clear() {
@@ -90,8 +90,8 @@ void TCollection::Clear() {
 }
 
 TCollectionItem* TCollection::FindItemID(int ID) const {
-  for (TCollectionItem* item : FItems)
-    if (item->FID == ID) return item;
+  for (TCollectionItem* Item : FItems)
+    if (Item->FID == ID) return Item;
   return nullptr;
 }
 
@@ -113,7 +113,7 @@ void TCollection::Assign(TPersistent* Source) {
   BeginUpdate();
   try {
     Clear();
-    for (TCollectionItem* item : source->FItems) Add()->Assign(item);
+    for (TCollectionItem* Item : source->FItems) Add()->Assign(Item);
   } catch (...) {
     EndUpdate();
     throw;
@@ -130,10 +130,10 @@ void TCollection::InsertItem(TCollectionItem* Item) {
 }
 
 void TCollection::RemoveItem(TCollectionItem* Item) {
-  auto it = std::find(FItems.begin(), FItems.end(), Item);
-  if (it == FItems.end()) return;
+  auto It = std::find(FItems.begin(), FItems.end(), Item);
+  if (It == FItems.end()) return;
   Notify(Item, cnExtracting);
-  FItems.erase(it);
+  FItems.erase(It);
   Item->FCollection = nullptr;
   Changed();
 }

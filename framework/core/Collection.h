@@ -40,7 +40,7 @@ struct TItemClass {
   TCollectionItem* (*Create)(TCollection* Collection);
   template <class T>
   static TItemClass Of() {
-    return TItemClass{&T::StaticClass(), [](TCollection* c) -> TCollectionItem* { return new T(c); }};
+    return TItemClass{&T::StaticClass(), [](TCollection* C) -> TCollectionItem* { return new T(C); }};
   }
 };
 

@@ -64,18 +64,18 @@ constexpr TColorName kColorNames[] = {
 }  // namespace
 
 bool IdentToColor(std::string_view Ident, TColor& Color) {
-  for (const TColorName& c : kColorNames)
-    if (SameText(c.Name, Ident)) {
-      Color = c.Color;
+  for (const TColorName& C : kColorNames)
+    if (SameText(C.Name, Ident)) {
+      Color = C.Color;
       return true;
     }
   return false;
 }
 
 bool ColorToIdent(TColor Color, String& Ident) {
-  for (const TColorName& c : kColorNames)
-    if (c.Color == Color) {
-      Ident = c.Name;
+  for (const TColorName& C : kColorNames)
+    if (C.Color == Color) {
+      Ident = C.Name;
       return true;
     }
   return false;

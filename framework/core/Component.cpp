@@ -11,11 +11,11 @@ TComponent::~TComponent() {
   FComponentState.Include(csDestroying);
   // Tell everyone linked to us, dropping each link first so nobody calls back into a dying object.
   while (!FFreeNotifies.empty()) {
-    TComponent* other = FFreeNotifies.back();
+    TComponent* Other = FFreeNotifies.back();
     FFreeNotifies.pop_back();
-    auto& theirs = other->FFreeNotifies;
-    theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
-    other->Notification(this, opRemove);
+    auto& Theirs = Other->FFreeNotifies;
+    Theirs.erase(std::remove(Theirs.begin(), Theirs.end(), this), Theirs.end());
+    Other->Notification(this, opRemove);
   }
   DestroyComponents();
   if (FOwner) FOwner->RemoveComponent(this);
@@ -29,14 +29,14 @@ TComponent* TComponent::Components(int Index) const {
 
 int TComponent::ComponentIndex() const {
   if (!FOwner) return -1;
-  auto& list = FOwner->FComponents;
-  return static_cast<int>(std::find(list.begin(), list.end(), this) - list.begin());
+  auto& List = FOwner->FComponents;
+  return static_cast<int>(std::find(List.begin(), List.end(), this) - List.begin());
 }
 
 TComponent* TComponent::FindComponent(std::string_view Name) const {
   if (Name.empty()) return nullptr;
-  for (TComponent* c : FComponents)
-    if (SameText(c->FName, Name)) return c;
+  for (TComponent* C : FComponents)
+    if (SameText(C->FName, Name)) return C;
   return nullptr;
 }
 
@@ -50,23 +50,23 @@ void TComponent::InsertComponent(TComponent* AComponent) {
 }
 
 void TComponent::RemoveComponent(TComponent* AComponent) {
-  auto it = std::find(FComponents.begin(), FComponents.end(), AComponent);
-  if (it == FComponents.end()) return;
+  auto It = std::find(FComponents.begin(), FComponents.end(), AComponent);
+  if (It == FComponents.end()) return;
   // Published fields that point at the component would dangle; clear them.
   if (!FComponentState.Contains(csDestroying))
-    for (const TFieldEntry* f : ClassType().FieldList())
-      if (f->Get(*this) == AComponent) f->Set(*this, nullptr);
-  FComponents.erase(it);
+    for (const TFieldEntry* F : ClassType().FieldList())
+      if (F->Get(*this) == AComponent) F->Set(*this, nullptr);
+  FComponents.erase(It);
   AComponent->FOwner = nullptr;
   Notification(AComponent, opRemove);
 }
 
 void TComponent::DestroyComponents() {
   while (!FComponents.empty()) {
-    TComponent* c = FComponents.back();
+    TComponent* C = FComponents.back();
     FComponents.pop_back();
-    c->FOwner = nullptr;
-    delete c;
+    C->FOwner = nullptr;
+    delete C;
   }
 }
 
@@ -80,8 +80,8 @@ void TComponent::SetName(const String& NewName) {
 
 void TComponent::ValidateRename(TComponent* AComponent, const String& CurName, const String& NewName) {
   if (NewName.empty() || SameText(CurName, NewName)) return;
-  TComponent* existing = FindComponent(NewName);
-  if (existing && existing != AComponent)
+  TComponent* Existing = FindComponent(NewName);
+  if (Existing && Existing != AComponent)
     throw EComponentError("A component named " + NewName + " already exists");
 }
 
@@ -91,7 +91,7 @@ void TComponent::SetDesigning(bool Value, bool SetChildren) {
   else
     FComponentState.Exclude(csDesigning);
   if (SetChildren)
-    for (TComponent* c : FComponents) c->SetDesigning(Value, true);
+    for (TComponent* C : FComponents) C->SetDesigning(Value, true);
 }
 
 void TComponent::SetLoading(bool Value) {
@@ -116,39 +116,39 @@ void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
   if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
   if (FComponentState.Contains(csDestroying)) return;
   // Copy: a receiver may free components in response.
-  const std::vector<TComponent*> owned = FComponents;
-  for (TComponent* c : owned)
-    if (std::find(FComponents.begin(), FComponents.end(), c) != FComponents.end())
-      c->Notification(AComponent, Operation);
+  const std::vector<TComponent*> Owned = FComponents;
+  for (TComponent* C : Owned)
+    if (std::find(FComponents.begin(), FComponents.end(), C) != FComponents.end())
+      C->Notification(AComponent, Operation);
 }
 
 void TComponent::FreeNotification(TComponent* AComponent) {
   if (!AComponent || AComponent == this) return;
   if (std::find(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent) == FFreeNotifies.end())
     FFreeNotifies.push_back(AComponent);
-  auto& theirs = AComponent->FFreeNotifies;
-  if (std::find(theirs.begin(), theirs.end(), this) == theirs.end()) theirs.push_back(this);
+  auto& Theirs = AComponent->FFreeNotifies;
+  if (std::find(Theirs.begin(), Theirs.end(), this) == Theirs.end()) Theirs.push_back(this);
 }
 
 void TComponent::RemoveFreeNotification(TComponent* AComponent) {
   FFreeNotifies.erase(std::remove(FFreeNotifies.begin(), FFreeNotifies.end(), AComponent),
                       FFreeNotifies.end());
-  auto& theirs = AComponent->FFreeNotifies;
-  theirs.erase(std::remove(theirs.begin(), theirs.end(), this), theirs.end());
+  auto& Theirs = AComponent->FFreeNotifies;
+  Theirs.erase(std::remove(Theirs.begin(), Theirs.end(), this), Theirs.end());
 }
 
 void TComponent::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
   if (Root != this) return;
-  for (TComponent* c : FComponents)
-    if (!c->HasParent()) Proc(c);
+  for (TComponent* C : FComponents)
+    if (!C->HasParent()) Proc(C);
 }
 
 bool IsValidIdent(std::string_view Ident) {
   if (Ident.empty()) return false;
-  for (std::size_t i = 0; i < Ident.size(); ++i) {
-    const char c = Ident[i];
-    const bool alpha = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-    if (!alpha && !(i > 0 && c >= '0' && c <= '9')) return false;
+  for (std::size_t I = 0; I < Ident.size(); ++I) {
+    const char C = Ident[I];
+    const bool Alpha = (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || C == '_';
+    if (!Alpha && !(I > 0 && C >= '0' && C <= '9')) return false;
   }
   return true;
 }
@@ -159,7 +159,7 @@ struct TRegistered {
   TComponentFactory Factory;
 };
 struct TCaseless {
-  bool operator()(const String& a, const String& b) const { return CompareText(a, b) < 0; }
+  bool operator()(const String& A, const String& B) const { return CompareText(A, B) < 0; }
 };
 std::map<String, TRegistered, TCaseless>& Registry() {
   static std::map<String, TRegistered, TCaseless> registry;
@@ -172,12 +172,12 @@ void RegisterComponentClass(const TClassInfo& Class, TComponentFactory Factory) 
 }
 
 const TClassInfo* FindComponentClass(std::string_view ClassName) {
-  auto it = Registry().find(String(ClassName));
-  return it == Registry().end() ? nullptr : it->second.Class;
+  auto It = Registry().find(String(ClassName));
+  return It == Registry().end() ? nullptr : It->second.Class;
 }
 
 TComponent* CreateComponentByClassName(std::string_view ClassName, TComponent* Owner) {
-  auto it = Registry().find(String(ClassName));
-  if (it == Registry().end()) throw EClassNotFound("Class " + String(ClassName) + " not found");
-  return it->second.Factory(Owner);
+  auto It = Registry().find(String(ClassName));
+  if (It == Registry().end()) throw EClassNotFound("Class " + String(ClassName) + " not found");
+  return It->second.Factory(Owner);
 }

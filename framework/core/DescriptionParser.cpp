@@ -4,19 +4,19 @@
 namespace description {
 namespace {
 
-bool IsIdentStart(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+bool IsIdentStart(char C) {
+  return (C >= 'a' && C <= 'z') || (C >= 'A' && C <= 'Z') || C == '_';
 }
-bool IsIdentChar(char c) {
-  return IsIdentStart(c) || (c >= '0' && c <= '9');
+bool IsIdentChar(char C) {
+  return IsIdentStart(C) || (C >= '0' && C <= '9');
 }
-bool IsDigit(char c) {
-  return c >= '0' && c <= '9';
+bool IsDigit(char C) {
+  return C >= '0' && C <= '9';
 }
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+int HexValue(char C) {
+  if (C >= '0' && C <= '9') return C - '0';
+  if (C >= 'a' && C <= 'f') return C - 'a' + 10;
+  if (C >= 'A' && C <= 'F') return C - 'A' + 10;
   return -1;
 }
 
@@ -28,10 +28,10 @@ class TParser {
 
   TObjectNode ParseRoot() {
     SkipBlanks();
-    TObjectNode root = ParseObject(0);
+    TObjectNode Root = ParseObject(0);
     SkipBlanks();
     if (!AtEnd()) Fail("Text after the end of the description");
-    return root;
+    return Root;
   }
 
  private:
@@ -41,21 +41,21 @@ class TParser {
 
   void SkipBlanks() {
     while (!AtEnd()) {
-      const char c = FText[FPos];
-      if (c == '\n') {
+      const char C = FText[FPos];
+      if (C == '\n') {
         ++FLine;
-      } else if (c == '\r') {
+      } else if (C == '\r') {
         if (Peek(1) != '\n') ++FLine;
-      } else if (c != ' ' && c != '\t') {
+      } else if (C != ' ' && C != '\t') {
         return;
       }
       ++FPos;
     }
   }
 
-  void Expect(char c, const char* What) {
+  void Expect(char C, const char* What) {
     SkipBlanks();
-    if (Peek() != c) Fail(String("Expected ") + What);
+    if (Peek() != C) Fail(String("Expected ") + What);
     ++FPos;
   }
 
@@ -63,7 +63,7 @@ class TParser {
   String ReadName(bool Dotted) {
     SkipBlanks();
     if (!IsIdentStart(Peek())) Fail("Identifier expected");
-    const std::size_t start = FPos;
+    const std::size_t Start = FPos;
     while (!AtEnd()) {
       if (IsIdentChar(FText[FPos])) {
         ++FPos;
@@ -73,7 +73,7 @@ class TParser {
         break;
       }
     }
-    return String(FText.substr(start, FPos - start));
+    return String(FText.substr(Start, FPos - Start));
   }
 
   // True (and consumes it) when the next word is Keyword.
@@ -87,12 +87,12 @@ class TParser {
   }
 
   bool PeekKeyword(const char* Keyword) {
-    const std::size_t pos = FPos;
+    const std::size_t Pos = FPos;
     const int line = FLine;
-    const bool found = NextIsKeyword(Keyword);
-    FPos = pos;
+    const bool Found = NextIsKeyword(Keyword);
+    FPos = Pos;
     FLine = line;
-    return found;
+    return Found;
   }
 
   void CheckDepth(int Depth) const {
@@ -102,121 +102,121 @@ class TParser {
   TObjectNode ParseObject(int Depth) {
     CheckDepth(Depth);
     SkipBlanks();
-    TObjectNode node;
-    node.Line = FLine;
+    TObjectNode Node;
+    Node.Line = FLine;
     if (!NextIsKeyword("object")) Fail("'object' expected");
-    const String first = ReadName(false);
+    const String First = ReadName(false);
     SkipBlanks();
     if (Peek() == ':') {
       ++FPos;
-      node.Name = first;
-      node.ClassName = ReadName(false);
+      Node.Name = First;
+      Node.ClassName = ReadName(false);
     } else {
-      node.ClassName = first;
+      Node.ClassName = First;
     }
     for (;;) {
       SkipBlanks();
       if (AtEnd()) Fail("'end' expected");
-      if (NextIsKeyword("end")) return node;
+      if (NextIsKeyword("end")) return Node;
       if (PeekKeyword("object")) {
-        node.Children.push_back(ParseObject(Depth + 1));
+        Node.Children.push_back(ParseObject(Depth + 1));
         continue;
       }
-      if (!node.Children.empty()) Fail("Property after a nested object");
-      node.Props.push_back(ParseProperty(Depth));
+      if (!Node.Children.empty()) Fail("Property after a nested object");
+      Node.Props.push_back(ParseProperty(Depth));
     }
   }
 
   TProperty ParseProperty(int Depth) {
-    TProperty prop;
+    TProperty Prop;
     SkipBlanks();
-    prop.Line = FLine;
-    prop.Name = ReadName(true);
+    Prop.Line = FLine;
+    Prop.Name = ReadName(true);
     Expect('=', "'='");
-    prop.Value = ParseValue(Depth + 1);
-    return prop;
+    Prop.Value = ParseValue(Depth + 1);
+    return Prop;
   }
 
   TValue ParseValue(int Depth) {
     CheckDepth(Depth);
     SkipBlanks();
-    TValue v;
-    v.Line = FLine;
-    const char c = Peek();
-    if (c == '\'' || c == '#') {
-      v.Kind = TValue::vkString;
-      v.Text = ParseString();
-    } else if (c == '-' || c == '+' || c == '$' || IsDigit(c)) {
-      v.Kind = TValue::vkInteger;
-      v.Integer = ParseInteger();
-    } else if (IsIdentStart(c)) {
-      v.Kind = TValue::vkIdent;
-      v.Ident = ReadName(true);
-    } else if (c == '[') {
+    TValue V;
+    V.Line = FLine;
+    const char C = Peek();
+    if (C == '\'' || C == '#') {
+      V.Kind = TValue::vkString;
+      V.Text = ParseString();
+    } else if (C == '-' || C == '+' || C == '$' || IsDigit(C)) {
+      V.Kind = TValue::vkInteger;
+      V.Integer = ParseInteger();
+    } else if (IsIdentStart(C)) {
+      V.Kind = TValue::vkIdent;
+      V.Ident = ReadName(true);
+    } else if (C == '[') {
       ++FPos;
-      v.Kind = TValue::vkSet;
+      V.Kind = TValue::vkSet;
       SkipBlanks();
       if (Peek() == ']') {
         ++FPos;
-        return v;
+        return V;
       }
       for (;;) {
-        v.Set.push_back(ReadName(false));
+        V.Set.push_back(ReadName(false));
         SkipBlanks();
         if (Peek() == ']') {
           ++FPos;
-          return v;
+          return V;
         }
         Expect(',', "',' or ']'");
       }
-    } else if (c == '(') {
+    } else if (C == '(') {
       ++FPos;
-      v.Kind = TValue::vkList;
+      V.Kind = TValue::vkList;
       for (;;) {
         SkipBlanks();
         if (AtEnd()) Fail("')' expected");
         if (Peek() == ')') {
           ++FPos;
-          return v;
+          return V;
         }
-        v.List.push_back(ParseValue(Depth + 1));
+        V.List.push_back(ParseValue(Depth + 1));
       }
-    } else if (c == '<') {
+    } else if (C == '<') {
       ++FPos;
-      v.Kind = TValue::vkCollection;
+      V.Kind = TValue::vkCollection;
       for (;;) {
         SkipBlanks();
         if (Peek() == '>') {
           ++FPos;
-          return v;
+          return V;
         }
         if (!NextIsKeyword("item")) Fail("'item' or '>' expected");
-        TItem item;
-        item.Line = FLine;
+        TItem Item;
+        Item.Line = FLine;
         for (;;) {
           SkipBlanks();
           if (AtEnd()) Fail("'end' expected");
           if (NextIsKeyword("end")) break;
-          item.Props.push_back(ParseProperty(Depth + 1));
+          Item.Props.push_back(ParseProperty(Depth + 1));
         }
-        v.Items.push_back(std::move(item));
+        V.Items.push_back(std::move(Item));
       }
-    } else if (c == '{') {
+    } else if (C == '{') {
       ++FPos;
-      v.Kind = TValue::vkBinary;
-      v.Bytes = ParseBinary();
+      V.Kind = TValue::vkBinary;
+      V.Bytes = ParseBinary();
     } else {
       Fail("Invalid property value");
     }
-    return v;
+    return V;
   }
 
   std::int64_t ParseInteger() {
-    const std::size_t start = FPos;
+    const std::size_t Start = FPos;
     if (Peek() == '-' || Peek() == '+') ++FPos;
     if (Peek() == '$') ++FPos;
     while (HexValue(Peek()) >= 0) ++FPos;
-    const std::string_view text = FText.substr(start, FPos - start);
+    const std::string_view text = FText.substr(Start, FPos - Start);
     if (Peek() == '.' || IsIdentStart(Peek())) Fail("Invalid number");
     std::int64_t value;
     if (!TryStrToInt64(text, value)) Fail("Invalid number " + String(text));
@@ -225,17 +225,17 @@ class TParser {
 
   // Quoted parts and #N characters, joined by '+' across lines.
   WideString ParseString() {
-    WideString out;
+    WideString Out;
     for (;;) {
-      ParseStringParts(out);
+      ParseStringParts(Out);
       // "+" continues the string, usually on the next line.
-      const std::size_t pos = FPos;
+      const std::size_t Pos = FPos;
       const int line = FLine;
       SkipBlanks();
       if (Peek() != '+') {
-        FPos = pos;
+        FPos = Pos;
         FLine = line;
-        return out;
+        return Out;
       }
       ++FPos;
       SkipBlanks();
@@ -243,10 +243,10 @@ class TParser {
     }
   }
 
-  void ParseStringParts(WideString& out) {
+  void ParseStringParts(WideString& Out) {
     for (;;) {
-      const char c = Peek();
-      if (c == '\'') {
+      const char C = Peek();
+      if (C == '\'') {
         ++FPos;
         String bytes;
         for (;;) {
@@ -258,25 +258,25 @@ class TParser {
           bytes += FText[FPos++];
         }
         ++FPos;
-        out += Utf8ToUtf16(bytes);
-      } else if (c == '#') {
+        Out += Utf8ToUtf16(bytes);
+      } else if (C == '#') {
         ++FPos;
         std::uint64_t code = 0;
-        const bool hex = Peek() == '$';
-        if (hex) ++FPos;
-        std::size_t digits = 0;
-        for (;; ++digits, ++FPos) {
-          const int d = hex ? HexValue(Peek()) : (IsDigit(Peek()) ? Peek() - '0' : -1);
-          if (d < 0) break;
-          code = code * (hex ? 16 : 10) + static_cast<unsigned>(d);
+        const bool Hex = Peek() == '$';
+        if (Hex) ++FPos;
+        std::size_t Digits = 0;
+        for (;; ++Digits, ++FPos) {
+          const int D = Hex ? HexValue(Peek()) : (IsDigit(Peek()) ? Peek() - '0' : -1);
+          if (D < 0) break;
+          code = code * (Hex ? 16 : 10) + static_cast<unsigned>(D);
           if (code > 0x10FFFF) Fail("Invalid character code");
         }
-        if (digits == 0) Fail("Invalid character code");
+        if (Digits == 0) Fail("Invalid character code");
         // Code units below 0x10000 are kept as written, so wide text with lone surrogates survives.
         if (code < 0x10000)
-          out += static_cast<char16_t>(code);
+          Out += static_cast<char16_t>(code);
         else
-          AppendUtf16(out, static_cast<char32_t>(code));
+          AppendUtf16(Out, static_cast<char32_t>(code));
       } else {
         return;
       }
@@ -285,22 +285,22 @@ class TParser {
 
   std::vector<std::uint8_t> ParseBinary() {
     std::vector<std::uint8_t> bytes;
-    int high = -1;
+    int High = -1;
     for (;;) {
       SkipBlanks();
       if (AtEnd()) Fail("'}' expected");
-      const char c = FText[FPos++];
-      if (c == '}') break;
-      const int d = HexValue(c);
-      if (d < 0) Fail("Invalid binary data");
-      if (high < 0) {
-        high = d;
+      const char C = FText[FPos++];
+      if (C == '}') break;
+      const int D = HexValue(C);
+      if (D < 0) Fail("Invalid binary data");
+      if (High < 0) {
+        High = D;
       } else {
-        bytes.push_back(static_cast<std::uint8_t>(high * 16 + d));
-        high = -1;
+        bytes.push_back(static_cast<std::uint8_t>(High * 16 + D));
+        High = -1;
       }
     }
-    if (high >= 0) Fail("Odd number of hex digits in binary data");
+    if (High >= 0) Fail("Odd number of hex digits in binary data");
     return bytes;
   }
 

@@ -52,10 +52,10 @@ class TTreeReader : public TReader {
     if (!FPending || FPendingDone || !SameText(Name, FPendingName)) return;
     FPendingDone = true;
     if (FPending->Kind != TValue::vkBinary) Fail("Binary data expected for " + Name);
-    TMemoryStream stream;
-    stream.WriteBuffer(FPending->Bytes.data(), static_cast<std::int64_t>(FPending->Bytes.size()));
-    stream.SetPosition(0);
-    ReadData(stream);
+    TMemoryStream Stream;
+    Stream.WriteBuffer(FPending->Bytes.data(), static_cast<std::int64_t>(FPending->Bytes.size()));
+    Stream.SetPosition(0);
+    ReadData(Stream);
   }
 
   // ---- TReader: values of the custom property being read.
@@ -106,8 +106,8 @@ class TTreeReader : public TReader {
       throw;
     } catch (const EParserError&) {
       throw;
-    } catch (const Exception& e) {
-      throw EParserError(FLine, e.Message());
+    } catch (const Exception& E) {
+      throw EParserError(FLine, E.Message());
     }
   }
 
@@ -119,12 +119,12 @@ class TTreeReader : public TReader {
 
   // Frees what this read created (newest first) and takes the loading state off the rest.
   void Undo() {
-    std::vector<TComponent*> survivors;
+    std::vector<TComponent*> Survivors;
     for (TComponent* c : FLoaded)
-      if (std::find(FCreated.begin(), FCreated.end(), c) == FCreated.end()) survivors.push_back(c);
-    for (auto it = FCreated.rbegin(); it != FCreated.rend(); ++it) delete *it;
+      if (std::find(FCreated.begin(), FCreated.end(), c) == FCreated.end()) Survivors.push_back(c);
+    for (auto It = FCreated.rbegin(); It != FCreated.rend(); ++It) delete *It;
     FCreated.clear();
-    for (TComponent* c : survivors) {
+    for (TComponent* c : Survivors) {
       c->SetReading(false);
       c->SetLoading(false);
     }
@@ -132,7 +132,7 @@ class TTreeReader : public TReader {
 
   void ReadBody(const TObjectNode& Node, TComponent* Instance) {
     for (const TProperty& p : Node.Props) ReadProperty(Instance, p);
-    for (const TObjectNode& child : Node.Children) ReadChild(child, Instance);
+    for (const TObjectNode& Child : Node.Children) ReadChild(Child, Instance);
   }
 
   void ReadChild(const TObjectNode& Node, TComponent* Parent) {
@@ -163,27 +163,27 @@ class TTreeReader : public TReader {
   void ReadProperty(TObject* Instance, const TProperty& P) {
     FLine = P.Line;
     TObject* target = Instance;
-    std::string_view path = P.Name;
-    for (std::size_t dot; (dot = path.find('.')) != std::string_view::npos; path.remove_prefix(dot + 1)) {
-      const std::string_view part = path.substr(0, dot);
-      const TPropInfo* prop = GetPropInfo(target, part);
-      if (!prop) Fail(UnknownProperty(target, part));
-      if (prop->Kind != tkClass) Fail("Property " + String(part) + " has no sub-properties");
-      TObject* sub = prop->GetObj(*target);
-      if (!sub) Fail("Property " + String(part) + " is nil");
-      target = sub;
+    std::string_view Path = P.Name;
+    for (std::size_t Dot; (Dot = Path.find('.')) != std::string_view::npos; Path.remove_prefix(Dot + 1)) {
+      const std::string_view Part = Path.substr(0, Dot);
+      const TPropInfo* prop = GetPropInfo(target, Part);
+      if (!prop) Fail(UnknownProperty(target, Part));
+      if (prop->Kind != tkClass) Fail("Property " + String(Part) + " has no sub-properties");
+      TObject* Sub = prop->GetObj(*target);
+      if (!Sub) Fail("Property " + String(Part) + " is nil");
+      target = Sub;
     }
-    if (const TPropInfo* prop = GetPropInfo(target, path)) {
+    if (const TPropInfo* prop = GetPropInfo(target, Path)) {
       SetValue(target, *prop, P.Value);
       return;
     }
-    auto* persistent = dynamic_cast<TPersistent*>(target);
-    if (persistent) {
+    auto* Persistent = dynamic_cast<TPersistent*>(target);
+    if (Persistent) {
       FPending = &P.Value;
-      FPendingName = String(path);
+      FPendingName = String(Path);
       FPendingDone = false;
       try {
-        persistent->DefineProperties(*this);
+        Persistent->DefineProperties(*this);
       } catch (...) {
         FPending = nullptr;
         throw;
@@ -191,7 +191,7 @@ class TTreeReader : public TReader {
       FPending = nullptr;
       if (FPendingDone) return;
     }
-    Fail(UnknownProperty(target, path));
+    Fail(UnknownProperty(target, Path));
   }
 
   static String UnknownProperty(TObject* Target, std::string_view Name) {
@@ -212,21 +212,21 @@ class TTreeReader : public TReader {
         break;
       case tkSet: {
         if (V.Kind != TValue::vkSet) Fail("Set expected for " + Prop.Name);
-        std::uint64_t bits = 0;
-        for (const String& m : V.Set) {
-          const int e = Prop.Enum->ValueOf(m);
-          if (e < 0 || e >= 64) Fail("Invalid set member " + m + " for " + Prop.Name);
-          bits |= std::uint64_t{1} << e;
+        std::uint64_t Bits = 0;
+        for (const String& M : V.Set) {
+          const int E = Prop.Enum->ValueOf(M);
+          if (E < 0 || E >= 64) Fail("Invalid set member " + M + " for " + Prop.Name);
+          Bits |= std::uint64_t{1} << E;
         }
-        SetOrdProp(Target, Prop, static_cast<std::int64_t>(bits));
+        SetOrdProp(Target, Prop, static_cast<std::int64_t>(Bits));
         break;
       }
       case tkColor: {
-        TColor color;
+        TColor Color;
         if (V.Kind == TValue::vkInteger) {
           SetOrdProp(Target, Prop, V.Integer);
-        } else if (V.Kind == TValue::vkIdent && IdentToColor(V.Ident, color)) {
-          SetOrdProp(Target, Prop, color);
+        } else if (V.Kind == TValue::vkIdent && IdentToColor(V.Ident, Color)) {
+          SetOrdProp(Target, Prop, Color);
         } else {
           Fail("Colour expected for " + Prop.Name);
         }
@@ -242,10 +242,10 @@ class TTreeReader : public TReader {
         break;
       case tkMethod: {
         if (V.Kind != TValue::vkIdent) Fail("Handler name expected for " + Prop.Name);
-        const TMethod m = FindMethod(FRoot, V.Ident);
-        if (!m.Assigned()) Fail("Unknown handler " + V.Ident + " in " + FRoot->ClassName());
+        const TMethod M = FindMethod(FRoot, V.Ident);
+        if (!M.Assigned()) Fail("Unknown handler " + V.Ident + " in " + FRoot->ClassName());
         if (!Prop.SetMethod) Fail("Property " + Prop.Name + " is read-only");
-        SetMethodProp(Target, Prop, m);
+        SetMethodProp(Target, Prop, M);
         break;
       }
     }
@@ -266,10 +266,10 @@ class TTreeReader : public TReader {
     collection->BeginUpdate();
     try {
       collection->Clear();
-      for (const TItem& item : V.Items) {
-        FLine = item.Line;
-        TCollectionItem* added = collection->Add();
-        for (const TProperty& p : item.Props) ReadProperty(added, p);
+      for (const TItem& Item : V.Items) {
+        FLine = Item.Line;
+        TCollectionItem* Added = collection->Add();
+        for (const TProperty& p : Item.Props) ReadProperty(Added, p);
       }
     } catch (...) {
       collection->EndUpdate();
@@ -279,11 +279,11 @@ class TTreeReader : public TReader {
   }
 
   void ResolveReferences() {
-    for (const TFixup& f : FFixups) {
-      FLine = f.Line;
-      TComponent* target = SameText(f.Name, FRoot->Name()) ? FRoot : FRoot->FindComponent(f.Name);
-      if (!target) Fail("Unknown component " + f.Name);
-      SetObjectProp(f.Instance, *f.Prop, target);
+    for (const TFixup& F : FFixups) {
+      FLine = F.Line;
+      TComponent* target = SameText(F.Name, FRoot->Name()) ? FRoot : FRoot->FindComponent(F.Name);
+      if (!target) Fail("Unknown component " + F.Name);
+      SetObjectProp(F.Instance, *F.Prop, target);
     }
   }
 
@@ -310,22 +310,22 @@ class TTreeReader : public TReader {
 }  // namespace
 
 void ReadComponentFromText(std::string_view Text, TComponent* Root) {
-  const TObjectNode tree = description::Parse(Text);
-  TTreeReader(Root).ReadRoot(tree);
+  const TObjectNode Tree = description::Parse(Text);
+  TTreeReader(Root).ReadRoot(Tree);
 }
 
 TComponent* CreateComponentFromText(std::string_view Text, TComponent* Owner) {
-  const TObjectNode tree = description::Parse(Text);
-  if (!FindComponentClass(tree.ClassName))
-    throw EParserError(tree.Line, "Class " + tree.ClassName + " not found");
-  std::unique_ptr<TComponent> root(CreateComponentByClassName(tree.ClassName, Owner));
-  TTreeReader(root.get()).ReadRoot(tree);
-  return root.release();
+  const TObjectNode Tree = description::Parse(Text);
+  if (!FindComponentClass(Tree.ClassName))
+    throw EParserError(Tree.Line, "Class " + Tree.ClassName + " not found");
+  std::unique_ptr<TComponent> Root(CreateComponentByClassName(Tree.ClassName, Owner));
+  TTreeReader(Root.get()).ReadRoot(Tree);
+  return Root.release();
 }
 
 void ReadComponentFromStream(TStream& Stream, TComponent* Root) {
-  const std::int64_t available = Stream.Size() - Stream.Position();
-  String text(static_cast<std::size_t>(available > 0 ? available : 0), '\0');
-  Stream.ReadBuffer(text.data(), static_cast<std::int64_t>(text.size()));
-  ReadComponentFromText(text, Root);
+  const std::int64_t Available = Stream.Size() - Stream.Position();
+  String Text(static_cast<std::size_t>(Available > 0 ? Available : 0), '\0');
+  Stream.ReadBuffer(Text.data(), static_cast<std::int64_t>(Text.size()));
+  ReadComponentFromText(Text, Root);
 }

@@ -10,35 +10,35 @@ namespace {
 // be embedded anywhere. Lone surrogates of wide text are kept as their code unit.
 String QuoteString(const WideString& S) {
   if (S.empty()) return "''";
-  String out;
-  bool quoted = false;
-  for (std::size_t i = 0; i < S.size();) {
-    char32_t cp = S[i++];
-    if (cp >= 0xD800 && cp <= 0xDBFF && i < S.size() && S[i] >= 0xDC00 && S[i] <= 0xDFFF)
-      cp = 0x10000 + ((cp - 0xD800) << 10) + (S[i++] - 0xDC00);
-    if (cp >= 0x20 && cp < 0x7F) {
-      if (!quoted) out += '\'';
-      quoted = true;
-      out += static_cast<char>(cp);
-      if (cp == '\'') out += '\'';
+  String Out;
+  bool Quoted = false;
+  for (std::size_t I = 0; I < S.size();) {
+    char32_t Cp = S[I++];
+    if (Cp >= 0xD800 && Cp <= 0xDBFF && I < S.size() && S[I] >= 0xDC00 && S[I] <= 0xDFFF)
+      Cp = 0x10000 + ((Cp - 0xD800) << 10) + (S[I++] - 0xDC00);
+    if (Cp >= 0x20 && Cp < 0x7F) {
+      if (!Quoted) Out += '\'';
+      Quoted = true;
+      Out += static_cast<char>(Cp);
+      if (Cp == '\'') Out += '\'';
     } else {
-      if (quoted) out += '\'';
-      quoted = false;
-      out += '#' + IntToStr(cp);
+      if (Quoted) Out += '\'';
+      Quoted = false;
+      Out += '#' + IntToStr(Cp);
     }
   }
-  if (quoted) out += '\'';
-  return out;
+  if (Quoted) Out += '\'';
+  return Out;
 }
 
 String SetText(const TEnumInfo& Enum, std::uint64_t Bits) {
-  String out = "[";
-  for (int i = 0; i < Enum.Count() && i < 64; ++i)
-    if (Bits & (std::uint64_t{1} << i)) {
-      if (out.size() > 1) out += ", ";
-      out += Enum.NameOf(i);
+  String Out = "[";
+  for (int I = 0; I < Enum.Count() && I < 64; ++I)
+    if (Bits & (std::uint64_t{1} << I)) {
+      if (Out.size() > 1) Out += ", ";
+      Out += Enum.NameOf(I);
     }
-  return out + "]";
+  return Out + "]";
 }
 
 class TTextWriter : public TWriter {
@@ -68,13 +68,13 @@ class TTextWriter : public TWriter {
     WriteData(data);
     StartLine(FIndent);
     FOut += FPrefix + Name + " = {";
-    const std::uint8_t* bytes = data.Memory();
-    for (std::int64_t i = 0; i < data.Size(); ++i) {
-      if (i % 32 == 0) {
+    const std::uint8_t* Bytes = data.Memory();
+    for (std::int64_t I = 0; I < data.Size(); ++I) {
+      if (I % 32 == 0) {
         FOut += '\n';
         StartLine(FIndent + 1);
       }
-      FOut += IntToHex(bytes[i], 2);
+      FOut += IntToHex(Bytes[I], 2);
     }
     FOut += "}\n";
   }
@@ -119,14 +119,14 @@ class TTextWriter : public TWriter {
     if (Depth > 16) return;  // sub-objects that lead back to themselves
     for (const TPropInfo* p : GetPropList(Obj))
       if (p->IsStored) WriteProperty(Obj, *p, Prefix, Indent, Depth);
-    if (auto* persistent = dynamic_cast<TPersistent*>(Obj)) {
-      const String savedPrefix = FPrefix;
-      const int savedIndent = FIndent;
+    if (auto* Persistent = dynamic_cast<TPersistent*>(Obj)) {
+      const String SavedPrefix = FPrefix;
+      const int SavedIndent = FIndent;
       FPrefix = Prefix;
       FIndent = Indent;
-      persistent->DefineProperties(*this);
-      FPrefix = savedPrefix;
-      FIndent = savedIndent;
+      Persistent->DefineProperties(*this);
+      FPrefix = SavedPrefix;
+      FIndent = SavedIndent;
     }
   }
 
@@ -140,57 +140,57 @@ class TTextWriter : public TWriter {
     const String name = Prefix + P.Name + " = ";
     if (P.IsOrdinal()) {
       if (!P.SetOrd) return;
-      const std::int64_t v = P.GetOrd(*Obj);
-      if (P.HasDefault && v == P.DefaultValue) return;
+      const std::int64_t V = P.GetOrd(*Obj);
+      if (P.HasDefault && V == P.DefaultValue) return;
       String text;
       switch (P.Kind) {
         case tkBoolean:
         case tkEnumeration:
-          text = P.Enum->NameOf(v);
+          text = P.Enum->NameOf(V);
           if (text.empty()) return;  // not a value of the type: nothing readable to write
           break;
         case tkSet:
-          text = SetText(*P.Enum, static_cast<std::uint64_t>(v));
+          text = SetText(*P.Enum, static_cast<std::uint64_t>(V));
           break;
         case tkColor:
-          if (!ColorToIdent(static_cast<TColor>(v), text))
-            text = "$" + IntToHex(static_cast<std::uint32_t>(v), 8);
+          if (!ColorToIdent(static_cast<TColor>(V), text))
+            text = "$" + IntToHex(static_cast<std::uint32_t>(V), 8);
           break;
         default:
-          text = IntToStr(v);
+          text = IntToStr(V);
       }
       Line(Indent, name + text);
     } else if (P.Kind == tkString) {
       if (!P.SetStr) return;
-      const String v = P.GetStr(*Obj);
-      if (!v.empty()) Line(Indent, name + QuoteString(Utf8ToUtf16(v)));
+      const String V = P.GetStr(*Obj);
+      if (!V.empty()) Line(Indent, name + QuoteString(Utf8ToUtf16(V)));
     } else if (P.Kind == tkWString) {
       if (!P.SetWStr) return;
-      const WideString v = P.GetWStr(*Obj);
-      if (!v.empty()) Line(Indent, name + QuoteString(v));
+      const WideString V = P.GetWStr(*Obj);
+      if (!V.empty()) Line(Indent, name + QuoteString(V));
     } else if (P.Kind == tkMethod) {
-      const TMethod m = P.GetMethod(*Obj);
-      if (!m.Assigned() || m.Data != FRoot) return;  // only the root's handlers have names here
-      const String handler = MethodName(m);
-      if (!handler.empty()) Line(Indent, name + handler);
+      const TMethod M = P.GetMethod(*Obj);
+      if (!M.Assigned() || M.Data != FRoot) return;  // only the root's handlers have names here
+      const String Handler = MethodName(M);
+      if (!Handler.empty()) Line(Indent, name + Handler);
     } else if (P.Kind == tkClass) {
-      TObject* o = P.GetObj(*Obj);
-      if (!o) return;
-      if (auto* c = dynamic_cast<TComponent*>(o)) {
+      TObject* O = P.GetObj(*Obj);
+      if (!O) return;
+      if (auto* c = dynamic_cast<TComponent*>(O)) {
         if (!P.SetObj || c->Name().empty()) return;
         if (c == FRoot || c->Owner() == FRoot) Line(Indent, name + c->Name());
-      } else if (auto* collection = dynamic_cast<TCollection*>(o)) {
-        if (collection->Count() == 0) return;
+      } else if (auto* Collection = dynamic_cast<TCollection*>(O)) {
+        if (Collection->Count() == 0) return;
         StartLine(Indent);
         FOut += name + "<\n";
-        for (int i = 0; i < collection->Count(); ++i) {
+        for (int I = 0; I < Collection->Count(); ++I) {
           Line(Indent + 1, "item");
-          WriteProperties(collection->Items(i), String(), Indent + 2, Depth + 1);
+          WriteProperties(Collection->Items(I), String(), Indent + 2, Depth + 1);
           Line(Indent + 1, "end");
         }
         FOut.insert(FOut.size() - 1, ">");
       } else {
-        WriteProperties(o, Prefix + P.Name + ".", Indent, Depth + 1);
+        WriteProperties(O, Prefix + P.Name + ".", Indent, Depth + 1);
       }
     }
   }
@@ -209,6 +209,6 @@ String WriteComponentToText(TComponent* Root) {
 }
 
 void WriteComponentToStream(TStream& Stream, TComponent* Root) {
-  const String text = WriteComponentToText(Root);
-  Stream.WriteBuffer(text.data(), static_cast<std::int64_t>(text.size()));
+  const String Text = WriteComponentToText(Root);
+  Stream.WriteBuffer(Text.data(), static_cast<std::int64_t>(Text.size()));
 }

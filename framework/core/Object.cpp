@@ -2,15 +2,15 @@
 
 TEnumInfo::TEnumInfo(const char* TypeName, const char* Names) : FTypeName(TypeName) {
   // Split the enumerator list as the preprocessor spelled it: "a, b, c".
-  String current;
-  for (const char* p = Names;; ++p) {
-    if (*p == ',' || *p == '\0') {
-      String name = Trim(current);
-      if (!name.empty()) FNames.push_back(name);
-      current.clear();
-      if (*p == '\0') break;
+  String Current;
+  for (const char* P = Names;; ++P) {
+    if (*P == ',' || *P == '\0') {
+      String Name = Trim(Current);
+      if (!Name.empty()) FNames.push_back(Name);
+      Current.clear();
+      if (*P == '\0') break;
     } else {
-      current += *p;
+      Current += *P;
     }
   }
 }
@@ -21,84 +21,84 @@ String TEnumInfo::NameOf(std::int64_t Ordinal) const {
 }
 
 int TEnumInfo::ValueOf(std::string_view Name) const {
-  for (std::size_t i = 0; i < FNames.size(); ++i)
-    if (SameText(FNames[i], Name)) return static_cast<int>(i);
+  for (std::size_t I = 0; I < FNames.size(); ++I)
+    if (SameText(FNames[I], Name)) return static_cast<int>(I);
   return -1;
 }
 
 const TEnumInfo& BooleanInfo() {
-  static const TEnumInfo info("Boolean", "False, True");
-  return info;
+  static const TEnumInfo Info("Boolean", "False, True");
+  return Info;
 }
 
 const TClassInfo& TObject::StaticClass() {
-  static const TClassInfo info("TObject", nullptr);
-  return info;
+  static const TClassInfo Info("TObject", nullptr);
+  return Info;
 }
 
 bool TClassInfo::InheritsFrom(const TClassInfo& Other) const {
-  for (const TClassInfo* c = this; c; c = c->FParent)
-    if (c == &Other) return true;
+  for (const TClassInfo* C = this; C; C = C->FParent)
+    if (C == &Other) return true;
   return false;
 }
 
 bool TClassInfo::InheritsFrom(std::string_view ClassName) const {
-  for (const TClassInfo* c = this; c; c = c->FParent)
-    if (SameText(c->FName, ClassName)) return true;
+  for (const TClassInfo* C = this; C; C = C->FParent)
+    if (SameText(C->FName, ClassName)) return true;
   return false;
 }
 
 const TPropInfo* TClassInfo::FindProp(std::string_view Name) const {
-  for (const TClassInfo* c = this; c; c = c->FParent)
-    for (const TPropInfo& p : c->FProps)
-      if (SameText(p.Name, Name)) return &p;
+  for (const TClassInfo* C = this; C; C = C->FParent)
+    for (const TPropInfo& P : C->FProps)
+      if (SameText(P.Name, Name)) return &P;
   return nullptr;
 }
 
 const TMethodEntry* TClassInfo::FindMethod(std::string_view Name) const {
-  for (const TClassInfo* c = this; c; c = c->FParent)
-    for (const TMethodEntry& m : c->FMethods)
-      if (SameText(m.Name, Name)) return &m;
+  for (const TClassInfo* C = this; C; C = C->FParent)
+    for (const TMethodEntry& M : C->FMethods)
+      if (SameText(M.Name, Name)) return &M;
   return nullptr;
 }
 
 const TMethodEntry* TClassInfo::FindMethodByCode(const TMethodCode* Code) const {
-  for (const TClassInfo* c = this; c; c = c->FParent)
-    for (const TMethodEntry& m : c->FMethods)
-      if (m.Code == Code) return &m;
+  for (const TClassInfo* C = this; C; C = C->FParent)
+    for (const TMethodEntry& M : C->FMethods)
+      if (M.Code == Code) return &M;
   return nullptr;
 }
 
 const TFieldEntry* TClassInfo::FindField(std::string_view Name) const {
-  for (const TClassInfo* c = this; c; c = c->FParent)
-    for (const TFieldEntry& f : c->FFields)
-      if (SameText(f.Name, Name)) return &f;
+  for (const TClassInfo* C = this; C; C = C->FParent)
+    for (const TFieldEntry& F : C->FFields)
+      if (SameText(F.Name, Name)) return &F;
   return nullptr;
 }
 
 std::vector<const TPropInfo*> TClassInfo::PropList() const {
-  std::vector<const TClassInfo*> chain;
-  for (const TClassInfo* c = this; c; c = c->FParent) chain.push_back(c);
-  std::vector<const TPropInfo*> list;
-  for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-    for (const TPropInfo& p : (*it)->FProps) {
-      bool replaced = false;
-      for (const TPropInfo*& q : list)
-        if (SameText(q->Name, p.Name)) {
-          q = &p;
-          replaced = true;
+  std::vector<const TClassInfo*> Chain;
+  for (const TClassInfo* C = this; C; C = C->FParent) Chain.push_back(C);
+  std::vector<const TPropInfo*> List;
+  for (auto It = Chain.rbegin(); It != Chain.rend(); ++It) {
+    for (const TPropInfo& P : (*It)->FProps) {
+      bool Replaced = false;
+      for (const TPropInfo*& Q : List)
+        if (SameText(Q->Name, P.Name)) {
+          Q = &P;
+          Replaced = true;
         }
-      if (!replaced) list.push_back(&p);
+      if (!Replaced) List.push_back(&P);
     }
   }
-  return list;
+  return List;
 }
 
 std::vector<const TFieldEntry*> TClassInfo::FieldList() const {
-  std::vector<const TFieldEntry*> list;
-  for (const TClassInfo* c = this; c; c = c->FParent)
-    for (const TFieldEntry& f : c->FFields) list.push_back(&f);
-  return list;
+  std::vector<const TFieldEntry*> List;
+  for (const TClassInfo* C = this; C; C = C->FParent)
+    for (const TFieldEntry& F : C->FFields) List.push_back(&F);
+  return List;
 }
 
 namespace publish_detail {

@@ -255,15 +255,15 @@ class TPublisher {
     using E = typename publish_detail::IsSet<V>::Element;
     TPropInfo& p = Add(Name, tkSet);
     p.Enum = &EnumInfo(E{});
-    const int n = p.Enum->Count();
+    const int N = p.Enum->Count();
     p.MinValue = 0;
-    p.MaxValue = n >= 63 ? std::numeric_limits<std::int64_t>::max() : (std::int64_t{1} << n) - 1;
-    p.GetOrd = [Get](TObject& o) {
-      return static_cast<std::int64_t>(V(publish_detail::Get<T>(Get, o)).Bits());
+    p.MaxValue = N >= 63 ? std::numeric_limits<std::int64_t>::max() : (std::int64_t{1} << N) - 1;
+    p.GetOrd = [Get](TObject& O) {
+      return static_cast<std::int64_t>(V(publish_detail::Get<T>(Get, O)).Bits());
     };
     if constexpr (!std::is_null_pointer_v<SS>)
-      p.SetOrd = [Set](TObject& o, std::int64_t v) {
-        publish_detail::Set<T>(Set, o, V::FromBits(static_cast<std::uint64_t>(v)));
+      p.SetOrd = [Set](TObject& O, std::int64_t v) {
+        publish_detail::Set<T>(Set, O, V::FromBits(static_cast<std::uint64_t>(v)));
       };
     return TPropDecl(p);
   }
@@ -275,12 +275,12 @@ class TPublisher {
     TPropInfo& p = Add(Name, tkColor);
     p.MinValue = std::numeric_limits<std::int32_t>::min();
     p.MaxValue = std::numeric_limits<std::uint32_t>::max();
-    p.GetOrd = [Get](TObject& o) {
-      return static_cast<std::int64_t>(static_cast<TColor>(publish_detail::Get<T>(Get, o)));
+    p.GetOrd = [Get](TObject& O) {
+      return static_cast<std::int64_t>(static_cast<TColor>(publish_detail::Get<T>(Get, O)));
     };
     if constexpr (!std::is_null_pointer_v<SS>)
-      p.SetOrd = [Set](TObject& o, std::int64_t v) {
-        publish_detail::Set<T>(Set, o, static_cast<TColor>(v));
+      p.SetOrd = [Set](TObject& O, std::int64_t v) {
+        publish_detail::Set<T>(Set, O, static_cast<TColor>(v));
       };
     return TPropDecl(p);
   }
@@ -290,9 +290,9 @@ class TPublisher {
     auto Set = SetterOf(Get, SetArg);
     using SS = decltype(Set);
     TPropInfo& p = Add(Name, tkString);
-    p.GetStr = [Get](TObject& o) { return String(publish_detail::Get<T>(Get, o)); };
+    p.GetStr = [Get](TObject& O) { return String(publish_detail::Get<T>(Get, O)); };
     if constexpr (!std::is_null_pointer_v<SS>)
-      p.SetStr = [Set](TObject& o, const String& v) { publish_detail::Set<T>(Set, o, v); };
+      p.SetStr = [Set](TObject& O, const String& v) { publish_detail::Set<T>(Set, O, v); };
     return TPropDecl(p);
   }
 
@@ -301,9 +301,9 @@ class TPublisher {
     auto Set = SetterOf(Get, SetArg);
     using SS = decltype(Set);
     TPropInfo& p = Add(Name, tkWString);
-    p.GetWStr = [Get](TObject& o) { return WideString(publish_detail::Get<T>(Get, o)); };
+    p.GetWStr = [Get](TObject& O) { return WideString(publish_detail::Get<T>(Get, O)); };
     if constexpr (!std::is_null_pointer_v<SS>)
-      p.SetWStr = [Set](TObject& o, const WideString& v) { publish_detail::Set<T>(Set, o, v); };
+      p.SetWStr = [Set](TObject& O, const WideString& v) { publish_detail::Set<T>(Set, O, v); };
     return TPropDecl(p);
   }
 
@@ -318,14 +318,14 @@ class TPublisher {
     using C = std::remove_cv_t<std::remove_pointer_t<P>>;
     TPropInfo& p = Add(Name, tkClass);
     p.ObjClass = &C::StaticClass;
-    p.GetObj = [Get](TObject& o) -> TObject* {
-      return const_cast<C*>(static_cast<const C*>(publish_detail::Get<T>(Get, o)));
+    p.GetObj = [Get](TObject& O) -> TObject* {
+      return const_cast<C*>(static_cast<const C*>(publish_detail::Get<T>(Get, O)));
     };
     if constexpr (!std::is_null_pointer_v<SS>)
-      p.SetObj = [Set, PropName = String(Name)](TObject& o, TObject* v) {
-        C* typed = dynamic_cast<C*>(v);
-        if (v && !typed) publish_detail::ThrowWrongClass(PropName, v);
-        publish_detail::Set<T>(Set, o, typed);
+      p.SetObj = [Set, PropName = String(Name)](TObject& O, TObject* v) {
+        C* Typed = dynamic_cast<C*>(v);
+        if (v && !Typed) publish_detail::ThrowWrongClass(PropName, v);
+        publish_detail::Set<T>(Set, O, Typed);
       };
     return TPropDecl(p);
   }
@@ -337,8 +337,8 @@ class TPublisher {
     static_assert(publish_detail::IsEvent<V>::value, "Event needs a TEvent");
     TPropInfo& p = Add(Name, tkMethod);
     p.Signature = &typeid(typename publish_detail::IsEvent<V>::Signature);
-    p.GetMethod = [Get](TObject& o) { return V(publish_detail::Get<T>(Get, o)).Method(); };
-    p.SetMethod = [Set](TObject& o, const TMethod& m) { publish_detail::Set<T>(Set, o, V::FromMethod(m)); };
+    p.GetMethod = [Get](TObject& O) { return V(publish_detail::Get<T>(Get, O)).Method(); };
+    p.SetMethod = [Set](TObject& O, const TMethod& m) { publish_detail::Set<T>(Set, O, V::FromMethod(m)); };
     return TPropDecl(p);
   }
   template <class G>
@@ -358,13 +358,13 @@ class TPublisher {
   void Field(const char* Name, C* T::*Member) {
     FInfo.FFields.push_back(
         TFieldEntry{Name,
-                    [Member](TObject& self, TObject* v) {
-                      C* typed = dynamic_cast<C*>(v);
-                      if (v && !typed) return false;
-                      static_cast<T&>(self).*Member = typed;
+                    [Member](TObject& Self, TObject* v) {
+                      C* Typed = dynamic_cast<C*>(v);
+                      if (v && !Typed) return false;
+                      static_cast<T&>(Self).*Member = Typed;
                       return true;
                     },
-                    [Member](TObject& self) -> TObject* { return static_cast<T&>(self).*Member; }});
+                    [Member](TObject& Self) -> TObject* { return static_cast<T&>(Self).*Member; }});
   }
 
  private:
@@ -387,9 +387,9 @@ class TPublisher {
 
   template <class V, class G, class S>
   void OrdinalAccess(TPropInfo& p, G& Get, S& Set) {
-    p.GetOrd = [Get](TObject& o) { return static_cast<std::int64_t>(V(publish_detail::Get<T>(Get, o))); };
+    p.GetOrd = [Get](TObject& O) { return static_cast<std::int64_t>(V(publish_detail::Get<T>(Get, O))); };
     if constexpr (!std::is_null_pointer_v<S>)
-      p.SetOrd = [Set](TObject& o, std::int64_t v) { publish_detail::Set<T>(Set, o, static_cast<V>(v)); };
+      p.SetOrd = [Set](TObject& O, std::int64_t v) { publish_detail::Set<T>(Set, O, static_cast<V>(v)); };
   }
 
   TClassInfo& FInfo;
@@ -397,11 +397,11 @@ class TPublisher {
 
 template <class Self, class Parent>
 TClassInfo TClassInfo::Make(const char* Name) {
-  TClassInfo info(Name, &Parent::StaticClass());
+  TClassInfo Info(Name, &Parent::StaticClass());
   // Only a class that declares its own Publish adds properties; an inherited one ran for the parent.
   if constexpr (std::is_same_v<decltype(&Self::Publish), void (*)(TPublisher<Self>&)>) {
-    TPublisher<Self> p(info);
-    Self::Publish(p);
+    TPublisher<Self> P(Info);
+    Self::Publish(P);
   }
-  return info;
+  return Info;
 }

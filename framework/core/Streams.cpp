@@ -15,9 +15,9 @@
 #endif
 
 std::int64_t TStream::Size() {
-  std::int64_t pos = Seek(0, soCurrent);
+  std::int64_t Pos = Seek(0, soCurrent);
   std::int64_t size = Seek(0, soEnd);
-  Seek(pos, soBeginning);
+  Seek(Pos, soBeginning);
   return size;
 }
 
@@ -39,30 +39,30 @@ std::int64_t TStream::CopyFrom(TStream& Source, std::int64_t Count) {
     Count = Source.Size();
   }
   if (Count < 0) throw EReadError("Stream read error");
-  const std::int64_t total = Count;
-  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(std::min<std::int64_t>(Count, 0xF000)));
+  const std::int64_t Total = Count;
+  std::vector<std::uint8_t> Buffer(static_cast<std::size_t>(std::min<std::int64_t>(Count, 0xF000)));
   while (Count > 0) {
-    auto n = std::min<std::int64_t>(Count, static_cast<std::int64_t>(buffer.size()));
-    Source.ReadBuffer(buffer.data(), n);
-    WriteBuffer(buffer.data(), n);
-    Count -= n;
+    auto N = std::min<std::int64_t>(Count, static_cast<std::int64_t>(Buffer.size()));
+    Source.ReadBuffer(Buffer.data(), N);
+    WriteBuffer(Buffer.data(), N);
+    Count -= N;
   }
-  return total;
+  return Total;
 }
 
 std::int32_t TStream::ReadInt32() {
-  std::uint8_t b[4];
-  ReadBuffer(b, 4);
+  std::uint8_t B[4];
+  ReadBuffer(B, 4);
   return static_cast<std::int32_t>(
-      static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
-      (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24));
+      static_cast<std::uint32_t>(B[0]) | (static_cast<std::uint32_t>(B[1]) << 8) |
+      (static_cast<std::uint32_t>(B[2]) << 16) | (static_cast<std::uint32_t>(B[3]) << 24));
 }
 
 void TStream::WriteInt32(std::int32_t Value) {
-  auto v = static_cast<std::uint32_t>(Value);
-  std::uint8_t b[4] = {static_cast<std::uint8_t>(v), static_cast<std::uint8_t>(v >> 8),
-                       static_cast<std::uint8_t>(v >> 16), static_cast<std::uint8_t>(v >> 24)};
-  WriteBuffer(b, 4);
+  auto V = static_cast<std::uint32_t>(Value);
+  std::uint8_t B[4] = {static_cast<std::uint8_t>(V), static_cast<std::uint8_t>(V >> 8),
+                       static_cast<std::uint8_t>(V >> 16), static_cast<std::uint8_t>(V >> 24)};
+  WriteBuffer(B, 4);
 }
 
 // ---- TMemoryStream
@@ -70,28 +70,28 @@ void TStream::WriteInt32(std::int32_t Value) {
 std::int64_t TMemoryStream::Read(void* Buffer, std::int64_t Count) {
   const std::int64_t size = Size();
   if (Count <= 0 || FPosition >= size) return 0;
-  const std::int64_t n = std::min(Count, size - FPosition);
-  std::memcpy(Buffer, FData.data() + FPosition, static_cast<std::size_t>(n));
-  FPosition += n;
-  return n;
+  const std::int64_t N = std::min(Count, size - FPosition);
+  std::memcpy(Buffer, FData.data() + FPosition, static_cast<std::size_t>(N));
+  FPosition += N;
+  return N;
 }
 
 std::int64_t TMemoryStream::Write(const void* Buffer, std::int64_t Count) {
   if (Count <= 0) return 0;
   if (Count > std::numeric_limits<std::int64_t>::max() - FPosition) return 0;
-  const std::int64_t end = FPosition + Count;
-  if (end > Size()) FData.resize(static_cast<std::size_t>(end));
+  const std::int64_t End = FPosition + Count;
+  if (End > Size()) FData.resize(static_cast<std::size_t>(End));
   std::memcpy(FData.data() + FPosition, Buffer, static_cast<std::size_t>(Count));
-  FPosition = end;
+  FPosition = End;
   return Count;
 }
 
 std::int64_t TMemoryStream::Seek(std::int64_t Offset, TSeekOrigin Origin) {
-  std::int64_t base = Origin == soBeginning ? 0 : (Origin == soCurrent ? FPosition : Size());
-  if (Offset < -base) throw EStreamError("Seek before the start of the stream");
-  if (Offset > std::numeric_limits<std::int64_t>::max() - base)
+  std::int64_t Base = Origin == soBeginning ? 0 : (Origin == soCurrent ? FPosition : Size());
+  if (Offset < -Base) throw EStreamError("Seek before the start of the stream");
+  if (Offset > std::numeric_limits<std::int64_t>::max() - Base)
     throw EStreamError("Seek past the stream's range");
-  FPosition = base + Offset;
+  FPosition = Base + Offset;
   return FPosition;
 }
 
@@ -110,9 +110,9 @@ void TMemoryStream::Clear() {
 void TMemoryStream::LoadFromStream(TStream& Stream) {
   Stream.SetPosition(0);
   const std::int64_t size = Stream.Size();
-  std::vector<std::uint8_t> data(static_cast<std::size_t>(size));
-  Stream.ReadBuffer(data.data(), size);
-  FData = std::move(data);
+  std::vector<std::uint8_t> Data(static_cast<std::size_t>(size));
+  Stream.ReadBuffer(Data.data(), size);
+  FData = std::move(Data);
   FPosition = 0;
 }
 
@@ -121,13 +121,13 @@ void TMemoryStream::SaveToStream(TStream& Stream) {
 }
 
 void TMemoryStream::LoadFromFile(const String& FileName) {
-  TFileStream file(FileName, fmOpenRead | fmShareDenyWrite);
-  LoadFromStream(file);
+  TFileStream File(FileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(File);
 }
 
 void TMemoryStream::SaveToFile(const String& FileName) {
-  TFileStream file(FileName, fmCreate);
-  SaveToStream(file);
+  TFileStream File(FileName, fmCreate);
+  SaveToStream(File);
 }
 
 // ---- TFileStream
@@ -204,39 +204,39 @@ void TFileStream::SetSize(std::int64_t NewSize) {
 #else
 
 TFileStream::TFileStream(const String& FileName, std::uint32_t Mode) : FFileName(FileName) {
-  int fd;
+  int Fd;
   if (Mode == fmCreate) {
-    fd = ::open(FileName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
-    if (fd < 0) throw EFCreateError("Cannot create file \"" + FileName + "\"");
+    Fd = ::open(FileName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (Fd < 0) throw EFCreateError("Cannot create file \"" + FileName + "\"");
     // Lock before truncating so a reader holding the file never sees it emptied.
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ftruncate(fd, 0) != 0) {
-      ::close(fd);
+    if (::flock(Fd, LOCK_EX | LOCK_NB) != 0 || ::ftruncate(Fd, 0) != 0) {
+      ::close(Fd);
       throw EFCreateError("Cannot create file \"" + FileName + "\"");
     }
   } else {
-    const std::uint32_t access = Mode & 3, share = Mode & 0xF0;
-    if (access > 2 || share > fmShareDenyNone) throw EFOpenError("Cannot open file \"" + FileName + "\"");
-    const int flags = access == fmOpenRead ? O_RDONLY : (access == fmOpenWrite ? O_WRONLY : O_RDWR);
-    fd = ::open(FileName.c_str(), flags | O_CLOEXEC);
-    if (fd < 0) throw EFOpenError("Cannot open file \"" + FileName + "\"");
-    struct stat st;
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-      ::close(fd);
+    const std::uint32_t Access = Mode & 3, Share = Mode & 0xF0;
+    if (Access > 2 || Share > fmShareDenyNone) throw EFOpenError("Cannot open file \"" + FileName + "\"");
+    const int Flags = Access == fmOpenRead ? O_RDONLY : (Access == fmOpenWrite ? O_WRONLY : O_RDWR);
+    Fd = ::open(FileName.c_str(), Flags | O_CLOEXEC);
+    if (Fd < 0) throw EFOpenError("Cannot open file \"" + FileName + "\"");
+    struct stat St;
+    if (::fstat(Fd, &St) != 0 || S_ISDIR(St.st_mode)) {
+      ::close(Fd);
       throw EFOpenError("Cannot open file \"" + FileName + "\"");
     }
     // Advisory locks stand in for the share modes: every writer locks exclusively, so readers that
     // deny writing (shared lock) and writers exclude each other.
     int lock = 0;
-    if (access != fmOpenRead || share == fmShareExclusive || share == fmShareDenyRead)
+    if (Access != fmOpenRead || Share == fmShareExclusive || Share == fmShareDenyRead)
       lock = LOCK_EX;
-    else if (share == fmShareDenyWrite)
+    else if (Share == fmShareDenyWrite)
       lock = LOCK_SH;
-    if (lock && ::flock(fd, lock | LOCK_NB) != 0) {
-      ::close(fd);
+    if (lock && ::flock(Fd, lock | LOCK_NB) != 0) {
+      ::close(Fd);
       throw EFOpenError("Cannot open file \"" + FileName + "\": it is in use");
     }
   }
-  FHandle = fd;
+  FHandle = Fd;
 }
 
 TFileStream::~TFileStream() {
@@ -244,38 +244,38 @@ TFileStream::~TFileStream() {
 }
 
 std::int64_t TFileStream::Read(void* Buffer, std::int64_t Count) {
-  std::int64_t total = 0;
-  auto* p = static_cast<char*>(Buffer);
+  std::int64_t Total = 0;
+  auto* P = static_cast<char*>(Buffer);
   while (Count > 0) {
-    ssize_t got = ::read(static_cast<int>(FHandle), p + total,
+    ssize_t Got = ::read(static_cast<int>(FHandle), P + Total,
                          static_cast<std::size_t>(std::min<std::int64_t>(Count, 1 << 30)));
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) break;
-    total += got;
-    Count -= got;
+    if (Got < 0 && errno == EINTR) continue;
+    if (Got <= 0) break;
+    Total += Got;
+    Count -= Got;
   }
-  return total;
+  return Total;
 }
 
 std::int64_t TFileStream::Write(const void* Buffer, std::int64_t Count) {
-  std::int64_t total = 0;
-  auto* p = static_cast<const char*>(Buffer);
+  std::int64_t Total = 0;
+  auto* P = static_cast<const char*>(Buffer);
   while (Count > 0) {
-    ssize_t put = ::write(static_cast<int>(FHandle), p + total,
+    ssize_t Put = ::write(static_cast<int>(FHandle), P + Total,
                           static_cast<std::size_t>(std::min<std::int64_t>(Count, 1 << 30)));
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) break;
-    total += put;
-    Count -= put;
+    if (Put < 0 && errno == EINTR) continue;
+    if (Put <= 0) break;
+    Total += Put;
+    Count -= Put;
   }
-  return total;
+  return Total;
 }
 
 std::int64_t TFileStream::Seek(std::int64_t Offset, TSeekOrigin Origin) {
   static const int kWhence[] = {SEEK_SET, SEEK_CUR, SEEK_END};
-  off_t r = ::lseek(static_cast<int>(FHandle), static_cast<off_t>(Offset), kWhence[Origin]);
-  if (r < 0) throw EStreamError("Seek error in file \"" + FFileName + "\"");
-  return r;
+  off_t R = ::lseek(static_cast<int>(FHandle), static_cast<off_t>(Offset), kWhence[Origin]);
+  if (R < 0) throw EStreamError("Seek error in file \"" + FFileName + "\"");
+  return R;
 }
 
 void TFileStream::SetSize(std::int64_t NewSize) {

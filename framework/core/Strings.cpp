@@ -12,21 +12,21 @@ void TStrings::CheckIndex(int Index, int Limit) const {
 }
 
 void TStrings::Put(int Index, const String& S) {
-  TObject* object = GetObjectAt(Index);
+  TObject* Object = GetObjectAt(Index);
   Delete(Index);
-  InsertObject(Index, S, object);
+  InsertObject(Index, S, Object);
 }
 
 int TStrings::Add(const String& S) {
-  const int index = Count();
-  Insert(index, S);
-  return index;
+  const int Index = Count();
+  Insert(Index, S);
+  return Index;
 }
 
 int TStrings::AddObject(const String& S, TObject* Object) {
-  const int index = Add(S);
-  PutObjectAt(index, Object);
-  return index;
+  const int Index = Add(S);
+  PutObjectAt(Index, Object);
+  return Index;
 }
 
 void TStrings::InsertObject(int Index, const String& S, TObject* Object) {
@@ -37,7 +37,7 @@ void TStrings::InsertObject(int Index, const String& S, TObject* Object) {
 void TStrings::AddStrings(const TStrings& Strings) {
   BeginUpdate();
   try {
-    for (int i = 0, n = Strings.Count(); i < n; ++i) AddObject(Strings.Get(i), Strings.GetObjectAt(i));
+    for (int I = 0, N = Strings.Count(); I < N; ++I) AddObject(Strings.Get(I), Strings.GetObjectAt(I));
   } catch (...) {
     EndUpdate();
     throw;
@@ -48,67 +48,67 @@ void TStrings::AddStrings(const TStrings& Strings) {
 void TStrings::Exchange(int Index1, int Index2) {
   CheckIndex(Index1, Count());
   CheckIndex(Index2, Count());
-  const String s1 = Get(Index1);
-  TObject* o1 = GetObjectAt(Index1);
+  const String S1 = Get(Index1);
+  TObject* O1 = GetObjectAt(Index1);
   Put(Index1, Get(Index2));
   PutObjectAt(Index1, GetObjectAt(Index2));
-  Put(Index2, s1);
-  PutObjectAt(Index2, o1);
+  Put(Index2, S1);
+  PutObjectAt(Index2, O1);
 }
 
 void TStrings::Move(int CurIndex, int NewIndex) {
   if (CurIndex == NewIndex) return;
   CheckIndex(CurIndex, Count());
   CheckIndex(NewIndex, Count());
-  const String s = Get(CurIndex);
-  TObject* o = GetObjectAt(CurIndex);
+  const String S = Get(CurIndex);
+  TObject* O = GetObjectAt(CurIndex);
   Delete(CurIndex);
-  InsertObject(NewIndex, s, o);
+  InsertObject(NewIndex, S, O);
 }
 
 int TStrings::IndexOf(std::string_view S) const {
-  for (int i = 0, n = Count(); i < n; ++i)
-    if (CompareStrings(Get(i), S) == 0) return i;
+  for (int I = 0, N = Count(); I < N; ++I)
+    if (CompareStrings(Get(I), S) == 0) return I;
   return -1;
 }
 
 int TStrings::IndexOfName(std::string_view Name) const {
-  for (int i = 0, n = Count(); i < n; ++i) {
-    const String line = Get(i);
-    const auto sep = line.find(FNameValueSeparator);
-    if (sep != String::npos && CompareStrings(std::string_view(line).substr(0, sep), Name) == 0) return i;
+  for (int I = 0, N = Count(); I < N; ++I) {
+    const String Line = Get(I);
+    const auto Sep = Line.find(FNameValueSeparator);
+    if (Sep != String::npos && CompareStrings(std::string_view(Line).substr(0, Sep), Name) == 0) return I;
   }
   return -1;
 }
 
 int TStrings::IndexOfObject(const TObject* Object) const {
-  for (int i = 0, n = Count(); i < n; ++i)
-    if (GetObjectAt(i) == Object) return i;
+  for (int I = 0, N = Count(); I < N; ++I)
+    if (GetObjectAt(I) == Object) return I;
   return -1;
 }
 
 String TStrings::Text() const {
-  String out;
-  for (int i = 0, n = Count(); i < n; ++i) {
-    out += Get(i);
-    out += "\r\n";
+  String Out;
+  for (int I = 0, N = Count(); I < N; ++I) {
+    Out += Get(I);
+    Out += "\r\n";
   }
-  return out;
+  return Out;
 }
 
 void TStrings::SetText(std::string_view Text) {
   BeginUpdate();
   try {
     Clear();
-    std::size_t start = 0;
-    while (start < Text.size()) {
-      std::size_t end = Text.find_first_of("\r\n", start);
-      if (end == std::string_view::npos) {
-        Add(String(Text.substr(start)));
+    std::size_t Start = 0;
+    while (Start < Text.size()) {
+      std::size_t End = Text.find_first_of("\r\n", Start);
+      if (End == std::string_view::npos) {
+        Add(String(Text.substr(Start)));
         break;
       }
-      Add(String(Text.substr(start, end - start)));
-      start = end + ((Text[end] == '\r' && end + 1 < Text.size() && Text[end + 1] == '\n') ? 2 : 1);
+      Add(String(Text.substr(Start, End - Start)));
+      Start = End + ((Text[End] == '\r' && End + 1 < Text.size() && Text[End + 1] == '\n') ? 2 : 1);
     }
   } catch (...) {
     EndUpdate();
@@ -118,42 +118,42 @@ void TStrings::SetText(std::string_view Text) {
 }
 
 String TStrings::Names(int Index) const {
-  const String line = Get(Index);
-  const auto sep = line.find(FNameValueSeparator);
-  return sep == String::npos ? String() : line.substr(0, sep);
+  const String Line = Get(Index);
+  const auto Sep = Line.find(FNameValueSeparator);
+  return Sep == String::npos ? String() : Line.substr(0, Sep);
 }
 
 String TStrings::ValueFromIndex(int Index) const {
-  const String line = Get(Index);
-  const auto sep = line.find(FNameValueSeparator);
-  return sep == String::npos ? String() : line.substr(sep + 1);
+  const String Line = Get(Index);
+  const auto Sep = Line.find(FNameValueSeparator);
+  return Sep == String::npos ? String() : Line.substr(Sep + 1);
 }
 
 String TStrings::Values(std::string_view Name) const {
-  const int i = IndexOfName(Name);
-  return i < 0 ? String() : ValueFromIndex(i);
+  const int I = IndexOfName(Name);
+  return I < 0 ? String() : ValueFromIndex(I);
 }
 
 void TStrings::SetValues(std::string_view Name, const String& Value) {
-  int i = IndexOfName(Name);
+  int I = IndexOfName(Name);
   if (Value.empty()) {
-    if (i >= 0) Delete(i);
+    if (I >= 0) Delete(I);
     return;
   }
-  const String line = String(Name) + FNameValueSeparator + Value;
-  if (i < 0)
-    Add(line);
+  const String Line = String(Name) + FNameValueSeparator + Value;
+  if (I < 0)
+    Add(Line);
   else
-    Put(i, line);
+    Put(I, Line);
 }
 
 void TStrings::LoadFromStream(TStream& Stream) {
-  const std::int64_t available = Stream.Size() - Stream.Position();
-  String data(static_cast<std::size_t>(std::max<std::int64_t>(available, 0)), '\0');
-  data.resize(static_cast<std::size_t>(Stream.Read(data.data(), static_cast<std::int64_t>(data.size()))));
-  std::string_view text(data);
-  if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-  SetText(text);
+  const std::int64_t Available = Stream.Size() - Stream.Position();
+  String Data(static_cast<std::size_t>(std::max<std::int64_t>(Available, 0)), '\0');
+  Data.resize(static_cast<std::size_t>(Stream.Read(Data.data(), static_cast<std::int64_t>(Data.size()))));
+  std::string_view Text(Data);
+  if (Text.substr(0, 3) == "\xEF\xBB\xBF") Text.remove_prefix(3);
+  SetText(Text);
 }
 
 void TStrings::SaveToStream(TStream& Stream) const {
@@ -162,13 +162,13 @@ void TStrings::SaveToStream(TStream& Stream) const {
 }
 
 void TStrings::LoadFromFile(const String& FileName) {
-  TFileStream file(FileName, fmOpenRead | fmShareDenyWrite);
-  LoadFromStream(file);
+  TFileStream File(FileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(File);
 }
 
 void TStrings::SaveToFile(const String& FileName) const {
-  TFileStream file(FileName, fmCreate);
-  SaveToStream(file);
+  TFileStream File(FileName, fmCreate);
+  SaveToStream(File);
 }
 
 void TStrings::BeginUpdate() {
@@ -181,8 +181,8 @@ void TStrings::EndUpdate() {
 
 bool TStrings::Equals(const TStrings& Other) const {
   if (Count() != Other.Count()) return false;
-  for (int i = 0, n = Count(); i < n; ++i)
-    if (Get(i) != Other.Get(i)) return false;
+  for (int I = 0, N = Count(); I < N; ++I)
+    if (Get(I) != Other.Get(I)) return false;
   return true;
 }
 
@@ -223,7 +223,7 @@ void TStrings::DefineProperties(TFiler& Filer) {
       },
       [this](TWriter& Writer) {
         Writer.WriteListBegin();
-        for (int i = 0, n = Count(); i < n; ++i) Writer.WriteString(Get(i));
+        for (int I = 0, N = Count(); I < N; ++I) Writer.WriteString(Get(I));
         Writer.WriteListEnd();
       },
       Count() > 0);
@@ -233,7 +233,7 @@ void TStrings::DefineProperties(TFiler& Filer) {
 
 TStringList::~TStringList() {
   if (FOwnsObjects)
-    for (TItem& item : FItems) delete item.Object;
+    for (TItem& Item : FItems) delete Item.Object;
 }
 
 String TStringList::Get(int Index) const {
@@ -285,10 +285,10 @@ void TStringList::Delete(int Index) {
 void TStringList::Clear() {
   if (FItems.empty()) return;
   Changing();
-  std::vector<TItem> old;
-  old.swap(FItems);
+  std::vector<TItem> Old;
+  Old.swap(FItems);
   if (FOwnsObjects)
-    for (TItem& item : old) delete item.Object;
+    for (TItem& Item : Old) delete Item.Object;
   Changed();
 }
 
@@ -297,13 +297,13 @@ int TStringList::Add(const String& S) {
     InsertItem(Count(), S, nullptr);
     return Count() - 1;
   }
-  int index;
-  if (Find(S, index)) {
-    if (FDuplicates == dupIgnore) return index;
+  int Index;
+  if (Find(S, Index)) {
+    if (FDuplicates == dupIgnore) return Index;
     if (FDuplicates == dupError) throw EStringListError("String list does not allow duplicates");
   }
-  InsertItem(index, S, nullptr);
-  return index;
+  InsertItem(Index, S, nullptr);
+  return Index;
 }
 
 void TStringList::Exchange(int Index1, int Index2) {
@@ -316,46 +316,46 @@ void TStringList::Exchange(int Index1, int Index2) {
 
 int TStringList::IndexOf(std::string_view S) const {
   if (!FSorted) return TStrings::IndexOf(S);
-  int index;
-  return Find(S, index) ? index : -1;
+  int Index;
+  return Find(S, Index) ? Index : -1;
 }
 
 bool TStringList::Find(std::string_view S, int& Index) const {
-  int lo = 0, hi = Count() - 1;
-  bool found = false;
-  while (lo <= hi) {
-    const int mid = lo + (hi - lo) / 2;
-    const int c = CompareStrings(FItems[static_cast<std::size_t>(mid)].Text, S);
-    if (c < 0) {
-      lo = mid + 1;
+  int Lo = 0, Hi = Count() - 1;
+  bool Found = false;
+  while (Lo <= Hi) {
+    const int Mid = Lo + (Hi - Lo) / 2;
+    const int C = CompareStrings(FItems[static_cast<std::size_t>(Mid)].Text, S);
+    if (C < 0) {
+      Lo = Mid + 1;
     } else {
-      hi = mid - 1;
-      if (c == 0) {
-        found = true;
-        if (FDuplicates != dupAccept) lo = mid;
+      Hi = Mid - 1;
+      if (C == 0) {
+        Found = true;
+        if (FDuplicates != dupAccept) Lo = Mid;
       }
     }
   }
-  Index = lo;
-  return found;
+  Index = Lo;
+  return Found;
 }
 
 void TStringList::Sort() {
   CustomSort(
-      [](const TStringList& list, int a, int b) { return list.CompareStrings(list.Get(a), list.Get(b)); });
+      [](const TStringList& List, int A, int B) { return List.CompareStrings(List.Get(A), List.Get(B)); });
 }
 
 void TStringList::CustomSort(const std::function<int(const TStringList&, int, int)>& Compare) {
   if (FItems.size() < 2) return;
   Changing();
   // Sort an index permutation so the comparison sees the list as it is.
-  std::vector<int> order(FItems.size());
-  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
-  std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return Compare(*this, a, b) < 0; });
-  std::vector<TItem> sorted;
-  sorted.reserve(FItems.size());
-  for (int i : order) sorted.push_back(std::move(FItems[static_cast<std::size_t>(i)]));
-  FItems = std::move(sorted);
+  std::vector<int> Order(FItems.size());
+  for (std::size_t I = 0; I < Order.size(); ++I) Order[I] = static_cast<int>(I);
+  std::stable_sort(Order.begin(), Order.end(), [&](int A, int B) { return Compare(*this, A, B) < 0; });
+  std::vector<TItem> Sorted;
+  Sorted.reserve(FItems.size());
+  for (int I : Order) Sorted.push_back(std::move(FItems[static_cast<std::size_t>(I)]));
+  FItems = std::move(Sorted);
   Changed();
 }
 

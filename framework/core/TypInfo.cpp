@@ -7,21 +7,21 @@ namespace {
 }
 
 const TPropInfo& Need(const TObject* Obj, std::string_view Name) {
-  const TPropInfo* p = GetPropInfo(Obj, Name);
-  if (!p) throw EPropertyError("Unknown property: " + String(Name));
-  return *p;
+  const TPropInfo* P = GetPropInfo(Obj, Name);
+  if (!P) throw EPropertyError("Unknown property: " + String(Name));
+  return *P;
 }
 
 String SetToString(const TEnumInfo& Enum, std::uint64_t Bits) {
-  String out = "[";
-  bool first = true;
-  for (int i = 0; i < Enum.Count() && i < 64; ++i)
-    if (Bits & (std::uint64_t{1} << i)) {
-      if (!first) out += ',';
-      out += Enum.NameOf(i);
-      first = false;
+  String Out = "[";
+  bool First = true;
+  for (int I = 0; I < Enum.Count() && I < 64; ++I)
+    if (Bits & (std::uint64_t{1} << I)) {
+      if (!First) Out += ',';
+      Out += Enum.NameOf(I);
+      First = false;
     }
-  return out + "]";
+  return Out + "]";
 }
 
 }  // namespace
@@ -57,9 +57,9 @@ String GetEnumProp(TObject* Obj, const TPropInfo& Prop) {
 
 void SetEnumProp(TObject* Obj, const TPropInfo& Prop, std::string_view Value) {
   if (Prop.Kind != tkEnumeration && Prop.Kind != tkBoolean) Fail(Prop, "Not an enumeration property");
-  const int v = Prop.Enum->ValueOf(Value);
-  if (v < 0) Fail(Prop, "Invalid property value");
-  SetOrdProp(Obj, Prop, v);
+  const int V = Prop.Enum->ValueOf(Value);
+  if (V < 0) Fail(Prop, "Invalid property value");
+  SetOrdProp(Obj, Prop, V);
 }
 
 String GetSetProp(TObject* Obj, const TPropInfo& Prop) {
@@ -69,28 +69,28 @@ String GetSetProp(TObject* Obj, const TPropInfo& Prop) {
 
 void SetSetProp(TObject* Obj, const TPropInfo& Prop, std::string_view Value) {
   if (Prop.Kind != tkSet) Fail(Prop, "Not a set property");
-  String text = Trim(Value);
-  if (!text.empty() && text.front() == '[') {
-    if (text.back() != ']') Fail(Prop, "Invalid property value");
-    text = text.substr(1, text.size() - 2);
+  String Text = Trim(Value);
+  if (!Text.empty() && Text.front() == '[') {
+    if (Text.back() != ']') Fail(Prop, "Invalid property value");
+    Text = Text.substr(1, Text.size() - 2);
   }
-  std::uint64_t bits = 0;
-  std::size_t start = 0;
-  while (start <= text.size()) {
-    std::size_t end = text.find(',', start);
-    if (end == String::npos) end = text.size();
-    const String name = Trim(std::string_view(text).substr(start, end - start));
-    if (!name.empty()) {
-      const int v = Prop.Enum->ValueOf(name);
-      if (v < 0 || v >= 64) Fail(Prop, "Invalid property value");
-      bits |= std::uint64_t{1} << v;
-    } else if (end < text.size()) {
+  std::uint64_t Bits = 0;
+  std::size_t Start = 0;
+  while (Start <= Text.size()) {
+    std::size_t End = Text.find(',', Start);
+    if (End == String::npos) End = Text.size();
+    const String Name = Trim(std::string_view(Text).substr(Start, End - Start));
+    if (!Name.empty()) {
+      const int V = Prop.Enum->ValueOf(Name);
+      if (V < 0 || V >= 64) Fail(Prop, "Invalid property value");
+      Bits |= std::uint64_t{1} << V;
+    } else if (End < Text.size()) {
       Fail(Prop, "Invalid property value");
     }
-    start = end + 1;
+    Start = End + 1;
   }
   if (!Prop.SetOrd) Fail(Prop, "Property is read-only");
-  Prop.SetOrd(*Obj, static_cast<std::int64_t>(bits));
+  Prop.SetOrd(*Obj, static_cast<std::int64_t>(Bits));
 }
 
 String GetStrProp(TObject* Obj, const TPropInfo& Prop) {
@@ -188,12 +188,12 @@ void SetMethodProp(TObject* Obj, std::string_view Name, const TMethod& Value) {
 
 TMethod FindMethod(TObject* Obj, std::string_view Name) {
   if (!Obj) return TMethod();
-  const TMethodEntry* m = Obj->ClassType().FindMethod(Name);
-  return m ? TMethod{m->Code, Obj} : TMethod();
+  const TMethodEntry* M = Obj->ClassType().FindMethod(Name);
+  return M ? TMethod{M->Code, Obj} : TMethod();
 }
 
 String MethodName(const TMethod& Method) {
   if (!Method.Code || !Method.Data) return String();
-  const TMethodEntry* m = Method.Data->ClassType().FindMethodByCode(Method.Code);
-  return m ? m->Name : String();
+  const TMethodEntry* M = Method.Data->ClassType().FindMethodByCode(Method.Code);
+  return M ? M->Name : String();
 }

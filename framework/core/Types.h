@@ -54,37 +54,37 @@ class TSet {
  public:
   constexpr TSet() = default;
   constexpr TSet(std::initializer_list<E> Members) {
-    for (E m : Members) Include(m);
+    for (E M : Members) Include(M);
   }
   static constexpr TSet FromBits(std::uint64_t Bits) {
-    TSet s;
-    s.FBits = Bits;
-    return s;
+    TSet S;
+    S.FBits = Bits;
+    return S;
   }
   constexpr std::uint64_t Bits() const { return FBits; }
-  constexpr bool Contains(E m) const { return InRange(m) && (FBits & Bit(m)) != 0; }
+  constexpr bool Contains(E M) const { return InRange(M) && (FBits & Bit(M)) != 0; }
   constexpr bool Empty() const { return FBits == 0; }
-  constexpr TSet& Include(E m) {
-    if (InRange(m)) FBits |= Bit(m);
+  constexpr TSet& Include(E M) {
+    if (InRange(M)) FBits |= Bit(M);
     return *this;
   }
-  constexpr TSet& Exclude(E m) {
-    if (InRange(m)) FBits &= ~Bit(m);
+  constexpr TSet& Exclude(E M) {
+    if (InRange(M)) FBits &= ~Bit(M);
     return *this;
   }
-  friend constexpr TSet operator+(TSet a, TSet b) { return FromBits(a.FBits | b.FBits); }
-  friend constexpr TSet operator-(TSet a, TSet b) { return FromBits(a.FBits & ~b.FBits); }
-  friend constexpr TSet operator*(TSet a, TSet b) { return FromBits(a.FBits & b.FBits); }
-  friend constexpr TSet operator+(TSet a, E m) { return a.Include(m); }
-  friend constexpr TSet operator-(TSet a, E m) { return a.Exclude(m); }
-  friend constexpr bool operator==(TSet a, TSet b) = default;
+  friend constexpr TSet operator+(TSet a, TSet B) { return FromBits(a.FBits | B.FBits); }
+  friend constexpr TSet operator-(TSet a, TSet B) { return FromBits(a.FBits & ~B.FBits); }
+  friend constexpr TSet operator*(TSet a, TSet B) { return FromBits(a.FBits & B.FBits); }
+  friend constexpr TSet operator+(TSet a, E M) { return a.Include(M); }
+  friend constexpr TSet operator-(TSet a, E M) { return a.Exclude(M); }
+  friend constexpr bool operator==(TSet a, TSet B) = default;
   // Subset test.
-  friend constexpr bool operator<=(TSet a, TSet b) { return (a.FBits & ~b.FBits) == 0; }
+  friend constexpr bool operator<=(TSet a, TSet B) { return (a.FBits & ~B.FBits) == 0; }
 
  private:
-  static constexpr bool InRange(E m) {
-    return static_cast<std::int64_t>(m) >= 0 && static_cast<std::int64_t>(m) < 64;
+  static constexpr bool InRange(E M) {
+    return static_cast<std::int64_t>(M) >= 0 && static_cast<std::int64_t>(M) < 64;
   }
-  static constexpr std::uint64_t Bit(E m) { return std::uint64_t{1} << static_cast<unsigned>(m); }
+  static constexpr std::uint64_t Bit(E M) { return std::uint64_t{1} << static_cast<unsigned>(M); }
   std::uint64_t FBits = 0;
 };

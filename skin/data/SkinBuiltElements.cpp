@@ -28,8 +28,8 @@ void SetCount(const std::unique_ptr<TRecord>& Obj, std::int32_t Count) {
 
 // Check and radio strips: 13-pixel glyphs when the strip is lower than 16, else 16-pixel ones.
 std::int32_t GlyphFrames(const TBitmap& Strip) {
-  const int glyph = Strip.Height() < 16 ? 13 : 16;
-  return std::max(4, Strip.Width() / glyph);
+  const int Glyph = Strip.Height() < 16 ? 13 : 16;
+  return std::max(4, Strip.Width() / Glyph);
 }
 
 }  // namespace
@@ -59,9 +59,9 @@ void TSkinData::SetFrame() {
   SetCount(Scrollbar, 23);
   SetCount(UpDownHorz, 8);
   SetCount(UpDownVert, 8);
-  for (auto* thumb : {&TrackbarThumbHorz, &TrackbarThumbVert, &TrackbarThumbLeft, &TrackbarThumbRight,
+  for (auto* Thumb : {&TrackbarThumbHorz, &TrackbarThumbVert, &TrackbarThumbLeft, &TrackbarThumbRight,
                       &TrackbarThumbUp, &TrackbarThumbDown})
-    SetCount(*thumb, 5);
+    SetCount(*Thumb, 5);
   if (FIni) {
     if (HorzScrollThumb) HorzScrollThumb->FrameCount = FIni->ReadInteger("HorzScrollThumb", "FrameCount", 3);
     if (VertScrollThumb) VertScrollThumb->FrameCount = FIni->ReadInteger("VertScrollThumb", "FrameCount", 3);
@@ -72,57 +72,57 @@ void TSkinData::SetFrame() {
 // and a transparent text area. SunkEdge gets the mirrored strip, for right-to-left combo boxes.
 void TSkinData::ReBuildCombobox() {
   if (!SunkEdge || !ComboButton) return;
-  const int b = GetSystemMetrics(SM_CXHSCROLL) + 2;
-  const int n = SunkEdge->FrameCount;
-  if (n < 1) return;
-  TBitmap cell;
-  MakeFilledBitmap(cell, kComboCellWidth, kComboCellHeight, kKey);
-  auto strip = std::make_unique<TBitmap>();
-  MakeFilledBitmap(*strip, kComboCellWidth * n, kComboCellHeight, kKey);
-  const HDC dc = cell.Canvas()->Handle();
-  const RECT whole{0, 0, kComboCellWidth, kComboCellHeight};
-  const RECT button{kComboCellWidth - b, 0, kComboCellWidth, kComboCellHeight};
-  for (int i = 1; i <= n; ++i) {
+  const int B = GetSystemMetrics(SM_CXHSCROLL) + 2;
+  const int N = SunkEdge->FrameCount;
+  if (N < 1) return;
+  TBitmap Cell;
+  MakeFilledBitmap(Cell, kComboCellWidth, kComboCellHeight, kKey);
+  auto Strip = std::make_unique<TBitmap>();
+  MakeFilledBitmap(*Strip, kComboCellWidth * N, kComboCellHeight, kKey);
+  const HDC DC = Cell.Canvas()->Handle();
+  const RECT Whole{0, 0, kComboCellWidth, kComboCellHeight};
+  const RECT Button{kComboCellWidth - B, 0, kComboCellWidth, kComboCellHeight};
+  for (int I = 1; I <= N; ++I) {
     // Each frame starts from the key colour, so no pixel of the previous frame shows through
     // where the edge itself is transparent.
-    cell.Canvas()->FillRect(whole);
-    DrawRect2(dc, whole, SunkEdge->Bitmap.get(), SunkEdge->Margins, i, SunkEdge->FrameCount, SunkEdge->Trans,
+    Cell.Canvas()->FillRect(Whole);
+    DrawRect2(DC, Whole, SunkEdge->Bitmap.get(), SunkEdge->Margins, I, SunkEdge->FrameCount, SunkEdge->Trans,
               0, 0);
-    DrawRect2(dc, button, ComboButton->Bitmap.get(), ComboButton->Margins, i, ComboButton->FrameCount, 1, 0,
+    DrawRect2(DC, Button, ComboButton->Bitmap.get(), ComboButton->Margins, I, ComboButton->FrameCount, 1, 0,
               0);
-    if (ExtraImages) DrawRect3(dc, button, ExtraImages->Bitmap.get(), i, ExtraImages->FrameCount, 1);
-    cell.Canvas()->FillRect(RECT{2, 2, kComboCellWidth - 1 - b, 18});
-    BitBlt(strip->Canvas()->Handle(), (i - 1) * kComboCellWidth, 0, kComboCellWidth, kComboCellHeight, dc, 0,
+    if (ExtraImages) DrawRect3(DC, Button, ExtraImages->Bitmap.get(), I, ExtraImages->FrameCount, 1);
+    Cell.Canvas()->FillRect(RECT{2, 2, kComboCellWidth - 1 - B, 18});
+    BitBlt(Strip->Canvas()->Handle(), (I - 1) * kComboCellWidth, 0, kComboCellWidth, kComboCellHeight, DC, 0,
            0, SRCCOPY);
   }
-  auto mirrored = std::make_unique<TBitmap>();
-  mirrored->Assign(strip.get());
-  SpiegelnHorizontal(mirrored.get());
+  auto Mirrored = std::make_unique<TBitmap>();
+  Mirrored->Assign(Strip.get());
+  SpiegelnHorizontal(Mirrored.get());
 
   ComboButton->Style = 2;
   ComboButton->Margins = SunkEdge->Margins;
   ComboButton->Margins.left = 2;
-  ComboButton->Margins.right = b + 2;
-  ComboButton->Bitmap = std::move(strip);
-  SunkEdge->Bitmap = std::move(mirrored);
-  SunkEdge->Margins.left = b + 2;
+  ComboButton->Margins.right = B + 2;
+  ComboButton->Bitmap = std::move(Strip);
+  SunkEdge->Bitmap = std::move(Mirrored);
+  SunkEdge->Margins.left = B + 2;
   SunkEdge->Margins.right = 2;
 }
 
 void TSkinData::ReBuildComboxArrow() {
   if (!ComboxArrow) ComboxArrow = std::make_unique<TDataSkinObject>("ComboxArrow");
   if (SunkEdge) {
-    const int n = SunkEdge->FrameCount;
-    if (ComboButton && ComboButton->Style == 2 && n >= 1) {
-      TBitmap& source = *ComboButton->Bitmap;
-      const int c = source.Width() / n;
-      auto arrows = std::make_unique<TBitmap>();
-      MakeFilledBitmap(*arrows, kArrowSize * n, kArrowSize, kKey);
-      for (int i = 1; i <= n; ++i)
-        BitBlt(arrows->Canvas()->Handle(), (i - 1) * kArrowSize, 0, kArrowSize, kArrowSize,
-               source.Canvas()->Handle(), i * c - 19, 2, SRCCOPY);
-      ComboxArrow->Bitmap = std::move(arrows);
-      ComboxArrow->FrameCount = n;
+    const int N = SunkEdge->FrameCount;
+    if (ComboButton && ComboButton->Style == 2 && N >= 1) {
+      TBitmap& Source = *ComboButton->Bitmap;
+      const int C = Source.Width() / N;
+      auto Arrows = std::make_unique<TBitmap>();
+      MakeFilledBitmap(*Arrows, kArrowSize * N, kArrowSize, kKey);
+      for (int I = 1; I <= N; ++I)
+        BitBlt(Arrows->Canvas()->Handle(), (I - 1) * kArrowSize, 0, kArrowSize, kArrowSize,
+               Source.Canvas()->Handle(), I * C - 19, 2, SRCCOPY);
+      ComboxArrow->Bitmap = std::move(Arrows);
+      ComboxArrow->FrameCount = N;
       return;
     }
   } else if (ComboButton) {
@@ -143,15 +143,15 @@ void TSkinData::ReBuildComboxArrow() {
 void TSkinData::RebuildToolbar() {
   auto bitmap = std::make_unique<TBitmap>();
   MakeFilledBitmap(*bitmap, 10, 40, 0xFFFFFF);
-  const TColor c = GetCaptionColor();
-  TColor e = Blend(0x808080, c, 150);
-  const TColor s = Blend(Colors[csButtonFace], 0xFFFFFF, 150);
-  const std::int32_t v = GetHSV(c);
-  if (v > 110) {
-    const std::int32_t p = (225 - v) * 25 / 140 + 50;
-    e = Blend(c, 0xFFFFFF, p);
+  const TColor C = GetCaptionColor();
+  TColor E = Blend(0x808080, C, 150);
+  const TColor S = Blend(Colors[csButtonFace], 0xFFFFFF, 150);
+  const std::int32_t V = GetHSV(C);
+  if (V > 110) {
+    const std::int32_t P = (225 - V) * 25 / 140 + 50;
+    E = Blend(C, 0xFFFFFF, P);
   }
-  GradFill(bitmap->Canvas()->Handle(), RECT{0, 0, 10, 40}, s, e, 1);
+  GradFill(bitmap->Canvas()->Handle(), RECT{0, 0, 10, 40}, S, E, 1);
   if (!Toolbar) Toolbar = std::make_unique<TDataSkinObject>("Toolbar");
   Toolbar->Bitmap = std::move(bitmap);
   Toolbar->FrameCount = 1;
@@ -159,12 +159,12 @@ void TSkinData::RebuildToolbar() {
 
 void TSkinData::CreateMinCaption() {
   if (!MinCaption) MinCaption = std::make_unique<TDataSkinObject>("MinCaption");
-  const TColor c = GetCaptionColor();
+  const TColor C = GetCaptionColor();
   auto bitmap = std::make_unique<TBitmap>();
-  MakeFilledBitmap(*bitmap, 80, 29, c);
+  MakeFilledBitmap(*bitmap, 80, 29, C);
   TCanvas& canvas = *bitmap->Canvas();
-  canvas.Brush()->SetColor(c);
-  canvas.Pen()->SetColor(Blend(0x000000, c, 50));
+  canvas.Brush()->SetColor(C);
+  canvas.Pen()->SetColor(Blend(0x000000, C, 50));
   canvas.Rectangle(0, 0, 80, 29);
   MinCaption->Bitmap = std::move(bitmap);
   MinCaption->FrameCount = 1;

@@ -22,29 +22,29 @@ bool RunToInt(const String& Run, std::int32_t& Value) {
 
 TColor strcolor(std::string_view Text) {
   const String text = Trim(Text);
-  std::int32_t numbers[3] = {0, 0, 0};
+  std::int32_t Numbers[3] = {0, 0, 0};
   int stored = 0;
   String run;
   // A run that cannot be converted stays pending and keeps growing, which blocks every later number:
   // the skins in circulation rely on exactly this reading.
-  auto endRun = [&] {
+  auto EndRun = [&] {
     if (run.empty()) return;
-    std::int32_t value;
-    if (!RunToInt(run, value)) return;
-    if (stored < 3) numbers[stored++] = value;
+    std::int32_t Value;
+    if (!RunToInt(run, Value)) return;
+    if (stored < 3) Numbers[stored++] = Value;
     run.clear();
   };
-  for (char c : text) {
-    if (c >= '0' && c <= '9')
-      run += c;
+  for (char C : text) {
+    if (C >= '0' && C <= '9')
+      run += C;
     else
-      endRun();
+      EndRun();
   }
   // A trailing run completes a colour only as its blue part.
-  std::int32_t value;
-  if (stored == 2 && !run.empty() && RunToInt(run, value)) numbers[stored++] = value;
-  return RGBToColor(static_cast<std::uint8_t>(numbers[0]), static_cast<std::uint8_t>(numbers[1]),
-                    static_cast<std::uint8_t>(numbers[2]));
+  std::int32_t Value;
+  if (stored == 2 && !run.empty() && RunToInt(run, Value)) Numbers[stored++] = Value;
+  return RGBToColor(static_cast<std::uint8_t>(Numbers[0]), static_cast<std::uint8_t>(Numbers[1]),
+                    static_cast<std::uint8_t>(Numbers[2]));
 }
 
 TColor TSkinColorScheme::GetColor(std::string_view Text, TColor Default) {
@@ -59,9 +59,9 @@ bool TSkinColorScheme::GetPrecolor(TColor& Color, int Index) const {
 
 void TSkinColorScheme::ReadColor2(const TQuickIni& Ini, TShemeColor Index, const String& Key,
                                   TColor Default) {
-  const String value = Ini.ReadString(kColoursSection, Key, "");
-  ColorGiven[Index] = !value.empty();
-  Colors[Index] = value.empty() ? Default : strcolor(value);
+  const String Value = Ini.ReadString(kColoursSection, Key, "");
+  ColorGiven[Index] = !Value.empty();
+  Colors[Index] = Value.empty() ? Default : strcolor(Value);
 }
 
 void TSkinColorScheme::ReadSchemeColors(const TQuickIni& Ini) {
@@ -86,20 +86,20 @@ void TSkinColorScheme::ReadSchemeColors(const TQuickIni& Ini) {
 
 void TSkinColorScheme::ReadPreColors(const TQuickIni& Ini, TStrings& Sections) {
   Ini.ReadSections(Sections);
-  for (int i = Sections.Count() - 1; i >= 0; --i) {
-    const String name = UpperCase(Sections.Get(i));
-    if (name == "COLOURS" || name.rfind("COLOUR", 0) != 0) Sections.Delete(i);
+  for (int I = Sections.Count() - 1; I >= 0; --I) {
+    const String Name = UpperCase(Sections.Get(I));
+    if (Name == "COLOURS" || Name.rfind("COLOUR", 0) != 0) Sections.Delete(I);
   }
   PreColors.assign(static_cast<std::size_t>(Sections.Count()), 0);
-  for (int i = 0; i < Sections.Count(); ++i)
-    PreColors[static_cast<std::size_t>(i)] =
-        GetColor(Ini.ReadString(Sections.Get(i), "color", ""), SystemColor(8));
+  for (int I = 0; I < Sections.Count(); ++I)
+    PreColors[static_cast<std::size_t>(I)] =
+        GetColor(Ini.ReadString(Sections.Get(I), "color", ""), SystemColor(8));
 }
 
 void TSkinColorScheme::ReadCustomColors(const TQuickIni& Ini) {
-  for (int i = 0; i < kCustomColorCount; ++i)
-    CustomColors[static_cast<std::size_t>(i)] =
-        GetColor(Ini.ReadString("Customcolors", "Color" + IntToStr(i), ""), 0xFFFFFF);
+  for (int I = 0; I < kCustomColorCount; ++I)
+    CustomColors[static_cast<std::size_t>(I)] =
+        GetColor(Ini.ReadString("Customcolors", "Color" + IntToStr(I), ""), 0xFFFFFF);
 }
 
 void TSkinColorScheme::ReadColors(const TQuickIni& Ini, TStrings& Sections) {

@@ -136,7 +136,7 @@ constexpr std::size_t kMaxKindLength = 50;
 
 void InitControlList(TStrings& Lines) {
   Lines.BeginUpdate();
-  for (const char* line : kBuiltInControls) Lines.Add(line);
+  for (const char* Line : kBuiltInControls) Lines.Add(Line);
   Lines.EndUpdate();
 }
 
@@ -145,11 +145,11 @@ int BuiltInControlListCount() {
 }
 
 std::optional<String> FindControlKind(const TStrings& Lines, std::string_view ClassName) {
-  const String key = LowerCase(ClassName) + "=";
-  for (int i = 0, n = Lines.Count(); i < n; ++i) {
-    const String line = LowerCase(Lines.Get(i));
-    if (line.compare(0, key.size(), key) != 0) continue;
-    return line.substr(key.size(), kMaxKindLength);
+  const String Key = LowerCase(ClassName) + "=";
+  for (int I = 0, N = Lines.Count(); I < N; ++I) {
+    const String Line = LowerCase(Lines.Get(I));
+    if (Line.compare(0, Key.size(), Key) != 0) continue;
+    return Line.substr(Key.size(), kMaxKindLength);
   }
   return std::nullopt;
 }

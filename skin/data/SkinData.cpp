@@ -24,9 +24,9 @@ TSkinData::TSkinData(TComponent* AOwner) : TComponent(AOwner) {
   FSkin3rd = std::make_unique<TStringList>();
   InitControlList(*FSkin3rd);
   Button = std::make_unique<TDataSkinButton>("Buttons");
-  const char* const borderNames[] = {"Left", "Right", "Top", "Bottom"};
-  for (int i = 0; i < 4; ++i)
-    Borders[static_cast<std::size_t>(i)] = std::make_unique<TDataSkinBorder>(borderNames[i]);
+  const char* const BorderNames[] = {"Left", "Right", "Top", "Bottom"};
+  for (int I = 0; I < 4; ++I)
+    Borders[static_cast<std::size_t>(I)] = std::make_unique<TDataSkinBorder>(BorderNames[I]);
   Title = std::make_unique<TDataSkinTitle>("Title");
   MenuImages = std::make_unique<TImageList>(nullptr);
   MenuImages->LoadFromResourceName(GetModuleHandleW(nullptr), "PELAGONMENU", 16, kMenuImageMask);
@@ -72,24 +72,24 @@ void TSkinData::Loaded() {
   TComponent::Loaded();
   if (Designing()) return;
   if (!pGetScrollBarInfo) SkinControls.Exclude(xcScrollbar);
-  TSkinManageBase* manager = EnsureSkinManager(0);
-  if (manager) manager->AddSkinData(this);
+  TSkinManageBase* Manager = EnsureSkinManager(0);
+  if (Manager) Manager->AddSkinData(this);
   if (SkinFormtype != sfMainform) {
-    if (manager) {
-      manager->FEnabled = true;
-      ++manager->FPhase;
+    if (Manager) {
+      Manager->FEnabled = true;
+      ++Manager->FPhase;
       if (FActive) {
-        if (HWND wnd = SkinOwnerFormWindow(Owner())) manager->AddForm(wnd);
+        if (HWND Wnd = SkinOwnerFormWindow(Owner())) Manager->AddForm(Wnd);
       }
     }
     return;
   }
-  if (manager) manager->InstallHook();
+  if (Manager) Manager->InstallHook();
   if (FActive) {
     if (FNoSkin)
       FActive = false;  // no usable skin: stay inactive without asking the manager for anything
-    else if (manager)
-      manager->SetAction(kActionInstall, kActionDelay);
+    else if (Manager)
+      Manager->SetAction(kActionInstall, kActionDelay);
   }
   if (SkinControls.Contains(xcMainMenu))
     SkinControls.Exclude(xcMenuItem);
@@ -102,24 +102,24 @@ void TSkinData::SetActive(bool Value) {
   if (Value == FActive) return;
   FActive = Value;
   if (Designing() || Reading()) return;
-  TSkinManageBase* manager = SkinManager;
+  TSkinManageBase* Manager = SkinManager;
   switch (SkinFormtype) {
     case sfMainform:
       if (Value) {
-        if (FNoSkin || !manager) return;
-        manager->FActionData = this;
-        manager->SetAction(kActionInstall, kActionDelay);
-        manager->FPhase = 1;
-      } else if (manager) {
-        manager->FActionData = this;
-        manager->SetAction(kActionUninstall, kActionDelay);
+        if (FNoSkin || !Manager) return;
+        Manager->FActionData = this;
+        Manager->SetAction(kActionInstall, kActionDelay);
+        Manager->FPhase = 1;
+      } else if (Manager) {
+        Manager->FActionData = this;
+        Manager->SetAction(kActionUninstall, kActionDelay);
       }
       break;
     case sfOnlyThisForm:
-      if (!manager) return;
-      manager->FActionData = this;
+      if (!Manager) return;
+      Manager->FActionData = this;
       if (Value && FNoSkin) return;
-      manager->SetAction(Value ? kActionInstall : kActionUninstall, kActionDelay);
+      Manager->SetAction(Value ? kActionInstall : kActionUninstall, kActionDelay);
       break;
     case sfDialog:
     case sfDLL:
@@ -189,13 +189,13 @@ String TSkinData::GetFileName(const String& Name) {
 
 void TSkinData::ChangeProperty(TObject* Obj, const String& PropName, const String& Value) {
   if (!Obj) return;
-  const TPropInfo* prop = GetPropInfo(Obj, PropName);
-  if (!prop || prop->Kind != tkEnumeration || !prop->Enum || !prop->SetOrd) return;
+  const TPropInfo* Prop = GetPropInfo(Obj, PropName);
+  if (!Prop || Prop->Kind != tkEnumeration || !Prop->Enum || !Prop->SetOrd) return;
   // An unknown value name leaves the property as it is rather than storing an invalid ordinal.
-  if (prop->Enum->ValueOf(Value) < 0) return;
-  SetEnumProp(Obj, *prop, Value);
+  if (Prop->Enum->ValueOf(Value) < 0) return;
+  SetEnumProp(Obj, *Prop, Value);
 }
 
-bool TSkinData::GetScrollBarInfo(HWND Wnd, LONG idObject, SCROLLBARINFO& Info) const {
-  return pGetScrollBarInfo && pGetScrollBarInfo(Wnd, idObject, &Info);
+bool TSkinData::GetScrollBarInfo(HWND Wnd, LONG IdObject, SCROLLBARINFO& Info) const {
+  return pGetScrollBarInfo && pGetScrollBarInfo(Wnd, IdObject, &Info);
 }

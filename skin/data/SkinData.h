@@ -29,8 +29,8 @@ class TWinControl;
 class TCustomForm;
 class TSkinData;
 
-using TOnFormSkin = TEvent<void(TObject* Sender, const String& aName, bool& DoSkin)>;
-using TOnSkinForm = TEvent<void(TObject* Sender, HWND ahwnd, const String& aName)>;
+using TOnFormSkin = TEvent<void(TObject* Sender, const String& AName, bool& DoSkin)>;
+using TOnSkinForm = TEvent<void(TObject* Sender, HWND Ahwnd, const String& AName)>;
 // OnSkinControl is asked first for every control of a skinned form, before the class-name list and
 // the built-in choice. Sender is the window's form skin object, Form the container being walked,
 // Control the control and ControlClass its class name in upper case; SkinnedControl comes in empty.
@@ -151,7 +151,7 @@ class TSkinData : public TComponent, public TSkinColorScheme {
   TColor GetCaptionColor() const;
   void GetAppIcon();
   using TSkinColorScheme::GetColor;
-  bool GetScrollBarInfo(HWND Wnd, LONG idObject, SCROLLBARINFO& Info) const;
+  bool GetScrollBarInfo(HWND Wnd, LONG IdObject, SCROLLBARINFO& Info) const;
   int GetSectionNum(const String& Prefix, const String& Key) const;
   static String GetFileName(const String& Name);
   // Sets the enumeration property PropName of Obj from its value name; nothing for anything else.

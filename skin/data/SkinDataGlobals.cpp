@@ -19,8 +19,8 @@ struct TUser32Entries {
 };
 
 const TUser32Entries& User32() {
-  static const TUser32Entries entries;
-  return entries;
+  static const TUser32Entries Entries;
+  return Entries;
 }
 
 UINT NarrowCodePage() {
@@ -41,34 +41,34 @@ UINT DefaultUserCodePage = 0;
 
 void DoTrackMouse(HWND Wnd) {
   if (!pTrackMouseEvent) return;
-  TRACKMOUSEEVENT tme{};
-  tme.cbSize = sizeof(tme);  // the platform's own size (16 bytes on 32-bit, 24 on 64-bit)
-  tme.dwFlags = TME_LEAVE;
-  tme.hwndTrack = Wnd;
-  pTrackMouseEvent(&tme);
+  TRACKMOUSEEVENT Tme{};
+  Tme.cbSize = sizeof(Tme);  // the platform's own size (16 bytes on 32-bit, 24 on 64-bit)
+  Tme.dwFlags = TME_LEAVE;
+  Tme.hwndTrack = Wnd;
+  pTrackMouseEvent(&Tme);
 }
 
 WideString StrToWideStr(const String& Text) {
   if (Text.empty()) return {};
-  const UINT cp = NarrowCodePage();
-  const int n = MultiByteToWideChar(cp, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0);
-  if (n <= 0) return {};
-  std::wstring out(static_cast<std::size_t>(n), L'\0');
-  MultiByteToWideChar(cp, 0, Text.data(), static_cast<int>(Text.size()), out.data(), n);
-  return WideString(out.begin(), out.end());
+  const UINT Cp = NarrowCodePage();
+  const int N = MultiByteToWideChar(Cp, 0, Text.data(), static_cast<int>(Text.size()), nullptr, 0);
+  if (N <= 0) return {};
+  std::wstring Out(static_cast<std::size_t>(N), L'\0');
+  MultiByteToWideChar(Cp, 0, Text.data(), static_cast<int>(Text.size()), Out.data(), N);
+  return WideString(Out.begin(), Out.end());
 }
 
 namespace {
 
 String WideToCodePage(const WideString& WideText, UINT CodePage) {
   if (WideText.empty()) return {};
-  const std::wstring w(WideText.begin(), WideText.end());
-  const int n =
-      WideCharToMultiByte(CodePage, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
-  if (n <= 0) return {};
-  String out(static_cast<std::size_t>(n), '\0');
-  WideCharToMultiByte(CodePage, 0, w.data(), static_cast<int>(w.size()), out.data(), n, nullptr, nullptr);
-  return out;
+  const std::wstring W(WideText.begin(), WideText.end());
+  const int N =
+      WideCharToMultiByte(CodePage, 0, W.data(), static_cast<int>(W.size()), nullptr, 0, nullptr, nullptr);
+  if (N <= 0) return {};
+  String Out(static_cast<std::size_t>(N), '\0');
+  WideCharToMultiByte(CodePage, 0, W.data(), static_cast<int>(W.size()), Out.data(), N, nullptr, nullptr);
+  return Out;
 }
 
 }  // namespace
@@ -79,17 +79,17 @@ String WideStringToStringEx(const WideString& WideText) {
 
 WideString _WStr(const wchar_t* Buffer, int Length) {
   if (!Buffer) return {};
-  std::size_t n = 0;
-  while (Buffer[n] && (Length < 0 || n < static_cast<std::size_t>(Length))) ++n;
-  return WideString(Buffer, Buffer + n);
+  std::size_t N = 0;
+  while (Buffer[N] && (Length < 0 || N < static_cast<std::size_t>(Length))) ++N;
+  return WideString(Buffer, Buffer + N);
 }
 
 int Tnt_DrawTextW(HDC DC, const WideString& Text, RECT& Rect, UINT Format) {
   if (Win32PlatformIsUnicode) {
-    const std::wstring w(Text.begin(), Text.end());
-    return DrawTextW(DC, w.c_str(), static_cast<int>(w.size()), &Rect, Format);
+    const std::wstring W(Text.begin(), Text.end());
+    return DrawTextW(DC, W.c_str(), static_cast<int>(W.size()), &Rect, Format);
   }
   // The narrow drawing function speaks the system's ANSI code page.
-  const String ansi = WideToCodePage(Text, CP_ACP);
-  return DrawTextA(DC, ansi.c_str(), -1, &Rect, Format);
+  const String Ansi = WideToCodePage(Text, CP_ACP);
+  return DrawTextA(DC, Ansi.c_str(), -1, &Rect, Format);
 }

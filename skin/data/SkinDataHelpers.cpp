@@ -11,21 +11,21 @@
 
 int GetSectionNum(const TQuickIni& Ini, const String& Prefix, const String& Key) {
   // Every counted section exists, so the count can never pass the number of sections.
-  const int limit = Ini.Sections().Count();
-  int n = 0;
-  while (n < limit && !Ini.ReadString(Format("%s%1d", Prefix.c_str(), n), Key, "").empty()) ++n;
-  return n;
+  const int Limit = Ini.Sections().Count();
+  int N = 0;
+  while (N < Limit && !Ini.ReadString(Format("%s%1d", Prefix.c_str(), N), Key, "").empty()) ++N;
+  return N;
 }
 
 String GetFileName(std::string_view Name) {
-  const auto dot = Name.find('.');
-  return dot == std::string_view::npos ? String() : String(Name.substr(0, dot));
+  const auto Dot = Name.find('.');
+  return Dot == std::string_view::npos ? String() : String(Name.substr(0, Dot));
 }
 
 String SkinBitmapName(std::string_view FileName) {
-  String name = ExtractFileName(FileName);
-  if (name.empty() || ExtractFileExt(name) != ".bmp") return {};
-  return name;
+  String Name = ExtractFileName(FileName);
+  if (Name.empty() || ExtractFileExt(Name) != ".bmp") return {};
+  return Name;
 }
 
 void WriteSkinStream(TStream& Writer, TMemoryStream& Data) {
@@ -41,10 +41,10 @@ bool ReadSkinStream(TStream& Reader, TMemoryStream& Data) {
   // Checked before anything is allocated or changed: a damaged description must not leave half a
   // skin behind nor ask for gigabytes.
   if (Reader.Size() - Reader.Position() < size) throw EReadError("Stream read error");
-  std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
-  Reader.ReadBuffer(bytes.data(), size);
+  std::vector<std::uint8_t> Bytes(static_cast<std::size_t>(size));
+  Reader.ReadBuffer(Bytes.data(), size);
   Data.Clear();
-  Data.WriteBuffer(bytes.data(), size);
+  Data.WriteBuffer(Bytes.data(), size);
   Data.SetPosition(0);
   return true;
 }

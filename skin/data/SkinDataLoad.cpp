@@ -38,23 +38,23 @@ void EmptyBitmap(TBitmap& Bitmap) {
 }  // namespace
 
 bool TSkinData::LoadSkin() {
-  const bool hadNoSkin = FNoSkin;
+  const bool HadNoSkin = FNoSkin;
   FNoSkin = true;
   if (Designing()) return false;
-  TLoadScope scope(*this);
+  TLoadScope Scope(*this);
   FReader = std::make_unique<TSkinReader>();
   FFileStream = std::make_unique<TMemoryStream>();
   FSkinStream->SetPosition(0);
   if (!FReader->Loadfromstream(*FSkinStream)) {
-    FNoSkin = hadNoSkin;  // the previous model stays, and so does whether it is complete
+    FNoSkin = HadNoSkin;  // the previous model stays, and so does whether it is complete
     return false;
   }
   FIni = std::make_unique<TQuickIni>();
-  String iniName;
-  FReader->readIni(".ini", *FFileStream, iniName);
+  String IniName;
+  FReader->readIni(".ini", *FFileStream, IniName);
   FFileStream->SetPosition(0);
   FIni->LoadFromStream(FFileStream.get());
-  LoadFromIni(iniName);
+  LoadFromIni(IniName);
   return true;
 }
 
@@ -77,11 +77,11 @@ void TSkinData::LoadFromIni(const String& /*IniName*/) {
   ReadObject(StatusBarEdges, "StatusBarEdges");
   ReadObject(TabPane, "Tab.Pane");
   if (TabPane) {
-    RECT& m = TabPane->Margins;
-    m.left = std::min<LONG>(m.left, kTabPaneMaxMargin);
-    m.top = std::min<LONG>(m.top, kTabPaneMaxMargin);
-    m.right = std::min<LONG>(m.right, kTabPaneMaxMargin);
-    m.bottom = std::min<LONG>(m.bottom, kTabPaneMaxMargin);
+    RECT& M = TabPane->Margins;
+    M.left = std::min<LONG>(M.left, kTabPaneMaxMargin);
+    M.top = std::min<LONG>(M.top, kTabPaneMaxMargin);
+    M.right = std::min<LONG>(M.right, kTabPaneMaxMargin);
+    M.bottom = std::min<LONG>(M.bottom, kTabPaneMaxMargin);
   }
   ReadObject(ToolBars, "ToolBars");
   ReadObject2(ComboButton, "ComboButton", "****");  // no such key: the second image stays empty
@@ -119,12 +119,12 @@ void TSkinData::LoadFromIni(const String& /*IniName*/) {
 }
 
 void TSkinData::Readbmp(TBitmap& Bitmap, const String& FileName) {
-  const String name = SkinBitmapName(FileName);
-  if (name.empty() || !FReader || !FFileStream) {
+  const String Name = SkinBitmapName(FileName);
+  if (Name.empty() || !FReader || !FFileStream) {
     EmptyBitmap(Bitmap);
     return;
   }
-  FReader->readfile(name, *FFileStream);
+  FReader->readfile(Name, *FFileStream);
   if (FFileStream->Size() < 1) {
     EmptyBitmap(Bitmap);
     return;
@@ -145,28 +145,28 @@ void TSkinData::ReadColor2(TShemeColor Index, const String& Key, TColor Default)
 
 void TSkinData::ReadColor() {
   if (!FIni) return;
-  TStringList scratch;
-  ReadColors(*FIni, FSections ? *FSections : scratch);
+  TStringList Scratch;
+  ReadColors(*FIni, FSections ? *FSections : Scratch);
 }
 
 // Step 17: the combo button's second image is its image facing the other way (for right-to-left
 // combo boxes).
 void TSkinData::MirrorComboButton() {
   if (!ComboButton || ComboButton->Bitmap->Empty()) return;
-  TBitmap& mirror = *ComboButton->Bitmap2;
-  mirror.Assign(ComboButton->Bitmap.get());
-  mirror.SetPixelFormat(pf24bit);
-  const int w = mirror.Width();
-  for (int y = 0; y < mirror.Height(); ++y) {
-    auto* row = static_cast<std::uint8_t*>(mirror.ScanLine(y));
-    for (int l = 0, r = w - 1; l < r; ++l, --r) std::swap_ranges(row + 3 * l, row + 3 * l + 3, row + 3 * r);
+  TBitmap& Mirror = *ComboButton->Bitmap2;
+  Mirror.Assign(ComboButton->Bitmap.get());
+  Mirror.SetPixelFormat(pf24bit);
+  const int W = Mirror.Width();
+  for (int Y = 0; Y < Mirror.Height(); ++Y) {
+    auto* Row = static_cast<std::uint8_t*>(Mirror.ScanLine(Y));
+    for (int L = 0, R = W - 1; L < R; ++L, --R) std::swap_ranges(Row + 3 * L, Row + 3 * L + 3, Row + 3 * R);
   }
 }
 
 TColor TSkinData::GetCaptionColor() const {
-  TBitmap& top = *Borders[sbTop]->Bitmap;
-  if (top.Empty()) return Colors[csButtonFace];
+  TBitmap& Top = *Borders[sbTop]->Bitmap;
+  if (Top.Empty()) return Colors[csButtonFace];
   // A frame count of 0 or less in the skin is read as one frame rather than divided by.
-  const int frames = std::max(1, static_cast<int>(Borders[sbTop]->FrameCount));
-  return top.Canvas()->Pixel(top.Width() / 3, (top.Height() / frames) / 3);
+  const int Frames = std::max(1, static_cast<int>(Borders[sbTop]->FrameCount));
+  return Top.Canvas()->Pixel(Top.Width() / 3, (Top.Height() / Frames) / 3);
 }

@@ -22,12 +22,12 @@ TSkinManageBase* EnsureSkinManager(std::int32_t ModuleFlag) {
 }
 
 TSkinManageBase* SkinDll(TSkinManageBase* Data) {
-  TSkinManageBase* manager = EnsureSkinManager(1);
-  if (!manager) return nullptr;
-  manager->AssignData(Data);
-  manager->InstallHook();
-  ++manager->FPhase;
-  return manager;
+  TSkinManageBase* Manager = EnsureSkinManager(1);
+  if (!Manager) return nullptr;
+  Manager->AssignData(Data);
+  Manager->InstallHook();
+  ++Manager->FPhase;
+  return Manager;
 }
 
 void TSkinData::Install() {
@@ -41,11 +41,11 @@ void TSkinData::Uninstall() {
 void TSkinData::UpdateSkin() {
   if (Designing() || Reading()) return;
   if (!SkinManager) Loaded();
-  TSkinManageBase* manager = SkinManager;
-  if (!manager) return;
-  manager->FActionData = this;
-  manager->DeleteSysbtn();
-  if (manager->FPhase == 1) manager->SetAction(kActionUpdate, kActionDelay);
+  TSkinManageBase* Manager = SkinManager;
+  if (!Manager) return;
+  Manager->FActionData = this;
+  Manager->DeleteSysbtn();
+  if (Manager->FPhase == 1) Manager->SetAction(kActionUpdate, kActionDelay);
 }
 
 void TSkinData::ChangeForm(TCustomForm* Form) {

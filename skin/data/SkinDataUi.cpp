@@ -26,19 +26,19 @@ void TSkinData::HideHint() {
 }
 
 void TSkinData::GetAppIcon() {
-  HWND app = SkinApplicationWindow();
-  if (!app) return;
-  auto icon = reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_SMALL, 0));
-  if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_BIG, 0));
-  if (!icon) return;
-  const int cx = GetSystemMetrics(SM_CXSMICON), cy = GetSystemMetrics(SM_CYSMICON);
-  TBitmap bitmap(cx, cy, pf24bit);
-  TCanvas* canvas = bitmap.Canvas();
+  HWND App = SkinApplicationWindow();
+  if (!App) return;
+  auto Icon = reinterpret_cast<HICON>(SendMessageW(App, WM_GETICON, ICON_SMALL, 0));
+  if (!Icon) Icon = reinterpret_cast<HICON>(SendMessageW(App, WM_GETICON, ICON_BIG, 0));
+  if (!Icon) return;
+  const int Cx = GetSystemMetrics(SM_CXSMICON), Cy = GetSystemMetrics(SM_CYSMICON);
+  TBitmap Bitmap(Cx, Cy, pf24bit);
+  TCanvas* canvas = Bitmap.Canvas();
   canvas->Brush()->SetColor(kIconBackground);
-  canvas->FillRect(RECT{0, 0, cx, cy});
-  auto copy = static_cast<HICON>(CopyImage(icon, IMAGE_ICON, cx, cy, LR_COPYFROMRESOURCE));
-  DrawIconEx(canvas->Handle(), 0, 0, copy ? copy : icon, cx, cy, 0, nullptr, DI_NORMAL);
-  if (copy) DestroyIcon(copy);
-  AppIcon->Assign(&bitmap);
+  canvas->FillRect(RECT{0, 0, Cx, Cy});
+  auto Copy = static_cast<HICON>(CopyImage(Icon, IMAGE_ICON, Cx, Cy, LR_COPYFROMRESOURCE));
+  DrawIconEx(canvas->Handle(), 0, 0, Copy ? Copy : Icon, Cx, Cy, 0, nullptr, DI_NORMAL);
+  if (Copy) DestroyIcon(Copy);
+  AppIcon->Assign(&Bitmap);
   AppIcon->SetTransparentColor(kIconBackground);
 }

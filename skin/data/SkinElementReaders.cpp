@@ -64,8 +64,8 @@ void TSkinData::ReadObject2(std::unique_ptr<TDataSkinBorder>& Obj, const String&
   if (image.empty()) return;
   Obj = std::make_unique<TDataSkinBorder>(Section);
   Readbmp(*Obj->Bitmap, image);
-  const String second = FIni->ReadString(Section, SecondKey, "");
-  if (!second.empty()) Readbmp(*Obj->Bitmap2, second);
+  const String Second = FIni->ReadString(Section, SecondKey, "");
+  if (!Second.empty()) Readbmp(*Obj->Bitmap2, Second);
   ReadElementKeys(*FIni, Section, *Obj, false, Colors[csButtonText]);
   LimitTile(*Obj, 0);
 }
@@ -73,10 +73,10 @@ void TSkinData::ReadObject2(std::unique_ptr<TDataSkinBorder>& Obj, const String&
 void TSkinData::ReadProgress(std::unique_ptr<TDataSkinObject>& Obj, const String& Section) {
   Obj.reset();
   if (!FIni) return;
-  const String image = FIni->ReadString(Section, "Bitmap", "");
-  if (image.empty()) return;
+  const String Image = FIni->ReadString(Section, "Bitmap", "");
+  if (Image.empty()) return;
   Obj = std::make_unique<TDataSkinBorder>(Section);
-  Readbmp(*Obj->Bitmap, image);
+  Readbmp(*Obj->Bitmap, Image);
   Obj->Style = FIni->ReadInteger(Section, "Style", 0);
   ReadMargins(*FIni, Section, Obj->Margins);
   Obj->Trans = FIni->ReadInteger(Section, "Trans", 0);
@@ -103,10 +103,10 @@ void TSkinData::ReadBoxLabel(std::unique_ptr<TDataSkinBoxLabel>& Obj, const Stri
 void TSkinData::ReadMenuBar(std::unique_ptr<TDataSkinObject>& Obj, const String& Section) {
   Obj.reset();
   if (!FIni) return;
-  const String image = FIni->ReadString(Section, "menuBar", "");
-  if (image.empty()) return;
+  const String Image = FIni->ReadString(Section, "menuBar", "");
+  if (Image.empty()) return;
   Obj = std::make_unique<TDataSkinObject>(Section);
-  Readbmp(*Obj->Bitmap, image);
+  Readbmp(*Obj->Bitmap, Image);
   Obj->Margins = RECT{0, 0, 0, 0};
   Obj->Tile = FIni->ReadInteger(Section, "TileMenu", 1);
   Obj->Margins.left = FIni->ReadInteger(Section, "TileLeftMenu", 1);
@@ -147,47 +147,47 @@ void TSkinData::ReadRGB(const String& Section, const String& Name, TColor& Color
 // The push-button element also carries the check and radio glyph strips.
 void TSkinData::ReadButton() {
   if (!FIni) return;
-  const char* const s = "Buttons";
-  TDataSkinButton& b = *Button;
-  ReadMargins(*FIni, s, b.Margins);
-  b.Trans = FIni->ReadInteger(s, "Trans", 0);
-  Readbmp(*b.Bitmap, FIni->ReadString(s, "Bitmap", ""));
-  b.Tile = FIni->ReadInteger(s, "Tile", 0);
-  Readbmp(*b.CheckBitmap, FIni->ReadString(s, "CheckButton", ""));
-  Readbmp(*b.RadioBitmap, FIni->ReadString(s, "RadioButton", ""));
-  b.NormalColour = FIni->ReadInteger(s, "NormalColour", kNotGiven);
-  b.MouseOverColour = FIni->ReadInteger(s, "MouseOverColour", kNotGiven);
-  b.PressedColour = FIni->ReadInteger(s, "PressedColour", kNotGiven);
-  b.RadioFrame = FIni->ReadInteger(s, "RadioButtonFrame", 0);
-  b.CheckFrame = FIni->ReadInteger(s, "CheckButtonFrame", 0);
-  LimitTile(b, 0);
-  b.HasNormalColour2 = !FIni->ReadString(s, "NormalColour2", "").empty();
-  b.HasMouseOverColour2 = !FIni->ReadString(s, "MouseOverColour2", "").empty();
-  b.HasPressedColour2 = !FIni->ReadString(s, "PressedColour2", "").empty();
-  const TColor text = Colors[csButtonText];
-  b.NormalColour2 = GetColor(FIni->ReadString(s, "NormalColour2", ""), text);
-  b.MouseOverColour2 = GetColor(FIni->ReadString(s, "MouseOverColour2", ""), text);
-  b.PressedColour2 = GetColor(FIni->ReadString(s, "PressedColour2", ""), text);
+  const char* const S = "Buttons";
+  TDataSkinButton& B = *Button;
+  ReadMargins(*FIni, S, B.Margins);
+  B.Trans = FIni->ReadInteger(S, "Trans", 0);
+  Readbmp(*B.Bitmap, FIni->ReadString(S, "Bitmap", ""));
+  B.Tile = FIni->ReadInteger(S, "Tile", 0);
+  Readbmp(*B.CheckBitmap, FIni->ReadString(S, "CheckButton", ""));
+  Readbmp(*B.RadioBitmap, FIni->ReadString(S, "RadioButton", ""));
+  B.NormalColour = FIni->ReadInteger(S, "NormalColour", kNotGiven);
+  B.MouseOverColour = FIni->ReadInteger(S, "MouseOverColour", kNotGiven);
+  B.PressedColour = FIni->ReadInteger(S, "PressedColour", kNotGiven);
+  B.RadioFrame = FIni->ReadInteger(S, "RadioButtonFrame", 0);
+  B.CheckFrame = FIni->ReadInteger(S, "CheckButtonFrame", 0);
+  LimitTile(B, 0);
+  B.HasNormalColour2 = !FIni->ReadString(S, "NormalColour2", "").empty();
+  B.HasMouseOverColour2 = !FIni->ReadString(S, "MouseOverColour2", "").empty();
+  B.HasPressedColour2 = !FIni->ReadString(S, "PressedColour2", "").empty();
+  const TColor Text = Colors[csButtonText];
+  B.NormalColour2 = GetColor(FIni->ReadString(S, "NormalColour2", ""), Text);
+  B.MouseOverColour2 = GetColor(FIni->ReadString(S, "MouseOverColour2", ""), Text);
+  B.PressedColour2 = GetColor(FIni->ReadString(S, "PressedColour2", ""), Text);
 }
 
 void TSkinData::ReadBord() {
   if (!FIni) return;
-  const char* const s = "Personality";
-  for (int i = 0; i < 4; ++i) {
-    TDataSkinBorder& b = *Borders[static_cast<std::size_t>(i)];
-    const String& n = b.Name;
-    const std::int32_t first = FIni->ReadInteger(s, n + "TopHeight", 0);
-    const std::int32_t second = FIni->ReadInteger(s, n + "BotHeight", 0);
+  const char* const S = "Personality";
+  for (int I = 0; I < 4; ++I) {
+    TDataSkinBorder& B = *Borders[static_cast<std::size_t>(I)];
+    const String& N = B.Name;
+    const std::int32_t First = FIni->ReadInteger(S, N + "TopHeight", 0);
+    const std::int32_t Second = FIni->ReadInteger(S, N + "BotHeight", 0);
     // Side borders measure their top and bottom parts, top and bottom borders their left and right.
-    if (i == sbLeft || i == sbRight)
-      b.Margins = RECT{0, first, 0, second};
+    if (I == sbLeft || I == sbRight)
+      B.Margins = RECT{0, First, 0, Second};
     else
-      b.Margins = RECT{first, 0, second, 0};
-    b.FrameCount = FIni->ReadInteger(s, n + "Frame", 1);
-    b.Tile = FIni->ReadInteger(s, n + "Stretch", 1);
-    b.Trans = FIni->ReadInteger(s, n + "Trans", 1);
-    Readbmp(*b.Bitmap, FIni->ReadString(s, n, ""));
-    LimitTile(b, 1);
+      B.Margins = RECT{First, 0, Second, 0};
+    B.FrameCount = FIni->ReadInteger(S, N + "Frame", 1);
+    B.Tile = FIni->ReadInteger(S, N + "Stretch", 1);
+    B.Trans = FIni->ReadInteger(S, N + "Trans", 1);
+    Readbmp(*B.Bitmap, FIni->ReadString(S, N, ""));
+    LimitTile(B, 1);
   }
 }
 

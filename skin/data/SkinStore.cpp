@@ -11,10 +11,10 @@ TSkinCollectionItem::~TSkinCollectionItem() = default;
 
 void TSkinCollectionItem::SetName(const String& Value) {
   if (Value == FName) return;
-  if (TCollection* owner = Collection()) {
-    for (int i = 0, n = owner->Count(); i < n; ++i) {
-      auto* other = dynamic_cast<TSkinCollectionItem*>(owner->Items(i));
-      if (other && other != this && other->FName == Value)
+  if (TCollection* Owner = Collection()) {
+    for (int I = 0, N = Owner->Count(); I < N; ++I) {
+      auto* Other = dynamic_cast<TSkinCollectionItem*>(Owner->Items(I));
+      if (Other && Other != this && Other->FName == Value)
         throw Exception("The name " + Value + " is already used.");
     }
   }
@@ -22,11 +22,11 @@ void TSkinCollectionItem::SetName(const String& Value) {
 }
 
 void TSkinCollectionItem::Assign(TPersistent* Source) {
-  if (auto* item = dynamic_cast<TSkinCollectionItem*>(Source)) {
-    if (item == this) return;  // copying onto itself would empty the bytes before reading them
-    FName = item->FName;
+  if (auto* Item = dynamic_cast<TSkinCollectionItem*>(Source)) {
+    if (Item == this) return;  // copying onto itself would empty the bytes before reading them
+    FName = Item->FName;
     FData->Clear();
-    item->CopyData(*FData);
+    Item->CopyData(*FData);
     return;
   }
   TCollectionItem::Assign(Source);
@@ -58,8 +58,8 @@ void TSkinCollectionItem::DefineProperties(TFiler& Filer) {
 
 void TSkinCollectionItem::ReadData(TStream& Stream) {
   FData->Clear();
-  const std::int64_t n = Stream.Size() - Stream.Position();
-  if (n > 0) FData->CopyFrom(Stream, n);
+  const std::int64_t N = Stream.Size() - Stream.Position();
+  if (N > 0) FData->CopyFrom(Stream, N);
   FData->SetPosition(0);
 }
 

@@ -19,9 +19,9 @@ constexpr std::int32_t kDefaultFrames = 6;
 constexpr double kThreeFrameRatio = 3.8;
 
 bool IsCaptionButtonSection(const TQuickIni& Ini, const String& Section) {
-  const String u = UpperCase(Section);
-  if (u.rfind("BUTTON", 0) != 0) return false;
-  if (u == "BUTTON" || u == "BUTTONS" || u == "BUTTON.RADIO" || u == "BUTTON.CHECKBOX") return false;
+  const String U = UpperCase(Section);
+  if (U.rfind("BUTTON", 0) != 0) return false;
+  if (U == "BUTTON" || U == "BUTTONS" || U == "BUTTON.RADIO" || U == "BUTTON.CHECKBOX") return false;
   // A disabled button (Action -1) counts only when it says when to show.
   return !(Ini.ReadInteger(Section, "Action", 0) == -1 && Ini.ReadInteger(Section, "Visibility", -1) != 0);
 }
@@ -30,8 +30,8 @@ void GuessFrameCount(TDataSkinSysButton& B) {
   if (B.FrameCount != 0) return;
   B.FrameCount = kDefaultFrames;
   if (!B.Bitmap->Empty()) {
-    const double ratio = static_cast<double>(B.Bitmap->Width()) / B.Bitmap->Height();
-    B.FrameCount = ratio <= kThreeFrameRatio ? 3 : kDefaultFrames;
+    const double Ratio = static_cast<double>(B.Bitmap->Width()) / B.Bitmap->Height();
+    B.FrameCount = Ratio <= kThreeFrameRatio ? 3 : kDefaultFrames;
     if (B.Action < 0) B.FrameCount = kDefaultFrames;
   }
   // The icon (3) and the one of action 11 are drawn from the window, not from the skin.
@@ -46,62 +46,62 @@ void TSkinData::ReadSysButton() {
   if (!FSections) FSections = std::make_unique<TStringList>();
   FSections->Clear();
   FIni->ReadSections(*FSections);
-  for (int i = FSections->Count() - 1; i >= 0; --i)
-    if (!IsCaptionButtonSection(*FIni, FSections->Get(i))) FSections->Delete(i);
+  for (int I = FSections->Count() - 1; I >= 0; --I)
+    if (!IsCaptionButtonSection(*FIni, FSections->Get(I))) FSections->Delete(I);
 
-  const int n = FSections->Count();
-  SysButtons.resize(static_cast<std::size_t>(n + kMdiButtonCount));
-  bool remembered = false;
-  POINT rememberedPos{0, 0};
-  for (int i = 0; i < n; ++i) {
-    const String section = FSections->Get(i);
-    auto b = std::make_unique<TDataSkinSysButton>(UpperCase(section));
-    b->Action = FIni->ReadInteger(section, "Action", 0);
-    b->Align = FIni->ReadInteger(section, "Align", 0);
-    b->XCoord = FIni->ReadInteger(section, "Xcoord", 0);
-    b->YCoord = FIni->ReadInteger(section, "Ycoord", 0);
-    b->Visibility = FIni->ReadInteger(section, "Visibility", 0);
-    b->Visibility1 = FIni->ReadInteger(section, "Visibility1", b->Action == -1 ? -1 : 0);
+  const int N = FSections->Count();
+  SysButtons.resize(static_cast<std::size_t>(N + kMdiButtonCount));
+  bool Remembered = false;
+  POINT RememberedPos{0, 0};
+  for (int I = 0; I < N; ++I) {
+    const String Section = FSections->Get(I);
+    auto B = std::make_unique<TDataSkinSysButton>(UpperCase(Section));
+    B->Action = FIni->ReadInteger(Section, "Action", 0);
+    B->Align = FIni->ReadInteger(Section, "Align", 0);
+    B->XCoord = FIni->ReadInteger(Section, "Xcoord", 0);
+    B->YCoord = FIni->ReadInteger(Section, "Ycoord", 0);
+    B->Visibility = FIni->ReadInteger(Section, "Visibility", 0);
+    B->Visibility1 = FIni->ReadInteger(Section, "Visibility1", B->Action == -1 ? -1 : 0);
     // The help button (action 4) sits where the maximise button (action 1, shown while not
     // maximised) is, whatever it says itself.
-    if (b->Action == 1 && b->Visibility == 2) {
-      remembered = true;
-      rememberedPos = POINT{b->XCoord, b->YCoord};
-    } else if (b->Action == 4 && remembered) {
-      b->XCoord = rememberedPos.x;
-      b->YCoord = rememberedPos.y;
+    if (B->Action == 1 && B->Visibility == 2) {
+      Remembered = true;
+      RememberedPos = POINT{B->XCoord, B->YCoord};
+    } else if (B->Action == 4 && Remembered) {
+      B->XCoord = RememberedPos.x;
+      B->YCoord = RememberedPos.y;
     }
-    b->CombineOp = FIni->ReadInteger(section, "CombineOp", -1);
-    b->FrameCount = FIni->ReadInteger(section, "frame", 0);
-    Readbmp(*b->Bitmap, FIni->ReadString(section, "ButtonImage", ""));
-    GuessFrameCount(*b);
-    SysButtons[static_cast<std::size_t>(i)] = std::move(b);
+    B->CombineOp = FIni->ReadInteger(Section, "CombineOp", -1);
+    B->FrameCount = FIni->ReadInteger(Section, "frame", 0);
+    Readbmp(*B->Bitmap, FIni->ReadString(Section, "ButtonImage", ""));
+    GuessFrameCount(*B);
+    SysButtons[static_cast<std::size_t>(I)] = std::move(B);
   }
 
-  for (int k = 0; k < kMdiButtonCount; ++k) {
-    auto b = std::make_unique<TDataSkinSysButton>("MDICONTROLS" + IntToStr(k));
-    b->Action = kMdiActions[static_cast<std::size_t>(k)];
-    b->Align = kMdiPlacement;
-    b->Visibility = kMdiPlacement;
-    b->Visibility1 = kMdiPlacement;
-    b->FrameCount = kMdiFrames;
-    SysButtons[static_cast<std::size_t>(n + k)] = std::move(b);
+  for (int K = 0; K < kMdiButtonCount; ++K) {
+    auto B = std::make_unique<TDataSkinSysButton>("MDICONTROLS" + IntToStr(K));
+    B->Action = kMdiActions[static_cast<std::size_t>(K)];
+    B->Align = kMdiPlacement;
+    B->Visibility = kMdiPlacement;
+    B->Visibility1 = kMdiPlacement;
+    B->FrameCount = kMdiFrames;
+    SysButtons[static_cast<std::size_t>(N + K)] = std::move(B);
   }
-  CreateMdibtn(n);
+  CreateMdibtn(N);
 }
 
 // "MDICONTROLS" holds twelve frames: four for each of the three buttons, left to right.
 void TSkinData::CreateMdibtn(int First) {
   if (!FIni || First < 0 || static_cast<std::size_t>(First) + kMdiButtonCount > SysButtons.size()) return;
-  TBitmap source;
-  Readbmp(source, FIni->ReadString("MDICONTROLS", "Image", ""));
-  if (source.Empty()) return;
-  const int w = source.Width() / 12;
-  const int h = source.Height();
-  for (int i = 0; i < kMdiButtonCount; ++i) {
-    TDataSkinSysButton* b = SysButtons[static_cast<std::size_t>(First + i)].get();
-    if (!b) continue;
-    CopyBitmapRect(source, RECT{4 * i * w, 0, 4 * (i + 1) * w, h}, *b->Bitmap);
-    b->XCoord = (3 - i) * (w + 4);
+  TBitmap Source;
+  Readbmp(Source, FIni->ReadString("MDICONTROLS", "Image", ""));
+  if (Source.Empty()) return;
+  const int W = Source.Width() / 12;
+  const int H = Source.Height();
+  for (int I = 0; I < kMdiButtonCount; ++I) {
+    TDataSkinSysButton* B = SysButtons[static_cast<std::size_t>(First + I)].get();
+    if (!B) continue;
+    CopyBitmapRect(Source, RECT{4 * I * W, 0, 4 * (I + 1) * W, H}, *B->Bitmap);
+    B->XCoord = (3 - I) * (W + 4);
   }
 }

@@ -6,8 +6,8 @@
 #include "framework/win/forms/Forms.h"
 
 HWND SkinOwnerFormWindow(TComponent* C) {
-  auto* form = dynamic_cast<TCustomForm*>(C);
-  return form ? form->Handle() : nullptr;
+  auto* Form = dynamic_cast<TCustomForm*>(C);
+  return Form ? Form->Handle() : nullptr;
 }
 
 HWND SkinFormWindow(TCustomForm* Form) {

@@ -32,17 +32,17 @@ constexpr int kHintBelowCursor = 24;
 }  // namespace
 
 POINT TRuzIzivForm::GetWinXY(short X, short Y) {
-  POINT p{X, Y};
-  if (FHandle) ScreenToClient(FHandle, &p);
+  POINT P{X, Y};
+  if (FHandle) ScreenToClient(FHandle, &P);
   if (!(FFormStyle == sfsMDIChild && FWindowState == swsMin)) {
-    p.x += FLeftWidth;
-    p.y += FTitleHeight + FMenuHeight;
+    P.x += FLeftWidth;
+    P.y += FTitleHeight + FMenuHeight;
   }
-  return p;
+  return P;
 }
 
 TNCObject* TRuzIzivForm::FindNCObject(POINT P) {
-  if (TWinSysButton* button = FindBtn(P)) return button;
+  if (TWinSysButton* Button = FindBtn(P)) return Button;
   if (FSkinMenu) return FSkinMenu->FindBtn(P);
   return nullptr;
 }
@@ -50,10 +50,10 @@ TNCObject* TRuzIzivForm::FindNCObject(POINT P) {
 void TRuzIzivForm::WMNCHitTest(TMessage& Message) {
   Default(Message);
   if (Message.Result != HTNOWHERE && Message.Result != HTCAPTION) return;
-  const POINT p = MessagePoint(Message);
-  const POINT w = GetWinXY(static_cast<short>(p.x), static_cast<short>(p.y));
-  if (w.y > kTopSizingRows) Message.Result = HTCAPTION;
-  if (w.y > FTitleHeight && FMenuHeight > 0) Message.Result = HTMENU;
+  const POINT P = MessagePoint(Message);
+  const POINT W = GetWinXY(static_cast<short>(P.x), static_cast<short>(P.y));
+  if (W.y > kTopSizingRows) Message.Result = HTCAPTION;
+  if (W.y > FTitleHeight && FMenuHeight > 0) Message.Result = HTMENU;
 }
 
 void TRuzIzivForm::WMNCCalcSize(TMessage& Message) {
@@ -62,21 +62,21 @@ void TRuzIzivForm::WMNCCalcSize(TMessage& Message) {
     Message.Result = 0;
     return;
   }
-  auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam);
-  if (!params) return;
-  if ((FFormStyle == sfsMDIChild && FWindowState != swsNormal) || FBorderStyle == sbsNone || !params->lppos) {
-    params->rgrc[1] = params->rgrc[0];
+  auto* Params = reinterpret_cast<NCCALCSIZE_PARAMS*>(Message.LParam);
+  if (!Params) return;
+  if ((FFormStyle == sfsMDIChild && FWindowState != swsNormal) || FBorderStyle == sbsNone || !Params->lppos) {
+    Params->rgrc[1] = Params->rgrc[0];
     Message.Result = WVR_REDRAW;
     return;
   }
-  const WINDOWPOS& pos = *params->lppos;
-  RECT client{pos.x + FLeftWidth, pos.y + FTitleHeight + FMenuHeight, pos.x + pos.cx - FRightWidth,
-              pos.y + pos.cy - FBottomHeight};
+  const WINDOWPOS& Pos = *Params->lppos;
+  RECT Client{Pos.x + FLeftWidth, Pos.y + FTitleHeight + FMenuHeight, Pos.x + Pos.cx - FRightWidth,
+              Pos.y + Pos.cy - FBottomHeight};
   // A window smaller than its frame gets an empty client area, never an inverted one.
-  if (client.right < client.left) client.right = client.left;
-  if (client.bottom < client.top) client.bottom = client.top;
-  params->rgrc[0] = client;
-  params->rgrc[1] = client;
+  if (Client.right < Client.left) Client.right = Client.left;
+  if (Client.bottom < Client.top) Client.bottom = Client.top;
+  Params->rgrc[0] = Client;
+  Params->rgrc[1] = Client;
   Message.Result = WVR_REDRAW;
   FFrameRecalc = false;
 }
@@ -86,9 +86,9 @@ void TRuzIzivForm::WMNCMouseMove(TMessage& Message) {
     Default(Message);
     return;
   }
-  const POINT p = MessagePoint(Message);
-  if (TNCObject* object = FindNCObject(GetWinXY(static_cast<short>(p.x), static_cast<short>(p.y)))) {
-    object->MouseEnter();
+  const POINT P = MessagePoint(Message);
+  if (TNCObject* Object = FindNCObject(GetWinXY(static_cast<short>(P.x), static_cast<short>(P.y)))) {
+    Object->MouseEnter();
     Handled(Message);
     return;
   }
@@ -99,20 +99,20 @@ void TRuzIzivForm::WMNCMouseMove(TMessage& Message) {
 
 void TRuzIzivForm::WMNCLButtonDown(TMessage& Message) {
   if (FSkinData) FSkinData->HideHint();
-  const POINT p = MessagePoint(Message);
-  const POINT w = GetWinXY(static_cast<short>(p.x), static_cast<short>(p.y));
-  TWinSysButton* button = FindBtn(w);
-  TMenuBtn* menuButton = button || !FSkinMenu ? nullptr : FSkinMenu->FindBtn(w);
-  if (button || menuButton) {
+  const POINT P = MessagePoint(Message);
+  const POINT W = GetWinXY(static_cast<short>(P.x), static_cast<short>(P.y));
+  TWinSysButton* Button = FindBtn(W);
+  TMenuBtn* MenuButton = Button || !FSkinMenu ? nullptr : FSkinMenu->FindBtn(W);
+  if (Button || MenuButton) {
     if (GetForegroundWindow() != FHandle) SetForegroundWindow(FHandle);
-    if (button) {
-      button->MouseDown();
+    if (Button) {
+      Button->MouseDown();
     } else {
       // Hot before the menu opens: the menu loop may rebuild the bar, and it lets go of the button
       // itself when the menu closes.
-      menuButton->MouseDown();
-      FHotObject = menuButton;
-      CheckMenu(menuButton);
+      MenuButton->MouseDown();
+      FHotObject = MenuButton;
+      CheckMenu(MenuButton);
     }
     Handled(Message);
     return;
@@ -124,18 +124,18 @@ void TRuzIzivForm::WMNCLButtonDown(TMessage& Message) {
 
 void TRuzIzivForm::WMNCLButtonUp(TMessage& Message) {
   if (FSkinData) FSkinData->HideHint();
-  const POINT p = MessagePoint(Message);
-  const POINT w = GetWinXY(static_cast<short>(p.x), static_cast<short>(p.y));
-  if (TWinSysButton* button = FindBtn(w)) {
+  const POINT P = MessagePoint(Message);
+  const POINT W = GetWinXY(static_cast<short>(P.x), static_cast<short>(P.y));
+  if (TWinSysButton* Button = FindBtn(W)) {
     // Only a press that started on this button acts.
-    if (button == FHotObject) {
-      button->MouseUp();
-      SysBtnAction(static_cast<short>(p.x), static_cast<short>(p.y));
+    if (Button == FHotObject) {
+      Button->MouseUp();
+      SysBtnAction(static_cast<short>(P.x), static_cast<short>(P.y));
     }
     Handled(Message);
     return;
   }
-  if (FSkinMenu && FSkinMenu->FindBtn(w)) {
+  if (FSkinMenu && FSkinMenu->FindBtn(W)) {
     Handled(Message);
     return;
   }
@@ -143,9 +143,9 @@ void TRuzIzivForm::WMNCLButtonUp(TMessage& Message) {
 }
 
 void TRuzIzivForm::WMNCLBUTTONDBLCLK(TMessage& Message) {
-  const POINT p = MessagePoint(Message);
-  if (TWinSysButton* button = FindBtn(GetWinXY(static_cast<short>(p.x), static_cast<short>(p.y)))) {
-    if (button->IsIcon()) {
+  const POINT P = MessagePoint(Message);
+  if (TWinSysButton* Button = FindBtn(GetWinXY(static_cast<short>(P.x), static_cast<short>(P.y)))) {
+    if (Button->IsIcon()) {
       if (FTimer) FTimer->SetEnabled(false);
       PostMessageW(FHandle, WM_SYSCOMMAND, SC_CLOSE, 0);
     }
@@ -173,25 +173,25 @@ void TRuzIzivForm::WMNCRButtonUp(TMessage& Message) {
 }
 
 void TRuzIzivForm::WMSysCommand(TMessage& Message) {
-  const UINT command = static_cast<UINT>(Message.WParam & 0xFFF0);
-  if (!FMenuLoop && command == SC_KEYMENU) {
-    const unsigned short key = LOWORD(Message.LParam);
-    if (key != ' ' && key != '-' && !GetCapture()) {
+  const UINT Command = static_cast<UINT>(Message.WParam & 0xFFF0);
+  if (!FMenuLoop && Command == SC_KEYMENU) {
+    const unsigned short Key = LOWORD(Message.LParam);
+    if (Key != ' ' && Key != '-' && !GetCapture()) {
       // Alt alone or Alt with a letter opens the skinned menu bar, never the platform's.
-      TMenuBtn* button = key ? FindButtonFromAccel(key) : FirstMenuButton();
-      if (key == 0 || button) {
-        if (button) CheckMenu(button);
+      TMenuBtn* Button = Key ? FindButtonFromAccel(Key) : FirstMenuButton();
+      if (Key == 0 || Button) {
+        if (Button) CheckMenu(Button);
         Message.Result = 1;
         return;
       }
     }
-    if (key == ' ') {
-      POINT origin{0, 0};
-      ClientToScreen(FHandle, &origin);
-      PopSysmenu(origin);
+    if (Key == ' ') {
+      POINT Origin{0, 0};
+      ClientToScreen(FHandle, &Origin);
+      PopSysmenu(Origin);
     }
   }
-  switch (command) {
+  switch (Command) {
     case SC_MINIMIZE:
       FWindowState = swsMin;
       break;
@@ -230,32 +230,32 @@ void TRuzIzivForm::HintReset() {
 
 void TRuzIzivForm::OnTimer(TObject*) {
   if (FMenuLoop || !FHandle || !FActive) return;
-  POINT cursor{0, 0};
-  RECT window{0, 0, 0, 0};
-  if (!GetCursorPos(&cursor) || !GetWindowRect(FHandle, &window)) return;
-  const POINT p{cursor.x - window.left, cursor.y - window.top};
+  POINT Cursor{0, 0};
+  RECT Window{0, 0, 0, 0};
+  if (!GetCursorPos(&Cursor) || !GetWindowRect(FHandle, &Window)) return;
+  const POINT P{Cursor.x - Window.left, Cursor.y - Window.top};
 
   // FHotObject never dangles: a freed object clears it (see TNCObject).
-  if (FHotObject && !PtInRect(&FHotObject->FRect, p)) {
+  if (FHotObject && !PtInRect(&FHotObject->FRect, P)) {
     FHotObject->MouseLeave();
     FHotObject = nullptr;
     HintReset();
   }
 
-  TWinSysButton* button = FindBtn(p);
-  if (button && FSkinData) {
+  TWinSysButton* Button = FindBtn(P);
+  if (Button && FSkinData) {
     FSkinData->FHintCounter += FTimer ? static_cast<std::int32_t>(FTimer->Interval()) : 250;
-    const int pause = Application ? Application->HintPause : 500;
-    const int hidePause = Application ? Application->HintHidePause : 2500;
-    const int a = 2 * pause;
-    if (FSkinData->FHintCounter >= a && FSkinData->FHintCounter < a + hidePause) {
-      const String hint = GetSysBtnHint(button->Action());
-      if (!hint.empty()) {
-        const int x = button->FRect.left + window.left;
-        const int y = cursor.y + kHintBelowCursor;
-        FSkinData->ActivateHint(RECT{x, y, x, y}, hint);
+    const int Pause = Application ? Application->HintPause : 500;
+    const int HidePause = Application ? Application->HintHidePause : 2500;
+    const int A = 2 * Pause;
+    if (FSkinData->FHintCounter >= A && FSkinData->FHintCounter < A + HidePause) {
+      const String Hint = GetSysBtnHint(Button->Action());
+      if (!Hint.empty()) {
+        const int X = Button->FRect.left + Window.left;
+        const int Y = Cursor.y + kHintBelowCursor;
+        FSkinData->ActivateHint(RECT{X, Y, X, Y}, Hint);
       }
-    } else if (FSkinData->FHintCounter >= a + hidePause) {
+    } else if (FSkinData->FHintCounter >= A + HidePause) {
       FSkinData->HideHint();
     }
   }
@@ -264,7 +264,7 @@ void TRuzIzivForm::OnTimer(TObject*) {
 TMenuBtn* TRuzIzivForm::FirstMenuButton() {
   if (!FSkinMenu || FMenuHeight <= 0) return nullptr;
   // The first button that can be hit (an MDI child's system-menu item has no caption).
-  for (const auto& button : FSkinMenu->FButtons)
-    if (button->FVisible && !button->FCaption.empty()) return button.get();
+  for (const auto& Button : FSkinMenu->FButtons)
+    if (Button->FVisible && !Button->FCaption.empty()) return Button.get();
   return nullptr;
 }

@@ -37,10 +37,10 @@ TMenuItem* AsMenuItem(TObject* Item) {
 
 // A bitmap of R's size whose canvas writes with the screen's menu font.
 std::unique_ptr<TBitmap> ItemBitmap(const RECT& R) {
-  auto bitmap =
+  auto Bitmap =
       std::make_unique<TBitmap>(std::max<int>(R.right - R.left, 0), std::max<int>(R.bottom - R.top, 0));
-  if (Screen) bitmap->Canvas()->SetFont(Screen->MenuFont());
-  return bitmap;
+  if (Screen) Bitmap->Canvas()->SetFont(Screen->MenuFont());
+  return Bitmap;
 }
 
 void Fill(TCanvas* Canvas, const RECT& R, TColor Color) {
@@ -52,17 +52,17 @@ void Fill(TCanvas* Canvas, const RECT& R, TColor Color) {
 // The item background: the popup window's background under the item (the popup frame is 3 pixels),
 // or csMenubg where there is none.
 void FillBackground(TBitmap& Target, TBitmap* Background, const RECT& R, TColor MenuBg) {
-  const RECT whole{0, 0, Target.Width(), Target.Height()};
-  Fill(Target.Canvas(), whole, MenuBg);
+  const RECT Whole{0, 0, Target.Width(), Target.Height()};
+  Fill(Target.Canvas(), Whole, MenuBg);
   if (!Background || Background->Empty()) return;
   // Only the part of the item that lies inside the background is copied.
-  const int sx = R.left + kPopupBorder, sy = R.top + kPopupBorder;
-  const int left = std::max(sx, 0), top = std::max(sy, 0);
-  const int right = std::min<int>(sx + Target.Width(), Background->Width());
-  const int bottom = std::min<int>(sy + Target.Height(), Background->Height());
-  if (right <= left || bottom <= top) return;
-  BitBlt(Target.Canvas()->Handle(), left - sx, top - sy, right - left, bottom - top,
-         Background->Canvas()->Handle(), left, top, SRCCOPY);
+  const int Sx = R.left + kPopupBorder, Sy = R.top + kPopupBorder;
+  const int Left = std::max(Sx, 0), Top = std::max(Sy, 0);
+  const int Right = std::min<int>(Sx + Target.Width(), Background->Width());
+  const int Bottom = std::min<int>(Sy + Target.Height(), Background->Height());
+  if (Right <= Left || Bottom <= Top) return;
+  BitBlt(Target.Canvas()->Handle(), Left - Sx, Top - Sy, Right - Left, Bottom - Top,
+         Background->Canvas()->Handle(), Left, Top, SRCCOPY);
 }
 
 void DrawAt(TCanvas* Canvas, const RECT& R, TBitmap& Bitmap) {
@@ -72,39 +72,39 @@ void DrawAt(TCanvas* Canvas, const RECT& R, TBitmap& Bitmap) {
 
 // The framework's button-face/button-highlight checker pattern over R.
 void FillChecker(HDC DC, const RECT& R) {
-  TBitmap pattern(8, 8);
-  const COLORREF face = ColorToRGB(clBtnFace), hilight = ColorToRGB(clBtnHighlight);
-  HDC pdc = pattern.Canvas()->Handle();
-  for (int y = 0; y < 8; ++y)
-    for (int x = 0; x < 8; ++x) ::SetPixel(pdc, x, y, (x + y) % 2 ? hilight : face);
-  TGdiBrush brush(CreatePatternBrush(pattern.Handle()));
-  if (brush) FillRect(DC, &R, brush.Get());
+  TBitmap Pattern(8, 8);
+  const COLORREF Face = ColorToRGB(clBtnFace), Hilight = ColorToRGB(clBtnHighlight);
+  HDC Pdc = Pattern.Canvas()->Handle();
+  for (int Y = 0; Y < 8; ++Y)
+    for (int X = 0; X < 8; ++X) ::SetPixel(Pdc, X, Y, (X + Y) % 2 ? Hilight : Face);
+  TGdiBrush Brush(CreatePatternBrush(Pattern.Handle()));
+  if (Brush) FillRect(DC, &R, Brush.Get());
 }
 
 // The platform's check mark (a monochrome bitmap, mark pixels 0) painted in Color where it is set,
 // leaving everything else untouched.
 void DrawCheckMark(HDC DC, int X, int Y, COLORREF Color) {
-  TGdiBitmap mark(LoadBitmapW(nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap)));
-  if (!mark) return;
-  BITMAP info{};
-  GetObjectW(mark.Get(), sizeof info, &info);
-  TMemoryDC source(DC);
-  TSelectObject selected(source.Get(), mark.Get());
-  TGdiBrush brush(CreateSolidBrush(Color));
-  TSelectObject brushSel(DC, brush.Get());
-  const COLORREF oldText = SetTextColor(DC, RGB(0, 0, 0));
-  const COLORREF oldBk = SetBkColor(DC, RGB(255, 255, 255));
+  TGdiBitmap Mark(LoadBitmapW(nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap)));
+  if (!Mark) return;
+  BITMAP Info{};
+  GetObjectW(Mark.Get(), sizeof Info, &Info);
+  TMemoryDC Source(DC);
+  TSelectObject Selected(Source.Get(), Mark.Get());
+  TGdiBrush Brush(CreateSolidBrush(Color));
+  TSelectObject BrushSel(DC, Brush.Get());
+  const COLORREF OldText = SetTextColor(DC, RGB(0, 0, 0));
+  const COLORREF OldBk = SetBkColor(DC, RGB(255, 255, 255));
   // PSDPxax: destination where the mark is white, the brush where it is black.
-  BitBlt(DC, X, Y, info.bmWidth, info.bmHeight, source.Get(), 0, 0, 0x00B8074A);
-  SetTextColor(DC, oldText);
-  SetBkColor(DC, oldBk);
+  BitBlt(DC, X, Y, Info.bmWidth, Info.bmHeight, Source.Get(), 0, 0, 0x00B8074A);
+  SetTextColor(DC, OldText);
+  SetBkColor(DC, OldBk);
 }
 
 SIZE CheckMarkSize() {
-  TGdiBitmap mark(LoadBitmapW(nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap)));
-  BITMAP info{};
-  if (mark) GetObjectW(mark.Get(), sizeof info, &info);
-  return SIZE{info.bmWidth, info.bmHeight};
+  TGdiBitmap Mark(LoadBitmapW(nullptr, MAKEINTRESOURCEW(kCheckMarkBitmap)));
+  BITMAP Info{};
+  if (Mark) GetObjectW(Mark.Get(), sizeof Info, &Info);
+  return SIZE{Info.bmWidth, Info.bmHeight};
 }
 
 bool HasValidImage(TMenuItem* Item, TImageList* Images) {
@@ -117,11 +117,11 @@ void TRuzIzivForm::MeasureItem(TObject* Item, TCanvas* ACanvas, int& Width, int&
   TMenuItem* item = AsMenuItem(Item);
   if (!item) return;
   // The framework's measurement without this handler, which it would call again.
-  const TMenuMeasureItemEvent own = item->OnMeasureItem;
+  const TMenuMeasureItemEvent Own = item->OnMeasureItem;
   item->OnMeasureItem.Clear();
   item->MeasureItem(ACanvas, Width, Height);
-  item->OnMeasureItem = own;
-  if (TDataSkinObject* element = MenuItemElement(FSkinData)) Width += element->Margins.left;
+  item->OnMeasureItem = Own;
+  if (TDataSkinObject* Element = MenuItemElement(FSkinData)) Width += Element->Margins.left;
   Width += 10;
   if (!item->GetImageList()) Width += 25;
 }
@@ -130,7 +130,7 @@ void TRuzIzivForm::MeasureItemPop(TObject* Item, TCanvas*, int& Width, int&) {
   TMenuItem* item = AsMenuItem(Item);
   if (!item) return;
   if (FSkinData)
-    if (TDataSkinObject* element = MenuItemElement(FSkinData)) Width += element->Margins.left;
+    if (TDataSkinObject* Element = MenuItemElement(FSkinData)) Width += Element->Margins.left;
   Width += 12;
   if (!item->GetImageList()) Width += 23;
 }
@@ -138,25 +138,25 @@ void TRuzIzivForm::MeasureItemPop(TObject* Item, TCanvas*, int& Width, int&) {
 void TRuzIzivForm::DrawMenuItem(TObject* Item, TCanvas* ACanvas, const RECT& R, bool Selected) {
   TMenuItem* item = AsMenuItem(Item);
   if (!item || !ACanvas) return;
-  HMENU parentMenu = item->Parent() && item->Parent()->HandleAllocated() ? item->Parent()->Handle() : nullptr;
+  HMENU ParentMenu = item->Parent() && item->Parent()->HandleAllocated() ? item->Parent()->Handle() : nullptr;
   // Any row but a separator is painted exactly like a native item of the parent menu.
   if (GetStrProp(item, "Caption") != "-") {
-    DrawHMenuItem2(parentMenu, Item, ACanvas, R, Selected);
+    DrawHMenuItem2(ParentMenu, Item, ACanvas, R, Selected);
     return;
   }
   if (SkinManager) {
     SkinManager->SetPopMenu();
-    if (item->Parent()) SkinManager->SetHMenu(parentMenu);
+    if (item->Parent()) SkinManager->SetHMenu(ParentMenu);
   }
   if (!MenuItemElement(FSkinData)) {
     DefaultMenuItem(Item, ACanvas, R, Selected);
     return;
   }
-  auto bitmap = ItemBitmap(R);
-  if (bitmap->Empty()) return;
-  FillBackground(*bitmap, SkinManager ? SkinManager->GetMenuBg(parentMenu) : nullptr, R,
+  auto Bitmap = ItemBitmap(R);
+  if (Bitmap->Empty()) return;
+  FillBackground(*Bitmap, SkinManager ? SkinManager->GetMenuBg(ParentMenu) : nullptr, R,
                  FSkinData->Colors[csMenubg]);
-  DrawAt(ACanvas, R, *bitmap);
+  DrawAt(ACanvas, R, *Bitmap);
   DrawMenuCaption(ACanvas, R);
 }
 
@@ -167,124 +167,124 @@ void TRuzIzivForm::DrawHMenuItem2(HMENU Menu, TObject* Item, TCanvas* ACanvas, c
     SkinManager->SetPopMenu();
     if (item->Parent()) SkinManager->SetHMenu(Menu);
   }
-  TDataSkinObject* element = MenuItemElement(FSkinData);
-  if (!element) {
+  TDataSkinObject* Element = MenuItemElement(FSkinData);
+  if (!Element) {
     DefaultMenuItem(Item, ACanvas, R, Selected);
     return;
   }
-  auto bitmap = ItemBitmap(R);
-  if (bitmap->Empty()) return;
-  FillBackground(*bitmap, SkinManager ? SkinManager->GetMenuBg(Menu) : nullptr, R,
+  auto Bitmap = ItemBitmap(R);
+  if (Bitmap->Empty()) return;
+  FillBackground(*Bitmap, SkinManager ? SkinManager->GetMenuBg(Menu) : nullptr, R,
                  FSkinData->Colors[csMenubg]);
-  const RECT whole{0, 0, bitmap->Width(), bitmap->Height()};
-  TSkinElementView view = ElementView(*element);
-  view.FrameCount = kMenuFrameCount;
-  DrawElement(bitmap->Canvas()->Handle(), whole, view, Selected ? kSelectedFrame : kNormalFrame);
-  DrawItemText(item, bitmap->Canvas(), whole, Selected);
-  DrawAt(ACanvas, R, *bitmap);
+  const RECT Whole{0, 0, Bitmap->Width(), Bitmap->Height()};
+  TSkinElementView View = ElementView(*Element);
+  View.FrameCount = kMenuFrameCount;
+  DrawElement(Bitmap->Canvas()->Handle(), Whole, View, Selected ? kSelectedFrame : kNormalFrame);
+  DrawItemText(item, Bitmap->Canvas(), Whole, Selected);
+  DrawAt(ACanvas, R, *Bitmap);
 }
 
 void TRuzIzivForm::DefaultMenuItem(TObject* Item, TCanvas* ACanvas, const RECT& R, bool Selected) {
   TMenuItem* item = AsMenuItem(Item);
   if (!item || !ACanvas || !FSkinData) return;
-  auto bitmap = ItemBitmap(R);
-  if (bitmap->Empty()) return;
-  const RECT whole{0, 0, bitmap->Width(), bitmap->Height()};
-  Fill(bitmap->Canvas(), whole, FSkinData->Colors[Selected ? csHilight : csMenubg]);
-  DrawItemText(item, bitmap->Canvas(), whole, Selected);
-  DrawAt(ACanvas, R, *bitmap);
+  auto Bitmap = ItemBitmap(R);
+  if (Bitmap->Empty()) return;
+  const RECT Whole{0, 0, Bitmap->Width(), Bitmap->Height()};
+  Fill(Bitmap->Canvas(), Whole, FSkinData->Colors[Selected ? csHilight : csMenubg]);
+  DrawItemText(item, Bitmap->Canvas(), Whole, Selected);
+  DrawAt(ACanvas, R, *Bitmap);
 }
 
 void TRuzIzivForm::DrawMenuCaption(TCanvas* ACanvas, const RECT& R) {
-  TDataSkinObject* element = MenuItemElement(FSkinData);
-  if (!element || !ACanvas) return;
-  TBitmap* strip = element->Bitmap.get();
-  const int frameW = strip->Width() / kMenuFrameCount;
-  const int w = R.right - R.left, h = R.bottom - R.top;
-  if (frameW <= 0 || w <= 0 || h <= 0) return;
+  TDataSkinObject* Element = MenuItemElement(FSkinData);
+  if (!Element || !ACanvas) return;
+  TBitmap* Strip = Element->Bitmap.get();
+  const int FrameW = Strip->Width() / kMenuFrameCount;
+  const int W = R.right - R.left, H = R.bottom - R.top;
+  if (FrameW <= 0 || W <= 0 || H <= 0) return;
   // A frame taller than the row gives its last rows.
-  const int srcTop = strip->Height() > h ? strip->Height() - h : 0;
-  const int rows = std::min(strip->Height(), h);
-  const int frameX = frameW * (kSeparatorFrame - 1);
+  const int SrcTop = Strip->Height() > H ? Strip->Height() - H : 0;
+  const int Rows = std::min(Strip->Height(), H);
+  const int FrameX = FrameW * (kSeparatorFrame - 1);
   // Margins that do not fit the frame or the row are cut down, the left one first.
-  const int left = std::clamp<int>(element->Margins.left, 0, std::min(frameW, w));
-  const int right = std::clamp<int>(element->Margins.right, 0, std::min(frameW - left, w - left));
-  TBitmap line(w, h);
-  HDC dc = line.Canvas()->Handle();
-  Fill(line.Canvas(), RECT{0, 0, w, h}, clFuchsia);  // rows the frame does not cover stay transparent
-  HDC src = strip->Canvas()->Handle();
-  BitBlt(dc, 0, 0, left, rows, src, frameX, srcTop, SRCCOPY);
-  BitBlt(dc, w - right, 0, right, rows, src, frameX + frameW - right, srcTop, SRCCOPY);
-  const int middle = frameW - left - right;
-  if (middle > 0 && w - left - right > 0) {
-    const int oldMode = SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, left, 0, w - left - right, rows, src, frameX + left, srcTop, middle, rows, SRCCOPY);
-    SetStretchBltMode(dc, oldMode);
+  const int Left = std::clamp<int>(Element->Margins.left, 0, std::min(FrameW, W));
+  const int Right = std::clamp<int>(Element->Margins.right, 0, std::min(FrameW - Left, W - Left));
+  TBitmap Line(W, H);
+  HDC Dc = Line.Canvas()->Handle();
+  Fill(Line.Canvas(), RECT{0, 0, W, H}, clFuchsia);  // rows the frame does not cover stay transparent
+  HDC Src = Strip->Canvas()->Handle();
+  BitBlt(Dc, 0, 0, Left, Rows, Src, FrameX, SrcTop, SRCCOPY);
+  BitBlt(Dc, W - Right, 0, Right, Rows, Src, FrameX + FrameW - Right, SrcTop, SRCCOPY);
+  const int Middle = FrameW - Left - Right;
+  if (Middle > 0 && W - Left - Right > 0) {
+    const int OldMode = SetStretchBltMode(Dc, COLORONCOLOR);
+    StretchBlt(Dc, Left, 0, W - Left - Right, Rows, Src, FrameX + Left, SrcTop, Middle, Rows, SRCCOPY);
+    SetStretchBltMode(Dc, OldMode);
   }
-  DrawTranmap(ACanvas->Handle(), R, &line, clFuchsia);
+  DrawTranmap(ACanvas->Handle(), R, &Line, clFuchsia);
 }
 
 void TRuzIzivForm::DrawItemText(TMenuItem* Item, TCanvas* ACanvas, const RECT& R, bool Selected) {
   if (!Item || !ACanvas) return;
   const WideString caption = GetWideStrProp(Item, "Caption");
-  const bool separator = caption == u"-";
-  TImageList* images = Item->GetImageList();
-  int glyph = images ? images->Width() : kGlyphSize;
-  if (Item->Checked()) glyph = std::max(glyph, kGlyphSize);
-  TDataSkinObject* element = MenuItemElement(FSkinData);
-  const int margin = element ? element->Margins.left : 0;
-  const bool rtl = Item->GetParentMenu() && Item->GetParentMenu()->IsRightToLeft();
-  const int rowH = R.bottom - R.top;
-  HDC dc = ACanvas->Handle();
+  const bool Separator = caption == u"-";
+  TImageList* Images = Item->GetImageList();
+  int Glyph = Images ? Images->Width() : kGlyphSize;
+  if (Item->Checked()) Glyph = std::max(Glyph, kGlyphSize);
+  TDataSkinObject* Element = MenuItemElement(FSkinData);
+  const int Margin = Element ? Element->Margins.left : 0;
+  const bool Rtl = Item->GetParentMenu() && Item->GetParentMenu()->IsRightToLeft();
+  const int RowH = R.bottom - R.top;
+  HDC Dc = ACanvas->Handle();
 
-  RECT box{};
-  if (!separator) {
-    box = rtl ? RECT{R.right - 1 - margin - glyph, R.top + 1, R.right - 1 - margin, R.top + 1 + glyph}
-              : RECT{R.left + 1 + margin, R.top + 1, R.left + 1 + margin + glyph, R.top + 1 + glyph};
-  } else if (rtl) {
-    box = RECT{R.right, R.top, R.right, R.top};
+  RECT Box{};
+  if (!Separator) {
+    Box = Rtl ? RECT{R.right - 1 - Margin - Glyph, R.top + 1, R.right - 1 - Margin, R.top + 1 + Glyph}
+              : RECT{R.left + 1 + Margin, R.top + 1, R.left + 1 + Margin + Glyph, R.top + 1 + Glyph};
+  } else if (Rtl) {
+    Box = RECT{R.right, R.top, R.right, R.top};
   }
-  if (!separator) {
-    if (HasValidImage(Item, images)) {
+  if (!Separator) {
+    if (HasValidImage(Item, Images)) {
       if (Item->Checked()) {
-        FillChecker(dc, box);
-        if (!rtl) OffsetRect(&box, 0, R.top + (rowH - kGlyphSize) / 2 - box.top);
-        RECT edge = box;
-        InflateRect(&edge, 1, 1);  // around the image, which covers the box itself
-        DrawEdge(dc, &edge, BDR_SUNKENOUTER, BF_RECT);
-      } else if (!rtl) {
-        OffsetRect(&box, 0, R.top + (rowH - images->Height()) / 2 - box.top);
+        FillChecker(Dc, Box);
+        if (!Rtl) OffsetRect(&Box, 0, R.top + (RowH - kGlyphSize) / 2 - Box.top);
+        RECT Edge = Box;
+        InflateRect(&Edge, 1, 1);  // around the image, which covers the box itself
+        DrawEdge(Dc, &Edge, BDR_SUNKENOUTER, BF_RECT);
+      } else if (!Rtl) {
+        OffsetRect(&Box, 0, R.top + (RowH - Images->Height()) / 2 - Box.top);
       }
-      images->Draw(ACanvas, box.left, box.top, Item->ImageIndex(), Item->Enabled());
+      Images->Draw(ACanvas, Box.left, Box.top, Item->ImageIndex(), Item->Enabled());
     } else if (Item->Checked()) {
-      const SIZE mark = CheckMarkSize();
-      const int x = box.left + (glyph - mark.cx) / 2 + 1;
-      const int y = rtl ? box.top + (glyph - mark.cy) / 2 + 1 : R.top + (rowH - mark.cy) / 2 + 1;
-      DrawCheckMark(dc, x, y, GetSysColor(COLOR_BTNTEXT));
+      const SIZE Mark = CheckMarkSize();
+      const int X = Box.left + (Glyph - Mark.cx) / 2 + 1;
+      const int Y = Rtl ? Box.top + (Glyph - Mark.cy) / 2 + 1 : R.top + (RowH - Mark.cy) / 2 + 1;
+      DrawCheckMark(Dc, X, Y, GetSysColor(COLOR_BTNTEXT));
     }
   }
 
   constexpr int kMeasure = DT_CALCRECT | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE;
-  RECT text = rtl ? RECT{R.left + 1, R.top, box.left - 3, R.bottom}
-                  : RECT{box.right + 3, R.top, R.right - 1, R.bottom};
-  RECT measured = text;
-  DoDrawText(Item, ACanvas, caption, measured, Selected, kMeasure);
-  const int textH = measured.bottom - measured.top;
-  if (rtl) {
-    text.top = R.top + (rowH - textH) / 2;
-    text.bottom = text.top + textH;
-    DoDrawText(Item, ACanvas, caption, text, Selected,
+  RECT Text = Rtl ? RECT{R.left + 1, R.top, Box.left - 3, R.bottom}
+                  : RECT{Box.right + 3, R.top, R.right - 1, R.bottom};
+  RECT Measured = Text;
+  DoDrawText(Item, ACanvas, caption, Measured, Selected, kMeasure);
+  const int TextH = Measured.bottom - Measured.top;
+  if (Rtl) {
+    Text.top = R.top + (RowH - TextH) / 2;
+    Text.bottom = Text.top + TextH;
+    DoDrawText(Item, ACanvas, caption, Text, Selected,
                DT_RIGHT | DT_RTLREADING | DT_EXPANDTABS | DT_SINGLELINE);
   } else {
-    text = measured;
-    OffsetRect(&text, 0, R.top + (rowH - textH) / 2 - text.top);
-    DoDrawText(Item, ACanvas, caption, text, Selected, DT_EXPANDTABS | DT_SINGLELINE);
+    Text = Measured;
+    OffsetRect(&Text, 0, R.top + (RowH - TextH) / 2 - Text.top);
+    DoDrawText(Item, ACanvas, caption, Text, Selected, DT_EXPANDTABS | DT_SINGLELINE);
   }
-  if (Item->ShortCut() != scNone && !separator) {
-    const WideString shortcut = Utf8ToUtf16(ShortCutToText(Item->ShortCut()));
-    RECT r = rtl ? RECT{R.left + 11, text.top, box.left - 3, text.bottom}
-                 : RECT{text.right, text.top, R.right - 11, text.bottom};
-    DoDrawText(Item, ACanvas, shortcut, r, Selected, (rtl ? DT_LEFT : DT_RIGHT) | DT_SINGLELINE);
+  if (Item->ShortCut() != scNone && !Separator) {
+    const WideString Shortcut = Utf8ToUtf16(ShortCutToText(Item->ShortCut()));
+    RECT r = Rtl ? RECT{R.left + 11, Text.top, Box.left - 3, Text.bottom}
+                 : RECT{Text.right, Text.top, R.right - 11, Text.bottom};
+    DoDrawText(Item, ACanvas, Shortcut, r, Selected, (Rtl ? DT_LEFT : DT_RIGHT) | DT_SINGLELINE);
   }
 }
 
@@ -292,28 +292,28 @@ void TRuzIzivForm::DoDrawText(TMenuItem* Item, TCanvas* ACanvas, const WideStrin
                               bool Selected, int Flags) {
   if (!Item || !ACanvas) return;
   WideString text = Text;
-  const bool measuring = (Flags & DT_CALCRECT) != 0;
+  const bool Measuring = (Flags & DT_CALCRECT) != 0;
   // An empty caption (or a lone accelerator sign) still gets a row's height.
-  if (measuring && (text.empty() || text == u"&")) text += u" ";
-  HDC dc = ACanvas->Handle();
+  if (Measuring && (text.empty() || text == u"&")) text += u" ";
+  HDC Dc = ACanvas->Handle();
   if (text != u"-") {
     ACanvas->Brush()->SetStyle(bsClear);
     TFont* font = ACanvas->Font();
-    const TFontStyles oldStyle = font->Style();
-    if (Item->Default()) font->SetStyle(oldStyle + fsBold);
-    TColor color = FSkinData ? FSkinData->Colors[Selected ? csHilightText : csMenuText] : clMenuText;
+    const TFontStyles OldStyle = font->Style();
+    if (Item->Default()) font->SetStyle(OldStyle + fsBold);
+    TColor Color = FSkinData ? FSkinData->Colors[Selected ? csHilightText : csMenuText] : clMenuText;
     if (!Item->Enabled()) {
-      color = FSkinData ? FSkinData->Colors[csButtonShadow] : clBtnShadow;
+      Color = FSkinData ? FSkinData->Colors[csButtonShadow] : clBtnShadow;
       // A shadow colour equal to the text colour would not show the item as disabled.
       if (FSkinData && FSkinData->Colors[csButtonShadow] == FSkinData->Colors[csMenuText])
-        color = clBtnShadow;
+        Color = clBtnShadow;
     }
-    font->SetColor(color);
+    font->SetColor(Color);
     ACanvas->DrawText(Utf16ToUtf8(text), R, static_cast<UINT>(Flags));
-    if (Item->Default()) font->SetStyle(oldStyle);
-  } else if (!measuring) {
-    RECT line{R.left, R.top + 4, R.right, R.bottom};
-    DrawEdge(dc, &line, EDGE_ETCHED, BF_TOP);
+    if (Item->Default()) font->SetStyle(OldStyle);
+  } else if (!Measuring) {
+    RECT Line{R.left, R.top + 4, R.right, R.bottom};
+    DrawEdge(Dc, &Line, EDGE_ETCHED, BF_TOP);
   }
 }
 
@@ -363,8 +363,8 @@ void TRuzIzivForm::ToolBarDrawButton(TToolBar* Toolbar, TToolButton* Button, TCu
 
 TBitmap* TRuzIzivForm::GetMenuBG() {
   // The popup menu skin object publishes its background and hangs itself on its window.
-  HWND top = GetTopWindow(nullptr);
-  auto* popup = top ? static_cast<TObject*>(GetPropW(top, L"RuzIzivPopMenu")) : nullptr;
-  if (!popup || !IsPublishedProp(popup, "Background")) return nullptr;
-  return dynamic_cast<TBitmap*>(GetObjectProp(popup, "Background"));
+  HWND Top = GetTopWindow(nullptr);
+  auto* Popup = Top ? static_cast<TObject*>(GetPropW(Top, L"RuzIzivPopMenu")) : nullptr;
+  if (!Popup || !IsPublishedProp(Popup, "Background")) return nullptr;
+  return dynamic_cast<TBitmap*>(GetObjectProp(Popup, "Background"));
 }

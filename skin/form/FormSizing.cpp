@@ -24,14 +24,14 @@ struct TMoveChildren {
 };
 
 BOOL CALLBACK MoveChildRight(HWND Child, LPARAM Param) {
-  const auto& move = *reinterpret_cast<const TMoveChildren*>(Param);
+  const auto& Move = *reinterpret_cast<const TMoveChildren*>(Param);
   // Only the direct children: their own children move with them.
-  if (GetParent(Child) != move.Parent) return TRUE;
-  RECT r;
-  if (!GetWindowRect(Child, &r)) return TRUE;
-  POINT p{r.left, r.top};
-  ScreenToClient(move.Parent, &p);
-  SetWindowPos(Child, nullptr, p.x + move.Dx, p.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (GetParent(Child) != Move.Parent) return TRUE;
+  RECT R;
+  if (!GetWindowRect(Child, &R)) return TRUE;
+  POINT P{R.left, R.top};
+  ScreenToClient(Move.Parent, &P);
+  SetWindowPos(Child, nullptr, P.x + Move.Dx, P.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   return TRUE;
 }
 
@@ -51,15 +51,15 @@ class TOwnSizing {
 
 void TRuzIzivForm::GetBorderSize() {
   if (!FHandle) return;
-  RECT window{0, 0, 0, 0};
+  RECT Window{0, 0, 0, 0};
   GetClientRect(FHandle, &FClientRect);
-  GetWindowRect(FHandle, &window);
-  FNativeFrame = RECT{0, 0, Width(window) - Width(FClientRect), Height(window) - Height(FClientRect)};
+  GetWindowRect(FHandle, &Window);
+  FNativeFrame = RECT{0, 0, Width(Window) - Width(FClientRect), Height(Window) - Height(FClientRect)};
 }
 
 void TRuzIzivForm::ResizeForm(int Reskin) {
   if (!FHandle) return;
-  const TOwnSizing own(FOwnSizing);
+  const TOwnSizing Own(FOwnSizing);
   if (FWindowState == swsMax) {
     SetWindowPos(FHandle, nullptr, 0, 0, 0, 0, kKeepPlace | SWP_NOSIZE);
     return;
@@ -67,34 +67,34 @@ void TRuzIzivForm::ResizeForm(int Reskin) {
   if (FIsDialog || FSkinState == kSkinChanging || Reskin != 0) GetClientRect(FHandle, &FClientRect);
 
   // On first skinning a framework form says itself how large its client area is meant to be.
-  const bool firstForm = FForm && FSkinState == kSkinResizing;
-  const int clientWidth = firstForm ? FForm->ClientWidth() : Width(FClientRect);
+  const bool FirstForm = FForm && FSkinState == kSkinResizing;
+  const int clientWidth = FirstForm ? FForm->ClientWidth() : Width(FClientRect);
   int clientHeight = Height(FClientRect);
-  if (firstForm) clientHeight = FForm->ClientHeight() - (FFormStyle == sfsMDIChild ? 0 : FMenuHeight);
+  if (FirstForm) clientHeight = FForm->ClientHeight() - (FFormStyle == sfsMDIChild ? 0 : FMenuHeight);
   int width = clientWidth + FLeftWidth + FRightWidth;
   const int height = clientHeight + FTitleHeight + FBottomHeight + FMenuHeight;
 
   // A dialog at least as wide as its caption text needs; its controls stay centred.
   if (FIsDialog && FSkinState == kSkinResizing && FSkinData && FSkinData->Title && FCaptionFont) {
-    SIZE extent{0, 0};
-    bool measured = false;
+    SIZE Extent{0, 0};
+    bool Measured = false;
     {  // the DC goes back before the children move
       TClientDC Client(FHandle);
       if (Client) {
         TSelectObject Font(Client.Get(), FCaptionFont->Handle());
-        const WideString caption = GetFormCaption(FHandle);
-        GetTextExtentPoint32W(Client.Get(), reinterpret_cast<const wchar_t*>(caption.c_str()),
-                              static_cast<int>(caption.size()), &extent);
-        measured = true;
+        const WideString Caption = GetFormCaption(FHandle);
+        GetTextExtentPoint32W(Client.Get(), reinterpret_cast<const wchar_t*>(Caption.c_str()),
+                              static_cast<int>(Caption.size()), &Extent);
+        Measured = true;
       }
     }
-    if (measured) {
-      const RECT& m = FSkinData->Title->Margins;
-      const int needed = m.left + extent.cx + m.right;
-      if (width < needed) {
-        TMoveChildren move{FHandle, (needed - width) / 2};
-        EnumChildWindows(FHandle, MoveChildRight, reinterpret_cast<LPARAM>(&move));
-        width = needed;
+    if (Measured) {
+      const RECT& M = FSkinData->Title->Margins;
+      const int Needed = M.left + Extent.cx + M.right;
+      if (width < Needed) {
+        TMoveChildren Move{FHandle, (Needed - width) / 2};
+        EnumChildWindows(FHandle, MoveChildRight, reinterpret_cast<LPARAM>(&Move));
+        width = Needed;
       }
     }
   }
@@ -102,7 +102,7 @@ void TRuzIzivForm::ResizeForm(int Reskin) {
 }
 
 void TRuzIzivForm::KeepClient() {
-  const TOwnSizing own(FOwnSizing);
+  const TOwnSizing Own(FOwnSizing);
   const int width = Width(FClientRect) + FLeftWidth + FRightWidth;
   const int height = Height(FClientRect) + FTitleHeight + FBottomHeight + FMenuHeight;
   if (FForm) {
@@ -123,27 +123,27 @@ void TRuzIzivForm::KeepAskedClient(WINDOWPOS& Pos) {
   if (!FActivated || FSkinState != kSkinActive || FBorderStyle == sbsNone || FFormStyle == sfsMDIChild)
     return;
   if (FWindowState != swsNormal || IsZoomed(FHandle) || IsIconic(FHandle)) return;
-  RECT window{0, 0, 0, 0};
-  if (!GetWindowRect(FHandle, &window)) return;
-  if (Pos.cx == Width(window) && Pos.cy == Height(window)) return;
+  RECT Window{0, 0, 0, 0};
+  if (!GetWindowRect(FHandle, &Window)) return;
+  if (Pos.cx == Width(Window) && Pos.cy == Height(Window)) return;
   Pos.cx += FLeftWidth + FRightWidth - Width(FNativeFrame);
   Pos.cy += FTitleHeight + FBottomHeight + FMenuHeight - Height(FNativeFrame);
 }
 
 void TRuzIzivForm::UpdateStyle(bool Hide) {
   if (!FHandle || FBorderIcons.Contains(sbicaption)) return;
-  const LONG_PTR current =
+  const LONG_PTR Current =
       FUnicode ? GetWindowLongPtrW(FHandle, GWL_STYLE) : GetWindowLongPtrA(FHandle, GWL_STYLE);
-  LONG_PTR style = current;
+  LONG_PTR Style = Current;
   if (Hide)
-    style &= ~static_cast<LONG_PTR>(WS_SYSMENU);
+    Style &= ~static_cast<LONG_PTR>(WS_SYSMENU);
   else if (FBorderIcons.Contains(sbisystem))
-    style |= WS_SYSMENU;
-  FStyle = static_cast<DWORD>(style);
+    Style |= WS_SYSMENU;
+  FStyle = static_cast<DWORD>(Style);
   // Writing an unchanged style would still send the style-change messages on every paint.
-  if (style == current) return;
+  if (Style == Current) return;
   if (FUnicode)
-    SetWindowLongPtrW(FHandle, GWL_STYLE, style);
+    SetWindowLongPtrW(FHandle, GWL_STYLE, Style);
   else
-    SetWindowLongPtrA(FHandle, GWL_STYLE, style);
+    SetWindowLongPtrA(FHandle, GWL_STYLE, Style);
 }

@@ -33,11 +33,11 @@ void TWinSysButtonDeleter::operator()(TWinSysButton* Button) const {
 void TRuzIzivForm::CreateSysButtons() {
   FreeSysButtons();
   if (!FSkinData) return;
-  for (const auto& record : FSkinData->SysButtons) {
-    if (!record) continue;
-    TWinSysButtonPtr button(new TWinSysButton(this, record.get()));
-    button->FEnabled = 1;
-    FSysButtons.push_back(std::move(button));
+  for (const auto& Record : FSkinData->SysButtons) {
+    if (!Record) continue;
+    TWinSysButtonPtr Button(new TWinSysButton(this, Record.get()));
+    Button->FEnabled = 1;
+    FSysButtons.push_back(std::move(Button));
   }
   FSysButtonCount = static_cast<int>(FSysButtons.size());
 }
@@ -68,14 +68,14 @@ skin::TCaptionWindow TRuzIzivForm::CaptionWindow() {
 
 bool TRuzIzivForm::SysBtnVisible(int Index) {
   if (Index < 0 || Index >= static_cast<int>(FSysButtons.size())) return false;
-  TWinSysButton* button = FSysButtons[static_cast<std::size_t>(Index)].get();
-  if (!button || !button->FData) return false;
-  const TDataSkinSysButton& data = *button->FData;
+  TWinSysButton* Button = FSysButtons[static_cast<std::size_t>(Index)].get();
+  if (!Button || !Button->FData) return false;
+  const TDataSkinSysButton& Data = *Button->FData;
   const skin::TCaptionButtonState State =
-      skin::CaptionButtonState(CaptionWindow(), data.Action, data.Visibility, data.Visibility1);
-  if (data.Action == skin::action::kMaximise || data.Action == skin::action::kMinimise)
-    button->FEnabled = State.Enabled ? 1 : 0;
-  button->FVisible = State.Visible ? 1 : 0;
+      skin::CaptionButtonState(CaptionWindow(), Data.Action, Data.Visibility, Data.Visibility1);
+  if (Data.Action == skin::action::kMaximise || Data.Action == skin::action::kMinimise)
+    Button->FEnabled = State.Enabled ? 1 : 0;
+  Button->FVisible = State.Visible ? 1 : 0;
   return State.Visible;
 }
 
@@ -88,29 +88,29 @@ void TRuzIzivForm::SetSysbtnRect() {
   Layout.TitleHeight = FTitleHeight;
   Layout.MenuHeight = FMenuHeight;
   if (FSkinData && FSkinData->MenuBar) Layout.MenuBarLeftMargin = FSkinData->MenuBar->Margins.left;
-  for (int i = 0; i < static_cast<int>(FSysButtons.size()); ++i) {
-    TWinSysButton* button = FSysButtons[static_cast<std::size_t>(i)].get();
-    if (!SysBtnVisible(i) || button->Empty()) continue;
-    const TDataSkinSysButton& data = *button->FData;
-    const SIZE size = button->FrameSize();
-    const skin::TCaptionPoint origin =
-        skin::CaptionButtonOrigin(data.Align, data.XCoord, data.YCoord, size.cx, size.cy, Layout);
-    button->FRect = RECT{origin.X, origin.Y, origin.X + size.cx, origin.Y + size.cy};
+  for (int I = 0; I < static_cast<int>(FSysButtons.size()); ++I) {
+    TWinSysButton* Button = FSysButtons[static_cast<std::size_t>(I)].get();
+    if (!SysBtnVisible(I) || Button->Empty()) continue;
+    const TDataSkinSysButton& Data = *Button->FData;
+    const SIZE Size = Button->FrameSize();
+    const skin::TCaptionPoint Origin =
+        skin::CaptionButtonOrigin(Data.Align, Data.XCoord, Data.YCoord, Size.cx, Size.cy, Layout);
+    Button->FRect = RECT{Origin.X, Origin.Y, Origin.X + Size.cx, Origin.Y + Size.cy};
   }
 }
 
 void TRuzIzivForm::DrawAllSysbtn(TCanvas* Canvas, const RECT&) {
   if (!Canvas) return;
-  HDC dc = Canvas->Handle();
-  for (const auto& button : FSysButtons) {
-    if (!button->FVisible || button->Empty() || button->FData->Visibility == kVisibilityMenuBar) continue;
-    if (button->IsIcon()) {
-      DrawIcon(dc, button->FRect);
+  HDC Dc = Canvas->Handle();
+  for (const auto& Button : FSysButtons) {
+    if (!Button->FVisible || Button->Empty() || Button->FData->Visibility == kVisibilityMenuBar) continue;
+    if (Button->IsIcon()) {
+      DrawIcon(Dc, Button->FRect);
       continue;
     }
-    const int count = button->FrameCount();
-    const bool normal = count < 4 || (FActive && button->FEnabled);
-    DrawRect1(dc, button->FRect, button->FData->Bitmap.get(), normal ? kFrameNormal : kFrameDisabled, count,
+    const int Count = Button->FrameCount();
+    const bool Normal = Count < 4 || (FActive && Button->FEnabled);
+    DrawRect1(Dc, Button->FRect, Button->FData->Bitmap.get(), Normal ? kFrameNormal : kFrameDisabled, Count,
               1);
   }
 }
@@ -118,50 +118,50 @@ void TRuzIzivForm::DrawAllSysbtn(TCanvas* Canvas, const RECT&) {
 void TRuzIzivForm::DrawSysbtn(TWinSysButton* Button, int State) {
   if (!Button || !Button->FVisible || Button->Empty() || !FHandle) return;
   if (FSkinState != kSkinActive && FSkinState != kSkinChanging) return;
-  const int count = Button->FrameCount();
-  int frame = State;
+  const int Count = Button->FrameCount();
+  int Frame = State;
   if (!Button->FEnabled) {
-    frame = count < 4 ? kFrameNormal : kFrameDisabled;
+    Frame = Count < 4 ? kFrameNormal : kFrameDisabled;
   } else if (Button->FData->Visibility == kVisibilityMenuBar && State == kNCHot) {
-    frame = kFrameDisabled;
-  } else if (State == kNCNormal && count >= 4 && !FActive) {
+    Frame = kFrameDisabled;
+  } else if (State == kNCNormal && Count >= 4 && !FActive) {
     // Back to normal on an inactive window: the frame a full repaint would show.
-    frame = kFrameDisabled;
+    Frame = kFrameDisabled;
   }
-  if (frame > count) frame = kFrameNormal;
+  if (Frame > Count) Frame = kFrameNormal;
   TWholeWindowDC Window(FHandle);
-  const HDC dc = Window.Get();
-  if (!dc) return;
-  const RECT& r = Button->FRect;
-  const bool composed = FCaptionBack && FFrameBitmap && !FCaptionBack->Empty() && r.left >= 0 && r.top >= 0 &&
-                        r.right <= FCaptionBack->Width() && r.bottom <= FCaptionBack->Height() &&
+  const HDC Dc = Window.Get();
+  if (!Dc) return;
+  const RECT& R = Button->FRect;
+  const bool Composed = FCaptionBack && FFrameBitmap && !FCaptionBack->Empty() && R.left >= 0 && R.top >= 0 &&
+                        R.right <= FCaptionBack->Width() && R.bottom <= FCaptionBack->Height() &&
                         FFrameBitmap->Width() == FCaptionBack->Width() &&
                         FFrameBitmap->Height() == FCaptionBack->Height();
   // The strips are keyed: drawn straight over the previous state, the old frame would show through
   // their transparent pixels. The caption under the button goes back first, off-screen.
-  HDC target = dc;
-  if (composed) {
-    target = FFrameBitmap->Canvas()->Handle();
-    BitBlt(target, r.left, r.top, r.right - r.left, r.bottom - r.top, FCaptionBack->Canvas()->Handle(),
-           r.left, r.top, SRCCOPY);
+  HDC Target = Dc;
+  if (Composed) {
+    Target = FFrameBitmap->Canvas()->Handle();
+    BitBlt(Target, R.left, R.top, R.right - R.left, R.bottom - R.top, FCaptionBack->Canvas()->Handle(),
+           R.left, R.top, SRCCOPY);
   }
   if (Button->IsIcon())
-    DrawIcon(target, r);
+    DrawIcon(Target, R);
   else
-    DrawRect1(target, r, Button->FData->Bitmap.get(), frame, count, 1);
-  if (composed) BitBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, target, r.left, r.top, SRCCOPY);
+    DrawRect1(Target, R, Button->FData->Bitmap.get(), Frame, Count, 1);
+  if (Composed) BitBlt(Dc, R.left, R.top, R.right - R.left, R.bottom - R.top, Target, R.left, R.top, SRCCOPY);
 }
 
 TWinSysButton* TRuzIzivForm::FindBtn(POINT P) {
-  for (const auto& button : FSysButtons) {
-    if (button->FVisible && button->Action() >= 0 && PtInRect(&button->FRect, P)) return button.get();
+  for (const auto& Button : FSysButtons) {
+    if (Button->FVisible && Button->Action() >= 0 && PtInRect(&Button->FRect, P)) return Button.get();
   }
   return nullptr;
 }
 
 TWinSysButton* TRuzIzivForm::HotSysButton() const {
-  for (const auto& button : FSysButtons)
-    if (button.get() == FHotObject) return button.get();
+  for (const auto& Button : FSysButtons)
+    if (Button.get() == FHotObject) return Button.get();
   return nullptr;
 }
 
@@ -188,9 +188,9 @@ String TRuzIzivForm::GetSysBtnHint(int Action) {
 }
 
 void TRuzIzivForm::SysBtnAction(short X, short Y) {
-  TWinSysButton* button = HotSysButton();
-  if (!button) return;
-  const int action = button->Action();
+  TWinSysButton* Button = HotSysButton();
+  if (!Button) return;
+  const int action = Button->Action();
   switch (action) {
     case 0:
       if (CheckSysmenu()) {
@@ -200,11 +200,11 @@ void TRuzIzivForm::SysBtnAction(short X, short Y) {
       break;
     case 1:
     case 22:
-      if (button->FEnabled) Maximize();
+      if (Button->FEnabled) Maximize();
       break;
     case 2:
     case 23:
-      if (button->FEnabled) Minimize();
+      if (Button->FEnabled) Minimize();
       break;
     case 3:
     case 11:
@@ -237,21 +237,21 @@ HWND TRuzIzivForm::ActiveMDIChild(bool* Maximized) const {
   if (Maximized) *Maximized = false;
   if (FFormStyle != sfsMDIform || !FMDIClient || !IsWindow(FMDIClient)) return nullptr;
   BOOL maximized = FALSE;
-  HWND child = reinterpret_cast<HWND>(
+  HWND Child = reinterpret_cast<HWND>(
       SendMessageW(FMDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
-  if (Maximized) *Maximized = child && maximized;
-  return child;
+  if (Maximized) *Maximized = Child && maximized;
+  return Child;
 }
 
 void TRuzIzivForm::MDIChildAction(int Command) {
-  if (HWND child = ActiveMDIChild(nullptr))
-    SendMessageW(child, WM_SYSCOMMAND, static_cast<WPARAM>(Command), 0);
+  if (HWND Child = ActiveMDIChild(nullptr))
+    SendMessageW(Child, WM_SYSCOMMAND, static_cast<WPARAM>(Command), 0);
 }
 
 bool TRuzIzivForm::MDIChildMax() {
-  bool maximized = false;
-  ActiveMDIChild(&maximized);
-  return maximized;
+  bool Maximized = false;
+  ActiveMDIChild(&Maximized);
+  return Maximized;
 }
 
 void TRuzIzivForm::Maximize() {
@@ -281,35 +281,35 @@ void TRuzIzivForm::Restore() {
 }
 
 void TRuzIzivForm::RestoreMDI() {
-  if (HWND child = ActiveMDIChild(nullptr))
-    SendMessageW(FMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child), 0);
+  if (HWND Child = ActiveMDIChild(nullptr))
+    SendMessageW(FMDIClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(Child), 0);
 }
 
 void TRuzIzivForm::GetIcon() {
-  const int cx = GetSystemMetrics(SM_CXSMICON);
-  const int cy = GetSystemMetrics(SM_CYSMICON);
-  FIconBitmap = std::make_unique<TBitmap>(cx, cy, pf16bit);
+  const int Cx = GetSystemMetrics(SM_CXSMICON);
+  const int Cy = GetSystemMetrics(SM_CYSMICON);
+  FIconBitmap = std::make_unique<TBitmap>(Cx, Cy, pf16bit);
   TCanvas* canvas = FIconBitmap->Canvas();
   canvas->Brush()->SetColor(clFuchsia);
-  canvas->FillRect(RECT{0, 0, cx, cy});
-  FIconSize = cx;
+  canvas->FillRect(RECT{0, 0, Cx, Cy});
+  FIconSize = Cx;
   FIcon = FHandle ? reinterpret_cast<HICON>(SendMessageW(FHandle, WM_GETICON, ICON_SMALL, 0)) : nullptr;
   if (!FIcon && FHandle) FIcon = reinterpret_cast<HICON>(SendMessageW(FHandle, WM_GETICON, ICON_BIG, 0));
   // Scaled by the drawing call itself, so no icon copy has to be made and freed.
-  if (FIcon) DrawIconEx(canvas->Handle(), 0, 0, FIcon, cx, cy, 0, nullptr, DI_NORMAL);
+  if (FIcon) DrawIconEx(canvas->Handle(), 0, 0, FIcon, Cx, Cy, 0, nullptr, DI_NORMAL);
 }
 
 void TRuzIzivForm::DrawIcon(HDC DC, const RECT& R) {
   if (!DC) return;
-  HICON icon = nullptr;
-  if (HWND app = SkinApplicationWindow()) {
-    icon = reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_SMALL, 0));
-    if (!icon) icon = reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_BIG, 0));
+  HICON Icon = nullptr;
+  if (HWND App = SkinApplicationWindow()) {
+    Icon = reinterpret_cast<HICON>(SendMessageW(App, WM_GETICON, ICON_SMALL, 0));
+    if (!Icon) Icon = reinterpret_cast<HICON>(SendMessageW(App, WM_GETICON, ICON_BIG, 0));
   }
-  if (!icon) {
+  if (!Icon) {
     if (FIconBitmap && !FIconBitmap->Empty()) DrawTranmap(DC, R, FIconBitmap.get(), clFuchsia);
     return;
   }
-  const int size = FIconSize > 0 ? FIconSize : GetSystemMetrics(SM_CXSMICON);
-  DrawIconEx(DC, R.left, R.top, icon, size, size, 0, nullptr, DI_NORMAL);
+  const int Size = FIconSize > 0 ? FIconSize : GetSystemMetrics(SM_CXSMICON);
+  DrawIconEx(DC, R.left, R.top, Icon, Size, Size, 0, nullptr, DI_NORMAL);
 }

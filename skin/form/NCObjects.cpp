@@ -55,8 +55,8 @@ int TWinSysButton::FrameCount() const {
 
 SIZE TWinSysButton::FrameSize() const {
   if (IsIcon()) {
-    const int cx = GetSystemMetrics(SM_CXSMICON);
-    return SIZE{cx, GetSystemMetrics(SM_CYSMICON)};
+    const int Cx = GetSystemMetrics(SM_CXSMICON);
+    return SIZE{Cx, GetSystemMetrics(SM_CYSMICON)};
   }
   if (!FData || !FData->Bitmap) return SIZE{0, 0};
   return SIZE{FData->Bitmap->Width() / FrameCount(), FData->Bitmap->Height()};

@@ -26,13 +26,13 @@ void TSkinManage::SetAction(std::int32_t Action, std::int32_t Interval) {
     return;
   }
   if (!FInstance) {
-    for (TSkinManage* sub : FSubManagers) {
-      sub->FActionData = FActionData;
+    for (TSkinManage* Sub : FSubManagers) {
+      Sub->FActionData = FActionData;
       if (Action == kSkinActionInstall) {
-        sub->FEnabled = true;
-        sub->SetAction(kSkinActionInstall, kSubManagerDelay);
+        Sub->FEnabled = true;
+        Sub->SetAction(kSkinActionInstall, kSubManagerDelay);
       } else if (Action == kSkinActionUninstall) {
-        sub->FEnabled = false;
+        Sub->FEnabled = false;
       }
     }
   }
@@ -56,9 +56,9 @@ void TSkinManage::RunActionOnlyThisForm() {
       FEnabled = true;
       FForceSkin = true;
       if (Screen) {
-        for (int i = Screen->FormCount() - 1; i >= 0; --i) {
-          if (i >= Screen->FormCount()) continue;
-          TCustomForm* form = Screen->Forms(i);
+        for (int I = Screen->FormCount() - 1; I >= 0; --I) {
+          if (I >= Screen->FormCount()) continue;
+          TCustomForm* form = Screen->Forms(I);
           if (form == FActionData->Owner()) {
             ActiveForm(form);
             break;
@@ -72,13 +72,13 @@ void TSkinManage::RunActionOnlyThisForm() {
       FEnabled = false;
       DeleteDeleted();
       if (!FForms) break;
-      for (std::size_t i = FForms->size(); i-- > 0;) {
-        TRuzIzivForm* skin = (*FForms)[i].Form;
-        if (!skin || skin->FSkinData != FActionData) continue;
-        skin->UnSubclass();
-        skin->RePaint(skin->FHandle);
-        std::erase_if(*FForms, [skin](const TSkinFormEntry& e) { return e.Form == skin; });
-        FreeForm(skin);
+      for (std::size_t I = FForms->size(); I-- > 0;) {
+        TRuzIzivForm* Skin = (*FForms)[I].Form;
+        if (!Skin || Skin->FSkinData != FActionData) continue;
+        Skin->UnSubclass();
+        Skin->RePaint(Skin->FHandle);
+        std::erase_if(*FForms, [Skin](const TSkinFormEntry& E) { return E.Form == Skin; });
+        FreeForm(Skin);
         break;
       }
       break;
@@ -86,12 +86,12 @@ void TSkinManage::RunActionOnlyThisForm() {
     case kSkinActionUpdate: {
       DeleteDeleted();
       if (!FForms) break;
-      for (const TSkinFormEntry& e : *FForms) {
-        if (!e.Form || e.Form->FSkinData != FActionData) continue;
-        TRuzIzivForm* skin = e.Form;
-        skin->DeleteSysbtn();
-        skin->InitSkinData();
-        skin->SkinChange();
+      for (const TSkinFormEntry& E : *FForms) {
+        if (!E.Form || E.Form->FSkinData != FActionData) continue;
+        TRuzIzivForm* Skin = E.Form;
+        Skin->DeleteSysbtn();
+        Skin->InitSkinData();
+        Skin->SkinChange();
         break;
       }
       break;
@@ -102,9 +102,9 @@ void TSkinManage::RunActionOnlyThisForm() {
     default:
       return;
   }
-  TSkinData* data = FActionData;
+  TSkinData* Data = FActionData;
   FActionData = nullptr;
-  if (data) data->DoSkinChanged();
+  if (Data) Data->DoSkinChanged();
 }
 
 void TSkinManage::RunAction() {
@@ -128,9 +128,9 @@ void TSkinManage::RunAction() {
       return;
   }
   // The handler may free components; the manager forgets the one it acted for first.
-  TSkinData* data = FActionData;
+  TSkinData* Data = FActionData;
   FActionData = nullptr;
-  if (data) data->DoSkinChanged();
+  if (Data) Data->DoSkinChanged();
 }
 
 void TSkinManage::InstallAll() {
@@ -138,15 +138,15 @@ void TSkinManage::InstallAll() {
   FForceSkin = true;
   DeleteDeleted();
   if (Screen) {
-    for (int i = Screen->FormCount() - 1; i >= 0; --i)
-      if (i < Screen->FormCount()) ActiveForm(Screen->Forms(i));
+    for (int I = Screen->FormCount() - 1; I >= 0; --I)
+      if (I < Screen->FormCount()) ActiveForm(Screen->Forms(I));
   }
   FForceSkin = false;
   if (!FInstance) {
-    for (TSkinManage* sub : FSubManagers) {
-      sub->FActionData = FActionData;
-      sub->FEnabled = true;
-      sub->SetAction(kSkinActionInstall, kSubManagerDelay);
+    for (TSkinManage* Sub : FSubManagers) {
+      Sub->FActionData = FActionData;
+      Sub->FEnabled = true;
+      Sub->SetAction(kSkinActionInstall, kSubManagerDelay);
     }
   }
 }
@@ -155,41 +155,41 @@ void TSkinManage::UninstallAll() {
   FEnabled = false;
   DeleteDeleted();
   while (FForms && !FForms->empty()) {
-    TRuzIzivForm* skin = FForms->front().Form;
+    TRuzIzivForm* Skin = FForms->front().Form;
     FForms->erase(FForms->begin());
-    if (!skin) continue;
-    skin->UnSubclass();
-    skin->RePaint(skin->FHandle);
-    FreeForm(skin);
+    if (!Skin) continue;
+    Skin->UnSubclass();
+    Skin->RePaint(Skin->FHandle);
+    FreeForm(Skin);
   }
   if (!FInstance)
-    for (TSkinManage* sub : FSubManagers) sub->FEnabled = false;
+    for (TSkinManage* Sub : FSubManagers) Sub->FEnabled = false;
 }
 
 void TSkinManage::UpdateAll() {
   DeleteDeleted();
   if (!FForms) return;
   // Copies: SkinChange runs window messages, which may add or drop entries.
-  std::vector<TRuzIzivForm*> skins;
-  for (const TSkinFormEntry& e : *FForms)
-    if (e.Form && e.Form->FSkinData == FActionData) skins.push_back(e.Form);
-  for (TRuzIzivForm* skin : skins) {
-    skin->DeleteSysbtn();
-    skin->InitSkinData();
+  std::vector<TRuzIzivForm*> Skins;
+  for (const TSkinFormEntry& E : *FForms)
+    if (E.Form && E.Form->FSkinData == FActionData) Skins.push_back(E.Form);
+  for (TRuzIzivForm* Skin : Skins) {
+    Skin->DeleteSysbtn();
+    Skin->InitSkinData();
   }
-  for (TRuzIzivForm* skin : skins) {
-    const bool registered = std::any_of(FForms->begin(), FForms->end(),
-                                        [skin](const TSkinFormEntry& e) { return e.Form == skin; });
-    if (registered) skin->SkinChange();
+  for (TRuzIzivForm* Skin : Skins) {
+    const bool Registered = std::any_of(FForms->begin(), FForms->end(),
+                                        [Skin](const TSkinFormEntry& E) { return E.Form == Skin; });
+    if (Registered) Skin->SkinChange();
   }
 }
 
 void TSkinManage::Reskin() {
-  TRuzIzivForm* skin = FindSkinForm(FActionWnd);
-  if (!skin) return;
-  const HWND wnd = FActionWnd;
-  skin->UnSubclass();
-  skin->FSkinState = kSkinDestroyed;
+  TRuzIzivForm* Skin = FindSkinForm(FActionWnd);
+  if (!Skin) return;
+  const HWND Wnd = FActionWnd;
+  Skin->UnSubclass();
+  Skin->FSkinState = kSkinDestroyed;
   DeleteDeleted();
-  AddForm(wnd);
+  AddForm(Wnd);
 }

@@ -22,11 +22,11 @@ struct TCreated {
 };
 
 TCreated ReadCreated(WPARAM WParam, LPARAM LParam) {
-  auto* cbt = reinterpret_cast<CBT_CREATEWNDW*>(LParam);
-  const CREATESTRUCTW* cs = cbt ? cbt->lpcs : nullptr;
-  const HWND wnd = reinterpret_cast<HWND>(WParam);
-  return {wnd, WindowClassName(wnd), cs ? static_cast<DWORD>(cs->style) : 0u, cs ? cs->dwExStyle : 0u,
-          cs ? cs->hwndParent : nullptr};
+  auto* Cbt = reinterpret_cast<CBT_CREATEWNDW*>(LParam);
+  const CREATESTRUCTW* Cs = Cbt ? Cbt->lpcs : nullptr;
+  const HWND Wnd = reinterpret_cast<HWND>(WParam);
+  return {Wnd, WindowClassName(Wnd), Cs ? static_cast<DWORD>(Cs->style) : 0u, Cs ? Cs->dwExStyle : 0u,
+          Cs ? Cs->hwndParent : nullptr};
 }
 
 bool IsSizeGripOfSkinned(TSkinManage& Manager, const TCreated& C) {
@@ -44,90 +44,90 @@ void TSkinManage::InstallHook() {
 }
 
 std::int32_t TSkinManage::InstallThread(DWORD ThreadId) {
-  TSkinThreadList& threads = *FThreads;
-  for (const TSkinThread& t : threads)
-    if (t.ThreadId == ThreadId) return static_cast<std::int32_t>(t.ThreadId);
-  TSkinThread entry;
-  entry.ThreadId = ThreadId;
-  entry.Hook = SetWindowsHookExW(WH_CBT, &SkinHookCBT2, nullptr, ThreadId);
-  threads.push_back(entry);
-  return static_cast<std::int32_t>(threads.size() - 1);
+  TSkinThreadList& Threads = *FThreads;
+  for (const TSkinThread& T : Threads)
+    if (T.ThreadId == ThreadId) return static_cast<std::int32_t>(T.ThreadId);
+  TSkinThread Entry;
+  Entry.ThreadId = ThreadId;
+  Entry.Hook = SetWindowsHookExW(WH_CBT, &SkinHookCBT2, nullptr, ThreadId);
+  Threads.push_back(Entry);
+  return static_cast<std::int32_t>(Threads.size() - 1);
 }
 
 void TSkinManage::UnInstallThread(DWORD ThreadId) {
-  TSkinThreadList& threads = *FThreads;
-  for (auto it = threads.begin(); it != threads.end(); ++it) {
-    if (it->ThreadId != ThreadId) continue;
-    if (it->Hook) UnhookWindowsHookEx(it->Hook);
-    threads.erase(it);
+  TSkinThreadList& Threads = *FThreads;
+  for (auto It = Threads.begin(); It != Threads.end(); ++It) {
+    if (It->ThreadId != ThreadId) continue;
+    if (It->Hook) UnhookWindowsHookEx(It->Hook);
+    Threads.erase(It);
     return;
   }
 }
 
 void TSkinManage::DeleteAllThreads() {
   if (!FThreads) return;
-  for (const TSkinThread& t : *FThreads)
-    if (t.Hook) UnhookWindowsHookEx(t.Hook);
+  for (const TSkinThread& T : *FThreads)
+    if (T.Hook) UnhookWindowsHookEx(T.Hook);
   FThreads->clear();
 }
 
 LRESULT CALLBACK SkinHookCBT(int Code, WPARAM WParam, LPARAM LParam) {
-  TSkinManage* manager = SkinManage();
-  if (SkinManageUnit::ShutDown || Code < 0 || !manager)
+  TSkinManage* Manager = SkinManage();
+  if (SkinManageUnit::ShutDown || Code < 0 || !Manager)
     return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
   // A window whose skinning fails stays native (reported through the application); the hook and the
   // windows after it go on.
   try {
     switch (Code) {
       case HCBT_CREATEWND: {
-        const TCreated c = ReadCreated(WParam, LParam);
-        if (IsSizeGripOfSkinned(*manager, c)) manager->FindSkinForm(c.Parent)->AddControlh(c.Wnd);
-        if (!(c.Style & WS_CHILD) && c.ClassName == "#32768" && !manager->FParent) manager->AddMenu(c.Wnd);
-        if (c.ExStyle & WS_EX_MDICHILD) manager->AddForm(c.Wnd);
+        const TCreated C = ReadCreated(WParam, LParam);
+        if (IsSizeGripOfSkinned(*Manager, C)) Manager->FindSkinForm(C.Parent)->AddControlh(C.Wnd);
+        if (!(C.Style & WS_CHILD) && C.ClassName == "#32768" && !Manager->FParent) Manager->AddMenu(C.Wnd);
+        if (C.ExStyle & WS_EX_MDICHILD) Manager->AddForm(C.Wnd);
         break;
       }
       case HCBT_DESTROYWND:
-        manager->DeleteMenu(reinterpret_cast<HWND>(WParam));
+        Manager->DeleteMenu(reinterpret_cast<HWND>(WParam));
         break;
       case HCBT_ACTIVATE:
-        if (manager->FPhase == 0) manager->FPhase = 1;
-        manager->AddForm(reinterpret_cast<HWND>(WParam));
+        if (Manager->FPhase == 0) Manager->FPhase = 1;
+        Manager->AddForm(reinterpret_cast<HWND>(WParam));
         break;
       default:
         break;
     }
   } catch (...) {
-    ReportException(manager);
+    ReportException(Manager);
   }
   return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
 }
 
 LRESULT CALLBACK SkinHookCBT2(int Code, WPARAM WParam, LPARAM LParam) {
-  TSkinManage* manager = SkinManage();
-  if (Code < 0 || !manager) return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
+  TSkinManage* Manager = SkinManage();
+  if (Code < 0 || !Manager) return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
   try {
     switch (Code) {
       case HCBT_CREATEWND: {
-        const TCreated c = ReadCreated(WParam, LParam);
+        const TCreated C = ReadCreated(WParam, LParam);
         // Other threads get no scroll-bar windows on skinned windows.
-        if (c.ClassName == "ScrollBar" && manager->FindSkinForm(c.Parent)) return kRefuseCreation;
-        if (c.ClassName == "#32768") manager->AddMenu(c.Wnd);
-        if (c.ExStyle & WS_EX_MDICHILD) manager->AddForm(c.Wnd);
+        if (C.ClassName == "ScrollBar" && Manager->FindSkinForm(C.Parent)) return kRefuseCreation;
+        if (C.ClassName == "#32768") Manager->AddMenu(C.Wnd);
+        if (C.ExStyle & WS_EX_MDICHILD) Manager->AddForm(C.Wnd);
         break;
       }
       case HCBT_DESTROYWND:
-        manager->DeleteMenu(reinterpret_cast<HWND>(WParam));
-        manager->DeleteForm(reinterpret_cast<HWND>(WParam));
+        Manager->DeleteMenu(reinterpret_cast<HWND>(WParam));
+        Manager->DeleteForm(reinterpret_cast<HWND>(WParam));
         break;
       case HCBT_ACTIVATE:
-        if (manager->FPhase == 0) manager->FPhase = 1;
-        manager->AddForm(reinterpret_cast<HWND>(WParam));
+        if (Manager->FPhase == 0) Manager->FPhase = 1;
+        Manager->AddForm(reinterpret_cast<HWND>(WParam));
         break;
       default:
         break;
     }
   } catch (...) {
-    ReportException(manager);
+    ReportException(Manager);
   }
   return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
 }

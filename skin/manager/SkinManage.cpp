@@ -45,16 +45,16 @@ TSkinManage::~TSkinManage() {
     if (FForms && !FForms->empty()) DeleteAllForms();
     FForms.reset();
     if (FMenus) {
-      TSkinMenuList menus;
-      menus.swap(*FMenus);
-      for (TRuzIzivPopMenu* menu : menus) FreePopMenu(menu);
+      TSkinMenuList Menus;
+      Menus.swap(*FMenus);
+      for (TRuzIzivPopMenu* Menu : Menus) FreePopMenu(Menu);
     }
     FMenus.reset();
     FSkinDatas.reset();
   } else if (FParent) {
-    TSkinManage* host = FParent;
-    host->DeleteSub(this);
-    host->DeleteSubForm(FInstance);
+    TSkinManage* Host = FParent;
+    Host->DeleteSub(this);
+    Host->DeleteSubForm(FInstance);
   }
   if (FHook) UnhookWindowsHookEx(FHook);
   if (SkinManageUnit::HookCBT == FHook) SkinManageUnit::HookCBT = nullptr;
@@ -74,12 +74,12 @@ bool TSkinManage::MDIMax() {
 }
 
 const TSkinFormList& TSkinManage::Forms() const {
-  static const TSkinFormList none;
-  return FForms ? *FForms : none;
+  static const TSkinFormList None;
+  return FForms ? *FForms : None;
 }
 const TSkinMenuList& TSkinManage::Menus() const {
-  static const TSkinMenuList none;
-  return FMenus ? *FMenus : none;
+  static const TSkinMenuList None;
+  return FMenus ? *FMenus : None;
 }
 
 void TSkinManage::AddSkinData(TSkinData* Data) {
@@ -94,9 +94,9 @@ void TSkinManage::RemoveSkinData(TSkinData* Data) {
   if (FMainSkinData == Data) {
     FMainSkinData = nullptr;
     if (FSkinDatas) {
-      for (TSkinData* d : *FSkinDatas)
-        if (d->SkinFormtype == sfMainform) {
-          FMainSkinData = d;
+      for (TSkinData* D : *FSkinDatas)
+        if (D->SkinFormtype == sfMainform) {
+          FMainSkinData = D;
           break;
         }
     }
@@ -107,36 +107,36 @@ void TSkinManage::RemoveSkinData(TSkinData* Data) {
 void TSkinManage::FindSkindata(TSkinData*& Data, HWND Wnd) const {
   Data = nullptr;
   if (!FSkinDatas || FSkinDatas->empty()) return;
-  const TSkinDataList& list = *FSkinDatas;
-  auto lastOf = [&](auto&& pred) -> TSkinData* {
-    for (auto it = list.rbegin(); it != list.rend(); ++it)
-      if (pred(*it)) return *it;
+  const TSkinDataList& List = *FSkinDatas;
+  auto LastOf = [&](auto&& Pred) -> TSkinData* {
+    for (auto It = List.rbegin(); It != List.rend(); ++It)
+      if (Pred(*It)) return *It;
     return nullptr;
   };
-  Data = lastOf([&](TSkinData* d) {
-    if (d->SkinFormtype != sfOnlyThisForm) return false;
-    auto* owner = dynamic_cast<TWinControl*>(d->Owner());
+  Data = LastOf([&](TSkinData* D) {
+    if (D->SkinFormtype != sfOnlyThisForm) return false;
+    auto* owner = dynamic_cast<TWinControl*>(D->Owner());
     return owner && owner->HandleAllocated() && owner->Handle() == Wnd;
   });
   if (Data) return;
-  const String cls = LowerCase(WindowClassName(Wnd));
-  if (cls == "tmessageform" || cls == "#32770") {
-    Data = lastOf([](TSkinData* d) { return d->SkinFormtype == sfDialog; });
+  const String Cls = LowerCase(WindowClassName(Wnd));
+  if (Cls == "tmessageform" || Cls == "#32770") {
+    Data = LastOf([](TSkinData* D) { return D->SkinFormtype == sfDialog; });
     if (Data) return;
   }
-  Data = lastOf([](TSkinData* d) { return d->SkinFormtype == sfMainform; });
-  if (!Data) Data = list.front();
+  Data = LastOf([](TSkinData* D) { return D->SkinFormtype == sfMainform; });
+  if (!Data) Data = List.front();
 }
 
 bool TSkinManage::OnBeforeSkin(HWND Wnd, const String& ClassName) const {
-  bool result = true;
-  if (!FMainSkinData) return result;
-  const String cls = LowerCase(ClassName);
-  if (!FMainSkinData->Options.Contains(xoPreview) && cls.find("preview") != String::npos) result = false;
-  if (ClassName == "#32770" && (GetWindowLongPtrW(Wnd, GWL_STYLE) & DS_SETFOREGROUND)) result = false;
-  if (cls == "tpopupdbtreeview") result = false;
-  FMainSkinData->DoFormSkin(Wnd, ClassName, result);
-  return result;
+  bool Result = true;
+  if (!FMainSkinData) return Result;
+  const String Cls = LowerCase(ClassName);
+  if (!FMainSkinData->Options.Contains(xoPreview) && Cls.find("preview") != String::npos) Result = false;
+  if (ClassName == "#32770" && (GetWindowLongPtrW(Wnd, GWL_STYLE) & DS_SETFOREGROUND)) Result = false;
+  if (Cls == "tpopupdbtreeview") Result = false;
+  FMainSkinData->DoFormSkin(Wnd, ClassName, Result);
+  return Result;
 }
 
 bool TSkinManage::initsb(HWND Wnd) const {

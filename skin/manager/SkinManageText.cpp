@@ -6,7 +6,7 @@
 
 String WindowClassName(HWND Wnd) {
   if (!Wnd) return {};
-  wchar_t buffer[256] = {};
-  const int n = GetClassNameW(Wnd, buffer, static_cast<int>(std::size(buffer)));
-  return n > 0 ? WideToUtf8(std::wstring_view(buffer, static_cast<std::size_t>(n))) : String();
+  wchar_t Buffer[256] = {};
+  const int N = GetClassNameW(Wnd, Buffer, static_cast<int>(std::size(Buffer)));
+  return N > 0 ? WideToUtf8(std::wstring_view(Buffer, static_cast<std::size_t>(N))) : String();
 }

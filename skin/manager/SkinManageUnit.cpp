@@ -32,7 +32,7 @@ TSkinManageBase* MakeManager(std::int32_t ModuleFlag) {
 
 // The form skin objects tell the manager when they go away.
 void ForgetWindow(HWND Wnd) {
-  if (TSkinManage* manager = SkinManage()) manager->DeleteForm2(Wnd);
+  if (TSkinManage* Manager = SkinManage()) Manager->DeleteForm2(Wnd);
 }
 
 }  // namespace
@@ -42,9 +42,9 @@ void Initialize() {
   // The framework's control atom is made now, so that it is given back only after this unit's
   // finalisation, which still unskins windows that carry it.
   ::ControlAtom();
-  const DWORD version = GetVersion();
-  Win32PlatformIsUnicode = (version & 0x80000000u) == 0;
-  IsVista = LOBYTE(LOWORD(version)) != 6;
+  const DWORD Version = GetVersion();
+  Win32PlatformIsUnicode = (Version & 0x80000000u) == 0;
+  IsVista = LOBYTE(LOWORD(Version)) != 6;
   DefaultUserCodePage = 0;
   myinstance = reinterpret_cast<HINSTANCE>(&__ImageBase);
   PropName = ControlPropName(myinstance, GetCurrentThreadId());

@@ -19,50 +19,50 @@ void TSkinManage::AddMenu(HWND Wnd) {
   if (!FEnabled || !FMenus || !Wnd) return;
   if (SendMessageW(Wnd, WM_SKIN_QUERY, 0, 0) == 1) return;
   if (FindSkinMenu(Wnd)) return;
-  TSkinData* data = nullptr;
-  FindSkindata(data, Wnd);
-  if (!data || data->FNoSkin) return;
+  TSkinData* Data = nullptr;
+  FindSkindata(Data, Wnd);
+  if (!Data || Data->FNoSkin) return;
   switch (MenuSource()) {
     case 0:
-      if (!data->SkinControls.Contains(xcPopupMenu)) return;
+      if (!Data->SkinControls.Contains(xcPopupMenu)) return;
       break;
     case 1:
-      if (!data->SkinControls.Contains(xcMainMenu) && !data->SkinControls.Contains(xcMenuItem)) return;
+      if (!Data->SkinControls.Contains(xcMainMenu) && !Data->SkinControls.Contains(xcMenuItem)) return;
       break;
     case 2:
-      if (!data->SkinControls.Contains(xcSystemMenu)) return;
+      if (!Data->SkinControls.Contains(xcSystemMenu)) return;
       break;
     default:
       break;
   }
-  auto menu = std::make_unique<TRuzIzivPopMenu>();
-  menu->InitSkin(Wnd, data, nullptr);
-  if (FMenuFromBar) menu->FMarked = true;
-  FMenus->push_back(menu.release());
+  auto Menu = std::make_unique<TRuzIzivPopMenu>();
+  Menu->InitSkin(Wnd, Data, nullptr);
+  if (FMenuFromBar) Menu->FMarked = true;
+  FMenus->push_back(Menu.release());
 }
 
 bool TSkinManage::DeleteMenu(HWND Wnd) {
   if (!FMenus) return false;
-  bool deleted = false;
-  auto it = std::find_if(FMenus->begin(), FMenus->end(),
-                         [Wnd](const TRuzIzivPopMenu* m) { return m && m->FHandle == Wnd; });
-  if (it != FMenus->end()) {
-    TRuzIzivPopMenu* menu = *it;
-    FMenus->erase(it);
-    FreePopMenu(menu);
-    deleted = true;
+  bool Deleted = false;
+  auto It = std::find_if(FMenus->begin(), FMenus->end(),
+                         [Wnd](const TRuzIzivPopMenu* M) { return M && M->FHandle == Wnd; });
+  if (It != FMenus->end()) {
+    TRuzIzivPopMenu* Menu = *It;
+    FMenus->erase(It);
+    FreePopMenu(Menu);
+    Deleted = true;
   }
   if (FMenus->empty()) {
     FMenuFromBar = false;
     SetMenuSource(0);
   }
-  return deleted;
+  return Deleted;
 }
 
 bool TSkinManage::FindSkinMenu(HWND Wnd) const {
   if (!FMenus) return false;
   return std::any_of(FMenus->begin(), FMenus->end(),
-                     [Wnd](const TRuzIzivPopMenu* m) { return m && m->FHandle == Wnd; });
+                     [Wnd](const TRuzIzivPopMenu* M) { return M && M->FHandle == Wnd; });
 }
 
 void TSkinManage::SetHMenu(HMENU Menu) {
@@ -70,11 +70,11 @@ void TSkinManage::SetHMenu(HMENU Menu) {
   // A menu already bound keeps its window: the parent of an open submenu repaints its items (and
   // calls here) while the submenu's window is still unbound, which would otherwise take the parent's
   // handle and leave the submenu without its background.
-  for (TRuzIzivPopMenu* m : *FMenus)
-    if (m && m->FMenu == Menu) return;
-  for (auto it = FMenus->rbegin(); it != FMenus->rend(); ++it) {
-    if (*it && !(*it)->FMenu) {
-      (*it)->FMenu = Menu;
+  for (TRuzIzivPopMenu* M : *FMenus)
+    if (M && M->FMenu == Menu) return;
+  for (auto It = FMenus->rbegin(); It != FMenus->rend(); ++It) {
+    if (*It && !(*It)->FMenu) {
+      (*It)->FMenu = Menu;
       return;
     }
   }
@@ -82,15 +82,15 @@ void TSkinManage::SetHMenu(HMENU Menu) {
 
 TBitmap* TSkinManage::GetMenuBg(HMENU Menu) const {
   if (!FMenus || !Menu) return nullptr;
-  for (TRuzIzivPopMenu* m : *FMenus)
-    if (m && m->FMenu == Menu) return m->FBackground.get();
+  for (TRuzIzivPopMenu* M : *FMenus)
+    if (M && M->FMenu == Menu) return M->FBackground.get();
   return nullptr;
 }
 
 void TSkinManage::SetPopMenu() {
   if (!FMenus) return;
-  for (TRuzIzivPopMenu* m : *FMenus)
-    if (m) m->FMarked = true;
+  for (TRuzIzivPopMenu* M : *FMenus)
+    if (M) M->FMarked = true;
 }
 
 void TSkinManage::UpdateSkinMenu(HMENU /*Menu*/) {}

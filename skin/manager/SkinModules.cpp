@@ -42,25 +42,25 @@ void TSkinManage::DeleteSub(TSkinManage* Manager) {
 }
 
 void TSkinManage::DeleteAllSub() {
-  std::vector<TSkinManage*> subs;
-  subs.swap(FSubManagers);
-  for (TSkinManage* sub : subs)
-    if (sub) sub->AssignData(nullptr);
+  std::vector<TSkinManage*> Subs;
+  Subs.swap(FSubManagers);
+  for (TSkinManage* Sub : Subs)
+    if (Sub) Sub->AssignData(nullptr);
 }
 
 void TSkinManage::DeleteSubForm(HINSTANCE Instance) {
   if (!FForms) return;
-  for (std::size_t i = FForms->size(); i-- > 0;) {
-    if (i >= FForms->size()) continue;
-    const TSkinFormEntry e = (*FForms)[i];
-    if (!e.Form || e.Instance != Instance) continue;
-    FForms->erase(FForms->begin() + static_cast<std::ptrdiff_t>(i));
+  for (std::size_t I = FForms->size(); I-- > 0;) {
+    if (I >= FForms->size()) continue;
+    const TSkinFormEntry E = (*FForms)[I];
+    if (!E.Form || E.Instance != Instance) continue;
+    FForms->erase(FForms->begin() + static_cast<std::ptrdiff_t>(I));
     // The module's framework form owns the skin object and takes it along; a bare window's object
     // belongs to nobody else and is freed here.
-    if (e.Form->FForm)
-      delete e.Form->FForm;
+    if (E.Form->FForm)
+      delete E.Form->FForm;
     else
-      FreeForm(e.Form);
+      FreeForm(E.Form);
   }
 }
 
@@ -79,32 +79,32 @@ void TSkinManage::SetMDIMax2(bool Value) {
 
 void TSkinManage::SetMDIMax2Children(bool Value) {
   if (!FForms) return;
-  for (const TSkinFormEntry& e : *FForms) {
-    TRuzIzivForm* skin = e.Form;
-    if (!skin || skin->FFormStyle != sfsMDIChild) continue;
+  for (const TSkinFormEntry& E : *FForms) {
+    TRuzIzivForm* Skin = E.Form;
+    if (!Skin || Skin->FFormStyle != sfsMDIChild) continue;
     if (Value) {
-      if (skin->FRegion) skin->Uncropwindow();
-    } else if (!IsIconic(skin->FHandle)) {
-      skin->FWindowState = swsNormal;
-      skin->Cropwindow();
-      if (!skin->FRegion) skin->Refresh();
+      if (Skin->FRegion) Skin->Uncropwindow();
+    } else if (!IsIconic(Skin->FHandle)) {
+      Skin->FWindowState = swsNormal;
+      Skin->Cropwindow();
+      if (!Skin->FRegion) Skin->Refresh();
     }
   }
 }
 
 void TSkinManage::SetCaption() {
   if (!FForms) return;
-  for (const TSkinFormEntry& e : *FForms) {
-    if (!e.Form || e.Form->FFormStyle != sfsMDIChild) continue;
-    const HWND wnd = e.Form->FHandle;
-    SetWindowLongPtrW(wnd, GWL_STYLE, GetWindowLongPtrW(wnd, GWL_STYLE) | WS_CAPTION);
+  for (const TSkinFormEntry& E : *FForms) {
+    if (!E.Form || E.Form->FFormStyle != sfsMDIChild) continue;
+    const HWND Wnd = E.Form->FHandle;
+    SetWindowLongPtrW(Wnd, GWL_STYLE, GetWindowLongPtrW(Wnd, GWL_STYLE) | WS_CAPTION);
   }
 }
 
 int TSkinManage::GetMDIChildNum() const {
   if (!FForms) return 0;
-  return static_cast<int>(std::count_if(FForms->begin(), FForms->end(), [](const TSkinFormEntry& e) {
-    return e.Form && e.Form->FFormStyle == sfsMDIChild;
+  return static_cast<int>(std::count_if(FForms->begin(), FForms->end(), [](const TSkinFormEntry& E) {
+    return E.Form && E.Form->FFormStyle == sfsMDIChild;
   }));
 }
 
@@ -123,7 +123,7 @@ BOOL CALLBACK FindControlProp(HWND, LPWSTR Name, HANDLE, ULONG_PTR Found) {
 }  // namespace
 
 bool TSkinManage::IsDllForm(HWND Wnd) {
-  bool found = false;
-  EnumPropsExW(Wnd, &FindControlProp, reinterpret_cast<LPARAM>(&found));
-  return !found;
+  bool Found = false;
+  EnumPropsExW(Wnd, &FindControlProp, reinterpret_cast<LPARAM>(&Found));
+  return !Found;
 }

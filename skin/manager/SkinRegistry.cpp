@@ -16,9 +16,9 @@ namespace {
 constexpr std::intptr_t kNeverSkinTag = 99;
 
 bool HasArea(HWND Wnd) {
-  RECT r{};
-  if (!GetWindowRect(Wnd, &r)) return false;
-  return r.right != r.left && r.bottom != r.top;
+  RECT R{};
+  if (!GetWindowRect(Wnd, &R)) return false;
+  return R.right != R.left && R.bottom != R.top;
 }
 
 bool IsMDIChildWindow(HWND Wnd) {
@@ -32,58 +32,58 @@ bool TSkinManage::AddForm(HWND Wnd) {
   DeleteDeleted();
   if (SendMessageW(Wnd, WM_SKIN_QUERY, 0, 0) == 1) return false;
   if (FindSkinForm(Wnd)) return false;
-  TControl* form = FindTForm(Wnd);
+  TControl* Form = FindTForm(Wnd);
   if (!FForceSkin && NestedForm(Wnd)) return false;
-  const String className = WindowClassName(Wnd);
-  const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Wnd, GWLP_HINSTANCE));
-  if (!form && instance != SkinManageUnit::myinstance && className != "#32770") return false;
+  const String ClassName = WindowClassName(Wnd);
+  const auto Instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(Wnd, GWLP_HINSTANCE));
+  if (!Form && Instance != SkinManageUnit::myinstance && ClassName != "#32770") return false;
   if (!HasArea(Wnd) && !IsMDIChildWindow(Wnd)) return false;
-  if (form && form->Tag() == kNeverSkinTag) return false;
-  if (className.find("TcxPopupEditPopupWindow") != String::npos ||
-      className.find("TTERenderWindow") != String::npos || className == "TApplication")
+  if (Form && Form->Tag() == kNeverSkinTag) return false;
+  if (ClassName.find("TcxPopupEditPopupWindow") != String::npos ||
+      ClassName.find("TTERenderWindow") != String::npos || ClassName == "TApplication")
     return false;
-  if (!OnBeforeSkin(Wnd, className)) return false;
-  TSkinData* data = nullptr;
-  FindSkindata(data, Wnd);
-  if (!data || data->FNoSkin) return false;
+  if (!OnBeforeSkin(Wnd, ClassName)) return false;
+  TSkinData* Data = nullptr;
+  FindSkindata(Data, Wnd);
+  if (!Data || Data->FNoSkin) return false;
 
-  auto* skin = new TRuzIzivForm(form);
-  skin->FHandle = Wnd;
-  skin->FName = className;
+  auto* Skin = new TRuzIzivForm(Form);
+  Skin->FHandle = Wnd;
+  Skin->FName = ClassName;
   try {
-    if (auto* frameworkForm = dynamic_cast<TForm*>(form))
-      skin->InitTform(data, frameworkForm);
+    if (auto* FrameworkForm = dynamic_cast<TForm*>(Form))
+      Skin->InitTform(Data, FrameworkForm);
     else
-      skin->InitDlg(data);
+      Skin->InitDlg(Data);
   } catch (...) {
-    FreeForm(skin);
+    FreeForm(Skin);
     throw;
   }
-  FForms->push_back({skin, FInstance});
+  FForms->push_back({Skin, FInstance});
   PostMessageW(Wnd, WM_SKIN_ACTIVATE, 0, kSkinActivateParam);
   return true;
 }
 
 void TSkinManage::ActiveForm(TCustomForm* Form) {
   if (!Form || !Form->Visible() || !Form->HandleAllocated()) return;
-  const HWND wnd = Form->Handle();
-  if (GetWindowLongPtrW(wnd, GWL_STYLE) & WS_CHILD) return;
-  AddForm(wnd);
+  const HWND Wnd = Form->Handle();
+  if (GetWindowLongPtrW(Wnd, GWL_STYLE) & WS_CHILD) return;
+  AddForm(Wnd);
 }
 
 TRuzIzivForm* TSkinManage::FindSkinForm(HWND Wnd) const {
   if (!FForms || !Wnd) return nullptr;
-  for (const TSkinFormEntry& e : *FForms)
-    if (e.Form && e.Form->FHandle == Wnd) return e.Form;
+  for (const TSkinFormEntry& E : *FForms)
+    if (E.Form && E.Form->FHandle == Wnd) return E.Form;
   return nullptr;
 }
 
 TControl* TSkinManage::FindTForm(HWND Wnd) const {
   if (!Wnd) return nullptr;
   if (Screen) {
-    for (int i = 0; i < Screen->FormCount(); ++i) {
-      TCustomForm* f = Screen->Forms(i);
-      if (f->HandleAllocated() && f->Handle() == Wnd) return f;
+    for (int I = 0; I < Screen->FormCount(); ++I) {
+      TCustomForm* F = Screen->Forms(I);
+      if (F->HandleAllocated() && F->Handle() == Wnd) return F;
     }
   }
   return FindControlx(Wnd);
@@ -96,22 +96,22 @@ bool TSkinManage::NestedForm(HWND Wnd) {
 }
 
 void TSkinManage::FreeForm(TRuzIzivForm* Form) {
-  TRuzIzivForm* const previous = FFreeing;
+  TRuzIzivForm* const Previous = FFreeing;
   FFreeing = Form;
   delete Form;
-  FFreeing = previous;
+  FFreeing = Previous;
 }
 
 bool TSkinManage::DeleteForm(HWND Wnd) {
   if (FPhase == kSkinPhaseShutdown || !FForms) return false;
-  for (auto it = FForms->begin(); it != FForms->end(); ++it) {
-    TRuzIzivForm* skin = it->Form;
-    if (!skin || skin->FHandle != Wnd) continue;
-    if (!skin->FForm) return false;
-    skin->FSkinState = kSkinDestroying;
-    skin->UnSubclass();
-    FForms->erase(it);
-    FreeForm(skin);
+  for (auto It = FForms->begin(); It != FForms->end(); ++It) {
+    TRuzIzivForm* Skin = It->Form;
+    if (!Skin || Skin->FHandle != Wnd) continue;
+    if (!Skin->FForm) return false;
+    Skin->FSkinState = kSkinDestroying;
+    Skin->UnSubclass();
+    FForms->erase(It);
+    FreeForm(Skin);
     return true;
   }
   return false;
@@ -119,83 +119,83 @@ bool TSkinManage::DeleteForm(HWND Wnd) {
 
 void TSkinManage::DeleteForm2(HWND Wnd) {
   if (FPhase == kSkinPhaseShutdown || !FForms || FFreeing) return;
-  auto it = std::find_if(FForms->begin(), FForms->end(),
-                         [Wnd](const TSkinFormEntry& e) { return e.Form && e.Form->FHandle == Wnd; });
-  if (it != FForms->end()) FForms->erase(it);
+  auto It = std::find_if(FForms->begin(), FForms->end(),
+                         [Wnd](const TSkinFormEntry& E) { return E.Form && E.Form->FHandle == Wnd; });
+  if (It != FForms->end()) FForms->erase(It);
 }
 
 void TSkinManage::DeleteDeleted() {
   if (FPhase == kSkinPhaseShutdown || !FForms) return;
-  for (std::size_t i = FForms->size(); i-- > 0;) {
-    if (i >= FForms->size()) continue;  // a destructor may have shortened the list
-    const TSkinFormEntry e = (*FForms)[i];
-    if (!e.Form) {
-      FForms->erase(FForms->begin() + static_cast<std::ptrdiff_t>(i));
-    } else if (e.Form->FSkinState == kSkinDestroyed && e.Instance == FInstance) {
-      FForms->erase(FForms->begin() + static_cast<std::ptrdiff_t>(i));
-      FreeForm(e.Form);
+  for (std::size_t I = FForms->size(); I-- > 0;) {
+    if (I >= FForms->size()) continue;  // a destructor may have shortened the list
+    const TSkinFormEntry E = (*FForms)[I];
+    if (!E.Form) {
+      FForms->erase(FForms->begin() + static_cast<std::ptrdiff_t>(I));
+    } else if (E.Form->FSkinState == kSkinDestroyed && E.Instance == FInstance) {
+      FForms->erase(FForms->begin() + static_cast<std::ptrdiff_t>(I));
+      FreeForm(E.Form);
     }
   }
 }
 
 void TSkinManage::DeleteForm3() {
   if (FPhase == kSkinPhaseShutdown || !FForms) return;
-  std::vector<TRuzIzivForm*> destroyed;
-  std::erase_if(*FForms, [&](const TSkinFormEntry& e) {
-    if (!e.Form || e.Form->FSkinState != kSkinDestroyed) return false;
-    destroyed.push_back(e.Form);
+  std::vector<TRuzIzivForm*> Destroyed;
+  std::erase_if(*FForms, [&](const TSkinFormEntry& E) {
+    if (!E.Form || E.Form->FSkinState != kSkinDestroyed) return false;
+    Destroyed.push_back(E.Form);
     return true;
   });
-  for (TRuzIzivForm* skin : destroyed) FreeForm(skin);
+  for (TRuzIzivForm* Skin : Destroyed) FreeForm(Skin);
 }
 
 void TSkinManage::DeleteAllForms() {
   FEnabled = false;
   if (!FForms) return;
-  for (std::size_t i = FForms->size(); i-- > 0;) {
-    if (i >= FForms->size()) continue;
-    const TSkinFormEntry e = (*FForms)[i];
-    if (e.Form && e.Instance != FInstance) continue;
-    FForms->erase(FForms->begin() + static_cast<std::ptrdiff_t>(i));
-    if (!e.Form) continue;
-    e.Form->UnSubclass3();
-    FreeForm(e.Form);
+  for (std::size_t I = FForms->size(); I-- > 0;) {
+    if (I >= FForms->size()) continue;
+    const TSkinFormEntry E = (*FForms)[I];
+    if (E.Form && E.Instance != FInstance) continue;
+    FForms->erase(FForms->begin() + static_cast<std::ptrdiff_t>(I));
+    if (!E.Form) continue;
+    E.Form->UnSubclass3();
+    FreeForm(E.Form);
   }
 }
 
 void TSkinManage::DeleteSysbtn() {
   if (!FForms) return;
-  for (const TSkinFormEntry& e : *FForms)
-    if (e.Form && e.Form->FSkinData == FActionData) e.Form->DeleteSysbtn();
+  for (const TSkinFormEntry& E : *FForms)
+    if (E.Form && E.Form->FSkinData == FActionData) E.Form->DeleteSysbtn();
 }
 
 void TSkinManage::AddNestForm(HWND ControlWnd, TComponent* NestForm) {
   if (!FForms || !NestForm) return;
-  auto* nest = dynamic_cast<TWinControl*>(NestForm);
-  for (const TSkinFormEntry& e : *FForms) {
-    if (!e.Form || e.Form->FHandle != ControlWnd) continue;
-    auto* spy = new TRuzIzivSpy(NestForm);
-    spy->FSkinForm = e.Form;
-    if (nest) e.Form->InitNestform(nest);
+  auto* Nest = dynamic_cast<TWinControl*>(NestForm);
+  for (const TSkinFormEntry& E : *FForms) {
+    if (!E.Form || E.Form->FHandle != ControlWnd) continue;
+    auto* Spy = new TRuzIzivSpy(NestForm);
+    Spy->FSkinForm = E.Form;
+    if (Nest) E.Form->InitNestform(Nest);
     return;
   }
 }
 
 void TSkinManage::UpdateSkinControl(HWND FormWnd, TControl* Target) {
-  TRuzIzivForm* skin = FindSkinForm(FormWnd);
-  if (auto* container = dynamic_cast<TWinControl*>(Target); skin && container) skin->InitControls(container);
+  TRuzIzivForm* Skin = FindSkinForm(FormWnd);
+  if (auto* Container = dynamic_cast<TWinControl*>(Target); Skin && Container) Skin->InitControls(Container);
 }
 
 void TSkinManage::UpdateMenu(HWND FormWnd, TComponent* Form) {
-  TRuzIzivForm* skin = FindSkinForm(FormWnd);
-  if (auto* container = dynamic_cast<TWinControl*>(Form); skin && container)
-    skin->InitPopMenu(container, true, true);
+  TRuzIzivForm* Skin = FindSkinForm(FormWnd);
+  if (auto* Container = dynamic_cast<TWinControl*>(Form); Skin && Container)
+    Skin->InitPopMenu(Container, true, true);
 }
 
 void TSkinManage::UpdateMainMenu() {
   if (!FForms) return;
-  for (const TSkinFormEntry& e : *FForms)
-    if (e.Form && e.Form->FSkinMenu) e.Form->UpdateMainMenu();
+  for (const TSkinFormEntry& E : *FForms)
+    if (E.Form && E.Form->FSkinMenu) E.Form->UpdateMainMenu();
 }
 
 void TSkinManage::DeleteGraphicControl(HWND FormWnd, TControl* Control) {

@@ -46,12 +46,12 @@ const char* MessageName(UINT Msg) {
 }  // namespace
 
 String MenuMessageText(UINT Msg, WPARAM WParam, LPARAM LParam) {
-  char text[96];
-  if (const char* name = MessageName(Msg))
-    std::snprintf(text, sizeof text, "%s wParam=%llx lParam=%llx", name,
+  char Text[96];
+  if (const char* Name = MessageName(Msg))
+    std::snprintf(Text, sizeof Text, "%s wParam=%llx lParam=%llx", Name,
                   static_cast<unsigned long long>(WParam), static_cast<unsigned long long>(LParam));
   else
-    std::snprintf(text, sizeof text, "msg 0x%04x wParam=%llx lParam=%llx", Msg,
+    std::snprintf(Text, sizeof Text, "msg 0x%04x wParam=%llx lParam=%llx", Msg,
                   static_cast<unsigned long long>(WParam), static_cast<unsigned long long>(LParam));
-  return text;
+  return Text;
 }

@@ -13,13 +13,13 @@ bool TRuzIzivPopMenu::Skinned() const {
 
 bool TRuzIzivPopMenu::RenderBackground(int Width, int Height) {
   if (Width <= 0 || Height <= 0) return false;
-  const TDataSkinObject& element = *FSkinData->MenuBackground;
-  std::unique_ptr<TBitmap> rendered =
-      GetHMap(RECT{0, 0, Width, Height}, element.Bitmap.get(), element.Margins, 1, 1, element.Tile, 0);
-  if (!rendered || rendered->Empty()) return false;
+  const TDataSkinObject& Element = *FSkinData->MenuBackground;
+  std::unique_ptr<TBitmap> Rendered =
+      GetHMap(RECT{0, 0, Width, Height}, Element.Bitmap.get(), Element.Margins, 1, 1, Element.Tile, 0);
+  if (!Rendered || Rendered->Empty()) return false;
   // Copied rather than swapped, so the bitmap the item painters were handed stays the same object.
   FBackground->SetSize(Width, Height);
-  BitBlt(FBackground->Canvas()->Handle(), 0, 0, Width, Height, rendered->Canvas()->Handle(), 0, 0, SRCCOPY);
+  BitBlt(FBackground->Canvas()->Handle(), 0, 0, Width, Height, Rendered->Canvas()->Handle(), 0, 0, SRCCOPY);
   return true;
 }
 
@@ -28,48 +28,48 @@ void TRuzIzivPopMenu::NcPaint(TMessage& Message) {
     Default(Message);
     return;
   }
-  RECT r;
-  if (!GetWindowRect(FHandle, &r)) {
+  RECT R;
+  if (!GetWindowRect(FHandle, &R)) {
     Default(Message);
     return;
   }
-  const int w = r.right - r.left, h = r.bottom - r.top;
+  const int W = R.right - R.left, H = R.bottom - R.top;
   // wParam 1 is the whole window: its window DC covers exactly that.
-  TClientDC dc(FHandle);
-  if (!dc || !RenderBackground(w, h)) {
+  TClientDC Dc(FHandle);
+  if (!Dc || !RenderBackground(W, H)) {
     Default(Message);
     return;
   }
-  HDC src = FBackground->Canvas()->Handle();
-  const int b = kPopMenuBorder;
-  BitBlt(dc.Get(), 0, 0, w, b, src, 0, 0, SRCCOPY);
-  BitBlt(dc.Get(), 0, h - b, w, b, src, 0, h - b, SRCCOPY);
-  BitBlt(dc.Get(), 0, 0, b, h, src, 0, 0, SRCCOPY);
-  BitBlt(dc.Get(), w - b, 0, b, h, src, w - b, 0, SRCCOPY);
-  BitBlt(dc.Get(), 0, 0, w, h, src, 0, 0, SRCCOPY);
+  HDC Src = FBackground->Canvas()->Handle();
+  const int B = kPopMenuBorder;
+  BitBlt(Dc.Get(), 0, 0, W, B, Src, 0, 0, SRCCOPY);
+  BitBlt(Dc.Get(), 0, H - B, W, B, Src, 0, H - B, SRCCOPY);
+  BitBlt(Dc.Get(), 0, 0, B, H, Src, 0, 0, SRCCOPY);
+  BitBlt(Dc.Get(), W - B, 0, B, H, Src, W - B, 0, SRCCOPY);
+  BitBlt(Dc.Get(), 0, 0, W, H, Src, 0, 0, SRCCOPY);
   // The system's own frame is never drawn; the items are painted by their owner afterwards.
   Message.Result = 0;
 }
 
 void TRuzIzivPopMenu::WMPrint(TMessage& Message) {
-  HDC target = reinterpret_cast<HDC>(Message.WParam);
-  RECT r;
-  if (!Skinned() || !target || !GetWindowRect(FHandle, &r)) {
+  HDC Target = reinterpret_cast<HDC>(Message.WParam);
+  RECT R;
+  if (!Skinned() || !Target || !GetWindowRect(FHandle, &R)) {
     Default(Message);
     return;
   }
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  if (!RenderBackground(w, h)) {
+  const int W = R.right - R.left, H = R.bottom - R.top;
+  if (!RenderBackground(W, H)) {
     Default(Message);
     return;
   }
-  TGdiRegion inner(CreateRectRgn(kPopMenuBorder, kPopMenuBorder, w - kPopMenuBorder, h - kPopMenuBorder));
-  BitBlt(target, 0, 0, w, h, FBackground->Canvas()->Handle(), 0, 0, SRCCOPY);
+  TGdiRegion Inner(CreateRectRgn(kPopMenuBorder, kPopMenuBorder, W - kPopMenuBorder, H - kPopMenuBorder));
+  BitBlt(Target, 0, 0, W, H, FBackground->Canvas()->Handle(), 0, 0, SRCCOPY);
   {
     // The system draws the items (and what it likes) only inside the skinned frame.
-    TSaveDC saved(target);
-    SetBkMode(target, TRANSPARENT);
-    SelectClipRgn(target, inner.Get());
+    TSaveDC Saved(Target);
+    SetBkMode(Target, TRANSPARENT);
+    SelectClipRgn(Target, Inner.Get());
     Default(Message);
   }
 }

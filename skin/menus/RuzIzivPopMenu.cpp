@@ -38,23 +38,23 @@ void TRuzIzivPopMenu::UnSubClass() {
 }
 
 LRESULT CALLBACK TRuzIzivPopMenu::MenuWndProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
-  auto* self = static_cast<TRuzIzivPopMenu*>(static_cast<TObject*>(GetPropW(Wnd, kPopMenuProp)));
-  if (!self) {
+  auto* Self = static_cast<TRuzIzivPopMenu*>(static_cast<TObject*>(GetPropW(Wnd, kPopMenuProp)));
+  if (!Self) {
     // Reached after unsubclassing through someone who kept this procedure: the class's own serves.
-    auto classProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(Wnd, GCLP_WNDPROC));
-    return classProc ? CallWindowProcW(classProc, Wnd, Msg, WParam, LParam)
+    auto ClassProc = reinterpret_cast<WNDPROC>(GetClassLongPtrW(Wnd, GCLP_WNDPROC));
+    return ClassProc ? CallWindowProcW(ClassProc, Wnd, Msg, WParam, LParam)
                      : DefWindowProcW(Wnd, Msg, WParam, LParam);
   }
-  TMessage message{Msg, WParam, LParam, 0};
-  const WNDPROC old = self->FOldWndProc;
+  TMessage Message{Msg, WParam, LParam, 0};
+  const WNDPROC Old = Self->FOldWndProc;
   try {
-    self->WinWndProc(message);
-    return message.Result;
+    Self->WinWndProc(Message);
+    return Message.Result;
   } catch (...) {
     // Reported; the menu window carries on with its own procedure.
-    ReportException(self);
+    ReportException(Self);
   }
-  return old ? CallWindowProcW(old, Wnd, Msg, WParam, LParam) : DefWindowProcW(Wnd, Msg, WParam, LParam);
+  return Old ? CallWindowProcW(Old, Wnd, Msg, WParam, LParam) : DefWindowProcW(Wnd, Msg, WParam, LParam);
 }
 
 void TRuzIzivPopMenu::Default(TMessage& Message) {
@@ -99,10 +99,10 @@ void TRuzIzivPopMenu::WinWndProc(TMessage& Message) {
 
 void TRuzIzivPopMenu::AddLog(const TMessage& Message) {
   if (!FSkinData) return;
-  const String text = MenuMessageText(Message.Msg, Message.WParam, Message.LParam);
-  if (text.empty()) return;
-  char line[160];
-  std::snprintf(line, sizeof line, "Menu hook:%4llx %s",
-                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(FHandle)), text.c_str());
-  FSkinData->DoDebug(line);
+  const String Text = MenuMessageText(Message.Msg, Message.WParam, Message.LParam);
+  if (Text.empty()) return;
+  char Line[160];
+  std::snprintf(Line, sizeof Line, "Menu hook:%4llx %s",
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(FHandle)), Text.c_str());
+  FSkinData->DoDebug(Line);
 }

@@ -9,17 +9,17 @@
 namespace {
 
 template <class E>
-std::unique_ptr<E[]> AllocTable(size_t n) {
+std::unique_ptr<E[]> AllocTable(size_t N) {
   // Zero-filled so that packing empty input codes a defined byte.
-  std::unique_ptr<E[]> p(new (std::nothrow) E[n]());
-  if (!p) throw ElzhException(kLzhNoMemoryMessage);
-  return p;
+  std::unique_ptr<E[]> P(new (std::nothrow) E[N]());
+  if (!P) throw ElzhException(kLzhNoMemoryMessage);
+  return P;
 }
 
 // Frees the work tables on every way out of a pack or unpack call.
 class TTablesGuard {
  public:
-  explicit TTablesGuard(TLZH& lzh) : FLzh(lzh) {}
+  explicit TTablesGuard(TLZH& Lzh) : FLzh(Lzh) {}
   ~TTablesGuard() { FLzh.EndLZH(); }
   TTablesGuard(const TTablesGuard&) = delete;
   TTablesGuard& operator=(const TTablesGuard&) = delete;
@@ -68,65 +68,65 @@ void TLZH::EndLZH() {
   run_end.reset();
 }
 
-bool TLZH::ReadByte(uint8_t& b, const TReadProc& ReadProc) {
-  uint16_t got = 0;
-  b = 0;
-  ReadProc(&b, 1, got);
-  return got != 0;
+bool TLZH::ReadByte(uint8_t& B, const TReadProc& ReadProc) {
+  uint16_t Got = 0;
+  B = 0;
+  ReadProc(&B, 1, Got);
+  return Got != 0;
 }
 
-void TLZH::WriteByte(uint8_t b, const TWriteProc& WriteProc) {
+void TLZH::WriteByte(uint8_t B, const TWriteProc& WriteProc) {
   // Output failures surface as the sink's own exception; the count is not inspected.
-  uint16_t put = 0;
-  WriteProc(&b, 1, put);
+  uint16_t Put = 0;
+  WriteProc(&B, 1, Put);
 }
 
 int TLZH::GetBit(const TReadProc& ReadProc) {
   while (getlen <= 8) {
-    uint8_t b;
-    if (!ReadByte(b, ReadProc)) b = 0;  // past the end the code reads as zero bits
-    getbuf = static_cast<uint16_t>(getbuf | (b << (8 - getlen)));
+    uint8_t B;
+    if (!ReadByte(B, ReadProc)) B = 0;  // past the end the code reads as zero bits
+    getbuf = static_cast<uint16_t>(getbuf | (B << (8 - getlen)));
     getlen = static_cast<uint8_t>(getlen + 8);
   }
-  const int bit = getbuf >> 15;
+  const int Bit = getbuf >> 15;
   getbuf = static_cast<uint16_t>(getbuf << 1);
   --getlen;
-  return bit;
+  return Bit;
 }
 
 int TLZH::GetByte(const TReadProc& ReadProc) {
   while (getlen <= 8) {
-    uint8_t b;
-    if (!ReadByte(b, ReadProc)) b = 0;
-    getbuf = static_cast<uint16_t>(getbuf | (b << (8 - getlen)));
+    uint8_t B;
+    if (!ReadByte(B, ReadProc)) B = 0;
+    getbuf = static_cast<uint16_t>(getbuf | (B << (8 - getlen)));
     getlen = static_cast<uint8_t>(getlen + 8);
   }
-  const int byte = getbuf >> 8;
+  const int Byte = getbuf >> 8;
   getbuf = static_cast<uint16_t>(getbuf << 8);
   getlen = static_cast<uint8_t>(getlen - 8);
-  return byte;
+  return Byte;
 }
 
-void TLZH::Putcode(int l, uint16_t c, const TWriteProc& WriteProc) {
-  putbuf = static_cast<uint16_t>(putbuf | (c >> putlen));
-  putlen = static_cast<uint8_t>(putlen + l);
+void TLZH::Putcode(int L, uint16_t C, const TWriteProc& WriteProc) {
+  putbuf = static_cast<uint16_t>(putbuf | (C >> putlen));
+  putlen = static_cast<uint8_t>(putlen + L);
   if (putlen >= 8) {
     WriteByte(static_cast<uint8_t>(putbuf >> 8), WriteProc);
     putlen = static_cast<uint8_t>(putlen - 8);
     if (putlen >= 8) {
       WriteByte(static_cast<uint8_t>(putbuf), WriteProc);
       putlen = static_cast<uint8_t>(putlen - 8);
-      putbuf = static_cast<uint16_t>(static_cast<uint32_t>(c) << (l - putlen));
+      putbuf = static_cast<uint16_t>(static_cast<uint32_t>(C) << (L - putlen));
     } else {
       putbuf = static_cast<uint16_t>(putbuf << 8);
     }
   }
 }
 
-void TLZH::EncodePosition(unsigned c, const TWriteProc& WriteProc) {
-  const unsigned u = c >> 6;
-  Putcode(p_len[u], static_cast<uint16_t>(p_code[u] << 8), WriteProc);
-  Putcode(6, static_cast<uint16_t>((c & 0x3F) << 10), WriteProc);
+void TLZH::EncodePosition(unsigned C, const TWriteProc& WriteProc) {
+  const unsigned U = C >> 6;
+  Putcode(p_len[U], static_cast<uint16_t>(p_code[U] << 8), WriteProc);
+  Putcode(6, static_cast<uint16_t>((C & 0x3F) << 10), WriteProc);
 }
 
 void TLZH::EncodeEnd(const TWriteProc& WriteProc) {
@@ -134,86 +134,86 @@ void TLZH::EncodeEnd(const TWriteProc& WriteProc) {
 }
 
 int TLZH::DecodePosition(const TReadProc& ReadProc) {
-  unsigned i = static_cast<unsigned>(GetByte(ReadProc));
-  const unsigned upper = static_cast<unsigned>(d_code[i]) << 6;
-  for (int j = d_len[i] - 2; j > 0; --j) i = (i << 1) + static_cast<unsigned>(GetBit(ReadProc));
-  return static_cast<int>(upper | (i & 0x3F));
+  unsigned I = static_cast<unsigned>(GetByte(ReadProc));
+  const unsigned Upper = static_cast<unsigned>(d_code[I]) << 6;
+  for (int J = d_len[I] - 2; J > 0; --J) I = (I << 1) + static_cast<unsigned>(GetBit(ReadProc));
+  return static_cast<int>(Upper | (I & 0x3F));
 }
 
-void TLZH::LZHPack(int32_t& Bytes_Written, const TReadProc& ReadProc, const TWriteProc& WriteProc) {
+void TLZH::LZHPack(int32_t& BytesWritten, const TReadProc& ReadProc, const TWriteProc& WriteProc) {
   InitLZH();
-  TTablesGuard guard(*this);
+  TTablesGuard Guard(*this);
   StartHuff();
   InitTree();
   textsize = 0;
 
-  int s = 0;
-  int r = RING_FILL;
-  for (int i = 0; i < r; ++i) text_buf[i] = ' ';
-  int len = 0;
-  uint8_t c;
-  while (len < F && ReadByte(c, ReadProc)) text_buf[r + len++] = c;
-  textsize = len;
-  for (int i = 1; i <= F; ++i) InsertNode(static_cast<int16_t>(r - i));
-  InsertNode(static_cast<int16_t>(r));
+  int S = 0;
+  int R = RING_FILL;
+  for (int I = 0; I < R; ++I) text_buf[I] = ' ';
+  int Len = 0;
+  uint8_t C;
+  while (Len < F && ReadByte(C, ReadProc)) text_buf[R + Len++] = C;
+  textsize = Len;
+  for (int I = 1; I <= F; ++I) InsertNode(static_cast<int16_t>(R - I));
+  InsertNode(static_cast<int16_t>(R));
 
   do {
-    if (match_length > len) match_length = static_cast<int16_t>(len);
+    if (match_length > Len) match_length = static_cast<int16_t>(Len);
     if (match_length <= THRESHOLD) {
       match_length = 1;
-      EncodeChar(text_buf[r], WriteProc);
+      EncodeChar(text_buf[R], WriteProc);
     } else {
       EncodeChar(static_cast<unsigned>(255 - THRESHOLD + match_length), WriteProc);
       EncodePosition(static_cast<unsigned>(match_position), WriteProc);
     }
-    const int last_match_length = match_length;
-    int i = 0;
-    for (; i < last_match_length && ReadByte(c, ReadProc); ++i) {
-      DeleteNode(static_cast<int16_t>(s));
-      text_buf[s] = c;
-      if (s < F - 1) text_buf[s + N] = c;
-      s = (s + 1) & (N - 1);
-      r = (r + 1) & (N - 1);
-      InsertNode(static_cast<int16_t>(r));
+    const int LastMatchLength = match_length;
+    int I = 0;
+    for (; I < LastMatchLength && ReadByte(C, ReadProc); ++I) {
+      DeleteNode(static_cast<int16_t>(S));
+      text_buf[S] = C;
+      if (S < F - 1) text_buf[S + N] = C;
+      S = (S + 1) & (N - 1);
+      R = (R + 1) & (N - 1);
+      InsertNode(static_cast<int16_t>(R));
     }
-    textsize += i;
+    textsize += I;
     // Input exhausted: slide the window over what is left of the look-ahead.
-    while (i++ < last_match_length) {
-      DeleteNode(static_cast<int16_t>(s));
-      s = (s + 1) & (N - 1);
-      r = (r + 1) & (N - 1);
-      if (--len != 0) InsertNode(static_cast<int16_t>(r));
+    while (I++ < LastMatchLength) {
+      DeleteNode(static_cast<int16_t>(S));
+      S = (S + 1) & (N - 1);
+      R = (R + 1) & (N - 1);
+      if (--Len != 0) InsertNode(static_cast<int16_t>(R));
     }
-  } while (len > 0);
+  } while (Len > 0);
 
   EncodeEnd(WriteProc);
-  Bytes_Written = textsize;
+  BytesWritten = textsize;
 }
 
 void TLZH::LZHUnpack(int32_t TextSize, const TReadProc& ReadProc, const TWriteProc& WriteProc) {
   InitLZH();
-  TTablesGuard guard(*this);
+  TTablesGuard Guard(*this);
   StartHuff();
-  for (int i = 0; i < RING_FILL; ++i) text_buf[i] = ' ';
-  int r = RING_FILL;
-  for (int32_t count = 0; count < TextSize;) {
-    const int c = DecodeChar(ReadProc);
-    if (c < 256) {
-      const auto b = static_cast<uint8_t>(c);
-      WriteByte(b, WriteProc);
-      text_buf[r] = b;
-      r = (r + 1) & (N - 1);
-      ++count;
+  for (int I = 0; I < RING_FILL; ++I) text_buf[I] = ' ';
+  int R = RING_FILL;
+  for (int32_t Count = 0; Count < TextSize;) {
+    const int C = DecodeChar(ReadProc);
+    if (C < 256) {
+      const auto B = static_cast<uint8_t>(C);
+      WriteByte(B, WriteProc);
+      text_buf[R] = B;
+      R = (R + 1) & (N - 1);
+      ++Count;
     } else {
       // A match is copied whole, byte by byte, so a source overlapping the output repeats a run.
-      const int i = (r - DecodePosition(ReadProc) - 1) & (N - 1);
-      const int j = c - 255 + THRESHOLD;
-      for (int k = 0; k < j; ++k) {
-        const uint8_t b = text_buf[(i + k) & (N - 1)];
-        WriteByte(b, WriteProc);
-        text_buf[r] = b;
-        r = (r + 1) & (N - 1);
-        ++count;
+      const int I = (R - DecodePosition(ReadProc) - 1) & (N - 1);
+      const int J = C - 255 + THRESHOLD;
+      for (int K = 0; K < J; ++K) {
+        const uint8_t B = text_buf[(I + K) & (N - 1)];
+        WriteByte(B, WriteProc);
+        text_buf[R] = B;
+        R = (R + 1) & (N - 1);
+        ++Count;
       }
     }
   }

@@ -15,8 +15,8 @@
 class TStream;
 
 // Byte source and sink of the codec; it always asks for or hands over one byte at a time.
-using TReadProc = std::function<void(void* DTA, uint16_t NBytes, uint16_t& Bytes_Got)>;
-using TWriteProc = std::function<void(void* DTA, uint16_t NBytes, uint16_t& Bytes_Put)>;
+using TReadProc = std::function<void(void* DTA, uint16_t NBytes, uint16_t& BytesGot)>;
+using TWriteProc = std::function<void(void* DTA, uint16_t NBytes, uint16_t& BytesPut)>;
 
 class TLZH : public TObject {
   DECLARE_CLASS(TLZH, TObject)
@@ -41,18 +41,18 @@ class TLZH : public TObject {
   TStream* OutStream = nullptr;
 
   // Codes everything ReadProc delivers; Bytes_Written receives the number of input bytes consumed.
-  void LZHPack(int32_t& Bytes_Written, const TReadProc& ReadProc, const TWriteProc& WriteProc);
+  void LZHPack(int32_t& BytesWritten, const TReadProc& ReadProc, const TWriteProc& WriteProc);
   // Decodes until TextSize bytes have been written (a final match may overshoot on bad input).
   void LZHUnpack(int32_t TextSize, const TReadProc& ReadProc, const TWriteProc& WriteProc);
 
   // The callback pair over InStream and OutStream.
-  void GetBlockStream(void* DTA, uint16_t NBytes, uint16_t& Bytes_Got);
-  void PutBlockStream(void* DTA, uint16_t NBytes, uint16_t& Bytes_Put);
+  void GetBlockStream(void* DTA, uint16_t NBytes, uint16_t& BytesGot);
+  void PutBlockStream(void* DTA, uint16_t NBytes, uint16_t& BytesPut);
   TReadProc StreamReader() {
-    return [this](void* d, uint16_t n, uint16_t& got) { GetBlockStream(d, n, got); };
+    return [this](void* D, uint16_t n, uint16_t& Got) { GetBlockStream(D, n, Got); };
   }
   TWriteProc StreamWriter() {
-    return [this](void* d, uint16_t n, uint16_t& put) { PutBlockStream(d, n, put); };
+    return [this](void* D, uint16_t n, uint16_t& Put) { PutBlockStream(D, n, Put); };
   }
 
   void InitLZH();
@@ -62,20 +62,20 @@ class TLZH : public TObject {
   // Dictionary trees (packer only).
   void InitTree();
   void InsertNode(int16_t r);
-  void DeleteNode(int16_t p);
+  void DeleteNode(int16_t P);
 
   // Adaptive Huffman tree.
   void StartHuff();
   void reconst();
-  void update(int c);
+  void update(int C);
 
   // Bit input and output.
   int GetBit(const TReadProc& ReadProc);
   int GetByte(const TReadProc& ReadProc);
-  void Putcode(int l, uint16_t c, const TWriteProc& WriteProc);
+  void Putcode(int L, uint16_t C, const TWriteProc& WriteProc);
 
-  void EncodeChar(unsigned c, const TWriteProc& WriteProc);
-  void EncodePosition(unsigned c, const TWriteProc& WriteProc);
+  void EncodeChar(unsigned C, const TWriteProc& WriteProc);
+  void EncodePosition(unsigned C, const TWriteProc& WriteProc);
   void EncodeEnd(const TWriteProc& WriteProc);
   int DecodeChar(const TReadProc& ReadProc);
   int DecodePosition(const TReadProc& ReadProc);
@@ -101,6 +101,6 @@ class TLZH : public TObject {
  private:
   lzh::THuffView HuffView() const { return {freq.get(), prnt.get(), son.get(), run_end.get()}; }
   lzh::TTreeView TreeView() const { return {text_buf.get(), lson.get(), dad.get(), rson.get()}; }
-  void WriteByte(uint8_t b, const TWriteProc& WriteProc);
-  bool ReadByte(uint8_t& b, const TReadProc& ReadProc);
+  void WriteByte(uint8_t B, const TWriteProc& WriteProc);
+  bool ReadByte(uint8_t& B, const TReadProc& ReadProc);
 };

@@ -13,40 +13,40 @@ void TLZH::reconst() {
   lzh::Reconst(HuffView());
 }
 
-void TLZH::update(int c) {
-  lzh::Update(HuffView(), c);
+void TLZH::update(int C) {
+  lzh::Update(HuffView(), C);
 }
 
-void TLZH::EncodeChar(unsigned c, const TWriteProc& WriteProc) {
+void TLZH::EncodeChar(unsigned C, const TWriteProc& WriteProc) {
   // Walk leaf to root. Codes of up to 16 bits are assembled in one word as the format describes;
   // a longer one (only after very skewed statistics) is kept bit by bit and sent in 16-bit pieces,
   // root end first, which is the same bit sequence.
-  uint8_t bits[T];
-  int depth = 0;
-  int k = prnt[c + T];
+  uint8_t Bits[T];
+  int Depth = 0;
+  int K = prnt[C + T];
   do {
-    bits[depth++] = static_cast<uint8_t>(k & 1);
-    k = prnt[k];
-  } while (k != R);
+    Bits[Depth++] = static_cast<uint8_t>(K & 1);
+    K = prnt[K];
+  } while (K != R);
 
-  int left = depth;
-  while (left > 0) {
-    const int l = std::min(left, 16);
-    uint16_t code = 0;
-    for (int b = 0; b < l; ++b) code = static_cast<uint16_t>(code | (bits[left - 1 - b] << (15 - b)));
-    Putcode(l, code, WriteProc);
-    left -= l;
+  int Left = Depth;
+  while (Left > 0) {
+    const int L = std::min(Left, 16);
+    uint16_t Code = 0;
+    for (int B = 0; B < L; ++B) Code = static_cast<uint16_t>(Code | (Bits[Left - 1 - B] << (15 - B)));
+    Putcode(L, Code, WriteProc);
+    Left -= L;
   }
-  update(static_cast<int>(c));
+  update(static_cast<int>(C));
 }
 
 int TLZH::DecodeChar(const TReadProc& ReadProc) {
-  int c = son[R];
-  while (c < T) {
-    c += GetBit(ReadProc);
-    c = son[c];
+  int C = son[R];
+  while (C < T) {
+    C += GetBit(ReadProc);
+    C = son[C];
   }
-  c -= T;
-  update(c);
-  return c;
+  C -= T;
+  update(C);
+  return C;
 }

@@ -6,15 +6,15 @@
 namespace lzh {
 
 void StartHuff(const THuffView& H) {
-  for (int i = 0; i < N_CHAR; ++i) {
-    H.Freq[i] = 1;
-    H.Son[i] = static_cast<int16_t>(i + T);
-    H.Prnt[i + T] = static_cast<int16_t>(i);
+  for (int I = 0; I < N_CHAR; ++I) {
+    H.Freq[I] = 1;
+    H.Son[I] = static_cast<int16_t>(I + T);
+    H.Prnt[I + T] = static_cast<int16_t>(I);
   }
-  for (int i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
-    H.Freq[j] = static_cast<uint16_t>(H.Freq[i] + H.Freq[i + 1]);
-    H.Son[j] = static_cast<int16_t>(i);
-    H.Prnt[i] = H.Prnt[i + 1] = static_cast<int16_t>(j);
+  for (int I = 0, J = N_CHAR; J <= R; I += 2, ++J) {
+    H.Freq[J] = static_cast<uint16_t>(H.Freq[I] + H.Freq[I + 1]);
+    H.Son[J] = static_cast<int16_t>(I);
+    H.Prnt[I] = H.Prnt[I + 1] = static_cast<int16_t>(J);
   }
   H.Freq[T] = 0xFFFF;
   H.Prnt[R] = 0;
@@ -24,38 +24,38 @@ void Reconst(const THuffView& H) {
   uint16_t* const freq = H.Freq;
   int16_t* const son = H.Son;
   // Leaves first, in node order, with halved weights.
-  int j = 0;
-  for (int i = 0; i < T; ++i) {
-    if (son[i] >= T) {
-      freq[j] = static_cast<uint16_t>((freq[i] + 1) / 2);
-      son[j] = son[i];
-      ++j;
+  int J = 0;
+  for (int I = 0; I < T; ++I) {
+    if (son[I] >= T) {
+      freq[J] = static_cast<uint16_t>((freq[I] + 1) / 2);
+      son[J] = son[I];
+      ++J;
     }
   }
   // Pair them up again, keeping the table sorted by weight.
-  for (int i = 0, jn = N_CHAR; jn < T; i += 2, ++jn) {
-    const unsigned f = freq[i] + freq[i + 1];
+  for (int I = 0, Jn = N_CHAR; Jn < T; I += 2, ++Jn) {
+    const unsigned F = freq[I] + freq[I + 1];
     // After the last node not heavier than f: the nodes placed so far are sorted by weight.
-    const int k = static_cast<int>(std::upper_bound(freq, freq + jn, f) - freq);
-    const size_t moved = static_cast<size_t>(jn - k);
-    std::memmove(&freq[k + 1], &freq[k], moved * sizeof(freq[0]));
-    std::memmove(&son[k + 1], &son[k], moved * sizeof(son[0]));
-    freq[k] = static_cast<uint16_t>(f);
-    son[k] = static_cast<int16_t>(i);
+    const int K = static_cast<int>(std::upper_bound(freq, freq + Jn, F) - freq);
+    const size_t Moved = static_cast<size_t>(Jn - K);
+    std::memmove(&freq[K + 1], &freq[K], Moved * sizeof(freq[0]));
+    std::memmove(&son[K + 1], &son[K], Moved * sizeof(son[0]));
+    freq[K] = static_cast<uint16_t>(F);
+    son[K] = static_cast<int16_t>(I);
   }
-  for (int i = 0; i < T; ++i) {
-    const int k = son[i];
-    if (k >= T) {
-      H.Prnt[k] = static_cast<int16_t>(i);
+  for (int I = 0; I < T; ++I) {
+    const int K = son[I];
+    if (K >= T) {
+      H.Prnt[K] = static_cast<int16_t>(I);
     } else {
-      H.Prnt[k] = H.Prnt[k + 1] = static_cast<int16_t>(i);
+      H.Prnt[K] = H.Prnt[K + 1] = static_cast<int16_t>(I);
     }
   }
 }
 
 void InitTree(const TTreeView& D) {
-  for (int i = N + 1; i <= N + 256; ++i) D.Rson[i] = NIL;
-  for (int i = 0; i <= N; ++i) D.Dad[i] = NIL;
+  for (int I = N + 1; I <= N + 256; ++I) D.Rson[I] = NIL;
+  for (int I = 0; I <= N; ++I) D.Dad[I] = NIL;
 }
 
 }  // namespace lzh

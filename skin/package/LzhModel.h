@@ -136,18 +136,18 @@ void InitTree(const TTreeView& D);
 // Index of the first difference of the strings at A and B in 1 .. F - 1, or F when they agree
 // there. Both must be readable up to offset F - 1 + kRingSlack.
 inline int FirstDifference(const uint8_t* A, const uint8_t* B) {
-  for (int i = 1; i < F; i += 8) {
+  for (int I = 1; I < F; I += 8) {
     uint64_t a, b;
-    std::memcpy(&a, A + i, 8);
-    std::memcpy(&b, B + i, 8);
-    if (const uint64_t x = a ^ b) {
-      int at = i;
+    std::memcpy(&a, A + I, 8);
+    std::memcpy(&b, B + I, 8);
+    if (const uint64_t X = a ^ b) {
+      int At = I;
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-      at += __builtin_ctzll(x) >> 3;
+      At += __builtin_ctzll(X) >> 3;
 #else
       while (A[at] == B[at]) ++at;
 #endif
-      return at < F ? at : F;
+      return At < F ? At : F;
     }
   }
   return F;
@@ -155,88 +155,88 @@ inline int FirstDifference(const uint8_t* A, const uint8_t* B) {
 
 // Inserts the string at ring position r and finds the longest match for it (MatchLength 0 when
 // none of at least three bytes); among equally long ones the nearest earlier occurrence wins.
-inline void InsertNode(const TTreeView& D, int r, int& MatchPosition, int& MatchLength) {
+inline void InsertNode(const TTreeView& D, int R, int& MatchPosition, int& MatchLength) {
   uint8_t* const text = D.Text;
   int16_t* const lson = D.Lson;
   int16_t* const dad = D.Dad;
   int16_t* const rson = D.Rson;
-  const uint8_t* key = &text[r];
-  int p = N + 1 + key[0];
-  int cmp = 1;
-  rson[r] = lson[r] = NIL;
+  const uint8_t* Key = &text[R];
+  int P = N + 1 + Key[0];
+  int Cmp = 1;
+  rson[R] = lson[R] = NIL;
   MatchLength = 0;
   for (;;) {
-    if (cmp >= 0) {
-      if (rson[p] == NIL) {
-        rson[p] = static_cast<int16_t>(r);
-        dad[r] = static_cast<int16_t>(p);
+    if (Cmp >= 0) {
+      if (rson[P] == NIL) {
+        rson[P] = static_cast<int16_t>(R);
+        dad[R] = static_cast<int16_t>(P);
         return;
       }
-      p = rson[p];
+      P = rson[P];
     } else {
-      if (lson[p] == NIL) {
-        lson[p] = static_cast<int16_t>(r);
-        dad[r] = static_cast<int16_t>(p);
+      if (lson[P] == NIL) {
+        lson[P] = static_cast<int16_t>(R);
+        dad[R] = static_cast<int16_t>(P);
         return;
       }
-      p = lson[p];
+      P = lson[P];
     }
-    const int i = FirstDifference(key, &text[p]);
-    cmp = i < F ? key[i] - text[p + i] : 0;
-    if (i > THRESHOLD) {
-      const int d = ((r - p) & (N - 1)) - 1;
-      if (i > MatchLength) {
+    const int I = FirstDifference(Key, &text[P]);
+    Cmp = I < F ? Key[I] - text[P + I] : 0;
+    if (I > THRESHOLD) {
+      const int d = ((R - P) & (N - 1)) - 1;
+      if (I > MatchLength) {
         MatchPosition = d;
-        MatchLength = i;
+        MatchLength = I;
         if (MatchLength >= F) break;
       }
-      if (i == MatchLength && d < MatchPosition) MatchPosition = d;
+      if (I == MatchLength && d < MatchPosition) MatchPosition = d;
     }
   }
   // A full-length match: r takes the place of the older, identical string p.
-  dad[r] = dad[p];
-  lson[r] = lson[p];
-  rson[r] = rson[p];
-  dad[lson[p]] = static_cast<int16_t>(r);
-  dad[rson[p]] = static_cast<int16_t>(r);
-  if (rson[dad[p]] == p)
-    rson[dad[p]] = static_cast<int16_t>(r);
+  dad[R] = dad[P];
+  lson[R] = lson[P];
+  rson[R] = rson[P];
+  dad[lson[P]] = static_cast<int16_t>(R);
+  dad[rson[P]] = static_cast<int16_t>(R);
+  if (rson[dad[P]] == P)
+    rson[dad[P]] = static_cast<int16_t>(R);
   else
-    lson[dad[p]] = static_cast<int16_t>(r);
-  dad[p] = NIL;
+    lson[dad[P]] = static_cast<int16_t>(R);
+  dad[P] = NIL;
 }
 
-inline void DeleteNode(const TTreeView& D, int p) {
+inline void DeleteNode(const TTreeView& D, int P) {
   int16_t* const lson = D.Lson;
   int16_t* const dad = D.Dad;
   int16_t* const rson = D.Rson;
-  if (dad[p] == NIL) return;  // not in a tree
-  int q;
-  if (rson[p] == NIL) {
-    q = lson[p];
-  } else if (lson[p] == NIL) {
-    q = rson[p];
+  if (dad[P] == NIL) return;  // not in a tree
+  int Q;
+  if (rson[P] == NIL) {
+    Q = lson[P];
+  } else if (lson[P] == NIL) {
+    Q = rson[P];
   } else {
     // Two children: the rightmost node of the left subtree takes p's place.
-    q = lson[p];
-    if (rson[q] != NIL) {
+    Q = lson[P];
+    if (rson[Q] != NIL) {
       do {
-        q = rson[q];
-      } while (rson[q] != NIL);
-      rson[dad[q]] = lson[q];
-      dad[lson[q]] = dad[q];
-      lson[q] = lson[p];
-      dad[lson[p]] = static_cast<int16_t>(q);
+        Q = rson[Q];
+      } while (rson[Q] != NIL);
+      rson[dad[Q]] = lson[Q];
+      dad[lson[Q]] = dad[Q];
+      lson[Q] = lson[P];
+      dad[lson[P]] = static_cast<int16_t>(Q);
     }
-    rson[q] = rson[p];
-    dad[rson[p]] = static_cast<int16_t>(q);
+    rson[Q] = rson[P];
+    dad[rson[P]] = static_cast<int16_t>(Q);
   }
-  dad[q] = dad[p];
-  if (rson[dad[p]] == p)
-    rson[dad[p]] = static_cast<int16_t>(q);
+  dad[Q] = dad[P];
+  if (rson[dad[P]] == P)
+    rson[dad[P]] = static_cast<int16_t>(Q);
   else
-    lson[dad[p]] = static_cast<int16_t>(q);
-  dad[p] = NIL;
+    lson[dad[P]] = static_cast<int16_t>(Q);
+  dad[P] = NIL;
 }
 
 }  // namespace lzh

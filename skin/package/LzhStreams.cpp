@@ -14,14 +14,14 @@ namespace {
 
 // Source's bytes from its position to its end, without a copy when it is a memory stream.
 std::span<const uint8_t> RestOf(TStream& Source, std::vector<uint8_t>& Copy) {
-  const int64_t at = Source.Position();
-  const int64_t left = Source.Size() - at;
-  if (left <= 0) return {};
+  const int64_t At = Source.Position();
+  const int64_t Left = Source.Size() - At;
+  if (Left <= 0) return {};
   if (auto* memory = dynamic_cast<TMemoryStream*>(&Source))
-    return std::span<const uint8_t>(memory->Memory() + at, static_cast<size_t>(left));
-  Copy.resize(static_cast<size_t>(left));
-  Copy.resize(static_cast<size_t>(Source.Read(Copy.data(), left)));
-  Source.SetPosition(at);
+    return std::span<const uint8_t>(memory->Memory() + At, static_cast<size_t>(Left));
+  Copy.resize(static_cast<size_t>(Left));
+  Copy.resize(static_cast<size_t>(Source.Read(Copy.data(), Left)));
+  Source.SetPosition(At);
   return Copy;
 }
 
@@ -34,36 +34,36 @@ void LzhCompress(TStream& Source, TStream& Destination) {
   if (size > std::numeric_limits<int32_t>::max())
     throw ElzhException("LZH : Input is too large for a 32-bit length");
   Destination.WriteInt32(static_cast<int32_t>(size));
-  std::vector<uint8_t> copy, code;
-  const std::span<const uint8_t> input = RestOf(Source, copy);
-  code.reserve(input.size() / 2 + 16);
-  LzhPackBuffer(input, code);
+  std::vector<uint8_t> Copy, Code;
+  const std::span<const uint8_t> input = RestOf(Source, Copy);
+  Code.reserve(input.size() / 2 + 16);
+  LzhPackBuffer(input, Code);
   Source.SetPosition(Source.Position() + static_cast<int64_t>(input.size()));
-  if (!code.empty()) Destination.WriteBuffer(code.data(), static_cast<int64_t>(code.size()));
+  if (!Code.empty()) Destination.WriteBuffer(Code.data(), static_cast<int64_t>(Code.size()));
 }
 
 void LzhDecompress(TStream& Source, TStream& Destination) {
   Source.SetPosition(0);
   Destination.SetPosition(0);
-  const int32_t length = Source.ReadInt32();
-  const int64_t codeAt = Source.Position();
-  LzhCheckStoredLength(length, Source.Size() - codeAt);
-  if (length <= 0) return;
-  std::vector<uint8_t> copy;
-  const std::span<const uint8_t> code = RestOf(Source, copy);
-  TLzhUnpackResult result;
+  const int32_t Length = Source.ReadInt32();
+  const int64_t CodeAt = Source.Position();
+  LzhCheckStoredLength(Length, Source.Size() - CodeAt);
+  if (Length <= 0) return;
+  std::vector<uint8_t> Copy;
+  const std::span<const uint8_t> Code = RestOf(Source, Copy);
+  TLzhUnpackResult Result;
   if (auto* memory = dynamic_cast<TMemoryStream*>(&Destination)) {
     // Straight into the stream's memory, which ends up holding what the writes would have left.
-    const int64_t before = memory->Size();
-    memory->SetSize(std::max<int64_t>(before, int64_t{length} + kLzhUnpackSlack));
-    result = LzhUnpackBuffer(code, length, memory->Memory());
-    memory->SetSize(std::max(before, result.Written));
-    memory->SetPosition(result.Written);
+    const int64_t Before = memory->Size();
+    memory->SetSize(std::max<int64_t>(Before, int64_t{Length} + kLzhUnpackSlack));
+    Result = LzhUnpackBuffer(Code, Length, memory->Memory());
+    memory->SetSize(std::max(Before, Result.Written));
+    memory->SetPosition(Result.Written);
   } else {
-    std::vector<uint8_t> out(static_cast<size_t>(length) + kLzhUnpackSlack);
-    result = LzhUnpackBuffer(code, length, out.data());
-    Destination.WriteBuffer(out.data(), result.Written);
+    std::vector<uint8_t> Out(static_cast<size_t>(Length) + kLzhUnpackSlack);
+    Result = LzhUnpackBuffer(Code, Length, Out.data());
+    Destination.WriteBuffer(Out.data(), Result.Written);
   }
   // Where the callback codec would have left the source: just past the last code byte it fetched.
-  Source.SetPosition(codeAt + result.BytesRead);
+  Source.SetPosition(CodeAt + Result.BytesRead);
 }

@@ -17,23 +17,23 @@ struct TPositionTables {
 
 constexpr TPositionTables MakePositionTables() {
   constexpr int kCountPerLength[] = {1, 3, 8, 12, 24, 16};  // lengths 3..8
-  TPositionTables t;
-  int u = 0;
-  unsigned next = 0;  // next canonical code, as an 8-bit left-aligned value
-  for (int li = 0; li < 6; ++li) {
-    const int len = 3 + li;
-    const unsigned step = 1u << (8 - len);
-    for (int k = 0; k < kCountPerLength[li]; ++k, ++u) {
-      t.Len[u] = static_cast<uint8_t>(len);
-      t.Code[u] = static_cast<uint8_t>(next);
-      for (unsigned b = 0; b < step; ++b) {
-        t.DCode[next + b] = static_cast<uint8_t>(u);
-        t.DLen[next + b] = static_cast<uint8_t>(len);
+  TPositionTables T;
+  int U = 0;
+  unsigned Next = 0;  // next canonical code, as an 8-bit left-aligned value
+  for (int Li = 0; Li < 6; ++Li) {
+    const int len = 3 + Li;
+    const unsigned Step = 1u << (8 - len);
+    for (int K = 0; K < kCountPerLength[Li]; ++K, ++U) {
+      T.Len[U] = static_cast<uint8_t>(len);
+      T.Code[U] = static_cast<uint8_t>(Next);
+      for (unsigned B = 0; B < Step; ++B) {
+        T.DCode[Next + B] = static_cast<uint8_t>(U);
+        T.DLen[Next + B] = static_cast<uint8_t>(len);
       }
-      next += step;
+      Next += Step;
     }
   }
-  return t;
+  return T;
 }
 
 inline constexpr TPositionTables kPositionTables = MakePositionTables();

@@ -7,13 +7,13 @@ void TLZH::InitTree() {
   lzh::InitTree(TreeView());
 }
 
-void TLZH::InsertNode(int16_t r) {
-  int position = match_position, length = match_length;
-  lzh::InsertNode(TreeView(), r, position, length);
-  match_position = static_cast<int16_t>(position);
-  match_length = static_cast<int16_t>(length);
+void TLZH::InsertNode(int16_t R) {
+  int Position = match_position, Length = match_length;
+  lzh::InsertNode(TreeView(), R, Position, Length);
+  match_position = static_cast<int16_t>(Position);
+  match_length = static_cast<int16_t>(Length);
 }
 
-void TLZH::DeleteNode(int16_t p) {
-  lzh::DeleteNode(TreeView(), p);
+void TLZH::DeleteNode(int16_t P) {
+  lzh::DeleteNode(TreeView(), P);
 }

@@ -41,24 +41,24 @@ void TQuickIni::Clear() {
 
 void TQuickIni::LoadFromStream(TStream* Stream) {
   if (!Stream) return;
-  const int64_t left = Stream->Size() - Stream->Position();
-  String text(static_cast<size_t>(left > 0 ? left : 0), '\0');
-  if (!text.empty()) text.resize(static_cast<size_t>(Stream->Read(text.data(), left)));
+  const int64_t Left = Stream->Size() - Stream->Position();
+  String Text(static_cast<size_t>(Left > 0 ? Left : 0), '\0');
+  if (!Text.empty()) Text.resize(static_cast<size_t>(Stream->Read(Text.data(), Left)));
 
   FLines->BeginUpdate();
   FSections->BeginUpdate();
   Clear();
   // A line ends at CR, LF or the end; then one CR and one LF are skipped. A NUL ends the text.
-  size_t p = 0;
-  while (p < text.size() && text[p] != '\0') {
-    const size_t start = p;
-    while (p < text.size() && text[p] != '\0' && text[p] != '\r' && text[p] != '\n') ++p;
-    const String line = Trim(std::string_view(text).substr(start, p - start));
-    if (p < text.size() && text[p] == '\r') ++p;
-    if (p < text.size() && text[p] == '\n') ++p;
-    if (line.empty() || line.front() == ';') continue;
-    const int index = FLines->Add(line);
-    if (IsHeaderText(line)) AddSection(line, index);
+  size_t P = 0;
+  while (P < Text.size() && Text[P] != '\0') {
+    const size_t Start = P;
+    while (P < Text.size() && Text[P] != '\0' && Text[P] != '\r' && Text[P] != '\n') ++P;
+    const String Line = Trim(std::string_view(Text).substr(Start, P - Start));
+    if (P < Text.size() && Text[P] == '\r') ++P;
+    if (P < Text.size() && Text[P] == '\n') ++P;
+    if (Line.empty() || Line.front() == ';') continue;
+    const int Index = FLines->Add(Line);
+    if (IsHeaderText(Line)) AddSection(Line, Index);
   }
   FSections->EndUpdate();
   FLines->EndUpdate();
@@ -66,17 +66,17 @@ void TQuickIni::LoadFromStream(TStream* Stream) {
 }
 
 void TQuickIni::LoadFromFile(const String& FileName) {
-  TFileStream file(FileName, fmOpenRead | fmShareDenyWrite);
-  LoadFromStream(&file);
+  TFileStream File(FileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(&File);
 }
 
 void TQuickIni::LoadFromZip(const String& FileName) {
-  TMemoryStream packed;
-  packed.LoadFromFile(FileName);
-  TMemoryStream text;
-  Decompress(packed, text);
-  text.SetPosition(0);
-  LoadFromStream(&text);
+  TMemoryStream Packed;
+  Packed.LoadFromFile(FileName);
+  TMemoryStream Text;
+  Decompress(Packed, Text);
+  Text.SetPosition(0);
+  LoadFromStream(&Text);
 }
 
 void TQuickIni::SetIniFile(const TStrings* Lines) {
@@ -89,9 +89,9 @@ void TQuickIni::SetIniFile(const TStrings* Lines) {
 void TQuickIni::RebuildSections() {
   FSections->BeginUpdate();
   FSections->Clear();
-  for (int i = 0, n = FLines->Count(); i < n; ++i) {
-    const String line = FLines->Get(i);
-    if (IsHeaderText(line)) AddSection(Trim(line), i);
+  for (int I = 0, N = FLines->Count(); I < N; ++I) {
+    const String Line = FLines->Get(I);
+    if (IsHeaderText(Line)) AddSection(Trim(Line), I);
   }
   FSections->EndUpdate();
   Forget();
@@ -99,22 +99,22 @@ void TQuickIni::RebuildSections() {
 
 void TQuickIni::SaveToStream(TStream* Stream) const {
   if (!Stream) return;
-  String text;
-  for (int i = 0, n = FLines->Count(); i < n; ++i) text += FLines->Get(i) + "\r\n";
-  if (!text.empty()) Stream->WriteBuffer(text.data(), static_cast<int64_t>(text.size()));
+  String Text;
+  for (int I = 0, N = FLines->Count(); I < N; ++I) Text += FLines->Get(I) + "\r\n";
+  if (!Text.empty()) Stream->WriteBuffer(Text.data(), static_cast<int64_t>(Text.size()));
 }
 
 void TQuickIni::SaveToFile(const String& FileName) const {
-  TFileStream file(FileName, fmCreate);
-  SaveToStream(&file);
+  TFileStream File(FileName, fmCreate);
+  SaveToStream(&File);
 }
 
 void TQuickIni::SavetoZip(const String& FileName) const {
-  TMemoryStream text;
-  SaveToStream(&text);
-  TMemoryStream packed;
-  Compress(text, packed);
-  packed.SaveToFile(FileName);
+  TMemoryStream Text;
+  SaveToStream(&Text);
+  TMemoryStream Packed;
+  Compress(Text, Packed);
+  Packed.SaveToFile(FileName);
 }
 
 void TQuickIni::Compress(TStream& Source, TStream& Destination) {

@@ -26,8 +26,8 @@ inline constexpr std::array<TSkinVersionInfo, 6> kSkinVersions = {{
 
 // Extra block length for Version, or -1 for a version the reader does not know.
 constexpr int32_t SkinExtraBlockLength(uint32_t Version) {
-  for (const auto& v : kSkinVersions)
-    if (v.Version == Version) return v.ExtraBlock;
+  for (const auto& V : kSkinVersions)
+    if (V.Version == Version) return V.ExtraBlock;
   return -1;
 }
 

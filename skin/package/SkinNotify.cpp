@@ -6,8 +6,8 @@
 namespace {
 
 TSkinMessageNotifier& CurrentNotifier() {
-  static TSkinMessageNotifier notifier;
-  return notifier;
+  static TSkinMessageNotifier Notifier;
+  return Notifier;
 }
 
 }  // namespace
@@ -17,17 +17,17 @@ TSkinMessageNotifier SetSkinMessageNotifier(TSkinMessageNotifier Notifier) {
 }
 
 void ShowSkinMessage(const String& Text) {
-  if (const auto& n = CurrentNotifier())
-    n(Text);
+  if (const auto& N = CurrentNotifier())
+    N(Text);
   else
     DefaultSkinMessage(Text);
 }
 
 #ifndef _WIN32
 void DefaultSkinMessage(const String& Text) {
-  String line = Text;
-  for (char& c : line)
-    if (c == '\r') c = '\n';
-  std::fprintf(stderr, "%s\n", line.c_str());
+  String Line = Text;
+  for (char& C : Line)
+    if (C == '\r') C = '\n';
+  std::fprintf(stderr, "%s\n", Line.c_str());
 }
 #endif

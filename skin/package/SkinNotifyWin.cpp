@@ -7,17 +7,17 @@
 
 void DefaultSkinMessage(const String& Text) {
   // A lone CR between the lines; the box breaks lines reliably on CR LF.
-  String shown;
-  for (size_t i = 0; i < Text.size(); ++i) {
-    shown += Text[i];
-    if (Text[i] == '\r' && (i + 1 >= Text.size() || Text[i + 1] != '\n')) shown += '\n';
+  String Shown;
+  for (size_t I = 0; I < Text.size(); ++I) {
+    Shown += Text[I];
+    if (Text[I] == '\r' && (I + 1 >= Text.size() || Text[I + 1] != '\n')) Shown += '\n';
   }
-  wchar_t exe[MAX_PATH] = L"";
-  const DWORD n = GetModuleFileNameW(nullptr, exe, MAX_PATH);
-  std::wstring caption(exe, n < MAX_PATH ? n : 0);
-  if (const auto slash = caption.find_last_of(L"\\/"); slash != std::wstring::npos)
-    caption.erase(0, slash + 1);
-  if (const auto dot = caption.rfind(L'.'); dot != std::wstring::npos) caption.erase(dot);
-  const HWND owner = GetActiveWindow();
-  MessageBoxW(owner, Utf8ToWString(shown).c_str(), caption.c_str(), MB_OK | (owner ? 0u : MB_TASKMODAL));
+  wchar_t Exe[MAX_PATH] = L"";
+  const DWORD N = GetModuleFileNameW(nullptr, Exe, MAX_PATH);
+  std::wstring Caption(Exe, N < MAX_PATH ? N : 0);
+  if (const auto Slash = Caption.find_last_of(L"\\/"); Slash != std::wstring::npos)
+    Caption.erase(0, Slash + 1);
+  if (const auto Dot = Caption.rfind(L'.'); Dot != std::wstring::npos) Caption.erase(Dot);
+  const HWND Owner = GetActiveWindow();
+  MessageBoxW(Owner, Utf8ToWString(Shown).c_str(), Caption.c_str(), MB_OK | (Owner ? 0u : MB_TASKMODAL));
 }

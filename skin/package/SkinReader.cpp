@@ -11,9 +11,9 @@
 
 namespace {
 
-int32_t LoadInt32(const uint8_t* p) {
-  return static_cast<int32_t>(static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-                              (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24));
+int32_t LoadInt32(const uint8_t* P) {
+  return static_cast<int32_t>(static_cast<uint32_t>(P[0]) | (static_cast<uint32_t>(P[1]) << 8) |
+                              (static_cast<uint32_t>(P[2]) << 16) | (static_cast<uint32_t>(P[3]) << 24));
 }
 
 // [Offset, Offset + Length) cut to [0, Size): what a stream read there would deliver.
@@ -34,64 +34,64 @@ void TSkinReader::Decompress(TStream& Source, TStream& Destination) {
 }
 
 bool TSkinReader::Loadfromstream(TMemoryStream& Stream) {
-  TMemoryStream container;
+  TMemoryStream Container;
   try {
-    Decompress(Stream, container);
+    Decompress(Stream, Container);
   } catch (const ElzhException&) {
     return false;  // a length the code cannot back: not an archive
   } catch (const EReadError&) {
     return false;  // not even a length field
   }
-  return LoadContainer(container.Memory(), container.Size());
+  return LoadContainer(Container.Memory(), Container.Size());
 }
 
 bool TSkinReader::loadfromfile(const String& FileName) {
   if (!FileExists(FileName)) return false;
-  TMemoryStream file;
+  TMemoryStream File;
   try {
-    file.LoadFromFile(FileName);
+    File.LoadFromFile(FileName);
   } catch (const EStreamError&) {
     return false;
   }
-  return Loadfromstream(file);
+  return Loadfromstream(File);
 }
 
 bool TSkinReader::LoadContainer(const uint8_t* Data, int64_t Size) {
   if (Data == nullptr || Size < kSkinHeaderSize) return false;
-  const auto version = static_cast<uint32_t>(LoadInt32(Data));
-  const int32_t extra = SkinExtraBlockLength(version);
-  if (extra < 0) {
+  const auto Version = static_cast<uint32_t>(LoadInt32(Data));
+  const int32_t Extra = SkinExtraBlockLength(Version);
+  if (Extra < 0) {
     ShowSkinMessage(kSkinOlderFileMessage);
     return false;
   }
-  const int32_t namesLength = LoadInt32(Data + 4);
+  const int32_t NamesLength = LoadInt32(Data + 4);
 
   // Parse into locals first so that the reader changes only as a whole.
-  const int64_t namesAt = kSkinHeaderSize + int64_t{extra};
-  const int64_t namesGot = Available(namesAt, namesLength, Size);
-  auto list = std::make_unique<TStringList>();
-  list->SetText(LowerCase(
-      std::string_view(reinterpret_cast<const char*>(Data) + namesAt, static_cast<size_t>(namesGot))));
-  const int n = list->Count();
+  const int64_t NamesAt = kSkinHeaderSize + int64_t{Extra};
+  const int64_t NamesGot = Available(NamesAt, NamesLength, Size);
+  auto List = std::make_unique<TStringList>();
+  List->SetText(LowerCase(
+      std::string_view(reinterpret_cast<const char*>(Data) + NamesAt, static_cast<size_t>(NamesGot))));
+  const int N = List->Count();
 
   // The table holds 1001 sizes; names beyond it cannot be read and are dropped from the list,
   // while the data area still starts behind all n stored sizes.
-  while (list->Count() > kSkinMaxFiles) list->Delete(list->Count() - 1);
-  std::array<int32_t, kSkinMaxFiles> sizes{};
-  const int64_t sizesAt = namesAt + std::max<int64_t>(namesLength, 0);
-  for (int i = 0; i < list->Count(); ++i) {
-    const int64_t at = sizesAt + 4 * int64_t{i};
-    if (Available(at, 4, Size) == 4) sizes[i] = LoadInt32(Data + at);  // missing sizes read as 0
+  while (List->Count() > kSkinMaxFiles) List->Delete(List->Count() - 1);
+  std::array<int32_t, kSkinMaxFiles> Sizes{};
+  const int64_t SizesAt = NamesAt + std::max<int64_t>(NamesLength, 0);
+  for (int I = 0; I < List->Count(); ++I) {
+    const int64_t At = SizesAt + 4 * int64_t{I};
+    if (Available(At, 4, Size) == 4) Sizes[I] = LoadInt32(Data + At);  // missing sizes read as 0
   }
-  const int64_t dataAt = sizesAt + 4 * int64_t{n};
+  const int64_t DataAt = SizesAt + 4 * int64_t{N};
 
   auto data = std::make_unique<TMemoryStream>();
-  if (dataAt < Size) data->WriteBuffer(Data + dataAt, Size - dataAt);
+  if (DataAt < Size) data->WriteBuffer(Data + DataAt, Size - DataAt);
   data->SetPosition(0);
 
-  FList = std::move(list);
+  FList = std::move(List);
   FCount = FList->Count();
-  FSizes = sizes;
+  FSizes = Sizes;
   FData = std::move(data);
   std::memcpy(FHeader.data(), Data, kSkinHeaderSize);
   return true;
@@ -112,9 +112,9 @@ int32_t TSkinReader::NamesLength() const {
 // A negative size counts as empty and does not move the running offset; a file that runs past
 // the data area yields only the part inside it.
 int64_t TSkinReader::FileOffset(int Index) const {
-  int64_t offset = 0;
-  for (int i = 0; i < Index; ++i) offset += std::max(FSizes[static_cast<size_t>(i)], 0);
-  return offset;
+  int64_t Offset = 0;
+  for (int I = 0; I < Index; ++I) Offset += std::max(FSizes[static_cast<size_t>(I)], 0);
+  return Offset;
 }
 
 int64_t TSkinReader::AvailableSize(int Index) const {
@@ -123,8 +123,8 @@ int64_t TSkinReader::AvailableSize(int Index) const {
 }
 
 void TSkinReader::CopyFile(int Index, TMemoryStream& Destination) const {
-  const int64_t got = AvailableSize(Index);
-  if (got > 0) Destination.WriteBuffer(FData->Bytes().data() + FileOffset(Index), got);
+  const int64_t Got = AvailableSize(Index);
+  if (Got > 0) Destination.WriteBuffer(FData->Bytes().data() + FileOffset(Index), Got);
   Destination.SetPosition(0);
 }
 
@@ -135,10 +135,10 @@ void TSkinReader::ReadByIndex(int Index, TMemoryStream& Destination) const {
 
 void TSkinReader::readfile(const String& Name, TMemoryStream& Destination) {
   Destination.Clear();
-  const String key = LowerCase(Name);
-  for (int i = 0; i < FCount; ++i) {
-    if (FList->Get(i) == key) {
-      CopyFile(i, Destination);
+  const String Key = LowerCase(Name);
+  for (int I = 0; I < FCount; ++I) {
+    if (FList->Get(I) == Key) {
+      CopyFile(I, Destination);
       return;
     }
   }
@@ -146,11 +146,11 @@ void TSkinReader::readfile(const String& Name, TMemoryStream& Destination) {
 
 void TSkinReader::readIni(const String& SubStr, TMemoryStream& Destination, String& Name) {
   Destination.Clear();
-  for (int i = 0; i < FCount; ++i) {
-    const String entry = FList->Get(i);
-    if (entry.find(SubStr) != String::npos) {
-      CopyFile(i, Destination);
-      Name = entry;
+  for (int I = 0; I < FCount; ++I) {
+    const String Entry = FList->Get(I);
+    if (Entry.find(SubStr) != String::npos) {
+      CopyFile(I, Destination);
+      Name = Entry;
       return;
     }
   }

@@ -9,8 +9,8 @@
 void TSkinWriter::AddFile(const String& Name, const uint8_t* Bytes, int64_t Count) {
   if (Name.find_first_of("\r\n") != String::npos)
     throw EConvertError("Skin archive: file name \"" + Name + "\" contains a line break");
-  for (const auto& f : FFiles)
-    if (SameText(f.Name, Name))
+  for (const auto& F : FFiles)
+    if (SameText(F.Name, Name))
       throw EConvertError("Skin archive: \"" + Name + "\" is already in the archive");
   if (FFiles.size() >= static_cast<size_t>(kSkinMaxFiles))
     throw EConvertError("Skin archive: more than " + IntToStr(kSkinMaxFiles) + " files");
@@ -21,40 +21,40 @@ void TSkinWriter::AddFile(const String& Name, const uint8_t* Bytes, int64_t Coun
 
 void TSkinWriter::AddFile(const String& Name, TStream& Source) {
   const int64_t size = Source.Size();
-  std::vector<uint8_t> bytes(static_cast<size_t>(size > 0 ? size : 0));
+  std::vector<uint8_t> Bytes(static_cast<size_t>(size > 0 ? size : 0));
   Source.SetPosition(0);
-  if (!bytes.empty()) Source.ReadBuffer(bytes.data(), size);
-  AddFile(Name, bytes.data(), static_cast<int64_t>(bytes.size()));
+  if (!Bytes.empty()) Source.ReadBuffer(Bytes.data(), size);
+  AddFile(Name, Bytes.data(), static_cast<int64_t>(Bytes.size()));
 }
 
 void TSkinWriter::SaveContainer(TStream& Destination, uint32_t Version) const {
-  const int32_t extra = SkinExtraBlockLength(Version);
-  if (extra < 0) throw EConvertError("Skin archive: unknown version " + IntToStr(Version));
+  const int32_t Extra = SkinExtraBlockLength(Version);
+  if (Extra < 0) throw EConvertError("Skin archive: unknown version " + IntToStr(Version));
   // Every name ends with CR LF: the reader's line splitting gives back exactly these names.
-  String names;
-  for (const auto& f : FFiles) names += f.Name + "\r\n";
+  String Names;
+  for (const auto& F : FFiles) Names += F.Name + "\r\n";
 
   Destination.WriteInt32(static_cast<int32_t>(Version));
-  Destination.WriteInt32(static_cast<int32_t>(names.size()));
-  const std::vector<uint8_t> zeros(static_cast<size_t>(8 + extra), 0);
-  Destination.WriteBuffer(zeros.data(), static_cast<int64_t>(zeros.size()));
-  Destination.WriteBuffer(names.data(), static_cast<int64_t>(names.size()));
-  for (const auto& f : FFiles) Destination.WriteInt32(static_cast<int32_t>(f.Bytes.size()));
-  for (const auto& f : FFiles)
-    if (!f.Bytes.empty()) Destination.WriteBuffer(f.Bytes.data(), static_cast<int64_t>(f.Bytes.size()));
+  Destination.WriteInt32(static_cast<int32_t>(Names.size()));
+  const std::vector<uint8_t> Zeros(static_cast<size_t>(8 + Extra), 0);
+  Destination.WriteBuffer(Zeros.data(), static_cast<int64_t>(Zeros.size()));
+  Destination.WriteBuffer(Names.data(), static_cast<int64_t>(Names.size()));
+  for (const auto& F : FFiles) Destination.WriteInt32(static_cast<int32_t>(F.Bytes.size()));
+  for (const auto& F : FFiles)
+    if (!F.Bytes.empty()) Destination.WriteBuffer(F.Bytes.data(), static_cast<int64_t>(F.Bytes.size()));
 }
 
 void TSkinWriter::SaveToStream(TStream& Destination, uint32_t Version) const {
-  TMemoryStream container;
-  SaveContainer(container, Version);
-  TMemoryStream packed;
-  LzhCompress(container, packed);
-  packed.SetPosition(0);
-  Destination.CopyFrom(packed, packed.Size());
+  TMemoryStream Container;
+  SaveContainer(Container, Version);
+  TMemoryStream Packed;
+  LzhCompress(Container, Packed);
+  Packed.SetPosition(0);
+  Destination.CopyFrom(Packed, Packed.Size());
 }
 
 void TSkinWriter::SaveToFile(const String& FileName, uint32_t Version) const {
-  TMemoryStream packed;
-  SaveToStream(packed, Version);
-  packed.SaveToFile(FileName);
+  TMemoryStream Packed;
+  SaveToStream(Packed, Version);
+  Packed.SaveToFile(FileName);
 }

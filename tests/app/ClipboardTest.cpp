@@ -16,12 +16,12 @@ class ClipboardHolder {
  public:
   ClipboardHolder() {
     FThread = std::thread([this] {
-      HWND owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
-      FOpened = owner && OpenClipboard(owner) != FALSE;
+      HWND Owner = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+      FOpened = Owner && OpenClipboard(Owner) != FALSE;
       FReady = true;
       while (!FRelease) Sleep(5);
       if (FOpened) CloseClipboard();
-      if (owner) DestroyWindow(owner);
+      if (Owner) DestroyWindow(Owner);
     });
     while (!FReady) Sleep(5);
   }
@@ -45,8 +45,8 @@ TEST(GeneratorClipboard, CopiesAnsiAndWideMarkupAndClosesTheClipboard) {
   EXPECT_EQ(ReadClipboardWide(), markup.Wide);
 
   // Closed again: another thread can open it.
-  ClipboardHolder other;
-  EXPECT_TRUE(other.Opened());
+  ClipboardHolder Other;
+  EXPECT_TRUE(Other.Opened());
 }
 
 TEST(GeneratorClipboard, GenerateCopiesAndKeepsTheSteps) {
@@ -73,8 +73,8 @@ TEST(GeneratorClipboard, EmptyOrSingleCharacterLeavesClipboardAndStepsAlone) {
 TEST(GeneratorClipboard, ClipboardHeldElsewhereIsLeftAlone) {
   PutClipboardText("previous contents");
   {
-    ClipboardHolder other;
-    ASSERT_TRUE(other.Opened());
+    ClipboardHolder Other;
+    ASSERT_TRUE(Other.Opened());
     gradient::Steps steps;
     EXPECT_FALSE(gradient::GenerateToClipboard(u"ab", 0x0000FF, 0xFF0000, steps));
   }

@@ -6,39 +6,39 @@
 
 std::optional<std::string> ReadClipboardText() {
   if (!OpenClipboard(nullptr)) return std::nullopt;
-  std::optional<std::string> text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(data))) {
-      text = std::string(p, strnlen(p, GlobalSize(data)));
-      GlobalUnlock(data);
+  std::optional<std::string> Text;
+  if (HANDLE Data = GetClipboardData(CF_TEXT)) {
+    if (const char* P = static_cast<const char*>(GlobalLock(Data))) {
+      Text = std::string(P, strnlen(P, GlobalSize(Data)));
+      GlobalUnlock(Data);
     }
   }
   CloseClipboard();
-  return text;
+  return Text;
 }
 
 std::optional<std::u16string> ReadClipboardWide() {
   if (!OpenClipboard(nullptr)) return std::nullopt;
-  std::optional<std::u16string> text;
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    if (const auto* p = static_cast<const char16_t*>(GlobalLock(data))) {
-      text = std::u16string(p, wcsnlen(reinterpret_cast<const wchar_t*>(p), GlobalSize(data) / 2));
-      GlobalUnlock(data);
+  std::optional<std::u16string> Text;
+  if (HANDLE Data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const auto* P = static_cast<const char16_t*>(GlobalLock(Data))) {
+      Text = std::u16string(P, wcsnlen(reinterpret_cast<const wchar_t*>(P), GlobalSize(Data) / 2));
+      GlobalUnlock(Data);
     }
   }
   CloseClipboard();
-  return text;
+  return Text;
 }
 
-void PutClipboardText(const std::string& text) {
+void PutClipboardText(const std::string& Text) {
   if (!OpenClipboard(nullptr)) return;
   EmptyClipboard();
-  if (HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1)) {
-    if (void* p = GlobalLock(block)) {
-      std::memcpy(p, text.c_str(), text.size() + 1);
-      GlobalUnlock(block);
+  if (HGLOBAL Block = GlobalAlloc(GMEM_MOVEABLE, Text.size() + 1)) {
+    if (void* P = GlobalLock(Block)) {
+      std::memcpy(P, Text.c_str(), Text.size() + 1);
+      GlobalUnlock(Block);
     }
-    if (!SetClipboardData(CF_TEXT, block)) GlobalFree(block);
+    if (!SetClipboardData(CF_TEXT, Block)) GlobalFree(Block);
   }
   CloseClipboard();
 }

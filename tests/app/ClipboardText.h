@@ -8,4 +8,4 @@
 std::optional<std::string> ReadClipboardText();
 std::optional<std::u16string> ReadClipboardWide();
 // Replaces the clipboard's contents with text as CF_TEXT.
-void PutClipboardText(const std::string& text);
+void PutClipboardText(const std::string& Text);

@@ -23,27 +23,27 @@ class Form1Test : public ::testing::Test {
 
   // A click on the form's own background, as the mouse gives it.
   void ClickBackground() {
-    HWND wnd = form->Handle();
-    SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(120, 5));
-    SendMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(120, 5));
+    HWND Wnd = form->Handle();
+    SendMessageW(Wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(120, 5));
+    SendMessageW(Wnd, WM_LBUTTONUP, 0, MAKELPARAM(120, 5));
   }
 
   std::unique_ptr<TForm1> form;
 };
 
-void ExpectFont(TFont* font, const char* name, int height, bool bold, int charset, TColor colour) {
-  EXPECT_EQ(font->Name(), name);
-  EXPECT_EQ(font->Height(), height);
-  EXPECT_EQ(font->Style().Contains(fsBold), bold);
-  EXPECT_EQ(font->Charset(), charset);
-  EXPECT_EQ(font->Color(), colour);
+void ExpectFont(TFont* Font, const char* name, int height, bool Bold, int charset, TColor Colour) {
+  EXPECT_EQ(Font->Name(), name);
+  EXPECT_EQ(Font->Height(), height);
+  EXPECT_EQ(Font->Style().Contains(fsBold), Bold);
+  EXPECT_EQ(Font->Charset(), charset);
+  EXPECT_EQ(Font->Color(), Colour);
 }
 
-void ExpectBounds(TControl* control, int left, int top, int width, int height) {
-  EXPECT_EQ(control->Left(), left);
-  EXPECT_EQ(control->Top(), top);
-  EXPECT_EQ(control->Width(), width);
-  EXPECT_EQ(control->Height(), height);
+void ExpectBounds(TControl* Control, int left, int top, int width, int height) {
+  EXPECT_EQ(Control->Left(), left);
+  EXPECT_EQ(Control->Top(), top);
+  EXPECT_EQ(Control->Width(), width);
+  EXPECT_EQ(Control->Height(), height);
 }
 
 TEST_F(Form1Test, DescriptionGivesTheDesignedForm) {
@@ -55,25 +55,25 @@ TEST_F(Form1Test, DescriptionGivesTheDesignedForm) {
   EXPECT_EQ(form->Color(), clBtnFace);
   ExpectFont(form->Font(), "MS Sans Serif", -11, false, DEFAULT_CHARSET, clWindowText);
 
-  HWND wnd = form->Handle();
-  RECT client;
-  GetClientRect(wnd, &client);
-  EXPECT_EQ(client.right, 249);
-  EXPECT_EQ(client.bottom, 73);
-  const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
-  EXPECT_TRUE(style & WS_SYSMENU);
-  EXPECT_FALSE(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
-  EXPECT_TRUE(GetWindowLongPtrW(wnd, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
+  HWND Wnd = form->Handle();
+  RECT Client;
+  GetClientRect(Wnd, &Client);
+  EXPECT_EQ(Client.right, 249);
+  EXPECT_EQ(Client.bottom, 73);
+  const LONG_PTR Style = GetWindowLongPtrW(Wnd, GWL_STYLE);
+  EXPECT_TRUE(Style & WS_SYSMENU);
+  EXPECT_FALSE(Style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+  EXPECT_TRUE(GetWindowLongPtrW(Wnd, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
   // Centred on the screen, whatever the designed position.
-  RECT frame;
-  GetWindowRect(wnd, &frame);
-  EXPECT_NEAR(frame.left + frame.right, GetSystemMetrics(SM_CXSCREEN), 2);
-  EXPECT_NEAR(frame.top + frame.bottom, GetSystemMetrics(SM_CYSCREEN), 2);
+  RECT Frame;
+  GetWindowRect(Wnd, &Frame);
+  EXPECT_NEAR(Frame.left + Frame.right, GetSystemMetrics(SM_CXSCREEN), 2);
+  EXPECT_NEAR(Frame.top + Frame.bottom, GetSystemMetrics(SM_CYSCREEN), 2);
 
   // Created in the description's order, each into its published field.
   ASSERT_EQ(form->ComponentCount(), 6);
-  const char* order[] = {"btn1", "btn4", "btn2", "edt1", "dlgColor1", "skndt1"};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(form->Components(i)->Name(), order[i]);
+  const char* Order[] = {"btn1", "btn4", "btn2", "edt1", "dlgColor1", "skndt1"};
+  for (int I = 0; I < 6; ++I) EXPECT_EQ(form->Components(I)->Name(), Order[I]);
   ASSERT_TRUE(form->btn1 && form->btn4 && form->btn2 && form->edt1 && form->dlgColor1 && form->skndt1);
   // The skin data component comes last and has loaded the embedded default skin.
   EXPECT_TRUE(form->skndt1->Active());
@@ -144,10 +144,10 @@ TEST_F(Form1Test, GenerateButtonCopiesTheMarkupAndKeepsTheSteps) {
 // Answers the next colour dialog of this thread with the given button, from inside its modal loop.
 UINT g_answer = IDOK;
 
-BOOL CALLBACK AnswerIfDialog(HWND wnd, LPARAM) {
-  wchar_t cls[16];
-  if (IsWindowVisible(wnd) && GetClassNameW(wnd, cls, 16) && lstrcmpW(cls, L"#32770") == 0) {
-    PostMessageW(wnd, WM_COMMAND, g_answer, 0);
+BOOL CALLBACK AnswerIfDialog(HWND Wnd, LPARAM) {
+  wchar_t Cls[16];
+  if (IsWindowVisible(Wnd) && GetClassNameW(Wnd, Cls, 16) && lstrcmpW(Cls, L"#32770") == 0) {
+    PostMessageW(Wnd, WM_COMMAND, g_answer, 0);
     return FALSE;
   }
   return TRUE;
@@ -157,11 +157,11 @@ void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR, DWORD) {
   EnumThreadWindows(GetCurrentThreadId(), AnswerIfDialog, 0);
 }
 
-void ClickAndAnswer(TButton* button, UINT answer) {
-  g_answer = answer;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 200, AnswerDialog);
-  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
-  KillTimer(nullptr, timer);
+void ClickAndAnswer(TButton* Button, UINT Answer) {
+  g_answer = Answer;
+  const UINT_PTR Timer = SetTimer(nullptr, 0, 200, AnswerDialog);
+  SendMessageW(Button->Handle(), BM_CLICK, 0, 0);
+  KillTimer(nullptr, Timer);
 }
 
 TEST_F(Form1Test, ColourDialogIsSharedAndCancelChangesNothing) {

@@ -6,14 +6,14 @@
 
 namespace {
 
-void DecodeFile(benchmark::State& state, uint16_t bits, bmp::Compression compression) {
-  bmp::Image image = bmptest::Pattern(1024, 768, bits);
+void DecodeFile(benchmark::State& state, uint16_t Bits, bmp::Compression compression) {
+  bmp::Image image = bmptest::Pattern(1024, 768, Bits);
   if (compression != bmp::kCompressionRgb)  // long runs, as in skin artwork
-    for (int32_t y = 0; y < image.height; ++y)
-      for (int32_t x = 0; x < image.width; ++x)
-        bmp::SetPixelIndex(image, x, y, uint32_t(x / 64 + y / 32) % 16);
-  const auto file = bmp::Encode(image, {compression});
-  for (auto _ : state) benchmark::DoNotOptimize(bmp::Decode(file));
+    for (int32_t Y = 0; Y < image.height; ++Y)
+      for (int32_t X = 0; X < image.width; ++X)
+        bmp::SetPixelIndex(image, X, Y, uint32_t(X / 64 + Y / 32) % 16);
+  const auto File = bmp::Encode(image, {compression});
+  for (auto _ : state) benchmark::DoNotOptimize(bmp::Decode(File));
   state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(image.pixels.size()));
 }
 

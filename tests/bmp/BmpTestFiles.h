@@ -25,10 +25,10 @@ struct RawFile {
   std::vector<uint8_t> pixels;   // raw bytes as stored
 };
 
-std::vector<uint8_t> Build(const RawFile& file);
+std::vector<uint8_t> Build(const RawFile& File);
 
 // A picture whose every pixel differs from its neighbours, in any depth.
-bmp::Image Pattern(int32_t width, int32_t height, uint16_t bitCount);
+bmp::Image Pattern(int32_t Width, int32_t Height, uint16_t BitCount);
 
 // A valid bottom-up 8-bit file with a 4-colour palette: 5 x 3 pixels.
 RawFile Small8Bit();

@@ -39,6 +39,7 @@
 #include "framework/win/controls/TrackBar.h"
 #include "framework/win/controls/TreeView.h"
 #include "framework/win/controls/UpDown.h"
+#include "framework/win/graphics/GdiHandles.h"
 #include "skin/controls/SkinButtons.h"
 #include "skin/controls/SkinCheckBoxes.h"
 #include "skin/data/SkinElements.h"
@@ -699,33 +700,25 @@ struct TToolBarFixture {
   TSkinnedForm Form;
   TToolBar* Bar;
   TToolButton* Button;
+  TBitmapDC Surface;
   HDC DC;
-  HBITMAP Bitmap;
-  HGDIOBJ Old;
   static constexpr COLORREF kUntouched = RGB(1, 2, 3);
-  TToolBarFixture() {
+  TToolBarFixture() : Surface(ScreenSurface(400, 60)), DC(Surface.Get()) {
     Bar = new TToolBar(Form.Form());
     Bar->SetParent(Form.Form());
     Button = new TToolButton(Form.Form());
     Button->SetParent(Bar);
     Form.Skin().FSkinState = kSkinActive;
-    HDC Screen = GetDC(nullptr);
-    DC = CreateCompatibleDC(Screen);
-    Bitmap = CreateCompatibleBitmap(Screen, 400, 60);
-    ReleaseDC(nullptr, Screen);
-    Old = SelectObject(DC, Bitmap);
     Clear();
   }
-  ~TToolBarFixture() {
-    SelectObject(DC, Old);
-    DeleteObject(Bitmap);
-    DeleteDC(DC);
+  static TBitmapDC ScreenSurface(int Width, int Height) {
+    TScreenDC Screen;
+    return TBitmapDC(Screen.Get(), CreateCompatibleBitmap(Screen.Get(), Width, Height));
   }
   void Clear() {
     RECT R{0, 0, 400, 60};
-    HBRUSH Brush = CreateSolidBrush(kUntouched);
-    FillRect(DC, &R, Brush);
-    DeleteObject(Brush);
+    TGdiBrush Brush(CreateSolidBrush(kUntouched));
+    FillRect(DC, &R, Brush.Get());
   }
   COLORREF ButtonCentre() {
     const RECT R = Button->BoundsRect();

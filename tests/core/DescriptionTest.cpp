@@ -15,102 +15,102 @@ class Description : public testing::Test {
 
 // A form that uses every kind of value the format has.
 std::unique_ptr<TTestForm> BuildSampleForm() {
-  auto form = std::make_unique<TTestForm>(nullptr);
-  form->SetName("Form1");
-  form->Caption = u"渐变字代码生成器";
-  form->Left = -8;
-  form->Font()->Height = -12;
-  form->Font()->Style = {fsBold, fsUnderline};
-  form->OnClick = TNotifyEvent::Bind<&TTestForm::FormClick>(form.get());
+  auto Form = std::make_unique<TTestForm>(nullptr);
+  Form->SetName("Form1");
+  Form->Caption = u"渐变字代码生成器";
+  Form->Left = -8;
+  Form->Font()->Height = -12;
+  Form->Font()->Style = {fsBold, fsUnderline};
+  Form->OnClick = TNotifyEvent::Bind<&TTestForm::FormClick>(Form.get());
 
-  auto* data = new TTestData(form.get());
+  auto* data = new TTestData(Form.get());
   data->SetName("Data1");
   data->Active = true;
-  const char archive[] = "\x01\x02\xFF\x00zip";
-  data->SkinStream.WriteBuffer(archive, sizeof archive);
-  auto* item = static_cast<TTestItem*>(data->Store()->Add());
-  item->Data.WriteBuffer("abc", 3);
+  const char Archive[] = "\x01\x02\xFF\x00zip";
+  data->SkinStream.WriteBuffer(Archive, sizeof Archive);
+  auto* Item = static_cast<TTestItem*>(data->Store()->Add());
+  Item->Data.WriteBuffer("abc", 3);
   data->Store()->Add();  // an item with empty data
-  data->OnChanged = TNotifyEvent::Bind<&TTestForm::Button1Click>(form.get());
+  data->OnChanged = TNotifyEvent::Bind<&TTestForm::Button1Click>(Form.get());
 
-  auto* panel = new TTestControl(form.get());
-  panel->SetName("Panel1");
-  panel->SetParentComponent(form.get());
-  panel->Color = 0x00FF00FF;
-  panel->Alignment = taCenter;
+  auto* Panel = new TTestControl(Form.get());
+  Panel->SetName("Panel1");
+  Panel->SetParentComponent(Form.get());
+  Panel->Color = 0x00FF00FF;
+  Panel->Alignment = taCenter;
 
-  auto* button = new TTestControl(form.get());
-  button->SetName("Button1");
-  button->SetParentComponent(panel);
-  button->Caption = u"it's \"quoted\"\r\n😀 tab\t";
-  button->Hint = "头";
-  button->Visible = false;
-  button->Color = 0xFF;  // clRed
-  button->SetTag(5555);
-  button->Items()->SetText("one\n'two'\nthree");
-  button->OnClick = TNotifyEvent::Bind<&TTestForm::Button1Click>(form.get());
-  panel->SetBuddy(button);  // a reference to a component written after it
-  return form;
+  auto* Button = new TTestControl(Form.get());
+  Button->SetName("Button1");
+  Button->SetParentComponent(Panel);
+  Button->Caption = u"it's \"quoted\"\r\n😀 tab\t";
+  Button->Hint = "头";
+  Button->Visible = false;
+  Button->Color = 0xFF;  // clRed
+  Button->SetTag(5555);
+  Button->Items()->SetText("one\n'two'\nthree");
+  Button->OnClick = TNotifyEvent::Bind<&TTestForm::Button1Click>(Form.get());
+  Panel->SetBuddy(Button);  // a reference to a component written after it
+  return Form;
 }
 
 TEST_F(Description, WrittenAndReadBackIdentically) {
-  auto form = BuildSampleForm();
-  const String text = WriteComponentToText(form.get());
+  auto Form = BuildSampleForm();
+  const String Text = WriteComponentToText(Form.get());
 
-  TTestForm copy(nullptr);
-  ReadComponentFromText(text, &copy);
-  EXPECT_EQ(WriteComponentToText(&copy), text);
+  TTestForm Copy(nullptr);
+  ReadComponentFromText(Text, &Copy);
+  EXPECT_EQ(WriteComponentToText(&Copy), Text);
 
-  EXPECT_EQ(copy.Name(), "Form1");
-  EXPECT_EQ(copy.Caption, u"渐变字代码生成器");
-  EXPECT_EQ(copy.Font()->Style, (TTestStyles{fsBold, fsUnderline}));
-  ASSERT_NE(copy.Button1, nullptr);  // published field filled in
-  EXPECT_EQ(copy.Button1->Caption, u"it's \"quoted\"\r\n😀 tab\t");
-  EXPECT_EQ(copy.Button1->Hint, "头");
-  EXPECT_EQ(copy.Button1->Items()->Strings(1), "'two'");
-  EXPECT_EQ(copy.Button1->Tag(), 5555);
-  auto* panel = static_cast<TTestControl*>(copy.FindComponent("Panel1"));
-  ASSERT_NE(panel, nullptr);
-  EXPECT_EQ(panel->Buddy(), copy.Button1);
-  EXPECT_EQ(copy.Button1->GetParentComponent(), panel);
-  EXPECT_EQ(panel->GetParentComponent(), &copy);
-  ASSERT_NE(copy.Data1, nullptr);
-  EXPECT_EQ(copy.Data1->SkinStream.Bytes(),
-            form->Data1 ? form->Data1->SkinStream.Bytes()
-                        : static_cast<TTestData*>(form->FindComponent("Data1"))->SkinStream.Bytes());
-  ASSERT_EQ(copy.Data1->Store()->Count(), 2);
-  EXPECT_EQ(static_cast<TTestItem*>(copy.Data1->Store()->Items(0))->Data.Size(), 3);
-  EXPECT_EQ(static_cast<TTestItem*>(copy.Data1->Store()->Items(1))->Data.Size(), 0);
+  EXPECT_EQ(Copy.Name(), "Form1");
+  EXPECT_EQ(Copy.Caption, u"渐变字代码生成器");
+  EXPECT_EQ(Copy.Font()->Style, (TTestStyles{fsBold, fsUnderline}));
+  ASSERT_NE(Copy.Button1, nullptr);  // published field filled in
+  EXPECT_EQ(Copy.Button1->Caption, u"it's \"quoted\"\r\n😀 tab\t");
+  EXPECT_EQ(Copy.Button1->Hint, "头");
+  EXPECT_EQ(Copy.Button1->Items()->Strings(1), "'two'");
+  EXPECT_EQ(Copy.Button1->Tag(), 5555);
+  auto* Panel = static_cast<TTestControl*>(Copy.FindComponent("Panel1"));
+  ASSERT_NE(Panel, nullptr);
+  EXPECT_EQ(Panel->Buddy(), Copy.Button1);
+  EXPECT_EQ(Copy.Button1->GetParentComponent(), Panel);
+  EXPECT_EQ(Panel->GetParentComponent(), &Copy);
+  ASSERT_NE(Copy.Data1, nullptr);
+  EXPECT_EQ(Copy.Data1->SkinStream.Bytes(),
+            Form->Data1 ? Form->Data1->SkinStream.Bytes()
+                        : static_cast<TTestData*>(Form->FindComponent("Data1"))->SkinStream.Bytes());
+  ASSERT_EQ(Copy.Data1->Store()->Count(), 2);
+  EXPECT_EQ(static_cast<TTestItem*>(Copy.Data1->Store()->Items(0))->Data.Size(), 3);
+  EXPECT_EQ(static_cast<TTestItem*>(Copy.Data1->Store()->Items(1))->Data.Size(), 0);
 
-  copy.Button1->OnClick(copy.Button1);
-  copy.OnClick(&copy);
-  EXPECT_EQ(copy.Clicks, (std::vector<String>{"Button1Click", "FormClick"}));
-  EXPECT_EQ(copy.Button1->OnClick.Data(), &copy);  // bound to the form read into, not the original
+  Copy.Button1->OnClick(Copy.Button1);
+  Copy.OnClick(&Copy);
+  EXPECT_EQ(Copy.Clicks, (std::vector<String>{"Button1Click", "FormClick"}));
+  EXPECT_EQ(Copy.Button1->OnClick.Data(), &Copy);  // bound to the form read into, not the original
 }
 
 TEST_F(Description, TextFormatDetails) {
-  auto form = BuildSampleForm();
-  const String text = WriteComponentToText(form.get());
+  auto Form = BuildSampleForm();
+  const String Text = WriteComponentToText(Form.get());
   // Plain ASCII, properties by name, defaults left out, references and handlers by name.
-  for (unsigned char c : text) EXPECT_LT(c, 0x80);
-  EXPECT_NE(text.find("object Form1: TTestForm\n"), String::npos);
-  EXPECT_NE(text.find("  Font.Style = [fsBold, fsUnderline]\n"), String::npos);
-  EXPECT_NE(text.find("  OnClick = FormClick\n"), String::npos);
-  EXPECT_NE(text.find("    Color = clFuchsia\n"), String::npos);
-  EXPECT_NE(text.find("    Buddy = Button1\n"), String::npos);
-  EXPECT_NE(text.find("      Items.Strings = (\n        'one'\n        '''two'''\n        'three')\n"),
+  for (unsigned char C : Text) EXPECT_LT(C, 0x80);
+  EXPECT_NE(Text.find("object Form1: TTestForm\n"), String::npos);
+  EXPECT_NE(Text.find("  Font.Style = [fsBold, fsUnderline]\n"), String::npos);
+  EXPECT_NE(Text.find("  OnClick = FormClick\n"), String::npos);
+  EXPECT_NE(Text.find("    Color = clFuchsia\n"), String::npos);
+  EXPECT_NE(Text.find("    Buddy = Button1\n"), String::npos);
+  EXPECT_NE(Text.find("      Items.Strings = (\n        'one'\n        '''two'''\n        'three')\n"),
             String::npos);
-  EXPECT_NE(text.find("Caption = 'it''s \"quoted\"'#13#10#128512' tab'#9\n"), String::npos);
-  EXPECT_NE(text.find("    Store = <\n      item\n"), String::npos);
-  EXPECT_NE(text.find("        Data = {}\n      end>\n"), String::npos);
-  EXPECT_EQ(text.find("Name = 'Button1'"), String::npos);  // the name is in the object line
-  EXPECT_EQ(text.find("ReadOnlyCount"), String::npos);     // read-only
-  EXPECT_EQ(text.find("Size ="), String::npos);            // not stored
-  EXPECT_EQ(text.find("\n  Color ="), String::npos);       // equal to its default
+  EXPECT_NE(Text.find("Caption = 'it''s \"quoted\"'#13#10#128512' tab'#9\n"), String::npos);
+  EXPECT_NE(Text.find("    Store = <\n      item\n"), String::npos);
+  EXPECT_NE(Text.find("        Data = {}\n      end>\n"), String::npos);
+  EXPECT_EQ(Text.find("Name = 'Button1'"), String::npos);  // the name is in the object line
+  EXPECT_EQ(Text.find("ReadOnlyCount"), String::npos);     // read-only
+  EXPECT_EQ(Text.find("Size ="), String::npos);            // not stored
+  EXPECT_EQ(Text.find("\n  Color ="), String::npos);       // equal to its default
 }
 
 TEST_F(Description, ReadsHandWrittenText) {
-  const char* text =
+  const char* Text =
       "object Form1: TTestForm\n"
       "  Caption = 'A'#$42'C' +\r\n"
       "    #20013'D'\n"
@@ -131,49 +131,49 @@ TEST_F(Description, ReadsHandWrittenText) {
       "    Store = <item Name = 'first' Data = {00FF} end item end>\n"
       "  end\n"
       "end\n";
-  TTestForm form(nullptr);
-  ReadComponentFromText(text, &form);
-  EXPECT_EQ(form.Caption, u"ABC中D");
-  EXPECT_EQ(form.Left, 16);
-  EXPECT_EQ(form.Font()->Height, -11);
-  ASSERT_NE(form.Button1, nullptr);
-  EXPECT_EQ(form.Button1->Color, 0x8000000Fu);
-  EXPECT_EQ(form.Button1->Buddy(), form.FindComponent("Label1"));
-  EXPECT_EQ(form.ComponentCount(), 4);
-  EXPECT_EQ(form.Components(2)->Name(), "");  // unnamed
-  ASSERT_NE(form.Data1, nullptr);
-  EXPECT_EQ(form.Data1->SkinStream.Size(), 3);
-  auto* first = static_cast<TTestItem*>(form.Data1->Store()->Items(0));
-  EXPECT_EQ(first->Name, "first");
-  EXPECT_EQ(first->Data.Bytes(), (std::vector<std::uint8_t>{0x00, 0xFF}));
+  TTestForm Form(nullptr);
+  ReadComponentFromText(Text, &Form);
+  EXPECT_EQ(Form.Caption, u"ABC中D");
+  EXPECT_EQ(Form.Left, 16);
+  EXPECT_EQ(Form.Font()->Height, -11);
+  ASSERT_NE(Form.Button1, nullptr);
+  EXPECT_EQ(Form.Button1->Color, 0x8000000Fu);
+  EXPECT_EQ(Form.Button1->Buddy(), Form.FindComponent("Label1"));
+  EXPECT_EQ(Form.ComponentCount(), 4);
+  EXPECT_EQ(Form.Components(2)->Name(), "");  // unnamed
+  ASSERT_NE(Form.Data1, nullptr);
+  EXPECT_EQ(Form.Data1->SkinStream.Size(), 3);
+  auto* First = static_cast<TTestItem*>(Form.Data1->Store()->Items(0));
+  EXPECT_EQ(First->Name, "first");
+  EXPECT_EQ(First->Data.Bytes(), (std::vector<std::uint8_t>{0x00, 0xFF}));
 
   // Loaded ran once on each component, after everything (references included) was in place.
-  EXPECT_EQ(form.LoadedCalls, 1);
-  EXPECT_EQ(form.Button1->LoadedCalls, 1);
-  EXPECT_EQ(form.Data1->LoadedCalls, 1);
-  EXPECT_EQ(form.Button1->BuddyAtLoaded, form.FindComponent("Label1"));
-  EXPECT_TRUE(form.Button1->StateAtLoaded.Contains(csLoading));
-  EXPECT_FALSE(form.Button1->StateAtLoaded.Contains(csReading));
-  EXPECT_FALSE(form.ComponentState().Contains(csLoading));
+  EXPECT_EQ(Form.LoadedCalls, 1);
+  EXPECT_EQ(Form.Button1->LoadedCalls, 1);
+  EXPECT_EQ(Form.Data1->LoadedCalls, 1);
+  EXPECT_EQ(Form.Button1->BuddyAtLoaded, Form.FindComponent("Label1"));
+  EXPECT_TRUE(Form.Button1->StateAtLoaded.Contains(csLoading));
+  EXPECT_FALSE(Form.Button1->StateAtLoaded.Contains(csReading));
+  EXPECT_FALSE(Form.ComponentState().Contains(csLoading));
 }
 
 TEST_F(Description, BinaryPropertyKeepsItsContentsWhenLengthIsZero) {
-  TTestForm form(nullptr);
-  auto* data = new TTestData(&form);
-  data->SetName("Data1");
-  form.Data1 = data;
-  data->SkinStream.WriteBuffer("keep", 4);
-  ReadComponentFromText("object F: TTestForm object Data1: TTestData SkinStream = {00000000} end end", &form);
-  EXPECT_EQ(form.Data1, data);  // an existing component of that name is read into, not replaced
-  EXPECT_EQ(data->SkinStream.Size(), 4);
+  TTestForm Form(nullptr);
+  auto* Data = new TTestData(&Form);
+  Data->SetName("Data1");
+  Form.Data1 = Data;
+  Data->SkinStream.WriteBuffer("keep", 4);
+  ReadComponentFromText("object F: TTestForm object Data1: TTestData SkinStream = {00000000} end end", &Form);
+  EXPECT_EQ(Form.Data1, Data);  // an existing component of that name is read into, not replaced
+  EXPECT_EQ(Data->SkinStream.Size(), 4);
 }
 
 TEST_F(Description, CreatesTheRootByClassName) {
   TComponent owner(nullptr);
-  TComponent* c = CreateComponentFromText("object Data9: TTestData\n  Active = True\nend", &owner);
-  EXPECT_EQ(c->Owner(), &owner);
-  EXPECT_TRUE(static_cast<TTestData*>(c)->Active);
-  EXPECT_EQ(static_cast<TTestData*>(c)->LoadedCalls, 1);
+  TComponent* C = CreateComponentFromText("object Data9: TTestData\n  Active = True\nend", &owner);
+  EXPECT_EQ(C->Owner(), &owner);
+  EXPECT_TRUE(static_cast<TTestData*>(C)->Active);
+  EXPECT_EQ(static_cast<TTestData*>(C)->LoadedCalls, 1);
   EXPECT_THROW(CreateComponentFromText("object X: TTestData\n  Bogus = 1\nend", &owner), EParserError);
   EXPECT_EQ(owner.ComponentCount(), 1);  // the failed one is gone
   EXPECT_THROW(CreateComponentFromText("object X: TNope end", &owner), EParserError);
@@ -186,7 +186,7 @@ struct TBadCase {
 };
 
 TEST_F(Description, MalformedInputNamesTheLineAndLeavesNothingBehind) {
-  const TBadCase cases[] = {
+  const TBadCase Cases[] = {
       {"object F: TTestForm\n  object B: TNoSuchClass\n  end\nend", 2, "Class TNoSuchClass not found"},
       {"object F: TTestForm\n  Colour = 1\nend", 2, "Unknown property Colour of TTestForm"},
       {"object F: TTestForm\n  Font.Size = 1\nend", 2, "Unknown property Size of TTestFont"},
@@ -222,42 +222,42 @@ TEST_F(Description, MalformedInputNamesTheLineAndLeavesNothingBehind) {
       {"thing F: TTestForm end", 1, "'object' expected"},
       {"", 1, "'object' expected"},
   };
-  for (const TBadCase& c : cases) {
-    TTestForm form(nullptr);
+  for (const TBadCase& C : Cases) {
+    TTestForm Form(nullptr);
     try {
-      ReadComponentFromText(c.Text, &form);
-      ADD_FAILURE() << "accepted: " << c.Text;
-    } catch (const EParserError& e) {
-      EXPECT_EQ(e.Line(), c.Line) << c.Text << "\n" << e.Message();
-      EXPECT_NE(e.Message().find(c.Message), String::npos) << c.Text << "\n" << e.Message();
+      ReadComponentFromText(C.Text, &Form);
+      ADD_FAILURE() << "accepted: " << C.Text;
+    } catch (const EParserError& E) {
+      EXPECT_EQ(E.Line(), C.Line) << C.Text << "\n" << E.Message();
+      EXPECT_NE(E.Message().find(C.Message), String::npos) << C.Text << "\n" << E.Message();
     }
-    EXPECT_EQ(form.ComponentCount(), 0) << c.Text;
-    EXPECT_EQ(form.Button1, nullptr);
-    EXPECT_TRUE(form.Children.empty());
-    EXPECT_FALSE(form.ComponentState().Contains(csLoading));
-    EXPECT_FALSE(form.ComponentState().Contains(csReading));
-    EXPECT_EQ(form.LoadedCalls, 0);
+    EXPECT_EQ(Form.ComponentCount(), 0) << C.Text;
+    EXPECT_EQ(Form.Button1, nullptr);
+    EXPECT_TRUE(Form.Children.empty());
+    EXPECT_FALSE(Form.ComponentState().Contains(csLoading));
+    EXPECT_FALSE(Form.ComponentState().Contains(csReading));
+    EXPECT_EQ(Form.LoadedCalls, 0);
   }
 }
 
 TEST_F(Description, DeepNestingIsRefused) {
-  String text;
-  for (int i = 0; i < 100; ++i) text += "object TTestControl\n";
-  for (int i = 0; i < 100; ++i) text += "end\n";
-  TTestForm form(nullptr);
-  EXPECT_THROW(ReadComponentFromText("object F: TTestForm\n" + text + "end", &form), EParserError);
-  String lists = "object F: TTestForm\n Items.Strings = " + String(200, '(') + String(200, ')') + "\nend";
-  EXPECT_THROW(ReadComponentFromText(lists, &form), EParserError);
+  String Text;
+  for (int I = 0; I < 100; ++I) Text += "object TTestControl\n";
+  for (int I = 0; I < 100; ++I) Text += "end\n";
+  TTestForm Form(nullptr);
+  EXPECT_THROW(ReadComponentFromText("object F: TTestForm\n" + Text + "end", &Form), EParserError);
+  String Lists = "object F: TTestForm\n Items.Strings = " + String(200, '(') + String(200, ')') + "\nend";
+  EXPECT_THROW(ReadComponentFromText(Lists, &Form), EParserError);
 }
 
 TEST_F(Description, StreamsCarryTheText) {
-  auto form = BuildSampleForm();
-  TMemoryStream stream;
-  WriteComponentToStream(stream, form.get());
-  stream.SetPosition(0);
-  TTestForm copy(nullptr);
-  ReadComponentFromStream(stream, &copy);
-  EXPECT_EQ(WriteComponentToText(&copy), WriteComponentToText(form.get()));
+  auto Form = BuildSampleForm();
+  TMemoryStream Stream;
+  WriteComponentToStream(Stream, Form.get());
+  Stream.SetPosition(0);
+  TTestForm Copy(nullptr);
+  ReadComponentFromStream(Stream, &Copy);
+  EXPECT_EQ(WriteComponentToText(&Copy), WriteComponentToText(Form.get()));
 }
 
 // Every object block of a text is read as one component, named or not, whether or not its class

@@ -8,82 +8,82 @@
 namespace {
 
 String GetProperty(TObject* Obj, std::string_view Name) {
-  const TPropInfo* p = GetPropInfo(Obj, Name);
-  if (!p) return String();
-  if (p->Kind == tkEnumeration || p->Kind == tkBoolean) return GetEnumProp(Obj, *p);
-  if (p->IsOrdinal()) return IntToStr(GetOrdProp(Obj, *p));
+  const TPropInfo* P = GetPropInfo(Obj, Name);
+  if (!P) return String();
+  if (P->Kind == tkEnumeration || P->Kind == tkBoolean) return GetEnumProp(Obj, *P);
+  if (P->IsOrdinal()) return IntToStr(GetOrdProp(Obj, *P));
   return String();
 }
 
 int GetIntProperty(TObject* Obj, std::string_view Name) {
-  const TPropInfo* p = GetPropInfo(Obj, Name);
-  return p && p->IsOrdinal() ? static_cast<int>(GetOrdProp(Obj, *p)) : -1;
+  const TPropInfo* P = GetPropInfo(Obj, Name);
+  return P && P->IsOrdinal() ? static_cast<int>(GetOrdProp(Obj, *P)) : -1;
 }
 
 WideString GetStringProp(TObject* Obj, std::string_view Name) {
-  const TPropInfo* p = GetPropInfo(Obj, Name);
-  return p && (p->Kind == tkString || p->Kind == tkWString) ? GetWideStrProp(Obj, *p) : WideString();
+  const TPropInfo* P = GetPropInfo(Obj, Name);
+  return P && (P->Kind == tkString || P->Kind == tkWString) ? GetWideStrProp(Obj, *P) : WideString();
 }
 
 TObject* GetObjProp(TObject* Obj, std::string_view Name, const TClassInfo& Class) {
-  const TPropInfo* p = GetPropInfo(Obj, Name);
-  if (!p || p->Kind != tkClass) return nullptr;
-  TObject* o = GetObjectProp(Obj, *p);
-  return o && o->InheritsFrom(Class) ? o : nullptr;
+  const TPropInfo* P = GetPropInfo(Obj, Name);
+  if (!P || P->Kind != tkClass) return nullptr;
+  TObject* O = GetObjectProp(Obj, *P);
+  return O && O->InheritsFrom(Class) ? O : nullptr;
 }
 
 TMethod GetObjMethod(TObject* Obj, std::string_view Name) {
-  const TPropInfo* p = GetPropInfo(Obj, Name);
-  return p && p->Kind == tkMethod ? GetMethodProp(Obj, *p) : TMethod();
+  const TPropInfo* P = GetPropInfo(Obj, Name);
+  return P && P->Kind == tkMethod ? GetMethodProp(Obj, *P) : TMethod();
 }
 
 void SetProperty(TObject* Obj, std::string_view Name, const String& Value) {
-  const TPropInfo* p = GetPropInfo(Obj, Name);
-  if (!p) return;
-  if (p->Kind == tkEnumeration || p->Kind == tkBoolean)
-    SetEnumProp(Obj, *p, Value);
-  else if (p->IsOrdinal())
-    SetOrdProp(Obj, *p, StrToInt(Value));
-  else if (p->Kind == tkString || p->Kind == tkWString)
-    SetStrProp(Obj, *p, Value);
+  const TPropInfo* P = GetPropInfo(Obj, Name);
+  if (!P) return;
+  if (P->Kind == tkEnumeration || P->Kind == tkBoolean)
+    SetEnumProp(Obj, *P, Value);
+  else if (P->IsOrdinal())
+    SetOrdProp(Obj, *P, StrToInt(Value));
+  else if (P->Kind == tkString || P->Kind == tkWString)
+    SetStrProp(Obj, *P, Value);
 }
 
 TEST(PropertyAccess, EngineHelpersOnAnUnknownControl) {
   RegisterTestClasses();
-  TTestForm form(nullptr);
-  TComponent* control = CreateComponentByClassName("TTestControl", &form);
-  control->SetName("Button1");
-  control->SetTag(5555);
+  TTestForm Form(nullptr);
+  TComponent* Control = CreateComponentByClassName("TTestControl", &Form);
+  Control->SetName("Button1");
+  Control->SetTag(5555);
 
-  EXPECT_EQ(LowerCase(GetProperty(control, "Alignment")), "taleftjustify");
-  EXPECT_EQ(LowerCase(GetProperty(control, "Visible")), "true");
-  EXPECT_EQ(GetProperty(control, "Tag"), "5555");
-  EXPECT_EQ(GetProperty(control, "Caption"), "");  // not ordinal
-  EXPECT_EQ(GetProperty(control, "Glyph"), "");    // absent
-  EXPECT_EQ(GetIntProperty(control, "Color"), static_cast<int>(0x8000000F));
-  EXPECT_EQ(GetIntProperty(control, "Checked"), -1);
-  EXPECT_EQ(GetIntProperty(control, "Hint"), -1);
+  EXPECT_EQ(LowerCase(GetProperty(Control, "Alignment")), "taleftjustify");
+  EXPECT_EQ(LowerCase(GetProperty(Control, "Visible")), "true");
+  EXPECT_EQ(GetProperty(Control, "Tag"), "5555");
+  EXPECT_EQ(GetProperty(Control, "Caption"), "");  // not ordinal
+  EXPECT_EQ(GetProperty(Control, "Glyph"), "");    // absent
+  EXPECT_EQ(GetIntProperty(Control, "Color"), static_cast<int>(0x8000000F));
+  EXPECT_EQ(GetIntProperty(Control, "Checked"), -1);
+  EXPECT_EQ(GetIntProperty(Control, "Hint"), -1);
 
-  SetProperty(control, "Caption", "生成代码并复制到剪切板");
-  EXPECT_EQ(GetStringProp(control, "Caption"), u"生成代码并复制到剪切板");
-  SetProperty(control, "Hint", "tip");
-  EXPECT_EQ(GetStringProp(control, "Hint"), u"tip");  // narrow strings come back widened
-  SetProperty(control, "Alignment", "taCenter");
-  SetProperty(control, "Left", "-3");
-  EXPECT_EQ(GetIntProperty(control, "Left"), -3);
-  SetProperty(control, "Visible", "False");
-  EXPECT_EQ(GetIntProperty(control, "Visible"), 0);
+  SetProperty(Control, "Caption", "生成代码并复制到剪切板");
+  EXPECT_EQ(GetStringProp(Control, "Caption"), u"生成代码并复制到剪切板");
+  SetProperty(Control, "Hint", "tip");
+  EXPECT_EQ(GetStringProp(Control, "Hint"), u"tip");  // narrow strings come back widened
+  SetProperty(Control, "Alignment", "taCenter");
+  SetProperty(Control, "Left", "-3");
+  EXPECT_EQ(GetIntProperty(Control, "Left"), -3);
+  SetProperty(Control, "Visible", "False");
+  EXPECT_EQ(GetIntProperty(Control, "Visible"), 0);
 
-  EXPECT_NE(GetObjProp(control, "Font", TPersistent::StaticClass()), nullptr);
-  EXPECT_EQ(GetObjProp(control, "Font", TComponent::StaticClass()), nullptr);  // not of that class
-  EXPECT_EQ(GetObjProp(control, "Caption", TObject::StaticClass()), nullptr);
+  EXPECT_NE(GetObjProp(Control, "Font", TPersistent::StaticClass()), nullptr);
+  EXPECT_EQ(GetObjProp(Control, "Font", TComponent::StaticClass()), nullptr);  // not of that class
+  EXPECT_EQ(GetObjProp(Control, "Caption", TObject::StaticClass()), nullptr);
 
-  EXPECT_FALSE(GetObjMethod(control, "OnClick").Assigned());
-  SetMethodProp(control, "OnClick", FindMethod(&form, "Button1Click"));
-  TMethod m = GetObjMethod(control, "OnClick");
-  ASSERT_TRUE(m.Assigned());
-  TNotifyEvent::FromMethod(m)(control);  // the engine reports a click through the method it found
-  EXPECT_EQ(form.Clicks, std::vector<String>{"Button1Click"});
+  EXPECT_FALSE(GetObjMethod(Control, "OnClick").Assigned());
+  SetMethodProp(Control, "OnClick", FindMethod(&Form, "Button1Click"));
+  TMethod M = GetObjMethod(Control, "OnClick");
+  ASSERT_TRUE(M.Assigned());
+  TNotifyEvent::FromMethod(M)(Control);  // the engine reports a click through the method it found
+  EXPECT_EQ(Form.Clicks, std::vector<String>{"Button1Click"});
 }
 
 }  // namespace

@@ -7,77 +7,77 @@
 namespace {
 
 TEST(StringList, TextSplitsAtCrLfAndCrLf) {
-  TStringList l;
-  l.SetText("a\r\nb\nc\rd\r\n\r\ne");
-  ASSERT_EQ(l.Count(), 6);
-  EXPECT_EQ(l.Strings(2), "c");
-  EXPECT_EQ(l.Strings(3), "d");
-  EXPECT_EQ(l.Strings(4), "");
-  EXPECT_EQ(l.Text(), "a\r\nb\r\nc\r\nd\r\n\r\ne\r\n");
-  l.SetText("x\n");
-  EXPECT_EQ(l.Count(), 1);  // a trailing line break does not make an empty line
-  l.SetText("");
-  EXPECT_EQ(l.Count(), 0);
+  TStringList L;
+  L.SetText("a\r\nb\nc\rd\r\n\r\ne");
+  ASSERT_EQ(L.Count(), 6);
+  EXPECT_EQ(L.Strings(2), "c");
+  EXPECT_EQ(L.Strings(3), "d");
+  EXPECT_EQ(L.Strings(4), "");
+  EXPECT_EQ(L.Text(), "a\r\nb\r\nc\r\nd\r\n\r\ne\r\n");
+  L.SetText("x\n");
+  EXPECT_EQ(L.Count(), 1);  // a trailing line break does not make an empty line
+  L.SetText("");
+  EXPECT_EQ(L.Count(), 0);
 }
 
 TEST(StringList, ObjectsFollowTheirLines) {
-  TStringList l;
-  TObject a, b;
-  l.AddObject("one", &a);
-  l.AddObject("two", &b);
-  l.Insert(0, "zero");
-  EXPECT_EQ(l.Objects(1), &a);
-  l.Move(2, 0);
-  EXPECT_EQ(l.Strings(0), "two");
-  EXPECT_EQ(l.Objects(0), &b);
-  l.Exchange(0, 2);
-  EXPECT_EQ(l.Objects(2), &b);
-  EXPECT_EQ(l.IndexOfObject(&a), 0);
-  l.Delete(0);
-  EXPECT_EQ(l.IndexOfObject(&a), -1);
-  EXPECT_THROW(l.Delete(5), EStringListError);
-  EXPECT_THROW(l.Strings(-1), EStringListError);
-  EXPECT_THROW(l.Insert(4, "x"), EStringListError);
+  TStringList L;
+  TObject A, B;
+  L.AddObject("one", &A);
+  L.AddObject("two", &B);
+  L.Insert(0, "zero");
+  EXPECT_EQ(L.Objects(1), &A);
+  L.Move(2, 0);
+  EXPECT_EQ(L.Strings(0), "two");
+  EXPECT_EQ(L.Objects(0), &B);
+  L.Exchange(0, 2);
+  EXPECT_EQ(L.Objects(2), &B);
+  EXPECT_EQ(L.IndexOfObject(&A), 0);
+  L.Delete(0);
+  EXPECT_EQ(L.IndexOfObject(&A), -1);
+  EXPECT_THROW(L.Delete(5), EStringListError);
+  EXPECT_THROW(L.Strings(-1), EStringListError);
+  EXPECT_THROW(L.Insert(4, "x"), EStringListError);
 }
 
 TEST(StringList, LookUpIgnoresCaseUnlessAsked) {
-  TStringList l;
-  l.SetText("TButton=1\nTTabSet=8\nMemo");
-  EXPECT_EQ(l.IndexOf("ttabset=8"), 1);
-  EXPECT_EQ(l.IndexOfName("TTABSET"), 1);
-  EXPECT_EQ(l.Values("tbutton"), "1");
-  EXPECT_EQ(l.Values("memo"), "");
-  EXPECT_EQ(l.Names(0), "TButton");
-  EXPECT_EQ(l.ValueFromIndex(1), "8");
-  l.SetValues("TButton", "2");
-  EXPECT_EQ(l.Strings(0), "TButton=2");
-  l.SetValues("TEdit", "3");
-  EXPECT_EQ(l.Strings(3), "TEdit=3");
-  l.SetValues("tbutton", "");
-  EXPECT_EQ(l.IndexOfName("TButton"), -1);
-  l.SetCaseSensitive(true);
-  EXPECT_EQ(l.IndexOf("memo"), -1);
-  EXPECT_EQ(l.IndexOf("Memo"), 1);
+  TStringList L;
+  L.SetText("TButton=1\nTTabSet=8\nMemo");
+  EXPECT_EQ(L.IndexOf("ttabset=8"), 1);
+  EXPECT_EQ(L.IndexOfName("TTABSET"), 1);
+  EXPECT_EQ(L.Values("tbutton"), "1");
+  EXPECT_EQ(L.Values("memo"), "");
+  EXPECT_EQ(L.Names(0), "TButton");
+  EXPECT_EQ(L.ValueFromIndex(1), "8");
+  L.SetValues("TButton", "2");
+  EXPECT_EQ(L.Strings(0), "TButton=2");
+  L.SetValues("TEdit", "3");
+  EXPECT_EQ(L.Strings(3), "TEdit=3");
+  L.SetValues("tbutton", "");
+  EXPECT_EQ(L.IndexOfName("TButton"), -1);
+  L.SetCaseSensitive(true);
+  EXPECT_EQ(L.IndexOf("memo"), -1);
+  EXPECT_EQ(L.IndexOf("Memo"), 1);
 }
 
 TEST(StringList, SortedListsKeepOrderAndApplyDuplicates) {
-  TStringList l;
-  l.SetText("pear\nApple\nbanana");
-  l.SetSorted(true);
-  EXPECT_EQ(l.Text(), "Apple\r\nbanana\r\npear\r\n");
-  EXPECT_EQ(l.Add("APPLE"), 0);  // dupIgnore returns the existing line
-  EXPECT_EQ(l.Count(), 3);
-  EXPECT_EQ(l.Add("cherry"), 2);
-  EXPECT_EQ(l.IndexOf("PEAR"), 3);
-  EXPECT_THROW(l.Insert(0, "x"), EStringListError);
-  l.SetDuplicates(dupError);
-  EXPECT_THROW(l.Add("banana"), EStringListError);
-  l.SetDuplicates(dupAccept);
-  l.Add("banana");
-  EXPECT_EQ(l.Count(), 5);
-  int index;
-  EXPECT_FALSE(l.Find("blueberry", index));
-  EXPECT_EQ(index, 3);  // after Apple, banana, banana
+  TStringList L;
+  L.SetText("pear\nApple\nbanana");
+  L.SetSorted(true);
+  EXPECT_EQ(L.Text(), "Apple\r\nbanana\r\npear\r\n");
+  EXPECT_EQ(L.Add("APPLE"), 0);  // dupIgnore returns the existing line
+  EXPECT_EQ(L.Count(), 3);
+  EXPECT_EQ(L.Add("cherry"), 2);
+  EXPECT_EQ(L.IndexOf("PEAR"), 3);
+  EXPECT_THROW(L.Insert(0, "x"), EStringListError);
+  L.SetDuplicates(dupError);
+  EXPECT_THROW(L.Add("banana"), EStringListError);
+  L.SetDuplicates(dupAccept);
+  L.Add("banana");
+  EXPECT_EQ(L.Count(), 5);
+  int Index;
+  EXPECT_FALSE(L.Find("blueberry", Index));
+  EXPECT_EQ(Index, 3);  // after Apple, banana, banana
 }
 
 class TNotStrings : public TPersistent {
@@ -85,29 +85,29 @@ class TNotStrings : public TPersistent {
 };
 
 TEST(StringList, StreamsAndAssign) {
-  TMemoryStream m;
-  const char text[] = "\xEF\xBB\xBF[Colours]\r\nText=1\n";
-  m.WriteBuffer(text, sizeof text - 1);
-  m.SetPosition(0);
-  TStringList l;
-  l.LoadFromStream(m);
-  ASSERT_EQ(l.Count(), 2);
-  EXPECT_EQ(l.Strings(0), "[Colours]");
-  TMemoryStream out;
-  l.SaveToStream(out);
-  EXPECT_EQ(String(reinterpret_cast<const char*>(out.Memory()), out.Size()), "[Colours]\r\nText=1\r\n");
+  TMemoryStream M;
+  const char Text[] = "\xEF\xBB\xBF[Colours]\r\nText=1\n";
+  M.WriteBuffer(Text, sizeof Text - 1);
+  M.SetPosition(0);
+  TStringList L;
+  L.LoadFromStream(M);
+  ASSERT_EQ(L.Count(), 2);
+  EXPECT_EQ(L.Strings(0), "[Colours]");
+  TMemoryStream Out;
+  L.SaveToStream(Out);
+  EXPECT_EQ(String(reinterpret_cast<const char*>(Out.Memory()), Out.Size()), "[Colours]\r\nText=1\r\n");
 
-  TStringList copy;
-  copy.Assign(&l);
-  EXPECT_TRUE(copy.Equals(l));
-  TNotStrings notStrings;
+  TStringList Copy;
+  Copy.Assign(&L);
+  EXPECT_TRUE(Copy.Equals(L));
+  TNotStrings NotStrings;
   try {
-    copy.Assign(&notStrings);
+    Copy.Assign(&NotStrings);
     FAIL();
-  } catch (const EAssignError& e) {
-    EXPECT_EQ(e.Message(), "Cannot assign a TNotStrings to a TStringList");
+  } catch (const EAssignError& E) {
+    EXPECT_EQ(E.Message(), "Cannot assign a TNotStrings to a TStringList");
   }
-  EXPECT_THROW(copy.Assign(nullptr), EAssignError);
+  EXPECT_THROW(Copy.Assign(nullptr), EAssignError);
 }
 
 // Counts change notifications; an update bracket reports once.
@@ -118,18 +118,18 @@ class TChangeCounter : public TObject {
 };
 
 TEST(StringList, ChangeEventsAndOwnedObjects) {
-  TChangeCounter counter;
-  TStringList l(true);
-  l.OnChange = TNotifyEvent::Bind<&TChangeCounter::Changed>(&counter);
-  l.AddObject("a", new TObject);
-  EXPECT_EQ(counter.Changes, 2);  // add, then set its object
-  l.BeginUpdate();
-  l.Add("b");
-  l.Add("c");
-  l.EndUpdate();
-  EXPECT_EQ(counter.Changes, 3);
-  l.Delete(0);  // the owning list frees the object (the leak checker would tell otherwise)
-  l.AddObject("d", new TObject);
+  TChangeCounter Counter;
+  TStringList L(true);
+  L.OnChange = TNotifyEvent::Bind<&TChangeCounter::Changed>(&Counter);
+  L.AddObject("a", new TObject);
+  EXPECT_EQ(Counter.Changes, 2);  // add, then set its object
+  L.BeginUpdate();
+  L.Add("b");
+  L.Add("c");
+  L.EndUpdate();
+  EXPECT_EQ(Counter.Changes, 3);
+  L.Delete(0);  // the owning list frees the object (the leak checker would tell otherwise)
+  L.AddObject("d", new TObject);
 }
 
 }  // namespace

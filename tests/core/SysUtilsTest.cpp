@@ -17,19 +17,19 @@ TEST(SysUtils, StrToIntDefAcceptsSignsAndDollarHex) {
 }
 
 TEST(SysUtils, StrToIntDefRejectsMalformedAndOutOfRange) {
-  for (const char* bad : {"", "-", "$", "12a", "1 2", "2147483648", "-2147483649", "$100000000", "0x", "1.5",
+  for (const char* Bad : {"", "-", "$", "12a", "1 2", "2147483648", "-2147483649", "$100000000", "0x", "1.5",
                           "99999999999999999999999"})
-    EXPECT_EQ(StrToIntDef(bad, -99), -99) << bad;
+    EXPECT_EQ(StrToIntDef(Bad, -99), -99) << Bad;
   EXPECT_THROW(StrToInt("x"), EConvertError);
   try {
     StrToInt("abc");
-  } catch (const EConvertError& e) {
-    EXPECT_EQ(e.Message(), "'abc' is not a valid integer value");
+  } catch (const EConvertError& E) {
+    EXPECT_EQ(E.Message(), "'abc' is not a valid integer value");
   }
-  std::int64_t v;
-  EXPECT_TRUE(TryStrToInt64("-9223372036854775808", v));
-  EXPECT_EQ(v, INT64_MIN);
-  EXPECT_FALSE(TryStrToInt64("9223372036854775808", v));
+  std::int64_t V;
+  EXPECT_TRUE(TryStrToInt64("-9223372036854775808", V));
+  EXPECT_EQ(V, INT64_MIN);
+  EXPECT_FALSE(TryStrToInt64("9223372036854775808", V));
 }
 
 TEST(SysUtils, NumberAndCaseHelpers) {
@@ -49,14 +49,14 @@ TEST(SysUtils, NumberAndCaseHelpers) {
 }
 
 TEST(SysUtils, Utf8Utf16RoundTripAndMalformedInput) {
-  const String text = "渐变字 a😀";
-  const WideString wide = Utf8ToUtf16(text);
-  EXPECT_EQ(wide.size(), 7u);  // the emoji is a surrogate pair
-  EXPECT_EQ(Utf16ToUtf8(wide), text);
+  const String Text = "渐变字 a😀";
+  const WideString Wide = Utf8ToUtf16(Text);
+  EXPECT_EQ(Wide.size(), 7u);  // the emoji is a surrogate pair
+  EXPECT_EQ(Utf16ToUtf8(Wide), Text);
   EXPECT_EQ(Utf8ToUtf16("\xC0\x80"), WideString(u"\uFFFD\uFFFD"));  // overlong
   EXPECT_EQ(Utf8ToUtf16("\xE6\xB8"), WideString(u"\uFFFD\uFFFD"));  // truncated
   EXPECT_EQ(Utf16ToUtf8(WideString(1, char16_t(0xD800))), "\xEF\xBF\xBD");
-  EXPECT_EQ(WStringToUtf8(Utf8ToWString(text)), text);
+  EXPECT_EQ(WStringToUtf8(Utf8ToWString(Text)), Text);
 }
 
 TEST(SysUtils, FileNameParts) {
@@ -69,7 +69,7 @@ TEST(SysUtils, FileNameParts) {
 }
 
 TEST(SysUtils, ParserErrorNamesTheLine) {
-  EParserError e(12, "Unknown property 'Foo'");
-  EXPECT_EQ(e.Line(), 12);
-  EXPECT_STREQ(e.what(), "Line 12: Unknown property 'Foo'");
+  EParserError E(12, "Unknown property 'Foo'");
+  EXPECT_EQ(E.Line(), 12);
+  EXPECT_STREQ(E.what(), "Line 12: Unknown property 'Foo'");
 }

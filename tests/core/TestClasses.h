@@ -22,11 +22,11 @@ class TTestFont : public TPersistent {
     P.Set("Style", &TTestFont::Style).Default(0);
   }
   void Assign(TPersistent* Source) override {
-    if (auto* f = dynamic_cast<TTestFont*>(Source)) {
-      Height = f->Height;
-      Name = f->Name;
-      Color = f->Color;
-      Style = f->Style;
+    if (auto* F = dynamic_cast<TTestFont*>(Source)) {
+      Height = F->Height;
+      Name = F->Name;
+      Color = F->Color;
+      Style = F->Style;
       return;
     }
     TPersistent::Assign(Source);
@@ -49,10 +49,10 @@ class TTestItem : public TCollectionItem {
     P.Int("Size", &TTestItem::Size).Stored(false);
   }
   void Assign(TPersistent* Source) override {
-    if (auto* i = dynamic_cast<TTestItem*>(Source)) {
-      Name = i->Name;
+    if (auto* I = dynamic_cast<TTestItem*>(Source)) {
+      Name = I->Name;
       Data.Clear();
-      i->Data.SaveToStream(Data);
+      I->Data.SaveToStream(Data);
       return;
     }
     TCollectionItem::Assign(Source);
@@ -77,7 +77,7 @@ class TTestControl : public TComponent {
       : TComponent(AOwner), FFont(std::make_unique<TTestFont>()), FItems(std::make_unique<TStringList>()) {}
   ~TTestControl() override {
     DestroyComponents();
-    for (TTestControl* c : Children) c->FParent = nullptr;
+    for (TTestControl* C : Children) C->FParent = nullptr;
     SetParentComponent(nullptr);
   }
   static void Publish(TPublisher<TTestControl>& P) {
@@ -158,10 +158,10 @@ class TTestData : public TComponent {
     Filer.DefineBinaryProperty(
         "SkinStream",
         [this](TStream& S) {
-          const std::int32_t n = S.ReadInt32();
-          if (n <= 0) return;
+          const std::int32_t N = S.ReadInt32();
+          if (N <= 0) return;
           SkinStream.SetSize(0);
-          SkinStream.CopyFrom(S, n);
+          SkinStream.CopyFrom(S, N);
         },
         [this](TStream& S) {
           S.WriteInt32(static_cast<std::int32_t>(SkinStream.Size()));
@@ -208,16 +208,16 @@ class TTestForm : public TTestControl {
 };
 
 inline void TTestControl::SetParentComponent(TComponent* Value) {
-  auto* parent = dynamic_cast<TTestControl*>(Value);
-  if (parent == FParent) return;
-  if (auto* old = dynamic_cast<TTestControl*>(FParent)) std::erase(old->Children, this);
-  FParent = parent;
-  if (parent) parent->Children.push_back(this);
+  auto* Parent = dynamic_cast<TTestControl*>(Value);
+  if (Parent == FParent) return;
+  if (auto* Old = dynamic_cast<TTestControl*>(FParent)) std::erase(Old->Children, this);
+  FParent = Parent;
+  if (Parent) Parent->Children.push_back(this);
 }
 
 inline void TTestControl::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
-  for (TTestControl* c : Children)
-    if (c->Owner() == Root) Proc(c);
+  for (TTestControl* C : Children)
+    if (C->Owner() == Root) Proc(C);
 }
 
 inline void TTestForm::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {

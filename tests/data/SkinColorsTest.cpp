@@ -35,73 +35,73 @@ TEST(StrColor, OverlongRunBlocksEveryLaterNumber) {
 }
 
 TEST(SkinColorScheme, GivenColoursAndSystemDefaults) {
-  auto ini = IniFromText("[Colours]\nButtonFace=240 240 240\nWindowText=\nHilight=1 2 3\n");
-  TSkinColorScheme s;
-  TStringList sections;
-  s.ReadColors(*ini, sections);
-  EXPECT_EQ(s.Colors[csButtonFace], 0xF0F0F0u);
-  EXPECT_TRUE(s.ColorGiven[csButtonFace]);
-  EXPECT_EQ(s.Colors[csMenuBar], 0xF0F0F0u);  // falls back to the face colour just read
-  EXPECT_FALSE(s.ColorGiven[csMenuBar]);
-  EXPECT_EQ(s.Colors[csText], 0x80000008u);  // empty value = missing
-  EXPECT_FALSE(s.ColorGiven[csText]);
-  EXPECT_EQ(s.Colors[csHilight], 0x030201u);
-  const std::pair<TShemeColor, TColor> defaults[] = {
+  auto Ini = IniFromText("[Colours]\nButtonFace=240 240 240\nWindowText=\nHilight=1 2 3\n");
+  TSkinColorScheme S;
+  TStringList Sections;
+  S.ReadColors(*Ini, Sections);
+  EXPECT_EQ(S.Colors[csButtonFace], 0xF0F0F0u);
+  EXPECT_TRUE(S.ColorGiven[csButtonFace]);
+  EXPECT_EQ(S.Colors[csMenuBar], 0xF0F0F0u);  // falls back to the face colour just read
+  EXPECT_FALSE(S.ColorGiven[csMenuBar]);
+  EXPECT_EQ(S.Colors[csText], 0x80000008u);  // empty value = missing
+  EXPECT_FALSE(S.ColorGiven[csText]);
+  EXPECT_EQ(S.Colors[csHilight], 0x030201u);
+  const std::pair<TShemeColor, TColor> Defaults[] = {
       {csScrollbar, 0x80000000},   {csHilightText, 0x8000000E},     {csMenubg, 0x80000004},
       {csMenuText, 0x80000007},    {csButtonText, 0x80000012},      {csButtonHilight, 0x80000014},
       {csButtonlight, 0x80000014}, {csButtonShadow, 0x80000010},    {csButtonDkshadow, 0x80000015},
       {csMenuBarText, 0x80000007}, {csTitleTextActive, 0x80000009}, {csTitleTextNoActive, 0x80000013}};
-  for (auto [index, color] : defaults) EXPECT_EQ(s.Colors[index], color) << EnumInfo(index).NameOf(index);
+  for (auto [index, color] : Defaults) EXPECT_EQ(S.Colors[index], color) << EnumInfo(index).NameOf(index);
 }
 
 TEST(SkinColorScheme, MenuBarWithoutAnyKeyIsTheSystemFace) {
-  auto ini = IniFromText("[Personality]\nx=1\n");
-  TSkinColorScheme s;
-  TStringList sections;
-  s.ReadColors(*ini, sections);
-  EXPECT_EQ(s.Colors[csMenuBar], 0x8000000Fu);
-  EXPECT_EQ(s.Colors[csButtonFace], 0x8000000Fu);
+  auto Ini = IniFromText("[Personality]\nx=1\n");
+  TSkinColorScheme S;
+  TStringList Sections;
+  S.ReadColors(*Ini, Sections);
+  EXPECT_EQ(S.Colors[csMenuBar], 0x8000000Fu);
+  EXPECT_EQ(S.Colors[csButtonFace], 0x8000000Fu);
 }
 
 TEST(SkinColorScheme, ReloadReplacesFlagsOfThePreviousSkin) {
-  TSkinColorScheme s;
-  TStringList sections;
-  s.ReadColors(*IniFromText("[Colours]\nWindowText=1 1 1\n"), sections);
-  EXPECT_TRUE(s.ColorGiven[csText]);
-  s.ReadColors(*IniFromText("[Colours]\nButtonFace=1 1 1\n"), sections);
-  EXPECT_FALSE(s.ColorGiven[csText]);
-  EXPECT_EQ(s.Colors[csText], 0x80000008u);
+  TSkinColorScheme S;
+  TStringList Sections;
+  S.ReadColors(*IniFromText("[Colours]\nWindowText=1 1 1\n"), Sections);
+  EXPECT_TRUE(S.ColorGiven[csText]);
+  S.ReadColors(*IniFromText("[Colours]\nButtonFace=1 1 1\n"), Sections);
+  EXPECT_FALSE(S.ColorGiven[csText]);
+  EXPECT_EQ(S.Colors[csText], 0x80000008u);
 }
 
 TEST(SkinColorScheme, NumberedColourSectionsInListOrder) {
-  auto ini = IniFromText(
+  auto Ini = IniFromText(
       "[Colours]\nButtonFace=1 1 1\n[Colour1]\ncolor=255 0 0\n[Other]\ncolor=1 1 1\n"
       "[colour2]\nx=1\n[COLOURX]\nColor=0 0 255\n");
-  TSkinColorScheme s;
-  TStringList sections;
-  s.ReadColors(*ini, sections);
-  ASSERT_EQ(s.PreColors.size(), 3u);
-  EXPECT_EQ(s.PreColors[0], 0x0000FFu);
-  EXPECT_EQ(s.PreColors[1], 0x80000008u);
-  EXPECT_EQ(s.PreColors[2], 0xFF0000u);
-  TColor c = 7;
-  EXPECT_TRUE(s.GetPrecolor(c, 2));
-  EXPECT_EQ(c, 0xFF0000u);
-  c = 7;
-  EXPECT_FALSE(s.GetPrecolor(c, 3));
-  EXPECT_FALSE(s.GetPrecolor(c, -1));
-  EXPECT_EQ(c, 7u);
+  TSkinColorScheme S;
+  TStringList Sections;
+  S.ReadColors(*Ini, Sections);
+  ASSERT_EQ(S.PreColors.size(), 3u);
+  EXPECT_EQ(S.PreColors[0], 0x0000FFu);
+  EXPECT_EQ(S.PreColors[1], 0x80000008u);
+  EXPECT_EQ(S.PreColors[2], 0xFF0000u);
+  TColor C = 7;
+  EXPECT_TRUE(S.GetPrecolor(C, 2));
+  EXPECT_EQ(C, 0xFF0000u);
+  C = 7;
+  EXPECT_FALSE(S.GetPrecolor(C, 3));
+  EXPECT_FALSE(S.GetPrecolor(C, -1));
+  EXPECT_EQ(C, 7u);
 }
 
 TEST(SkinColorScheme, CustomColours) {
-  TSkinColorScheme s;
-  TStringList sections;
-  s.ReadColors(*IniFromText("[Colours]\n"), sections);
-  for (TColor c : s.CustomColors) EXPECT_EQ(c, 0xFFFFFFu);
-  s.ReadColors(*IniFromText("[Customcolors]\nColor0=1 2 3\nColor9=4,5,6\nColor10=7 7 7\n"), sections);
-  EXPECT_EQ(s.CustomColors[0], 0x030201u);
-  EXPECT_EQ(s.CustomColors[1], 0xFFFFFFu);
-  EXPECT_EQ(s.CustomColors[9], 0x060504u);
+  TSkinColorScheme S;
+  TStringList Sections;
+  S.ReadColors(*IniFromText("[Colours]\n"), Sections);
+  for (TColor C : S.CustomColors) EXPECT_EQ(C, 0xFFFFFFu);
+  S.ReadColors(*IniFromText("[Customcolors]\nColor0=1 2 3\nColor9=4,5,6\nColor10=7 7 7\n"), Sections);
+  EXPECT_EQ(S.CustomColors[0], 0x030201u);
+  EXPECT_EQ(S.CustomColors[1], 0xFFFFFFu);
+  EXPECT_EQ(S.CustomColors[9], 0x060504u);
 }
 
 TEST(SkinColorScheme, GetColorKeepsDefaultOnlyForEmptyText) {

@@ -7,14 +7,14 @@
 #include "tests/data/SkinIniText.h"
 
 TEST(SkinDataHelpers, GetSectionNumCountsFromZeroWithoutGaps) {
-  auto ini =
+  auto Ini =
       IniFromText("[Button0]\nImage=a.bmp\n[Button1]\nImage=b.bmp\n[Button2]\nImage=\n[Button3]\nImage=c\n");
-  EXPECT_EQ(GetSectionNum(*ini, "Button", "Image"), 2);
-  EXPECT_EQ(GetSectionNum(*ini, "button", "IMAGE"), 2);
-  auto gap = IniFromText("[Button1]\nImage=b.bmp\n");
-  EXPECT_EQ(GetSectionNum(*gap, "Button", "Image"), 0);
-  auto empty = IniFromText("");
-  EXPECT_EQ(GetSectionNum(*empty, "Button", "Image"), 0);
+  EXPECT_EQ(GetSectionNum(*Ini, "Button", "Image"), 2);
+  EXPECT_EQ(GetSectionNum(*Ini, "button", "IMAGE"), 2);
+  auto Gap = IniFromText("[Button1]\nImage=b.bmp\n");
+  EXPECT_EQ(GetSectionNum(*Gap, "Button", "Image"), 0);
+  auto Empty = IniFromText("");
+  EXPECT_EQ(GetSectionNum(*Empty, "Button", "Image"), 0);
 }
 
 TEST(SkinDataHelpers, FileNamesOfTheArchive) {
@@ -29,46 +29,46 @@ TEST(SkinDataHelpers, FileNamesOfTheArchive) {
 }
 
 namespace {
-void StreamOf(TMemoryStream& s, std::int32_t Length, std::string_view Bytes) {
-  s.Clear();
-  s.WriteInt32(Length);
-  s.WriteBuffer(Bytes.data(), static_cast<std::int64_t>(Bytes.size()));
-  s.SetPosition(0);
+void StreamOf(TMemoryStream& S, std::int32_t Length, std::string_view Bytes) {
+  S.Clear();
+  S.WriteInt32(Length);
+  S.WriteBuffer(Bytes.data(), static_cast<std::int64_t>(Bytes.size()));
+  S.SetPosition(0);
 }
 }  // namespace
 
 TEST(SkinStreamProperty, RoundTripAndEmpty) {
-  TMemoryStream data;
-  data.WriteBuffer("abc", 3);
-  TMemoryStream out;
-  WriteSkinStream(out, data);
-  ASSERT_EQ(out.Size(), 7);
-  EXPECT_EQ(out.Bytes()[0], 3);
-  out.SetPosition(0);
-  TMemoryStream back;
-  EXPECT_TRUE(ReadSkinStream(out, back));
-  EXPECT_EQ(back.Bytes(), data.Bytes());
-  EXPECT_EQ(back.Position(), 0);
+  TMemoryStream Data;
+  Data.WriteBuffer("abc", 3);
+  TMemoryStream Out;
+  WriteSkinStream(Out, Data);
+  ASSERT_EQ(Out.Size(), 7);
+  EXPECT_EQ(Out.Bytes()[0], 3);
+  Out.SetPosition(0);
+  TMemoryStream Back;
+  EXPECT_TRUE(ReadSkinStream(Out, Back));
+  EXPECT_EQ(Back.Bytes(), Data.Bytes());
+  EXPECT_EQ(Back.Position(), 0);
 
-  TMemoryStream none, written;
-  WriteSkinStream(written, none);
-  EXPECT_EQ(written.Size(), 4);
+  TMemoryStream None, Written;
+  WriteSkinStream(Written, None);
+  EXPECT_EQ(Written.Size(), 4);
 }
 
 TEST(SkinStreamProperty, NonPositiveOrTruncatedLengthsLeaveTheStream) {
-  TMemoryStream data;
-  data.WriteBuffer("keep", 4);
-  for (std::int32_t n : {0, -1, -2147483647 - 1}) {
-    TMemoryStream in;
-    StreamOf(in, n, "xyz");
-    EXPECT_FALSE(ReadSkinStream(in, data));
-    EXPECT_EQ(data.Size(), 4);
+  TMemoryStream Data;
+  Data.WriteBuffer("keep", 4);
+  for (std::int32_t N : {0, -1, -2147483647 - 1}) {
+    TMemoryStream In;
+    StreamOf(In, N, "xyz");
+    EXPECT_FALSE(ReadSkinStream(In, Data));
+    EXPECT_EQ(Data.Size(), 4);
   }
-  TMemoryStream shortIn;
-  StreamOf(shortIn, 10, "xyz");
-  EXPECT_THROW(ReadSkinStream(shortIn, data), EReadError);
-  TMemoryStream hugeIn;
-  StreamOf(hugeIn, 0x7FFFFFFF, "xyz");
-  EXPECT_THROW(ReadSkinStream(hugeIn, data), EReadError);
-  EXPECT_EQ(String(data.Bytes().begin(), data.Bytes().end()), "keep");
+  TMemoryStream ShortIn;
+  StreamOf(ShortIn, 10, "xyz");
+  EXPECT_THROW(ReadSkinStream(ShortIn, Data), EReadError);
+  TMemoryStream HugeIn;
+  StreamOf(HugeIn, 0x7FFFFFFF, "xyz");
+  EXPECT_THROW(ReadSkinStream(HugeIn, Data), EReadError);
+  EXPECT_EQ(String(Data.Bytes().begin(), Data.Bytes().end()), "keep");
 }

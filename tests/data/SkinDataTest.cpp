@@ -42,19 +42,19 @@ void SmallSkin(TMemoryStream& Out) {
 }
 
 String Hex(const TMemoryStream& S) {
-  static const char digits[] = "0123456789ABCDEF";
-  String out;
-  for (std::uint8_t b : S.Bytes()) {
-    out += digits[b >> 4];
-    out += digits[b & 15];
+  static const char Digits[] = "0123456789ABCDEF";
+  String Out;
+  for (std::uint8_t B : S.Bytes()) {
+    Out += Digits[B >> 4];
+    Out += Digits[B & 15];
   }
-  return out;
+  return Out;
 }
 
 String LengthHex(std::int32_t N) {
-  TMemoryStream s;
-  s.WriteInt32(N);
-  return Hex(s);
+  TMemoryStream S;
+  S.WriteInt32(N);
+  return Hex(S);
 }
 
 String Description(const String& Props, const String& StreamHex) {
@@ -93,53 +93,53 @@ struct TRegisterProbe {
 }  // namespace
 
 TEST(SkinDataCreation, PublishedPropertiesInOrderWithTheirInitialValues) {
-  TSkinData data(nullptr);
-  std::vector<String> names;
-  for (const TPropInfo* p : data.ClassType().PropList()) names.push_back(p->Name);
-  const std::vector<String> expected = {
+  TSkinData Data(nullptr);
+  std::vector<String> Names;
+  for (const TPropInfo* P : Data.ClassType().PropList()) Names.push_back(P->Name);
+  const std::vector<String> Expected = {
       "Name",      "Tag",        "Active",        "DisableTag",    "SkinControls",     "Options",
       "Skin3rd",   "SkinFile",   "SkinStore",     "SkinFormtype",  "Version",          "MenuUpdate",
       "MenuMerge", "OnFormSkin", "OnSkinChanged", "OnSkinControl", "OnBeforeSkinForm", "OnAfterSkinForm"};
-  EXPECT_EQ(names, expected);
-  EXPECT_EQ(GetEnumProp(&data, "Active"), "False");
-  EXPECT_EQ(GetOrdProp(&data, "DisableTag"), 99);
-  EXPECT_EQ(GetOrdProp(&data, "SkinControls"), 0x1FFFFB);
-  EXPECT_EQ(GetOrdProp(&data, "Options"), 0x448);
-  EXPECT_EQ(static_cast<TStrings*>(GetObjectProp(&data, "Skin3rd"))->Count(), 118);
-  EXPECT_EQ(GetStrProp(&data, "SkinFile"), "");
-  EXPECT_EQ(GetStrProp(&data, "SkinStore"), "(none)");
-  EXPECT_EQ(GetEnumProp(&data, "SkinFormtype"), "sfMainform");
-  EXPECT_EQ(GetStrProp(&data, "Version"), "5.60.03.29");
-  EXPECT_EQ(GetEnumProp(&data, "MenuUpdate"), "True");
-  EXPECT_EQ(GetEnumProp(&data, "MenuMerge"), "False");
+  EXPECT_EQ(Names, Expected);
+  EXPECT_EQ(GetEnumProp(&Data, "Active"), "False");
+  EXPECT_EQ(GetOrdProp(&Data, "DisableTag"), 99);
+  EXPECT_EQ(GetOrdProp(&Data, "SkinControls"), 0x1FFFFB);
+  EXPECT_EQ(GetOrdProp(&Data, "Options"), 0x448);
+  EXPECT_EQ(static_cast<TStrings*>(GetObjectProp(&Data, "Skin3rd"))->Count(), 118);
+  EXPECT_EQ(GetStrProp(&Data, "SkinFile"), "");
+  EXPECT_EQ(GetStrProp(&Data, "SkinStore"), "(none)");
+  EXPECT_EQ(GetEnumProp(&Data, "SkinFormtype"), "sfMainform");
+  EXPECT_EQ(GetStrProp(&Data, "Version"), "5.60.03.29");
+  EXPECT_EQ(GetEnumProp(&Data, "MenuUpdate"), "True");
+  EXPECT_EQ(GetEnumProp(&Data, "MenuMerge"), "False");
   // No property of the component declares a default, so every one is written.
-  for (const TPropInfo* p : data.ClassType().PropList()) {
-    if (p->Name == "Tag") continue;
-    EXPECT_FALSE(p->HasDefault) << p->Name;
+  for (const TPropInfo* P : Data.ClassType().PropList()) {
+    if (P->Name == "Tag") continue;
+    EXPECT_FALSE(P->HasDefault) << P->Name;
   }
 }
 
 TEST(SkinDataCreation, EventTypesAndModelMembers) {
-  TSkinData data(nullptr);
-  EXPECT_EQ(*GetPropInfo(&data, "OnFormSkin")->Signature, typeid(void(TObject*, const String&, bool&)));
-  EXPECT_EQ(*GetPropInfo(&data, "OnSkinChanged")->Signature, typeid(void(TObject*)));
-  EXPECT_EQ(*GetPropInfo(&data, "OnBeforeSkinForm")->Signature, typeid(void(TObject*, HWND, const String&)));
-  EXPECT_EQ(*GetPropInfo(&data, "OnSkinControl")->Signature,
+  TSkinData Data(nullptr);
+  EXPECT_EQ(*GetPropInfo(&Data, "OnFormSkin")->Signature, typeid(void(TObject*, const String&, bool&)));
+  EXPECT_EQ(*GetPropInfo(&Data, "OnSkinChanged")->Signature, typeid(void(TObject*)));
+  EXPECT_EQ(*GetPropInfo(&Data, "OnBeforeSkinForm")->Signature, typeid(void(TObject*, HWND, const String&)));
+  EXPECT_EQ(*GetPropInfo(&Data, "OnSkinControl")->Signature,
             typeid(void(TComponent*, TSkinData*, TControl*, TControl*, const String&, TComponent*&)));
-  EXPECT_TRUE(data.FNoSkin);
-  EXPECT_EQ(data.FSkinStream->Size(), 0);
-  EXPECT_EQ(data.Button->Name, "Buttons");
-  EXPECT_EQ(data.Title->Name, "Title");
-  EXPECT_EQ(data.Borders[sbLeft]->Name, "Left");
-  EXPECT_EQ(data.Borders[sbBottom]->Name, "Bottom");
-  EXPECT_FALSE(data.Tab || data.MinCaption || data.ComboButton || data.Track);
-  EXPECT_TRUE(data.FMainMenuUpdate);
-  EXPECT_EQ(data.FHintCounter, 0);
-  EXPECT_EQ(data.AppIcon->PixelFormat(), pf24bit);
+  EXPECT_TRUE(Data.FNoSkin);
+  EXPECT_EQ(Data.FSkinStream->Size(), 0);
+  EXPECT_EQ(Data.Button->Name, "Buttons");
+  EXPECT_EQ(Data.Title->Name, "Title");
+  EXPECT_EQ(Data.Borders[sbLeft]->Name, "Left");
+  EXPECT_EQ(Data.Borders[sbBottom]->Name, "Bottom");
+  EXPECT_FALSE(Data.Tab || Data.MinCaption || Data.ComboButton || Data.Track);
+  EXPECT_TRUE(Data.FMainMenuUpdate);
+  EXPECT_EQ(Data.FHintCounter, 0);
+  EXPECT_EQ(Data.AppIcon->PixelFormat(), pf24bit);
   // The menu glyph strip comes with every program that links the component.
-  EXPECT_EQ(data.MenuImages->Count(), 4);
-  EXPECT_EQ(data.MenuImages->Width(), 16);
-  EXPECT_EQ(data.MenuImages->Height(), 16);
+  EXPECT_EQ(Data.MenuImages->Count(), 4);
+  EXPECT_EQ(Data.MenuImages->Width(), 16);
+  EXPECT_EQ(Data.MenuImages->Height(), 16);
 }
 
 // The menu glyph strip through the framework's image list: cut by the width asked for, white
@@ -187,288 +187,288 @@ INSTANTIATE_TEST_SUITE_P(Table, MenuImageStrip,
                          [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST(SkinDataProperties, WritesThatHaveNoEffect) {
-  TSkinData data(nullptr);
-  SetStrProp(&data, "SkinStore", "(Good)");
-  SetStrProp(&data, "Version", "1.0");
-  EXPECT_EQ(GetStrProp(&data, "SkinStore"), "(none)");
-  EXPECT_EQ(data.Version(), "5.60.03.29");
-  data.FSkinStream->WriteBuffer("x", 1);
-  EXPECT_EQ(data.GetSkinStore(), "(none)");  // run time, even with data
-  data.SetDesigning(true);
-  EXPECT_EQ(data.GetSkinStore(), "(Good)");
-  TStringList lines;
-  lines.Add("TMine=edit");
-  data.SetControlList(&lines);
-  lines.Add("TOther=edit");
-  EXPECT_EQ(data.Skin3rd()->Text(), "TMine=edit\r\n");
+  TSkinData Data(nullptr);
+  SetStrProp(&Data, "SkinStore", "(Good)");
+  SetStrProp(&Data, "Version", "1.0");
+  EXPECT_EQ(GetStrProp(&Data, "SkinStore"), "(none)");
+  EXPECT_EQ(Data.Version(), "5.60.03.29");
+  Data.FSkinStream->WriteBuffer("x", 1);
+  EXPECT_EQ(Data.GetSkinStore(), "(none)");  // run time, even with data
+  Data.SetDesigning(true);
+  EXPECT_EQ(Data.GetSkinStore(), "(Good)");
+  TStringList Lines;
+  Lines.Add("TMine=edit");
+  Data.SetControlList(&Lines);
+  Lines.Add("TOther=edit");
+  EXPECT_EQ(Data.Skin3rd()->Text(), "TMine=edit\r\n");
 }
 
 TEST(SkinDataPersistence, DescriptionLoadsTheModelWhileReadBeforeLoaded) {
-  TMemoryStream archive;
-  SmallSkin(archive);
+  TMemoryStream Archive;
+  SmallSkin(Archive);
   TDataTestRoot root(nullptr);
-  const String text =
+  const String Text =
       "object Root: TDataTestRoot\n  object skndt1: TProbeSkinData\n    Active = True\n"
       "    SkinStream = {" +
-      LengthHex(static_cast<std::int32_t>(archive.Size())) + Hex(archive) + "}\n  end\nend\n";
-  ReadComponentFromText(text, &root);
-  auto* data = dynamic_cast<TProbeSkinData*>(root.FindComponent("skndt1"));
-  ASSERT_NE(data, nullptr);
-  EXPECT_TRUE(data->ModelBeforeLoaded);
-  EXPECT_FALSE(data->FNoSkin);
-  EXPECT_TRUE(data->Active());
-  EXPECT_EQ(data->SkinName, "Small");
-  EXPECT_EQ(data->FSkinStream->Bytes(), archive.Bytes());
-  EXPECT_FALSE(data->FReader || data->FIni || data->FFileStream || data->FSections);
+      LengthHex(static_cast<std::int32_t>(Archive.Size())) + Hex(Archive) + "}\n  end\nend\n";
+  ReadComponentFromText(Text, &root);
+  auto* Data = dynamic_cast<TProbeSkinData*>(root.FindComponent("skndt1"));
+  ASSERT_NE(Data, nullptr);
+  EXPECT_TRUE(Data->ModelBeforeLoaded);
+  EXPECT_FALSE(Data->FNoSkin);
+  EXPECT_TRUE(Data->Active());
+  EXPECT_EQ(Data->SkinName, "Small");
+  EXPECT_EQ(Data->FSkinStream->Bytes(), Archive.Bytes());
+  EXPECT_FALSE(Data->FReader || Data->FIni || Data->FFileStream || Data->FSections);
 
   // Written back: length, then the same archive.
   const String written = WriteComponentToText(&root);
-  EXPECT_NE(written.find(LengthHex(static_cast<std::int32_t>(archive.Size())) + Hex(archive).substr(0, 16)),
+  EXPECT_NE(written.find(LengthHex(static_cast<std::int32_t>(Archive.Size())) + Hex(Archive).substr(0, 16)),
             String::npos);
 }
 
 TEST(SkinDataPersistence, EmptyStreamWithActiveEndsInactive) {
-  TDataTestRoot root(nullptr);
-  ReadComponentFromText(Description("    Active = True\n", "00000000"), &root);
-  ASSERT_NE(root.skndt1, nullptr);
-  EXPECT_FALSE(root.skndt1->Active());
-  EXPECT_TRUE(root.skndt1->FNoSkin);
-  EXPECT_EQ(root.skndt1->FSkinStream->Size(), 0);
+  TDataTestRoot Root(nullptr);
+  ReadComponentFromText(Description("    Active = True\n", "00000000"), &Root);
+  ASSERT_NE(Root.skndt1, nullptr);
+  EXPECT_FALSE(Root.skndt1->Active());
+  EXPECT_TRUE(Root.skndt1->FNoSkin);
+  EXPECT_EQ(Root.skndt1->FSkinStream->Size(), 0);
 }
 
 TEST(SkinDataPersistence, WriteDataStoresLengthThenBytes) {
-  TSkinData data(nullptr);
-  TMemoryStream out;
-  data.WriteData(out);
-  EXPECT_EQ(Hex(out), "00000000");
-  data.FSkinStream->WriteBuffer("AB", 2);
-  out.Clear();
-  data.WriteData(out);
-  EXPECT_EQ(Hex(out), "020000004142");
+  TSkinData Data(nullptr);
+  TMemoryStream Out;
+  Data.WriteData(Out);
+  EXPECT_EQ(Hex(Out), "00000000");
+  Data.FSkinStream->WriteBuffer("AB", 2);
+  Out.Clear();
+  Data.WriteData(Out);
+  EXPECT_EQ(Hex(Out), "020000004142");
 }
 
 TEST(SkinDataLoad, BordersAndColours) {
-  TSkinData data(nullptr);
-  SmallSkin(*data.FSkinStream);
-  ASSERT_TRUE(data.LoadSkin());
-  EXPECT_FALSE(data.FNoSkin);
-  const TDataSkinBorder& top = *data.Borders[sbTop];
-  EXPECT_EQ(top.Margins.left, 10);
-  EXPECT_EQ(top.Margins.right, 19);
-  EXPECT_EQ(top.Margins.top, 0);
-  EXPECT_EQ(top.FrameCount, 2);
-  EXPECT_EQ(top.Tile, 1);  // 5 read as 1
-  EXPECT_EQ(top.Trans, 1);
-  const TDataSkinBorder& left = *data.Borders[sbLeft];
-  EXPECT_EQ(left.Margins.top, 7);
-  EXPECT_EQ(left.Margins.left, 0);
-  EXPECT_EQ(left.FrameCount, 1);
-  EXPECT_EQ(left.Bitmap->Width(), 4);
-  EXPECT_TRUE(data.Borders[sbRight]->Bitmap->Empty());    // ".BMP" is not an image name
-  EXPECT_EQ(data.Borders[sbBottom]->Bitmap->Width(), 5);  // directories are stripped
-  EXPECT_EQ(data.Colors[csButtonFace], 0xF0F0F0u);
-  EXPECT_TRUE(data.ColorGiven[csButtonFace]);
-  EXPECT_EQ(data.Colors[csMenuBar], 0xF0F0F0u);
-  EXPECT_EQ(data.Colors[csHilight], 0x000201u);
-  EXPECT_EQ(data.Colors[csCaption], 0x0C0B0Au);  // pixel (9/3, (8/2)/3) of the top border
-  ASSERT_EQ(data.PreColors.size(), 2u);
-  EXPECT_EQ(data.PreColors[0], 0x0000FFu);
-  EXPECT_EQ(data.PreColors[1], 0x80000008u);
-  EXPECT_EQ(data.CustomColors[3], 0x030201u);
-  EXPECT_EQ(data.CustomColors[4], 0xFFFFFFu);
-  LOGBRUSH lb{};
-  ASSERT_TRUE(GetObjectW(data.FaceBrush.Get(), sizeof lb, &lb));
-  EXPECT_EQ(lb.lbColor, 0xF0F0F0u);
+  TSkinData Data(nullptr);
+  SmallSkin(*Data.FSkinStream);
+  ASSERT_TRUE(Data.LoadSkin());
+  EXPECT_FALSE(Data.FNoSkin);
+  const TDataSkinBorder& Top = *Data.Borders[sbTop];
+  EXPECT_EQ(Top.Margins.left, 10);
+  EXPECT_EQ(Top.Margins.right, 19);
+  EXPECT_EQ(Top.Margins.top, 0);
+  EXPECT_EQ(Top.FrameCount, 2);
+  EXPECT_EQ(Top.Tile, 1);  // 5 read as 1
+  EXPECT_EQ(Top.Trans, 1);
+  const TDataSkinBorder& Left = *Data.Borders[sbLeft];
+  EXPECT_EQ(Left.Margins.top, 7);
+  EXPECT_EQ(Left.Margins.left, 0);
+  EXPECT_EQ(Left.FrameCount, 1);
+  EXPECT_EQ(Left.Bitmap->Width(), 4);
+  EXPECT_TRUE(Data.Borders[sbRight]->Bitmap->Empty());    // ".BMP" is not an image name
+  EXPECT_EQ(Data.Borders[sbBottom]->Bitmap->Width(), 5);  // directories are stripped
+  EXPECT_EQ(Data.Colors[csButtonFace], 0xF0F0F0u);
+  EXPECT_TRUE(Data.ColorGiven[csButtonFace]);
+  EXPECT_EQ(Data.Colors[csMenuBar], 0xF0F0F0u);
+  EXPECT_EQ(Data.Colors[csHilight], 0x000201u);
+  EXPECT_EQ(Data.Colors[csCaption], 0x0C0B0Au);  // pixel (9/3, (8/2)/3) of the top border
+  ASSERT_EQ(Data.PreColors.size(), 2u);
+  EXPECT_EQ(Data.PreColors[0], 0x0000FFu);
+  EXPECT_EQ(Data.PreColors[1], 0x80000008u);
+  EXPECT_EQ(Data.CustomColors[3], 0x030201u);
+  EXPECT_EQ(Data.CustomColors[4], 0xFFFFFFu);
+  LOGBRUSH Lb{};
+  ASSERT_TRUE(GetObjectW(Data.FaceBrush.Get(), sizeof Lb, &Lb));
+  EXPECT_EQ(Lb.lbColor, 0xF0F0F0u);
   // The track images come from the program when the skin has none.
-  ASSERT_TRUE(data.Track && data.TrackVert);
-  EXPECT_EQ(data.Track->Bitmap->Width(), 16);
-  EXPECT_EQ(data.Track->Bitmap->Height(), 4);
-  EXPECT_EQ(data.TrackVert->Bitmap->Height(), 16);
-  EXPECT_EQ(data.Track->Margins.left, 3);
+  ASSERT_TRUE(Data.Track && Data.TrackVert);
+  EXPECT_EQ(Data.Track->Bitmap->Width(), 16);
+  EXPECT_EQ(Data.Track->Bitmap->Height(), 4);
+  EXPECT_EQ(Data.TrackVert->Bitmap->Height(), 16);
+  EXPECT_EQ(Data.Track->Margins.left, 3);
 }
 
 TEST(SkinDataLoad, CaptionColourFallsBackToTheFaceAndSurvivesABadFrameCount) {
-  TSkinData data(nullptr);
-  BuildSkinArchive(*data.FSkinStream, "[Colours]\nButtonFace=1 2 3\n");
-  ASSERT_TRUE(data.LoadSkin());
-  EXPECT_EQ(data.Colors[csCaption], 0x030201u);
-  BuildSkinArchive(*data.FSkinStream, "[Personality]\nTop=top.bmp\nTopFrame=0\n",
+  TSkinData Data(nullptr);
+  BuildSkinArchive(*Data.FSkinStream, "[Colours]\nButtonFace=1 2 3\n");
+  ASSERT_TRUE(Data.LoadSkin());
+  EXPECT_EQ(Data.Colors[csCaption], 0x030201u);
+  BuildSkinArchive(*Data.FSkinStream, "[Personality]\nTop=top.bmp\nTopFrame=0\n",
                    {{"top.bmp", SolidBmp(6, 6, 0x102030, 2, 2, 0x405060)}});
-  ASSERT_TRUE(data.LoadSkin());
-  EXPECT_EQ(data.Colors[csCaption], 0x605040u);  // frame count 0 read as one frame: (2, 2)
+  ASSERT_TRUE(Data.LoadSkin());
+  EXPECT_EQ(Data.Colors[csCaption], 0x605040u);  // frame count 0 read as one frame: (2, 2)
 }
 
 TEST(SkinDataLoad, FailedArchiveKeepsThePreviousModel) {
-  TSkinData data(nullptr);
-  SmallSkin(*data.FSkinStream);
-  ASSERT_TRUE(data.LoadSkin());
-  const HBRUSH brush = data.FaceBrush.Get();
-  data.FSkinStream->Clear();
-  data.FSkinStream->WriteBuffer("not an archive", 14);
-  EXPECT_FALSE(data.LoadSkin());
-  EXPECT_FALSE(data.FNoSkin);
-  EXPECT_EQ(data.SkinName, "Small");
-  EXPECT_EQ(data.FaceBrush.Get(), brush);
-  EXPECT_EQ(data.Borders[sbLeft]->Bitmap->Width(), 4);
-  EXPECT_FALSE(data.FReader || data.FFileStream);
+  TSkinData Data(nullptr);
+  SmallSkin(*Data.FSkinStream);
+  ASSERT_TRUE(Data.LoadSkin());
+  const HBRUSH Brush = Data.FaceBrush.Get();
+  Data.FSkinStream->Clear();
+  Data.FSkinStream->WriteBuffer("not an archive", 14);
+  EXPECT_FALSE(Data.LoadSkin());
+  EXPECT_FALSE(Data.FNoSkin);
+  EXPECT_EQ(Data.SkinName, "Small");
+  EXPECT_EQ(Data.FaceBrush.Get(), Brush);
+  EXPECT_EQ(Data.Borders[sbLeft]->Bitmap->Width(), 4);
+  EXPECT_FALSE(Data.FReader || Data.FFileStream);
 
-  TSkinData fresh(nullptr);
-  fresh.FSkinStream->WriteBuffer("\x05\x00\x00\x00zz", 6);
-  EXPECT_FALSE(fresh.LoadSkin());
-  EXPECT_TRUE(fresh.FNoSkin);
+  TSkinData Fresh(nullptr);
+  Fresh.FSkinStream->WriteBuffer("\x05\x00\x00\x00zz", 6);
+  EXPECT_FALSE(Fresh.LoadSkin());
+  EXPECT_TRUE(Fresh.FNoSkin);
 }
 
 TEST(SkinDataLoad, UnreadableImageIsEmptyNotFatal) {
-  TSkinData data(nullptr);
-  std::vector<std::uint8_t> broken = SolidBmp(4, 4, 0);
-  broken.resize(30);
-  BuildSkinArchive(*data.FSkinStream, "[Personality]\nLeft=left.bmp\nTop=top.bmp\n",
-                   {{"left.bmp", broken}, {"top.bmp", SolidBmp(3, 3, 0x00FF00)}});
-  ASSERT_TRUE(data.LoadSkin());
-  EXPECT_TRUE(data.Borders[sbLeft]->Bitmap->Empty());
-  EXPECT_EQ(data.Borders[sbTop]->Bitmap->Width(), 3);
+  TSkinData Data(nullptr);
+  std::vector<std::uint8_t> Broken = SolidBmp(4, 4, 0);
+  Broken.resize(30);
+  BuildSkinArchive(*Data.FSkinStream, "[Personality]\nLeft=left.bmp\nTop=top.bmp\n",
+                   {{"left.bmp", Broken}, {"top.bmp", SolidBmp(3, 3, 0x00FF00)}});
+  ASSERT_TRUE(Data.LoadSkin());
+  EXPECT_TRUE(Data.Borders[sbLeft]->Bitmap->Empty());
+  EXPECT_EQ(Data.Borders[sbTop]->Bitmap->Width(), 3);
 }
 
 TEST(SkinDataLoad, FullDefaultSkin) {
-  TSkinData data(nullptr);
-  PackSkinFolder(*data.FSkinStream, DefaultSkinFolder());
-  ASSERT_TRUE(data.LoadSkin());
-  EXPECT_EQ(data.SkinName, "Default");
-  EXPECT_EQ(data.Colors[csButtonFace], RGBToColor(240, 242, 245));
-  EXPECT_EQ(data.Borders[sbLeft]->Margins.top, 30);
-  EXPECT_FALSE(data.Borders[sbTop]->Bitmap->Empty());
-  EXPECT_NE(data.Colors[csCaption], data.Colors[csButtonFace]);
+  TSkinData Data(nullptr);
+  PackSkinFolder(*Data.FSkinStream, DefaultSkinFolder());
+  ASSERT_TRUE(Data.LoadSkin());
+  EXPECT_EQ(Data.SkinName, "Default");
+  EXPECT_EQ(Data.Colors[csButtonFace], RGBToColor(240, 242, 245));
+  EXPECT_EQ(Data.Borders[sbLeft]->Margins.top, 30);
+  EXPECT_FALSE(Data.Borders[sbTop]->Bitmap->Empty());
+  EXPECT_NE(Data.Colors[csCaption], Data.Colors[csButtonFace]);
 }
 
 TEST(SkinDataStartUp, LoadedAdjustsTheKindsOfControl) {
-  const TGetScrollBarInfoProc saved = pGetScrollBarInfo;
+  const TGetScrollBarInfoProc Saved = pGetScrollBarInfo;
   {
-    TSkinData data(nullptr);
-    data.SetLoading(true);
-    data.Loaded();
-    EXPECT_FALSE(data.SkinControls.Contains(xcMenuItem));
-    EXPECT_FALSE(data.SkinControls.Contains(xcFastReport));
-    EXPECT_TRUE(data.SkinControls.Contains(xcSystemMenu));
-    EXPECT_EQ(data.SkinControls.Contains(xcScrollbar), saved != nullptr);
+    TSkinData Data(nullptr);
+    Data.SetLoading(true);
+    Data.Loaded();
+    EXPECT_FALSE(Data.SkinControls.Contains(xcMenuItem));
+    EXPECT_FALSE(Data.SkinControls.Contains(xcFastReport));
+    EXPECT_TRUE(Data.SkinControls.Contains(xcSystemMenu));
+    EXPECT_EQ(Data.SkinControls.Contains(xcScrollbar), Saved != nullptr);
   }
   pGetScrollBarInfo = nullptr;
   {
-    TSkinData data(nullptr);
-    data.SkinControls = TSkinControlTypes{xcMenuItem, xcSystemMenu, xcScrollbar};
-    data.SetLoading(true);
-    data.Loaded();
-    EXPECT_EQ(data.SkinControls, TSkinControlTypes{xcMenuItem});
-    SCROLLBARINFO info{};
-    EXPECT_FALSE(data.GetScrollBarInfo(nullptr, OBJID_VSCROLL, info));
+    TSkinData Data(nullptr);
+    Data.SkinControls = TSkinControlTypes{xcMenuItem, xcSystemMenu, xcScrollbar};
+    Data.SetLoading(true);
+    Data.Loaded();
+    EXPECT_EQ(Data.SkinControls, TSkinControlTypes{xcMenuItem});
+    SCROLLBARINFO Info{};
+    EXPECT_FALSE(Data.GetScrollBarInfo(nullptr, OBJID_VSCROLL, Info));
   }
-  pGetScrollBarInfo = saved;
+  pGetScrollBarInfo = Saved;
   {
-    TSkinData data(nullptr);
-    data.SkinFormtype = sfDialog;
-    data.SkinControls = TSkinControlTypes{xcMenuItem, xcSystemMenu};
-    data.SetLoading(true);
-    data.Loaded();
-    EXPECT_EQ(data.SkinControls, (TSkinControlTypes{xcMenuItem, xcSystemMenu}));  // main form only
+    TSkinData Data(nullptr);
+    Data.SkinFormtype = sfDialog;
+    Data.SkinControls = TSkinControlTypes{xcMenuItem, xcSystemMenu};
+    Data.SetLoading(true);
+    Data.Loaded();
+    EXPECT_EQ(Data.SkinControls, (TSkinControlTypes{xcMenuItem, xcSystemMenu}));  // main form only
   }
 }
 
 TEST(SkinDataStartUp, ManagerIsCreatedAndDriven) {
-  TFakeManagerScope scope;
-  TSkinData data(nullptr);
-  SmallSkin(*data.FSkinStream);
-  data.SetLoading(true);
-  data.SetActive(true);  // while reading: only stored
-  ASSERT_TRUE(data.LoadSkin());
-  data.Loaded();
-  TFakeSkinManager* m = scope.Manager();
-  ASSERT_NE(m, nullptr);
-  EXPECT_EQ(m->Calls, (std::vector<std::string>{"AddSkinData", "InstallHook", "SetAction 1 250"}));
-  EXPECT_TRUE(data.Active());
+  TFakeManagerScope Scope;
+  TSkinData Data(nullptr);
+  SmallSkin(*Data.FSkinStream);
+  Data.SetLoading(true);
+  Data.SetActive(true);  // while reading: only stored
+  ASSERT_TRUE(Data.LoadSkin());
+  Data.Loaded();
+  TFakeSkinManager* M = Scope.Manager();
+  ASSERT_NE(M, nullptr);
+  EXPECT_EQ(M->Calls, (std::vector<std::string>{"AddSkinData", "InstallHook", "SetAction 1 250"}));
+  EXPECT_TRUE(Data.Active());
 
-  m->Calls.clear();
-  data.SetActive(false);
-  EXPECT_EQ(m->Calls, (std::vector<std::string>{"SetAction 2 250"}));
-  EXPECT_EQ(m->FActionData, &data);
-  m->Calls.clear();
-  data.SetActive(true);
-  EXPECT_EQ(m->Calls, (std::vector<std::string>{"SetAction 1 250"}));
-  EXPECT_EQ(m->FPhase, 1);
+  M->Calls.clear();
+  Data.SetActive(false);
+  EXPECT_EQ(M->Calls, (std::vector<std::string>{"SetAction 2 250"}));
+  EXPECT_EQ(M->FActionData, &Data);
+  M->Calls.clear();
+  Data.SetActive(true);
+  EXPECT_EQ(M->Calls, (std::vector<std::string>{"SetAction 1 250"}));
+  EXPECT_EQ(M->FPhase, 1);
 
-  m->Calls.clear();
-  data.UpdateSkin();
-  EXPECT_EQ(m->Calls, (std::vector<std::string>{"DeleteSysbtn", "SetAction 3 250"}));
-  m->Calls.clear();
-  data.SkinForm(nullptr);
-  data.InstallThread(7);
-  data.UnInstallThread(7);
-  data.UpdateMainMenu(false);
-  data.UpdateMainMenu(true);
-  data.EnableSkin(false);
-  EXPECT_EQ(m->Calls, (std::vector<std::string>{"AddForm forced", "InstallThread 7", "UnInstallThread 7",
+  M->Calls.clear();
+  Data.UpdateSkin();
+  EXPECT_EQ(M->Calls, (std::vector<std::string>{"DeleteSysbtn", "SetAction 3 250"}));
+  M->Calls.clear();
+  Data.SkinForm(nullptr);
+  Data.InstallThread(7);
+  Data.UnInstallThread(7);
+  Data.UpdateMainMenu(false);
+  Data.UpdateMainMenu(true);
+  Data.EnableSkin(false);
+  EXPECT_EQ(M->Calls, (std::vector<std::string>{"AddForm forced", "InstallThread 7", "UnInstallThread 7",
                                                 "UpdateMainMenu"}));
-  EXPECT_FALSE(m->FEnabled);
-  EXPECT_FALSE(m->FForceSkin);
+  EXPECT_FALSE(M->FEnabled);
+  EXPECT_FALSE(M->FForceSkin);
 }
 
 TEST(SkinDataStartUp, OnlyThisFormAndDialogKinds) {
-  TFakeManagerScope scope;
-  TSkinData data(nullptr);
-  data.SkinFormtype = sfOnlyThisForm;
-  data.SetLoading(true);
-  data.Loaded();
-  TFakeSkinManager* m = scope.Manager();
-  ASSERT_NE(m, nullptr);
-  EXPECT_EQ(m->Calls, (std::vector<std::string>{"AddSkinData"}));
-  EXPECT_TRUE(m->FEnabled);
-  EXPECT_EQ(m->FPhase, 1);
-  m->Calls.clear();
-  data.SetActive(true);  // no skin: remembered, nothing scheduled
-  EXPECT_TRUE(m->Calls.empty());
-  EXPECT_EQ(m->FActionData, &data);
-  data.SetActive(false);
-  EXPECT_EQ(m->Calls, (std::vector<std::string>{"SetAction 2 250"}));
+  TFakeManagerScope Scope;
+  TSkinData Data(nullptr);
+  Data.SkinFormtype = sfOnlyThisForm;
+  Data.SetLoading(true);
+  Data.Loaded();
+  TFakeSkinManager* M = Scope.Manager();
+  ASSERT_NE(M, nullptr);
+  EXPECT_EQ(M->Calls, (std::vector<std::string>{"AddSkinData"}));
+  EXPECT_TRUE(M->FEnabled);
+  EXPECT_EQ(M->FPhase, 1);
+  M->Calls.clear();
+  Data.SetActive(true);  // no skin: remembered, nothing scheduled
+  EXPECT_TRUE(M->Calls.empty());
+  EXPECT_EQ(M->FActionData, &Data);
+  Data.SetActive(false);
+  EXPECT_EQ(M->Calls, (std::vector<std::string>{"SetAction 2 250"}));
 
-  TSkinData dialog(nullptr);
-  dialog.SkinFormtype = sfDialog;
-  dialog.SetLoading(true);
-  dialog.Loaded();
-  m->Calls.clear();
-  dialog.SetActive(true);
-  EXPECT_TRUE(m->Calls.empty());
-  EXPECT_EQ(m->FPhase, 2);
+  TSkinData Dialog(nullptr);
+  Dialog.SkinFormtype = sfDialog;
+  Dialog.SetLoading(true);
+  Dialog.Loaded();
+  M->Calls.clear();
+  Dialog.SetActive(true);
+  EXPECT_TRUE(M->Calls.empty());
+  EXPECT_EQ(M->FPhase, 2);
 }
 
 TEST(SkinDataStartUp, ComponentLeavesTheManagerWhenFreed) {
-  TFakeManagerScope scope;
-  auto* data = new TSkinData(nullptr);
-  data->SetLoading(true);
-  data->Loaded();
-  ASSERT_EQ(scope.Manager()->Datas.size(), 1u);
-  scope.Manager()->FActionData = data;
-  delete data;
-  EXPECT_TRUE(scope.Manager()->Datas.empty());
-  EXPECT_EQ(scope.Manager()->FActionData, nullptr);
+  TFakeManagerScope Scope;
+  auto* Data = new TSkinData(nullptr);
+  Data->SetLoading(true);
+  Data->Loaded();
+  ASSERT_EQ(Scope.Manager()->Datas.size(), 1u);
+  Scope.Manager()->FActionData = Data;
+  delete Data;
+  EXPECT_TRUE(Scope.Manager()->Datas.empty());
+  EXPECT_EQ(Scope.Manager()->FActionData, nullptr);
 }
 
 TEST(SkinDataHooks, DoFormSkin) {
-  TSkinData data(nullptr);
-  bool skin = true;
-  data.DoFormSkin(nullptr, "SysMonthCal32", skin);
-  EXPECT_FALSE(skin);
-  skin = true;
-  data.DoFormSkin(nullptr, "sysmonthcal32", skin);
-  EXPECT_TRUE(skin);
-  data.DoFormSkin(nullptr, "TfrPreviewForm", skin);
-  EXPECT_TRUE(skin);  // without xcFastReport
-  data.SkinControls.Include(xcFastReport);
-  data.DoFormSkin(nullptr, "TfrPreviewForm", skin);
-  EXPECT_FALSE(skin);
-  skin = true;
-  data.DoFormSkin(nullptr, "TFRPreview", skin);
-  EXPECT_TRUE(skin);
-  skin = false;
-  data.DoFormSkin(nullptr, "TForm1", skin);
-  EXPECT_FALSE(skin);  // other classes keep the caller's answer
+  TSkinData Data(nullptr);
+  bool Skin = true;
+  Data.DoFormSkin(nullptr, "SysMonthCal32", Skin);
+  EXPECT_FALSE(Skin);
+  Skin = true;
+  Data.DoFormSkin(nullptr, "sysmonthcal32", Skin);
+  EXPECT_TRUE(Skin);
+  Data.DoFormSkin(nullptr, "TfrPreviewForm", Skin);
+  EXPECT_TRUE(Skin);  // without xcFastReport
+  Data.SkinControls.Include(xcFastReport);
+  Data.DoFormSkin(nullptr, "TfrPreviewForm", Skin);
+  EXPECT_FALSE(Skin);
+  Skin = true;
+  Data.DoFormSkin(nullptr, "TFRPreview", Skin);
+  EXPECT_TRUE(Skin);
+  Skin = false;
+  Data.DoFormSkin(nullptr, "TForm1", Skin);
+  EXPECT_FALSE(Skin);  // other classes keep the caller's answer
 }
 
 namespace {
@@ -482,91 +482,91 @@ struct THandler : TObject {
 }  // namespace
 
 TEST(SkinDataHooks, OnFormSkinAloneDecides) {
-  TSkinData data(nullptr);
-  THandler h;
-  data.OnFormSkin = TOnFormSkin::Bind<&THandler::FormSkin>(&h);
-  bool skin = false;
-  data.DoFormSkin(nullptr, "SysMonthCal32", skin);
-  EXPECT_TRUE(skin);
-  EXPECT_EQ(h.Calls, 1);
+  TSkinData Data(nullptr);
+  THandler H;
+  Data.OnFormSkin = TOnFormSkin::Bind<&THandler::FormSkin>(&H);
+  bool Skin = false;
+  Data.DoFormSkin(nullptr, "SysMonthCal32", Skin);
+  EXPECT_TRUE(Skin);
+  EXPECT_EQ(H.Calls, 1);
 }
 
 TEST(SkinDataHooks, DebugHintsAndProperties) {
-  TSkinData data(nullptr);
-  data.DoDebug("lost");  // no list attached
-  TStringList lines;
-  data.DebugLines = &lines;
-  data.DoDebug("Menu hook: 1a2b x");
-  EXPECT_EQ(lines.Text(), "Menu hook: 1a2b x\r\n");
+  TSkinData Data(nullptr);
+  Data.DoDebug("lost");  // no list attached
+  TStringList Lines;
+  Data.DebugLines = &Lines;
+  Data.DoDebug("Menu hook: 1a2b x");
+  EXPECT_EQ(Lines.Text(), "Menu hook: 1a2b x\r\n");
 
-  data.ActivateHint(RECT{100, 100, 120, 120}, "Close");
-  EXPECT_TRUE(data.IsHint());
-  data.ActivateHint(RECT{0, 0, 1, 1}, "Again");  // one at a time
-  data.HideHint();
-  EXPECT_FALSE(data.IsHint());
-  data.Options.Exclude(xoCaptionButtonHint);
-  data.ActivateHint(RECT{100, 100, 120, 120}, "Close");
-  EXPECT_FALSE(data.IsHint());
+  Data.ActivateHint(RECT{100, 100, 120, 120}, "Close");
+  EXPECT_TRUE(Data.IsHint());
+  Data.ActivateHint(RECT{0, 0, 1, 1}, "Again");  // one at a time
+  Data.HideHint();
+  EXPECT_FALSE(Data.IsHint());
+  Data.Options.Exclude(xoCaptionButtonHint);
+  Data.ActivateHint(RECT{100, 100, 120, 120}, "Close");
+  EXPECT_FALSE(Data.IsHint());
 
-  TSkinData::ChangeProperty(&data, "SkinFormtype", "sfDialog");
-  EXPECT_EQ(data.SkinFormtype, sfDialog);
-  TSkinData::ChangeProperty(&data, "SkinFormtype", "sfNothing");
-  EXPECT_EQ(data.SkinFormtype, sfDialog);
-  TSkinData::ChangeProperty(&data, "DisableTag", "sfMainform");
+  TSkinData::ChangeProperty(&Data, "SkinFormtype", "sfDialog");
+  EXPECT_EQ(Data.SkinFormtype, sfDialog);
+  TSkinData::ChangeProperty(&Data, "SkinFormtype", "sfNothing");
+  EXPECT_EQ(Data.SkinFormtype, sfDialog);
+  TSkinData::ChangeProperty(&Data, "DisableTag", "sfMainform");
   TSkinData::ChangeProperty(nullptr, "SkinFormtype", "sfMainform");
-  TSkinData::ChangeProperty(&data, "Unknown", "sfMainform");
-  EXPECT_EQ(data.DisableTag, 99);
+  TSkinData::ChangeProperty(&Data, "Unknown", "sfMainform");
+  EXPECT_EQ(Data.DisableTag, 99);
   EXPECT_EQ(TSkinData::GetFileName("top.bmp"), "top");
-  EXPECT_EQ(data.GetSectionNum("Button", "Image"), 0);  // only during a load
+  EXPECT_EQ(Data.GetSectionNum("Button", "Image"), 0);  // only during a load
 }
 
 TEST(SkinDataFunctions, TextHelpers) {
   EXPECT_EQ(RGBToColor(1, 2, 3), 0x030201u);
-  const wchar_t text[] = L"abc";
-  EXPECT_EQ(_WStr(text, -1), u"abc");
-  EXPECT_EQ(_WStr(text, 2), u"ab");
-  EXPECT_EQ(_WStr(text, 9), u"abc");
+  const wchar_t Text[] = L"abc";
+  EXPECT_EQ(_WStr(Text, -1), u"abc");
+  EXPECT_EQ(_WStr(Text, 2), u"ab");
+  EXPECT_EQ(_WStr(Text, 9), u"abc");
   EXPECT_EQ(_WStr(nullptr, 3), u"");
-  const String utf8 = "\xE5\xA4\xB4 head";
-  EXPECT_EQ(StrToWideStr(utf8), u"\u5934 head");
-  EXPECT_EQ(WideStringToStringEx(u"\u5934 head"), utf8);
-  HDC dc = CreateCompatibleDC(nullptr);
-  RECT r{0, 0, 0, 0};
-  EXPECT_GT(Tnt_DrawTextW(dc, u"Wide", r, DT_CALCRECT), 0);
-  EXPECT_GT(r.right, 0);
-  DeleteDC(dc);
+  const String Utf8 = "\xE5\xA4\xB4 head";
+  EXPECT_EQ(StrToWideStr(Utf8), u"\u5934 head");
+  EXPECT_EQ(WideStringToStringEx(u"\u5934 head"), Utf8);
+  HDC DC = CreateCompatibleDC(nullptr);
+  RECT R{0, 0, 0, 0};
+  EXPECT_GT(Tnt_DrawTextW(DC, u"Wide", R, DT_CALCRECT), 0);
+  EXPECT_GT(R.right, 0);
+  DeleteDC(DC);
   DoTrackMouse(nullptr);  // harmless for no window
 }
 
 TEST(SkinDataLoad, SkinFileAndStreamSources) {
-  TFakeManagerScope scope;
-  TMemoryStream archive;
-  SmallSkin(archive);
-  char dir[MAX_PATH];
-  ASSERT_GT(GetTempPathA(MAX_PATH, dir), 0u);
-  const String path = String(dir) + "skin_data_test.skn";
-  archive.SaveToFile(path);
+  TFakeManagerScope Scope;
+  TMemoryStream Archive;
+  SmallSkin(Archive);
+  char Dir[MAX_PATH];
+  ASSERT_GT(GetTempPathA(MAX_PATH, Dir), 0u);
+  const String Path = String(Dir) + "skin_data_test.skn";
+  Archive.SaveToFile(Path);
 
-  TSkinData data(nullptr);
-  SetStrProp(&data, "SkinFile", path + ".missing");
-  EXPECT_EQ(data.SkinFile(), path + ".missing");
-  EXPECT_TRUE(data.FNoSkin);
-  EXPECT_EQ(data.FSkinStream->Size(), 0);
+  TSkinData Data(nullptr);
+  SetStrProp(&Data, "SkinFile", Path + ".missing");
+  EXPECT_EQ(Data.SkinFile(), Path + ".missing");
+  EXPECT_TRUE(Data.FNoSkin);
+  EXPECT_EQ(Data.FSkinStream->Size(), 0);
   EXPECT_EQ(SkinManager, nullptr);  // nothing loaded, nothing asked
 
-  SetStrProp(&data, "SkinFile", path);
-  EXPECT_FALSE(data.FNoSkin);
-  EXPECT_EQ(data.SkinName, "Small");
-  ASSERT_NE(scope.Manager(), nullptr);  // UpdateSkin ran Loaded to get a manager
-  EXPECT_EQ(scope.Manager()->FActionData, &data);
-  DeleteFileA(path.c_str());
+  SetStrProp(&Data, "SkinFile", Path);
+  EXPECT_FALSE(Data.FNoSkin);
+  EXPECT_EQ(Data.SkinName, "Small");
+  ASSERT_NE(Scope.Manager(), nullptr);  // UpdateSkin ran Loaded to get a manager
+  EXPECT_EQ(Scope.Manager()->FActionData, &Data);
+  DeleteFileA(Path.c_str());
 
-  TSkinData other(nullptr);
-  other.SkinFormtype = sfDialog;
-  archive.SetPosition(archive.Size());  // copied from its start whatever the position
-  scope.Manager()->Calls.clear();
-  other.LoadFromStream(archive);
-  EXPECT_EQ(other.FSkinStream->Bytes(), archive.Bytes());
-  EXPECT_FALSE(other.FNoSkin);
-  EXPECT_TRUE(scope.Manager()->Calls.empty());  // only a main-form component re-applies at once
+  TSkinData Other(nullptr);
+  Other.SkinFormtype = sfDialog;
+  Archive.SetPosition(Archive.Size());  // copied from its start whatever the position
+  Scope.Manager()->Calls.clear();
+  Other.LoadFromStream(Archive);
+  EXPECT_EQ(Other.FSkinStream->Bytes(), Archive.Bytes());
+  EXPECT_FALSE(Other.FNoSkin);
+  EXPECT_TRUE(Scope.Manager()->Calls.empty());  // only a main-form component re-applies at once
 }

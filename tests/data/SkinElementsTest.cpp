@@ -20,15 +20,15 @@ constexpr TColor kMagenta = 0xFF00FF;
 // A 24-bit strip of Colors.size() frames, each FrameW x H in one colour (0x00RRGGBB).
 std::vector<std::uint8_t> StripBmp(int FrameW, int H, const std::vector<std::uint32_t>& Colors) {
   bmp::Image image;
-  const int w = FrameW * static_cast<int>(Colors.size());
-  image.Allocate(w, H, 24);
-  for (int y = 0; y < H; ++y) {
-    std::uint8_t* row = image.Row(y);
-    for (int x = 0; x < w; ++x) {
-      const std::uint32_t c = Colors[static_cast<std::size_t>(x / FrameW)];
-      row[3 * x] = static_cast<std::uint8_t>(c);
-      row[3 * x + 1] = static_cast<std::uint8_t>(c >> 8);
-      row[3 * x + 2] = static_cast<std::uint8_t>(c >> 16);
+  const int W = FrameW * static_cast<int>(Colors.size());
+  image.Allocate(W, H, 24);
+  for (int Y = 0; Y < H; ++Y) {
+    std::uint8_t* row = image.Row(Y);
+    for (int X = 0; X < W; ++X) {
+      const std::uint32_t C = Colors[static_cast<std::size_t>(X / FrameW)];
+      row[3 * X] = static_cast<std::uint8_t>(C);
+      row[3 * X + 1] = static_cast<std::uint8_t>(C >> 8);
+      row[3 * X + 2] = static_cast<std::uint8_t>(C >> 16);
     }
   }
   return bmp::Encode(image);
@@ -359,162 +359,162 @@ INSTANTIATE_TEST_SUITE_P(Cases, SkinElementFields, ::testing::ValuesIn(FieldCase
 
 // Records the skin data keeps for the program (buttons, title, track) are refilled, not replaced.
 TEST(SkinElementReaders, ALoadRefillsTheFixedRecordsInPlace) {
-  TSkinData data(nullptr);
-  Load(data, "[Buttons]\nBitmap=h.bmp\n", {{"h.bmp", SolidBmp(8, 8, 0x123456)}});
-  const TDataSkinButton* button = data.Button.get();
-  Load(data, "[Colours]\nButtonFace=1 1 1\n");
-  EXPECT_EQ(data.Button.get(), button);
+  TSkinData Data(nullptr);
+  Load(Data, "[Buttons]\nBitmap=h.bmp\n", {{"h.bmp", SolidBmp(8, 8, 0x123456)}});
+  const TDataSkinButton* button = Data.Button.get();
+  Load(Data, "[Colours]\nButtonFace=1 1 1\n");
+  EXPECT_EQ(Data.Button.get(), button);
 }
 
 TEST(SkinCaptionButtons, MdiButtonsAreCutFromTwelveFrames) {
-  std::vector<std::uint32_t> frames;
-  for (std::uint32_t i = 0; i < 12; ++i) frames.push_back(0x100000 * (i + 1) + i);
-  TSkinData data(nullptr);
-  Load(data, "[Button0]\nAction=0\n[MDICONTROLS]\nImage=mdi.bmp\n", {{"mdi.bmp", StripBmp(13, 13, frames)}});
-  ASSERT_EQ(data.SysButtons.size(), 4u);
-  const int xs[] = {51, 34, 17};
-  for (int i = 0; i < 3; ++i) {
-    TDataSkinSysButton& b = *data.SysButtons[static_cast<std::size_t>(1 + i)];
-    ASSERT_EQ(b.Bitmap->Width(), 52);
-    ASSERT_EQ(b.Bitmap->Height(), 13);
-    EXPECT_EQ(b.XCoord, xs[i]);
-    for (int f = 0; f < 4; ++f)
-      EXPECT_EQ(PixelAt(*b.Bitmap, 13 * f + 6, 6), FromRgb(frames[static_cast<std::size_t>(4 * i + f)]))
-          << "button " << i << " frame " << f;
+  std::vector<std::uint32_t> Frames;
+  for (std::uint32_t I = 0; I < 12; ++I) Frames.push_back(0x100000 * (I + 1) + I);
+  TSkinData Data(nullptr);
+  Load(Data, "[Button0]\nAction=0\n[MDICONTROLS]\nImage=mdi.bmp\n", {{"mdi.bmp", StripBmp(13, 13, Frames)}});
+  ASSERT_EQ(Data.SysButtons.size(), 4u);
+  const int Xs[] = {51, 34, 17};
+  for (int I = 0; I < 3; ++I) {
+    TDataSkinSysButton& B = *Data.SysButtons[static_cast<std::size_t>(1 + I)];
+    ASSERT_EQ(B.Bitmap->Width(), 52);
+    ASSERT_EQ(B.Bitmap->Height(), 13);
+    EXPECT_EQ(B.XCoord, Xs[I]);
+    for (int F = 0; F < 4; ++F)
+      EXPECT_EQ(PixelAt(*B.Bitmap, 13 * F + 6, 6), FromRgb(Frames[static_cast<std::size_t>(4 * I + F)]))
+          << "button " << I << " frame " << F;
   }
-  EXPECT_TRUE(data.SysButtons[0]->Bitmap->Empty());
+  EXPECT_TRUE(Data.SysButtons[0]->Bitmap->Empty());
 
-  Load(data, "[MDICONTROLS]\nImage=mdi.bmp\n", {{"mdi.bmp", SolidBmp(5, 4, 0)}});  // narrower than 12
-  ASSERT_EQ(data.SysButtons.size(), 3u);
-  EXPECT_TRUE(data.SysButtons[0]->Bitmap->Empty());
-  EXPECT_EQ(data.SysButtons[0]->XCoord, 12);
+  Load(Data, "[MDICONTROLS]\nImage=mdi.bmp\n", {{"mdi.bmp", SolidBmp(5, 4, 0)}});  // narrower than 12
+  ASSERT_EQ(Data.SysButtons.size(), 3u);
+  EXPECT_TRUE(Data.SysButtons[0]->Bitmap->Empty());
+  EXPECT_EQ(Data.SysButtons[0]->XCoord, 12);
 }
 
 TEST(SkinBuiltTrack, ProgramResourcesAsDrawn) {
-  TSkinData data(nullptr);
-  Load(data, "");
-  const TColor w = 0xFFFFFF, s = 0xC0C0C0, g = 0x808080;
-  ASSERT_TRUE(data.Track && data.TrackVert);
-  EXPECT_EQ(data.Track->Name, "TRACK");
-  EXPECT_EQ(data.Track->FrameCount, 1);
-  EXPECT_EQ(data.Track->Tile, 0);
-  EXPECT_EQ(data.TrackVert->Margins.bottom, 3);
-  const char* const rows[] = {"1122222222222200", "1100000000000000", "2100000000000000", "1100000000000000"};
-  auto colour = [&](char c) { return c == '0' ? w : c == '1' ? s : g; };
-  TBitmap& track = *data.Track->Bitmap;
+  TSkinData Data(nullptr);
+  Load(Data, "");
+  const TColor W = 0xFFFFFF, S = 0xC0C0C0, G = 0x808080;
+  ASSERT_TRUE(Data.Track && Data.TrackVert);
+  EXPECT_EQ(Data.Track->Name, "TRACK");
+  EXPECT_EQ(Data.Track->FrameCount, 1);
+  EXPECT_EQ(Data.Track->Tile, 0);
+  EXPECT_EQ(Data.TrackVert->Margins.bottom, 3);
+  const char* const Rows[] = {"1122222222222200", "1100000000000000", "2100000000000000", "1100000000000000"};
+  auto Colour = [&](char C) { return C == '0' ? W : C == '1' ? S : G; };
+  TBitmap& track = *Data.Track->Bitmap;
   ASSERT_EQ(track.Width(), 16);
   ASSERT_EQ(track.Height(), 4);
-  for (int y = 0; y < 4; ++y)
-    for (int x = 0; x < 16; ++x) EXPECT_EQ(PixelAt(track, x, y), colour(rows[y][x])) << x << "," << y;
-  TBitmap& vert = *data.TrackVert->Bitmap;
-  ASSERT_EQ(vert.Width(), 4);
-  ASSERT_EQ(vert.Height(), 16);
-  for (int y = 0; y < 16; ++y) {
-    const char* row = y == 0 ? "1121" : y == 1 ? "1111" : y < 14 ? "2000" : "0000";
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(PixelAt(vert, x, y), colour(row[x])) << x << "," << y;
+  for (int Y = 0; Y < 4; ++Y)
+    for (int X = 0; X < 16; ++X) EXPECT_EQ(PixelAt(track, X, Y), Colour(Rows[Y][X])) << X << "," << Y;
+  TBitmap& Vert = *Data.TrackVert->Bitmap;
+  ASSERT_EQ(Vert.Width(), 4);
+  ASSERT_EQ(Vert.Height(), 16);
+  for (int Y = 0; Y < 16; ++Y) {
+    const char* Row = Y == 0 ? "1121" : Y == 1 ? "1111" : Y < 14 ? "2000" : "0000";
+    for (int X = 0; X < 4; ++X) EXPECT_EQ(PixelAt(Vert, X, Y), Colour(Row[X])) << X << "," << Y;
   }
 }
 
 TEST(SkinBuiltElements, CombinedComboStripAndItsArrows) {
   // Four 12 x 21 sunken-edge frames in grey, four 17 x 21 buttons in blue with a red centre.
-  TSkinData data(nullptr);
-  bmp::Image button;
-  button.Allocate(68, 21, 24);
-  for (int y = 0; y < 21; ++y)
-    for (int x = 0; x < 68; ++x) {
-      const bool centre = x % 17 == 8 && y == 10;
-      std::uint8_t* p = button.Row(y) + 3 * x;
-      p[0] = centre ? 0 : 0xFF;
-      p[1] = 0;
-      p[2] = centre ? 0xFF : 0;
+  TSkinData Data(nullptr);
+  bmp::Image Button;
+  Button.Allocate(68, 21, 24);
+  for (int Y = 0; Y < 21; ++Y)
+    for (int X = 0; X < 68; ++X) {
+      const bool Centre = X % 17 == 8 && Y == 10;
+      std::uint8_t* P = Button.Row(Y) + 3 * X;
+      P[0] = Centre ? 0 : 0xFF;
+      P[1] = 0;
+      P[2] = Centre ? 0xFF : 0;
     }
-  Load(data,
+  Load(Data,
        "[SunkEdge]\nImage=sunk.bmp\nLeftWidth=2\nRightWidth=2\nTopHeight=2\nBottomHeight=3\n"
        "[ComboButton]\nImage=combo.bmp\nStyle=1\n[ExtraImages]\nImage=extra.bmp\n",
        {{"sunk.bmp", SolidBmp(48, 21, 0x808080)},
-        {"combo.bmp", bmp::Encode(button)},
+        {"combo.bmp", bmp::Encode(Button)},
         {"extra.bmp", StripBmp(7, 7, {0x00FF00, 0x00FE00, 0x00FD00, 0x00FC00, 0x00FB00})}});
-  const int b = GetSystemMetrics(SM_CXHSCROLL) + 2;
-  ASSERT_TRUE(data.ComboButton && data.SunkEdge);
-  TDataSkinBorder& combo = *data.ComboButton;
-  EXPECT_EQ(combo.Style, 2);
-  EXPECT_EQ(combo.Margins.left, 2);
-  EXPECT_EQ(combo.Margins.right, b + 2);
-  EXPECT_EQ(combo.Margins.top, 2);
-  EXPECT_EQ(combo.Margins.bottom, 3);
-  ASSERT_EQ(combo.Bitmap->Width(), 200);
-  ASSERT_EQ(combo.Bitmap->Height(), 21);
-  EXPECT_EQ(combo.Bitmap2->Width(), 68);  // the mirrored original button stays
-  TBitmap& strip = *combo.Bitmap;
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(PixelAt(strip, 50 * i, 0), 0x808080u);               // edge
-    EXPECT_EQ(PixelAt(strip, 50 * i + 10, 10), kMagenta);          // transparent text area
-    EXPECT_EQ(PixelAt(strip, 50 * i + 49 - b / 2, 1), 0xFF0000u);  // the button, blue
-    EXPECT_EQ(PixelAt(strip, 50 * i + 50 - b + b / 2, 10), FromRgb(0x00FF00 - 0x100 * i));  // glyph i + 1
+  const int B = GetSystemMetrics(SM_CXHSCROLL) + 2;
+  ASSERT_TRUE(Data.ComboButton && Data.SunkEdge);
+  TDataSkinBorder& Combo = *Data.ComboButton;
+  EXPECT_EQ(Combo.Style, 2);
+  EXPECT_EQ(Combo.Margins.left, 2);
+  EXPECT_EQ(Combo.Margins.right, B + 2);
+  EXPECT_EQ(Combo.Margins.top, 2);
+  EXPECT_EQ(Combo.Margins.bottom, 3);
+  ASSERT_EQ(Combo.Bitmap->Width(), 200);
+  ASSERT_EQ(Combo.Bitmap->Height(), 21);
+  EXPECT_EQ(Combo.Bitmap2->Width(), 68);  // the mirrored original button stays
+  TBitmap& Strip = *Combo.Bitmap;
+  for (int I = 0; I < 4; ++I) {
+    EXPECT_EQ(PixelAt(Strip, 50 * I, 0), 0x808080u);               // edge
+    EXPECT_EQ(PixelAt(Strip, 50 * I + 10, 10), kMagenta);          // transparent text area
+    EXPECT_EQ(PixelAt(Strip, 50 * I + 49 - B / 2, 1), 0xFF0000u);  // the button, blue
+    EXPECT_EQ(PixelAt(Strip, 50 * I + 50 - B + B / 2, 10), FromRgb(0x00FF00 - 0x100 * I));  // glyph i + 1
   }
-  EXPECT_EQ(data.SunkEdge->Margins.left, b + 2);
-  EXPECT_EQ(data.SunkEdge->Margins.right, 2);
-  TBitmap& mirrored = *data.SunkEdge->Bitmap;
-  ASSERT_EQ(mirrored.Width(), 200);
-  for (int x : {0, 10, 49, 120, 199}) EXPECT_EQ(PixelAt(mirrored, x, 10), PixelAt(strip, 199 - x, 10)) << x;
+  EXPECT_EQ(Data.SunkEdge->Margins.left, B + 2);
+  EXPECT_EQ(Data.SunkEdge->Margins.right, 2);
+  TBitmap& Mirrored = *Data.SunkEdge->Bitmap;
+  ASSERT_EQ(Mirrored.Width(), 200);
+  for (int X : {0, 10, 49, 120, 199}) EXPECT_EQ(PixelAt(Mirrored, X, 10), PixelAt(Strip, 199 - X, 10)) << X;
 
-  ASSERT_TRUE(data.ComboxArrow);
-  EXPECT_EQ(data.ComboxArrow->Name, "ComboxArrow");
-  EXPECT_EQ(data.ComboxArrow->FrameCount, 4);
-  EXPECT_EQ(data.ComboxArrow->Bitmap->Width(), 68);
-  EXPECT_EQ(data.ComboxArrow->Bitmap->Height(), 17);
-  for (int i = 1; i <= 4; ++i)
-    EXPECT_EQ(PixelAt(*data.ComboxArrow->Bitmap, 17 * (i - 1) + 3, 3), PixelAt(strip, 50 * i - 19 + 3, 5));
+  ASSERT_TRUE(Data.ComboxArrow);
+  EXPECT_EQ(Data.ComboxArrow->Name, "ComboxArrow");
+  EXPECT_EQ(Data.ComboxArrow->FrameCount, 4);
+  EXPECT_EQ(Data.ComboxArrow->Bitmap->Width(), 68);
+  EXPECT_EQ(Data.ComboxArrow->Bitmap->Height(), 17);
+  for (int I = 1; I <= 4; ++I)
+    EXPECT_EQ(PixelAt(*Data.ComboxArrow->Bitmap, 17 * (I - 1) + 3, 3), PixelAt(Strip, 50 * I - 19 + 3, 5));
 }
 
 TEST(SkinBuiltElements, ArrowsWithoutASunkenEdgeTakeTheFaceColour) {
-  TSkinData data(nullptr);
-  Load(data, "[Colours]\nButtonFace=10 20 30\n[ComboButton]\nImage=combo.bmp\n",
+  TSkinData Data(nullptr);
+  Load(Data, "[Colours]\nButtonFace=10 20 30\n[ComboButton]\nImage=combo.bmp\n",
        {{"combo.bmp", SolidBmp(16, 16, 0xFF00FF, 3, 3, 0x0000FF)}});
-  ASSERT_TRUE(data.ComboxArrow);
-  EXPECT_EQ(data.ComboButton->Style, 0);  // not rebuilt
-  EXPECT_EQ(data.ComboxArrow->FrameCount, 4);
-  EXPECT_EQ(PixelAt(*data.ComboxArrow->Bitmap, 0, 0), 0x1E140Au);
-  EXPECT_EQ(PixelAt(*data.ComboxArrow->Bitmap, 3, 3), 0xFF0000u);
+  ASSERT_TRUE(Data.ComboxArrow);
+  EXPECT_EQ(Data.ComboButton->Style, 0);  // not rebuilt
+  EXPECT_EQ(Data.ComboxArrow->FrameCount, 4);
+  EXPECT_EQ(PixelAt(*Data.ComboxArrow->Bitmap, 0, 0), 0x1E140Au);
+  EXPECT_EQ(PixelAt(*Data.ComboxArrow->Bitmap, 3, 3), 0xFF0000u);
 
   // A face colour left to the system is drawn as the system's, not as its index.
-  Load(data, "[ComboButton]\nImage=combo.bmp\n", {{"combo.bmp", SolidBmp(4, 4, 0xFF00FF)}});
-  EXPECT_EQ(PixelAt(*data.ComboxArrow->Bitmap, 0, 0), ColorToRGB(data.Colors[csButtonFace]));
+  Load(Data, "[ComboButton]\nImage=combo.bmp\n", {{"combo.bmp", SolidBmp(4, 4, 0xFF00FF)}});
+  EXPECT_EQ(PixelAt(*Data.ComboxArrow->Bitmap, 0, 0), ColorToRGB(Data.Colors[csButtonFace]));
 }
 
 TEST(SkinBuiltElements, ToolbarGradientAndMinimisedCaption) {
-  TSkinData data(nullptr);
-  Load(data, "[Colours]\nButtonFace=200 200 200\n[Personality]\nTop=top.bmp\n",
+  TSkinData Data(nullptr);
+  Load(Data, "[Colours]\nButtonFace=200 200 200\n[Personality]\nTop=top.bmp\n",
        {{"top.bmp", SolidBmp(9, 9, 0x204080)}});  // caption colour: a saturated blue
-  const TColor c = data.GetCaptionColor();
-  ASSERT_EQ(c, 0x804020u);
-  ASSERT_TRUE(data.Toolbar);
-  EXPECT_EQ(data.Toolbar->Name, "Toolbar");
-  EXPECT_EQ(data.Toolbar->FrameCount, 1);
-  TBitmap& bar = *data.Toolbar->Bitmap;
-  ASSERT_EQ(bar.Width(), 10);
-  ASSERT_EQ(bar.Height(), 40);
-  const std::int32_t v = GetHSV(c);
-  ASSERT_GT(v, 110);
-  const TColor top = Blend(0xC8C8C8, 0xFFFFFF, 150);
-  const TColor bottom = Blend(c, 0xFFFFFF, (225 - v) * 25 / 140 + 50);
-  EXPECT_EQ(PixelAt(bar, 5, 0), top);
-  EXPECT_EQ(PixelAt(bar, 5, 39), skin::BuildGradient(40, top, bottom).back());
-  EXPECT_EQ(PixelAt(bar, 0, 20), PixelAt(bar, 9, 20));  // top to bottom only
+  const TColor C = Data.GetCaptionColor();
+  ASSERT_EQ(C, 0x804020u);
+  ASSERT_TRUE(Data.Toolbar);
+  EXPECT_EQ(Data.Toolbar->Name, "Toolbar");
+  EXPECT_EQ(Data.Toolbar->FrameCount, 1);
+  TBitmap& Bar = *Data.Toolbar->Bitmap;
+  ASSERT_EQ(Bar.Width(), 10);
+  ASSERT_EQ(Bar.Height(), 40);
+  const std::int32_t V = GetHSV(C);
+  ASSERT_GT(V, 110);
+  const TColor Top = Blend(0xC8C8C8, 0xFFFFFF, 150);
+  const TColor Bottom = Blend(C, 0xFFFFFF, (225 - V) * 25 / 140 + 50);
+  EXPECT_EQ(PixelAt(Bar, 5, 0), Top);
+  EXPECT_EQ(PixelAt(Bar, 5, 39), skin::BuildGradient(40, Top, Bottom).back());
+  EXPECT_EQ(PixelAt(Bar, 0, 20), PixelAt(Bar, 9, 20));  // top to bottom only
 
-  EXPECT_FALSE(data.MinCaption);  // built on demand
-  data.CreateMinCaption();
-  ASSERT_TRUE(data.MinCaption);
-  TBitmap& min = *data.MinCaption->Bitmap;
-  EXPECT_EQ(min.Width(), 80);
-  EXPECT_EQ(min.Height(), 29);
-  EXPECT_EQ(data.MinCaption->FrameCount, 1);
-  EXPECT_EQ(data.MinCaption->Margins.left, 3);
-  EXPECT_EQ(data.MinCaption->Margins.bottom, 3);
-  EXPECT_EQ(PixelAt(min, 40, 14), c);
-  EXPECT_EQ(PixelAt(min, 0, 0), Blend(0, c, 50));
-  EXPECT_EQ(PixelAt(min, 79, 28), Blend(0, c, 50));
-  const TDataSkinObject* first = data.MinCaption.get();
-  data.CreateMinCaption();
-  EXPECT_EQ(data.MinCaption.get(), first);  // refilled, not replaced
+  EXPECT_FALSE(Data.MinCaption);  // built on demand
+  Data.CreateMinCaption();
+  ASSERT_TRUE(Data.MinCaption);
+  TBitmap& Min = *Data.MinCaption->Bitmap;
+  EXPECT_EQ(Min.Width(), 80);
+  EXPECT_EQ(Min.Height(), 29);
+  EXPECT_EQ(Data.MinCaption->FrameCount, 1);
+  EXPECT_EQ(Data.MinCaption->Margins.left, 3);
+  EXPECT_EQ(Data.MinCaption->Margins.bottom, 3);
+  EXPECT_EQ(PixelAt(Min, 40, 14), C);
+  EXPECT_EQ(PixelAt(Min, 0, 0), Blend(0, C, 50));
+  EXPECT_EQ(PixelAt(Min, 79, 28), Blend(0, C, 50));
+  const TDataSkinObject* First = Data.MinCaption.get();
+  Data.CreateMinCaption();
+  EXPECT_EQ(Data.MinCaption.get(), First);  // refilled, not replaced
 }

@@ -8,10 +8,10 @@
 #include "skin/package/QuickIni.h"
 
 inline std::unique_ptr<TQuickIni> IniFromText(std::string_view Text) {
-  TMemoryStream stream;
-  stream.WriteBuffer(Text.data(), static_cast<std::int64_t>(Text.size()));
-  stream.SetPosition(0);
-  auto ini = std::make_unique<TQuickIni>();
-  ini->LoadFromStream(&stream);
-  return ini;
+  TMemoryStream Stream;
+  Stream.WriteBuffer(Text.data(), static_cast<std::int64_t>(Text.size()));
+  Stream.SetPosition(0);
+  auto Ini = std::make_unique<TQuickIni>();
+  Ini->LoadFromStream(&Stream);
+  return Ini;
 }

@@ -18,8 +18,8 @@
 namespace {
 
 std::vector<std::uint8_t> FileBytes(const String& Path) {
-  std::ifstream in(Path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::ifstream In(Path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
 }
 
 // The archive the build packed (what the utility embeds), or the folder packed here when the build
@@ -27,9 +27,9 @@ std::vector<std::uint8_t> FileBytes(const String& Path) {
 void DefaultArchive(TMemoryStream& Out) {
 #ifdef DEFAULT_SKIN_ARCHIVE
   if (std::filesystem::exists(DEFAULT_SKIN_ARCHIVE)) {
-    const auto bytes = FileBytes(DEFAULT_SKIN_ARCHIVE);
+    const auto Bytes = FileBytes(DEFAULT_SKIN_ARCHIVE);
     Out.Clear();
-    Out.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
+    Out.WriteBuffer(Bytes.data(), static_cast<std::int64_t>(Bytes.size()));
     Out.SetPosition(0);
     return;
   }
@@ -44,13 +44,13 @@ struct TSize {
 
 // Width and height from a BMP file header in the skin folder ({0, 0} for no such file).
 TSize ImageSize(const String& Name) {
-  String lower = LowerCase(Name);
-  const auto b = FileBytes(DefaultSkinFolder() + "/" + lower);
-  if (b.size() < 26) return {};
-  auto i32 = [&](int o) {
-    return int(b[o] | b[o + 1] << 8 | b[o + 2] << 16 | std::uint32_t(b[o + 3]) << 24);
+  String Lower = LowerCase(Name);
+  const auto B = FileBytes(DefaultSkinFolder() + "/" + Lower);
+  if (B.size() < 26) return {};
+  auto I32 = [&](int O) {
+    return int(B[O] | B[O + 1] << 8 | B[O + 2] << 16 | std::uint32_t(B[O + 3]) << 24);
   };
-  return {i32(18), std::abs(i32(22))};
+  return {I32(18), std::abs(I32(22))};
 }
 
 TSize SizeOf(TBitmap& B) {
@@ -58,8 +58,8 @@ TSize SizeOf(TBitmap& B) {
 }
 
 std::unique_ptr<TQuickIni> DefaultIni() {
-  const auto bytes = FileBytes(DefaultSkinFolder() + "/skin.ini");
-  return IniFromText(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  const auto Bytes = FileBytes(DefaultSkinFolder() + "/skin.ini");
+  return IniFromText(std::string_view(reinterpret_cast<const char*>(Bytes.data()), Bytes.size()));
 }
 
 class DefaultSkinModel : public ::testing::Test {
@@ -89,72 +89,72 @@ bool DefaultSkinModel::Loaded = false;
 TEST_F(DefaultSkinModel, BordersTitleAndButtons) {
   EXPECT_FALSE(Data->FNoSkin);
   EXPECT_EQ(Data->SkinName, Ini->ReadString("TitlebarSkin", "SkinName", ""));
-  for (int i = 0; i < 4; ++i) {
-    const TDataSkinBorder& b = *Data->Borders[static_cast<std::size_t>(i)];
-    const String& n = b.Name;
-    SCOPED_TRACE(n);
-    const int first = Ini->ReadInteger("Personality", n + "TopHeight", 0);
-    const int second = Ini->ReadInteger("Personality", n + "BotHeight", 0);
-    const bool side = i == sbLeft || i == sbRight;
-    EXPECT_EQ(side ? b.Margins.top : b.Margins.left, first);
-    EXPECT_EQ(side ? b.Margins.bottom : b.Margins.right, second);
-    EXPECT_EQ(side ? b.Margins.left + b.Margins.right : b.Margins.top + b.Margins.bottom, 0);
-    EXPECT_EQ(b.FrameCount, Ini->ReadInteger("Personality", n + "Frame", 1));
-    EXPECT_EQ(b.Trans, Ini->ReadInteger("Personality", n + "Trans", 1));
-    EXPECT_EQ(SizeOf(*b.Bitmap), ImageSize(Ini->ReadString("Personality", n, "")));
+  for (int I = 0; I < 4; ++I) {
+    const TDataSkinBorder& B = *Data->Borders[static_cast<std::size_t>(I)];
+    const String& N = B.Name;
+    SCOPED_TRACE(N);
+    const int First = Ini->ReadInteger("Personality", N + "TopHeight", 0);
+    const int Second = Ini->ReadInteger("Personality", N + "BotHeight", 0);
+    const bool Side = I == sbLeft || I == sbRight;
+    EXPECT_EQ(Side ? B.Margins.top : B.Margins.left, First);
+    EXPECT_EQ(Side ? B.Margins.bottom : B.Margins.right, Second);
+    EXPECT_EQ(Side ? B.Margins.left + B.Margins.right : B.Margins.top + B.Margins.bottom, 0);
+    EXPECT_EQ(B.FrameCount, Ini->ReadInteger("Personality", N + "Frame", 1));
+    EXPECT_EQ(B.Trans, Ini->ReadInteger("Personality", N + "Trans", 1));
+    EXPECT_EQ(SizeOf(*B.Bitmap), ImageSize(Ini->ReadString("Personality", N, "")));
   }
 
-  const TDataSkinTitle& t = *Data->Title;
-  EXPECT_EQ(SizeOf(*t.Bitmap), ImageSize(Ini->ReadString("Personality", "TextBack", "")));
-  EXPECT_EQ(t.Margins.left, Ini->ReadInteger("Personality", "TextShift", 0));
-  EXPECT_EQ(t.Margins.right, Ini->ReadInteger("Personality", "TextRightClip", 0));
-  EXPECT_EQ(t.TextBackLeft, Ini->ReadInteger("Personality", "TXTBackleft", 0));
-  EXPECT_EQ(t.FontHeight, 14);
-  EXPECT_EQ(t.ActiveTextColor, RGBToColor(255, 255, 255));
-  EXPECT_EQ(t.InactiveTextColor, RGBToColor(88, 96, 110));
+  const TDataSkinTitle& T = *Data->Title;
+  EXPECT_EQ(SizeOf(*T.Bitmap), ImageSize(Ini->ReadString("Personality", "TextBack", "")));
+  EXPECT_EQ(T.Margins.left, Ini->ReadInteger("Personality", "TextShift", 0));
+  EXPECT_EQ(T.Margins.right, Ini->ReadInteger("Personality", "TextRightClip", 0));
+  EXPECT_EQ(T.TextBackLeft, Ini->ReadInteger("Personality", "TXTBackleft", 0));
+  EXPECT_EQ(T.FontHeight, 14);
+  EXPECT_EQ(T.ActiveTextColor, RGBToColor(255, 255, 255));
+  EXPECT_EQ(T.InactiveTextColor, RGBToColor(88, 96, 110));
 
-  const TDataSkinButton& b = *Data->Button;
-  EXPECT_EQ(SizeOf(*b.Bitmap), ImageSize(Ini->ReadString("Buttons", "Bitmap", "")));
-  EXPECT_EQ(SizeOf(*b.CheckBitmap), ImageSize(Ini->ReadString("Buttons", "CheckButton", "")));
-  EXPECT_EQ(SizeOf(*b.RadioBitmap), ImageSize(Ini->ReadString("Buttons", "RadioButton", "")));
-  EXPECT_EQ(b.Margins.left, Ini->ReadInteger("Buttons", "LeftWidth", 0));
-  EXPECT_EQ(b.Margins.bottom, Ini->ReadInteger("Buttons", "BottomHeight", 0));
-  EXPECT_EQ(b.CheckFrame, Ini->ReadInteger("Buttons", "CheckButtonFrame", 0));
-  EXPECT_EQ(b.RadioFrame, Ini->ReadInteger("Buttons", "RadioButtonFrame", 0));
-  EXPECT_EQ(b.FrameCount, 5);
-  EXPECT_EQ(b.NormalColour2, Data->Colors[csButtonText]);
+  const TDataSkinButton& B = *Data->Button;
+  EXPECT_EQ(SizeOf(*B.Bitmap), ImageSize(Ini->ReadString("Buttons", "Bitmap", "")));
+  EXPECT_EQ(SizeOf(*B.CheckBitmap), ImageSize(Ini->ReadString("Buttons", "CheckButton", "")));
+  EXPECT_EQ(SizeOf(*B.RadioBitmap), ImageSize(Ini->ReadString("Buttons", "RadioButton", "")));
+  EXPECT_EQ(B.Margins.left, Ini->ReadInteger("Buttons", "LeftWidth", 0));
+  EXPECT_EQ(B.Margins.bottom, Ini->ReadInteger("Buttons", "BottomHeight", 0));
+  EXPECT_EQ(B.CheckFrame, Ini->ReadInteger("Buttons", "CheckButtonFrame", 0));
+  EXPECT_EQ(B.RadioFrame, Ini->ReadInteger("Buttons", "RadioButtonFrame", 0));
+  EXPECT_EQ(B.FrameCount, 5);
+  EXPECT_EQ(B.NormalColour2, Data->Colors[csButtonText]);
   EXPECT_EQ(Data->Colors[csButtonText], RGBToColor(30, 35, 45));
 }
 
 TEST_F(DefaultSkinModel, CaptionButtonsAndMdiButtons) {
-  const int n = Data->GetSectionNum("Button", "ButtonImage");  // only during a load: 0 here
-  EXPECT_EQ(n, 0);
+  const int N = Data->GetSectionNum("Button", "ButtonImage");  // only during a load: 0 here
+  EXPECT_EQ(N, 0);
   ASSERT_EQ(Data->SysButtons.size(), 6u + 3u);
-  POINT maximise{-1, -1};
-  for (int i = 0; i < 6; ++i) {
-    const String s = "Button" + IntToStr(i);
-    SCOPED_TRACE(s);
-    const TDataSkinSysButton& b = *Data->SysButtons[static_cast<std::size_t>(i)];
-    EXPECT_EQ(b.Name, UpperCase(s));
-    EXPECT_EQ(b.Action, Ini->ReadInteger(s, "Action", 0));
-    EXPECT_EQ(b.Align, Ini->ReadInteger(s, "Align", 0));
-    EXPECT_EQ(b.Visibility, Ini->ReadInteger(s, "Visibility", 0));
-    EXPECT_EQ(b.Visibility1, Ini->ReadInteger(s, "Visibility1", 0));
-    EXPECT_EQ(b.CombineOp, -1);
-    EXPECT_EQ(b.FrameCount, Ini->ReadInteger(s, "frame", 0));
-    EXPECT_EQ(SizeOf(*b.Bitmap), ImageSize(Ini->ReadString(s, "ButtonImage", "")));
-    if (b.Action == 1 && b.Visibility == 2) maximise = POINT{b.XCoord, b.YCoord};
-    const bool help = b.Action == 4;
-    EXPECT_EQ(b.XCoord, help ? maximise.x : Ini->ReadInteger(s, "Xcoord", 0));
-    EXPECT_EQ(b.YCoord, help ? maximise.y : Ini->ReadInteger(s, "Ycoord", 0));
+  POINT Maximise{-1, -1};
+  for (int I = 0; I < 6; ++I) {
+    const String S = "Button" + IntToStr(I);
+    SCOPED_TRACE(S);
+    const TDataSkinSysButton& B = *Data->SysButtons[static_cast<std::size_t>(I)];
+    EXPECT_EQ(B.Name, UpperCase(S));
+    EXPECT_EQ(B.Action, Ini->ReadInteger(S, "Action", 0));
+    EXPECT_EQ(B.Align, Ini->ReadInteger(S, "Align", 0));
+    EXPECT_EQ(B.Visibility, Ini->ReadInteger(S, "Visibility", 0));
+    EXPECT_EQ(B.Visibility1, Ini->ReadInteger(S, "Visibility1", 0));
+    EXPECT_EQ(B.CombineOp, -1);
+    EXPECT_EQ(B.FrameCount, Ini->ReadInteger(S, "frame", 0));
+    EXPECT_EQ(SizeOf(*B.Bitmap), ImageSize(Ini->ReadString(S, "ButtonImage", "")));
+    if (B.Action == 1 && B.Visibility == 2) Maximise = POINT{B.XCoord, B.YCoord};
+    const bool Help = B.Action == 4;
+    EXPECT_EQ(B.XCoord, Help ? Maximise.x : Ini->ReadInteger(S, "Xcoord", 0));
+    EXPECT_EQ(B.YCoord, Help ? Maximise.y : Ini->ReadInteger(S, "Ycoord", 0));
   }
-  const TSize mdi = ImageSize(Ini->ReadString("MDICONTROLS", "Image", ""));
-  const int w = mdi.W / 12;
-  for (int i = 0; i < 3; ++i) {
-    const TDataSkinSysButton& b = *Data->SysButtons[static_cast<std::size_t>(6 + i)];
-    EXPECT_EQ(b.Action, 7 + i);
-    EXPECT_EQ(SizeOf(*b.Bitmap), (TSize{4 * w, mdi.H}));
-    EXPECT_EQ(b.XCoord, (3 - i) * (w + 4));
+  const TSize Mdi = ImageSize(Ini->ReadString("MDICONTROLS", "Image", ""));
+  const int w = Mdi.W / 12;
+  for (int I = 0; I < 3; ++I) {
+    const TDataSkinSysButton& B = *Data->SysButtons[static_cast<std::size_t>(6 + I)];
+    EXPECT_EQ(B.Action, 7 + I);
+    EXPECT_EQ(SizeOf(*B.Bitmap), (TSize{4 * w, Mdi.H}));
+    EXPECT_EQ(B.XCoord, (3 - I) * (w + 4));
   }
 }
 
@@ -165,65 +165,65 @@ TEST_F(DefaultSkinModel, ElementSectionsAndTheirFrameCounts) {
     int Frames;  // -1: the skin's own "Frame"
     const char* ImageKey = "Image";
   };
-  TSkinData& d = *Data;
-  const TExpect expected[] = {
-      {"Tabs", d.Tab.get(), 5},
-      {"Tab.Pane", d.TabPane.get(), 1},
-      {"StatusBarEdges", d.StatusBarEdges.get(), 3},
-      {"Headerbar", d.Headerbar.get(), -1},
-      {"Scrollbar", d.Scrollbar.get(), 23},
-      {"HorzScrollThumb", d.HorzScrollThumb.get(), 3},
-      {"VertScrollThumb", d.VertScrollThumb.get(), 3},
-      {"HorzScroll", d.HorzScroll.get(), 4},
-      {"VertScroll", d.VertScroll.get(), 4},
-      {"MenuBackground", d.MenuBackground.get(), 1},
-      {"MenuItem", d.MenuItem.get(), 5},
-      {"ExtraImages", d.ExtraImages.get(), 5},
-      {"Trackbar.ThumbDown", d.TrackbarThumbDown.get(), 5},
-      {"Trackbar.ThumbHorz", d.TrackbarThumbHorz.get(), 5},
-      {"Track", d.Track.get(), -1},
-      {"UpDown.Horz", d.UpDownHorz.get(), 8},
-      {"UpDown.Vert", d.UpDownVert.get(), 8},
-      {"ComboButton", d.ComboButton.get(), 4},
-      {"Progress", d.Progress.get(), 2, "Bitmap"},
+  TSkinData& D = *Data;
+  const TExpect Expected[] = {
+      {"Tabs", D.Tab.get(), 5},
+      {"Tab.Pane", D.TabPane.get(), 1},
+      {"StatusBarEdges", D.StatusBarEdges.get(), 3},
+      {"Headerbar", D.Headerbar.get(), -1},
+      {"Scrollbar", D.Scrollbar.get(), 23},
+      {"HorzScrollThumb", D.HorzScrollThumb.get(), 3},
+      {"VertScrollThumb", D.VertScrollThumb.get(), 3},
+      {"HorzScroll", D.HorzScroll.get(), 4},
+      {"VertScroll", D.VertScroll.get(), 4},
+      {"MenuBackground", D.MenuBackground.get(), 1},
+      {"MenuItem", D.MenuItem.get(), 5},
+      {"ExtraImages", D.ExtraImages.get(), 5},
+      {"Trackbar.ThumbDown", D.TrackbarThumbDown.get(), 5},
+      {"Trackbar.ThumbHorz", D.TrackbarThumbHorz.get(), 5},
+      {"Track", D.Track.get(), -1},
+      {"UpDown.Horz", D.UpDownHorz.get(), 8},
+      {"UpDown.Vert", D.UpDownVert.get(), 8},
+      {"ComboButton", D.ComboButton.get(), 4},
+      {"Progress", D.Progress.get(), 2, "Bitmap"},
   };
-  for (const TExpect& e : expected) {
-    SCOPED_TRACE(e.Section);
-    ASSERT_NE(e.Record, nullptr);
-    const TDataSkinObject& r = *e.Record;
-    EXPECT_EQ(r.Name, e.Section);
-    EXPECT_EQ(SizeOf(*r.Bitmap), ImageSize(Ini->ReadString(e.Section, e.ImageKey, "")));
-    EXPECT_EQ(r.FrameCount, e.Frames < 0 ? Ini->ReadInteger(e.Section, "Frame", 0) : e.Frames);
-    EXPECT_EQ(r.Margins.left, Ini->ReadInteger(e.Section, "LeftWidth", 0));
-    EXPECT_EQ(r.Margins.top, Ini->ReadInteger(e.Section, "TopHeight", 0));
-    EXPECT_EQ(r.Margins.right, Ini->ReadInteger(e.Section, "RightWidth", 0));
-    EXPECT_EQ(r.Margins.bottom, Ini->ReadInteger(e.Section, "BottomHeight", 0));
-    EXPECT_EQ(r.Trans, Ini->ReadInteger(e.Section, "Trans", 0));
-    EXPECT_EQ(r.Style, Ini->ReadInteger(e.Section, "Style", 0));
-    EXPECT_EQ(r.Tile, std::min(1, Ini->ReadInteger(e.Section, "Tile", 0)));
+  for (const TExpect& E : Expected) {
+    SCOPED_TRACE(E.Section);
+    ASSERT_NE(E.Record, nullptr);
+    const TDataSkinObject& R = *E.Record;
+    EXPECT_EQ(R.Name, E.Section);
+    EXPECT_EQ(SizeOf(*R.Bitmap), ImageSize(Ini->ReadString(E.Section, E.ImageKey, "")));
+    EXPECT_EQ(R.FrameCount, E.Frames < 0 ? Ini->ReadInteger(E.Section, "Frame", 0) : E.Frames);
+    EXPECT_EQ(R.Margins.left, Ini->ReadInteger(E.Section, "LeftWidth", 0));
+    EXPECT_EQ(R.Margins.top, Ini->ReadInteger(E.Section, "TopHeight", 0));
+    EXPECT_EQ(R.Margins.right, Ini->ReadInteger(E.Section, "RightWidth", 0));
+    EXPECT_EQ(R.Margins.bottom, Ini->ReadInteger(E.Section, "BottomHeight", 0));
+    EXPECT_EQ(R.Trans, Ini->ReadInteger(E.Section, "Trans", 0));
+    EXPECT_EQ(R.Style, Ini->ReadInteger(E.Section, "Style", 0));
+    EXPECT_EQ(R.Tile, std::min(1, Ini->ReadInteger(E.Section, "Tile", 0)));
   }
-  EXPECT_EQ(SizeOf(*d.Tab->Bitmap2), ImageSize(Ini->ReadString("Tabs", "Border", "")));
-  EXPECT_EQ(d.Tab->NormalColour2, RGBToColor(70, 76, 88));
-  EXPECT_EQ(d.Tab->PressedColour2, d.Colors[csButtonText]);
-  EXPECT_EQ(d.StatusBarEdges->NormalColour2, RGBToColor(60, 66, 78));
+  EXPECT_EQ(SizeOf(*D.Tab->Bitmap2), ImageSize(Ini->ReadString("Tabs", "Border", "")));
+  EXPECT_EQ(D.Tab->NormalColour2, RGBToColor(70, 76, 88));
+  EXPECT_EQ(D.Tab->PressedColour2, D.Colors[csButtonText]);
+  EXPECT_EQ(D.StatusBarEdges->NormalColour2, RGBToColor(60, 66, 78));
   // The mirrored second image of the combo button.
-  EXPECT_EQ(SizeOf(*d.ComboButton->Bitmap2), SizeOf(*d.ComboButton->Bitmap));
+  EXPECT_EQ(SizeOf(*D.ComboButton->Bitmap2), SizeOf(*D.ComboButton->Bitmap));
 
   // Sections the skin does not have, and the elements built from others.
-  EXPECT_FALSE(d.GroupBoxEdge || d.GroupBox || d.ToolBars || d.SunkEdge || d.ProgressChunk || d.MenuBar);
-  EXPECT_FALSE(d.TrackbarThumbVert || d.TrackbarThumbLeft || d.TrackbarThumbRight || d.TrackbarThumbUp);
-  EXPECT_FALSE(d.MinCaption);  // "MinCaption" in the skin has no effect
-  ASSERT_TRUE(d.TrackVert);
-  EXPECT_EQ(SizeOf(*d.TrackVert->Bitmap), (TSize{4, 16}));  // the program's own
-  ASSERT_TRUE(d.ComboxArrow && d.Toolbar);
-  EXPECT_EQ(d.ComboxArrow->FrameCount, 4);
-  EXPECT_EQ(SizeOf(*d.ComboxArrow->Bitmap), SizeOf(*d.ComboButton->Bitmap));
-  EXPECT_EQ(SizeOf(*d.Toolbar->Bitmap), (TSize{10, 40}));
-  EXPECT_EQ(d.Colors[csCaption], d.GetCaptionColor());
+  EXPECT_FALSE(D.GroupBoxEdge || D.GroupBox || D.ToolBars || D.SunkEdge || D.ProgressChunk || D.MenuBar);
+  EXPECT_FALSE(D.TrackbarThumbVert || D.TrackbarThumbLeft || D.TrackbarThumbRight || D.TrackbarThumbUp);
+  EXPECT_FALSE(D.MinCaption);  // "MinCaption" in the skin has no effect
+  ASSERT_TRUE(D.TrackVert);
+  EXPECT_EQ(SizeOf(*D.TrackVert->Bitmap), (TSize{4, 16}));  // the program's own
+  ASSERT_TRUE(D.ComboxArrow && D.Toolbar);
+  EXPECT_EQ(D.ComboxArrow->FrameCount, 4);
+  EXPECT_EQ(SizeOf(*D.ComboxArrow->Bitmap), SizeOf(*D.ComboButton->Bitmap));
+  EXPECT_EQ(SizeOf(*D.Toolbar->Bitmap), (TSize{10, 40}));
+  EXPECT_EQ(D.Colors[csCaption], D.GetCaptionColor());
 }
 
 TEST(SkinDataStore, LoadFromCollectionSwitchesSkins) {
-  TFakeManagerScope scope;
+  TFakeManagerScope Scope;
   TSkinStore store(nullptr);
   BuildSkinArchive(store.Store()->Add()->Data(), "[TitlebarSkin]\nSkinName=First\n[Headerbar]\nImage=h.bmp\n",
                    {{"h.bmp", SolidBmp(4, 4, 0)}});
@@ -234,8 +234,8 @@ TEST(SkinDataStore, LoadFromCollectionSwitchesSkins) {
   data.LoadFromCollection(&store, 0);
   EXPECT_EQ(data.SkinName, "First");
   ASSERT_TRUE(data.Headerbar);
-  ASSERT_NE(scope.Manager(), nullptr);  // applied through the manager
-  EXPECT_EQ(scope.Manager()->FActionData, &data);
+  ASSERT_NE(Scope.Manager(), nullptr);  // applied through the manager
+  EXPECT_EQ(Scope.Manager()->FActionData, &data);
 
   data.LoadFromCollection(&store, 1);
   EXPECT_EQ(data.SkinName, "Default");
@@ -243,8 +243,8 @@ TEST(SkinDataStore, LoadFromCollectionSwitchesSkins) {
   EXPECT_EQ(data.FSkinStream->Bytes(), store.Store()->Items(1)->Data().Bytes());
   EXPECT_EQ(store.Store()->Items(1)->Data().Position(), 5);
 
-  for (int bad : {2, -1}) {
-    data.LoadFromCollection(&store, bad);
+  for (int Bad : {2, -1}) {
+    data.LoadFromCollection(&store, Bad);
     EXPECT_EQ(data.SkinName, "Default");
     EXPECT_FALSE(data.FNoSkin);
   }
@@ -253,28 +253,28 @@ TEST(SkinDataStore, LoadFromCollectionSwitchesSkins) {
 }
 
 TEST(SkinDataResources, LoadsAndSwitchesReleaseEveryGdiObject) {
-  TMemoryStream full, small;
+  TMemoryStream full, Small;
   DefaultArchive(full);
-  BuildSkinArchive(small, "[Personality]\nTop=t.bmp\n[ComboButton]\nImage=t.bmp\n[SunkEdge]\nImage=t.bmp\n",
+  BuildSkinArchive(Small, "[Personality]\nTop=t.bmp\n[ComboButton]\nImage=t.bmp\n[SunkEdge]\nImage=t.bmp\n",
                    {{"t.bmp", SolidBmp(40, 21, 0x336699)}});
-  auto loadBoth = [&](TSkinData& Data) {
-    for (TMemoryStream* s : {&full, &small}) {
-      Data.FSkinStream->LoadFromStream(*s);
+  auto LoadBoth = [&](TSkinData& Data) {
+    for (TMemoryStream* S : {&full, &Small}) {
+      Data.FSkinStream->LoadFromStream(*S);
       ASSERT_TRUE(Data.LoadSkin());
       Data.CreateMinCaption();
     }
   };
   {
-    TSkinData warm(nullptr);  // first use of fonts, stock objects and the like
-    loadBoth(warm);
+    TSkinData Warm(nullptr);  // first use of fonts, stock objects and the like
+    LoadBoth(Warm);
   }
-  const DWORD before = gfxtest::GdiObjects();
+  const DWORD Before = gfxtest::GdiObjects();
   {
     TSkinData data(nullptr);
-    loadBoth(data);
-    const DWORD loaded = gfxtest::GdiObjects();
-    for (int i = 0; i < 10; ++i) loadBoth(data);
-    EXPECT_EQ(gfxtest::GdiObjects(), loaded);  // every reload frees what it replaces
+    LoadBoth(data);
+    const DWORD Loaded = gfxtest::GdiObjects();
+    for (int I = 0; I < 10; ++I) LoadBoth(data);
+    EXPECT_EQ(gfxtest::GdiObjects(), Loaded);  // every reload frees what it replaces
   }
-  EXPECT_EQ(gfxtest::GdiObjects(), before);
+  EXPECT_EQ(gfxtest::GdiObjects(), Before);
 }

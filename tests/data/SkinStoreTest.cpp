@@ -29,115 +29,115 @@ void Fill(TSkinCollectionItem& Item, const String& Bytes) {
 }
 
 String BytesOf(const TSkinCollectionItem& Item) {
-  const auto& b = Item.Data().Bytes();
-  return String(b.begin(), b.end());
+  const auto& B = Item.Data().Bytes();
+  return String(B.begin(), B.end());
 }
 
 }  // namespace
 
 TEST(SkinStore, ItemNamesFromRunningIdentifiers) {
   TSkinStore store(nullptr);
-  TSkinCollection& c = *store.Store();
-  EXPECT_EQ(c.GetOwner(), &store);
-  for (int i = 0; i < 3; ++i) c.Add();
-  EXPECT_EQ(c.Items(0)->Name(), "SkinItem0");
-  EXPECT_EQ(c.Items(2)->Name(), "SkinItem2");
-  EXPECT_EQ(c.Items(1)->DisplayName(), "SkinItem1");
-  c.Delete(2);
-  EXPECT_EQ(c.Add()->Name(), "SkinItem3");  // identifiers are not reused
+  TSkinCollection& C = *store.Store();
+  EXPECT_EQ(C.GetOwner(), &store);
+  for (int I = 0; I < 3; ++I) C.Add();
+  EXPECT_EQ(C.Items(0)->Name(), "SkinItem0");
+  EXPECT_EQ(C.Items(2)->Name(), "SkinItem2");
+  EXPECT_EQ(C.Items(1)->DisplayName(), "SkinItem1");
+  C.Delete(2);
+  EXPECT_EQ(C.Add()->Name(), "SkinItem3");  // identifiers are not reused
 
-  TSkinCollectionItem& second = *c.Items(1);
+  TSkinCollectionItem& Second = *C.Items(1);
   try {
-    second.SetName("SkinItem0");
+    Second.SetName("SkinItem0");
     FAIL() << "a second SkinItem0";
-  } catch (const Exception& e) {
-    EXPECT_STREQ(e.what(), "The name SkinItem0 is already used.");
+  } catch (const Exception& E) {
+    EXPECT_STREQ(E.what(), "The name SkinItem0 is already used.");
   }
-  EXPECT_EQ(second.Name(), "SkinItem1");
-  second.SetName("SkinItem1");  // its own name
-  second.SetName("skinitem0");  // names differ in case
-  EXPECT_EQ(second.Name(), "skinitem0");
-  TSkinCollectionItem loose(nullptr);  // outside a collection nothing can clash
-  loose.SetName("SkinItem0");
-  EXPECT_EQ(loose.Name(), "SkinItem0");
+  EXPECT_EQ(Second.Name(), "SkinItem1");
+  Second.SetName("SkinItem1");  // its own name
+  Second.SetName("skinitem0");  // names differ in case
+  EXPECT_EQ(Second.Name(), "skinitem0");
+  TSkinCollectionItem Loose(nullptr);  // outside a collection nothing can clash
+  Loose.SetName("SkinItem0");
+  EXPECT_EQ(Loose.Name(), "SkinItem0");
 }
 
 TEST(SkinStore, ItemPropertiesInOrder) {
   TSkinStore store(nullptr);
-  TSkinCollectionItem& item = *store.Store()->Add();
-  std::vector<String> names;
-  for (const TPropInfo* p : item.ClassType().PropList()) names.push_back(p->Name);
-  EXPECT_EQ(names, (std::vector<String>{"Name", "SkinData", "DataSize"}));
-  EXPECT_EQ(GetStrProp(&item, "SkinData"), "Load Skin");
-  SetStrProp(&item, "SkinData", "other.skn");
-  EXPECT_EQ(GetStrProp(&item, "SkinData"), "Load Skin");
-  EXPECT_FALSE(GetPropInfo(&item, "SkinData")->IsStored);
-  EXPECT_EQ(GetOrdProp(&item, "DataSize"), 0);
-  Fill(item, "archive");
-  EXPECT_EQ(GetOrdProp(&item, "DataSize"), 7);
-  EXPECT_FALSE(GetPropInfo(&item, "DataSize")->SetOrd);  // read only
+  TSkinCollectionItem& Item = *store.Store()->Add();
+  std::vector<String> Names;
+  for (const TPropInfo* P : Item.ClassType().PropList()) Names.push_back(P->Name);
+  EXPECT_EQ(Names, (std::vector<String>{"Name", "SkinData", "DataSize"}));
+  EXPECT_EQ(GetStrProp(&Item, "SkinData"), "Load Skin");
+  SetStrProp(&Item, "SkinData", "other.skn");
+  EXPECT_EQ(GetStrProp(&Item, "SkinData"), "Load Skin");
+  EXPECT_FALSE(GetPropInfo(&Item, "SkinData")->IsStored);
+  EXPECT_EQ(GetOrdProp(&Item, "DataSize"), 0);
+  Fill(Item, "archive");
+  EXPECT_EQ(GetOrdProp(&Item, "DataSize"), 7);
+  EXPECT_FALSE(GetPropInfo(&Item, "DataSize")->SetOrd);  // read only
 }
 
 TEST(SkinStore, CopyingItemsAndCollections) {
   TSkinStore store(nullptr);
-  TSkinCollectionItem& a = *store.Store()->Add();
-  TSkinCollectionItem& b = *store.Store()->Add();
-  Fill(a, "first");
-  a.Data().SetPosition(2);
+  TSkinCollectionItem& A = *store.Store()->Add();
+  TSkinCollectionItem& B = *store.Store()->Add();
+  Fill(A, "first");
+  A.Data().SetPosition(2);
 
-  TMemoryStream target;
-  target.WriteBuffer(">", 1);
-  a.CopyData(target);
-  EXPECT_EQ(String(target.Bytes().begin(), target.Bytes().end()), ">first");
-  EXPECT_EQ(a.Data().Position(), 2);  // restored
+  TMemoryStream Target;
+  Target.WriteBuffer(">", 1);
+  A.CopyData(Target);
+  EXPECT_EQ(String(Target.Bytes().begin(), Target.Bytes().end()), ">first");
+  EXPECT_EQ(A.Data().Position(), 2);  // restored
 
-  Fill(b, "old bytes");
-  b.Assign(&a);  // the name is copied without the uniqueness check
-  EXPECT_EQ(b.Name(), "SkinItem0");
-  EXPECT_EQ(BytesOf(b), "first");
-  EXPECT_EQ(a.Data().Position(), 2);
-  b.Assign(&b);
-  EXPECT_EQ(BytesOf(b), "first");
-  EXPECT_THROW(b.Assign(&store), EAssignError);
+  Fill(B, "old bytes");
+  B.Assign(&A);  // the name is copied without the uniqueness check
+  EXPECT_EQ(B.Name(), "SkinItem0");
+  EXPECT_EQ(BytesOf(B), "first");
+  EXPECT_EQ(A.Data().Position(), 2);
+  B.Assign(&B);
+  EXPECT_EQ(BytesOf(B), "first");
+  EXPECT_THROW(B.Assign(&store), EAssignError);
 
-  TSkinStore other(nullptr);
-  other.Store()->Add();
-  other.SetStore(store.Store());
-  ASSERT_EQ(other.Store()->Count(), 2);
-  EXPECT_EQ(BytesOf(*other.Store()->Items(1)), "first");
-  other.SetStore(nullptr);  // ignored
-  EXPECT_EQ(other.Store()->Count(), 2);
+  TSkinStore Other(nullptr);
+  Other.Store()->Add();
+  Other.SetStore(store.Store());
+  ASSERT_EQ(Other.Store()->Count(), 2);
+  EXPECT_EQ(BytesOf(*Other.Store()->Items(1)), "first");
+  Other.SetStore(nullptr);  // ignored
+  EXPECT_EQ(Other.Store()->Count(), 2);
 }
 
 TEST(SkinStore, LoadFromFileEmptiesFirst) {
-  TSkinCollectionItem item(nullptr);
-  Fill(item, "kept?");
-  EXPECT_THROW(item.LoadFromFile(String(PROJECT_SOURCE_DIR) + "/no/such/skin.skn"), EStreamError);
-  EXPECT_EQ(item.GetDataSize(), 0);
-  item.LoadFromFile(String(PROJECT_SOURCE_DIR) + "/skins/default/skin.ini");
-  EXPECT_GT(item.GetDataSize(), 100);
+  TSkinCollectionItem Item(nullptr);
+  Fill(Item, "kept?");
+  EXPECT_THROW(Item.LoadFromFile(String(PROJECT_SOURCE_DIR) + "/no/such/skin.skn"), EStreamError);
+  EXPECT_EQ(Item.GetDataSize(), 0);
+  Item.LoadFromFile(String(PROJECT_SOURCE_DIR) + "/skins/default/skin.ini");
+  EXPECT_GT(Item.GetDataSize(), 100);
 }
 
 TEST(SkinStore, PersistedInTheFormDescription) {
-  TStoreRoot root(nullptr);
-  auto* store = new TSkinStore(&root);
+  TStoreRoot Root(nullptr);
+  auto* store = new TSkinStore(&Root);
   store->SetName("Skins");
   Fill(*store->Store()->Add(), "abc");
   store->Store()->Add()->SetName("Empty one");
-  const String text = WriteComponentToText(&root);
-  EXPECT_NE(text.find("DataStream = {\n          616263}"), String::npos) << text;  // no length prefix
-  EXPECT_NE(text.find("DataStream = {}"), String::npos) << text;
-  EXPECT_EQ(text.find("SkinData"), String::npos);
-  EXPECT_EQ(text.find("DataSize"), String::npos);
+  const String Text = WriteComponentToText(&Root);
+  EXPECT_NE(Text.find("DataStream = {\n          616263}"), String::npos) << Text;  // no length prefix
+  EXPECT_NE(Text.find("DataStream = {}"), String::npos) << Text;
+  EXPECT_EQ(Text.find("SkinData"), String::npos);
+  EXPECT_EQ(Text.find("DataSize"), String::npos);
 
-  TStoreRoot copy(nullptr);
-  ReadComponentFromText(text, &copy);
-  ASSERT_NE(copy.Skins, nullptr);
-  TSkinCollection& c = *copy.Skins->Store();
-  ASSERT_EQ(c.Count(), 2);
-  EXPECT_EQ(c.Items(0)->Name(), "SkinItem0");
-  EXPECT_EQ(BytesOf(*c.Items(0)), "abc");
-  EXPECT_EQ(c.Items(1)->Name(), "Empty one");
-  EXPECT_EQ(c.Items(1)->GetDataSize(), 0);
-  EXPECT_EQ(WriteComponentToText(&copy), text);
+  TStoreRoot Copy(nullptr);
+  ReadComponentFromText(Text, &Copy);
+  ASSERT_NE(Copy.Skins, nullptr);
+  TSkinCollection& C = *Copy.Skins->Store();
+  ASSERT_EQ(C.Count(), 2);
+  EXPECT_EQ(C.Items(0)->Name(), "SkinItem0");
+  EXPECT_EQ(BytesOf(*C.Items(0)), "abc");
+  EXPECT_EQ(C.Items(1)->Name(), "Empty one");
+  EXPECT_EQ(C.Items(1)->GetDataSize(), 0);
+  EXPECT_EQ(WriteComponentToText(&Copy), Text);
 }

@@ -32,25 +32,25 @@ class CaptionButtons : public TSkinnedWindowTest {
 };
 
 TEST_F(CaptionButtons, SitAtTheirAlignPlacesAndShowTheNormalFrame) {
-  const SIZE size = WindowSize(Wnd);
+  const SIZE Size = WindowSize(Wnd);
   // Align 1 counts Xcoord from the window's right edge.
-  EXPECT_EQ(Close->FRect.left, size.cx - 33);
-  EXPECT_EQ(Max->FRect.left, size.cx - 61);
-  EXPECT_EQ(Min->FRect.left, size.cx - 89);
+  EXPECT_EQ(Close->FRect.left, Size.cx - 33);
+  EXPECT_EQ(Max->FRect.left, Size.cx - 61);
+  EXPECT_EQ(Min->FRect.left, Size.cx - 89);
   EXPECT_EQ(Close->FRect.top, 5);
   EXPECT_EQ(Close->FRect.right - Close->FRect.left, Close->FData->Bitmap->Width() / 4);
   EXPECT_EQ(Close->FRect.bottom - Close->FRect.top, Close->FData->Bitmap->Height());
   EXPECT_TRUE(Close->FVisible && Max->FVisible && Min->FVisible);
   EXPECT_FALSE(Restore->FVisible);  // only while maximised
-  TWinSysButton* help = ButtonOf(*Form, 4);
-  ASSERT_NE(help, nullptr);
-  EXPECT_FALSE(help->FVisible);  // the window has minimise and maximise boxes
+  TWinSysButton* Help = ButtonOf(*Form, 4);
+  ASSERT_NE(Help, nullptr);
+  EXPECT_FALSE(Help->FVisible);  // the window has minimise and maximise boxes
   // The icon button (Align 0) at its own coordinates, the small-icon size.
-  TWinSysButton* icon = ButtonOf(*Form, 3);
-  ASSERT_NE(icon, nullptr);
-  EXPECT_EQ(icon->FRect.left, 8);
-  EXPECT_EQ(icon->FRect.top, 7);
-  EXPECT_EQ(icon->FRect.right - icon->FRect.left, GetSystemMetrics(SM_CXSMICON));
+  TWinSysButton* Icon = ButtonOf(*Form, 3);
+  ASSERT_NE(Icon, nullptr);
+  EXPECT_EQ(Icon->FRect.left, 8);
+  EXPECT_EQ(Icon->FRect.top, 7);
+  EXPECT_EQ(Icon->FRect.right - Icon->FRect.left, GetSystemMetrics(SM_CXSMICON));
   // The MDI buttons only live in an MDI parent's menu bar.
   EXPECT_EQ(ButtonOf(*Form, 9, 100)->FVisible, 0);
 
@@ -63,17 +63,17 @@ TEST_F(CaptionButtons, SitAtTheirAlignPlacesAndShowTheNormalFrame) {
 }
 
 TEST_F(CaptionButtons, HoverAndPressShowTheirFramesAndCloseAsksToClose) {
-  const POINT at = Centre(Close->FRect);
-  EXPECT_EQ(SendNC(Wnd, WM_NCMOUSEMOVE, at), 0);
+  const POINT At = Centre(Close->FRect);
+  EXPECT_EQ(SendNC(Wnd, WM_NCMOUSEMOVE, At), 0);
   EXPECT_EQ(Form->FHotObject, Close);
   EXPECT_EQ(Close->FState, 3);
   ExpectFrame(Close, 3);
 
   Window->Clear();
-  SendNC(Wnd, WM_NCLBUTTONDOWN, at);
+  SendNC(Wnd, WM_NCLBUTTONDOWN, At);
   EXPECT_EQ(Close->FState, 2);
   ExpectFrame(Close, 2);
-  SendNC(Wnd, WM_NCLBUTTONUP, at);
+  SendNC(Wnd, WM_NCLBUTTONUP, At);
   Pump(30);
   // The press and release never reach the window's own procedure (nor the platform); the close
   // request does, once.
@@ -141,34 +141,34 @@ TEST_F(CaptionButtons, InactiveWindowShowsTheDisabledFrameOfFourFrameStrips) {
 }
 
 TEST_F(CaptionButtons, HoverTimerLetsGoOfALeftButtonAndShowsItsHint) {
-  RECT window{};
-  GetWindowRect(Wnd, &window);
-  const POINT onClose = Centre(Close->FRect);
-  SetCursorPos(window.left + onClose.x, window.top + onClose.y);
-  POINT cursor{};
-  GetCursorPos(&cursor);
-  if (cursor.x != window.left + onClose.x || cursor.y != window.top + onClose.y)
+  RECT Window{};
+  GetWindowRect(Wnd, &Window);
+  const POINT OnClose = Centre(Close->FRect);
+  SetCursorPos(Window.left + OnClose.x, Window.top + OnClose.y);
+  POINT Cursor{};
+  GetCursorPos(&Cursor);
+  if (Cursor.x != Window.left + OnClose.x || Cursor.y != Window.top + OnClose.y)
     GTEST_SKIP() << "the cursor cannot be placed on this display";
 
-  SendNC(Wnd, WM_NCMOUSEMOVE, onClose);
+  SendNC(Wnd, WM_NCMOUSEMOVE, OnClose);
   ASSERT_EQ(Form->FHotObject, Close);
   Form->FTimer->SetInterval(250);
   // The hint waits twice the hint pause, counted in timer intervals.
-  const int pause = 2 * (Application ? Application->HintPause : 500);
-  const int ticks = (pause + 249) / 250;
-  for (int i = 0; i < ticks - 1; ++i) Form->OnTimer(nullptr);
+  const int Pause = 2 * (Application ? Application->HintPause : 500);
+  const int Ticks = (Pause + 249) / 250;
+  for (int I = 0; I < Ticks - 1; ++I) Form->OnTimer(nullptr);
   EXPECT_FALSE(Data.IsHint());
   Form->OnTimer(nullptr);
   EXPECT_TRUE(Data.IsHint());
   ASSERT_NE(Data.FHintWindow, nullptr);
-  RECT hint{};
-  GetWindowRect(Data.FHintWindow->Handle(), &hint);
-  EXPECT_EQ(hint.left, window.left + Close->FRect.left);
-  EXPECT_EQ(hint.top, cursor.y + 24);
+  RECT Hint{};
+  GetWindowRect(Data.FHintWindow->Handle(), &Hint);
+  EXPECT_EQ(Hint.left, Window.left + Close->FRect.left);
+  EXPECT_EQ(Hint.top, Cursor.y + 24);
   EXPECT_EQ(Form->FHotObject, Close);
 
   // While a menu of the bar is tracked the timer stays out of the way.
-  SetCursorPos(window.left + 40, window.bottom - 40);
+  SetCursorPos(Window.left + 40, Window.bottom - 40);
   Form->FMenuLoop = true;
   Form->OnTimer(nullptr);
   EXPECT_EQ(Form->FHotObject, Close);
@@ -187,7 +187,7 @@ TEST_F(CaptionButtons, HoverTimerLetsGoOfALeftButtonAndShowsItsHint) {
 namespace {
 
 TEST_F(CaptionButtons, RepeatedUseReleasesEveryGdiObject) {
-  auto cycle = [&] {
+  auto Cycle = [&] {
     SendNC(Wnd, WM_NCMOUSEMOVE, Centre(Min->FRect));
     SendNC(Wnd, WM_NCLBUTTONDOWN, Centre(Close->FRect));
     SendNC(Wnd, WM_NCLBUTTONUP, Centre(Close->FRect));
@@ -202,10 +202,10 @@ TEST_F(CaptionButtons, RepeatedUseReleasesEveryGdiObject) {
     Form->ResizeForm(1);
     Pump(10);
   };
-  cycle();
-  const DWORD before = testsupport::GdiObjects();
-  for (int i = 0; i < 20; ++i) cycle();
-  EXPECT_LE(testsupport::GdiObjects(), before);
+  Cycle();
+  const DWORD Before = testsupport::GdiObjects();
+  for (int I = 0; I < 20; ++I) Cycle();
+  EXPECT_LE(testsupport::GdiObjects(), Before);
 }
 
 }  // namespace
@@ -215,10 +215,10 @@ namespace {
 // Every pixel of a window rectangle, row by row.
 std::vector<COLORREF> Pixels(HWND Wnd, const RECT& R) {
   std::vector<COLORREF> Out;
-  HDC dc = GetWindowDC(Wnd);
-  for (int y = R.top; y < R.bottom; ++y)
-    for (int x = R.left; x < R.right; ++x) Out.push_back(GetPixel(dc, x, y));
-  ReleaseDC(Wnd, dc);
+  HDC DC = GetWindowDC(Wnd);
+  for (int Y = R.top; Y < R.bottom; ++Y)
+    for (int X = R.left; X < R.right; ++X) Out.push_back(GetPixel(DC, X, Y));
+  ReleaseDC(Wnd, DC);
   return Out;
 }
 

@@ -11,16 +11,16 @@ namespace {
 const wchar_t kChildClass[] = L"CaptionButtonTestMdiChild";
 
 void RegisterChildClass() {
-  static bool done = false;
-  if (done) return;
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = DefMDIChildProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
-  wc.lpszClassName = kChildClass;
-  RegisterClassW(&wc);
-  done = true;
+  static bool Done = false;
+  if (Done) return;
+  WNDCLASSW Wc{};
+  Wc.lpfnWndProc = DefMDIChildProcW;
+  Wc.hInstance = GetModuleHandleW(nullptr);
+  Wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  Wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  Wc.lpszClassName = kChildClass;
+  RegisterClassW(&Wc);
+  Done = true;
 }
 
 class MdiButtons : public ::testing::Test {
@@ -32,23 +32,23 @@ class MdiButtons : public ::testing::Test {
     Window = std::make_unique<TKeptWindow>(WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN, 0,
                                            RECT{30, 30, 530, 400});
     Wnd = Window->Handle();
-    HMENU bar = CreateMenu();
-    AppendMenuW(bar, MF_STRING, 100, L"&File");
-    SetMenu(Wnd, bar);
-    CLIENTCREATESTRUCT ccs{nullptr, 0xFF00};
+    HMENU Bar = CreateMenu();
+    AppendMenuW(Bar, MF_STRING, 100, L"&File");
+    SetMenu(Wnd, Bar);
+    CLIENTCREATESTRUCT Ccs{nullptr, 0xFF00};
     RECT client{};
     GetClientRect(Wnd, &client);
     Client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                             client.right, client.bottom, Wnd, nullptr, GetModuleHandleW(nullptr), &ccs);
+                             client.right, client.bottom, Wnd, nullptr, GetModuleHandleW(nullptr), &Ccs);
     ASSERT_NE(Client, nullptr);
-    MDICREATESTRUCTW mcs{};
-    mcs.szClass = kChildClass;
-    mcs.szTitle = L"Child";
-    mcs.hOwner = GetModuleHandleW(nullptr);
-    mcs.x = mcs.y = 10;
-    mcs.cx = 200;
-    mcs.cy = 150;
-    Child = reinterpret_cast<HWND>(SendMessageW(Client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+    MDICREATESTRUCTW Mcs{};
+    Mcs.szClass = kChildClass;
+    Mcs.szTitle = L"Child";
+    Mcs.hOwner = GetModuleHandleW(nullptr);
+    Mcs.x = Mcs.y = 10;
+    Mcs.cx = 200;
+    Mcs.cy = 150;
+    Child = reinterpret_cast<HWND>(SendMessageW(Client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&Mcs)));
     ASSERT_NE(Child, nullptr);
     Form = Attach(Wnd, Data, TAttach::Driven);
     ASSERT_EQ(Form->FFormStyle, sfsMDIform);
@@ -79,14 +79,14 @@ TEST_F(MdiButtons, ShownInTheMenuBandWhileTheActiveChildIsMaximised) {
   ASSERT_TRUE(IsZoomed(Child));
   EXPECT_TRUE(Form->MDIChildMax());
   SendMessageW(Wnd, WM_SKIN_REPAINTFRAME, 0, 0);
-  TWinSysButton* close = Mdi(9);
-  ASSERT_TRUE(close->FVisible);
-  const SIZE frame = close->FrameSize();
-  int menuLeft = Data.MenuBar ? Data.MenuBar->Margins.left : 0;
-  EXPECT_EQ(close->FRect.left, WindowSize(Wnd).cx - close->FData->XCoord - Form->FRightWidth - menuLeft);
-  EXPECT_EQ(close->FRect.top, Form->FTitleHeight + (Form->FMenuHeight - frame.cy) / 2);
+  TWinSysButton* Close = Mdi(9);
+  ASSERT_TRUE(Close->FVisible);
+  const SIZE Frame = Close->FrameSize();
+  int MenuLeft = Data.MenuBar ? Data.MenuBar->Margins.left : 0;
+  EXPECT_EQ(Close->FRect.left, WindowSize(Wnd).cx - Close->FData->XCoord - Form->FRightWidth - MenuLeft);
+  EXPECT_EQ(Close->FRect.top, Form->FTitleHeight + (Form->FMenuHeight - Frame.cy) / 2);
   EXPECT_LT(Mdi(7)->FRect.left, Mdi(8)->FRect.left);
-  EXPECT_LT(Mdi(8)->FRect.left, close->FRect.left);
+  EXPECT_LT(Mdi(8)->FRect.left, Close->FRect.left);
 
   // Hot, it shows its fourth frame.
   SendNC(Wnd, WM_NCMOUSEMOVE, Centre(Mdi(8)->FRect));
@@ -116,12 +116,12 @@ TEST_F(MdiButtons, ActOnTheActiveChild) {
 }
 
 TEST_F(MdiButtons, OtherWindowsHaveNoActiveChild) {
-  TKeptWindow plain;
-  auto form = Attach(plain.Handle(), Data, TAttach::Driven);
-  EXPECT_EQ(form->ActiveMDIChild(nullptr), nullptr);
-  EXPECT_FALSE(form->MDIChildMax());
-  form->MDIChildAction(SC_CLOSE);  // nothing to act on
-  DestroyWindow(plain.Handle());
+  TKeptWindow Plain;
+  auto Form = Attach(Plain.Handle(), Data, TAttach::Driven);
+  EXPECT_EQ(Form->ActiveMDIChild(nullptr), nullptr);
+  EXPECT_FALSE(Form->MDIChildMax());
+  Form->MDIChildAction(SC_CLOSE);  // nothing to act on
+  DestroyWindow(Plain.Handle());
   Pump(10);
 }
 

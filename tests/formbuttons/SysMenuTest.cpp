@@ -26,16 +26,16 @@ struct TMenuWatcher {
     Self = nullptr;
   }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND menu = FindWindowW(L"#32768", nullptr);
-    if (!Self || !menu || !IsWindowVisible(menu)) return;
-    auto handle = reinterpret_cast<HMENU>(SendMessageW(menu, 0x01E1 /* MN_GETHMENU */, 0, 0));
-    Self->Items = handle ? GetMenuItemCount(handle) : -1;
-    if (handle && GetMenuItemCount(handle) > 0) {
-      MENUITEMINFOW info{};
-      info.cbSize = sizeof(info);
-      info.fMask = MIIM_FTYPE;
-      GetMenuItemInfoW(handle, 0, TRUE, &info);
-      Self->OwnerDrawn = (info.fType & MFT_OWNERDRAW) != 0;
+    HWND Menu = FindWindowW(L"#32768", nullptr);
+    if (!Self || !Menu || !IsWindowVisible(Menu)) return;
+    auto Handle = reinterpret_cast<HMENU>(SendMessageW(Menu, 0x01E1 /* MN_GETHMENU */, 0, 0));
+    Self->Items = Handle ? GetMenuItemCount(Handle) : -1;
+    if (Handle && GetMenuItemCount(Handle) > 0) {
+      MENUITEMINFOW Info{};
+      Info.cbSize = sizeof(Info);
+      Info.fMask = MIIM_FTYPE;
+      GetMenuItemInfoW(Handle, 0, TRUE, &Info);
+      Self->OwnerDrawn = (Info.fType & MFT_OWNERDRAW) != 0;
     }
     ++Self->Seen;
     EndMenu();
@@ -66,12 +66,12 @@ class SysMenu : public TSkinnedWindowTest {
 
 TEST_F(SysMenu, CloseButtonNeedsCloseInTheSystemMenu) {
   EXPECT_TRUE(Form->CheckSysmenu());
-  TWinSysButton* close = ButtonOf(*Form, 0);
-  ASSERT_NE(close, nullptr);
+  TWinSysButton* Close = ButtonOf(*Form, 0);
+  ASSERT_NE(Close, nullptr);
   DeleteMenu(GetSystemMenu(Wnd, FALSE), SC_CLOSE, MF_BYCOMMAND);
   EXPECT_FALSE(Form->CheckSysmenu());
   Window->Clear();
-  Click(Wnd, Centre(close->FRect));
+  Click(Wnd, Centre(Close->FRect));
   Pump(30);
   EXPECT_EQ(Window->Count(WM_SYSCOMMAND, SC_CLOSE), 0);
   WinVersion = 0x80000004;  // the 9x family never asks
@@ -79,14 +79,14 @@ TEST_F(SysMenu, CloseButtonNeedsCloseInTheSystemMenu) {
 }
 
 TEST_F(SysMenu, SecondRightClickWithinTheDoubleClickTimeOnAButtonCloses) {
-  TMenuWatcher watcher;
-  TWinSysButton* close = ButtonOf(*Form, 0);
-  SendNC(Wnd, WM_NCMOUSEMOVE, Centre(close->FRect));
-  ASSERT_EQ(Form->FHotObject, close);
+  TMenuWatcher Watcher;
+  TWinSysButton* Close = ButtonOf(*Form, 0);
+  SendNC(Wnd, WM_NCMOUSEMOVE, Centre(Close->FRect));
+  ASSERT_EQ(Form->FHotObject, Close);
   Window->Clear();
   Form->FDblClickTime = 60000;  // however long the first popup stays open
-  SendNC(Wnd, WM_NCRBUTTONDOWN, Centre(close->FRect));
-  SendNC(Wnd, WM_NCRBUTTONDOWN, Centre(close->FRect));
+  SendNC(Wnd, WM_NCRBUTTONDOWN, Centre(Close->FRect));
+  SendNC(Wnd, WM_NCRBUTTONDOWN, Centre(Close->FRect));
   Pump(30);
   EXPECT_EQ(Window->Count(WM_CLOSE, 0), 1);
 }
@@ -102,58 +102,58 @@ TEST_F(SysMenu, AltAloneNeverOpensThePlatformsMenu) {
 
 TEST_F(SysMenu, NothingForAModuleManager) {
   FormSkinShared.ServesModule = true;
-  TMenuWatcher watcher;
+  TMenuWatcher Watcher;
   SendNC(Wnd, WM_NCRBUTTONDOWN, Caption());
   EXPECT_EQ(Form->FSysPopup, nullptr);
-  EXPECT_EQ(watcher.Seen, 0);
+  EXPECT_EQ(Watcher.Seen, 0);
 }
 
 #ifdef HAVE_FRAMEWORK_MENUS
 
 TMenuItem* ItemWithTag(TPopupMenu* Popup, std::intptr_t Tag) {
-  for (int i = 0; i < Popup->Items()->Count(); ++i)
-    if (Popup->Items()->Items(i)->Tag() == Tag) return Popup->Items()->Items(i);
+  for (int I = 0; I < Popup->Items()->Count(); ++I)
+    if (Popup->Items()->Items(I)->Tag() == Tag) return Popup->Items()->Items(I);
   return nullptr;
 }
 
 TEST_F(SysMenu, RightClickOnTheCaptionPopsTheSkinnedMenuBuiltFromTheSystemMenu) {
-  TMenuWatcher watcher;
+  TMenuWatcher Watcher;
   EXPECT_EQ(SendNC(Wnd, WM_NCRBUTTONDOWN, Caption()), 0);
-  EXPECT_GE(watcher.Seen, 1);
+  EXPECT_GE(Watcher.Seen, 1);
   ASSERT_NE(Form->FSysPopup, nullptr);
   EXPECT_EQ(FormSkinShared.MenuSource, 2);
   EXPECT_EQ(Form->FSysPopup->Tag(), 0x8235);
-  HMENU system = GetSystemMenu(Wnd, FALSE);
-  EXPECT_EQ(Form->FSysPopup->Items()->Count(), GetMenuItemCount(system));
-  EXPECT_EQ(watcher.Items, GetMenuItemCount(system));
-  EXPECT_TRUE(watcher.OwnerDrawn);
+  HMENU System = GetSystemMenu(Wnd, FALSE);
+  EXPECT_EQ(Form->FSysPopup->Items()->Count(), GetMenuItemCount(System));
+  EXPECT_EQ(Watcher.Items, GetMenuItemCount(System));
+  EXPECT_TRUE(Watcher.OwnerDrawn);
   ASSERT_NE(Form->FSysPopup->Images(), nullptr);
   EXPECT_EQ(Form->FSysPopup->Images()->Count(), 4);  // the skin's glyphs
 
-  TMenuItem* restore = ItemWithTag(Form->FSysPopup, SC_RESTORE);
-  TMenuItem* maximize = ItemWithTag(Form->FSysPopup, SC_MAXIMIZE);
-  TMenuItem* minimize = ItemWithTag(Form->FSysPopup, SC_MINIMIZE);
-  TMenuItem* close = ItemWithTag(Form->FSysPopup, SC_CLOSE);
-  TMenuItem* move = ItemWithTag(Form->FSysPopup, SC_MOVE);
-  ASSERT_TRUE(restore && maximize && minimize && close && move);
-  EXPECT_EQ(restore->ImageIndex(), 0);
-  EXPECT_EQ(maximize->ImageIndex(), 1);
-  EXPECT_EQ(minimize->ImageIndex(), 2);
-  EXPECT_EQ(close->ImageIndex(), 3);
-  EXPECT_EQ(move->ImageIndex(), -1);
-  EXPECT_FALSE(restore->Enabled());  // the window is in its normal state
-  EXPECT_TRUE(maximize->Enabled());
-  EXPECT_TRUE(minimize->Enabled());
-  EXPECT_TRUE(move->Enabled());
-  EXPECT_FALSE(close->Caption().empty());
+  TMenuItem* Restore = ItemWithTag(Form->FSysPopup, SC_RESTORE);
+  TMenuItem* Maximize = ItemWithTag(Form->FSysPopup, SC_MAXIMIZE);
+  TMenuItem* Minimize = ItemWithTag(Form->FSysPopup, SC_MINIMIZE);
+  TMenuItem* Close = ItemWithTag(Form->FSysPopup, SC_CLOSE);
+  TMenuItem* Move = ItemWithTag(Form->FSysPopup, SC_MOVE);
+  ASSERT_TRUE(Restore && Maximize && Minimize && Close && Move);
+  EXPECT_EQ(Restore->ImageIndex(), 0);
+  EXPECT_EQ(Maximize->ImageIndex(), 1);
+  EXPECT_EQ(Minimize->ImageIndex(), 2);
+  EXPECT_EQ(Close->ImageIndex(), 3);
+  EXPECT_EQ(Move->ImageIndex(), -1);
+  EXPECT_FALSE(Restore->Enabled());  // the window is in its normal state
+  EXPECT_TRUE(Maximize->Enabled());
+  EXPECT_TRUE(Minimize->Enabled());
+  EXPECT_TRUE(Move->Enabled());
+  EXPECT_FALSE(Close->Caption().empty());
   // Separators come as "-".
-  bool separator = false;
-  for (int i = 0; i < Form->FSysPopup->Items()->Count(); ++i)
-    separator = separator || Form->FSysPopup->Items()->Items(i)->Caption() == "-";
-  EXPECT_TRUE(separator);
+  bool Separator = false;
+  for (int I = 0; I < Form->FSysPopup->Items()->Count(); ++I)
+    Separator = Separator || Form->FSysPopup->Items()->Items(I)->Caption() == "-";
+  EXPECT_TRUE(Separator);
 
   // The items post their system command.
-  maximize->Click();
+  Maximize->Click();
   Pump(100);
   EXPECT_TRUE(IsZoomed(Wnd));
 
@@ -173,30 +173,30 @@ TEST_F(SysMenu, RightClickOnTheCaptionPopsTheSkinnedMenuBuiltFromTheSystemMenu) 
 }
 
 TEST_F(SysMenu, ItemTextsKeepEveryCharacter) {
-  HMENU system = GetSystemMenu(Wnd, FALSE);
-  ModifyMenuW(system, SC_MOVE, MF_BYCOMMAND | MF_STRING, SC_MOVE, L"\u79FB\u52A8(&M)");
+  HMENU System = GetSystemMenu(Wnd, FALSE);
+  ModifyMenuW(System, SC_MOVE, MF_BYCOMMAND | MF_STRING, SC_MOVE, L"\u79FB\u52A8(&M)");
   // Also when the narrow text helpers speak a double-byte code page.
-  const UINT saved = DefaultUserCodePage;
+  const UINT Saved = DefaultUserCodePage;
   DefaultUserCodePage = 936;
   Form->CreateSysmenu2();
-  DefaultUserCodePage = saved;
+  DefaultUserCodePage = Saved;
   ASSERT_NE(Form->FSysPopup, nullptr);
   EXPECT_EQ(ItemWithTag(Form->FSysPopup, SC_MOVE)->Caption(), "\xE7\xA7\xBB\xE5\x8A\xA8(&M)");
 }
 
 TEST_F(SysMenu, AltSpaceOpensIt) {
-  TMenuWatcher watcher;
+  TMenuWatcher Watcher;
   SendMessageW(Wnd, WM_SYSCOMMAND, SC_KEYMENU, ' ');
-  EXPECT_GE(watcher.Seen, 1);
+  EXPECT_GE(Watcher.Seen, 1);
   EXPECT_NE(Form->FSysPopup, nullptr);
 
   // From the keyboard: Alt+Space turns into the same command.
   Form->FLastSysPopup = 0;
   Form->FreeSysPopup();
-  const int before = watcher.Seen;
+  const int Before = Watcher.Seen;
   PostMessageW(Wnd, WM_SYSKEYDOWN, VK_SPACE, 0x20390001);
   Pump(300);
-  EXPECT_GT(watcher.Seen, before);
+  EXPECT_GT(Watcher.Seen, Before);
   EXPECT_NE(Form->FSysPopup, nullptr);
 }
 

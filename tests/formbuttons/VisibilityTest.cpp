@@ -23,16 +23,16 @@ class ButtonRules : public TSkinnedWindowTest {
   // A record drawn from a solid strip, 16 x 14 per frame.
   TDataSkinSysButton& Add(int Action, int Visibility, int Visibility1, int Align = 0, int X = 0, int Y = 4,
                           const std::vector<COLORREF>& Frames = {kRed, kGreen, kBlue, kYellow}) {
-    auto r = std::make_unique<TDataSkinSysButton>("BUTTONT");
-    r->Action = Action;
-    r->Visibility = Visibility;
-    r->Visibility1 = Visibility1;
-    r->Align = Align;
-    r->XCoord = X;
-    r->YCoord = Y;
-    r->FrameCount = static_cast<int>(Frames.size());
-    r->Bitmap = SolidStrip(16, 14, Frames);
-    Data.SysButtons.push_back(std::move(r));
+    auto R = std::make_unique<TDataSkinSysButton>("BUTTONT");
+    R->Action = Action;
+    R->Visibility = Visibility;
+    R->Visibility1 = Visibility1;
+    R->Align = Align;
+    R->XCoord = X;
+    R->YCoord = Y;
+    R->FrameCount = static_cast<int>(Frames.size());
+    R->Bitmap = SolidStrip(16, 14, Frames);
+    Data.SysButtons.push_back(std::move(R));
     return *Data.SysButtons.back();
   }
   void Rebuild() {
@@ -46,8 +46,8 @@ class ButtonRules : public TSkinnedWindowTest {
     return Form->SysBtnVisible(0);
   }
   COLORREF Shown(int Index) {
-    const RECT& r = Form->FSysButtons[static_cast<std::size_t>(Index)]->FRect;
-    return WindowPixel(Wnd, Centre(r));
+    const RECT& R = Form->FSysButtons[static_cast<std::size_t>(Index)]->FRect;
+    return WindowPixel(Wnd, Centre(R));
   }
 };
 
@@ -115,20 +115,20 @@ TEST_F(ButtonRules, EveryAlignment) {
   Add(27, 0, 0, 9, 7, 7);
   Add(28, 0, 0, 5, 70, 70);
   Rebuild();
-  const auto& b = Form->FSysButtons;
-  const int w = WindowSize(Wnd).cx;
-  const RECT text = Form->FTextRect;
-  EXPECT_EQ(b[0]->FRect.left, 30);
-  EXPECT_EQ(b[0]->FRect.top, 4);
-  EXPECT_EQ(b[1]->FRect.left, w - 40);
-  EXPECT_EQ(b[2]->FRect.left, text.left - 16 - 6);
-  EXPECT_EQ(b[3]->FRect.left, text.right + 7);
-  EXPECT_EQ(b[4]->FRect.left, text.left - 16 - 6);
-  EXPECT_EQ(b[5]->FRect.left, text.right + 7);
-  EXPECT_EQ(b[6]->FRect.left, 0);  // unknown alignment: top-left corner
-  EXPECT_EQ(b[6]->FRect.top, 0);
-  EXPECT_EQ(b[0]->FRect.right - b[0]->FRect.left, 16);
-  EXPECT_EQ(b[0]->FRect.bottom - b[0]->FRect.top, 14);
+  const auto& B = Form->FSysButtons;
+  const int W = WindowSize(Wnd).cx;
+  const RECT Text = Form->FTextRect;
+  EXPECT_EQ(B[0]->FRect.left, 30);
+  EXPECT_EQ(B[0]->FRect.top, 4);
+  EXPECT_EQ(B[1]->FRect.left, W - 40);
+  EXPECT_EQ(B[2]->FRect.left, Text.left - 16 - 6);
+  EXPECT_EQ(B[3]->FRect.left, Text.right + 7);
+  EXPECT_EQ(B[4]->FRect.left, Text.left - 16 - 6);
+  EXPECT_EQ(B[5]->FRect.left, Text.right + 7);
+  EXPECT_EQ(B[6]->FRect.left, 0);  // unknown alignment: top-left corner
+  EXPECT_EQ(B[6]->FRect.top, 0);
+  EXPECT_EQ(B[0]->FRect.right - B[0]->FRect.left, 16);
+  EXPECT_EQ(B[0]->FRect.bottom - B[0]->FRect.top, 14);
 }
 
 TEST_F(ButtonRules, StripsOfFewerThanFourFramesNeverShowTheDisabledFrame) {
@@ -166,13 +166,13 @@ TEST_F(ButtonRules, StripsOfFewerThanFourFramesNeverShowTheDisabledFrame) {
 TEST_F(ButtonRules, NegativeActionIsShownButNeverHit) {
   Add(-1, 0, 0, 0, 30, 4);
   Rebuild();
-  TWinSysButton* b = Form->FSysButtons[0].get();
-  EXPECT_TRUE(b->FVisible);
+  TWinSysButton* B = Form->FSysButtons[0].get();
+  EXPECT_TRUE(B->FVisible);
   EXPECT_EQ(Shown(0), kRed);
-  EXPECT_EQ(Form->FindBtn(Centre(b->FRect)), nullptr);
+  EXPECT_EQ(Form->FindBtn(Centre(B->FRect)), nullptr);
   // The mouse over it is the platform's business (a press there would start dragging the caption).
   Window->Clear();
-  SendNC(Wnd, WM_NCMOUSEMOVE, Centre(b->FRect));
+  SendNC(Wnd, WM_NCMOUSEMOVE, Centre(B->FRect));
   EXPECT_EQ(Form->FHotObject, nullptr);
   EXPECT_EQ(Window->Count(WM_NCMOUSEMOVE, HTCAPTION), 1);
   EXPECT_EQ(Shown(0), kRed);

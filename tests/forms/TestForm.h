@@ -11,7 +11,7 @@ class TTestForm : public TForm {
   DECLARE_CLASS(TTestForm, TForm)
 
  public:
-  explicit TTestForm(TComponent* owner) : TForm(owner) {}
+  explicit TTestForm(TComponent* Owner) : TForm(Owner) {}
   static void Publish(TPublisher<TTestForm>& P) {
     P.Field("dlgColor1", &TTestForm::dlgColor1);
     P.Field("btn1", &TTestForm::btn1);

@@ -30,8 +30,8 @@ struct DialogCloser {
   static inline std::wstring title, text;
   static inline int seen = 0;
   UINT_PTR timer;
-  explicit DialogCloser(int button) {
-    answer = button;
+  explicit DialogCloser(int Button) {
+    answer = Button;
     title.clear();
     text.clear();
     seen = 0;
@@ -41,18 +41,18 @@ struct DialogCloser {
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (seen == 0) EnumThreadWindows(GetCurrentThreadId(), &Found, 0);  // answer once
   }
-  static BOOL CALLBACK Found(HWND wnd, LPARAM) {
-    wchar_t cls[32] = {};
-    GetClassNameW(wnd, cls, 32);
-    if (std::wstring(cls) != L"#32770" || !IsWindowVisible(wnd)) return TRUE;
-    wchar_t buffer[256] = {};
-    GetWindowTextW(wnd, buffer, 256);
-    title = buffer;
-    buffer[0] = 0;
-    GetDlgItemTextW(wnd, 0xFFFF, buffer, 256);
-    text = buffer;
+  static BOOL CALLBACK Found(HWND Wnd, LPARAM) {
+    wchar_t Cls[32] = {};
+    GetClassNameW(Wnd, Cls, 32);
+    if (std::wstring(Cls) != L"#32770" || !IsWindowVisible(Wnd)) return TRUE;
+    wchar_t Buffer[256] = {};
+    GetWindowTextW(Wnd, Buffer, 256);
+    title = Buffer;
+    Buffer[0] = 0;
+    GetDlgItemTextW(Wnd, 0xFFFF, Buffer, 256);
+    text = Buffer;
     ++seen;
-    PostMessageW(wnd, WM_COMMAND, answer, 0);
+    PostMessageW(Wnd, WM_COMMAND, answer, 0);
     return FALSE;
   }
 };
@@ -74,51 +74,51 @@ struct Catcher {
 
 TEST(Application, WindowOwnsFormsAndCarriesTitleAndIcons) {
   Application->SetTitle("Kuvo\xe6\xb8\x90\xe5\x8f\x98");
-  HWND app = Application->Handle();
-  wchar_t title[64] = {};
-  GetWindowTextW(app, title, 64);
-  EXPECT_STREQ(title, L"Kuvo\u6e10\u53d8");
+  HWND App = Application->Handle();
+  wchar_t Title[64] = {};
+  GetWindowTextW(App, Title, 64);
+  EXPECT_STREQ(Title, L"Kuvo\u6e10\u53d8");
   ASSERT_NE(Application->SmallIcon(), nullptr);
   ASSERT_NE(Application->BigIcon(), nullptr);
-  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_SMALL, 0)), Application->SmallIcon());
-  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(app, WM_GETICON, ICON_BIG, 0)), Application->BigIcon());
-  TForm form(nullptr);
-  EXPECT_EQ(GetWindow(form.Handle(), GW_OWNER), app);
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(App, WM_GETICON, ICON_SMALL, 0)), Application->SmallIcon());
+  EXPECT_EQ(reinterpret_cast<HICON>(SendMessageW(App, WM_GETICON, ICON_BIG, 0)), Application->BigIcon());
+  TForm Form(nullptr);
+  EXPECT_EQ(GetWindow(Form.Handle(), GW_OWNER), App);
   EXPECT_EQ(Application->HintPause, 500);
   EXPECT_EQ(Application->HintHidePause, 2500);
 }
 
 TEST(Application, ExceptionInAHandlerGoesToOnExceptionAndWorkGoesOn) {
-  TForm form(nullptr);
-  auto* button = new TButton(&form);
-  button->SetParent(&form);
+  TForm Form(nullptr);
+  auto* Button = new TButton(&Form);
+  Button->SetParent(&Form);
   Thrower thrower;
-  button->OnClick = TNotifyEvent::Bind<&Thrower::Click>(&thrower);
-  Catcher caught;
-  Application->OnException = [&](TObject* sender, std::exception_ptr error) {
-    caught.sender = sender;
-    ++caught.count;
+  Button->OnClick = TNotifyEvent::Bind<&Thrower::Click>(&thrower);
+  Catcher Caught;
+  Application->OnException = [&](TObject* Sender, std::exception_ptr Error) {
+    Caught.sender = Sender;
+    ++Caught.count;
     try {
-      std::rethrow_exception(error);
-    } catch (const std::exception& e) {
-      caught.message = e.what();
+      std::rethrow_exception(Error);
+    } catch (const std::exception& E) {
+      Caught.message = E.what();
     }
   };
-  SendMessageW(button->Handle(), BM_CLICK, 0, 0);
-  EXPECT_EQ(caught.count, 1);
-  EXPECT_EQ(caught.message, "Boom");
-  EXPECT_NE(caught.sender, nullptr);
+  SendMessageW(Button->Handle(), BM_CLICK, 0, 0);
+  EXPECT_EQ(Caught.count, 1);
+  EXPECT_EQ(Caught.message, "Boom");
+  EXPECT_NE(Caught.sender, nullptr);
   // The same path again: nothing was left broken.
-  PostMessageW(button->Handle(), BM_CLICK, 0, 0);
+  PostMessageW(Button->Handle(), BM_CLICK, 0, 0);
   Application->ProcessMessages();
   EXPECT_EQ(thrower.calls, 2);
-  EXPECT_EQ(caught.count, 2);
+  EXPECT_EQ(Caught.count, 2);
   Application->OnException = nullptr;
 }
 
 TEST(Application, StandardExceptionBoxShowsTheMessageUnderTheTitle) {
   Application->SetTitle("Gradient");
-  DialogCloser closer(IDOK);
+  DialogCloser Closer(IDOK);
   try {
     throw std::runtime_error("Clipboard busy");
   } catch (...) {
@@ -130,94 +130,94 @@ TEST(Application, StandardExceptionBoxShowsTheMessageUnderTheTitle) {
 }
 
 TEST(Application, ExceptionEscapingStartUpIsShownAndEnds) {
-  DialogCloser closer(IDOK);
-  bool ran = false;
-  const int code = Application->Execute([&] {
-    ran = true;
+  DialogCloser Closer(IDOK);
+  bool Ran = false;
+  const int Code = Application->Execute([&] {
+    Ran = true;
     throw EReadError("Line 3: Unknown property Colour of TButton");
   });
-  EXPECT_TRUE(ran);
-  EXPECT_EQ(code, 1);
+  EXPECT_TRUE(Ran);
+  EXPECT_EQ(Code, 1);
   EXPECT_EQ(DialogCloser::text, L"Line 3: Unknown property Colour of TButton.");
   EXPECT_FALSE(Application->Terminated());  // the loop never ran
 }
 
 TEST(ColorDialog, ConfirmTakesTheColourCancelKeepsIt) {
-  TColorDialog dialog(nullptr);
-  dialog.SetOptions({cdFullOpen});
-  EXPECT_TRUE(dialog.Flags() & CC_FULLOPEN);
-  EXPECT_TRUE(dialog.Flags() & CC_RGBINIT);
-  dialog.SetColor(clRed);
+  TColorDialog Dialog(nullptr);
+  Dialog.SetOptions({cdFullOpen});
+  EXPECT_TRUE(Dialog.Flags() & CC_FULLOPEN);
+  EXPECT_TRUE(Dialog.Flags() & CC_RGBINIT);
+  Dialog.SetColor(clRed);
   {
-    DialogCloser closer(IDCANCEL);
-    EXPECT_FALSE(dialog.Execute());
+    DialogCloser Closer(IDCANCEL);
+    EXPECT_FALSE(Dialog.Execute());
     EXPECT_EQ(DialogCloser::seen, 1);
   }
-  EXPECT_EQ(dialog.Color(), clRed);
-  dialog.SetColor(clBtnFace);  // a system colour opens as its current value
+  EXPECT_EQ(Dialog.Color(), clRed);
+  Dialog.SetColor(clBtnFace);  // a system colour opens as its current value
   {
-    DialogCloser closer(IDOK);
-    EXPECT_TRUE(dialog.Execute());
+    DialogCloser Closer(IDOK);
+    EXPECT_TRUE(Dialog.Execute());
   }
-  EXPECT_EQ(dialog.Color(), ColorToRGB(clBtnFace));
+  EXPECT_EQ(Dialog.Color(), ColorToRGB(clBtnFace));
 }
 
 TEST(OpenDialog, ChoosesAnExistingFileOrKeepsTheNameWhenCancelled) {
   // A file that exists, offered as the dialog's initial name and confirmed.
-  wchar_t path[MAX_PATH] = {};
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  TOpenDialog dialog(nullptr);
-  dialog.SetFilter("Programs|*.exe|All files|*.*");
-  dialog.SetTitle("Pick one");
-  dialog.SetFileName(WideToUtf8(path));
+  wchar_t Path[MAX_PATH] = {};
+  GetModuleFileNameW(nullptr, Path, MAX_PATH);
+  TOpenDialog Dialog(nullptr);
+  Dialog.SetFilter("Programs|*.exe|All files|*.*");
+  Dialog.SetTitle("Pick one");
+  Dialog.SetFileName(WideToUtf8(Path));
   {
-    DialogCloser closer(IDOK);
-    EXPECT_TRUE(dialog.Execute());
+    DialogCloser Closer(IDOK);
+    EXPECT_TRUE(Dialog.Execute());
     EXPECT_EQ(DialogCloser::title, L"Pick one");
   }
-  EXPECT_EQ(Utf8ToWide(dialog.FileName()), path);
-  EXPECT_EQ(dialog.FilterIndex(), 1);
-  dialog.SetFileName("kept");
+  EXPECT_EQ(Utf8ToWide(Dialog.FileName()), Path);
+  EXPECT_EQ(Dialog.FilterIndex(), 1);
+  Dialog.SetFileName("kept");
   {
-    DialogCloser closer(IDCANCEL);
-    EXPECT_FALSE(dialog.Execute());
+    DialogCloser Closer(IDCANCEL);
+    EXPECT_FALSE(Dialog.Execute());
   }
-  EXPECT_EQ(dialog.FileName(), "kept");
+  EXPECT_EQ(Dialog.FileName(), "kept");
   // A filter without pairs and an empty one are no reason to fail.
-  dialog.SetFilter("|||");
+  Dialog.SetFilter("|||");
   {
-    DialogCloser closer(IDCANCEL);
-    EXPECT_FALSE(dialog.Execute());
+    DialogCloser Closer(IDCANCEL);
+    EXPECT_FALSE(Dialog.Execute());
   }
 }
 
 TEST(Screen, ListsFormsAndHasTheSystemFonts) {
-  const int before = Screen->FormCount();
-  auto* form = new TForm(nullptr);
-  EXPECT_EQ(Screen->FormCount(), before + 1);
-  EXPECT_EQ(Screen->Forms(before), form);
-  delete form;
-  EXPECT_EQ(Screen->FormCount(), before);
+  const int Before = Screen->FormCount();
+  auto* Form = new TForm(nullptr);
+  EXPECT_EQ(Screen->FormCount(), Before + 1);
+  EXPECT_EQ(Screen->Forms(Before), Form);
+  delete Form;
+  EXPECT_EQ(Screen->FormCount(), Before);
   EXPECT_NE(Screen->MenuFont()->Handle(), nullptr);
   EXPECT_NE(Screen->CaptionFont()->Handle(), nullptr);
   EXPECT_FALSE(Screen->CaptionFont()->Name().empty());
 }
 
 TEST(HintWindow, ShowsWithoutTakingTheFocusAndGoes) {
-  TForm form(nullptr);
-  form.Show();
-  THintWindow hint(nullptr);
-  const RECT r = hint.CalcHintRect(200, "A hint");
-  EXPECT_GT(r.right, 10);
-  EXPECT_GT(r.bottom, 5);
-  HWND active = GetActiveWindow();
-  hint.ActivateHint({50, 60, 50 + r.right, 60 + r.bottom}, "A hint");
-  ASSERT_TRUE(hint.HandleAllocated());
-  EXPECT_TRUE(IsWindowVisible(hint.WindowHandle()));
-  EXPECT_EQ(GetActiveWindow(), active);
-  EXPECT_EQ(GetWindowLongPtrW(hint.WindowHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
-  hint.ReleaseHandle();
-  EXPECT_FALSE(hint.HandleAllocated());
+  TForm Form(nullptr);
+  Form.Show();
+  THintWindow Hint(nullptr);
+  const RECT R = Hint.CalcHintRect(200, "A hint");
+  EXPECT_GT(R.right, 10);
+  EXPECT_GT(R.bottom, 5);
+  HWND Active = GetActiveWindow();
+  Hint.ActivateHint({50, 60, 50 + R.right, 60 + R.bottom}, "A hint");
+  ASSERT_TRUE(Hint.HandleAllocated());
+  EXPECT_TRUE(IsWindowVisible(Hint.WindowHandle()));
+  EXPECT_EQ(GetActiveWindow(), Active);
+  EXPECT_EQ(GetWindowLongPtrW(Hint.WindowHandle(), GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+  Hint.ReleaseHandle();
+  EXPECT_FALSE(Hint.HandleAllocated());
 }
 
 // The hint's own painting, into any DC.
@@ -301,22 +301,22 @@ class Ticker : public TObject {
 // Last: the loop ends for good once terminated.
 TEST(MessageLoop, RunsTimersAndGoesOnAfterAnException) {
   Ticker ticker;
-  TTimer timer(nullptr);
-  timer.SetInterval(20);
-  timer.SetOnTimer(TNotifyEvent::Bind<&Ticker::Tick>(&ticker));
-  EXPECT_TRUE(timer.Running());
-  int reported = 0;
-  Application->OnException = [&](TObject*, std::exception_ptr) { ++reported; };
+  TTimer Timer(nullptr);
+  Timer.SetInterval(20);
+  Timer.SetOnTimer(TNotifyEvent::Bind<&Ticker::Tick>(&ticker));
+  EXPECT_TRUE(Timer.Running());
+  int Reported = 0;
+  Application->OnException = [&](TObject*, std::exception_ptr) { ++Reported; };
   Application->Run();
   Application->OnException = nullptr;
   EXPECT_EQ(ticker.ticks, 3);
-  EXPECT_EQ(reported, 1);
+  EXPECT_EQ(Reported, 1);
   EXPECT_TRUE(Application->Terminated());
-  timer.SetEnabled(false);
-  EXPECT_FALSE(timer.Running());
+  Timer.SetEnabled(false);
+  EXPECT_FALSE(Timer.Running());
   // The quit message was taken by the loop: a later modal loop still runs.
-  MSG msg;
-  EXPECT_FALSE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+  MSG Msg;
+  EXPECT_FALSE(PeekMessageW(&Msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
 }
 
 }  // namespace

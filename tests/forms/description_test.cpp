@@ -10,11 +10,11 @@
 
 namespace {
 
-RECT ChildRect(HWND child) {
-  RECT r;
-  GetWindowRect(child, &r);
-  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-  return r;
+RECT ChildRect(HWND Child) {
+  RECT R;
+  GetWindowRect(Child, &R);
+  MapWindowPoints(HWND_DESKTOP, GetParent(Child), reinterpret_cast<POINT*>(&R), 2);
+  return R;
 }
 
 class DescriptionTest : public ::testing::Test {
@@ -34,7 +34,7 @@ TEST_F(DescriptionTest, ChildControlsAreWindowsWhereTheDescriptionPutsThem) {
   ASSERT_NE(form->edt1, nullptr);
   ASSERT_NE(form->dlgColor1, nullptr);
   form->Show();
-  HWND wnd = form->WindowHandle();
+  HWND Wnd = form->WindowHandle();
   struct Expected {
     TWinControl* control;
     RECT rect;
@@ -42,17 +42,17 @@ TEST_F(DescriptionTest, ChildControlsAreWindowsWhereTheDescriptionPutsThem) {
                   {form->btn4, {16, 40, 233, 65}},
                   {form->btn2, {216, 16, 249, 37}},
                   {form->edt1, {32, 16, 217, 37}}};
-  for (const auto& e : expected) {
-    HWND child = e.control->WindowHandle();
-    ASSERT_TRUE(IsWindow(child)) << e.control->Name();
-    EXPECT_EQ(GetParent(child), wnd);
-    EXPECT_TRUE(IsWindowVisible(child));
-    const RECT r = ChildRect(child);
-    EXPECT_EQ(r.left, e.rect.left) << e.control->Name();
-    EXPECT_EQ(r.top, e.rect.top) << e.control->Name();
-    EXPECT_EQ(r.right, e.rect.right) << e.control->Name();
-    EXPECT_EQ(r.bottom, e.rect.bottom) << e.control->Name();
-    EXPECT_EQ(FindControlx(child), e.control);
+  for (const auto& E : expected) {
+    HWND Child = E.control->WindowHandle();
+    ASSERT_TRUE(IsWindow(Child)) << E.control->Name();
+    EXPECT_EQ(GetParent(Child), Wnd);
+    EXPECT_TRUE(IsWindowVisible(Child));
+    const RECT R = ChildRect(Child);
+    EXPECT_EQ(R.left, E.rect.left) << E.control->Name();
+    EXPECT_EQ(R.top, E.rect.top) << E.control->Name();
+    EXPECT_EQ(R.right, E.rect.right) << E.control->Name();
+    EXPECT_EQ(R.bottom, E.rect.bottom) << E.control->Name();
+    EXPECT_EQ(FindControlx(Child), E.control);
   }
   // Controls list in description order, the dialog only among the components.
   ASSERT_EQ(form->ControlCount(), 4);
@@ -63,25 +63,25 @@ TEST_F(DescriptionTest, ChildControlsAreWindowsWhereTheDescriptionPutsThem) {
 
 TEST_F(DescriptionTest, FormFrameSizeAndPlaceFollowTheDescription) {
   form->Show();
-  HWND wnd = form->WindowHandle();
-  RECT client;
-  GetClientRect(wnd, &client);
-  EXPECT_EQ(client.right, 249);
-  EXPECT_EQ(client.bottom, 73);
-  const LONG_PTR style = GetWindowLongPtrW(wnd, GWL_STYLE);
-  const LONG_PTR exStyle = GetWindowLongPtrW(wnd, GWL_EXSTYLE);
-  EXPECT_TRUE(exStyle & WS_EX_DLGMODALFRAME);
-  EXPECT_TRUE(style & WS_SYSMENU);
-  EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
-  EXPECT_EQ(GetWindow(wnd, GW_OWNER), Application->Handle());
+  HWND Wnd = form->WindowHandle();
+  RECT Client;
+  GetClientRect(Wnd, &Client);
+  EXPECT_EQ(Client.right, 249);
+  EXPECT_EQ(Client.bottom, 73);
+  const LONG_PTR Style = GetWindowLongPtrW(Wnd, GWL_STYLE);
+  const LONG_PTR ExStyle = GetWindowLongPtrW(Wnd, GWL_EXSTYLE);
+  EXPECT_TRUE(ExStyle & WS_EX_DLGMODALFRAME);
+  EXPECT_TRUE(Style & WS_SYSMENU);
+  EXPECT_FALSE(Style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+  EXPECT_EQ(GetWindow(Wnd, GW_OWNER), Application->Handle());
   // Centred on the screen.
-  RECT r;
-  GetWindowRect(wnd, &r);
-  EXPECT_NEAR(r.left, (GetSystemMetrics(SM_CXSCREEN) - (r.right - r.left)) / 2, 1);
-  EXPECT_NEAR(r.top, (GetSystemMetrics(SM_CYSCREEN) - (r.bottom - r.top)) / 2, 1);
-  wchar_t caption[64] = {};
-  GetWindowTextW(wnd, caption, 64);
-  EXPECT_STREQ(caption, L"\u6e10\u53d8\u5b57\u4ee3\u7801\u751f\u6210\u5668");
+  RECT R;
+  GetWindowRect(Wnd, &R);
+  EXPECT_NEAR(R.left, (GetSystemMetrics(SM_CXSCREEN) - (R.right - R.left)) / 2, 1);
+  EXPECT_NEAR(R.top, (GetSystemMetrics(SM_CYSCREEN) - (R.bottom - R.top)) / 2, 1);
+  wchar_t Caption[64] = {};
+  GetWindowTextW(Wnd, Caption, 64);
+  EXPECT_STREQ(Caption, L"\u6e10\u53d8\u5b57\u4ee3\u7801\u751f\u6210\u5668");
 }
 
 TEST_F(DescriptionTest, PropertiesFontsAndHandlersAreApplied) {
@@ -110,24 +110,24 @@ TEST_F(DescriptionTest, PropertiesFontsAndHandlersAreApplied) {
 
 TEST_F(DescriptionTest, OwnerDrawnButtonShowsItsFontColour) {
   form->Show();
-  HWND wnd = form->btn1->WindowHandle();
-  RedrawWindow(wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+  HWND Wnd = form->btn1->WindowHandle();
+  RedrawWindow(Wnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
   // Look for the caption's red among the button's pixels.
-  HDC screen = GetDC(wnd);
-  RECT r;
-  GetClientRect(wnd, &r);
-  int red = 0;
-  for (int y = 0; y < r.bottom; ++y)
-    for (int x = 0; x < r.right; ++x)
-      if (GetPixel(screen, x, y) == RGB(255, 0, 0)) ++red;
-  ReleaseDC(wnd, screen);
-  EXPECT_GT(red, 5);
+  HDC Screen = GetDC(Wnd);
+  RECT R;
+  GetClientRect(Wnd, &R);
+  int Red = 0;
+  for (int Y = 0; Y < R.bottom; ++Y)
+    for (int X = 0; X < R.right; ++X)
+      if (GetPixel(Screen, X, Y) == RGB(255, 0, 0)) ++Red;
+  ReleaseDC(Wnd, Screen);
+  EXPECT_GT(Red, 5);
 }
 
 TEST(DescriptionResource, AFormWithoutResourceStaysEmpty) {
-  TForm plain(nullptr);
-  EXPECT_FALSE(plain.ReadDescriptionResource());
-  EXPECT_EQ(plain.ComponentCount(), 0);
+  TForm Plain(nullptr);
+  EXPECT_FALSE(Plain.ReadDescriptionResource());
+  EXPECT_EQ(Plain.ComponentCount(), 0);
 }
 
 }  // namespace

@@ -20,27 +20,27 @@ void Pump() {
 // One full life: read from the description, shown and painted, a font and a colour changed, a
 // window re-created, closed and freed.
 void FormLife() {
-  auto* form = CreateFormFromResource<TTestForm>(Application);
-  form->Show();
-  form->btn2->Font()->SetColor(clGreen);
-  form->edt1->SetColor(clYellow);
-  form->edt1->SetEnabled(true);
-  form->edt1->RecreateWnd();
-  RedrawWindow(form->WindowHandle(), nullptr, nullptr,
+  auto* Form = CreateFormFromResource<TTestForm>(Application);
+  Form->Show();
+  Form->btn2->Font()->SetColor(clGreen);
+  Form->edt1->SetColor(clYellow);
+  Form->edt1->SetEnabled(true);
+  Form->edt1->RecreateWnd();
+  RedrawWindow(Form->WindowHandle(), nullptr, nullptr,
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   Pump();
-  delete form;
+  delete Form;
   Pump();
 }
 
 TEST(Leaks, TwoHundredFormsWithControlsLeaveNoHandles) {
   RegisterComponentClasses<TTestForm>();
   FormLife();  // classes, caches and stock objects come into being once
-  const DWORD gdi = GdiObjects();
-  const DWORD user = UserObjects();
-  for (int i = 0; i < 200; ++i) FormLife();
-  EXPECT_EQ(GdiObjects(), gdi);
-  EXPECT_EQ(UserObjects(), user);
+  const DWORD Gdi = GdiObjects();
+  const DWORD User = UserObjects();
+  for (int I = 0; I < 200; ++I) FormLife();
+  EXPECT_EQ(GdiObjects(), Gdi);
+  EXPECT_EQ(UserObjects(), User);
 }
 
 }  // namespace

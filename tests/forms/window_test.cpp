@@ -18,72 +18,72 @@ struct Spy : TObject {
   TControl* control;
   TWndMethod saved;
   std::vector<UINT> seen;
-  explicit Spy(TControl* c) : control(c), saved(c->WindowProc) {
-    c->WindowProc = TWndMethod::Bind<&Spy::Proc>(this);
+  explicit Spy(TControl* C) : control(C), saved(C->WindowProc) {
+    C->WindowProc = TWndMethod::Bind<&Spy::Proc>(this);
   }
   ~Spy() override { control->WindowProc = saved; }
-  void Proc(TMessage& m) {
-    seen.push_back(m.Msg);
-    saved(m);
+  void Proc(TMessage& M) {
+    seen.push_back(M.Msg);
+    saved(M);
   }
   bool Saw(UINT msg) const { return std::find(seen.begin(), seen.end(), msg) != seen.end(); }
 };
 
 std::unique_ptr<TForm> MakeForm() {
-  auto form = std::make_unique<TForm>(nullptr);
-  form->SetBounds(10, 10, 300, 200);
-  return form;
+  auto Form = std::make_unique<TForm>(nullptr);
+  Form->SetBounds(10, 10, 300, 200);
+  return Form;
 }
 
 TEST(ControlAtom, FindsTheControlOfEveryFrameworkWindow) {
-  auto form = MakeForm();
-  auto* button = new TButton(form.get());
-  button->SetParent(form.get());
-  HWND wnd = button->Handle();
-  EXPECT_EQ(FindControlx(wnd), button);
-  EXPECT_EQ(FindControlx(form->Handle()), form.get());
+  auto Form = MakeForm();
+  auto* Button = new TButton(Form.get());
+  Button->SetParent(Form.get());
+  HWND Wnd = Button->Handle();
+  EXPECT_EQ(FindControlx(Wnd), Button);
+  EXPECT_EQ(FindControlx(Form->Handle()), Form.get());
   EXPECT_EQ(FindControlx(nullptr), nullptr);
   EXPECT_EQ(FindControlx(GetDesktopWindow()), nullptr);
 
   // The property is reachable by its documented name, built from module instance and thread.
-  wchar_t expected[64];
-  swprintf(expected, 64, L"ControlOfs%.8llX%.8lX",
+  wchar_t Expected[64];
+  swprintf(Expected, 64, L"ControlOfs%.8llX%.8lX",
            static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(GetModuleHandleW(nullptr))),
            static_cast<unsigned long>(GetCurrentThreadId()));
-  EXPECT_EQ(ControlPropName(), expected);
-  EXPECT_EQ(GetPropW(wnd, expected), static_cast<HANDLE>(static_cast<TControl*>(button)));
-  EXPECT_NE(GlobalFindAtomW(expected), 0);
+  EXPECT_EQ(ControlPropName(), Expected);
+  EXPECT_EQ(GetPropW(Wnd, Expected), static_cast<HANDLE>(static_cast<TControl*>(Button)));
+  EXPECT_NE(GlobalFindAtomW(Expected), 0);
 
-  delete button;
-  EXPECT_EQ(FindControlx(wnd), nullptr);  // the window is gone with its object
-  EXPECT_FALSE(IsWindow(wnd));
+  delete Button;
+  EXPECT_EQ(FindControlx(Wnd), nullptr);  // the window is gone with its object
+  EXPECT_FALSE(IsWindow(Wnd));
 }
 
 TEST(WindowProc, ReplacedSeesEveryMessageAndRestoredExactly) {
-  auto form = MakeForm();
-  auto* edit = new TEdit(form.get());
-  edit->SetParent(form.get());
-  HWND wnd = edit->Handle();
-  const TWndMethod original = edit->WindowProc;
+  auto Form = MakeForm();
+  auto* Edit = new TEdit(Form.get());
+  Edit->SetParent(Form.get());
+  HWND Wnd = Edit->Handle();
+  const TWndMethod Original = Edit->WindowProc;
   {
-    Spy spy(edit);
-    SendMessageW(wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"typed"));
+    Spy spy(Edit);
+    SendMessageW(Wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"typed"));
     EXPECT_TRUE(spy.Saw(WM_SETTEXT));
-    EXPECT_EQ(edit->Text(), "typed");  // the default procedure still ran
-    EXPECT_EQ(edit->Perform(WM_GETTEXTLENGTH), 5);
-    edit->SetEnabled(false);
+    EXPECT_EQ(Edit->Text(), "typed");  // the default procedure still ran
+    EXPECT_EQ(Edit->Perform(WM_GETTEXTLENGTH), 5);
+    Edit->SetEnabled(false);
     EXPECT_TRUE(spy.Saw(CM_ENABLEDCHANGED));
-    EXPECT_FALSE(IsWindowEnabled(wnd));
-    edit->SetText("other");
+    EXPECT_FALSE(IsWindowEnabled(Wnd));
+    Edit->SetText("other");
     EXPECT_TRUE(spy.Saw(CM_TEXTCHANGED));
-    edit->SetVisible(false);
+    Edit->SetVisible(false);
     EXPECT_TRUE(spy.Saw(CM_VISIBLECHANGED));
-    EXPECT_FALSE(IsWindowVisible(wnd));
+    EXPECT_FALSE(IsWindowVisible(Wnd));
   }
-  EXPECT_TRUE(edit->WindowProc == original);
-  Spy again(edit);
-  SendMessageW(wnd, WM_NULL, 0, 0);
-  EXPECT_EQ(again.seen, std::vector<UINT>{WM_NULL});
+  EXPECT_TRUE(Edit->WindowProc == Original);
+  Spy Again(Edit);
+  SendMessageW(Wnd, WM_NULL, 0, 0);
+  EXPECT_EQ(Again.seen, std::vector<UINT>{WM_NULL});
 }
 
 TEST(WindowProc, NotificationNumbersAreTheFixedOnes) {
@@ -98,75 +98,75 @@ TEST(WindowProc, NotificationNumbersAreTheFixedOnes) {
 }
 
 TEST(WinControl, RecreateWndGivesANewWindowWithTheSameState) {
-  auto form = MakeForm();
-  auto* edit = new TEdit(form.get());
-  edit->SetParent(form.get());
-  edit->SetBounds(5, 6, 70, 22);
-  HWND old = edit->Handle();
-  SendMessageW(old, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"kept"));
-  Spy spy(edit);
-  edit->RecreateWnd();
+  auto Form = MakeForm();
+  auto* Edit = new TEdit(Form.get());
+  Edit->SetParent(Form.get());
+  Edit->SetBounds(5, 6, 70, 22);
+  HWND Old = Edit->Handle();
+  SendMessageW(Old, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"kept"));
+  Spy spy(Edit);
+  Edit->RecreateWnd();
   EXPECT_TRUE(spy.Saw(CM_RECREATEWND));
-  HWND now = edit->WindowHandle();
-  ASSERT_NE(now, nullptr);
-  EXPECT_FALSE(IsWindow(old));
-  EXPECT_EQ(FindControlx(now), edit);
-  EXPECT_EQ(edit->Text(), "kept");
-  EXPECT_EQ(edit->Left(), 5);
-  EXPECT_EQ(edit->Width(), 70);
-  EXPECT_EQ(GetParent(now), form->Handle());
+  HWND Now = Edit->WindowHandle();
+  ASSERT_NE(Now, nullptr);
+  EXPECT_FALSE(IsWindow(Old));
+  EXPECT_EQ(FindControlx(Now), Edit);
+  EXPECT_EQ(Edit->Text(), "kept");
+  EXPECT_EQ(Edit->Left(), 5);
+  EXPECT_EQ(Edit->Width(), 70);
+  EXPECT_EQ(GetParent(Now), Form->Handle());
 }
 
 TEST(WinControl, ControlsListIsTheZOrderBesideTheComponents) {
-  auto form = MakeForm();
-  auto* a = new TButton(form.get());
-  auto* b = new TEdit(form.get());
-  auto* c = new TButton(form.get());
-  for (TControl* x : {static_cast<TControl*>(a), static_cast<TControl*>(b), static_cast<TControl*>(c)})
-    x->SetParent(form.get());
-  auto* stray = new TButton(form.get());  // owned, but on no parent
-  EXPECT_EQ(form->ComponentCount(), 4);
-  ASSERT_EQ(form->ControlCount(), 3);
-  EXPECT_EQ(form->Controls(0), a);
-  EXPECT_EQ(form->Controls(2), c);
-  form->HandleNeeded();
+  auto Form = MakeForm();
+  auto* A = new TButton(Form.get());
+  auto* B = new TEdit(Form.get());
+  auto* C = new TButton(Form.get());
+  for (TControl* X : {static_cast<TControl*>(A), static_cast<TControl*>(B), static_cast<TControl*>(C)})
+    X->SetParent(Form.get());
+  auto* Stray = new TButton(Form.get());  // owned, but on no parent
+  EXPECT_EQ(Form->ComponentCount(), 4);
+  ASSERT_EQ(Form->ControlCount(), 3);
+  EXPECT_EQ(Form->Controls(0), A);
+  EXPECT_EQ(Form->Controls(2), C);
+  Form->HandleNeeded();
   // The system lists children from the top: the last control is topmost.
-  HWND top = GetWindow(form->WindowHandle(), GW_CHILD);
-  EXPECT_EQ(FindControlx(top), c);
-  EXPECT_EQ(FindControlx(GetWindow(top, GW_HWNDNEXT)), b);
-  EXPECT_EQ(FindControlx(GetWindow(top, GW_HWNDLAST)), a);
-  EXPECT_FALSE(stray->HandleAllocated());
-  delete b;
-  EXPECT_EQ(form->ControlCount(), 2);
-  EXPECT_EQ(form->ComponentCount(), 3);
+  HWND Top = GetWindow(Form->WindowHandle(), GW_CHILD);
+  EXPECT_EQ(FindControlx(Top), C);
+  EXPECT_EQ(FindControlx(GetWindow(Top, GW_HWNDNEXT)), B);
+  EXPECT_EQ(FindControlx(GetWindow(Top, GW_HWNDLAST)), A);
+  EXPECT_FALSE(Stray->HandleAllocated());
+  delete B;
+  EXPECT_EQ(Form->ControlCount(), 2);
+  EXPECT_EQ(Form->ComponentCount(), 3);
 }
 
 TEST(WinControl, BoundsAndClientSizeFollowTheWindow) {
-  auto form = MakeForm();
-  form->SetBorderStyle(bsDialog);
-  form->SetClientWidth(249);
-  form->SetClientHeight(73);
-  HWND wnd = form->Handle();
-  RECT client;
-  GetClientRect(wnd, &client);
-  EXPECT_EQ(client.right, 249);
-  EXPECT_EQ(client.bottom, 73);
-  EXPECT_EQ(form->ClientWidth(), 249);
+  auto Form = MakeForm();
+  Form->SetBorderStyle(bsDialog);
+  Form->SetClientWidth(249);
+  Form->SetClientHeight(73);
+  HWND Wnd = Form->Handle();
+  RECT Client;
+  GetClientRect(Wnd, &Client);
+  EXPECT_EQ(Client.right, 249);
+  EXPECT_EQ(Client.bottom, 73);
+  EXPECT_EQ(Form->ClientWidth(), 249);
 
-  auto* button = new TButton(form.get());
-  button->SetParent(form.get());
-  button->SetBounds(16, 40, 217, 25);
-  RECT r;
-  GetWindowRect(button->Handle(), &r);
-  MapWindowPoints(HWND_DESKTOP, wnd, reinterpret_cast<POINT*>(&r), 2);
-  EXPECT_EQ(r.left, 16);
-  EXPECT_EQ(r.top, 40);
-  EXPECT_EQ(r.right - r.left, 217);
-  EXPECT_EQ(r.bottom - r.top, 25);
+  auto* Button = new TButton(Form.get());
+  Button->SetParent(Form.get());
+  Button->SetBounds(16, 40, 217, 25);
+  RECT R;
+  GetWindowRect(Button->Handle(), &R);
+  MapWindowPoints(HWND_DESKTOP, Wnd, reinterpret_cast<POINT*>(&R), 2);
+  EXPECT_EQ(R.left, 16);
+  EXPECT_EQ(R.top, 40);
+  EXPECT_EQ(R.right - R.left, 217);
+  EXPECT_EQ(R.bottom - R.top, 25);
   // Moved by the system: the object follows.
-  MoveWindow(button->Handle(), 3, 4, 50, 20, FALSE);
-  EXPECT_EQ(button->Left(), 3);
-  EXPECT_EQ(button->Height(), 20);
+  MoveWindow(Button->Handle(), 3, 4, 50, 20, FALSE);
+  EXPECT_EQ(Button->Left(), 3);
+  EXPECT_EQ(Button->Height(), 20);
 }
 
 }  // namespace

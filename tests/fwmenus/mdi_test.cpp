@@ -12,88 +12,88 @@
 
 namespace {
 
-std::wstring ClassOf(HWND wnd) {
-  wchar_t name[64] = {};
-  GetClassNameW(wnd, name, 64);
-  return name;
+std::wstring ClassOf(HWND Wnd) {
+  wchar_t Name[64] = {};
+  GetClassNameW(Wnd, Name, 64);
+  return Name;
 }
 
-TForm* NewChild(TComponent* owner, const char* caption) {
-  auto* child = new TForm(owner);
-  child->SetFormStyle(fsMDIChild);
-  child->SetCaption(caption);
-  child->SetBounds(0, 0, 200, 120);
-  child->HandleNeeded();
-  return child;
+TForm* NewChild(TComponent* Owner, const char* Caption) {
+  auto* Child = new TForm(Owner);
+  Child->SetFormStyle(fsMDIChild);
+  Child->SetCaption(Caption);
+  Child->SetBounds(0, 0, 200, 120);
+  Child->HandleNeeded();
+  return Child;
 }
 
 TEST(MDIForm, ChildrenLiveInTheClientAndTheActiveOneIsKnown) {
-  auto parent = std::make_unique<TForm>(nullptr);
-  parent->SetFormStyle(fsMDIForm);
-  parent->SetBounds(20, 20, 500, 400);
-  auto* windowMenu = new TMenuItem(parent.get());
-  windowMenu->SetCaption("&Window");
-  auto* menu = new TMainMenu(parent.get());
-  menu->Items()->Add(windowMenu);
-  parent->SetMenu(menu);
-  parent->SetWindowMenu(windowMenu);
-  parent->Show();
-  HWND client = parent->ClientHandle();
-  ASSERT_NE(client, nullptr);
-  EXPECT_EQ(lstrcmpiW(ClassOf(client).c_str(), L"MDICLIENT"), 0);  // the system spells it its own way
-  EXPECT_EQ(GetParent(client), parent->Handle());
-  EXPECT_EQ(parent->MDIChildCount(), 0);
-  EXPECT_EQ(parent->ActiveMDIChild(), nullptr);
+  auto Parent = std::make_unique<TForm>(nullptr);
+  Parent->SetFormStyle(fsMDIForm);
+  Parent->SetBounds(20, 20, 500, 400);
+  auto* WindowMenu = new TMenuItem(Parent.get());
+  WindowMenu->SetCaption("&Window");
+  auto* Menu = new TMainMenu(Parent.get());
+  Menu->Items()->Add(WindowMenu);
+  Parent->SetMenu(Menu);
+  Parent->SetWindowMenu(WindowMenu);
+  Parent->Show();
+  HWND Client = Parent->ClientHandle();
+  ASSERT_NE(Client, nullptr);
+  EXPECT_EQ(lstrcmpiW(ClassOf(Client).c_str(), L"MDICLIENT"), 0);  // the system spells it its own way
+  EXPECT_EQ(GetParent(Client), Parent->Handle());
+  EXPECT_EQ(Parent->MDIChildCount(), 0);
+  EXPECT_EQ(Parent->ActiveMDIChild(), nullptr);
 
   // The frame's default processing keeps the client over the whole client area.
-  RECT area, clientRect;
-  GetClientRect(parent->Handle(), &area);
-  GetWindowRect(client, &clientRect);
-  EXPECT_EQ(clientRect.right - clientRect.left, area.right);
+  RECT Area, ClientRect;
+  GetClientRect(Parent->Handle(), &Area);
+  GetWindowRect(Client, &ClientRect);
+  EXPECT_EQ(ClientRect.right - ClientRect.left, Area.right);
 
-  TForm* a = NewChild(parent.get(), "a");
-  TForm* b = NewChild(parent.get(), "b");
-  EXPECT_EQ(GetParent(a->Handle()), client);
-  EXPECT_TRUE(GetWindowLongPtrW(a->Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD);
-  EXPECT_TRUE(IsWindowVisible(b->Handle()));
-  EXPECT_EQ(parent->MDIChildCount(), 2);
-  EXPECT_EQ(parent->ActiveMDIChild(), b);
-  EXPECT_EQ(parent->MDIChildren(0), b);
-  EXPECT_EQ(parent->MDIChildren(1), a);
-  EXPECT_EQ(parent->MDIChildren(2), nullptr);
-  EXPECT_EQ(parent->MDIChildren(-1), nullptr);
+  TForm* A = NewChild(Parent.get(), "a");
+  TForm* B = NewChild(Parent.get(), "b");
+  EXPECT_EQ(GetParent(A->Handle()), Client);
+  EXPECT_TRUE(GetWindowLongPtrW(A->Handle(), GWL_EXSTYLE) & WS_EX_MDICHILD);
+  EXPECT_TRUE(IsWindowVisible(B->Handle()));
+  EXPECT_EQ(Parent->MDIChildCount(), 2);
+  EXPECT_EQ(Parent->ActiveMDIChild(), B);
+  EXPECT_EQ(Parent->MDIChildren(0), B);
+  EXPECT_EQ(Parent->MDIChildren(1), A);
+  EXPECT_EQ(Parent->MDIChildren(2), nullptr);
+  EXPECT_EQ(Parent->MDIChildren(-1), nullptr);
 
   // The window list lists the children in the window menu.
-  EXPECT_GE(GetMenuItemCount(windowMenu->Handle()), 2);
+  EXPECT_GE(GetMenuItemCount(WindowMenu->Handle()), 2);
 
-  parent->Next();
-  EXPECT_EQ(parent->ActiveMDIChild(), a);
+  Parent->Next();
+  EXPECT_EQ(Parent->ActiveMDIChild(), A);
 
   // The child's default processing maximises inside the client.
-  SendMessageW(client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(a->Handle()), 0);
-  EXPECT_TRUE(IsZoomed(a->Handle()));
-  SendMessageW(client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(a->Handle()), 0);
-  EXPECT_FALSE(IsZoomed(a->Handle()));
+  SendMessageW(Client, WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(A->Handle()), 0);
+  EXPECT_TRUE(IsZoomed(A->Handle()));
+  SendMessageW(Client, WM_MDIRESTORE, reinterpret_cast<WPARAM>(A->Handle()), 0);
+  EXPECT_FALSE(IsZoomed(A->Handle()));
 
   // Closing an MDI child minimises it; freeing it takes it out of the list.
-  a->Close();
-  EXPECT_TRUE(IsIconic(a->Handle()));
-  delete a;
-  EXPECT_EQ(parent->MDIChildCount(), 1);
-  EXPECT_EQ(parent->ActiveMDIChild(), b);
-  EXPECT_THROW(b->SetFormStyle(fsNormal), std::logic_error);  // not while the window exists
+  A->Close();
+  EXPECT_TRUE(IsIconic(A->Handle()));
+  delete A;
+  EXPECT_EQ(Parent->MDIChildCount(), 1);
+  EXPECT_EQ(Parent->ActiveMDIChild(), B);
+  EXPECT_THROW(B->SetFormStyle(fsNormal), std::logic_error);  // not while the window exists
 }
 
 TEST(MDIForm, AChildNeedsAnMDIForm) {
-  auto child = std::make_unique<TForm>(nullptr);
-  child->SetFormStyle(fsMDIChild);
-  EXPECT_THROW(child->HandleNeeded(), std::logic_error);
-  EXPECT_FALSE(child->HandleAllocated());
-  auto plain = std::make_unique<TForm>(nullptr);
-  plain->HandleNeeded();
-  EXPECT_EQ(plain->ClientHandle(), nullptr);
-  EXPECT_EQ(plain->MDIChildCount(), 0);
-  EXPECT_EQ(plain->ActiveMDIChild(), nullptr);
+  auto Child = std::make_unique<TForm>(nullptr);
+  Child->SetFormStyle(fsMDIChild);
+  EXPECT_THROW(Child->HandleNeeded(), std::logic_error);
+  EXPECT_FALSE(Child->HandleAllocated());
+  auto Plain = std::make_unique<TForm>(nullptr);
+  Plain->HandleNeeded();
+  EXPECT_EQ(Plain->ClientHandle(), nullptr);
+  EXPECT_EQ(Plain->MDIChildCount(), 0);
+  EXPECT_EQ(Plain->ActiveMDIChild(), nullptr);
 }
 
 }  // namespace

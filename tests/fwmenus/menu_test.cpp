@@ -14,22 +14,22 @@
 
 namespace {
 
-TMenuItem* NewItem(TComponent* owner, const char* caption) {
-  auto* item = new TMenuItem(owner);
-  item->SetCaption(caption);
-  return item;
+TMenuItem* NewItem(TComponent* Owner, const char* Caption) {
+  auto* Item = new TMenuItem(Owner);
+  Item->SetCaption(Caption);
+  return Item;
 }
 
-MENUITEMINFOW NativeItem(HMENU menu, UINT position, std::wstring* text = nullptr) {
-  wchar_t buffer[128] = {};
-  MENUITEMINFOW info{};
-  info.cbSize = sizeof info;
-  info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_STRING;
-  info.dwTypeData = buffer;
-  info.cch = 127;
-  EXPECT_TRUE(GetMenuItemInfoW(menu, position, TRUE, &info));
-  if (text) *text = buffer;
-  return info;
+MENUITEMINFOW NativeItem(HMENU Menu, UINT Position, std::wstring* Text = nullptr) {
+  wchar_t Buffer[128] = {};
+  MENUITEMINFOW Info{};
+  Info.cbSize = sizeof Info;
+  Info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_SUBMENU | MIIM_DATA | MIIM_STRING;
+  Info.dwTypeData = Buffer;
+  Info.cch = 127;
+  EXPECT_TRUE(GetMenuItemInfoW(Menu, Position, TRUE, &Info));
+  if (Text) *Text = Buffer;
+  return Info;
 }
 
 TEST(ShortCutText, NamesKeysWithTheirModifiersAndReadsThemBack) {
@@ -49,171 +49,171 @@ TEST(ShortCutText, NamesKeysWithTheirModifiersAndReadsThemBack) {
 }
 
 TEST(MenuTree, NativeItemsFollowTheItemsAndTheirStates) {
-  TPopupMenu menu(nullptr);
-  TMenuItem* open = NewItem(&menu, "&Open");
-  TMenuItem* line = NewItem(&menu, "-");
-  TMenuItem* recent = NewItem(&menu, "Recent");
-  TMenuItem* hidden = NewItem(&menu, "Hidden");
-  menu.Items()->Add(open);
-  menu.Items()->Add(line);
-  menu.Items()->Add(recent);
-  menu.Items()->Add(hidden);
-  TMenuItem* file1 = NewItem(&menu, "file1");
-  recent->Add(file1);
+  TPopupMenu Menu(nullptr);
+  TMenuItem* open = NewItem(&Menu, "&Open");
+  TMenuItem* Line = NewItem(&Menu, "-");
+  TMenuItem* recent = NewItem(&Menu, "Recent");
+  TMenuItem* hidden = NewItem(&Menu, "Hidden");
+  Menu.Items()->Add(open);
+  Menu.Items()->Add(Line);
+  Menu.Items()->Add(recent);
+  Menu.Items()->Add(hidden);
+  TMenuItem* File1 = NewItem(&Menu, "file1");
+  recent->Add(File1);
   open->SetShortCut(ShortCut('O', scCtrl));
   open->SetDefault(true);
   recent->SetEnabled(false);
-  file1->SetChecked(true);
+  File1->SetChecked(true);
   hidden->SetVisible(false);
 
-  HMENU h = menu.Handle();
-  ASSERT_TRUE(IsMenu(h));
-  ASSERT_EQ(GetMenuItemCount(h), 3);  // the invisible item has no native item
-  std::wstring text;
-  MENUITEMINFOW info = NativeItem(h, 0, &text);
-  EXPECT_EQ(text, L"&Open\tCtrl+O");
-  EXPECT_EQ(info.wID, open->Command());
-  EXPECT_TRUE(info.fState & MFS_DEFAULT);
-  EXPECT_TRUE(NativeItem(h, 1).fType & MFT_SEPARATOR);
-  info = NativeItem(h, 2);
-  EXPECT_EQ(info.hSubMenu, recent->Handle());
-  EXPECT_TRUE(info.fState & MFS_GRAYED);
+  HMENU H = Menu.Handle();
+  ASSERT_TRUE(IsMenu(H));
+  ASSERT_EQ(GetMenuItemCount(H), 3);  // the invisible item has no native item
+  std::wstring Text;
+  MENUITEMINFOW Info = NativeItem(H, 0, &Text);
+  EXPECT_EQ(Text, L"&Open\tCtrl+O");
+  EXPECT_EQ(Info.wID, open->Command());
+  EXPECT_TRUE(Info.fState & MFS_DEFAULT);
+  EXPECT_TRUE(NativeItem(H, 1).fType & MFT_SEPARATOR);
+  Info = NativeItem(H, 2);
+  EXPECT_EQ(Info.hSubMenu, recent->Handle());
+  EXPECT_TRUE(Info.fState & MFS_GRAYED);
   EXPECT_TRUE(NativeItem(recent->Handle(), 0).fState & MFS_CHECKED);
 
   // Changes reach the native menu at once.
   hidden->SetVisible(true);
-  EXPECT_EQ(GetMenuItemCount(h), 4);
+  EXPECT_EQ(GetMenuItemCount(H), 4);
   open->SetCaption("&Load");
-  NativeItem(h, 0, &text);
-  EXPECT_EQ(text, L"&Load\tCtrl+O");
+  NativeItem(H, 0, &Text);
+  EXPECT_EQ(Text, L"&Load\tCtrl+O");
   recent->SetMenuIndex(0);
-  EXPECT_EQ(NativeItem(h, 0).hSubMenu, recent->Handle());
+  EXPECT_EQ(NativeItem(H, 0).hSubMenu, recent->Handle());
   EXPECT_EQ(recent->MenuIndex(), 0);
   EXPECT_EQ(open->MenuIndex(), 1);
 
   // Owner drawing makes every native item owner-drawn, separators included.
-  menu.SetOwnerDraw(true);
-  for (int i = 0; i < GetMenuItemCount(h); ++i) EXPECT_TRUE(NativeItem(h, i).fType & MFT_OWNERDRAW) << i;
-  NativeItem(h, 1, &text);
-  EXPECT_EQ(text, L"&Load");  // an owner-drawn item keeps its caption but shows no shortcut column
+  Menu.SetOwnerDraw(true);
+  for (int I = 0; I < GetMenuItemCount(H); ++I) EXPECT_TRUE(NativeItem(H, I).fType & MFT_OWNERDRAW) << I;
+  NativeItem(H, 1, &Text);
+  EXPECT_EQ(Text, L"&Load");  // an owner-drawn item keeps its caption but shows no shortcut column
 
   // Right-to-left menus order their items from the right.
-  menu.SetBiDiMode(bdRightToLeft);
-  EXPECT_TRUE(NativeItem(h, 0).fType & MFT_RIGHTORDER);
+  Menu.SetBiDiMode(bdRightToLeft);
+  EXPECT_TRUE(NativeItem(H, 0).fType & MFT_RIGHTORDER);
 }
 
 TEST(MenuTree, CommandsAreUniqueAndFindTheirItems) {
-  TPopupMenu a(nullptr), b(nullptr);
-  TMenuItem* x = NewItem(&a, "x");
-  TMenuItem* y = NewItem(&b, "y");
-  a.Items()->Add(x);
-  b.Items()->Add(y);
-  EXPECT_NE(x->Command(), y->Command());
-  EXPECT_GT(x->Command(), 0u);
-  EXPECT_LT(x->Command(), kMenuCommandLimit);
-  EXPECT_EQ(FindMenuItemByCommand(x->Command()), x);
-  EXPECT_EQ(a.FindItem(x->Command()), x);
-  EXPECT_EQ(a.FindItem(y->Command()), nullptr);  // another menu's item
-  TMenuItem* sub = NewItem(&a, "sub");
-  x->Add(sub);
-  EXPECT_EQ(FindMenuItemByHandle(x->Handle()), x);
-  EXPECT_EQ(a.FindItemByHandle(x->Handle()), x);
-  const UINT gone = sub->Command();
-  delete sub;
-  EXPECT_EQ(FindMenuItemByCommand(gone), nullptr);
-  EXPECT_EQ(x->Count(), 0);
+  TPopupMenu A(nullptr), B(nullptr);
+  TMenuItem* X = NewItem(&A, "x");
+  TMenuItem* Y = NewItem(&B, "y");
+  A.Items()->Add(X);
+  B.Items()->Add(Y);
+  EXPECT_NE(X->Command(), Y->Command());
+  EXPECT_GT(X->Command(), 0u);
+  EXPECT_LT(X->Command(), kMenuCommandLimit);
+  EXPECT_EQ(FindMenuItemByCommand(X->Command()), X);
+  EXPECT_EQ(A.FindItem(X->Command()), X);
+  EXPECT_EQ(A.FindItem(Y->Command()), nullptr);  // another menu's item
+  TMenuItem* Sub = NewItem(&A, "sub");
+  X->Add(Sub);
+  EXPECT_EQ(FindMenuItemByHandle(X->Handle()), X);
+  EXPECT_EQ(A.FindItemByHandle(X->Handle()), X);
+  const UINT Gone = Sub->Command();
+  delete Sub;
+  EXPECT_EQ(FindMenuItemByCommand(Gone), nullptr);
+  EXPECT_EQ(X->Count(), 0);
 }
 
 TEST(MenuTree, RefusesCyclesAndRadioItemsUncheckTheirGroup) {
-  TPopupMenu menu(nullptr);
-  TMenuItem* a = NewItem(&menu, "a");
-  TMenuItem* b = NewItem(&menu, "b");
-  TMenuItem* c = NewItem(&menu, "c");
-  menu.Items()->Add(a);
-  a->Add(b);
-  EXPECT_THROW(b->Add(a), std::invalid_argument);
-  EXPECT_THROW(a->Add(a), std::invalid_argument);
-  EXPECT_THROW(a->Add(nullptr), std::invalid_argument);
-  menu.Items()->Add(c);
-  for (TMenuItem* i : {a, c}) i->SetRadioItem(true);
-  a->SetChecked(true);
-  c->SetChecked(true);
-  EXPECT_FALSE(a->Checked());
-  EXPECT_TRUE(c->Checked());
+  TPopupMenu Menu(nullptr);
+  TMenuItem* A = NewItem(&Menu, "a");
+  TMenuItem* B = NewItem(&Menu, "b");
+  TMenuItem* C = NewItem(&Menu, "c");
+  Menu.Items()->Add(A);
+  A->Add(B);
+  EXPECT_THROW(B->Add(A), std::invalid_argument);
+  EXPECT_THROW(A->Add(A), std::invalid_argument);
+  EXPECT_THROW(A->Add(nullptr), std::invalid_argument);
+  Menu.Items()->Add(C);
+  for (TMenuItem* I : {A, C}) I->SetRadioItem(true);
+  A->SetChecked(true);
+  C->SetChecked(true);
+  EXPECT_FALSE(A->Checked());
+  EXPECT_TRUE(C->Checked());
   // Moving an item takes it out of its old parent.
-  c->Add(b);
-  EXPECT_EQ(a->Count(), 0);
-  EXPECT_EQ(b->Parent(), c);
+  C->Add(B);
+  EXPECT_EQ(A->Count(), 0);
+  EXPECT_EQ(B->Parent(), C);
 }
 
 TEST(MenuTree, AutoCheckItemsChangeBeforeTheirClick) {
-  TPopupMenu menu(nullptr);
-  TMenuItem* toggle = NewItem(&menu, "toggle");
-  TMenuItem* one = NewItem(&menu, "one");
-  TMenuItem* two = NewItem(&menu, "two");
-  TMenuItem* plain = NewItem(&menu, "plain");
-  for (TMenuItem* i : {toggle, one, two, plain}) menu.Items()->Add(i);
-  for (TMenuItem* i : {toggle, one, two}) i->SetAutoCheck(true);
-  for (TMenuItem* i : {one, two}) i->SetRadioItem(true);
-  one->SetChecked(true);
+  TPopupMenu Menu(nullptr);
+  TMenuItem* Toggle = NewItem(&Menu, "toggle");
+  TMenuItem* One = NewItem(&Menu, "one");
+  TMenuItem* Two = NewItem(&Menu, "two");
+  TMenuItem* Plain = NewItem(&Menu, "plain");
+  for (TMenuItem* I : {Toggle, One, Two, Plain}) Menu.Items()->Add(I);
+  for (TMenuItem* I : {Toggle, One, Two}) I->SetAutoCheck(true);
+  for (TMenuItem* I : {One, Two}) I->SetRadioItem(true);
+  One->SetChecked(true);
   struct Seen : TObject {
     bool Checked = false;
     void Click(TObject* Sender) { Checked = static_cast<TMenuItem*>(Sender)->Checked(); }
   } seen;
-  for (TMenuItem* i : {toggle, two}) i->OnClick = TNotifyEvent::Bind<&Seen::Click>(&seen);
-  toggle->Click();
-  EXPECT_TRUE(toggle->Checked());
+  for (TMenuItem* I : {Toggle, Two}) I->OnClick = TNotifyEvent::Bind<&Seen::Click>(&seen);
+  Toggle->Click();
+  EXPECT_TRUE(Toggle->Checked());
   EXPECT_TRUE(seen.Checked);  // the handler sees the new state
-  toggle->Click();
-  EXPECT_FALSE(toggle->Checked());
-  two->Click();  // a radio item checks, its group unchecks
-  EXPECT_TRUE(two->Checked());
-  EXPECT_FALSE(one->Checked());
-  two->Click();  // and stays checked
-  EXPECT_TRUE(two->Checked());
-  plain->Click();
-  EXPECT_FALSE(plain->Checked());
-  EXPECT_EQ(GetPropInfo(toggle, "AutoCheck")->Kind, tkBoolean);
+  Toggle->Click();
+  EXPECT_FALSE(Toggle->Checked());
+  Two->Click();  // a radio item checks, its group unchecks
+  EXPECT_TRUE(Two->Checked());
+  EXPECT_FALSE(One->Checked());
+  Two->Click();  // and stays checked
+  EXPECT_TRUE(Two->Checked());
+  Plain->Click();
+  EXPECT_FALSE(Plain->Checked());
+  EXPECT_EQ(GetPropInfo(Toggle, "AutoCheck")->Kind, tkBoolean);
 }
 
 TEST(MenuTree, DestroyingItemsFreesTheirNativeMenusOnce) {
-  HMENU root, sub;
+  HMENU Root, Sub;
   {
-    TPopupMenu menu(nullptr);
-    TMenuItem* a = NewItem(&menu, "a");
-    menu.Items()->Add(a);
-    a->Add(NewItem(&menu, "b"));
-    root = menu.Handle();
-    sub = a->Handle();
-    ASSERT_TRUE(IsMenu(sub));
-    delete a;  // owned by the menu component, but a parent can go first
-    EXPECT_FALSE(IsMenu(sub));
-    EXPECT_EQ(GetMenuItemCount(root), 0);
-    TMenuItem* c = NewItem(&menu, "c");
-    menu.Items()->Add(c);
-    c->Add(NewItem(&menu, "d"));
-    sub = c->Handle();
+    TPopupMenu Menu(nullptr);
+    TMenuItem* A = NewItem(&Menu, "a");
+    Menu.Items()->Add(A);
+    A->Add(NewItem(&Menu, "b"));
+    Root = Menu.Handle();
+    Sub = A->Handle();
+    ASSERT_TRUE(IsMenu(Sub));
+    delete A;  // owned by the menu component, but a parent can go first
+    EXPECT_FALSE(IsMenu(Sub));
+    EXPECT_EQ(GetMenuItemCount(Root), 0);
+    TMenuItem* C = NewItem(&Menu, "c");
+    Menu.Items()->Add(C);
+    C->Add(NewItem(&Menu, "d"));
+    Sub = C->Handle();
   }
-  EXPECT_FALSE(IsMenu(root));
-  EXPECT_FALSE(IsMenu(sub));
+  EXPECT_FALSE(IsMenu(Root));
+  EXPECT_FALSE(IsMenu(Sub));
 }
 
 TEST(MenuTree, PublishesItsPropertiesByName) {
-  TPopupMenu menu(nullptr);
-  TMenuItem* item = NewItem(&menu, "Save");
-  menu.Items()->Add(item);
-  SetOrdProp(item, "Checked", 1);
-  SetOrdProp(item, "ImageIndex", 3);
-  EXPECT_EQ(GetStrProp(item, "Caption"), "Save");
-  EXPECT_TRUE(item->Checked());
-  EXPECT_EQ(GetOrdProp(item, "ImageIndex"), 3);
-  EXPECT_EQ(GetOrdProp(item, "Enabled"), 1);
-  EXPECT_EQ(GetOrdProp(item, "Command"), static_cast<std::int64_t>(item->Command()));
-  EXPECT_TRUE(IsPublishedProp(item, "OnDrawItem"));
-  EXPECT_TRUE(IsPublishedProp(item, "OnMeasureItem"));
-  EXPECT_TRUE(IsPublishedProp(&menu, "OwnerDraw"));
-  EXPECT_TRUE(IsPublishedProp(&menu, "Images"));
-  EXPECT_EQ(GetEnumProp(&menu, "BiDiMode"), "bdLeftToRight");
+  TPopupMenu Menu(nullptr);
+  TMenuItem* Item = NewItem(&Menu, "Save");
+  Menu.Items()->Add(Item);
+  SetOrdProp(Item, "Checked", 1);
+  SetOrdProp(Item, "ImageIndex", 3);
+  EXPECT_EQ(GetStrProp(Item, "Caption"), "Save");
+  EXPECT_TRUE(Item->Checked());
+  EXPECT_EQ(GetOrdProp(Item, "ImageIndex"), 3);
+  EXPECT_EQ(GetOrdProp(Item, "Enabled"), 1);
+  EXPECT_EQ(GetOrdProp(Item, "Command"), static_cast<std::int64_t>(Item->Command()));
+  EXPECT_TRUE(IsPublishedProp(Item, "OnDrawItem"));
+  EXPECT_TRUE(IsPublishedProp(Item, "OnMeasureItem"));
+  EXPECT_TRUE(IsPublishedProp(&Menu, "OwnerDraw"));
+  EXPECT_TRUE(IsPublishedProp(&Menu, "Images"));
+  EXPECT_EQ(GetEnumProp(&Menu, "BiDiMode"), "bdLeftToRight");
 }
 
 // A form class whose description names its menu and items.
@@ -221,7 +221,7 @@ class TMenuForm : public TForm {
   DECLARE_CLASS(TMenuForm, TForm)
 
  public:
-  explicit TMenuForm(TComponent* owner) : TForm(owner) {}
+  explicit TMenuForm(TComponent* Owner) : TForm(Owner) {}
   static void Publish(TPublisher<TMenuForm>& P) {
     P.Field("MainMenu1", &TMenuForm::MainMenu1);
     P.Field("mniFile", &TMenuForm::mniFile);
@@ -261,75 +261,75 @@ end
 
 TEST(MenuDescription, NestedItemsAreReadWrittenAndShownAsTheFormsMenuBar) {
   RegisterComponentClasses<TMenuForm>();
-  auto form = std::make_unique<TMenuForm>(nullptr);
-  ReadComponentFromText(kDescription, form.get());
-  ASSERT_NE(form->MainMenu1, nullptr);
-  EXPECT_EQ(form->Menu(), form->MainMenu1);
-  ASSERT_EQ(form->MainMenu1->Items()->Count(), 1);
-  ASSERT_EQ(form->mniFile->Count(), 3);
-  EXPECT_EQ(form->mniFile->Items(0)->ShortCut(), ShortCut('N', scCtrl));
-  EXPECT_TRUE(form->mniExit->Checked());
-  EXPECT_EQ(form->mniExit->Parent(), form->mniFile);
+  auto Form = std::make_unique<TMenuForm>(nullptr);
+  ReadComponentFromText(kDescription, Form.get());
+  ASSERT_NE(Form->MainMenu1, nullptr);
+  EXPECT_EQ(Form->Menu(), Form->MainMenu1);
+  ASSERT_EQ(Form->MainMenu1->Items()->Count(), 1);
+  ASSERT_EQ(Form->mniFile->Count(), 3);
+  EXPECT_EQ(Form->mniFile->Items(0)->ShortCut(), ShortCut('N', scCtrl));
+  EXPECT_TRUE(Form->mniExit->Checked());
+  EXPECT_EQ(Form->mniExit->Parent(), Form->mniFile);
 
-  HWND wnd = form->Handle();
-  HMENU bar = GetMenu(wnd);
-  ASSERT_EQ(bar, form->MainMenu1->Handle());
+  HWND Wnd = Form->Handle();
+  HMENU Bar = GetMenu(Wnd);
+  ASSERT_EQ(Bar, Form->MainMenu1->Handle());
   // The bar's own items are measured by the system; what drops down is owner-drawn.
-  EXPECT_FALSE(NativeItem(bar, 0).fType & MFT_OWNERDRAW);
-  EXPECT_TRUE(NativeItem(form->mniFile->Handle(), 2).fType & MFT_OWNERDRAW);
+  EXPECT_FALSE(NativeItem(Bar, 0).fType & MFT_OWNERDRAW);
+  EXPECT_TRUE(NativeItem(Form->mniFile->Handle(), 2).fType & MFT_OWNERDRAW);
 
   // The chosen item arrives as WM_COMMAND at the form.
-  SendMessageW(wnd, WM_COMMAND, MAKEWPARAM(form->mniExit->Command(), 0), 0);
-  EXPECT_EQ(form->clicks, 1);
+  SendMessageW(Wnd, WM_COMMAND, MAKEWPARAM(Form->mniExit->Command(), 0), 0);
+  EXPECT_EQ(Form->clicks, 1);
 
-  const String text = WriteComponentToText(form.get());
-  EXPECT_NE(text.find("Menu = MainMenu1"), String::npos) << text;
-  EXPECT_NE(text.find("      object mniExit: TMenuItem"), String::npos) << text;
-  EXPECT_NE(text.find("OnClick = ExitClick"), String::npos) << text;
+  const String Text = WriteComponentToText(Form.get());
+  EXPECT_NE(Text.find("Menu = MainMenu1"), String::npos) << Text;
+  EXPECT_NE(Text.find("      object mniExit: TMenuItem"), String::npos) << Text;
+  EXPECT_NE(Text.find("OnClick = ExitClick"), String::npos) << Text;
 
   // Destroying the form leaves no menu behind and destroys none twice.
-  HMENU sub = form->mniFile->Handle();
-  form.reset();
-  EXPECT_FALSE(IsMenu(bar));
-  EXPECT_FALSE(IsMenu(sub));
+  HMENU Sub = Form->mniFile->Handle();
+  Form.reset();
+  EXPECT_FALSE(IsMenu(Bar));
+  EXPECT_FALSE(IsMenu(Sub));
 }
 
 TEST(MenuDescription, TheFormLetsGoOfAMenuThatIsFreedOrDetached) {
-  auto form = std::make_unique<TForm>(nullptr);
-  auto* menu = new TMainMenu(form.get());
+  auto Form = std::make_unique<TForm>(nullptr);
+  auto* menu = new TMainMenu(Form.get());
   menu->Items()->Add(NewItem(menu, "&Edit"));
-  form->SetMenu(menu);
-  HWND wnd = form->Handle();
-  EXPECT_EQ(GetMenu(wnd), menu->Handle());
+  Form->SetMenu(menu);
+  HWND Wnd = Form->Handle();
+  EXPECT_EQ(GetMenu(Wnd), menu->Handle());
   // Changes of the bar's items are announced to the form's message method (a skinned bar rebuilds).
   struct Spy : TObject {
     TWndMethod saved;
     int changes = 0;
-    void Proc(TMessage& m) {
-      if (m.Msg == CM_MENUCHANGED) ++changes;
-      saved(m);
+    void Proc(TMessage& M) {
+      if (M.Msg == CM_MENUCHANGED) ++changes;
+      saved(M);
     }
   } spy;
-  spy.saved = form->WindowProc;
-  form->WindowProc = TWndMethod::Bind<&Spy::Proc>(&spy);
+  spy.saved = Form->WindowProc;
+  Form->WindowProc = TWndMethod::Bind<&Spy::Proc>(&spy);
   menu->Items()->Items(0)->SetCaption("&Edit2");
   EXPECT_GE(spy.changes, 1);
-  form->WindowProc = spy.saved;
-  form->SetMenu(nullptr);
-  EXPECT_EQ(GetMenu(wnd), nullptr);
-  form->SetMenu(menu);
-  HMENU bar = menu->Handle();
+  Form->WindowProc = spy.saved;
+  Form->SetMenu(nullptr);
+  EXPECT_EQ(GetMenu(Wnd), nullptr);
+  Form->SetMenu(menu);
+  HMENU Bar = menu->Handle();
   delete menu;
-  EXPECT_EQ(form->Menu(), nullptr);
-  EXPECT_EQ(GetMenu(wnd), nullptr);
-  EXPECT_FALSE(IsMenu(bar));
+  EXPECT_EQ(Form->Menu(), nullptr);
+  EXPECT_EQ(GetMenu(Wnd), nullptr);
+  EXPECT_FALSE(IsMenu(Bar));
   // Re-creating the window puts a new menu's bar on the new window.
-  auto* second = new TMainMenu(form.get());
-  second->Items()->Add(NewItem(second, "&View"));
-  form->SetMenu(second);
-  form->SetBorderStyle(bsSingle);  // re-creates the window
-  EXPECT_NE(form->WindowHandle(), wnd);
-  EXPECT_EQ(GetMenu(form->WindowHandle()), second->Handle());
+  auto* Second = new TMainMenu(Form.get());
+  Second->Items()->Add(NewItem(Second, "&View"));
+  Form->SetMenu(Second);
+  Form->SetBorderStyle(bsSingle);  // re-creates the window
+  EXPECT_NE(Form->WindowHandle(), Wnd);
+  EXPECT_EQ(GetMenu(Form->WindowHandle()), Second->Handle());
 }
 
 }  // namespace

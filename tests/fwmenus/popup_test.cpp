@@ -23,26 +23,26 @@ struct MenuDriver {
   static inline COLORREF selectedPixel = CLR_INVALID;
   static inline POINT probe{-1, -1};
   UINT_PTR timer;
-  explicit MenuDriver(std::vector<WPARAM> k) {
-    keys = std::move(k);
+  explicit MenuDriver(std::vector<WPARAM> K) {
+    keys = std::move(K);
     menuWnd = nullptr;
     timer = SetTimer(nullptr, 0, 50, &Tick);
   }
   ~MenuDriver() { KillTimer(nullptr, timer); }
   static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    HWND wnd = FindWindowW(L"#32768", nullptr);
-    if (!wnd || !IsWindowVisible(wnd)) return;
-    menuWnd = wnd;
+    HWND Wnd = FindWindowW(L"#32768", nullptr);
+    if (!Wnd || !IsWindowVisible(Wnd)) return;
+    menuWnd = Wnd;
     if (probe.x >= 0) {
-      HDC dc = GetWindowDC(wnd);
-      selectedPixel = GetPixel(dc, probe.x, probe.y);
-      ReleaseDC(wnd, dc);
+      HDC DC = GetWindowDC(Wnd);
+      selectedPixel = GetPixel(DC, probe.x, probe.y);
+      ReleaseDC(Wnd, DC);
     }
     if (keys.empty()) {
-      PostMessageW(wnd, WM_KEYDOWN, VK_ESCAPE, 0);
+      PostMessageW(Wnd, WM_KEYDOWN, VK_ESCAPE, 0);
       return;
     }
-    PostMessageW(wnd, WM_KEYDOWN, keys.front(), 0);
+    PostMessageW(Wnd, WM_KEYDOWN, keys.front(), 0);
     keys.erase(keys.begin());
   }
 };
@@ -51,17 +51,17 @@ struct Handlers : TObject {
   int measured = 0, drawn = 0, clicked = 0;
   std::vector<bool> selected;
   RECT lastRect{};
-  void Measure(TObject*, TCanvas*, int& w, int& h) {
+  void Measure(TObject*, TCanvas*, int& W, int& H) {
     ++measured;
-    w += 40;
-    h = 20;
+    W += 40;
+    H = 20;
   }
-  void Draw(TObject*, TCanvas* canvas, const RECT& r, bool sel) {
+  void Draw(TObject*, TCanvas* Canvas, const RECT& R, bool Sel) {
     ++drawn;
-    selected.push_back(sel);
-    lastRect = r;
-    canvas->Brush()->SetColor(sel ? clLime : clBlue);
-    canvas->FillRect(r);
+    selected.push_back(Sel);
+    lastRect = R;
+    Canvas->Brush()->SetColor(Sel ? clLime : clBlue);
+    Canvas->FillRect(R);
   }
   void Click(TObject*) { ++clicked; }
 };
@@ -71,68 +71,68 @@ void Pump() {
 }
 
 TEST(PopupMenu, OwnerDrawnItemsGoThroughTheirHandlersAndTheChoiceClicks) {
-  auto form = std::make_unique<TForm>(nullptr);
-  form->SetBounds(50, 50, 300, 200);
-  form->Show();
-  auto* popup = new TPopupMenu(form.get());
+  auto Form = std::make_unique<TForm>(nullptr);
+  Form->SetBounds(50, 50, 300, 200);
+  Form->Show();
+  auto* popup = new TPopupMenu(Form.get());
   popup->SetOwnerDraw(true);
-  Handlers h;
-  for (const char* caption : {"one", "-", "three"}) {
-    auto* item = new TMenuItem(form.get());
-    item->SetCaption(caption);
-    item->OnMeasureItem = TMenuMeasureItemEvent::Bind<&Handlers::Measure>(&h);
-    item->OnDrawItem = TMenuDrawItemEvent::Bind<&Handlers::Draw>(&h);
-    item->OnClick = TNotifyEvent::Bind<&Handlers::Click>(&h);
-    popup->Items()->Add(item);
+  Handlers H;
+  for (const char* Caption : {"one", "-", "three"}) {
+    auto* Item = new TMenuItem(Form.get());
+    Item->SetCaption(Caption);
+    Item->OnMeasureItem = TMenuMeasureItemEvent::Bind<&Handlers::Measure>(&H);
+    Item->OnDrawItem = TMenuDrawItemEvent::Bind<&Handlers::Draw>(&H);
+    Item->OnClick = TNotifyEvent::Bind<&Handlers::Click>(&H);
+    popup->Items()->Add(Item);
   }
-  EXPECT_EQ(popup->OwnerWindow(), form->Handle());
-  int popups = 0;
+  EXPECT_EQ(popup->OwnerWindow(), Form->Handle());
+  int Popups = 0;
   struct Counter : TObject {
     int* n;
     void OnPopup(TObject*) { ++*n; }
   } counter;
-  counter.n = &popups;
+  counter.n = &Popups;
   popup->OnPopup = TNotifyEvent::Bind<&Counter::OnPopup>(&counter);
 
   {
     // Down selects "one", Down skips the separator to "three", Return chooses it.
-    MenuDriver driver({VK_DOWN, VK_DOWN, VK_RETURN});
+    MenuDriver Driver({VK_DOWN, VK_DOWN, VK_RETURN});
     MenuDriver::probe = {10, 3 + 20 + 20 + 10};  // inside "three", below the frame
     popup->Popup(60, 60);
   }
   Pump();
-  EXPECT_EQ(popups, 1);
+  EXPECT_EQ(Popups, 1);
   EXPECT_NE(MenuDriver::menuWnd, nullptr);
-  EXPECT_EQ(h.measured, 3);
-  EXPECT_GE(h.drawn, 3);
-  EXPECT_EQ(h.lastRect.bottom - h.lastRect.top, 20);  // the handler's height was used
-  EXPECT_NE(std::find(h.selected.begin(), h.selected.end(), true), h.selected.end());
-  EXPECT_EQ(h.clicked, 1);
+  EXPECT_EQ(H.measured, 3);
+  EXPECT_GE(H.drawn, 3);
+  EXPECT_EQ(H.lastRect.bottom - H.lastRect.top, 20);  // the handler's height was used
+  EXPECT_NE(std::find(H.selected.begin(), H.selected.end(), true), H.selected.end());
+  EXPECT_EQ(H.clicked, 1);
 }
 
 TEST(PopupMenu, WithoutAFormThePopupWindowDispatchesAndDefaultPaintingShowsTheSelection) {
   TPopupMenu popup(nullptr);
   popup.SetOwnerDraw(true);
-  int clicks = 0;
+  int Clicks = 0;
   struct Clicker : TObject {
     int* n;
     void Click(TObject*) { ++*n; }
   } clicker;
-  clicker.n = &clicks;
-  for (const char* caption : {"alpha", "beta"}) {
-    auto* item = new TMenuItem(&popup);
-    item->SetCaption(caption);
-    item->OnClick = TNotifyEvent::Bind<&Clicker::Click>(&clicker);
-    popup.Items()->Add(item);
+  clicker.n = &Clicks;
+  for (const char* Caption : {"alpha", "beta"}) {
+    auto* Item = new TMenuItem(&popup);
+    Item->SetCaption(Caption);
+    Item->OnClick = TNotifyEvent::Bind<&Clicker::Click>(&clicker);
+    popup.Items()->Add(Item);
   }
   EXPECT_EQ(popup.OwnerWindow(), PopupListWindow());
   {
-    MenuDriver driver({VK_DOWN, 0, 0, VK_RETURN});  // pauses (key 0) leave time to read a pixel
+    MenuDriver Driver({VK_DOWN, 0, 0, VK_RETURN});  // pauses (key 0) leave time to read a pixel
     MenuDriver::probe = {8, 6};
     popup.Popup(80, 80);
   }
   Pump();
-  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(Clicks, 1);
   // The framework's painting fills a selected item with the highlight colour.
   EXPECT_EQ(MenuDriver::selectedPixel, static_cast<COLORREF>(GetSysColor(COLOR_HIGHLIGHT)));
 }

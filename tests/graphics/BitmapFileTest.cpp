@@ -15,127 +15,127 @@ using gfxtest::PixelAt;
 const String kTestBitmap = PROJECT_SOURCE_DIR "/tests/graphics/TestBitmap.bmp";
 
 // The 4 x 3 picture in TestBitmap.bmp (and in the test program's resources), row by row.
-void ExpectTestPicture(TBitmap& bitmap) {
-  ASSERT_EQ(bitmap.Width(), 4);
-  ASSERT_EQ(bitmap.Height(), 3);
-  EXPECT_EQ(bitmap.PixelFormat(), pf8bit);
-  const TColor expected[3][4] = {{clRed, clRed, clLime, clBlue},
+void ExpectTestPicture(TBitmap& Bitmap) {
+  ASSERT_EQ(Bitmap.Width(), 4);
+  ASSERT_EQ(Bitmap.Height(), 3);
+  EXPECT_EQ(Bitmap.PixelFormat(), pf8bit);
+  const TColor Expected[3][4] = {{clRed, clRed, clLime, clBlue},
                                  {clFuchsia, clFuchsia, clFuchsia, clFuchsia},
                                  {clBlue, clLime, clRed, clFuchsia}};
-  for (int y = 0; y < 3; ++y)
-    for (int x = 0; x < 4; ++x) EXPECT_EQ(PixelAt(bitmap, x, y), expected[y][x]) << x << "," << y;
+  for (int Y = 0; Y < 3; ++Y)
+    for (int X = 0; X < 4; ++X) EXPECT_EQ(PixelAt(Bitmap, X, Y), Expected[Y][X]) << X << "," << Y;
 }
 
-String ErrorOf(const std::vector<uint8_t>& data) {
-  TMemoryStream stream;
-  if (!data.empty()) stream.WriteBuffer(data.data(), int64_t(data.size()));
-  stream.SetPosition(0);
-  TBitmap bitmap;
+String ErrorOf(const std::vector<uint8_t>& Data) {
+  TMemoryStream Stream;
+  if (!Data.empty()) Stream.WriteBuffer(Data.data(), int64_t(Data.size()));
+  Stream.SetPosition(0);
+  TBitmap Bitmap;
   try {
-    bitmap.LoadFromStream(stream);
-  } catch (const EInvalidGraphic& e) {
-    return e.Message();
+    Bitmap.LoadFromStream(Stream);
+  } catch (const EInvalidGraphic& E) {
+    return E.Message();
   }
   return "(loaded)";
 }
 
 TEST(BitmapFile, EveryFormatSurvivesAStream) {
-  for (TPixelFormat format : {pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit}) {
-    TBitmap bitmap(11, 5, pf24bit);
-    Fill(bitmap, clWhite);
-    bitmap.Canvas()->Brush()->SetColor(clRed);
-    bitmap.Canvas()->FillRect(RECT{2, 1, 7, 4});
-    bitmap.SetPixelFormat(format);
-    TMemoryStream stream;
-    bitmap.SaveToStream(stream);
-    stream.SetPosition(0);
-    TBitmap loaded;
-    loaded.LoadFromStream(stream);
-    EXPECT_EQ(loaded.PixelFormat(), format);
-    const TColor inside = format == pf1bit ? PixelAt(bitmap, 3, 2) : clRed;
-    EXPECT_EQ(PixelAt(loaded, 3, 2), inside) << format;
-    EXPECT_EQ(PixelAt(loaded, 0, 0), clWhite) << format;
-    EXPECT_EQ(PixelAt(loaded, 10, 4), clWhite) << format;
+  for (TPixelFormat Format : {pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit}) {
+    TBitmap Bitmap(11, 5, pf24bit);
+    Fill(Bitmap, clWhite);
+    Bitmap.Canvas()->Brush()->SetColor(clRed);
+    Bitmap.Canvas()->FillRect(RECT{2, 1, 7, 4});
+    Bitmap.SetPixelFormat(Format);
+    TMemoryStream Stream;
+    Bitmap.SaveToStream(Stream);
+    Stream.SetPosition(0);
+    TBitmap Loaded;
+    Loaded.LoadFromStream(Stream);
+    EXPECT_EQ(Loaded.PixelFormat(), Format);
+    const TColor Inside = Format == pf1bit ? PixelAt(Bitmap, 3, 2) : clRed;
+    EXPECT_EQ(PixelAt(Loaded, 3, 2), Inside) << Format;
+    EXPECT_EQ(PixelAt(Loaded, 0, 0), clWhite) << Format;
+    EXPECT_EQ(PixelAt(Loaded, 10, 4), clWhite) << Format;
   }
 }
 
 TEST(BitmapFile, ReadsTheFileItsResourceAndTwoPicturesFromOneStream) {
-  TBitmap bitmap;
-  bitmap.LoadFromFile(kTestBitmap);
-  ExpectTestPicture(bitmap);
-  TBitmap byName, byId;
-  byName.LoadFromResourceName(GetModuleHandleW(nullptr), "TESTBMP");
-  ExpectTestPicture(byName);
-  byId.LoadFromResourceID(GetModuleHandleW(nullptr), 101);
-  ExpectTestPicture(byId);
-  EXPECT_THROW(byId.LoadFromResourceName(GetModuleHandleW(nullptr), "NOSUCH"), EInvalidGraphic);
+  TBitmap Bitmap;
+  Bitmap.LoadFromFile(kTestBitmap);
+  ExpectTestPicture(Bitmap);
+  TBitmap ByName, ById;
+  ByName.LoadFromResourceName(GetModuleHandleW(nullptr), "TESTBMP");
+  ExpectTestPicture(ByName);
+  ById.LoadFromResourceID(GetModuleHandleW(nullptr), 101);
+  ExpectTestPicture(ById);
+  EXPECT_THROW(ById.LoadFromResourceName(GetModuleHandleW(nullptr), "NOSUCH"), EInvalidGraphic);
 
-  TMemoryStream stream;
-  bitmap.SaveToStream(stream);
-  TBitmap other(2, 2, pf24bit);
-  Fill(other, clGray);
-  other.SaveToStream(stream);
-  stream.SetPosition(0);
-  TBitmap first, second;
-  first.LoadFromStream(stream);
-  second.LoadFromStream(stream);
-  ExpectTestPicture(first);
-  EXPECT_EQ(PixelAt(second, 1, 1), clGray);
+  TMemoryStream Stream;
+  Bitmap.SaveToStream(Stream);
+  TBitmap Other(2, 2, pf24bit);
+  Fill(Other, clGray);
+  Other.SaveToStream(Stream);
+  Stream.SetPosition(0);
+  TBitmap First, Second;
+  First.LoadFromStream(Stream);
+  Second.LoadFromStream(Stream);
+  ExpectTestPicture(First);
+  EXPECT_EQ(PixelAt(Second, 1, 1), clGray);
 }
 
 TEST(BitmapFile, SaveToFileAndBackKeepsRleSkinsReadable) {
-  char path[MAX_PATH], dir[MAX_PATH];
-  GetTempPathA(MAX_PATH, dir);
-  GetTempFileNameA(dir, "bmp", 0, path);
-  TBitmap bitmap;
-  bitmap.LoadFromFile(kTestBitmap);
-  bitmap.SaveToFile(path);
-  TBitmap again;
-  again.LoadFromFile(path);
-  ExpectTestPicture(again);
+  char Path[MAX_PATH], Dir[MAX_PATH];
+  GetTempPathA(MAX_PATH, Dir);
+  GetTempFileNameA(Dir, "bmp", 0, Path);
+  TBitmap Bitmap;
+  Bitmap.LoadFromFile(kTestBitmap);
+  Bitmap.SaveToFile(Path);
+  TBitmap Again;
+  Again.LoadFromFile(Path);
+  ExpectTestPicture(Again);
 
   // An RLE8 file, as older skin tools write them, loads as a plain 8-bit bitmap.
-  bmp::Image image = bitmap.ToImage();
-  const auto rle = bmp::Encode(image, {bmp::kCompressionRle8});
-  FILE* f = std::fopen(path, "wb");
-  std::fwrite(rle.data(), 1, rle.size(), f);
-  std::fclose(f);
-  TBitmap fromRle;
-  fromRle.LoadFromFile(path);
-  ExpectTestPicture(fromRle);
-  DeleteFileA(path);
-  EXPECT_THROW(fromRle.LoadFromFile(path), EFOpenError);
+  bmp::Image image = Bitmap.ToImage();
+  const auto Rle = bmp::Encode(image, {bmp::kCompressionRle8});
+  FILE* F = std::fopen(Path, "wb");
+  std::fwrite(Rle.data(), 1, Rle.size(), F);
+  std::fclose(F);
+  TBitmap FromRle;
+  FromRle.LoadFromFile(Path);
+  ExpectTestPicture(FromRle);
+  DeleteFileA(Path);
+  EXPECT_THROW(FromRle.LoadFromFile(Path), EFOpenError);
 }
 
 TEST(BitmapFile, CorruptAndTruncatedDataRaiseAClearError) {
-  TMemoryStream good;
-  TBitmap source;
-  source.LoadFromFile(kTestBitmap);
-  source.SaveToStream(good);
-  const std::vector<uint8_t> bytes = good.Bytes();
+  TMemoryStream Good;
+  TBitmap Source;
+  Source.LoadFromFile(kTestBitmap);
+  Source.SaveToStream(Good);
+  const std::vector<uint8_t> bytes = Good.Bytes();
 
   EXPECT_NE(ErrorOf({}).find("no data"), String::npos);
-  for (size_t cut : {size_t(1), size_t(13), size_t(30), size_t(60), bytes.size() - 1}) {
-    const std::vector<uint8_t> part(bytes.begin(), bytes.begin() + ptrdiff_t(cut));
-    EXPECT_NE(ErrorOf(part).find("Truncated"), String::npos) << cut << ": " << ErrorOf(part);
+  for (size_t Cut : {size_t(1), size_t(13), size_t(30), size_t(60), bytes.size() - 1}) {
+    const std::vector<uint8_t> Part(bytes.begin(), bytes.begin() + ptrdiff_t(Cut));
+    EXPECT_NE(ErrorOf(Part).find("Truncated"), String::npos) << Cut << ": " << ErrorOf(Part);
   }
-  std::vector<uint8_t> bad = bytes;
-  bad[0] = 'X';
-  EXPECT_NE(ErrorOf(bad).find("\"BM\""), String::npos);
-  bad = bytes;
-  bad[28] = 7;  // bit count
-  EXPECT_NE(ErrorOf(bad).find("bit count 7"), String::npos);
-  bad = bytes;
-  bad[18] = 0xFF, bad[19] = 0xFF, bad[20] = 0xFF, bad[21] = 0x7F;  // width 2^31 - 1
-  EXPECT_NE(ErrorOf(bad), "(loaded)");
+  std::vector<uint8_t> Bad = bytes;
+  Bad[0] = 'X';
+  EXPECT_NE(ErrorOf(Bad).find("\"BM\""), String::npos);
+  Bad = bytes;
+  Bad[28] = 7;  // bit count
+  EXPECT_NE(ErrorOf(Bad).find("bit count 7"), String::npos);
+  Bad = bytes;
+  Bad[18] = 0xFF, Bad[19] = 0xFF, Bad[20] = 0xFF, Bad[21] = 0x7F;  // width 2^31 - 1
+  EXPECT_NE(ErrorOf(Bad), "(loaded)");
 
   // A failed load leaves the bitmap as it was.
-  TMemoryStream broken;
-  broken.WriteBuffer("BM", 2);
-  broken.SetPosition(0);
-  TBitmap kept(3, 3, pf24bit);
-  EXPECT_THROW(kept.LoadFromStream(broken), EInvalidGraphic);
-  EXPECT_EQ(kept.Width(), 3);
+  TMemoryStream Broken;
+  Broken.WriteBuffer("BM", 2);
+  Broken.SetPosition(0);
+  TBitmap Kept(3, 3, pf24bit);
+  EXPECT_THROW(Kept.LoadFromStream(Broken), EInvalidGraphic);
+  EXPECT_EQ(Kept.Width(), 3);
 }
 
 // Stands in for a form description reader/writer: keeps the binary property's procedures.
@@ -155,24 +155,24 @@ class TCaptureFiler : public TFiler {
 };
 
 TEST(BitmapFile, DescriptionDataIsLengthPrefixedBmp) {
-  TBitmap bitmap;
-  bitmap.LoadFromFile(kTestBitmap);
-  TCaptureFiler filer;
-  bitmap.DefineProperties(filer);
-  EXPECT_EQ(filer.Name, "Data");
-  ASSERT_TRUE(filer.HasData);
+  TBitmap Bitmap;
+  Bitmap.LoadFromFile(kTestBitmap);
+  TCaptureFiler Filer;
+  Bitmap.DefineProperties(Filer);
+  EXPECT_EQ(Filer.Name, "Data");
+  ASSERT_TRUE(Filer.HasData);
   TMemoryStream data;
-  filer.Write(data);
+  Filer.Write(data);
   EXPECT_EQ(data.Bytes()[4], 'B');
   EXPECT_EQ(int64_t(data.Bytes()[0] | data.Bytes()[1] << 8), data.Size() - 4);
 
-  TBitmap loaded;
-  TCaptureFiler reader;
-  loaded.DefineProperties(reader);
-  EXPECT_FALSE(reader.HasData);
+  TBitmap Loaded;
+  TCaptureFiler Reader;
+  Loaded.DefineProperties(Reader);
+  EXPECT_FALSE(Reader.HasData);
   data.SetPosition(0);
-  reader.Read(data);
-  ExpectTestPicture(loaded);
+  Reader.Read(data);
+  ExpectTestPicture(Loaded);
 }
 
 }  // namespace
@@ -180,38 +180,38 @@ TEST(BitmapFile, DescriptionDataIsLengthPrefixedBmp) {
 // A 32-bit file whose unused fourth byte is 0xFF (as some paint programs write it): the key colour
 // must still be found by a colour-to-mono copy, which is how keyed drawing builds its mask.
 TEST(BitmapFile, UnusedFourthByteOfA32BitFileDoesNotHideTheKeyColour) {
-  std::vector<uint8_t> file(54 + 8, 0);
-  auto put32 = [&](size_t at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) file[at + i] = uint8_t(v >> (8 * i));
+  std::vector<uint8_t> File(54 + 8, 0);
+  auto Put32 = [&](size_t At, uint32_t V) {
+    for (int I = 0; I < 4; ++I) File[At + I] = uint8_t(V >> (8 * I));
   };
-  file[0] = 'B';
-  file[1] = 'M';
-  put32(2, uint32_t(file.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, 2);  // width
-  put32(22, 1);  // height
-  file[26] = 1;
-  file[28] = 32;
-  put32(54, 0xFFFF00FF);  // magenta, fourth byte set
-  put32(58, 0xFF00FF00);  // green
-  TMemoryStream stream;
-  stream.WriteBuffer(file.data(), int64_t(file.size()));
-  stream.SetPosition(0);
-  TBitmap bitmap;
-  bitmap.LoadFromStream(stream);
-  EXPECT_EQ(PixelAt(bitmap, 0, 0), clFuchsia);
+  File[0] = 'B';
+  File[1] = 'M';
+  Put32(2, uint32_t(File.size()));
+  Put32(10, 54);
+  Put32(14, 40);
+  Put32(18, 2);  // width
+  Put32(22, 1);  // height
+  File[26] = 1;
+  File[28] = 32;
+  Put32(54, 0xFFFF00FF);  // magenta, fourth byte set
+  Put32(58, 0xFF00FF00);  // green
+  TMemoryStream Stream;
+  Stream.WriteBuffer(File.data(), int64_t(File.size()));
+  Stream.SetPosition(0);
+  TBitmap Bitmap;
+  Bitmap.LoadFromStream(Stream);
+  EXPECT_EQ(PixelAt(Bitmap, 0, 0), clFuchsia);
 
-  HDC monoDC = CreateCompatibleDC(nullptr);
-  HBITMAP mono = CreateBitmap(2, 1, 1, 1, nullptr);
-  HGDIOBJ old = SelectObject(monoDC, mono);
-  HDC source = bitmap.Canvas()->Handle();
-  const COLORREF bk = SetBkColor(source, RGB(255, 0, 255));
-  BitBlt(monoDC, 0, 0, 2, 1, source, 0, 0, SRCCOPY);
-  SetBkColor(source, bk);
-  EXPECT_EQ(GetPixel(monoDC, 0, 0) & 0xFFFFFF, 0xFFFFFFu);  // key pixel: set in the mask
-  EXPECT_EQ(GetPixel(monoDC, 1, 0) & 0xFFFFFF, 0u);
-  SelectObject(monoDC, old);
-  DeleteObject(mono);
-  DeleteDC(monoDC);
+  HDC MonoDc = CreateCompatibleDC(nullptr);
+  HBITMAP Mono = CreateBitmap(2, 1, 1, 1, nullptr);
+  HGDIOBJ Old = SelectObject(MonoDc, Mono);
+  HDC Source = Bitmap.Canvas()->Handle();
+  const COLORREF Bk = SetBkColor(Source, RGB(255, 0, 255));
+  BitBlt(MonoDc, 0, 0, 2, 1, Source, 0, 0, SRCCOPY);
+  SetBkColor(Source, Bk);
+  EXPECT_EQ(GetPixel(MonoDc, 0, 0) & 0xFFFFFF, 0xFFFFFFu);  // key pixel: set in the mask
+  EXPECT_EQ(GetPixel(MonoDc, 1, 0) & 0xFFFFFF, 0u);
+  SelectObject(MonoDc, Old);
+  DeleteObject(Mono);
+  DeleteDC(MonoDc);
 }

@@ -14,16 +14,16 @@ constexpr TColor kColours[] = {clRed, clLime, clBlue, clWhite, clBlack, clFuchsi
 
 // Eight colours that every format from 4 bits up holds exactly (the 16-bit ones too: full channels).
 void PaintStripes(TBitmap& Bitmap) {
-  for (int x = 0; x < Bitmap.Width(); ++x) {
-    Bitmap.Canvas()->Brush()->SetColor(kColours[x % 8]);
-    Bitmap.Canvas()->FillRect(RECT{x, 0, x + 1, Bitmap.Height()});
+  for (int X = 0; X < Bitmap.Width(); ++X) {
+    Bitmap.Canvas()->Brush()->SetColor(kColours[X % 8]);
+    Bitmap.Canvas()->FillRect(RECT{X, 0, X + 1, Bitmap.Height()});
   }
 }
 
 void ExpectStripes(TBitmap& Bitmap) {
-  for (int y = 0; y < Bitmap.Height(); ++y)
-    for (int x = 0; x < Bitmap.Width(); ++x)
-      ASSERT_EQ(PixelAt(Bitmap, x, y), kColours[x % 8]) << x << "," << y << " bits " << Bitmap.BitCount();
+  for (int Y = 0; Y < Bitmap.Height(); ++Y)
+    for (int X = 0; X < Bitmap.Width(); ++X)
+      ASSERT_EQ(PixelAt(Bitmap, X, Y), kColours[X % 8]) << X << "," << Y << " bits " << Bitmap.BitCount();
 }
 
 TEST(Bitmap, NewBitmapsAreEmptyDeviceBitmaps) {
@@ -37,23 +37,23 @@ TEST(Bitmap, NewBitmapsAreEmptyDeviceBitmaps) {
   EXPECT_FALSE(bitmap.Empty());
   EXPECT_GE(bitmap.BitCount(), 16);
   EXPECT_NE(bitmap.Handle(), nullptr);
-  DIBSECTION ds{};
-  ASSERT_EQ(GetObjectW(bitmap.Handle(), sizeof(ds), &ds), int(sizeof(ds)));  // a DIB section
-  EXPECT_NE(ds.dsBm.bmBits, nullptr);
+  DIBSECTION Ds{};
+  ASSERT_EQ(GetObjectW(bitmap.Handle(), sizeof(Ds), &Ds), int(sizeof(Ds)));  // a DIB section
+  EXPECT_NE(Ds.dsBm.bmBits, nullptr);
 }
 
 TEST(Bitmap, EveryFormatConvertsToEveryOtherWithTheSamePixels) {
-  const TPixelFormat formats[] = {pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit};
-  for (TPixelFormat from : formats)
-    for (TPixelFormat to : formats) {
-      SCOPED_TRACE(testing::Message() << "from " << from << " to " << to);
+  const TPixelFormat Formats[] = {pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit};
+  for (TPixelFormat From : Formats)
+    for (TPixelFormat To : Formats) {
+      SCOPED_TRACE(testing::Message() << "from " << From << " to " << To);
       TBitmap bitmap(13, 3, pf24bit);
       PaintStripes(bitmap);
-      bitmap.SetPixelFormat(from);
-      ASSERT_EQ(bitmap.PixelFormat(), from);
+      bitmap.SetPixelFormat(From);
+      ASSERT_EQ(bitmap.PixelFormat(), From);
       ExpectStripes(bitmap);
-      bitmap.SetPixelFormat(to);
-      ASSERT_EQ(bitmap.PixelFormat(), to);
+      bitmap.SetPixelFormat(To);
+      ASSERT_EQ(bitmap.PixelFormat(), To);
       ExpectStripes(bitmap);
     }
 }
@@ -68,22 +68,22 @@ TEST(Bitmap, OneBitKeepsTwoColoursAndBitCountsAreRight) {
   EXPECT_EQ(PixelAt(bitmap, 3, 1), clYellow);
   EXPECT_EQ(PixelAt(bitmap, 4, 1), clNavy);
   EXPECT_EQ(bitmap.Colors().size(), 2u);
-  const int bits[] = {1, 4, 8, 16, 16, 24, 32};
-  const TPixelFormat formats[] = {pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit};
-  for (int i = 0; i < 7; ++i) {
-    bitmap.SetPixelFormat(formats[i]);
-    EXPECT_EQ(bitmap.BitCount(), bits[i]);
-    DIBSECTION ds{};
-    GetObjectW(bitmap.Handle(), sizeof(ds), &ds);
-    EXPECT_EQ(ds.dsBmih.biBitCount, bits[i]);
+  const int Bits[] = {1, 4, 8, 16, 16, 24, 32};
+  const TPixelFormat Formats[] = {pf1bit, pf4bit, pf8bit, pf15bit, pf16bit, pf24bit, pf32bit};
+  for (int I = 0; I < 7; ++I) {
+    bitmap.SetPixelFormat(Formats[I]);
+    EXPECT_EQ(bitmap.BitCount(), Bits[I]);
+    DIBSECTION Ds{};
+    GetObjectW(bitmap.Handle(), sizeof(Ds), &Ds);
+    EXPECT_EQ(Ds.dsBmih.biBitCount, Bits[I]);
   }
 }
 
 TEST(Bitmap, ScanLinesAreTopDownRowsOfTheDibSection) {
   TBitmap bitmap(5, 4, pf24bit);
   Fill(bitmap, clBlack);
-  auto* row2 = static_cast<uint8_t*>(bitmap.ScanLine(2));
-  row2[3 * 1 + 2] = 0xFF;  // pixel (1, 2) red, written as B, G, R
+  auto* Row2 = static_cast<uint8_t*>(bitmap.ScanLine(2));
+  Row2[3 * 1 + 2] = 0xFF;  // pixel (1, 2) red, written as B, G, R
   EXPECT_EQ(bitmap.Canvas()->Pixel(1, 2), clRed);
   EXPECT_EQ(static_cast<uint8_t*>(bitmap.ScanLine(1)) - static_cast<uint8_t*>(bitmap.ScanLine(0)),
             bitmap.ScanLineStride());
@@ -96,22 +96,22 @@ TEST(Bitmap, ScanLinesAreTopDownRowsOfTheDibSection) {
 }
 
 TEST(Bitmap, SizeChangesKeepFormatAndPicture) {
-  for (TPixelFormat format : {pf1bit, pf4bit, pf8bit, pf16bit, pf24bit, pf32bit}) {
+  for (TPixelFormat Format : {pf1bit, pf4bit, pf8bit, pf16bit, pf24bit, pf32bit}) {
     TBitmap bitmap(4, 4, pf24bit);
     Fill(bitmap, clWhite);
     bitmap.Canvas()->SetPixel(1, 1, clBlack);
-    bitmap.SetPixelFormat(format);
+    bitmap.SetPixelFormat(Format);
     bitmap.SetWidth(30);
     bitmap.SetHeight(7);
-    EXPECT_EQ(bitmap.PixelFormat(), format);
+    EXPECT_EQ(bitmap.PixelFormat(), Format);
     EXPECT_EQ(bitmap.Width(), 30);
-    EXPECT_EQ(PixelAt(bitmap, 1, 1), clBlack) << format;
-    EXPECT_EQ(PixelAt(bitmap, 2, 2), clWhite) << format;
+    EXPECT_EQ(PixelAt(bitmap, 1, 1), clBlack) << Format;
+    EXPECT_EQ(PixelAt(bitmap, 2, 2), clWhite) << Format;
     bitmap.SetSize(2, 2);
-    EXPECT_EQ(PixelAt(bitmap, 1, 1), clBlack) << format;
+    EXPECT_EQ(PixelAt(bitmap, 1, 1), clBlack) << Format;
     bitmap.SetSize(0, 5);
     EXPECT_TRUE(bitmap.Empty());
-    EXPECT_EQ(bitmap.PixelFormat(), format);
+    EXPECT_EQ(bitmap.PixelFormat(), Format);
   }
 }
 
@@ -130,47 +130,47 @@ TEST(Bitmap, CanvasFollowsTheBitmapThroughHandleChanges) {
 }
 
 TEST(Bitmap, AssignMakesAnIndependentCopy) {
-  TBitmap a(6, 3, pf8bit);
-  Fill(a, clTeal);
-  a.SetTransparent(true);
-  a.SetTransparentColor(clTeal);
-  TBitmap b;
-  b.Assign(&a);
-  EXPECT_EQ(b.Width(), 6);
-  EXPECT_EQ(b.PixelFormat(), pf8bit);
-  EXPECT_TRUE(b.Transparent());
-  EXPECT_EQ(b.TransparentColor(), clTeal);
-  EXPECT_NE(b.Handle(), a.Handle());
-  Fill(a, clMaroon);
-  EXPECT_EQ(PixelAt(b, 2, 2), clTeal);
-  b.Assign(nullptr);
-  EXPECT_TRUE(b.Empty());
-  TFont font;
-  EXPECT_THROW(b.Assign(&font), EConvertError);
+  TBitmap A(6, 3, pf8bit);
+  Fill(A, clTeal);
+  A.SetTransparent(true);
+  A.SetTransparentColor(clTeal);
+  TBitmap B;
+  B.Assign(&A);
+  EXPECT_EQ(B.Width(), 6);
+  EXPECT_EQ(B.PixelFormat(), pf8bit);
+  EXPECT_TRUE(B.Transparent());
+  EXPECT_EQ(B.TransparentColor(), clTeal);
+  EXPECT_NE(B.Handle(), A.Handle());
+  Fill(A, clMaroon);
+  EXPECT_EQ(PixelAt(B, 2, 2), clTeal);
+  B.Assign(nullptr);
+  EXPECT_TRUE(B.Empty());
+  TFont Font;
+  EXPECT_THROW(B.Assign(&Font), EConvertError);
 }
 
 TEST(Bitmap, ReleaseHandleHandsTheSectionOverAndSetHandleTakesOne) {
   TBitmap bitmap(3, 3, pf32bit);
   Fill(bitmap, clOlive);
-  const HBITMAP released = bitmap.ReleaseHandle();
+  const HBITMAP Released = bitmap.ReleaseHandle();
   EXPECT_TRUE(bitmap.Empty());
-  EXPECT_EQ(GetObjectType(released), DWORD(OBJ_BITMAP));
+  EXPECT_EQ(GetObjectType(Released), DWORD(OBJ_BITMAP));
 
   // A device-dependent bitmap is copied into a DIB section and deleted.
   TScreenDC Screen;
-  const HBITMAP ddb = CreateCompatibleBitmap(Screen.Get(), 5, 2);
+  const HBITMAP Ddb = CreateCompatibleBitmap(Screen.Get(), 5, 2);
   {
-    TMemoryDC dc;
-    TSelectObject select(dc.Get(), ddb);
-    SetPixel(dc.Get(), 4, 1, RGB(1, 2, 3));
+    TMemoryDC DC;
+    TSelectObject Select(DC.Get(), Ddb);
+    SetPixel(DC.Get(), 4, 1, RGB(1, 2, 3));
   }
-  TBitmap other;
-  other.SetHandle(ddb);
-  EXPECT_EQ(GetObjectType(ddb), 0u);
-  EXPECT_EQ(other.Width(), 5);
-  EXPECT_EQ(PixelAt(other, 4, 1), RGB(1, 2, 3));
+  TBitmap Other;
+  Other.SetHandle(Ddb);
+  EXPECT_EQ(GetObjectType(Ddb), 0u);
+  EXPECT_EQ(Other.Width(), 5);
+  EXPECT_EQ(PixelAt(Other, 4, 1), RGB(1, 2, 3));
 
-  bitmap.SetHandle(released);  // our own section comes back
+  bitmap.SetHandle(Released);  // our own section comes back
   EXPECT_EQ(PixelAt(bitmap, 2, 2), clOlive);
 }
 
@@ -195,12 +195,12 @@ TEST(Bitmap, ColourTableAndPalette) {
   EXPECT_EQ(bitmap.Canvas()->Pixel(1, 0), clBlue);  // GDI sees the same table
   const HPALETTE palette = bitmap.Palette();
   ASSERT_NE(palette, nullptr);
-  PALETTEENTRY entry{};
-  GetPaletteEntries(palette, 1, 1, &entry);
-  EXPECT_EQ(entry.peBlue, 255);
-  TBitmap rgb(1, 1, pf24bit);
-  EXPECT_EQ(rgb.Palette(), nullptr);
-  EXPECT_THROW(rgb.SetColors({}), EInvalidGraphicOperation);
+  PALETTEENTRY Entry{};
+  GetPaletteEntries(palette, 1, 1, &Entry);
+  EXPECT_EQ(Entry.peBlue, 255);
+  TBitmap Rgb(1, 1, pf24bit);
+  EXPECT_EQ(Rgb.Palette(), nullptr);
+  EXPECT_THROW(Rgb.SetColors({}), EInvalidGraphicOperation);
 }
 
 }  // namespace

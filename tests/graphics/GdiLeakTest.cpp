@@ -11,8 +11,8 @@ namespace {
 
 // One round of the work a form with a few skinned controls does with graphics.
 void Churn(std::vector<HGDIOBJ>* Created) {
-  TBitmap bitmap(40, 20, pf24bit);
-  TCanvas* canvas = bitmap.Canvas();
+  TBitmap Bitmap(40, 20, pf24bit);
+  TCanvas* canvas = Bitmap.Canvas();
   canvas->Font()->SetName("Arial");
   canvas->TextOut(1, 1, "x");
   canvas->Font()->SetStyle({fsBold});  // font replaced while selected
@@ -21,73 +21,73 @@ void Churn(std::vector<HGDIOBJ>* Created) {
   canvas->Rectangle(0, 0, 10, 10);
   canvas->Brush()->SetStyle(bsCross);
   canvas->FillRect(RECT{0, 0, 5, 5});
-  bitmap.SetPixelFormat(pf8bit);  // section replaced while the DC holds it
-  bitmap.SetSize(30, 30);
-  bitmap.Palette();
+  Bitmap.SetPixelFormat(pf8bit);  // section replaced while the DC holds it
+  Bitmap.SetSize(30, 30);
+  Bitmap.Palette();
 
-  TBitmap copy;
-  copy.Assign(&bitmap);
-  copy.SetTransparent(true);
-  canvas->Draw(0, 0, &copy);
-  TBitmap pattern(8, 8, pf24bit);
-  canvas->Brush()->SetBitmap(&pattern);
+  TBitmap Copy;
+  Copy.Assign(&Bitmap);
+  Copy.SetTransparent(true);
+  canvas->Draw(0, 0, &Copy);
+  TBitmap Pattern(8, 8, pf24bit);
+  canvas->Brush()->SetBitmap(&Pattern);
   canvas->FillRect(RECT{0, 0, 8, 8});
 
-  TImageList images(nullptr, 10, 10);
-  images.AddMasked(&bitmap, clFuchsia);
-  images.Draw(canvas, 0, 0, 0);
-  TImageList images2(nullptr);
-  images2.Assign(&images);
+  TImageList Images(nullptr, 10, 10);
+  Images.AddMasked(&Bitmap, clFuchsia);
+  Images.Draw(canvas, 0, 0, 0);
+  TImageList Images2(nullptr);
+  Images2.Assign(&Images);
 
   TFont font;
   TPen pen;
   TBrush brush;
   if (Created) {
     Created->push_back(canvas->Handle());
-    Created->push_back(bitmap.Handle());
-    Created->push_back(copy.Handle());
-    Created->push_back(bitmap.Palette());
+    Created->push_back(Bitmap.Handle());
+    Created->push_back(Copy.Handle());
+    Created->push_back(Bitmap.Palette());
     Created->push_back(canvas->Font()->Handle());
     Created->push_back(canvas->Brush()->Handle());
     Created->push_back(font.Handle());
     Created->push_back(pen.Handle());
     Created->push_back(brush.Handle());
   }
-  HBITMAP released = copy.ReleaseHandle();
-  DeleteObject(released);
+  HBITMAP Released = Copy.ReleaseHandle();
+  DeleteObject(Released);
 }
 
 void WriteOnce() {
-  TBitmap bitmap(2, 2, pf24bit);
-  bitmap.Canvas()->TextOut(0, 0, "a");
+  TBitmap Bitmap(2, 2, pf24bit);
+  Bitmap.Canvas()->TextOut(0, 0, "a");
 }
 
 TEST(GdiLeak, TheCountSeesObjectsComeAndGo) {
   WriteOnce();  // the first text output leaves lasting font caches behind
-  const DWORD before = gfxtest::GdiObjects();
-  HBRUSH brushes[10];
-  for (HBRUSH& b : brushes) b = CreateSolidBrush(RGB(1, 2, 3));
-  EXPECT_EQ(gfxtest::GdiObjects(), before + 10);
-  for (HBRUSH b : brushes) DeleteObject(b);
-  EXPECT_EQ(gfxtest::GdiObjects(), before);
+  const DWORD Before = gfxtest::GdiObjects();
+  HBRUSH Brushes[10];
+  for (HBRUSH& B : Brushes) B = CreateSolidBrush(RGB(1, 2, 3));
+  EXPECT_EQ(gfxtest::GdiObjects(), Before + 10);
+  for (HBRUSH B : Brushes) DeleteObject(B);
+  EXPECT_EQ(gfxtest::GdiObjects(), Before);
   {
-    TBitmap bitmap(2, 2, pf24bit);
-    bitmap.Canvas()->TextOut(0, 0, "a");
-    EXPECT_GE(gfxtest::GdiObjects(), before + 3);  // section, DC, font, brush
+    TBitmap Bitmap(2, 2, pf24bit);
+    Bitmap.Canvas()->TextOut(0, 0, "a");
+    EXPECT_GE(gfxtest::GdiObjects(), Before + 3);  // section, DC, font, brush
   }
-  EXPECT_EQ(gfxtest::GdiObjects(), before);
+  EXPECT_EQ(gfxtest::GdiObjects(), Before);
 }
 
 TEST(GdiLeak, ManyBitmapsCanvasesAndFontsLeaveNoObjectBehind) {
   Churn(nullptr);  // first use creates lasting stock objects and caches
-  const DWORD before = gfxtest::GdiObjects();
-  std::vector<HGDIOBJ> created;
-  for (int i = 0; i < 200; ++i) Churn(i % 50 == 0 ? &created : nullptr);
-  const DWORD after = gfxtest::GdiObjects();
-  EXPECT_LE(after, before) << "GDI objects before " << before << ", after " << after;
+  const DWORD Before = gfxtest::GdiObjects();
+  std::vector<HGDIOBJ> Created;
+  for (int I = 0; I < 200; ++I) Churn(I % 50 == 0 ? &Created : nullptr);
+  const DWORD After = gfxtest::GdiObjects();
+  EXPECT_LE(After, Before) << "GDI objects before " << Before << ", after " << After;
   // Each handle of a finished round is gone (works also where the count above is not kept).
-  for (HGDIOBJ h : created) EXPECT_EQ(GetObjectType(h), 0u) << h;
-  EXPECT_EQ(created.size(), 4u * 9);
+  for (HGDIOBJ H : Created) EXPECT_EQ(GetObjectType(H), 0u) << H;
+  EXPECT_EQ(Created.size(), 4u * 9);
 }
 
 // Each owner of a device context gives it back, with what was selected into it, on every path.

@@ -18,129 +18,129 @@ class TListener : public TObject {
 };
 
 TEST(GraphicsObjects, FontRebuildsItsHandleAfterChangesAndDeletesTheOldOneAfterListeners) {
-  TFont font;
-  TListener listener;
-  font.OnChange = TNotifyEvent::Bind<&TListener::Changed>(&listener);
-  const HFONT first = font.Handle();
-  ASSERT_EQ(GetObjectType(first), DWORD(OBJ_FONT));
-  listener.Watched = first;
-  font.SetStyle({fsBold});
-  EXPECT_EQ(listener.Count, 1);
-  EXPECT_TRUE(listener.HandleAliveDuringChange);
-  EXPECT_EQ(GetObjectType(first), 0u) << "old font leaked";
-  const HFONT second = font.Handle();
-  LOGFONTW lf{};
-  GetObjectW(second, sizeof(lf), &lf);
-  EXPECT_EQ(lf.lfWeight, FW_BOLD);
-  EXPECT_EQ(lf.lfHeight, -11);
+  TFont Font;
+  TListener Listener;
+  Font.OnChange = TNotifyEvent::Bind<&TListener::Changed>(&Listener);
+  const HFONT First = Font.Handle();
+  ASSERT_EQ(GetObjectType(First), DWORD(OBJ_FONT));
+  Listener.Watched = First;
+  Font.SetStyle({fsBold});
+  EXPECT_EQ(Listener.Count, 1);
+  EXPECT_TRUE(Listener.HandleAliveDuringChange);
+  EXPECT_EQ(GetObjectType(First), 0u) << "old font leaked";
+  const HFONT Second = Font.Handle();
+  LOGFONTW Lf{};
+  GetObjectW(Second, sizeof(Lf), &Lf);
+  EXPECT_EQ(Lf.lfWeight, FW_BOLD);
+  EXPECT_EQ(Lf.lfHeight, -11);
 
   // The colour is drawn by the canvas: the font keeps its handle.
-  font.SetColor(clRed);
-  EXPECT_EQ(listener.Count, 2);
-  EXPECT_EQ(font.Handle(), second);
-  font.SetColor(clRed);  // no change, no notice
-  EXPECT_EQ(listener.Count, 2);
+  Font.SetColor(clRed);
+  EXPECT_EQ(Listener.Count, 2);
+  EXPECT_EQ(Font.Handle(), Second);
+  Font.SetColor(clRed);  // no change, no notice
+  EXPECT_EQ(Listener.Count, 2);
 }
 
 TEST(GraphicsObjects, FontSizeAndHeightFollowPixelsPerInch) {
-  TFont font;
-  font.SetPixelsPerInch(96);
-  font.SetSize(8);
-  EXPECT_EQ(font.Height(), -11);
-  font.SetHeight(-16);
-  EXPECT_EQ(font.Size(), 12);
-  font.SetPixelsPerInch(120);
-  font.SetSize(9);
-  EXPECT_EQ(font.Height(), -15);
+  TFont Font;
+  Font.SetPixelsPerInch(96);
+  Font.SetSize(8);
+  EXPECT_EQ(Font.Height(), -11);
+  Font.SetHeight(-16);
+  EXPECT_EQ(Font.Size(), 12);
+  Font.SetPixelsPerInch(120);
+  Font.SetSize(9);
+  EXPECT_EQ(Font.Height(), -15);
 }
 
 TEST(GraphicsObjects, SetHandleTakesOwnershipAndReadsTheDescription) {
-  LOGFONTW lf{};
-  lf.lfHeight = -20;
-  lf.lfItalic = TRUE;
-  lf.lfCharSet = 134;
-  wcscpy(lf.lfFaceName, L"Courier New");
-  const HFONT given = CreateFontIndirectW(&lf);
+  LOGFONTW Lf{};
+  Lf.lfHeight = -20;
+  Lf.lfItalic = TRUE;
+  Lf.lfCharSet = 134;
+  wcscpy(Lf.lfFaceName, L"Courier New");
+  const HFONT Given = CreateFontIndirectW(&Lf);
   {
-    TFont font;
-    font.SetHandle(given);
-    EXPECT_EQ(font.Name(), "Courier New");
-    EXPECT_EQ(font.Height(), -20);
-    EXPECT_EQ(font.Style(), TFontStyles{fsItalic});
-    EXPECT_EQ(font.Charset(), 134);
-    EXPECT_EQ(font.Handle(), given);
+    TFont Font;
+    Font.SetHandle(Given);
+    EXPECT_EQ(Font.Name(), "Courier New");
+    EXPECT_EQ(Font.Height(), -20);
+    EXPECT_EQ(Font.Style(), TFontStyles{fsItalic});
+    EXPECT_EQ(Font.Charset(), 134);
+    EXPECT_EQ(Font.Handle(), Given);
   }
-  EXPECT_EQ(GetObjectType(given), 0u);
+  EXPECT_EQ(GetObjectType(Given), 0u);
 }
 
 TEST(GraphicsObjects, AssignCopiesEveryAttribute) {
-  TFont a, b;
-  a.SetName("Arial");
-  a.SetHeight(-13);
-  a.SetStyle({fsUnderline, fsStrikeOut});
-  a.SetColor(clBlue);
-  a.SetCharset(SHIFTJIS_CHARSET);
-  b.Assign(&a);
-  EXPECT_EQ(b.Name(), "Arial");
-  EXPECT_EQ(b.Height(), -13);
-  EXPECT_EQ(b.Style(), (TFontStyles{fsUnderline, fsStrikeOut}));
-  EXPECT_EQ(b.Color(), clBlue);
-  EXPECT_EQ(b.Charset(), SHIFTJIS_CHARSET);
+  TFont A, B;
+  A.SetName("Arial");
+  A.SetHeight(-13);
+  A.SetStyle({fsUnderline, fsStrikeOut});
+  A.SetColor(clBlue);
+  A.SetCharset(SHIFTJIS_CHARSET);
+  B.Assign(&A);
+  EXPECT_EQ(B.Name(), "Arial");
+  EXPECT_EQ(B.Height(), -13);
+  EXPECT_EQ(B.Style(), (TFontStyles{fsUnderline, fsStrikeOut}));
+  EXPECT_EQ(B.Color(), clBlue);
+  EXPECT_EQ(B.Charset(), SHIFTJIS_CHARSET);
 
-  TPen p, q;
-  p.SetColor(clRed);
-  p.SetWidth(3);
-  p.SetStyle(psDash);
-  p.SetMode(pmXor);
-  q.Assign(&p);
-  EXPECT_EQ(q.Color(), clRed);
-  EXPECT_EQ(q.Width(), 3);
-  EXPECT_EQ(q.Style(), psDash);
-  EXPECT_EQ(q.Mode(), pmXor);
+  TPen P, Q;
+  P.SetColor(clRed);
+  P.SetWidth(3);
+  P.SetStyle(psDash);
+  P.SetMode(pmXor);
+  Q.Assign(&P);
+  EXPECT_EQ(Q.Color(), clRed);
+  EXPECT_EQ(Q.Width(), 3);
+  EXPECT_EQ(Q.Style(), psDash);
+  EXPECT_EQ(Q.Mode(), pmXor);
 
-  TBrush r;
-  EXPECT_THROW(r.Assign(&a), EConvertError);
+  TBrush R;
+  EXPECT_THROW(R.Assign(&A), EConvertError);
 }
 
 TEST(GraphicsObjects, PublishedPropertiesSetThroughClassInformation) {
-  TFont font;
-  const TClassInfo& info = font.ClassType();
+  TFont Font;
+  const TClassInfo& Info = Font.ClassType();
   for (const char* name : {"Name", "Height", "Size", "Style", "Color", "Charset"})
-    ASSERT_NE(info.FindProp(name), nullptr) << name;
-  info.FindProp("Height")->SetOrd(font, -11 - 5);
-  EXPECT_EQ(font.Height(), -16);
-  info.FindProp("Name")->SetStr(font, "Verdana");
-  EXPECT_EQ(font.Name(), "Verdana");
-  info.FindProp("Style")->SetOrd(font, 1 << fsBold | 1 << fsItalic);
-  EXPECT_EQ(font.Style(), (TFontStyles{fsBold, fsItalic}));
-  info.FindProp("Color")->SetOrd(font, clBtnText);
-  EXPECT_EQ(font.Color(), clBtnText);
-  EXPECT_FALSE(info.FindProp("Size")->IsStored);
+    ASSERT_NE(Info.FindProp(name), nullptr) << name;
+  Info.FindProp("Height")->SetOrd(Font, -11 - 5);
+  EXPECT_EQ(Font.Height(), -16);
+  Info.FindProp("Name")->SetStr(Font, "Verdana");
+  EXPECT_EQ(Font.Name(), "Verdana");
+  Info.FindProp("Style")->SetOrd(Font, 1 << fsBold | 1 << fsItalic);
+  EXPECT_EQ(Font.Style(), (TFontStyles{fsBold, fsItalic}));
+  Info.FindProp("Color")->SetOrd(Font, clBtnText);
+  EXPECT_EQ(Font.Color(), clBtnText);
+  EXPECT_FALSE(Info.FindProp("Size")->IsStored);
 
-  TBrush brush;
-  brush.ClassType().FindProp("Style")->SetOrd(brush, bsClear);
-  EXPECT_EQ(brush.Style(), bsClear);
-  TPen pen;
-  pen.ClassType().FindProp("Width")->SetOrd(pen, 4);
-  EXPECT_EQ(pen.Width(), 4);
+  TBrush Brush;
+  Brush.ClassType().FindProp("Style")->SetOrd(Brush, bsClear);
+  EXPECT_EQ(Brush.Style(), bsClear);
+  TPen Pen;
+  Pen.ClassType().FindProp("Width")->SetOrd(Pen, 4);
+  EXPECT_EQ(Pen.Width(), 4);
 }
 
 TEST(GraphicsObjects, BrushStylesMakeTheMatchingBrush) {
-  TBrush brush;
-  LOGBRUSH lb{};
-  brush.SetColor(clLime);
-  GetObjectW(brush.Handle(), sizeof(lb), &lb);
-  EXPECT_EQ(lb.lbStyle, UINT(BS_SOLID));
-  EXPECT_EQ(lb.lbColor, 0x00FF00u);
-  brush.SetStyle(bsDiagCross);
-  GetObjectW(brush.Handle(), sizeof(lb), &lb);
-  EXPECT_EQ(lb.lbStyle, UINT(BS_HATCHED));
-  EXPECT_EQ(lb.lbHatch, ULONG_PTR(HS_DIAGCROSS));
-  brush.SetStyle(bsClear);
-  GetObjectW(brush.Handle(), sizeof(lb), &lb);
-  EXPECT_EQ(lb.lbStyle, UINT(BS_NULL));
-  brush.SetColor(clRed);  // asking for a colour asks for paint
-  EXPECT_EQ(brush.Style(), bsSolid);
+  TBrush Brush;
+  LOGBRUSH Lb{};
+  Brush.SetColor(clLime);
+  GetObjectW(Brush.Handle(), sizeof(Lb), &Lb);
+  EXPECT_EQ(Lb.lbStyle, UINT(BS_SOLID));
+  EXPECT_EQ(Lb.lbColor, 0x00FF00u);
+  Brush.SetStyle(bsDiagCross);
+  GetObjectW(Brush.Handle(), sizeof(Lb), &Lb);
+  EXPECT_EQ(Lb.lbStyle, UINT(BS_HATCHED));
+  EXPECT_EQ(Lb.lbHatch, ULONG_PTR(HS_DIAGCROSS));
+  Brush.SetStyle(bsClear);
+  GetObjectW(Brush.Handle(), sizeof(Lb), &Lb);
+  EXPECT_EQ(Lb.lbStyle, UINT(BS_NULL));
+  Brush.SetColor(clRed);  // asking for a colour asks for paint
+  EXPECT_EQ(Brush.Style(), bsSolid);
 }
 
 }  // namespace

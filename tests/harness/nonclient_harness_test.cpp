@@ -17,31 +17,31 @@ struct Observed {
 };
 Observed g_seen;
 
-void PaintFrame(HWND wnd) {
-  HDC dc = GetWindowDC(wnd);
-  RECT window;
-  GetWindowRect(wnd, &window);
-  const RECT all{0, 0, window.right - window.left, window.bottom - window.top};
-  HBRUSH brush = CreateSolidBrush(kFrameColour);
-  FillRect(dc, &all, brush);
-  DeleteObject(brush);
-  ReleaseDC(wnd, dc);
+void PaintFrame(HWND Wnd) {
+  HDC Dc = GetWindowDC(Wnd);
+  RECT Window;
+  GetWindowRect(Wnd, &Window);
+  const RECT All{0, 0, Window.right - Window.left, Window.bottom - Window.top};
+  HBRUSH Brush = CreateSolidBrush(kFrameColour);
+  FillRect(Dc, &All, Brush);
+  DeleteObject(Brush);
+  ReleaseDC(Wnd, Dc);
 }
 
-LRESULT CALLBACK SubclassProc(HWND wnd, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
+LRESULT CALLBACK SubclassProc(HWND Wnd, UINT Msg, WPARAM Wp, LPARAM Lp) {
+  switch (Msg) {
     case WM_NCCALCSIZE:
       ++g_seen.calcSize;
       break;
     case WM_NCPAINT:
       ++g_seen.ncPaint;
-      PaintFrame(wnd);
+      PaintFrame(Wnd);
       return 0;
     case WM_NCACTIVATE:
-      PaintFrame(wnd);
+      PaintFrame(Wnd);
       return TRUE;
   }
-  return CallWindowProcW(g_seen.previous, wnd, msg, wp, lp);
+  return CallWindowProcW(g_seen.previous, Wnd, Msg, Wp, Lp);
 }
 
 void Pump() {
@@ -49,50 +49,50 @@ void Pump() {
 }
 
 TEST(Harness, SubclassedWindowGetsAndPaintsItsNonClientArea) {
-  const wchar_t* cls = L"HarnessWindow";
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = DefWindowProcW;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = cls;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  ASSERT_NE(RegisterClassW(&wc), 0);
+  const wchar_t* Cls = L"HarnessWindow";
+  WNDCLASSW Wc{};
+  Wc.lpfnWndProc = DefWindowProcW;
+  Wc.hInstance = GetModuleHandleW(nullptr);
+  Wc.lpszClassName = Cls;
+  Wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  Wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  ASSERT_NE(RegisterClassW(&Wc), 0);
 
-  HWND wnd = CreateWindowExW(0, cls, L"harness", WS_OVERLAPPEDWINDOW, 100, 100, 300, 200, nullptr, nullptr,
-                             wc.hInstance, nullptr);
-  ASSERT_NE(wnd, nullptr);
-  ShowWindow(wnd, SW_SHOW);
+  HWND Wnd = CreateWindowExW(0, Cls, L"harness", WS_OVERLAPPEDWINDOW, 100, 100, 300, 200, nullptr, nullptr,
+                             Wc.hInstance, nullptr);
+  ASSERT_NE(Wnd, nullptr);
+  ShowWindow(Wnd, SW_SHOW);
   Pump();
 
   g_seen.previous = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
+      SetWindowLongPtrW(Wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassProc)));
   ASSERT_EQ(g_seen.previous, reinterpret_cast<WNDPROC>(&DefWindowProcW));
-  SetWindowPos(wnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
-  RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  SetWindowPos(Wnd, nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
+  RedrawWindow(Wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   Pump();
 
   EXPECT_GT(g_seen.calcSize, 0);
   EXPECT_GT(g_seen.ncPaint, 0);
 
   // The caption area lies above the client area: sample it through the window DC.
-  RECT client{};
-  GetClientRect(wnd, &client);
-  POINT origin{0, 0};
-  ClientToScreen(wnd, &origin);
-  RECT window{};
-  GetWindowRect(wnd, &window);
-  const int captionY = (origin.y - window.top) / 2;
-  ASSERT_GT(origin.y - window.top, 0) << "the window has no non-client area above its client area";
-  HDC dc = GetWindowDC(wnd);
-  const COLORREF sampled = GetPixel(dc, (window.right - window.left) / 2, captionY);
-  ReleaseDC(wnd, dc);
-  EXPECT_EQ(sampled, kFrameColour);
+  RECT Client{};
+  GetClientRect(Wnd, &Client);
+  POINT Origin{0, 0};
+  ClientToScreen(Wnd, &Origin);
+  RECT Window{};
+  GetWindowRect(Wnd, &Window);
+  const int CaptionY = (Origin.y - Window.top) / 2;
+  ASSERT_GT(Origin.y - Window.top, 0) << "the window has no non-client area above its client area";
+  HDC Dc = GetWindowDC(Wnd);
+  const COLORREF Sampled = GetPixel(Dc, (Window.right - Window.left) / 2, CaptionY);
+  ReleaseDC(Wnd, Dc);
+  EXPECT_EQ(Sampled, kFrameColour);
 
   // Give the window its exact previous procedure back.
-  const auto mine = SetWindowLongPtrW(wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_seen.previous));
-  EXPECT_EQ(mine, reinterpret_cast<LONG_PTR>(&SubclassProc));
-  DestroyWindow(wnd);
-  UnregisterClassW(cls, wc.hInstance);
+  const auto Mine = SetWindowLongPtrW(Wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_seen.previous));
+  EXPECT_EQ(Mine, reinterpret_cast<LONG_PTR>(&SubclassProc));
+  DestroyWindow(Wnd);
+  UnregisterClassW(Cls, Wc.hInstance);
 }
 
 }  // namespace

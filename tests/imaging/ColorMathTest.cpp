@@ -8,9 +8,9 @@
 using namespace skin;
 
 TEST(Blend, PercentAndThousandthWeights) {
-  const TRgbValue white = 0xFFFFFF, black = 0;
-  EXPECT_EQ(BlendRgb(white, black, 50), 0x808080u);  // (255*50 + 50) div 100 = 128
-  EXPECT_EQ(BlendRgb(white, black, 500), 0x808080u);
+  const TRgbValue White = 0xFFFFFF, Black = 0;
+  EXPECT_EQ(BlendRgb(White, Black, 50), 0x808080u);  // (255*50 + 50) div 100 = 128
+  EXPECT_EQ(BlendRgb(White, Black, 500), 0x808080u);
   EXPECT_EQ(BlendRgb(MakeRgb(200, 100, 0), MakeRgb(0, 0, 100), 100),
             MakeRgb(20, 10, 90));  // 10 per cent of c1
   EXPECT_EQ(BlendRgb(MakeRgb(1, 2, 3), MakeRgb(40, 50, 60), 0), MakeRgb(40, 50, 60));
@@ -40,14 +40,14 @@ TEST(Saturation, DarkColoursAreFixedAndRoundingIsHalfToEven) {
 }
 
 TEST(Gradient, TablesRoundEachChannelAndWidthOneIsTheMidpoint) {
-  auto t = BuildGradient(5, MakeRgb(0, 0, 0), MakeRgb(100, 10, 255));
-  ASSERT_EQ(t.size(), 5u);
-  EXPECT_EQ(t[0], MakeRgb(0, 0, 0));
-  EXPECT_EQ(t[1], MakeRgb(25, 3, 64));  // (10 + 2) div 4 = 3, (255 + 2) div 4 = 64
-  EXPECT_EQ(t[4], MakeRgb(100, 10, 255));
+  auto T = BuildGradient(5, MakeRgb(0, 0, 0), MakeRgb(100, 10, 255));
+  ASSERT_EQ(T.size(), 5u);
+  EXPECT_EQ(T[0], MakeRgb(0, 0, 0));
+  EXPECT_EQ(T[1], MakeRgb(25, 3, 64));  // (10 + 2) div 4 = 3, (255 + 2) div 4 = 64
+  EXPECT_EQ(T[4], MakeRgb(100, 10, 255));
   // A falling channel truncates toward zero: 30 - 20 over 4 bands ends at 21, one step short of 20.
-  t = BuildGradient(4, MakeRgb(30, 0, 0), MakeRgb(20, 0, 0));
-  EXPECT_EQ(t[3], MakeRgb(21, 0, 0));
+  T = BuildGradient(4, MakeRgb(30, 0, 0), MakeRgb(20, 0, 0));
+  EXPECT_EQ(T[3], MakeRgb(21, 0, 0));
   EXPECT_EQ(BuildGradient(1, MakeRgb(10, 20, 30), MakeRgb(21, 0, 255)),
             (std::vector<TRgbValue>{MakeRgb(15, 10, 142)}));
   EXPECT_TRUE(BuildGradient(0, 0, 0xFFFFFF).empty());
@@ -55,38 +55,38 @@ TEST(Gradient, TablesRoundEachChannelAndWidthOneIsTheMidpoint) {
 }
 
 TEST(Gradient, CacheReusesSlotsAndReplacesTheOldestRoundRobin) {
-  TGradientCache cache;
-  const auto* first = &cache.Table(10, 0, 0xFFFFFF);
-  EXPECT_EQ(cache.NextSlot(), 1);
-  EXPECT_EQ(&cache.Table(10, 0, 0xFFFFFF), first);
-  EXPECT_EQ(cache.Builds(), 1);
+  TGradientCache Cache;
+  const auto* First = &Cache.Table(10, 0, 0xFFFFFF);
+  EXPECT_EQ(Cache.NextSlot(), 1);
+  EXPECT_EQ(&Cache.Table(10, 0, 0xFFFFFF), First);
+  EXPECT_EQ(Cache.Builds(), 1);
   // A falling gradient whose last entry misses C2 is still found again.
-  cache.Table(4, MakeRgb(30, 0, 0), MakeRgb(20, 0, 0));
-  cache.Table(4, MakeRgb(30, 0, 0), MakeRgb(20, 0, 0));
-  EXPECT_EQ(cache.Builds(), 2);
-  for (int n = 100; n < 114; ++n) cache.Table(n, 0, 0xFF);
-  EXPECT_EQ(cache.NextSlot(), 0);  // 16 slots used, the counter wrapped
-  cache.Table(10, 0, 0xFFFFFF);
-  EXPECT_EQ(cache.Builds(), 16);
-  cache.Table(200, 0, 0xFF);  // overwrites slot 0, the oldest
-  EXPECT_EQ(cache.NextSlot(), 1);
-  cache.Table(10, 0, 0xFFFFFF);
-  EXPECT_EQ(cache.Builds(), 18);
-  EXPECT_TRUE(cache.Table(0, 0, 0).empty());
+  Cache.Table(4, MakeRgb(30, 0, 0), MakeRgb(20, 0, 0));
+  Cache.Table(4, MakeRgb(30, 0, 0), MakeRgb(20, 0, 0));
+  EXPECT_EQ(Cache.Builds(), 2);
+  for (int N = 100; N < 114; ++N) Cache.Table(N, 0, 0xFF);
+  EXPECT_EQ(Cache.NextSlot(), 0);  // 16 slots used, the counter wrapped
+  Cache.Table(10, 0, 0xFFFFFF);
+  EXPECT_EQ(Cache.Builds(), 16);
+  Cache.Table(200, 0, 0xFF);  // overwrites slot 0, the oldest
+  EXPECT_EQ(Cache.NextSlot(), 1);
+  Cache.Table(10, 0, 0xFFFFFF);
+  EXPECT_EQ(Cache.Builds(), 18);
+  EXPECT_TRUE(Cache.Table(0, 0, 0).empty());
 }
 
 TEST(Gradient, VisibleBandsFollowTheClipBox) {
-  auto b = VisibleBands(10, 110, 0, 500);
-  EXPECT_EQ(b.First, 0);
-  EXPECT_EQ(b.Last, 99);
-  b = VisibleBands(10, 110, 60, 80);
-  EXPECT_EQ(b.First, 50);
-  EXPECT_EQ(b.Last, 69);
-  b = VisibleBands(10, 110, 200, 300);
-  EXPECT_GT(b.First, b.Last);
-  b = VisibleBands(10, 10, 0, 100);
-  EXPECT_GT(b.First, b.Last);
-  b = VisibleBands(INT_MIN, INT_MAX, -5, 5);
-  EXPECT_EQ(b.First, 2147483643LL);
-  EXPECT_EQ(b.Last - b.First, 9);
+  auto B = VisibleBands(10, 110, 0, 500);
+  EXPECT_EQ(B.First, 0);
+  EXPECT_EQ(B.Last, 99);
+  B = VisibleBands(10, 110, 60, 80);
+  EXPECT_EQ(B.First, 50);
+  EXPECT_EQ(B.Last, 69);
+  B = VisibleBands(10, 110, 200, 300);
+  EXPECT_GT(B.First, B.Last);
+  B = VisibleBands(10, 10, 0, 100);
+  EXPECT_GT(B.First, B.Last);
+  B = VisibleBands(INT_MIN, INT_MAX, -5, 5);
+  EXPECT_EQ(B.First, 2147483643LL);
+  EXPECT_EQ(B.Last - B.First, 9);
 }

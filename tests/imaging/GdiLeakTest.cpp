@@ -16,43 +16,43 @@
 using namespace imgtest;
 
 TEST(GdiLeak, TenThousandCallsOfEachPainterLeaveNoObjectBehind) {
-  auto strip = MakeBitmap(
-      40, 12, [](int x, int y) { return (x + y) % 5 ? RGB(x * 6, y * 20, 80) : RGB(255, 0, 255); });
-  auto indexed = MakeBitmap(8, 8, [](int x, int) { return x < 4 ? RGB(255, 0, 0) : RGB(0, 0, 255); });
+  auto Strip = MakeBitmap(
+      40, 12, [](int X, int Y) { return (X + Y) % 5 ? RGB(X * 6, Y * 20, 80) : RGB(255, 0, 255); });
+  auto indexed = MakeBitmap(8, 8, [](int X, int) { return X < 4 ? RGB(255, 0, 0) : RGB(0, 0, 255); });
   indexed->SetPixelFormat(pf8bit);
-  auto target = Solid(60, 40, RGB(7, 7, 7));
-  TCanvas* canvas = target->Canvas();
+  auto Target = Solid(60, 40, RGB(7, 7, 7));
+  TCanvas* canvas = Target->Canvas();
   HDC dc = canvas->Handle();
   const RECT r{2, 3, 50, 33}, m{3, 2, 4, 3};
   HWND parent = CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
 
-  const std::vector<std::pair<std::string, std::function<void()>>> painters = {
-      {"GetHMap", [&] { GetHMap(r, strip.get(), m, 2, 2, 1, 0); }},
-      {"DrawRect2", [&] { DrawRect2(dc, r, strip.get(), m, 1, 2, 0, 0, 0); }},
-      {"DrawRect2 keyed", [&] { DrawRect2(dc, r, strip.get(), m, 1, 2, 1, 1, 0); }},
-      {"DrawBorder", [&] { DrawBorder(dc, r, strip.get(), m, 2, 2); }},
-      {"DrawRectTile", [&] { DrawRectTile(canvas, r, strip.get(), m, 1, 2, 0, 0); }},
-      {"DrawRectTile keyed", [&] { DrawRectTile(canvas, r, strip.get(), m, 1, 2, 1, 0); }},
-      {"DrawRectH", [&] { DrawRectH(dc, r, strip.get(), m, 1, 2); }},
-      {"DrawRectV", [&] { DrawRectV(dc, r, strip.get(), m, 1, 2); }},
-      {"GetThumbMap", [&] { GetThumbMap(r, strip.get(), m, 1, 2); }},
-      {"DrawRect1", [&] { DrawRect1(dc, r, strip.get(), 2, 2, 1); }},
-      {"DrawRect3", [&] { DrawRect3(dc, r, strip.get(), 2, 2, 1); }},
+  const std::vector<std::pair<std::string, std::function<void()>>> Painters = {
+      {"GetHMap", [&] { GetHMap(r, Strip.get(), m, 2, 2, 1, 0); }},
+      {"DrawRect2", [&] { DrawRect2(dc, r, Strip.get(), m, 1, 2, 0, 0, 0); }},
+      {"DrawRect2 keyed", [&] { DrawRect2(dc, r, Strip.get(), m, 1, 2, 1, 1, 0); }},
+      {"DrawBorder", [&] { DrawBorder(dc, r, Strip.get(), m, 2, 2); }},
+      {"DrawRectTile", [&] { DrawRectTile(canvas, r, Strip.get(), m, 1, 2, 0, 0); }},
+      {"DrawRectTile keyed", [&] { DrawRectTile(canvas, r, Strip.get(), m, 1, 2, 1, 0); }},
+      {"DrawRectH", [&] { DrawRectH(dc, r, Strip.get(), m, 1, 2); }},
+      {"DrawRectV", [&] { DrawRectV(dc, r, Strip.get(), m, 1, 2); }},
+      {"GetThumbMap", [&] { GetThumbMap(r, Strip.get(), m, 1, 2); }},
+      {"DrawRect1", [&] { DrawRect1(dc, r, Strip.get(), 2, 2, 1); }},
+      {"DrawRect3", [&] { DrawRect3(dc, r, Strip.get(), 2, 2, 1); }},
       {"DrawBGbmp",
        [&] {
-         DrawBGbmp(canvas, r, strip.get(), RECT{1, 1, 9, 7});
+         DrawBGbmp(canvas, r, Strip.get(), RECT{1, 1, 9, 7});
        }},
-      {"DrawTranmap", [&] { DrawTranmap(dc, r, strip.get(), clFuchsia); }},
-      {"DrawTranmap xor", [&] { DrawTranmapWith(dc, r, strip.get(), clFuchsia, false); }},
+      {"DrawTranmap", [&] { DrawTranmap(dc, r, Strip.get(), clFuchsia); }},
+      {"DrawTranmap xor", [&] { DrawTranmapWith(dc, r, Strip.get(), clFuchsia, false); }},
       {"Bitmapdraw", [&] { Bitmapdraw(dc, r, indexed.get()); }},
       {"DrawParentImage",
        [&] {
          DrawParentImage(parent, 5, 5, RECT{0, 0, 20, 20}, dc);
        }},
-      {"BitmapToRegion", [&] { DeleteObject(BitmapToRegion(strip.get(), 0, 0, clFuchsia, 0, 0, 0)); }},
+      {"BitmapToRegion", [&] { DeleteObject(BitmapToRegion(Strip.get(), 0, 0, clFuchsia, 0, 0, 0)); }},
       {"GradFill", [&] { GradFill(dc, r, RGB(0, 0, 0), RGB(255, 255, 255), 1); }},
-      {"Rotate90", [&] { Rotate90(strip.get()); }},
-      {"SkinUnit", [&] { TSkinUnitScope unit; }},
+      {"Rotate90", [&] { Rotate90(Strip.get()); }},
+      {"SkinUnit", [&] { TSkinUnitScope Unit; }},
       {"scratch surfaces of their own",  // the kept one lent: the others make and free their own
        [&] {
          skin::paint::TScratchSurface Lent(dc, 8, 8);
@@ -62,29 +62,29 @@ TEST(GdiLeak, TenThousandCallsOfEachPainterLeaveNoObjectBehind) {
        }},
   };
   {  // the count itself follows objects as they come and go
-    const DWORD before = GdiObjects();
-    TGdiBrush brush(CreateSolidBrush(RGB(1, 2, 3)));
-    ASSERT_EQ(GdiObjects(), before + 1);
+    const DWORD Before = GdiObjects();
+    TGdiBrush Brush(CreateSolidBrush(RGB(1, 2, 3)));
+    ASSERT_EQ(GdiObjects(), Before + 1);
   }
-  for (const auto& [name, paint] : painters) {
+  for (const auto& [name, paint] : Painters) {
     paint();  // first use may create lasting objects (the source's canvas, palettes)
-    const DWORD before = GdiObjects();
-    for (int i = 0; i < 10000; ++i) paint();
-    EXPECT_EQ(GdiObjects(), before) << name;
+    const DWORD Before = GdiObjects();
+    for (int I = 0; I < 10000; ++I) paint();
+    EXPECT_EQ(GdiObjects(), Before) << name;
   }
   // The utilities that work in place on scan lines create nothing.
-  auto b = MakeBitmap(16, 8, [](int x, int y) { return RGB(x, y, 1); });
-  b->Canvas()->Handle();
-  const DWORD before = GdiObjects();
-  for (int i = 0; i < 1000; ++i) {
-    SpiegelnHorizontal(b.get());
-    SpiegelnVertikal(b.get());
-    Drehen90Grad(b.get());
-    Drehen270Grad(b.get());
-    Drehen180Grad(b.get());
-    ChangeTrans(b.get(), clRed);
-    ConvertBitmapToGrayscale(b.get());
+  auto B = MakeBitmap(16, 8, [](int X, int Y) { return RGB(X, Y, 1); });
+  B->Canvas()->Handle();
+  const DWORD Before = GdiObjects();
+  for (int I = 0; I < 1000; ++I) {
+    SpiegelnHorizontal(B.get());
+    SpiegelnVertikal(B.get());
+    Drehen90Grad(B.get());
+    Drehen270Grad(B.get());
+    Drehen180Grad(B.get());
+    ChangeTrans(B.get(), clRed);
+    ConvertBitmapToGrayscale(B.get());
   }
-  EXPECT_EQ(GdiObjects(), before);
+  EXPECT_EQ(GdiObjects(), Before);
   DestroyWindow(parent);
 }

@@ -35,9 +35,9 @@ TEST(FrameSelection, BadCountsAndIndicesStayInsideTheBitmap) {
 }
 
 TEST(NineSlice, AllNineCopiesInTheirOrder) {
-  const TFrame f{30, 0, 30, 20};  // second frame of a 2-frame 60 by 20 strip
-  const auto plan = Copies(NineSlicePlan(f, TSkinRect{4, 3, 5, 2}, 100, 40, false, true));
-  const std::vector<TSliceCopy> want = {
+  const TFrame F{30, 0, 30, 20};  // second frame of a 2-frame 60 by 20 strip
+  const auto Plan = Copies(NineSlicePlan(F, TSkinRect{4, 3, 5, 2}, 100, 40, false, true));
+  const std::vector<TSliceCopy> Want = {
       C({0, 0, 4, 3}, {30, 0, 34, 3}),         // top-left
       C({0, 38, 4, 40}, {30, 18, 34, 20}),     // bottom-left
       C({95, 0, 100, 3}, {55, 0, 60, 3}),      // top-right
@@ -48,44 +48,44 @@ TEST(NineSlice, AllNineCopiesInTheirOrder) {
       C({95, 3, 100, 38}, {55, 3, 60, 18}),    // right edge
       C({4, 38, 95, 40}, {34, 18, 55, 20}),    // bottom edge
   };
-  EXPECT_EQ(plan, want);
+  EXPECT_EQ(Plan, Want);
 }
 
 TEST(NineSlice, MarginsCollapsePerAxisAndCornersNeedBothMargins) {
-  const TFrame f{0, 0, 20, 20};
+  const TFrame F{0, 0, 20, 20};
   // Too narrow for left + right: only top and bottom remain, spanning the full width.
-  auto plan = Copies(NineSlicePlan(f, TSkinRect{6, 4, 6, 4}, 11, 30, false, true));
-  std::vector<TSliceCopy> want = {
+  auto Plan = Copies(NineSlicePlan(F, TSkinRect{6, 4, 6, 4}, 11, 30, false, true));
+  std::vector<TSliceCopy> Want = {
       C({0, 0, 11, 4}, {0, 0, 20, 4}),      // top edge
       C({0, 4, 11, 26}, {0, 4, 20, 16}),    // centre
       C({0, 26, 11, 30}, {0, 16, 20, 20}),  // bottom edge
   };
-  EXPECT_EQ(plan, want);
+  EXPECT_EQ(Plan, Want);
   // Too low as well: a pure stretch of the whole frame.
-  plan = Copies(NineSlicePlan(f, TSkinRect{6, 4, 6, 4}, 11, 7, false, true));
-  EXPECT_EQ(plan, (std::vector<TSliceCopy>{C({0, 0, 11, 7}, {0, 0, 20, 20})}));
+  Plan = Copies(NineSlicePlan(F, TSkinRect{6, 4, 6, 4}, 11, 7, false, true));
+  EXPECT_EQ(Plan, (std::vector<TSliceCopy>{C({0, 0, 11, 7}, {0, 0, 20, 20})}));
   // Exactly fitting margins are kept (the centre has no area and is dropped).
-  plan = Copies(NineSlicePlan(f, TSkinRect{6, 0, 6, 0}, 12, 5, false, true));
-  EXPECT_EQ(plan,
+  Plan = Copies(NineSlicePlan(F, TSkinRect{6, 0, 6, 0}, 12, 5, false, true));
+  EXPECT_EQ(Plan,
             (std::vector<TSliceCopy>{C({0, 0, 6, 5}, {0, 0, 6, 20}), C({6, 0, 12, 5}, {14, 0, 20, 20})}));
   // Left only: no corners, left edge and centre.
-  plan = Copies(NineSlicePlan(f, TSkinRect{3, 0, 0, 0}, 50, 50, false, true));
-  EXPECT_EQ(plan,
+  Plan = Copies(NineSlicePlan(F, TSkinRect{3, 0, 0, 0}, 50, 50, false, true));
+  EXPECT_EQ(Plan,
             (std::vector<TSliceCopy>{C({0, 0, 3, 50}, {0, 0, 3, 20}), C({3, 0, 50, 50}, {3, 0, 20, 20})}));
 }
 
 TEST(NineSlice, TiledCentreBorderOnlyAndBadMargins) {
-  const TFrame f{0, 0, 20, 20};
-  auto plan = Copies(NineSlicePlan(f, TSkinRect{0, 0, 0, 0}, 50, 50, true, true));
-  EXPECT_EQ(plan, (std::vector<TSliceCopy>{C({0, 0, 50, 50}, {0, 0, 20, 20}, true)}));
-  plan = Copies(NineSlicePlan(f, TSkinRect{2, 2, 2, 2}, 50, 50, false, false));
-  EXPECT_EQ(plan.size(), 8u);
-  for (const auto& c : plan) EXPECT_NE(c.Dest, (TSkinRect{2, 2, 48, 48}));
+  const TFrame F{0, 0, 20, 20};
+  auto Plan = Copies(NineSlicePlan(F, TSkinRect{0, 0, 0, 0}, 50, 50, true, true));
+  EXPECT_EQ(Plan, (std::vector<TSliceCopy>{C({0, 0, 50, 50}, {0, 0, 20, 20}, true)}));
+  Plan = Copies(NineSlicePlan(F, TSkinRect{2, 2, 2, 2}, 50, 50, false, false));
+  EXPECT_EQ(Plan.size(), 8u);
+  for (const auto& c : Plan) EXPECT_NE(c.Dest, (TSkinRect{2, 2, 48, 48}));
   // Negative margins count as 0; margins wider than the frame never read outside it.
-  plan = Copies(NineSlicePlan(f, TSkinRect{-4, -1, 0, 0}, 50, 50, false, true));
-  EXPECT_EQ(plan, (std::vector<TSliceCopy>{C({0, 0, 50, 50}, {0, 0, 20, 20})}));
-  plan = Copies(NineSlicePlan(f, TSkinRect{15, 0, 15, 0}, 50, 50, false, true));
-  for (const auto& c : plan) {
+  Plan = Copies(NineSlicePlan(F, TSkinRect{-4, -1, 0, 0}, 50, 50, false, true));
+  EXPECT_EQ(Plan, (std::vector<TSliceCopy>{C({0, 0, 50, 50}, {0, 0, 20, 20})}));
+  Plan = Copies(NineSlicePlan(F, TSkinRect{15, 0, 15, 0}, 50, 50, false, true));
+  for (const auto& c : Plan) {
     EXPECT_GE(c.Source.Left, 0);
     EXPECT_LE(c.Source.Right, 20);
     EXPECT_GT(c.Source.Width(), 0);
@@ -95,50 +95,50 @@ TEST(NineSlice, TiledCentreBorderOnlyAndBadMargins) {
 }
 
 TEST(TileStrip, TilesStepByTheMiddleAndTheRightSliceCoversTheOverrun) {
-  const TFrame f{10, 0, 10, 8};  // middle width 10 - 2 - 3 = 5
-  const TTileStrip s = TileStripPlan(f, 2, 3, 21, 12);
-  ASSERT_FALSE(s.Degenerate);
-  EXPECT_EQ(s.LeftSlice, C({0, 0, 2, 12}, {10, 0, 12, 8}));
-  EXPECT_EQ(s.MiddleSource, (TSkinRect{12, 0, 17, 8}));
-  EXPECT_EQ(s.FirstX, 2);
-  EXPECT_EQ(s.Step, 5);
-  EXPECT_EQ(s.Limit, 18);
-  EXPECT_EQ(s.TileCount(), 4);  // at 2, 7, 12, 17; the last runs to 22 under the right slice
-  EXPECT_EQ(s.RightSlice, C({18, 0, 21, 12}, {17, 0, 20, 8}));
+  const TFrame F{10, 0, 10, 8};  // middle width 10 - 2 - 3 = 5
+  const TTileStrip S = TileStripPlan(F, 2, 3, 21, 12);
+  ASSERT_FALSE(S.Degenerate);
+  EXPECT_EQ(S.LeftSlice, C({0, 0, 2, 12}, {10, 0, 12, 8}));
+  EXPECT_EQ(S.MiddleSource, (TSkinRect{12, 0, 17, 8}));
+  EXPECT_EQ(S.FirstX, 2);
+  EXPECT_EQ(S.Step, 5);
+  EXPECT_EQ(S.Limit, 18);
+  EXPECT_EQ(S.TileCount(), 4);  // at 2, 7, 12, 17; the last runs to 22 under the right slice
+  EXPECT_EQ(S.RightSlice, C({18, 0, 21, 12}, {17, 0, 20, 8}));
 }
 
 TEST(TileStrip, NoMiddleStretchesTheWholeFrame) {
-  const TTileStrip s = TileStripPlan(TFrame{0, 0, 10, 8}, 5, 5, 40, 12);
-  EXPECT_TRUE(s.Degenerate);
-  EXPECT_EQ(s.TileCount(), 0);
-  EXPECT_EQ(s.Whole, C({0, 0, 40, 12}, {0, 0, 10, 8}));
+  const TTileStrip S = TileStripPlan(TFrame{0, 0, 10, 8}, 5, 5, 40, 12);
+  EXPECT_TRUE(S.Degenerate);
+  EXPECT_EQ(S.TileCount(), 0);
+  EXPECT_EQ(S.Whole, C({0, 0, 40, 12}, {0, 0, 10, 8}));
 }
 
 TEST(ThreeSlice, AlongXAndAlongY) {
-  const TFrame f{16, 0, 16, 10};
-  auto h = Copies(ThreeSliceHPlan(f, TSkinRect{3, 9, 4, 9}, TSkinRect{100, 50, 140, 60}));
-  EXPECT_EQ(h, (std::vector<TSliceCopy>{C({100, 50, 103, 60}, {16, 0, 19, 10}),
+  const TFrame F{16, 0, 16, 10};
+  auto H = Copies(ThreeSliceHPlan(F, TSkinRect{3, 9, 4, 9}, TSkinRect{100, 50, 140, 60}));
+  EXPECT_EQ(H, (std::vector<TSliceCopy>{C({100, 50, 103, 60}, {16, 0, 19, 10}),
                                         C({103, 50, 136, 60}, {19, 0, 28, 10}),
                                         C({136, 50, 140, 60}, {28, 0, 32, 10})}));
   // Narrower than the frame: the frame alone, stretched.
-  h = Copies(ThreeSliceHPlan(f, TSkinRect{3, 0, 4, 0}, TSkinRect{0, 0, 15, 10}));
-  EXPECT_EQ(h, (std::vector<TSliceCopy>{C({0, 0, 15, 10}, {16, 0, 32, 10})}));
+  H = Copies(ThreeSliceHPlan(F, TSkinRect{3, 0, 4, 0}, TSkinRect{0, 0, 15, 10}));
+  EXPECT_EQ(H, (std::vector<TSliceCopy>{C({0, 0, 15, 10}, {16, 0, 32, 10})}));
 
-  const TFrame g{0, 12, 8, 12};
-  auto v = Copies(ThreeSliceVPlan(g, TSkinRect{1, 2, 1, 3}, TSkinRect{5, 5, 13, 35}));
-  EXPECT_EQ(v, (std::vector<TSliceCopy>{C({5, 5, 13, 7}, {0, 12, 8, 14}), C({5, 7, 13, 32}, {0, 14, 8, 21}),
+  const TFrame G{0, 12, 8, 12};
+  auto V = Copies(ThreeSliceVPlan(G, TSkinRect{1, 2, 1, 3}, TSkinRect{5, 5, 13, 35}));
+  EXPECT_EQ(V, (std::vector<TSliceCopy>{C({5, 5, 13, 7}, {0, 12, 8, 14}), C({5, 7, 13, 32}, {0, 14, 8, 21}),
                                         C({5, 32, 13, 35}, {0, 21, 8, 24})}));
-  v = Copies(ThreeSliceVPlan(g, TSkinRect{1, 2, 1, 3}, TSkinRect{5, 5, 13, 16}));
-  EXPECT_EQ(v, (std::vector<TSliceCopy>{C({5, 5, 13, 16}, {0, 12, 8, 24})}));
+  V = Copies(ThreeSliceVPlan(G, TSkinRect{1, 2, 1, 3}, TSkinRect{5, 5, 13, 16}));
+  EXPECT_EQ(V, (std::vector<TSliceCopy>{C({5, 5, 13, 16}, {0, 12, 8, 24})}));
 }
 
 TEST(ThreeSlice, ThumbReadsWholeColumnsOfAHorizontalFrame) {
-  const TFrame f{10, 0, 10, 20};
-  auto t = Copies(ThumbPlan(f, TSkinRect{0, 4, 0, 5}, 14, 60));
-  EXPECT_EQ(t, (std::vector<TSliceCopy>{C({0, 0, 14, 4}, {10, 0, 20, 4}), C({0, 4, 14, 55}, {10, 4, 20, 15}),
+  const TFrame F{10, 0, 10, 20};
+  auto T = Copies(ThumbPlan(F, TSkinRect{0, 4, 0, 5}, 14, 60));
+  EXPECT_EQ(T, (std::vector<TSliceCopy>{C({0, 0, 14, 4}, {10, 0, 20, 4}), C({0, 4, 14, 55}, {10, 4, 20, 15}),
                                         C({0, 55, 14, 60}, {10, 15, 20, 20})}));
-  t = Copies(ThumbPlan(f, TSkinRect{}, 14, 60));
-  EXPECT_EQ(t, (std::vector<TSliceCopy>{C({0, 0, 14, 60}, {10, 0, 20, 20})}));
+  T = Copies(ThumbPlan(F, TSkinRect{}, 14, 60));
+  EXPECT_EQ(T, (std::vector<TSliceCopy>{C({0, 0, 14, 60}, {10, 0, 20, 20})}));
 }
 
 TEST(Placement, CentredOverhangTruncatesTowardZero) {
@@ -149,19 +149,19 @@ TEST(Placement, CentredOverhangTruncatesTowardZero) {
 }
 
 TEST(Placement, TileGridOverrunsTheTargetButSkipsInvisibleTiles) {
-  const TSkinRect big{-1000000, -1000000, 1000000, 1000000};
-  TTileGrid g = TileGrid(TSkinRect{0, 0, 10, 7}, 4, 3, big);
-  EXPECT_EQ(g.FirstX, 0);
-  EXPECT_EQ(g.CountX, 3);  // 0, 4, 8 (the last runs to 12)
-  EXPECT_EQ(g.CountY, 3);  // 0, 3, 6
+  const TSkinRect Big{-1000000, -1000000, 1000000, 1000000};
+  TTileGrid G = TileGrid(TSkinRect{0, 0, 10, 7}, 4, 3, Big);
+  EXPECT_EQ(G.FirstX, 0);
+  EXPECT_EQ(G.CountX, 3);  // 0, 4, 8 (the last runs to 12)
+  EXPECT_EQ(G.CountY, 3);  // 0, 3, 6
   // Only the tiles meeting the visible box, at their unclipped positions.
-  g = TileGrid(TSkinRect{0, 0, 100, 100}, 10, 10, TSkinRect{25, 0, 41, 5});
-  EXPECT_EQ(g.FirstX, 20);
-  EXPECT_EQ(g.CountX, 3);  // 20, 30, 40
-  EXPECT_EQ(g.CountY, 1);
+  G = TileGrid(TSkinRect{0, 0, 100, 100}, 10, 10, TSkinRect{25, 0, 41, 5});
+  EXPECT_EQ(G.FirstX, 20);
+  EXPECT_EQ(G.CountX, 3);  // 20, 30, 40
+  EXPECT_EQ(G.CountY, 1);
   // A 1 by 1 tile over a huge target costs only what is visible.
-  g = TileGrid(TSkinRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 1, 1, TSkinRect{0, 0, 64, 32});
-  EXPECT_EQ(g.Count(), 64 * 32);
-  EXPECT_EQ(TileGrid(TSkinRect{0, 0, 10, 10}, 0, 5, big).Count(), 0);
+  G = TileGrid(TSkinRect{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 1, 1, TSkinRect{0, 0, 64, 32});
+  EXPECT_EQ(G.Count(), 64 * 32);
+  EXPECT_EQ(TileGrid(TSkinRect{0, 0, 10, 10}, 0, 5, Big).Count(), 0);
   EXPECT_EQ(TileGrid(TSkinRect{0, 0, 10, 10}, 4, 4, TSkinRect{50, 50, 60, 60}).Count(), 0);
 }

@@ -15,10 +15,10 @@ std::uint8_t* PixelPtr(TBitmap& B, int X, int Y) {
 
 std::unique_ptr<TBitmap> MakeBitmap(int W, int H, const std::function<TColor(int, int)>& Color,
                                     TPixelFormat Format) {
-  auto b = std::make_unique<TBitmap>(W, H, Format);
-  for (int y = 0; y < H; ++y)
-    for (int x = 0; x < W; ++x) SetPx(*b, x, y, Color(x, y));
-  return b;
+  auto B = std::make_unique<TBitmap>(W, H, Format);
+  for (int Y = 0; Y < H; ++Y)
+    for (int X = 0; X < W; ++X) SetPx(*B, X, Y, Color(X, Y));
+  return B;
 }
 
 std::unique_ptr<TBitmap> Solid(int W, int H, TColor Color, TPixelFormat Format) {
@@ -27,15 +27,15 @@ std::unique_ptr<TBitmap> Solid(int W, int H, TColor Color, TPixelFormat Format) 
 }
 
 TColor Px(TBitmap& B, int X, int Y) {
-  const std::uint8_t* p = PixelPtr(B, X, Y);
-  return RGB(p[2], p[1], p[0]);
+  const std::uint8_t* P = PixelPtr(B, X, Y);
+  return RGB(P[2], P[1], P[0]);
 }
 
 void SetPx(TBitmap& B, int X, int Y, TColor Color) {
-  std::uint8_t* p = PixelPtr(B, X, Y);
-  p[0] = GetBValue(Color);
-  p[1] = GetGValue(Color);
-  p[2] = GetRValue(Color);
+  std::uint8_t* P = PixelPtr(B, X, Y);
+  P[0] = GetBValue(Color);
+  P[1] = GetGValue(Color);
+  P[2] = GetRValue(Color);
 }
 
 bool SamePixels(TBitmap& A, TBitmap& B, std::string* Where) {
@@ -43,22 +43,22 @@ bool SamePixels(TBitmap& A, TBitmap& B, std::string* Where) {
     if (Where) *Where = "sizes differ";
     return false;
   }
-  for (int y = 0; y < A.Height(); ++y)
-    for (int x = 0; x < A.Width(); ++x)
-      if (Px(A, x, y) != Px(B, x, y)) {
-        if (Where) *Where = "first difference at " + std::to_string(x) + "," + std::to_string(y);
+  for (int Y = 0; Y < A.Height(); ++Y)
+    for (int X = 0; X < A.Width(); ++X)
+      if (Px(A, X, Y) != Px(B, X, Y)) {
+        if (Where) *Where = "first difference at " + std::to_string(X) + "," + std::to_string(Y);
         return false;
       }
   return true;
 }
 
 bool AllOf(TBitmap& B, const RECT& R, TColor Color, std::string* Where) {
-  for (int y = R.top; y < R.bottom; ++y)
-    for (int x = R.left; x < R.right; ++x)
-      if (Px(B, x, y) != Color) {
+  for (int Y = R.top; Y < R.bottom; ++Y)
+    for (int X = R.left; X < R.right; ++X)
+      if (Px(B, X, Y) != Color) {
         if (Where)
           *Where =
-              "pixel " + std::to_string(x) + "," + std::to_string(y) + " is " + std::to_string(Px(B, x, y));
+              "pixel " + std::to_string(X) + "," + std::to_string(Y) + " is " + std::to_string(Px(B, X, Y));
         return false;
       }
   return true;
@@ -70,12 +70,12 @@ TColor NineColour(int Frame, int Col, int Row) {
 
 std::unique_ptr<TBitmap> NineRegionStrip(int Frames, int FrameW, int FrameH, const RECT& Margins,
                                          bool VerticalStrip) {
-  auto region = [&](int V, int Size, LONG Lo, LONG Hi) { return V < Lo ? 0 : V >= Size - Hi ? 2 : 1; };
-  const int w = VerticalStrip ? FrameW : FrameW * Frames, h = VerticalStrip ? FrameH * Frames : FrameH;
-  return MakeBitmap(w, h, [&](int x, int y) {
-    const int frame = VerticalStrip ? y / FrameH : x / FrameW;
-    return NineColour(frame, region(x % FrameW, FrameW, Margins.left, Margins.right),
-                      region(y % FrameH, FrameH, Margins.top, Margins.bottom));
+  auto Region = [&](int V, int Size, LONG Lo, LONG Hi) { return V < Lo ? 0 : V >= Size - Hi ? 2 : 1; };
+  const int W = VerticalStrip ? FrameW : FrameW * Frames, H = VerticalStrip ? FrameH * Frames : FrameH;
+  return MakeBitmap(W, H, [&](int X, int Y) {
+    const int Frame = VerticalStrip ? Y / FrameH : X / FrameW;
+    return NineColour(Frame, Region(X % FrameW, FrameW, Margins.left, Margins.right),
+                      Region(Y % FrameH, FrameH, Margins.top, Margins.bottom));
   });
 }
 

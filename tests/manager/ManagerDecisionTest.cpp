@@ -13,9 +13,9 @@ using namespace mgrtest;
 namespace {
 
 std::wstring AtomName(ATOM Atom) {
-  wchar_t buffer[128] = {};
-  const UINT n = GlobalGetAtomNameW(Atom, buffer, 128);
-  return std::wstring(buffer, n);
+  wchar_t Buffer[128] = {};
+  const UINT N = GlobalGetAtomNameW(Atom, Buffer, 128);
+  return std::wstring(Buffer, N);
 }
 
 }  // namespace
@@ -33,188 +33,188 @@ TEST(ManagerUnit, GlobalsNameTheFrameworkControlProperty) {
 }
 
 TEST(ManagerUnit, ConstructionWithAndWithoutTheModuleFlag) {
-  TSkinManage host(0);
-  EXPECT_EQ(host.FInstance, nullptr);
-  EXPECT_TRUE(host.FForms && host.FMenus && host.FSkinDatas && host.FThreads);
-  EXPECT_FALSE(host.FEnabled);
-  EXPECT_EQ(host.FPhase, 0);
-  ASSERT_NE(host.Timer(), nullptr);
-  EXPECT_FALSE(host.Timer()->Enabled());
-  EXPECT_EQ(host.Timer()->Interval(), 100u);
-  TSkinManage module(1);
-  EXPECT_EQ(module.FInstance, SkinManageUnit::myinstance);
-  EXPECT_FALSE(module.FForms);  // registries come from the host
-  EXPECT_TRUE(module.Forms().empty());
-  EXPECT_FALSE(module.AddForm(nullptr));
-  EXPECT_FALSE(host.initsb(nullptr));
-  EXPECT_FALSE(host.Uninitsb(nullptr));
+  TSkinManage Host(0);
+  EXPECT_EQ(Host.FInstance, nullptr);
+  EXPECT_TRUE(Host.FForms && Host.FMenus && Host.FSkinDatas && Host.FThreads);
+  EXPECT_FALSE(Host.FEnabled);
+  EXPECT_EQ(Host.FPhase, 0);
+  ASSERT_NE(Host.Timer(), nullptr);
+  EXPECT_FALSE(Host.Timer()->Enabled());
+  EXPECT_EQ(Host.Timer()->Interval(), 100u);
+  TSkinManage Module(1);
+  EXPECT_EQ(Module.FInstance, SkinManageUnit::myinstance);
+  EXPECT_FALSE(Module.FForms);  // registries come from the host
+  EXPECT_TRUE(Module.Forms().empty());
+  EXPECT_FALSE(Module.AddForm(nullptr));
+  EXPECT_FALSE(Host.initsb(nullptr));
+  EXPECT_FALSE(Host.Uninitsb(nullptr));
 }
 
 class ManagerRules : public ManagerTest {};
 
 TEST_F(ManagerRules, ThreadHooksAreInstalledOncePerThread) {
   std::atomic<bool> stop{false};
-  DWORD threadId = 0;
-  std::thread worker([&] {
-    threadId = GetCurrentThreadId();
-    MSG msg;
-    PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
+  DWORD ThreadId = 0;
+  std::thread Worker([&] {
+    ThreadId = GetCurrentThreadId();
+    MSG Msg;
+    PeekMessageW(&Msg, nullptr, 0, 0, PM_NOREMOVE);
     while (!stop) Sleep(5);
   });
-  while (!threadId) Sleep(1);
-  TSkinManage& m = Manager();
-  EXPECT_EQ(m.InstallThread(threadId), 0);
-  ASSERT_EQ(m.Threads().size(), 1u);
-  EXPECT_NE(m.Threads()[0].Hook, nullptr);
+  while (!ThreadId) Sleep(1);
+  TSkinManage& M = Manager();
+  EXPECT_EQ(M.InstallThread(ThreadId), 0);
+  ASSERT_EQ(M.Threads().size(), 1u);
+  EXPECT_NE(M.Threads()[0].Hook, nullptr);
   // A thread that already has its hook gets its identifier back, not a second hook.
-  EXPECT_EQ(m.InstallThread(threadId), static_cast<std::int32_t>(threadId));
-  EXPECT_EQ(m.Threads().size(), 1u);
-  m.UnInstallThread(threadId);
-  EXPECT_TRUE(m.Threads().empty());
-  m.InstallThread(threadId);
-  m.DeleteAllThreads();
-  EXPECT_TRUE(m.Threads().empty());
+  EXPECT_EQ(M.InstallThread(ThreadId), static_cast<std::int32_t>(ThreadId));
+  EXPECT_EQ(M.Threads().size(), 1u);
+  M.UnInstallThread(ThreadId);
+  EXPECT_TRUE(M.Threads().empty());
+  M.InstallThread(ThreadId);
+  M.DeleteAllThreads();
+  EXPECT_TRUE(M.Threads().empty());
   stop = true;
-  worker.join();
+  Worker.join();
 }
 
 TEST_F(ManagerRules, SkinDataIsChosenByKindOwnerAndOrder) {
-  TSkinManage& m = Manager();
-  TSkinData* none = nullptr;
-  HWND plain = Track(MakeWindow(L"MgrPlain"));
-  m.FindSkindata(none, plain);
-  EXPECT_EQ(none, nullptr);
+  TSkinManage& M = Manager();
+  TSkinData* None = nullptr;
+  HWND Plain = Track(MakeWindow(L"MgrPlain"));
+  M.FindSkindata(None, Plain);
+  EXPECT_EQ(None, nullptr);
 
-  auto* owner = Keep(new TForm(nullptr));
-  owner->SetVisible(false);
-  TSkinData* dialog1 = Keep(MakeSkinData(nullptr, sfDialog, ""));
-  TSkinData* first = m.SkinDatas().front();
-  TSkinData* found = nullptr;
-  m.FindSkindata(found, plain);
-  EXPECT_EQ(found, first) << "without a main component the first registered serves";
+  auto* Owner = Keep(new TForm(nullptr));
+  Owner->SetVisible(false);
+  TSkinData* Dialog1 = Keep(MakeSkinData(nullptr, sfDialog, ""));
+  TSkinData* First = M.SkinDatas().front();
+  TSkinData* Found = nullptr;
+  M.FindSkindata(Found, Plain);
+  EXPECT_EQ(Found, First) << "without a main component the first registered serves";
 
-  TSkinData* main1 = Keep(MakeSkinData(nullptr, sfMainform, ""));
-  TSkinData* main2 = Keep(MakeSkinData(nullptr, sfMainform, ""));
-  TSkinData* dialog2 = Keep(MakeSkinData(nullptr, sfDialog, ""));
-  TSkinData* only = MakeSkinData(owner, sfOnlyThisForm, "");  // owned by the form
-  EXPECT_EQ(m.FMainSkinData, main1) << "the first main component is the main skin data";
+  TSkinData* Main1 = Keep(MakeSkinData(nullptr, sfMainform, ""));
+  TSkinData* Main2 = Keep(MakeSkinData(nullptr, sfMainform, ""));
+  TSkinData* Dialog2 = Keep(MakeSkinData(nullptr, sfDialog, ""));
+  TSkinData* Only = MakeSkinData(Owner, sfOnlyThisForm, "");  // owned by the form
+  EXPECT_EQ(M.FMainSkinData, Main1) << "the first main component is the main skin data";
 
-  m.FindSkindata(found, plain);
-  EXPECT_EQ(found, main2) << "the last registered main component serves";
-  HWND dlg = Track(MakeWindow(L"#32770", WS_POPUP | WS_CAPTION | WS_VISIBLE));
-  m.FindSkindata(found, dlg);
-  EXPECT_EQ(found, dialog2);
-  HWND msgForm = Track(MakeWindow(L"TMessageForm"));
-  m.FindSkindata(found, msgForm);
-  EXPECT_EQ(found, dialog2);
-  m.FindSkindata(found, owner->Handle());
-  EXPECT_EQ(found, only);
-  (void)dialog1;
+  M.FindSkindata(Found, Plain);
+  EXPECT_EQ(Found, Main2) << "the last registered main component serves";
+  HWND Dlg = Track(MakeWindow(L"#32770", WS_POPUP | WS_CAPTION | WS_VISIBLE));
+  M.FindSkindata(Found, Dlg);
+  EXPECT_EQ(Found, Dialog2);
+  HWND MsgForm = Track(MakeWindow(L"TMessageForm"));
+  M.FindSkindata(Found, MsgForm);
+  EXPECT_EQ(Found, Dialog2);
+  M.FindSkindata(Found, Owner->Handle());
+  EXPECT_EQ(Found, Only);
+  (void)Dialog1;
 
   // A component that goes away is no longer chosen, nor kept as the main one.
-  delete main1;
-  FComponents.erase(std::find(FComponents.begin(), FComponents.end(), main1));
-  EXPECT_EQ(m.FMainSkinData, main2);
+  delete Main1;
+  FComponents.erase(std::find(FComponents.begin(), FComponents.end(), Main1));
+  EXPECT_EQ(M.FMainSkinData, Main2);
 }
 
 TEST_F(ManagerRules, OnBeforeSkinRefusesPreviewsForegroundDialogsAndTreeViews) {
-  TSkinManage& m = Manager();
-  HWND wnd = Track(MakeWindow(L"MgrPlain"));
-  EXPECT_TRUE(m.OnBeforeSkin(wnd, "TPrintPreview")) << "without a main component everything passes";
-  TSkinData* main = Keep(MakeSkinData(nullptr, sfMainform, ""));
-  EXPECT_TRUE(m.OnBeforeSkin(wnd, "TPrintPreview")) << "xoPreview is in the default options";
-  main->Options.Exclude(xoPreview);
-  EXPECT_FALSE(m.OnBeforeSkin(wnd, "TPrintPreview"));
-  EXPECT_FALSE(m.OnBeforeSkin(wnd, "tpopupDBtreeview"));
-  EXPECT_FALSE(m.OnBeforeSkin(wnd, "SysMonthCal32"));
-  HWND foreground = Track(MakeWindow(L"#32770", WS_POPUP | WS_CAPTION | DS_SETFOREGROUND));
-  HWND plainDialog = Track(MakeWindow(L"#32770", WS_POPUP | WS_CAPTION));
-  EXPECT_FALSE(m.OnBeforeSkin(foreground, "#32770"));
-  EXPECT_TRUE(m.OnBeforeSkin(plainDialog, "#32770"));
+  TSkinManage& M = Manager();
+  HWND Wnd = Track(MakeWindow(L"MgrPlain"));
+  EXPECT_TRUE(M.OnBeforeSkin(Wnd, "TPrintPreview")) << "without a main component everything passes";
+  TSkinData* Main = Keep(MakeSkinData(nullptr, sfMainform, ""));
+  EXPECT_TRUE(M.OnBeforeSkin(Wnd, "TPrintPreview")) << "xoPreview is in the default options";
+  Main->Options.Exclude(xoPreview);
+  EXPECT_FALSE(M.OnBeforeSkin(Wnd, "TPrintPreview"));
+  EXPECT_FALSE(M.OnBeforeSkin(Wnd, "tpopupDBtreeview"));
+  EXPECT_FALSE(M.OnBeforeSkin(Wnd, "SysMonthCal32"));
+  HWND Foreground = Track(MakeWindow(L"#32770", WS_POPUP | WS_CAPTION | DS_SETFOREGROUND));
+  HWND PlainDialog = Track(MakeWindow(L"#32770", WS_POPUP | WS_CAPTION));
+  EXPECT_FALSE(M.OnBeforeSkin(Foreground, "#32770"));
+  EXPECT_TRUE(M.OnBeforeSkin(PlainDialog, "#32770"));
   // The application's event has the last word.
   struct Handler : TObject {
     void Decide(TObject*, const String& Name, bool& DoSkin) { DoSkin = Name == "SysMonthCal32"; }
   } handler;
-  main->OnFormSkin = TOnFormSkin::Bind<&Handler::Decide>(&handler);
-  EXPECT_TRUE(m.OnBeforeSkin(wnd, "SysMonthCal32"));
-  EXPECT_FALSE(m.OnBeforeSkin(wnd, "Other"));
+  Main->OnFormSkin = TOnFormSkin::Bind<&Handler::Decide>(&handler);
+  EXPECT_TRUE(M.OnBeforeSkin(Wnd, "SysMonthCal32"));
+  EXPECT_FALSE(M.OnBeforeSkin(Wnd, "Other"));
 }
 
 TEST_F(ManagerRules, NestedFormsAreChildrenOutsideAnMDIClient) {
-  HWND top = Track(MakeWindow(L"MgrPlain"));
-  HWND child = MakeWindow(L"MgrPlain", WS_CHILD | WS_VISIBLE, 50, 50, top);
-  EXPECT_FALSE(TSkinManage::NestedForm(top));
-  EXPECT_TRUE(TSkinManage::NestedForm(child));
-  HWND client = MakeWindow(L"MDIClient", WS_CHILD | WS_VISIBLE, 100, 100, top);
-  HWND inClient = MakeWindow(L"MgrPlain", WS_CHILD | WS_VISIBLE, 50, 50, client);
-  EXPECT_FALSE(TSkinManage::NestedForm(inClient));
+  HWND Top = Track(MakeWindow(L"MgrPlain"));
+  HWND Child = MakeWindow(L"MgrPlain", WS_CHILD | WS_VISIBLE, 50, 50, Top);
+  EXPECT_FALSE(TSkinManage::NestedForm(Top));
+  EXPECT_TRUE(TSkinManage::NestedForm(Child));
+  HWND Client = MakeWindow(L"MDIClient", WS_CHILD | WS_VISIBLE, 100, 100, Top);
+  HWND InClient = MakeWindow(L"MgrPlain", WS_CHILD | WS_VISIBLE, 50, 50, Client);
+  EXPECT_FALSE(TSkinManage::NestedForm(InClient));
 }
 
 TEST_F(ManagerRules, IsDllFormLooksForANamedControlProperty) {
-  HWND wnd = Track(MakeWindow(L"MgrPlain"));
-  EXPECT_TRUE(TSkinManage::IsDllForm(wnd));
+  HWND Wnd = Track(MakeWindow(L"MgrPlain"));
+  EXPECT_TRUE(TSkinManage::IsDllForm(Wnd));
   // Integer-atom names are skipped; only a property named by text counts.
-  SetPropW(wnd, MAKEINTATOM(0x1234), reinterpret_cast<HANDLE>(1));
-  EXPECT_TRUE(TSkinManage::IsDllForm(wnd));
-  SetPropW(wnd, L"ControlOfs0040000000000123", reinterpret_cast<HANDLE>(1));
-  EXPECT_FALSE(TSkinManage::IsDllForm(wnd));
-  RemovePropW(wnd, L"ControlOfs0040000000000123");
-  RemovePropW(wnd, MAKEINTATOM(0x1234));
+  SetPropW(Wnd, MAKEINTATOM(0x1234), reinterpret_cast<HANDLE>(1));
+  EXPECT_TRUE(TSkinManage::IsDllForm(Wnd));
+  SetPropW(Wnd, L"ControlOfs0040000000000123", reinterpret_cast<HANDLE>(1));
+  EXPECT_FALSE(TSkinManage::IsDllForm(Wnd));
+  RemovePropW(Wnd, L"ControlOfs0040000000000123");
+  RemovePropW(Wnd, MAKEINTATOM(0x1234));
 }
 
 TEST_F(ManagerRules, PhaseZeroActionsOnlySwitchEnabled) {
-  TSkinManage& m = Manager();
-  m.SetAction(kSkinActionInstall, 250);
-  EXPECT_TRUE(m.FEnabled);
-  EXPECT_FALSE(m.Timer()->Enabled());
-  EXPECT_EQ(m.Action(), kSkinActionInstall);
-  EXPECT_EQ(m.Timer()->Interval(), 250u);
-  m.SetAction(kSkinActionUninstall, 250);
-  EXPECT_FALSE(m.FEnabled);
-  EXPECT_FALSE(m.Timer()->Enabled());
-  m.FPhase = 1;
-  m.SetAction(kSkinActionCollect, 250);
-  EXPECT_TRUE(m.Timer()->Enabled());
-  m.OnTimer(nullptr);  // without FActionData nothing happens but the timer stops
-  EXPECT_FALSE(m.Timer()->Enabled());
+  TSkinManage& M = Manager();
+  M.SetAction(kSkinActionInstall, 250);
+  EXPECT_TRUE(M.FEnabled);
+  EXPECT_FALSE(M.Timer()->Enabled());
+  EXPECT_EQ(M.Action(), kSkinActionInstall);
+  EXPECT_EQ(M.Timer()->Interval(), 250u);
+  M.SetAction(kSkinActionUninstall, 250);
+  EXPECT_FALSE(M.FEnabled);
+  EXPECT_FALSE(M.Timer()->Enabled());
+  M.FPhase = 1;
+  M.SetAction(kSkinActionCollect, 250);
+  EXPECT_TRUE(M.Timer()->Enabled());
+  M.OnTimer(nullptr);  // without FActionData nothing happens but the timer stops
+  EXPECT_FALSE(M.Timer()->Enabled());
 }
 
 TEST_F(ManagerRules, AddFormRefusesWindowsThatMustStayNative) {
-  TSkinManage& m = Manager();
-  HWND wnd = Track(MakeWindow(L"MgrPlain"));
-  EXPECT_FALSE(m.AddForm(wnd)) << "not enabled";
-  m.FEnabled = true;
-  EXPECT_FALSE(m.AddForm(wnd)) << "no skin data";
-  TSkinData* empty = Keep(MakeSkinData(nullptr, sfMainform, ""));
-  EXPECT_FALSE(m.AddForm(wnd)) << "skin data without a loaded skin";
-  (void)empty;
+  TSkinManage& M = Manager();
+  HWND Wnd = Track(MakeWindow(L"MgrPlain"));
+  EXPECT_FALSE(M.AddForm(Wnd)) << "not enabled";
+  M.FEnabled = true;
+  EXPECT_FALSE(M.AddForm(Wnd)) << "no skin data";
+  TSkinData* Empty = Keep(MakeSkinData(nullptr, sfMainform, ""));
+  EXPECT_FALSE(M.AddForm(Wnd)) << "skin data without a loaded skin";
+  (void)Empty;
   Keep(MakeSkinData(nullptr, sfMainform, DefaultSkin()));
-  m.FEnabled = true;
-  m.FMainSkinData->Options.Exclude(xoPreview);
+  M.FEnabled = true;
+  M.FMainSkinData->Options.Exclude(xoPreview);
 
-  HWND zero = Track(MakeWindow(L"MgrPlain", WS_POPUP | WS_VISIBLE, 0, 0));
-  EXPECT_FALSE(m.AddForm(zero)) << "zero-size window";
-  HWND preview = Track(MakeWindow(L"MgrPreviewWindow"));
-  EXPECT_FALSE(m.AddForm(preview)) << "preview class without xoPreview";
-  HWND child = MakeWindow(L"MgrPlain", WS_CHILD | WS_VISIBLE, 80, 80, wnd);
-  EXPECT_FALSE(m.AddForm(child)) << "nested child";
-  HWND foreground = Track(MakeWindow(L"#32770", WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SETFOREGROUND));
-  EXPECT_FALSE(m.AddForm(foreground)) << "system dialog with DS_SETFOREGROUND";
-  HWND app = Track(MakeWindow(L"TApplication"));
-  EXPECT_FALSE(m.AddForm(app));
+  HWND Zero = Track(MakeWindow(L"MgrPlain", WS_POPUP | WS_VISIBLE, 0, 0));
+  EXPECT_FALSE(M.AddForm(Zero)) << "zero-size window";
+  HWND Preview = Track(MakeWindow(L"MgrPreviewWindow"));
+  EXPECT_FALSE(M.AddForm(Preview)) << "preview class without xoPreview";
+  HWND Child = MakeWindow(L"MgrPlain", WS_CHILD | WS_VISIBLE, 80, 80, Wnd);
+  EXPECT_FALSE(M.AddForm(Child)) << "nested child";
+  HWND Foreground = Track(MakeWindow(L"#32770", WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SETFOREGROUND));
+  EXPECT_FALSE(M.AddForm(Foreground)) << "system dialog with DS_SETFOREGROUND";
+  HWND App = Track(MakeWindow(L"TApplication"));
+  EXPECT_FALSE(M.AddForm(App));
 
-  auto* tagged = Keep(new TForm(nullptr));
-  tagged->SetTag(99);
-  tagged->Show();
+  auto* Tagged = Keep(new TForm(nullptr));
+  Tagged->SetTag(99);
+  Tagged->Show();
   Pump();
-  EXPECT_FALSE(m.AddForm(tagged->Handle())) << "Tag 99";
-  m.FMainSkinData->DisableTag = 5;
-  EXPECT_FALSE(m.AddForm(tagged->Handle())) << "Tag 99 whatever DisableTag holds";
+  EXPECT_FALSE(M.AddForm(Tagged->Handle())) << "Tag 99";
+  M.FMainSkinData->DisableTag = 5;
+  EXPECT_FALSE(M.AddForm(Tagged->Handle())) << "Tag 99 whatever DisableTag holds";
 
   // A window of another module's class that is neither a framework window nor a system dialog.
-  HWND foreign = Track(MakeWindow(L"MgrForeignClass", WS_OVERLAPPEDWINDOW));
-  SetWindowLongPtrW(foreign, GWLP_HINSTANCE, reinterpret_cast<LONG_PTR>(GetModuleHandleW(L"user32.dll")));
-  ASSERT_NE(foreign, nullptr);
-  EXPECT_FALSE(m.AddForm(foreign)) << "foreign module's window";
-  EXPECT_TRUE(m.Forms().empty());
+  HWND Foreign = Track(MakeWindow(L"MgrForeignClass", WS_OVERLAPPEDWINDOW));
+  SetWindowLongPtrW(Foreign, GWLP_HINSTANCE, reinterpret_cast<LONG_PTR>(GetModuleHandleW(L"user32.dll")));
+  ASSERT_NE(Foreign, nullptr);
+  EXPECT_FALSE(M.AddForm(Foreign)) << "foreign module's window";
+  EXPECT_TRUE(M.Forms().empty());
 }

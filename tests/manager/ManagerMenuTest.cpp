@@ -15,10 +15,10 @@ int s_ticks = 0;
 
 // Runs the probe once the menu window is up and painted, then ends the menu.
 void CALLBACK MenuTick(HWND, UINT, UINT_PTR Id, DWORD) {
-  HWND wnd = FindWindowW(L"#32768", nullptr);
-  if (!wnd || !IsWindowVisible(wnd) || ++s_ticks < 3) return;
+  HWND Wnd = FindWindowW(L"#32768", nullptr);
+  if (!Wnd || !IsWindowVisible(Wnd) || ++s_ticks < 3) return;
   KillTimer(nullptr, Id);
-  (*s_probe)(wnd);
+  (*s_probe)(Wnd);
   EndMenu();
 }
 
@@ -42,9 +42,9 @@ class ManagerMenus : public ManagerTest {
   void Track(const std::function<void(HWND)>& Probe) {
     s_probe = &Probe;
     s_ticks = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 60, &MenuTick);
+    const UINT_PTR Timer = SetTimer(nullptr, 0, 60, &MenuTick);
     TrackPopupMenu(menu, TPM_RETURNCMD, 100, 100, 0, owner, nullptr);
-    KillTimer(nullptr, timer);
+    KillTimer(nullptr, Timer);
     Pump();
   }
   using ManagerTest::Track;
@@ -55,31 +55,31 @@ class ManagerMenus : public ManagerTest {
 
 TEST_F(ManagerMenus, PopupMenuWindowIsSubclassedOncePaintedWithTheBackgroundAndForgotten) {
   TSkinManage& m = Manager();
-  bool probed = false;
+  bool Probed = false;
   Track([&](HWND Wnd) {
-    probed = true;
+    Probed = true;
     ASSERT_EQ(m.Menus().size(), 1u);
-    TRuzIzivPopMenu* popup = m.Menus()[0];
-    EXPECT_EQ(popup->FHandle, Wnd);
-    EXPECT_EQ(popup->FSkinData, data);
+    TRuzIzivPopMenu* Popup = m.Menus()[0];
+    EXPECT_EQ(Popup->FHandle, Wnd);
+    EXPECT_EQ(Popup->FSkinData, data);
     EXPECT_TRUE(AnswersSkinned(Wnd));
     m.AddMenu(Wnd);  // a second look adds nothing
     EXPECT_EQ(m.Menus().size(), 1u);
     // The items' painter binds the menu handle and gets the rendered background.
     m.SetHMenu(menu);
-    EXPECT_EQ(popup->FMenu, menu);
+    EXPECT_EQ(Popup->FMenu, menu);
     SendMessageW(Wnd, WM_NCPAINT, 1, 0);  // the whole window, as the menu gets it when it appears
-    TBitmap* bg = m.GetMenuBg(menu);
-    ASSERT_NE(bg, nullptr);
-    ASSERT_FALSE(bg->Empty());
-    HDC dc = GetWindowDC(Wnd);
-    EXPECT_EQ(GetPixel(dc, 1, 1), static_cast<COLORREF>(gfxtest::PixelAt(*bg, 1, 1)));
-    ReleaseDC(Wnd, dc);
+    TBitmap* Bg = m.GetMenuBg(menu);
+    ASSERT_NE(Bg, nullptr);
+    ASSERT_FALSE(Bg->Empty());
+    HDC DC = GetWindowDC(Wnd);
+    EXPECT_EQ(GetPixel(DC, 1, 1), static_cast<COLORREF>(gfxtest::PixelAt(*Bg, 1, 1)));
+    ReleaseDC(Wnd, DC);
     EXPECT_EQ(m.GetMenuBg(reinterpret_cast<HMENU>(0x1234)), nullptr);
     m.SetPopMenu();
-    EXPECT_TRUE(popup->FMarked);
+    EXPECT_TRUE(Popup->FMarked);
   });
-  ASSERT_TRUE(probed) << "the menu window did not appear";
+  ASSERT_TRUE(Probed) << "the menu window did not appear";
   EXPECT_TRUE(m.Menus().empty()) << "the destroyed menu window left the registry";
   EXPECT_EQ(TSkinManage::MenuSource(), 0);
   EXPECT_FALSE(m.FMenuFromBar);
@@ -87,63 +87,63 @@ TEST_F(ManagerMenus, PopupMenuWindowIsSubclassedOncePaintedWithTheBackgroundAndF
 
 TEST_F(ManagerMenus, MenuSourceDecidesWhichSwitchAllowsSkinning) {
   TSkinManage& m = Manager();
-  size_t seen = 99;
+  size_t Seen = 99;
   data->SkinControls.Exclude(xcSystemMenu);
   TSkinManage::SetMenuSource(2);  // from the system menu
-  Track([&](HWND) { seen = m.Menus().size(); });
-  EXPECT_EQ(seen, 0u) << "a system-menu popup needs xcSystemMenu";
+  Track([&](HWND) { Seen = m.Menus().size(); });
+  EXPECT_EQ(Seen, 0u) << "a system-menu popup needs xcSystemMenu";
   data->SkinControls.Include(xcSystemMenu);
   TSkinManage::SetMenuSource(2);
   m.FMenuFromBar = true;
   bool marked = false;
   Track([&](HWND) {
-    seen = m.Menus().size();
-    marked = seen == 1 && m.Menus()[0]->FMarked;
+    Seen = m.Menus().size();
+    marked = Seen == 1 && m.Menus()[0]->FMarked;
   });
-  EXPECT_EQ(seen, 1u);
+  EXPECT_EQ(Seen, 1u);
   EXPECT_TRUE(marked) << "a popup from the skinned menu bar starts marked";
   data->SkinControls.Exclude(xcPopupMenu);
   TSkinManage::SetMenuSource(0);
-  Track([&](HWND) { seen = m.Menus().size(); });
-  EXPECT_EQ(seen, 0u) << "a plain popup needs xcPopupMenu";
+  Track([&](HWND) { Seen = m.Menus().size(); });
+  EXPECT_EQ(Seen, 0u) << "a plain popup needs xcPopupMenu";
 }
 
 TEST_F(ManagerMenus, SetHMenuBindsTheNewestUnboundPopupFirst) {
-  TSkinManage& m = Manager();
+  TSkinManage& M = Manager();
   HWND a = Track(MakeWindow(L"MgrFakeMenu", WS_POPUP, 50, 50));
-  HWND b = Track(MakeWindow(L"MgrFakeMenu", WS_POPUP, 50, 50));
-  auto* first = new TRuzIzivPopMenu();
-  auto* second = new TRuzIzivPopMenu();
-  first->InitSkin(a, data, nullptr);
-  second->InitSkin(b, data, nullptr);
-  m.FMenus->push_back(first);
-  m.FMenus->push_back(second);
-  const auto m1 = reinterpret_cast<HMENU>(0x100);
-  const auto m2 = reinterpret_cast<HMENU>(0x200);
-  m.SetHMenu(m1);
-  m.SetHMenu(m2);
-  EXPECT_EQ(second->FMenu, m1);
-  EXPECT_EQ(first->FMenu, m2);
+  HWND B = Track(MakeWindow(L"MgrFakeMenu", WS_POPUP, 50, 50));
+  auto* First = new TRuzIzivPopMenu();
+  auto* Second = new TRuzIzivPopMenu();
+  First->InitSkin(a, data, nullptr);
+  Second->InitSkin(B, data, nullptr);
+  M.FMenus->push_back(First);
+  M.FMenus->push_back(Second);
+  const auto M1 = reinterpret_cast<HMENU>(0x100);
+  const auto M2 = reinterpret_cast<HMENU>(0x200);
+  M.SetHMenu(M1);
+  M.SetHMenu(M2);
+  EXPECT_EQ(Second->FMenu, M1);
+  EXPECT_EQ(First->FMenu, M2);
   // A third window opens (a submenu) while the first menu repaints an item: the bound menu stays
   // where it is and the new window waits for its own menu.
-  HWND c = Track(MakeWindow(L"MgrFakeMenu", WS_POPUP, 50, 50));
-  auto* third = new TRuzIzivPopMenu();
-  third->InitSkin(c, data, nullptr);
-  m.FMenus->push_back(third);
-  m.SetHMenu(m1);
-  EXPECT_EQ(third->FMenu, nullptr);
-  EXPECT_EQ(m.GetMenuBg(m1), second->FBackground.get());
-  const auto m3 = reinterpret_cast<HMENU>(0x300);
-  m.SetHMenu(m3);
-  EXPECT_EQ(third->FMenu, m3);
-  EXPECT_TRUE(m.DeleteMenu(c));
-  EXPECT_TRUE(m.FindSkinMenu(a));
-  EXPECT_TRUE(m.DeleteMenu(b));
-  EXPECT_FALSE(m.FindSkinMenu(b));
-  EXPECT_FALSE(AnswersSkinned(b)) << "unsubclassed before it was freed";
-  EXPECT_FALSE(m.DeleteMenu(b));
-  EXPECT_TRUE(m.DeleteMenu(a));
-  EXPECT_TRUE(m.Menus().empty());
+  HWND C = Track(MakeWindow(L"MgrFakeMenu", WS_POPUP, 50, 50));
+  auto* Third = new TRuzIzivPopMenu();
+  Third->InitSkin(C, data, nullptr);
+  M.FMenus->push_back(Third);
+  M.SetHMenu(M1);
+  EXPECT_EQ(Third->FMenu, nullptr);
+  EXPECT_EQ(M.GetMenuBg(M1), Second->FBackground.get());
+  const auto M3 = reinterpret_cast<HMENU>(0x300);
+  M.SetHMenu(M3);
+  EXPECT_EQ(Third->FMenu, M3);
+  EXPECT_TRUE(M.DeleteMenu(C));
+  EXPECT_TRUE(M.FindSkinMenu(a));
+  EXPECT_TRUE(M.DeleteMenu(B));
+  EXPECT_FALSE(M.FindSkinMenu(B));
+  EXPECT_FALSE(AnswersSkinned(B)) << "unsubclassed before it was freed";
+  EXPECT_FALSE(M.DeleteMenu(B));
+  EXPECT_TRUE(M.DeleteMenu(a));
+  EXPECT_TRUE(M.Menus().empty());
 }
 
 }  // namespace

@@ -21,60 +21,60 @@ F Entry(HMODULE Module, const char* Name) {
 class ManagerModule : public ManagerTest {};
 
 TEST_F(ManagerModule, PlugInManagerSharesTheRegistriesAndHandsItsWindowsBack) {
-  TSkinManage& host = Manager();
-  TSkinData* hostData = Keep(MakeSkinData(nullptr, sfMainform, DefaultSkin()));
-  host.FEnabled = true;
-  host.FPhase = 1;
+  TSkinManage& Host = Manager();
+  TSkinData* HostData = Keep(MakeSkinData(nullptr, sfMainform, DefaultSkin()));
+  Host.FEnabled = true;
+  Host.FPhase = 1;
   HWND hostWnd = Track(MakeWindow(L"MgrHost"));
-  ASSERT_TRUE(PumpUntil([&] { return host.FindSkinForm(hostWnd) != nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return Host.FindSkinForm(hostWnd) != nullptr; }));
 
-  HMODULE plugin = LoadLibraryW(MANAGER_TEST_PLUGIN);
-  ASSERT_NE(plugin, nullptr) << "the module could not be loaded";
-  auto attach = Entry<TPluginAttach>(plugin, "PluginAttach");
-  auto pluginData = Entry<TPluginSkinData>(plugin, "PluginSkinData");
-  auto show = Entry<TPluginShowWindow>(plugin, "PluginShowWindow");
-  auto detach = Entry<TPluginDetach>(plugin, "PluginDetach");
-  ASSERT_TRUE(attach && pluginData && show && detach);
+  HMODULE Plugin = LoadLibraryW(MANAGER_TEST_PLUGIN);
+  ASSERT_NE(Plugin, nullptr) << "the module could not be loaded";
+  auto Attach = Entry<TPluginAttach>(Plugin, "PluginAttach");
+  auto PluginData = Entry<TPluginSkinData>(Plugin, "PluginSkinData");
+  auto Show = Entry<TPluginShowWindow>(Plugin, "PluginShowWindow");
+  auto Detach = Entry<TPluginDetach>(Plugin, "PluginDetach");
+  ASSERT_TRUE(Attach && PluginData && Show && Detach);
 
-  const String dark = DarkSkin();
-  TSkinManageBase* module = attach(&host, dark.c_str());
-  ASSERT_NE(module, nullptr);
-  ASSERT_EQ(host.SubManagers().size(), 1u);
-  EXPECT_EQ(static_cast<TSkinManageBase*>(host.SubManagers()[0]), module);
-  EXPECT_GE(module->FPhase, 2) << "attached (1) and counted by SkinDll";
-  TSkinData* moduleData = pluginData();
-  ASSERT_EQ(host.SkinDatas().size(), 2u) << "the module's component joined the shared list";
-  EXPECT_EQ(host.SkinDatas()[1], moduleData);
-  EXPECT_EQ(host.FMainSkinData, hostData);
+  const String Dark = DarkSkin();
+  TSkinManageBase* Module = Attach(&Host, Dark.c_str());
+  ASSERT_NE(Module, nullptr);
+  ASSERT_EQ(Host.SubManagers().size(), 1u);
+  EXPECT_EQ(static_cast<TSkinManageBase*>(Host.SubManagers()[0]), Module);
+  EXPECT_GE(Module->FPhase, 2) << "attached (1) and counted by SkinDll";
+  TSkinData* ModuleData = PluginData();
+  ASSERT_EQ(Host.SkinDatas().size(), 2u) << "the module's component joined the shared list";
+  EXPECT_EQ(Host.SkinDatas()[1], ModuleData);
+  EXPECT_EQ(Host.FMainSkinData, HostData);
 
   // The module's window is skinned by the module's manager, with the last main component: the module's.
-  HWND moduleWnd = show();
+  HWND moduleWnd = Show();
   ASSERT_NE(moduleWnd, nullptr);
-  ASSERT_TRUE(PumpUntil([&] { return host.FindSkinForm(moduleWnd) != nullptr; }));
-  auto entry = std::find_if(host.Forms().begin(), host.Forms().end(),
-                            [&](const TSkinFormEntry& e) { return e.Form->FHandle == moduleWnd; });
-  ASSERT_NE(entry, host.Forms().end());
-  EXPECT_EQ(entry->Instance, plugin);
-  EXPECT_EQ(entry->Form->FSkinData, moduleData);
+  ASSERT_TRUE(PumpUntil([&] { return Host.FindSkinForm(moduleWnd) != nullptr; }));
+  auto entry = std::find_if(Host.Forms().begin(), Host.Forms().end(),
+                            [&](const TSkinFormEntry& E) { return E.Form->FHandle == moduleWnd; });
+  ASSERT_NE(entry, Host.Forms().end());
+  EXPECT_EQ(entry->Instance, Plugin);
+  EXPECT_EQ(entry->Form->FSkinData, ModuleData);
 
   // The host's actions reach the module's manager.
-  host.FActionData = hostData;
-  host.SetAction(kSkinActionUninstall, 10);
-  EXPECT_FALSE(module->FEnabled);
-  host.Timer()->SetEnabled(false);
-  host.SetAction(kSkinActionInstall, 10);
-  EXPECT_TRUE(module->FEnabled);
-  host.Timer()->SetEnabled(false);
-  host.FActionData = nullptr;
+  Host.FActionData = HostData;
+  Host.SetAction(kSkinActionUninstall, 10);
+  EXPECT_FALSE(Module->FEnabled);
+  Host.Timer()->SetEnabled(false);
+  Host.SetAction(kSkinActionInstall, 10);
+  EXPECT_TRUE(Module->FEnabled);
+  Host.Timer()->SetEnabled(false);
+  Host.FActionData = nullptr;
 
-  detach();
-  EXPECT_TRUE(host.SubManagers().empty());
-  EXPECT_EQ(host.FindSkinForm(moduleWnd), nullptr) << "the module's entries leave with it";
-  EXPECT_NE(host.FindSkinForm(hostWnd), nullptr);
-  EXPECT_EQ(host.SkinDatas().size(), 1u);
+  Detach();
+  EXPECT_TRUE(Host.SubManagers().empty());
+  EXPECT_EQ(Host.FindSkinForm(moduleWnd), nullptr) << "the module's entries leave with it";
+  EXPECT_NE(Host.FindSkinForm(hostWnd), nullptr);
+  EXPECT_EQ(Host.SkinDatas().size(), 1u);
   EXPECT_FALSE(AnswersSkinned(moduleWnd));
   DestroyWindow(moduleWnd);
-  EXPECT_TRUE(FreeLibrary(plugin));
+  EXPECT_TRUE(FreeLibrary(Plugin));
 }
 
 }  // namespace

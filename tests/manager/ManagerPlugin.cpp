@@ -17,13 +17,13 @@ HINSTANCE Self() {
 }  // namespace
 
 extern "C" __declspec(dllexport) TSkinManageBase* PluginAttach(TSkinManageBase* Host, const char* Archive) {
-  TSkinManageBase* manager = SkinDll(Host);
+  TSkinManageBase* Manager = SkinDll(Host);
   g_data = new TSkinData(nullptr);
   g_data->SkinFormtype = sfMainform;
   g_data->FSkinStream->LoadFromFile(Archive);
   g_data->LoadSkin();
   g_data->Loaded();
-  return manager;
+  return Manager;
 }
 
 extern "C" __declspec(dllexport) TSkinData* PluginSkinData() {
@@ -31,12 +31,12 @@ extern "C" __declspec(dllexport) TSkinData* PluginSkinData() {
 }
 
 extern "C" __declspec(dllexport) HWND PluginShowWindow() {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = &DefWindowProcW;
-  wc.hInstance = Self();
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = L"MgrPluginWindow";
-  RegisterClassW(&wc);
+  WNDCLASSW Wc{};
+  Wc.lpfnWndProc = &DefWindowProcW;
+  Wc.hInstance = Self();
+  Wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  Wc.lpszClassName = L"MgrPluginWindow";
+  RegisterClassW(&Wc);
   return CreateWindowExW(0, L"MgrPluginWindow", L"Plug-in", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 60, 60, 220,
                          140, nullptr, nullptr, Self(), nullptr);
 }

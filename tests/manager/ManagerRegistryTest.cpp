@@ -22,49 +22,49 @@ class ManagerRegistry : public ManagerTest {
   }
   // A bare top-level window of this module, skinned through AddForm and activated.
   HWND SkinnedWindow() {
-    HWND wnd = Track(MakeWindow(L"MgrBare", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+    HWND Wnd = Track(MakeWindow(L"MgrBare", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
     PumpFor(20);
-    if (!Manager().FindSkinForm(wnd)) {
-      EXPECT_TRUE(Manager().AddForm(wnd));
+    if (!Manager().FindSkinForm(Wnd)) {
+      EXPECT_TRUE(Manager().AddForm(Wnd));
     }
     PumpUntil([&] {
-      TRuzIzivForm* s = Manager().FindSkinForm(wnd);
-      return s && s->FActivated;
+      TRuzIzivForm* S = Manager().FindSkinForm(Wnd);
+      return S && S->FActivated;
     });
-    return wnd;
+    return Wnd;
   }
   TSkinData* data = nullptr;
 };
 
 TEST_F(ManagerRegistry, AddFormRegistersOnceAndPostsTheDeferredActivation) {
-  TSkinManage& m = Manager();
-  HWND wnd = Track(MakeWindow(L"MgrBare", WS_OVERLAPPEDWINDOW));  // hidden: no activation
-  ASSERT_TRUE(m.AddForm(wnd));
-  ASSERT_EQ(m.Forms().size(), 1u);
-  TRuzIzivForm* skin = m.Forms()[0].Form;
-  EXPECT_EQ(skin->FHandle, wnd);
-  EXPECT_EQ(skin->FName, "MgrBare");
-  EXPECT_EQ(skin->FForm, nullptr);
-  EXPECT_EQ(skin->FSkinData, data);
-  EXPECT_EQ(m.Forms()[0].Instance, nullptr) << "the executable's manager records no module";
-  EXPECT_FALSE(skin->FActivated);
-  MSG msg;
-  ASSERT_TRUE(PeekMessageW(&msg, wnd, 0x3503, 0x3503, PM_NOREMOVE));
-  EXPECT_EQ(msg.wParam, 0u);
-  EXPECT_EQ(msg.lParam, 1000);
+  TSkinManage& M = Manager();
+  HWND Wnd = Track(MakeWindow(L"MgrBare", WS_OVERLAPPEDWINDOW));  // hidden: no activation
+  ASSERT_TRUE(M.AddForm(Wnd));
+  ASSERT_EQ(M.Forms().size(), 1u);
+  TRuzIzivForm* Skin = M.Forms()[0].Form;
+  EXPECT_EQ(Skin->FHandle, Wnd);
+  EXPECT_EQ(Skin->FName, "MgrBare");
+  EXPECT_EQ(Skin->FForm, nullptr);
+  EXPECT_EQ(Skin->FSkinData, data);
+  EXPECT_EQ(M.Forms()[0].Instance, nullptr) << "the executable's manager records no module";
+  EXPECT_FALSE(Skin->FActivated);
+  MSG Msg;
+  ASSERT_TRUE(PeekMessageW(&Msg, Wnd, 0x3503, 0x3503, PM_NOREMOVE));
+  EXPECT_EQ(Msg.wParam, 0u);
+  EXPECT_EQ(Msg.lParam, 1000);
   Pump();
-  EXPECT_TRUE(skin->FActivated);
-  EXPECT_TRUE(AnswersSkinned(wnd));
-  EXPECT_FALSE(m.AddForm(wnd)) << "already skinned";
-  EXPECT_EQ(m.Forms().size(), 1u);
-  EXPECT_EQ(m.FindSkinForm(wnd), skin);
-  EXPECT_EQ(m.FindSkinForm(nullptr), nullptr);
+  EXPECT_TRUE(Skin->FActivated);
+  EXPECT_TRUE(AnswersSkinned(Wnd));
+  EXPECT_FALSE(M.AddForm(Wnd)) << "already skinned";
+  EXPECT_EQ(M.Forms().size(), 1u);
+  EXPECT_EQ(M.FindSkinForm(Wnd), Skin);
+  EXPECT_EQ(M.FindSkinForm(nullptr), nullptr);
 }
 
 TEST_F(ManagerRegistry, DestroyedWindowsAreCollectedAndFrameworkFormsUnskinnedByDeleteForm) {
   TSkinManage& m = Manager();
-  HWND bare = SkinnedWindow();
-  EXPECT_FALSE(m.DeleteForm(bare)) << "an entry without a framework form is left alone";
+  HWND Bare = SkinnedWindow();
+  EXPECT_FALSE(m.DeleteForm(Bare)) << "an entry without a framework form is left alone";
   EXPECT_EQ(m.Forms().size(), 1u);
 
   auto* form = Keep(new TForm(nullptr));
@@ -77,7 +77,7 @@ TEST_F(ManagerRegistry, DestroyedWindowsAreCollectedAndFrameworkFormsUnskinnedBy
   FComponents.pop_back();
   delete form;  // else it is skinned again when it is activated
 
-  DestroyWindow(bare);
+  DestroyWindow(Bare);
   ASSERT_EQ(m.Forms().size(), 1u) << "the destroyed window's entry waits for the clean-up";
   EXPECT_EQ(m.Forms()[0].Form->FSkinState, 6);
   m.FPhase = 4;
@@ -88,55 +88,55 @@ TEST_F(ManagerRegistry, DestroyedWindowsAreCollectedAndFrameworkFormsUnskinnedBy
   m.DeleteDeleted();
   EXPECT_TRUE(m.Forms().empty());
 
-  HWND again = SkinnedWindow();
-  DestroyWindow(again);
+  HWND Again = SkinnedWindow();
+  DestroyWindow(Again);
   m.DeleteForm3();
   EXPECT_TRUE(m.Forms().empty());
 }
 
 TEST_F(ManagerRegistry, FreedSkinObjectsLeaveTheRegistry) {
   TSkinManage& m = Manager();
-  auto* form = Keep(new TForm(nullptr));
-  form->Show();
-  ASSERT_TRUE(PumpUntil([&] { return m.FindSkinForm(form->Handle()) != nullptr; }));
+  auto* Form = Keep(new TForm(nullptr));
+  Form->Show();
+  ASSERT_TRUE(PumpUntil([&] { return m.FindSkinForm(Form->Handle()) != nullptr; }));
   // The framework form owns its skin object; freeing the form takes the entry along.
   FComponents.pop_back();
-  delete form;
+  delete Form;
   Pump();
   EXPECT_TRUE(m.Forms().empty());
 }
 
 TEST_F(ManagerRegistry, DeleteAllFormsUnskinsAndDisables) {
-  TSkinManage& m = Manager();
-  HWND a = SkinnedWindow();
-  HWND b = SkinnedWindow();
-  ASSERT_EQ(m.Forms().size(), 2u);
-  m.DeleteAllForms();
-  EXPECT_FALSE(m.FEnabled);
-  EXPECT_TRUE(m.Forms().empty());
-  EXPECT_FALSE(AnswersSkinned(a));
-  EXPECT_FALSE(AnswersSkinned(b));
+  TSkinManage& M = Manager();
+  HWND A = SkinnedWindow();
+  HWND B = SkinnedWindow();
+  ASSERT_EQ(M.Forms().size(), 2u);
+  M.DeleteAllForms();
+  EXPECT_FALSE(M.FEnabled);
+  EXPECT_TRUE(M.Forms().empty());
+  EXPECT_FALSE(AnswersSkinned(A));
+  EXPECT_FALSE(AnswersSkinned(B));
 }
 
 TEST_F(ManagerRegistry, CreationHookHandsMDIChildrenToAddForm) {
-  TSkinManage& m = Manager();
-  HWND frame = Track(MakeWindow(L"MgrBare", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
-  CLIENTCREATESTRUCT ccs{};
-  HWND client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 200, 150, frame,
-                                nullptr, GetModuleHandleW(nullptr), &ccs);
-  ASSERT_NE(client, nullptr);
+  TSkinManage& M = Manager();
+  HWND Frame = Track(MakeWindow(L"MgrBare", WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+  CLIENTCREATESTRUCT Ccs{};
+  HWND Client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 200, 150, Frame,
+                                nullptr, GetModuleHandleW(nullptr), &Ccs);
+  ASSERT_NE(Client, nullptr);
   MakeWindow(L"MgrBare", 0, 0, 0, nullptr);  // the class exists
-  MDICREATESTRUCTW mcs{};
-  mcs.szClass = L"MgrBare";
-  mcs.szTitle = L"child";
-  mcs.hOwner = GetModuleHandleW(nullptr);
-  mcs.cx = mcs.cy = 100;
-  HWND child = reinterpret_cast<HWND>(SendMessageW(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
-  ASSERT_NE(child, nullptr);
-  EXPECT_NE(m.FindSkinForm(child), nullptr);
-  EXPECT_EQ(m.GetMDIChildNum(), 1);
-  m.SetCaption();
-  EXPECT_TRUE(GetWindowLongPtrW(child, GWL_STYLE) & WS_CAPTION);
+  MDICREATESTRUCTW Mcs{};
+  Mcs.szClass = L"MgrBare";
+  Mcs.szTitle = L"child";
+  Mcs.hOwner = GetModuleHandleW(nullptr);
+  Mcs.cx = Mcs.cy = 100;
+  HWND Child = reinterpret_cast<HWND>(SendMessageW(Client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&Mcs)));
+  ASSERT_NE(Child, nullptr);
+  EXPECT_NE(M.FindSkinForm(Child), nullptr);
+  EXPECT_EQ(M.GetMDIChildNum(), 1);
+  M.SetCaption();
+  EXPECT_TRUE(GetWindowLongPtrW(Child, GWL_STYLE) & WS_CAPTION);
 }
 
 TEST_F(ManagerRegistry, OtherThreadsHookRefusesScrollBarsOnSkinnedWindows) {
@@ -144,19 +144,19 @@ TEST_F(ManagerRegistry, OtherThreadsHookRefusesScrollBarsOnSkinnedWindows) {
   HWND before = nullptr;
   HWND refused = reinterpret_cast<HWND>(1);
   bool skinned = false;
-  std::thread worker([&] {
+  std::thread Worker([&] {
     // A window of the worker's own, skinned from the worker as its hook would do on activation.
-    HWND wnd = MakeWindow(L"MgrBare", WS_OVERLAPPEDWINDOW);
-    skinned = m.AddForm(wnd);
+    HWND Wnd = MakeWindow(L"MgrBare", WS_OVERLAPPEDWINDOW);
+    skinned = m.AddForm(Wnd);
     before =
-        CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD, 0, 0, 10, 10, wnd, nullptr, nullptr, nullptr);
+        CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD, 0, 0, 10, 10, Wnd, nullptr, nullptr, nullptr);
     m.InstallThread(GetCurrentThreadId());
     refused =
-        CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD, 0, 0, 10, 10, wnd, nullptr, nullptr, nullptr);
+        CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD, 0, 0, 10, 10, Wnd, nullptr, nullptr, nullptr);
     m.UnInstallThread(GetCurrentThreadId());
-    DestroyWindow(wnd);
+    DestroyWindow(Wnd);
   });
-  worker.join();
+  Worker.join();
   EXPECT_TRUE(skinned);
   EXPECT_NE(before, nullptr) << "without the thread's hook the scroll bar is created";
   EXPECT_EQ(refused, nullptr) << "the thread's hook refuses it";
@@ -168,13 +168,13 @@ TEST(ManagerLifetime, DestructionRemovesHooksAndUnskinsEverything) {
   delete SkinManager;
   SkinManager = nullptr;
   SkinManageUnit::ShutDown = false;
-  auto* manager = SkinManage() ? SkinManage() : static_cast<TSkinManage*>(EnsureSkinManager(0));
-  TSkinData* data = MakeSkinData(nullptr, sfMainform, DefaultSkin(), true);
-  manager->FEnabled = true;
-  manager->FPhase = 1;
+  auto* Manager = SkinManage() ? SkinManage() : static_cast<TSkinManage*>(EnsureSkinManager(0));
+  TSkinData* Data = MakeSkinData(nullptr, sfMainform, DefaultSkin(), true);
+  Manager->FEnabled = true;
+  Manager->FPhase = 1;
   HWND wnd = MakeWindow(L"MgrBare", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
-  PumpUntil([&] { return manager->FindSkinForm(wnd) != nullptr; });
-  ASSERT_NE(manager->FindSkinForm(wnd), nullptr);
+  PumpUntil([&] { return Manager->FindSkinForm(wnd) != nullptr; });
+  ASSERT_NE(Manager->FindSkinForm(wnd), nullptr);
   ASSERT_NE(SkinManageUnit::HookCBT, nullptr);
   delete SkinManager;
   SkinManager = nullptr;
@@ -182,7 +182,7 @@ TEST(ManagerLifetime, DestructionRemovesHooksAndUnskinsEverything) {
   EXPECT_EQ(SkinManageUnit::HookCBT, nullptr);
   EXPECT_FALSE(AnswersSkinned(wnd));
   // The component outlives the manager and must not reach for it.
-  delete data;
+  delete Data;
   DestroyWindow(wnd);
   SkinManageUnit::ShutDown = false;
 }

@@ -25,9 +25,9 @@ struct TProbe {
 } g_probe;
 
 BOOL CALLBACK FindVisibleOfClass(HWND Wnd, LPARAM Out) {
-  wchar_t name[64] = {};
-  GetClassNameW(Wnd, name, 64);
-  if (IsWindowVisible(Wnd) && wcscmp(name, g_probe.Class) == 0) {
+  wchar_t Name[64] = {};
+  GetClassNameW(Wnd, Name, 64);
+  if (IsWindowVisible(Wnd) && wcscmp(Name, g_probe.Class) == 0) {
     *reinterpret_cast<HWND*>(Out) = Wnd;
     return FALSE;
   }
@@ -36,13 +36,13 @@ BOOL CALLBACK FindVisibleOfClass(HWND Wnd, LPARAM Out) {
 
 void CALLBACK ProbeTick(HWND, UINT, UINT_PTR Id, DWORD) {
   if (g_probe.Ran) return;
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &FindVisibleOfClass, reinterpret_cast<LPARAM>(&found));
+  HWND Found = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), &FindVisibleOfClass, reinterpret_cast<LPARAM>(&Found));
   // Give the deferred activation and the first paint a few ticks.
-  if (!found || ++g_probe.Ticks < 4) return;
+  if (!Found || ++g_probe.Ticks < 4) return;
   g_probe.Ran = true;
   KillTimer(nullptr, Id);
-  (*g_probe.Probe)(found);
+  (*g_probe.Probe)(Found);
 }
 
 // Runs Open (which enters a modal loop of this thread) and calls Probe from a timer inside that loop
@@ -51,18 +51,18 @@ void CALLBACK ProbeTick(HWND, UINT, UINT_PTR Id, DWORD) {
 bool ProbeModal(const wchar_t* Class, const std::function<void()>& Open,
                 const std::function<void(HWND)>& Probe) {
   g_probe = TProbe{Class, &Probe, false, 0};
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, &ProbeTick);
+  const UINT_PTR Timer = SetTimer(nullptr, 0, 100, &ProbeTick);
   Open();
-  KillTimer(nullptr, timer);
+  KillTimer(nullptr, Timer);
   return g_probe.Ran;
 }
 
 COLORREF FramePixel(HWND Wnd, int X, int Y) {
   RedrawWindow(Wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
-  HDC dc = GetWindowDC(Wnd);
-  const COLORREF c = GetPixel(dc, X, Y);
-  ReleaseDC(Wnd, dc);
-  return c;
+  HDC DC = GetWindowDC(Wnd);
+  const COLORREF C = GetPixel(DC, X, Y);
+  ReleaseDC(Wnd, DC);
+  return C;
 }
 
 class ManagerSkinning : public ManagerTest {
@@ -80,73 +80,73 @@ class ManagerSkinning : public ManagerTest {
     ASSERT_TRUE(PumpUntil([&] { return IsActive(FormWnd()); })) << "the main form was not skinned";
   }
   bool IsActive(HWND Wnd) {
-    TRuzIzivForm* skin = Manager().FindSkinForm(Wnd);
-    return skin && skin->FActivated;
+    TRuzIzivForm* Skin = Manager().FindSkinForm(Wnd);
+    return Skin && Skin->FActivated;
   }
   TForm1* form = nullptr;
 };
 
 TEST_F(ManagerSkinning, MainFormIsSkinnedAtStartUpThroughTheHook) {
-  TSkinManage& m = Manager();
+  TSkinManage& M = Manager();
   // Loaded asked for action 1 before anything was activated: that only enabled the manager.
-  EXPECT_TRUE(m.FEnabled);
-  EXPECT_FALSE(m.Timer()->Enabled());
-  EXPECT_EQ(m.FPhase, 0);
-  EXPECT_TRUE(m.Forms().empty());
+  EXPECT_TRUE(M.FEnabled);
+  EXPECT_FALSE(M.Timer()->Enabled());
+  EXPECT_EQ(M.FPhase, 0);
+  EXPECT_TRUE(M.Forms().empty());
   ShowSkinned();
-  EXPECT_GE(m.FPhase, 1);
-  ASSERT_EQ(m.Forms().size(), 1u);
-  TRuzIzivForm* skin = m.Forms()[0].Form;
-  EXPECT_EQ(skin->FForm, form);
-  EXPECT_EQ(skin->FSkinData, form->skndt1);
-  wchar_t cls[64] = {};
-  GetClassNameW(FormWnd(), cls, 64);
-  EXPECT_EQ(std::wstring(skin->FName.begin(), skin->FName.end()), cls) << "named after the window class";
+  EXPECT_GE(M.FPhase, 1);
+  ASSERT_EQ(M.Forms().size(), 1u);
+  TRuzIzivForm* Skin = M.Forms()[0].Form;
+  EXPECT_EQ(Skin->FForm, form);
+  EXPECT_EQ(Skin->FSkinData, form->skndt1);
+  wchar_t Cls[64] = {};
+  GetClassNameW(FormWnd(), Cls, 64);
+  EXPECT_EQ(std::wstring(Skin->FName.begin(), Skin->FName.end()), Cls) << "named after the window class";
   EXPECT_TRUE(AnswersSkinned(FormWnd()));
   // A second activation adds nothing.
   SetForegroundWindow(GetDesktopWindow());
   SendMessageW(FormWnd(), WM_ACTIVATE, WA_ACTIVE, 0);
   SetActiveWindow(FormWnd());
   PumpFor(100);
-  EXPECT_FALSE(m.AddForm(FormWnd()));
-  EXPECT_EQ(m.Forms().size(), 1u);
+  EXPECT_FALSE(M.AddForm(FormWnd()));
+  EXPECT_EQ(M.Forms().size(), 1u);
 }
 
 TEST_F(ManagerSkinning, ColourDialogAndMessageBoxGetSkinnedFramesWithTheDialogSkinData) {
   ShowSkinned();
-  TSkinData* dialogData = Keep(MakeSkinData(nullptr, sfDialog, DarkSkin()));
+  TSkinData* DialogData = Keep(MakeSkinData(nullptr, sfDialog, DarkSkin()));
   TSkinManage& m = Manager();
-  bool skinned = false;
+  bool Skinned = false;
   TSkinData* used = nullptr;
-  const bool ran = ProbeModal(
+  const bool Ran = ProbeModal(
       L"#32770", [&] { form->dlgColor1->Execute(FormWnd()); },
       [&](HWND Dlg) {
-        TRuzIzivForm* skin = m.FindSkinForm(Dlg);
-        skinned = skin && skin->FActivated && AnswersSkinned(Dlg);
-        used = skin ? skin->FSkinData : nullptr;
+        TRuzIzivForm* Skin = m.FindSkinForm(Dlg);
+        Skinned = Skin && Skin->FActivated && AnswersSkinned(Dlg);
+        used = Skin ? Skin->FSkinData : nullptr;
         PostMessageW(Dlg, WM_COMMAND, IDCANCEL, 0);
       });
-  ASSERT_TRUE(ran) << "the colour dialog did not appear";
-  EXPECT_TRUE(skinned);
-  EXPECT_EQ(used, dialogData);
+  ASSERT_TRUE(Ran) << "the colour dialog did not appear";
+  EXPECT_TRUE(Skinned);
+  EXPECT_EQ(used, DialogData);
   PumpFor(50);
   ASSERT_EQ(m.Forms().size(), 2u) << "the closed dialog's entry waits for the next clean-up";
   EXPECT_EQ(m.Forms()[1].Form->FSkinState, 6);
   m.DeleteDeleted();
   EXPECT_EQ(m.Forms().size(), 1u);
 
-  skinned = false;
-  const bool boxRan = ProbeModal(
+  Skinned = false;
+  const bool BoxRan = ProbeModal(
       L"#32770", [&] { MessageBoxW(FormWnd(), L"Text", L"Caption", MB_OK); },
       [&](HWND Box) {
-        TRuzIzivForm* skin = m.FindSkinForm(Box);
-        skinned = skin && AnswersSkinned(Box);
-        used = skin ? skin->FSkinData : nullptr;
+        TRuzIzivForm* Skin = m.FindSkinForm(Box);
+        Skinned = Skin && AnswersSkinned(Box);
+        used = Skin ? Skin->FSkinData : nullptr;
         PostMessageW(Box, WM_COMMAND, IDOK, 0);
       });
-  ASSERT_TRUE(boxRan) << "the message box did not appear";
-  EXPECT_TRUE(skinned);
-  EXPECT_EQ(used, dialogData);
+  ASSERT_TRUE(BoxRan) << "the message box did not appear";
+  EXPECT_TRUE(Skinned);
+  EXPECT_EQ(used, DialogData);
 }
 
 // The colour dialog widens itself for the custom colours while skinned, its new size worked out from
@@ -202,30 +202,30 @@ TEST_F(ManagerSkinning, ColourDialogThatResizesItselfKeepsItsControlsInside) {
 
 TEST_F(ManagerSkinning, WindowsThatMustStayNativeDo) {
   ShowSkinned();
-  TSkinManage& m = Manager();
+  TSkinManage& M = Manager();
   form->skndt1->Options.Exclude(xoPreview);
-  auto* tagged = Keep(new TForm(nullptr));
-  tagged->SetTag(99);
-  HWND preview = Track(MakeWindow(L"TQRPreview"));
-  HWND zero = Track(MakeWindow(L"MgrZero", WS_POPUP | WS_VISIBLE, 0, 0));
-  HWND nested = MakeWindow(L"MgrNested", WS_CHILD | WS_VISIBLE | WS_CAPTION, 100, 60, FormWnd());
-  HWND foreground = Track(MakeWindow(L"#32770", WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SETFOREGROUND));
-  tagged->Show();
-  for (HWND w : {tagged->Handle(), preview, zero, nested, foreground}) {
-    SetForegroundWindow(w);
-    SetActiveWindow(w);
+  auto* Tagged = Keep(new TForm(nullptr));
+  Tagged->SetTag(99);
+  HWND Preview = Track(MakeWindow(L"TQRPreview"));
+  HWND Zero = Track(MakeWindow(L"MgrZero", WS_POPUP | WS_VISIBLE, 0, 0));
+  HWND Nested = MakeWindow(L"MgrNested", WS_CHILD | WS_VISIBLE | WS_CAPTION, 100, 60, FormWnd());
+  HWND Foreground = Track(MakeWindow(L"#32770", WS_POPUP | WS_CAPTION | WS_VISIBLE | DS_SETFOREGROUND));
+  Tagged->Show();
+  for (HWND W : {Tagged->Handle(), Preview, Zero, Nested, Foreground}) {
+    SetForegroundWindow(W);
+    SetActiveWindow(W);
     PumpFor(30);
-    EXPECT_FALSE(m.FindSkinForm(w));
-    EXPECT_FALSE(AnswersSkinned(w));
+    EXPECT_FALSE(M.FindSkinForm(W));
+    EXPECT_FALSE(AnswersSkinned(W));
   }
-  EXPECT_EQ(m.Forms().size(), 1u);
+  EXPECT_EQ(M.Forms().size(), 1u);
 }
 
 // Skinning that fails inside the activation hook is reported through the application; that window
 // stays native, and the hook goes on to skin the next one.
 TEST_F(ManagerSkinning, AWindowWhoseSkinningThrowsStaysNativeAndTheNextIsSkinned) {
   ShowSkinned();
-  TSkinManage& m = Manager();
+  TSkinManage& M = Manager();
   struct THandler : TObject {
     void Before(TObject*, HWND, const String&) { throw std::runtime_error("cannot skin"); }
   } Handler;
@@ -240,7 +240,7 @@ TEST_F(ManagerSkinning, AWindowWhoseSkinningThrowsStaysNativeAndTheNextIsSkinned
   PumpFor(60);
   form->skndt1->OnBeforeSkinForm = TOnSkinForm();
   EXPECT_GE(Reports, 1);
-  EXPECT_FALSE(m.FindSkinForm(Failing->Handle()));
+  EXPECT_FALSE(M.FindSkinForm(Failing->Handle()));
   EXPECT_FALSE(AnswersSkinned(Failing->Handle()));
 
   auto* Next = Keep(new TForm(nullptr));
@@ -253,23 +253,23 @@ TEST_F(ManagerSkinning, AWindowWhoseSkinningThrowsStaysNativeAndTheNextIsSkinned
 }
 
 TEST_F(ManagerSkinning, LastRegisteredSkinDataOfAKindServes) {
-  TSkinData* second = Keep(MakeSkinData(nullptr, sfMainform, DarkSkin()));
+  TSkinData* Second = Keep(MakeSkinData(nullptr, sfMainform, DarkSkin()));
   ShowSkinned();
-  EXPECT_EQ(Manager().FindSkinForm(FormWnd())->FSkinData, second);
+  EXPECT_EQ(Manager().FindSkinForm(FormWnd())->FSkinData, Second);
   EXPECT_EQ(Manager().FMainSkinData, form->skndt1) << "the first main component stays the main one";
 }
 
 TEST_F(ManagerSkinning, ActiveOffUnskinsEveryWindowAndOnReskinsThemOnTheNextTick) {
   ShowSkinned();
-  TSkinManage& m = Manager();
-  auto* other = Keep(new TForm(nullptr));
-  other->SetBounds(300, 60, 200, 120);
-  other->Show();
-  SetForegroundWindow(other->Handle());
-  ASSERT_TRUE(PumpUntil([&] { return IsActive(other->Handle()); }));
-  ASSERT_EQ(m.Forms().size(), 2u);
-  RECT skinnedRect{};
-  GetWindowRect(FormWnd(), &skinnedRect);
+  TSkinManage& M = Manager();
+  auto* Other = Keep(new TForm(nullptr));
+  Other->SetBounds(300, 60, 200, 120);
+  Other->Show();
+  SetForegroundWindow(Other->Handle());
+  ASSERT_TRUE(PumpUntil([&] { return IsActive(Other->Handle()); }));
+  ASSERT_EQ(M.Forms().size(), 2u);
+  RECT SkinnedRect{};
+  GetWindowRect(FormWnd(), &SkinnedRect);
 
   int changed = 0;
   struct Counter : TObject {
@@ -280,53 +280,53 @@ TEST_F(ManagerSkinning, ActiveOffUnskinsEveryWindowAndOnReskinsThemOnTheNextTick
   form->skndt1->OnSkinChanged = TNotifyEvent::Bind<&Counter::Changed>(&counter);
 
   form->skndt1->SetActive(false);
-  EXPECT_EQ(m.Forms().size(), 2u) << "the switch waits for the timer";
-  ASSERT_TRUE(PumpUntil([&] { return m.Forms().empty(); }, 2000));
-  EXPECT_FALSE(m.FEnabled);
+  EXPECT_EQ(M.Forms().size(), 2u) << "the switch waits for the timer";
+  ASSERT_TRUE(PumpUntil([&] { return M.Forms().empty(); }, 2000));
+  EXPECT_FALSE(M.FEnabled);
   EXPECT_EQ(changed, 1);
-  EXPECT_EQ(m.FActionData, nullptr);
-  for (HWND w : {FormWnd(), other->Handle()}) {
-    EXPECT_FALSE(AnswersSkinned(w));
-    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-    EXPECT_EQ(GetWindowRgn(w, rgn), ERROR) << "the native frame has no region";
-    DeleteObject(rgn);
+  EXPECT_EQ(M.FActionData, nullptr);
+  for (HWND W : {FormWnd(), Other->Handle()}) {
+    EXPECT_FALSE(AnswersSkinned(W));
+    HRGN Rgn = CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(GetWindowRgn(W, Rgn), ERROR) << "the native frame has no region";
+    DeleteObject(Rgn);
   }
 
   form->skndt1->SetActive(true);
-  ASSERT_TRUE(PumpUntil([&] { return IsActive(FormWnd()) && IsActive(other->Handle()); }, 2000));
-  EXPECT_EQ(m.Forms().size(), 2u);
+  ASSERT_TRUE(PumpUntil([&] { return IsActive(FormWnd()) && IsActive(Other->Handle()); }, 2000));
+  EXPECT_EQ(M.Forms().size(), 2u);
   EXPECT_EQ(changed, 2);
 }
 
 TEST_F(ManagerSkinning, SwitchingToTheDarkSkinRepaintsEverySkinnedWindow) {
   ShowSkinned();
-  TSkinManage& m = Manager();
-  TRuzIzivForm* skin = m.FindSkinForm(FormWnd());
-  const int x = skin->FLeftWidth + 4;
-  const int y = skin->FTitleHeight / 2;
-  const COLORREF before = FramePixel(FormWnd(), x, y);
+  TSkinManage& M = Manager();
+  TRuzIzivForm* Skin = M.FindSkinForm(FormWnd());
+  const int X = Skin->FLeftWidth + 4;
+  const int Y = Skin->FTitleHeight / 2;
+  const COLORREF Before = FramePixel(FormWnd(), X, Y);
   form->skndt1->LoadFromFile(DarkSkin());
-  ASSERT_TRUE(PumpUntil([&] { return m.FActionData == nullptr; }, 2000)) << "action 3 did not run";
-  ASSERT_EQ(m.FindSkinForm(FormWnd()), skin) << "the same skin object re-reads the skin";
-  const COLORREF after = FramePixel(FormWnd(), skin->FLeftWidth + 4, skin->FTitleHeight / 2);
-  EXPECT_NE(before, after) << "the caption looks the same after the switch";
+  ASSERT_TRUE(PumpUntil([&] { return M.FActionData == nullptr; }, 2000)) << "action 3 did not run";
+  ASSERT_EQ(M.FindSkinForm(FormWnd()), Skin) << "the same skin object re-reads the skin";
+  const COLORREF After = FramePixel(FormWnd(), Skin->FLeftWidth + 4, Skin->FTitleHeight / 2);
+  EXPECT_NE(Before, After) << "the caption looks the same after the switch";
 }
 
 TEST_F(ManagerSkinning, ReskinOfOneFormReplacesItsSkinObject) {
   ShowSkinned();
-  TSkinManage& m = Manager();
+  TSkinManage& M = Manager();
   form->skndt1->ChangeForm(form);
-  ASSERT_TRUE(PumpUntil([&] { return IsActive(FormWnd()) && m.Timer()->Enabled() == false; }, 2000));
+  ASSERT_TRUE(PumpUntil([&] { return IsActive(FormWnd()) && M.Timer()->Enabled() == false; }, 2000));
   PumpFor(300);
-  ASSERT_EQ(m.Forms().size(), 1u);
+  ASSERT_EQ(M.Forms().size(), 1u);
   EXPECT_TRUE(AnswersSkinned(FormWnd()));
-  EXPECT_EQ(m.FActionData, form->skndt1) << "action 7 raises no event and keeps FActionData";
+  EXPECT_EQ(M.FActionData, form->skndt1) << "action 7 raises no event and keeps FActionData";
   // Without an entry, action 7 does nothing.
-  HWND plain = Track(MakeWindow(L"MgrPlain", WS_POPUP, 50, 50));
-  m.FActionWnd = plain;
-  m.SetAction(kSkinActionReskin, 10);
+  HWND Plain = Track(MakeWindow(L"MgrPlain", WS_POPUP, 50, 50));
+  M.FActionWnd = Plain;
+  M.SetAction(kSkinActionReskin, 10);
   PumpFor(100);
-  EXPECT_EQ(m.Forms().size(), 1u);
+  EXPECT_EQ(M.Forms().size(), 1u);
 }
 
 }  // namespace

@@ -14,15 +14,15 @@ String DarkSkin() {
 }
 
 TSkinData* MakeSkinData(TComponent* Owner, TSkinFormType Kind, const String& Archive, bool Active) {
-  auto* data = new TSkinData(Owner);
-  data->SkinFormtype = Kind;
+  auto* Data = new TSkinData(Owner);
+  Data->SkinFormtype = Kind;
   if (!Archive.empty()) {
-    data->FSkinStream->LoadFromFile(Archive);
-    data->LoadSkin();
+    Data->FSkinStream->LoadFromFile(Archive);
+    Data->LoadSkin();
   }
-  data->Loaded();
-  if (Active) data->SetActive(true);
-  return data;
+  Data->Loaded();
+  if (Active) Data->SetActive(true);
+  return Data;
 }
 
 namespace {
@@ -34,19 +34,19 @@ LRESULT CALLBACK PlainProc(HWND Wnd, UINT Msg, WPARAM WParam, LPARAM LParam) {
 }  // namespace
 
 HWND MakeWindow(const wchar_t* ClassName, DWORD Style, int Width, int Height, HWND Parent, DWORD ExStyle) {
-  static std::set<std::wstring> registered;
-  const HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (registered.insert(ClassName).second) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = &PlainProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = ClassName;
-    RegisterClassW(&wc);
+  static std::set<std::wstring> Registered;
+  const HINSTANCE Instance = GetModuleHandleW(nullptr);
+  if (Registered.insert(ClassName).second) {
+    WNDCLASSW Wc{};
+    Wc.lpfnWndProc = &PlainProc;
+    Wc.hInstance = Instance;
+    Wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    Wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    Wc.lpszClassName = ClassName;
+    RegisterClassW(&Wc);
   }
   return CreateWindowExW(ExStyle, ClassName, L"Manager test", Style, 40, 40, Width, Height, Parent, nullptr,
-                         instance, nullptr);
+                         Instance, nullptr);
 }
 
 bool AnswersSkinned(HWND Wnd) {
@@ -64,11 +64,11 @@ void ManagerTest::SetUp() {
 
 void ManagerTest::TearDown() {
   // Forms first (they unskin through their windows), then components, then the manager.
-  for (auto it = FWindows.rbegin(); it != FWindows.rend(); ++it)
-    if (IsWindow(*it)) DestroyWindow(*it);
+  for (auto It = FWindows.rbegin(); It != FWindows.rend(); ++It)
+    if (IsWindow(*It)) DestroyWindow(*It);
   FWindows.clear();
   Pump();
-  for (auto it = FComponents.rbegin(); it != FComponents.rend(); ++it) delete *it;
+  for (auto It = FComponents.rbegin(); It != FComponents.rend(); ++It) delete *It;
   FComponents.clear();
   Pump();
   delete SkinManager;

@@ -25,38 +25,38 @@ class TLzhProbe : public TLZH {
   using TLZH::update;
 
   // Code length of symbol c in the current tree (leaf depth below the root).
-  int Depth(int c) const {
-    int d = 0;
-    for (int k = prnt[c + T]; k != R; k = prnt[k]) ++d;
-    return d + 1;
+  int Depth(int C) const {
+    int D = 0;
+    for (int K = prnt[C + T]; K != R; K = prnt[K]) ++D;
+    return D + 1;
   }
   int MaxDepth() const {
-    int m = 0;
-    for (int c = 0; c < N_CHAR; ++c) m = std::max(m, Depth(c));
-    return m;
+    int M = 0;
+    for (int C = 0; C < N_CHAR; ++C) M = std::max(M, Depth(C));
+    return M;
   }
 
   // Decodes symbols (without producing bytes) until Length bytes are accounted for.
   std::vector<TLzhSymbol> Trace(std::span<const uint8_t> Code, int32_t Length) {
-    std::vector<TLzhSymbol> out;
-    size_t pos = 0;
-    const TReadProc read = [&](void* d, uint16_t, uint16_t& got) {
-      got = pos < Code.size() ? 1 : 0;
-      if (got) *static_cast<uint8_t*>(d) = Code[pos++];
+    std::vector<TLzhSymbol> Out;
+    size_t Pos = 0;
+    const TReadProc Read = [&](void* D, uint16_t, uint16_t& Got) {
+      Got = Pos < Code.size() ? 1 : 0;
+      if (Got) *static_cast<uint8_t*>(D) = Code[Pos++];
     };
     InitLZH();
     StartHuff();
-    for (int32_t count = 0; count < Length;) {
-      const int c = DecodeChar(read);
-      if (c < 256) {
-        out.push_back({c, -1});
-        ++count;
+    for (int32_t Count = 0; Count < Length;) {
+      const int C = DecodeChar(Read);
+      if (C < 256) {
+        Out.push_back({C, -1});
+        ++Count;
       } else {
-        out.push_back({c, DecodePosition(read)});
-        count += c - 253;
+        Out.push_back({C, DecodePosition(Read)});
+        Count += C - 253;
       }
     }
     EndLZH();
-    return out;
+    return Out;
   }
 };

@@ -8,60 +8,60 @@
 
 namespace {
 
-void FromFile(TMemoryStream& m, const char* name) {
-  m.LoadFromFile(String(PROJECT_SHARED_DIR "/testdata/lzhuf/") + name);
+void FromFile(TMemoryStream& M, const char* Name) {
+  M.LoadFromFile(String(PROJECT_SHARED_DIR "/testdata/lzhuf/") + Name);
 }
 
-bool SameBytes(const TMemoryStream& a, const TMemoryStream& b) {
-  return a.Bytes() == b.Bytes();
+bool SameBytes(const TMemoryStream& A, const TMemoryStream& B) {
+  return A.Bytes() == B.Bytes();
 }
 
 TEST(LzhStreams, WrappersRewindAndGiveTheClassicBytes) {
-  TMemoryStream text, coded;
-  FromFile(text, "tempest.txt");
-  FromFile(coded, "tempest.lzh");
-  text.Seek(0, soEnd);  // wrappers start from position 0 whatever the caller left
-  TMemoryStream packed;
-  LzhCompress(text, packed);
-  EXPECT_TRUE(SameBytes(packed, coded));
+  TMemoryStream Text, Coded;
+  FromFile(Text, "tempest.txt");
+  FromFile(Coded, "tempest.lzh");
+  Text.Seek(0, soEnd);  // wrappers start from position 0 whatever the caller left
+  TMemoryStream Packed;
+  LzhCompress(Text, Packed);
+  EXPECT_TRUE(SameBytes(Packed, Coded));
 
-  coded.Seek(0, soEnd);
-  TMemoryStream unpacked;
-  LzhDecompress(coded, unpacked);
-  EXPECT_TRUE(SameBytes(unpacked, text));
+  Coded.Seek(0, soEnd);
+  TMemoryStream Unpacked;
+  LzhDecompress(Coded, Unpacked);
+  EXPECT_TRUE(SameBytes(Unpacked, Text));
 }
 
 TEST(LzhStreams, BadLengthFieldsFailClearlyAndWriteNothing) {
-  TMemoryStream shortStream;
-  shortStream.WriteBuffer("\x01\x00", 2);
-  TMemoryStream out;
-  EXPECT_THROW(LzhDecompress(shortStream, out), EReadError);
+  TMemoryStream ShortStream;
+  ShortStream.WriteBuffer("\x01\x00", 2);
+  TMemoryStream Out;
+  EXPECT_THROW(LzhDecompress(ShortStream, Out), EReadError);
 
-  TMemoryStream huge;
-  huge.WriteInt32(0x40000000);
-  huge.WriteBuffer("\x12\x34\x56", 3);
+  TMemoryStream Huge;
+  Huge.WriteInt32(0x40000000);
+  Huge.WriteBuffer("\x12\x34\x56", 3);
   try {
-    LzhDecompress(huge, out);
+    LzhDecompress(Huge, Out);
     FAIL() << "no exception";
-  } catch (const ElzhException& e) {
-    EXPECT_NE(e.Message().find("Stored length"), String::npos) << e.Message();
+  } catch (const ElzhException& E) {
+    EXPECT_NE(E.Message().find("Stored length"), String::npos) << E.Message();
   }
-  EXPECT_EQ(out.Size(), 0);
+  EXPECT_EQ(Out.Size(), 0);
 
-  TMemoryStream negative;
-  negative.WriteInt32(-7);
-  LzhDecompress(negative, out);
-  EXPECT_EQ(out.Size(), 0);
+  TMemoryStream Negative;
+  Negative.WriteInt32(-7);
+  LzhDecompress(Negative, Out);
+  EXPECT_EQ(Out.Size(), 0);
 }
 
 TEST(LzhStreams, EmptySourceCompressesToLengthZeroAndBack) {
-  TMemoryStream empty, packed, back;
-  LzhCompress(empty, packed);
-  ASSERT_GE(packed.Size(), 5);
-  packed.SetPosition(0);
-  EXPECT_EQ(packed.ReadInt32(), 0);
-  LzhDecompress(packed, back);
-  EXPECT_EQ(back.Size(), 0);
+  TMemoryStream Empty, Packed, Back;
+  LzhCompress(Empty, Packed);
+  ASSERT_GE(Packed.Size(), 5);
+  Packed.SetPosition(0);
+  EXPECT_EQ(Packed.ReadInt32(), 0);
+  LzhDecompress(Packed, Back);
+  EXPECT_EQ(Back.Size(), 0);
 }
 
 }  // namespace

@@ -11,23 +11,23 @@
 
 namespace {
 
-std::vector<uint8_t> ReadAll(const std::string& path) {
-  std::ifstream f(path, std::ios::binary);
-  EXPECT_TRUE(f.good()) << path;
-  return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+std::vector<uint8_t> ReadAll(const std::string& Path) {
+  std::ifstream F(Path, std::ios::binary);
+  EXPECT_TRUE(F.good()) << Path;
+  return {std::istreambuf_iterator<char>(F), std::istreambuf_iterator<char>()};
 }
 
 class LzhVectors : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(LzhVectors, PackGivesStoredBytesAndUnpackGivesText) {
-  const std::string dir = PROJECT_SHARED_DIR "/testdata/lzhuf/";
-  const auto text = ReadAll(dir + GetParam() + ".txt");
-  const auto coded = ReadAll(dir + GetParam() + ".lzh");
-  ASSERT_FALSE(text.empty());
-  ASSERT_GT(coded.size(), 4u);
+  const std::string Dir = PROJECT_SHARED_DIR "/testdata/lzhuf/";
+  const auto Text = ReadAll(Dir + GetParam() + ".txt");
+  const auto Coded = ReadAll(Dir + GetParam() + ".lzh");
+  ASSERT_FALSE(Text.empty());
+  ASSERT_GT(Coded.size(), 4u);
 
-  EXPECT_EQ(LzhCompressBytes(text), coded);
-  EXPECT_EQ(LzhDecompressBytes(coded), text);
+  EXPECT_EQ(LzhCompressBytes(Text), Coded);
+  EXPECT_EQ(LzhDecompressBytes(Coded), Text);
 }
 
 INSTANTIATE_TEST_SUITE_P(Classic, LzhVectors, ::testing::Values("tempest", "hamlet"));

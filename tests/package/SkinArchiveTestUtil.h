@@ -18,38 +18,38 @@ struct TRawContainer {
   int32_t ExtraBlock = -1;  // -1: the version's own length
 
   std::vector<uint8_t> Bytes() const {
-    std::vector<uint8_t> v;
-    auto put32 = [&](uint32_t x) {
-      for (int i = 0; i < 4; ++i) v.push_back(static_cast<uint8_t>(x >> (8 * i)));
+    std::vector<uint8_t> V;
+    auto Put32 = [&](uint32_t X) {
+      for (int I = 0; I < 4; ++I) V.push_back(static_cast<uint8_t>(X >> (8 * I)));
     };
-    put32(Version);
-    put32(static_cast<uint32_t>(NamesLength >= 0 ? NamesLength : static_cast<int32_t>(Names.size())));
-    int32_t extra = ExtraBlock;
-    if (extra < 0) {
-      const int32_t known[][2] = {{20000, 0},  {30000, 256}, {40000, 80},
+    Put32(Version);
+    Put32(static_cast<uint32_t>(NamesLength >= 0 ? NamesLength : static_cast<int32_t>(Names.size())));
+    int32_t Extra = ExtraBlock;
+    if (Extra < 0) {
+      const int32_t Known[][2] = {{20000, 0},  {30000, 256}, {40000, 80},
                                   {50000, 48}, {60000, 117}, {70000, 69}};
-      extra = 0;
-      for (const auto& k : known)
-        if (static_cast<uint32_t>(k[0]) == Version) extra = k[1];
+      Extra = 0;
+      for (const auto& K : Known)
+        if (static_cast<uint32_t>(K[0]) == Version) Extra = K[1];
     }
-    v.insert(v.end(), 8 + static_cast<size_t>(extra), Filler);
-    v.insert(v.end(), Names.begin(), Names.end());
-    for (int32_t s : Sizes) put32(static_cast<uint32_t>(s));
-    v.insert(v.end(), Data.begin(), Data.end());
-    return v;
+    V.insert(V.end(), 8 + static_cast<size_t>(Extra), Filler);
+    V.insert(V.end(), Names.begin(), Names.end());
+    for (int32_t S : Sizes) Put32(static_cast<uint32_t>(S));
+    V.insert(V.end(), Data.begin(), Data.end());
+    return V;
   }
 
   // Compressed, in a memory stream, as Loadfromstream takes it.
   void Compressed(TMemoryStream& Out) const {
-    const auto packed = LzhCompressBytes(Bytes());
+    const auto Packed = LzhCompressBytes(Bytes());
     Out.Clear();
-    Out.WriteBuffer(packed.data(), static_cast<int64_t>(packed.size()));
+    Out.WriteBuffer(Packed.data(), static_cast<int64_t>(Packed.size()));
   }
 };
 
-inline std::vector<uint8_t> StreamBytes(const TMemoryStream& s) {
-  return s.Bytes();
+inline std::vector<uint8_t> StreamBytes(const TMemoryStream& S) {
+  return S.Bytes();
 }
-inline std::vector<uint8_t> Text(const std::string& s) {
-  return {s.begin(), s.end()};
+inline std::vector<uint8_t> Text(const std::string& S) {
+  return {S.begin(), S.end()};
 }

@@ -26,36 +26,36 @@ class SkinpackTest : public ::testing::Test {
   }
   void TearDown() override { fs::remove_all(FDir); }
 
-  String P(const std::string& name) const { return (FDir / name).string(); }
-  void Write(const std::string& name, const std::vector<uint8_t>& bytes) const {
-    fs::create_directories((FDir / name).parent_path());
-    std::ofstream(FDir / name, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  String P(const std::string& Name) const { return (FDir / Name).string(); }
+  void Write(const std::string& Name, const std::vector<uint8_t>& Bytes) const {
+    fs::create_directories((FDir / Name).parent_path());
+    std::ofstream(FDir / Name, std::ios::binary)
+        .write(reinterpret_cast<const char*>(Bytes.data()), static_cast<std::streamsize>(Bytes.size()));
   }
-  std::vector<uint8_t> Read(const std::string& name) const {
-    std::ifstream f(FDir / name, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+  std::vector<uint8_t> Read(const std::string& Name) const {
+    std::ifstream F(FDir / Name, std::ios::binary);
+    return {std::istreambuf_iterator<char>(F), std::istreambuf_iterator<char>()};
   }
-  int Run(const std::vector<String>& args) {
+  int Run(const std::vector<String>& Args) {
     Out.str("");
     Err.str("");
-    return RunSkinpack(args, Out, Err);
+    return RunSkinpack(Args, Out, Err);
   }
-  static std::vector<uint8_t> Bitmap(int w, int h) {
-    bmp::Image img;
-    img.width = w;
-    img.height = h;
-    img.bitCount = 24;
-    img.pixels.assign(img.stride() * static_cast<size_t>(h), 0x5A);
-    return bmp::Encode(img);
+  static std::vector<uint8_t> Bitmap(int W, int H) {
+    bmp::Image Img;
+    Img.width = W;
+    Img.height = H;
+    Img.bitCount = 24;
+    Img.pixels.assign(Img.stride() * static_cast<size_t>(H), 0x5A);
+    return bmp::Encode(Img);
   }
   // A skin folder: its INI names two bitmaps, one in capitals.
-  void MakeSkin(const std::string& dir) {
-    Write(dir + "/Skin.ini", Text("[Buttons]\r\nBitmap=button.bmp\r\n[Headerbar]\r\nImage=Header.bmp\r\n"
+  void MakeSkin(const std::string& Dir) {
+    Write(Dir + "/Skin.ini", Text("[Buttons]\r\nBitmap=button.bmp\r\n[Headerbar]\r\nImage=Header.bmp\r\n"
                                   "[Colours]\r\nMenubar=248 249 251\r\n"));
-    Write(dir + "/button.bmp", Bitmap(12, 4));
-    Write(dir + "/header.bmp", Bitmap(3, 3));
-    Write(dir + "/readme.txt", Text("not packed"));
+    Write(Dir + "/button.bmp", Bitmap(12, 4));
+    Write(Dir + "/header.bmp", Bitmap(3, 3));
+    Write(Dir + "/readme.txt", Text("not packed"));
   }
 
   std::ostringstream Out, Err;
@@ -98,10 +98,10 @@ TEST_F(SkinpackTest, PackListVerifyUnpack) {
   EXPECT_EQ(Read("out/button.bmp"), Read("skin/button.bmp"));
   EXPECT_EQ(Read("out/header.bmp"), Read("skin/header.bmp"));
 
-  for (const char* v : {"20000", "30000", "40000", "50000", "60000"}) {
-    ASSERT_EQ(Run({"pack", P("skin"), P("v.skn"), "--version", v}), 0);
+  for (const char* V : {"20000", "30000", "40000", "50000", "60000"}) {
+    ASSERT_EQ(Run({"pack", P("skin"), P("v.skn"), "--version", V}), 0);
     ASSERT_EQ(Run({"list", P("v.skn")}), 0);
-    EXPECT_EQ(Out.str().rfind(std::string("version ") + v, 0), 0u);
+    EXPECT_EQ(Out.str().rfind(std::string("version ") + V, 0), 0u);
   }
   EXPECT_EQ(Run({"pack", P("skin"), P("v.skn"), "--version", "65000"}), 2);
   EXPECT_EQ(Run({"pack", P("nowhere"), P("v.skn")}), 1);
@@ -115,17 +115,17 @@ TEST_F(SkinpackTest, PackNeedsAnIni) {
 }
 
 TEST_F(SkinpackTest, VerifyListsEveryProblem) {
-  TSkinWriter w;
-  const auto ini = Text(
+  TSkinWriter W;
+  const auto Ini = Text(
       "[Buttons]\nBitmap=button.bmp\n[Tabs]\nImage=gone.bmp\nBorder=picture.png\n[Progress]\nBitmap=broken."
       "bmp\n"
       "[Personality]\nLeft=dir\\Button.bmp\nTop=5\n");
-  const auto good = Bitmap(4, 4);
-  const auto broken = Text("BM but not really a bitmap");
-  w.AddFile("skin.ini", ini.data(), static_cast<int64_t>(ini.size()));
-  w.AddFile("button.bmp", good.data(), static_cast<int64_t>(good.size()));
-  w.AddFile("broken.bmp", broken.data(), static_cast<int64_t>(broken.size()));
-  w.SaveToFile(P("bad.skn"));
+  const auto Good = Bitmap(4, 4);
+  const auto Broken = Text("BM but not really a bitmap");
+  W.AddFile("skin.ini", Ini.data(), static_cast<int64_t>(Ini.size()));
+  W.AddFile("button.bmp", Good.data(), static_cast<int64_t>(Good.size()));
+  W.AddFile("broken.bmp", Broken.data(), static_cast<int64_t>(Broken.size()));
+  W.SaveToFile(P("bad.skn"));
   EXPECT_EQ(Run({"verify", P("bad.skn")}), 1);
   const std::string err = Err.str();
   EXPECT_NE(err.find("gone.bmp"), std::string::npos) << err;
@@ -133,21 +133,21 @@ TEST_F(SkinpackTest, VerifyListsEveryProblem) {
   EXPECT_NE(err.find("broken.bmp"), std::string::npos) << err;
   EXPECT_NE(err.find("3 problem(s)"), std::string::npos) << err;  // the directory is stripped for Left
 
-  TSkinWriter noIni;
-  noIni.AddFile("button.bmp", good.data(), static_cast<int64_t>(good.size()));
-  noIni.SaveToFile(P("noini.skn"));
+  TSkinWriter NoIni;
+  NoIni.AddFile("button.bmp", Good.data(), static_cast<int64_t>(Good.size()));
+  NoIni.SaveToFile(P("noini.skn"));
   EXPECT_EQ(Run({"verify", P("noini.skn")}), 1);
   EXPECT_NE(Err.str().find("no INI"), std::string::npos);
 }
 
 TEST_F(SkinpackTest, UnpackWritesOnlyPlainNamesInsideTheFolder) {
-  TRawContainer c;
-  c.Names = "../evil.bmp\r\nsub/x.bmp\r\nok.bmp\r\nOK.bmp\r\n\r\n";
-  c.Sizes = {1, 1, 2, 1, 1};
-  c.Data = Text("ExOKdz");
-  TMemoryStream s;
-  c.Compressed(s);
-  s.SaveToFile(P("evil.skn"));
+  TRawContainer C;
+  C.Names = "../evil.bmp\r\nsub/x.bmp\r\nok.bmp\r\nOK.bmp\r\n\r\n";
+  C.Sizes = {1, 1, 2, 1, 1};
+  C.Data = Text("ExOKdz");
+  TMemoryStream S;
+  C.Compressed(S);
+  S.SaveToFile(P("evil.skn"));
   EXPECT_EQ(Run({"unpack", P("evil.skn"), P("out")}), 1);
   EXPECT_FALSE(fs::exists(FDir / "evil.bmp"));
   EXPECT_FALSE(fs::exists(FDir / "out" / "sub"));
@@ -156,13 +156,13 @@ TEST_F(SkinpackTest, UnpackWritesOnlyPlainNamesInsideTheFolder) {
 }
 
 TEST_F(SkinpackTest, UnknownVersionAndNonArchivesFail) {
-  TRawContainer c;
-  c.Version = 12345;
-  c.Names = "a\r\n";
-  c.Sizes = {0};
-  TMemoryStream s;
-  c.Compressed(s);
-  s.SaveToFile(P("old.skn"));
+  TRawContainer C;
+  C.Version = 12345;
+  C.Names = "a\r\n";
+  C.Sizes = {0};
+  TMemoryStream S;
+  C.Compressed(S);
+  S.SaveToFile(P("old.skn"));
   EXPECT_EQ(Run({"list", P("old.skn")}), 1);
   EXPECT_NE(Err.str().find("This is Older Skin File"), std::string::npos);
   Write("junk.skn", Text("junk"));

@@ -10,103 +10,103 @@
 
 namespace skintest {
 
-std::string Lower(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-  return s;
+std::string Lower(std::string S) {
+  std::transform(S.begin(), S.end(), S.begin(), [](unsigned char C) { return char(std::tolower(C)); });
+  return S;
 }
 
 namespace {
 
-std::string Trim(const std::string& s) {
-  size_t b = 0, e = s.size();
-  while (b < e && static_cast<unsigned char>(s[b]) < 33) ++b;
-  while (e > b && static_cast<unsigned char>(s[e - 1]) < 33) --e;
-  return s.substr(b, e - b);
+std::string Trim(const std::string& S) {
+  size_t B = 0, E = S.size();
+  while (B < E && static_cast<unsigned char>(S[B]) < 33) ++B;
+  while (E > B && static_cast<unsigned char>(S[E - 1]) < 33) --E;
+  return S.substr(B, E - B);
 }
 
-std::vector<uint8_t> ReadAll(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw std::runtime_error("cannot read " + path.string());
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+std::vector<uint8_t> ReadAll(const std::filesystem::path& Path) {
+  std::ifstream In(Path, std::ios::binary);
+  if (!In) throw std::runtime_error("cannot read " + Path.string());
+  return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
 }
 
 }  // namespace
 
-SkinIni::SkinIni(const std::string& text) {
-  std::istringstream lines(text);
-  std::string line, section;
-  bool inSection = false;
-  std::set<std::string> seen;
-  while (std::getline(lines, line)) {
-    line = Trim(line);
-    if (line.empty() || line[0] == ';') continue;
-    if (line.front() == '[' && line.back() == ']') {
-      section = Lower(line.substr(1, line.size() - 2));
+SkinIni::SkinIni(const std::string& Text) {
+  std::istringstream Lines(Text);
+  std::string Line, Section;
+  bool InSection = false;
+  std::set<std::string> Seen;
+  while (std::getline(Lines, Line)) {
+    Line = Trim(Line);
+    if (Line.empty() || Line[0] == ';') continue;
+    if (Line.front() == '[' && Line.back() == ']') {
+      Section = Lower(Line.substr(1, Line.size() - 2));
       // A repeated section is searched only in its first occurrence.
-      inSection = seen.insert(section).second;
-      values_[section];
+      InSection = Seen.insert(Section).second;
+      values_[Section];
       continue;
     }
-    const size_t eq = line.find('=');
-    if (!inSection || eq == std::string::npos) continue;
-    values_[section].emplace(Lower(Trim(line.substr(0, eq))), Trim(line.substr(eq + 1)));
+    const size_t Eq = Line.find('=');
+    if (!InSection || Eq == std::string::npos) continue;
+    values_[Section].emplace(Lower(Trim(Line.substr(0, Eq))), Trim(Line.substr(Eq + 1)));
   }
 }
 
-bool SkinIni::HasSection(const std::string& section) const {
-  return values_.count(Lower(section)) != 0;
+bool SkinIni::HasSection(const std::string& Section) const {
+  return values_.count(Lower(Section)) != 0;
 }
 
-std::string SkinIni::Get(const std::string& section, const std::string& key) const {
-  auto s = values_.find(Lower(section));
-  if (s == values_.end()) return "";
-  auto k = s->second.find(Lower(key));
-  return k == s->second.end() ? "" : k->second;
+std::string SkinIni::Get(const std::string& Section, const std::string& Key) const {
+  auto S = values_.find(Lower(Section));
+  if (S == values_.end()) return "";
+  auto K = S->second.find(Lower(Key));
+  return K == S->second.end() ? "" : K->second;
 }
 
-int SkinIni::GetInt(const std::string& section, const std::string& key, int def) const {
-  const std::string v = Get(section, key);
+int SkinIni::GetInt(const std::string& Section, const std::string& Key, int Def) const {
+  const std::string V = Get(Section, Key);
   try {
-    size_t used = 0;
-    const int n = std::stoi(v, &used);
-    return used == v.size() ? n : def;
+    size_t Used = 0;
+    const int N = std::stoi(V, &Used);
+    return Used == V.size() ? N : Def;
   } catch (const std::exception&) {
-    return def;
+    return Def;
   }
 }
 
 std::set<std::string> SkinIni::Sections() const {
-  std::set<std::string> out;
-  for (const auto& [name, keys] : values_) out.insert(name);
-  return out;
+  std::set<std::string> Out;
+  for (const auto& [name, keys] : values_) Out.insert(name);
+  return Out;
 }
 
-SkinFolder SkinFolder::Load(const std::string& dir) {
-  SkinFolder f;
-  f.dir = dir;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) {
-    if (!entry.is_regular_file()) continue;
-    const std::string name = entry.path().filename().string();
-    const std::string lower = Lower(name);
+SkinFolder SkinFolder::Load(const std::string& Dir) {
+  SkinFolder F;
+  F.dir = Dir;
+  for (const auto& Entry : std::filesystem::directory_iterator(Dir)) {
+    if (!Entry.is_regular_file()) continue;
+    const std::string Name = Entry.path().filename().string();
+    const std::string lower = Lower(Name);
     if (lower.find(".ini") != std::string::npos) {
-      if (!f.iniName.empty()) throw std::runtime_error("two descriptions in " + dir);
-      f.iniName = name;
-      const auto bytes = ReadAll(entry.path());
-      f.ini = SkinIni(std::string(bytes.begin(), bytes.end()));
+      if (!F.iniName.empty()) throw std::runtime_error("two descriptions in " + Dir);
+      F.iniName = Name;
+      const auto Bytes = ReadAll(Entry.path());
+      F.ini = SkinIni(std::string(Bytes.begin(), Bytes.end()));
     } else if (lower.size() > 4 && lower.substr(lower.size() - 4) == ".bmp") {
-      const auto bytes = ReadAll(entry.path());
-      f.bitmaps.emplace(lower, bmp::Decode(bytes));
-      f.depths[lower] = f.bitmaps.at(lower).bitCount;
+      const auto Bytes = ReadAll(Entry.path());
+      F.bitmaps.emplace(lower, bmp::Decode(Bytes));
+      F.depths[lower] = F.bitmaps.at(lower).bitCount;
     } else {
-      ++f.otherFiles;
+      ++F.otherFiles;
     }
   }
-  return f;
+  return F;
 }
 
-const bmp::Image* SkinFolder::Image(const std::string& section, const std::string& key) const {
-  auto it = bitmaps.find(Lower(ini.Get(section, key)));
-  return it == bitmaps.end() ? nullptr : &it->second;
+const bmp::Image* SkinFolder::Image(const std::string& Section, const std::string& Key) const {
+  auto It = bitmaps.find(Lower(ini.Get(Section, Key)));
+  return It == bitmaps.end() ? nullptr : &It->second;
 }
 
 }  // namespace skintest

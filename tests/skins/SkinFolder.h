@@ -13,10 +13,10 @@ namespace skintest {
 // first occurrence wins, comment and blank lines dropped.
 class SkinIni {
  public:
-  explicit SkinIni(const std::string& text);
-  bool HasSection(const std::string& section) const;
-  std::string Get(const std::string& section, const std::string& key) const;  // "" when absent
-  int GetInt(const std::string& section, const std::string& key, int def) const;
+  explicit SkinIni(const std::string& Text);
+  bool HasSection(const std::string& Section) const;
+  std::string Get(const std::string& Section, const std::string& Key) const;  // "" when absent
+  int GetInt(const std::string& Section, const std::string& Key, int Def) const;
   std::set<std::string> Sections() const;  // lower-case
 
  private:
@@ -32,12 +32,12 @@ struct SkinFolder {
   int otherFiles = 0;
 
   // Throws std::runtime_error when the folder cannot be read or a bitmap does not decode.
-  static SkinFolder Load(const std::string& dir);
+  static SkinFolder Load(const std::string& Dir);
   // The bitmap an image key names, looked up like the archive does (lower case); nullptr if absent.
-  const bmp::Image* Image(const std::string& section, const std::string& key) const;
+  const bmp::Image* Image(const std::string& Section, const std::string& Key) const;
 };
 
-std::string Lower(std::string s);
+std::string Lower(std::string S);
 constexpr bmp::Rgb kKey = bmp::MakeRgb(255, 0, 255);
 
 }  // namespace skintest

@@ -68,267 +68,267 @@ const char* const kSections[] = {"TitlebarSkin",
                                  "UpDown.Vert",
                                  "Progress"};
 
-bool IsKey(const bmp::Image& im, int x, int y) {
-  return bmp::GetPixel(im, x, y) == kKey;
+bool IsKey(const bmp::Image& Im, int X, int Y) {
+  return bmp::GetPixel(Im, X, Y) == kKey;
 }
 
-int CountKey(const bmp::Image& im, int x0, int y0, int x1, int y1) {
-  int n = 0;
-  for (int y = y0; y < y1; ++y)
-    for (int x = x0; x < x1; ++x) n += IsKey(im, x, y);
-  return n;
+int CountKey(const bmp::Image& Im, int X0, int Y0, int X1, int Y1) {
+  int N = 0;
+  for (int Y = Y0; Y < Y1; ++Y)
+    for (int X = X0; X < X1; ++X) N += IsKey(Im, X, Y);
+  return N;
 }
 
 class SkinLayout : public testing::TestWithParam<const char*> {
  protected:
-  static SkinFolder& Skin(const std::string& name) {
-    static std::map<std::string, SkinFolder> cache;
-    auto it = cache.find(name);
-    if (it == cache.end())
-      it = cache.emplace(name, SkinFolder::Load(PROJECT_SOURCE_DIR "/skins/" + name)).first;
-    return it->second;
+  static SkinFolder& Skin(const std::string& Name) {
+    static std::map<std::string, SkinFolder> Cache;
+    auto It = Cache.find(Name);
+    if (It == Cache.end())
+      It = Cache.emplace(Name, SkinFolder::Load(PROJECT_SOURCE_DIR "/skins/" + Name)).first;
+    return It->second;
   }
   const SkinFolder& skin() { return Skin(GetParam()); }
-  const bmp::Image& Need(const std::string& section, const std::string& key) {
-    const bmp::Image* im = skin().Image(section, key);
-    if (!im) throw std::runtime_error(section + "/" + key + " names no bitmap of the folder");
-    return *im;
+  const bmp::Image& Need(const std::string& Section, const std::string& Key) {
+    const bmp::Image* Im = skin().Image(Section, Key);
+    if (!Im) throw std::runtime_error(Section + "/" + Key + " names no bitmap of the folder");
+    return *Im;
   }
   int TitleHeight() {
     return Need("Personality", "Top").height / skin().ini.GetInt("Personality", "TopFrame", 1);
   }
-  int SideWidth(const char* side) {
-    return Need("Personality", side).width / skin().ini.GetInt("Personality", std::string(side) + "Frame", 1);
+  int SideWidth(const char* Side) {
+    return Need("Personality", Side).width / skin().ini.GetInt("Personality", std::string(Side) + "Frame", 1);
   }
 };
 
 TEST_P(SkinLayout, OneDescriptionAndThirtyThreeBitmapsOfFourTwentyFourAndThirtyTwoBits) {
-  const SkinFolder& s = skin();
-  EXPECT_FALSE(s.iniName.empty());
-  EXPECT_EQ(s.bitmaps.size(), 33u);
-  EXPECT_EQ(s.otherFiles, 0);
-  std::set<uint16_t> depths;
-  for (const auto& [name, depth] : s.depths) depths.insert(depth);
-  EXPECT_EQ(depths, (std::set<uint16_t>{4, 24, 32}));
-  for (const char* section : kSections) EXPECT_TRUE(s.ini.HasSection(section)) << section;
+  const SkinFolder& S = skin();
+  EXPECT_FALSE(S.iniName.empty());
+  EXPECT_EQ(S.bitmaps.size(), 33u);
+  EXPECT_EQ(S.otherFiles, 0);
+  std::set<uint16_t> Depths;
+  for (const auto& [name, depth] : S.depths) Depths.insert(depth);
+  EXPECT_EQ(Depths, (std::set<uint16_t>{4, 24, 32}));
+  for (const char* Section : kSections) EXPECT_TRUE(S.ini.HasSection(Section)) << Section;
 }
 
 TEST_P(SkinLayout, EveryImageKeyNamesAFolderBitmapAndEveryBitmapIsNamed) {
   const SkinFolder& s = skin();
-  const std::set<std::string> imageKeys = {"image",       "bitmap", "buttonimage", "checkbutton",
+  const std::set<std::string> ImageKeys = {"image",       "bitmap", "buttonimage", "checkbutton",
                                            "radiobutton", "border", "glyphimage",  "textback"};
-  std::set<std::string> used;
-  auto use = [&](const std::string& section, const std::string& key) {
-    const std::string value = s.ini.Get(section, key);
-    if (value.empty()) return;
+  std::set<std::string> Used;
+  auto Use = [&](const std::string& Section, const std::string& Key) {
+    const std::string Value = s.ini.Get(Section, Key);
+    if (Value.empty()) return;
     // The engine loads only names whose extension is exactly ".bmp".
-    EXPECT_EQ(value.substr(value.size() - 4), ".bmp") << section << "/" << key;
-    EXPECT_TRUE(s.bitmaps.count(Lower(value))) << section << "/" << key << " = " << value;
-    used.insert(Lower(value));
+    EXPECT_EQ(Value.substr(Value.size() - 4), ".bmp") << Section << "/" << Key;
+    EXPECT_TRUE(s.bitmaps.count(Lower(Value))) << Section << "/" << Key << " = " << Value;
+    Used.insert(Lower(Value));
   };
-  for (const std::string& section : s.ini.Sections())
-    for (const std::string& key : imageKeys) use(section, key);
-  for (const char* side : {"Left", "Right", "Top", "Bottom"}) use("Personality", side);
-  for (const auto& [name, image] : s.bitmaps) EXPECT_TRUE(used.count(name)) << name << " is not used";
+  for (const std::string& Section : s.ini.Sections())
+    for (const std::string& Key : ImageKeys) Use(Section, Key);
+  for (const char* Side : {"Left", "Right", "Top", "Bottom"}) Use("Personality", Side);
+  for (const auto& [name, image] : s.bitmaps) EXPECT_TRUE(Used.count(name)) << name << " is not used";
 }
 
 TEST_P(SkinLayout, StripsSplitIntoTheFrameCountsThePaintersUse) {
-  const SkinFolder& s = skin();
+  const SkinFolder& S = skin();
   for (const Strip& strip : kStrips) {
-    const bmp::Image& im = Need(strip.section, strip.key);
-    const int extent = strip.stacked ? im.height : im.width;
-    EXPECT_EQ(extent % strip.frames, 0) << strip.section << " " << im.width << "x" << im.height;
+    const bmp::Image& Im = Need(strip.section, strip.key);
+    const int Extent = strip.stacked ? Im.height : Im.width;
+    EXPECT_EQ(Extent % strip.frames, 0) << strip.section << " " << Im.width << "x" << Im.height;
   }
-  for (const char* side : {"Left", "Right", "Top", "Bottom"}) {
-    const bmp::Image& im = Need("Personality", side);
-    const bool stacked = std::string(side) == "Top" || std::string(side) == "Bottom";
-    EXPECT_EQ(s.ini.GetInt("Personality", std::string(side) + "Frame", 1), 2) << side;
-    EXPECT_EQ((stacked ? im.height : im.width) % 2, 0) << side;
+  for (const char* Side : {"Left", "Right", "Top", "Bottom"}) {
+    const bmp::Image& Im = Need("Personality", Side);
+    const bool Stacked = std::string(Side) == "Top" || std::string(Side) == "Bottom";
+    EXPECT_EQ(S.ini.GetInt("Personality", std::string(Side) + "Frame", 1), 2) << Side;
+    EXPECT_EQ((Stacked ? Im.height : Im.width) % 2, 0) << Side;
   }
   // Thumb bodies: frame count from their own key, the same for both orientations.
   for (const char* thumb : {"HorzScrollThumb", "VertScrollThumb"}) {
-    const int frames = s.ini.GetInt(thumb, "FrameCount", 3);
-    EXPECT_EQ(Need(thumb, "Image").width % frames, 0) << thumb;
+    const int Frames = S.ini.GetInt(thumb, "FrameCount", 3);
+    EXPECT_EQ(Need(thumb, "Image").width % Frames, 0) << thumb;
   }
   // Check and radio marks: 13-pixel frames, counts that the state remapping knows (12 and 8).
   const bmp::Image& check = Need("Buttons", "CheckButton");
-  const bmp::Image& radio = Need("Buttons", "RadioButton");
+  const bmp::Image& Radio = Need("Buttons", "RadioButton");
   EXPECT_EQ(check.height, 13);
-  EXPECT_EQ(radio.height, 13);
-  EXPECT_EQ(s.ini.GetInt("Buttons", "CheckButtonFrame", 0), 12);
-  EXPECT_EQ(s.ini.GetInt("Buttons", "RadioButtonFrame", 0), 8);
+  EXPECT_EQ(Radio.height, 13);
+  EXPECT_EQ(S.ini.GetInt("Buttons", "CheckButtonFrame", 0), 12);
+  EXPECT_EQ(S.ini.GetInt("Buttons", "RadioButtonFrame", 0), 8);
   EXPECT_EQ(check.width, 12 * 13);
-  EXPECT_EQ(radio.width, 8 * 13);
+  EXPECT_EQ(Radio.width, 8 * 13);
   // The track keeps the count it is given; none would leave it without a frame to draw.
-  EXPECT_EQ(s.ini.GetInt("Track", "Frame", 0), 1);
+  EXPECT_EQ(S.ini.GetInt("Track", "Frame", 0), 1);
   // The scroll-bar strip's height is the bar thickness; the thumb body is drawn that thick.
-  const bmp::Image& bar = Need("Scrollbar", "Image");
-  EXPECT_EQ(bar.width / 23, bar.height);
-  EXPECT_EQ(Need("HorzScrollThumb", "Image").height, bar.height);
+  const bmp::Image& Bar = Need("Scrollbar", "Image");
+  EXPECT_EQ(Bar.width / 23, Bar.height);
+  EXPECT_EQ(Need("HorzScrollThumb", "Image").height, Bar.height);
 }
 
 TEST_P(SkinLayout, FrameBordersFitTogether) {
-  const SkinIni& ini = skin().ini;
-  const int title = TitleHeight();
+  const SkinIni& Ini = skin().ini;
+  const int Title = TitleHeight();
   const bmp::Image& left = Need("Personality", "Left");
   const bmp::Image& top = Need("Personality", "Top");
   const int bottom = Need("Personality", "Bottom").height / 2;
-  EXPECT_GE(title, 24);
+  EXPECT_GE(Title, 24);
   EXPECT_EQ(SideWidth("Left"), SideWidth("Right"));
   EXPECT_GE(SideWidth("Left"), 3);
   EXPECT_LE(SideWidth("Left"), 6);
   // The side strips' fixed top part is the caption, their fixed bottom part the bottom border, and a
   // stretchable middle remains between them.
-  for (const char* side : {"Left", "Right"}) {
-    EXPECT_EQ(ini.GetInt("Personality", std::string(side) + "TopHeight", 0), title) << side;
-    EXPECT_EQ(ini.GetInt("Personality", std::string(side) + "BotHeight", 0), bottom) << side;
+  for (const char* Side : {"Left", "Right"}) {
+    EXPECT_EQ(Ini.GetInt("Personality", std::string(Side) + "TopHeight", 0), Title) << Side;
+    EXPECT_EQ(Ini.GetInt("Personality", std::string(Side) + "BotHeight", 0), bottom) << Side;
   }
-  EXPECT_GT(left.height, title + bottom);
+  EXPECT_GT(left.height, Title + bottom);
   EXPECT_GT(top.width,
-            ini.GetInt("Personality", "TopTopHeight", 0) + ini.GetInt("Personality", "TopBotHeight", 0));
+            Ini.GetInt("Personality", "TopTopHeight", 0) + Ini.GetInt("Personality", "TopBotHeight", 0));
   // The caption colour is sampled at a third of the top strip's first frame: it must be caption.
-  const bmp::Rgb sample = bmp::GetPixel(top, top.width / 3, title / 3);
-  EXPECT_NE(sample, kKey);
+  const bmp::Rgb Sample = bmp::GetPixel(top, top.width / 3, Title / 3);
+  EXPECT_NE(Sample, kKey);
 }
 
 TEST_P(SkinLayout, OnlyTheTopCornersAreCutOut) {
-  const SkinIni& ini = skin().ini;
-  const int title = TitleHeight();
-  for (const char* side : {"Left", "Right"}) {
-    const bmp::Image& im = Need("Personality", side);
-    const int corner = title / 2;
-    EXPECT_GT(CountKey(im, 0, 0, im.width, corner), 0) << side << ": no rounded corner";
-    EXPECT_EQ(CountKey(im, 0, corner, im.width, im.height), 0) << side;
+  const SkinIni& Ini = skin().ini;
+  const int Title = TitleHeight();
+  for (const char* Side : {"Left", "Right"}) {
+    const bmp::Image& Im = Need("Personality", Side);
+    const int Corner = Title / 2;
+    EXPECT_GT(CountKey(Im, 0, 0, Im.width, Corner), 0) << Side << ": no rounded corner";
+    EXPECT_EQ(CountKey(Im, 0, Corner, Im.width, Im.height), 0) << Side;
   }
   const bmp::Image& top = Need("Personality", "Top");
-  const int fw = top.width, l = ini.GetInt("Personality", "TopTopHeight", 0),
-            r = ini.GetInt("Personality", "TopBotHeight", 0);
-  EXPECT_EQ(CountKey(top, l, 0, fw - r, top.height), 0);
+  const int Fw = top.width, L = Ini.GetInt("Personality", "TopTopHeight", 0),
+            R = Ini.GetInt("Personality", "TopBotHeight", 0);
+  EXPECT_EQ(CountKey(top, L, 0, Fw - R, top.height), 0);
   const bmp::Image& bottom = Need("Personality", "Bottom");
   EXPECT_EQ(CountKey(bottom, 0, 0, bottom.width, bottom.height), 0);
 }
 
 TEST_P(SkinLayout, OpaqueElementsHoldNoKeyColour) {
-  const std::pair<const char*, const char*> opaque[] = {
+  const std::pair<const char*, const char*> Opaque[] = {
       {"Headerbar", "Image"}, {"StatusBarEdges", "Image"}, {"HorzScroll", "Image"},  {"VertScroll", "Image"},
       {"Track", "Image"},     {"MenuBackground", "Image"}, {"UpDown.Horz", "Image"}, {"UpDown.Vert", "Image"},
       {"Tab.Pane", "Image"},  {"Tabs", "Border"}};
-  for (const auto& [section, key] : opaque) {
-    const bmp::Image& im = Need(section, key);
-    EXPECT_EQ(CountKey(im, 0, 0, im.width, im.height), 0) << section;
+  for (const auto& [section, key] : Opaque) {
+    const bmp::Image& Im = Need(section, key);
+    EXPECT_EQ(CountKey(Im, 0, 0, Im.width, Im.height), 0) << section;
   }
 }
 
 // Rows (or columns) that the engine stretches must be uniform, or the detail smears.
 TEST_P(SkinLayout, StretchedMiddlesCarryNoDetail) {
-  const SkinIni& ini = skin().ini;
-  auto uniformColumns = [](const bmp::Image& im, int frames, int l, int r, bool stacked) {
-    const int fw = stacked ? im.width : im.width / frames;
-    const int fh = stacked ? im.height / frames : im.height;
-    for (int f = 0; f < frames; ++f) {
-      const int sx = stacked ? 0 : f * fw, sy = stacked ? f * fh : 0;
-      for (int y = sy; y < sy + fh; ++y)
-        for (int x = sx + l + 1; x < sx + fw - r; ++x)
-          if (bmp::GetPixel(im, x, y) != bmp::GetPixel(im, sx + l, y)) return false;
+  const SkinIni& Ini = skin().ini;
+  auto UniformColumns = [](const bmp::Image& Im, int Frames, int L, int R, bool Stacked) {
+    const int Fw = Stacked ? Im.width : Im.width / Frames;
+    const int Fh = Stacked ? Im.height / Frames : Im.height;
+    for (int F = 0; F < Frames; ++F) {
+      const int Sx = Stacked ? 0 : F * Fw, Sy = Stacked ? F * Fh : 0;
+      for (int Y = Sy; Y < Sy + Fh; ++Y)
+        for (int X = Sx + L + 1; X < Sx + Fw - R; ++X)
+          if (bmp::GetPixel(Im, X, Y) != bmp::GetPixel(Im, Sx + L, Y)) return false;
     }
     return true;
   };
-  EXPECT_TRUE(uniformColumns(Need("Personality", "Top"), 2, ini.GetInt("Personality", "TopTopHeight", 0),
-                             ini.GetInt("Personality", "TopBotHeight", 0), true));
-  EXPECT_TRUE(uniformColumns(Need("Personality", "Bottom"), 2,
-                             ini.GetInt("Personality", "BottomTopHeight", 0),
-                             ini.GetInt("Personality", "BottomBotHeight", 0), true));
-  EXPECT_TRUE(uniformColumns(Need("Buttons", "Bitmap"), 5, ini.GetInt("Buttons", "LeftWidth", 0),
-                             ini.GetInt("Buttons", "RightWidth", 0), false));
-  EXPECT_TRUE(uniformColumns(Need("Progress", "Bitmap"), 2, ini.GetInt("Progress", "LeftWidth", 0),
-                             ini.GetInt("Progress", "RightWidth", 0), false));
+  EXPECT_TRUE(UniformColumns(Need("Personality", "Top"), 2, Ini.GetInt("Personality", "TopTopHeight", 0),
+                             Ini.GetInt("Personality", "TopBotHeight", 0), true));
+  EXPECT_TRUE(UniformColumns(Need("Personality", "Bottom"), 2,
+                             Ini.GetInt("Personality", "BottomTopHeight", 0),
+                             Ini.GetInt("Personality", "BottomBotHeight", 0), true));
+  EXPECT_TRUE(UniformColumns(Need("Buttons", "Bitmap"), 5, Ini.GetInt("Buttons", "LeftWidth", 0),
+                             Ini.GetInt("Buttons", "RightWidth", 0), false));
+  EXPECT_TRUE(UniformColumns(Need("Progress", "Bitmap"), 2, Ini.GetInt("Progress", "LeftWidth", 0),
+                             Ini.GetInt("Progress", "RightWidth", 0), false));
   const bmp::Image& left = Need("Personality", "Left");
-  const int fw = left.width / 2, top = ini.GetInt("Personality", "LeftTopHeight", 0),
-            bottom = ini.GetInt("Personality", "LeftBotHeight", 0);
-  for (int y = top + 1; y < left.height - bottom; ++y)
-    for (int x = 0; x < 2 * fw; ++x)
-      EXPECT_EQ(bmp::GetPixel(left, x, y), bmp::GetPixel(left, x, top)) << x << "," << y;
+  const int Fw = left.width / 2, top = Ini.GetInt("Personality", "LeftTopHeight", 0),
+            bottom = Ini.GetInt("Personality", "LeftBotHeight", 0);
+  for (int Y = top + 1; Y < left.height - bottom; ++Y)
+    for (int X = 0; X < 2 * Fw; ++X)
+      EXPECT_EQ(bmp::GetPixel(left, X, Y), bmp::GetPixel(left, X, top)) << X << "," << Y;
 }
 
 TEST_P(SkinLayout, CaptionButtonsSitInTheCaptionWithoutOverlapping) {
-  const SkinIni& ini = skin().ini;
-  const int title = TitleHeight(), side = SideWidth("Right");
-  std::map<int, int> fromRight;  // Xcoord -> width, for the buttons counted from the right edge
-  int actions = 0;
-  for (int i = 0; i <= 5; ++i) {
-    const std::string section = "Button" + std::to_string(i);
-    const bmp::Image& im = Need(section, "ButtonImage");
-    const int frames = ini.GetInt(section, "frame", 0);
+  const SkinIni& Ini = skin().ini;
+  const int Title = TitleHeight(), Side = SideWidth("Right");
+  std::map<int, int> FromRight;  // Xcoord -> width, for the buttons counted from the right edge
+  int Actions = 0;
+  for (int I = 0; I <= 5; ++I) {
+    const std::string Section = "Button" + std::to_string(I);
+    const bmp::Image& Im = Need(Section, "ButtonImage");
+    const int Frames = Ini.GetInt(Section, "frame", 0);
     // A given count keeps the icon button's image (and so its place), and no ratio guess applies.
-    ASSERT_GT(frames, 0) << section;
-    ASSERT_EQ(im.width % frames, 0) << section;
-    const int w = im.width / frames, y = ini.GetInt(section, "Ycoord", 0);
-    EXPECT_GE(y, 0);
-    EXPECT_LE(y + im.height, title) << section;
-    const int action = ini.GetInt(section, "Action", 0);
-    actions |= 1 << action;
-    if (ini.GetInt(section, "Align", 0) == 1) {
-      const int x = ini.GetInt(section, "Xcoord", 0);
-      EXPECT_GE(x - w, side) << section << " covers the right border";
-      EXPECT_LE(x, ini.GetInt("Personality", "TextRightClip", 0)) << section << " under the title";
-      fromRight.emplace(x, w);
+    ASSERT_GT(Frames, 0) << Section;
+    ASSERT_EQ(Im.width % Frames, 0) << Section;
+    const int W = Im.width / Frames, Y = Ini.GetInt(Section, "Ycoord", 0);
+    EXPECT_GE(Y, 0);
+    EXPECT_LE(Y + Im.height, Title) << Section;
+    const int action = Ini.GetInt(Section, "Action", 0);
+    Actions |= 1 << action;
+    if (Ini.GetInt(Section, "Align", 0) == 1) {
+      const int X = Ini.GetInt(Section, "Xcoord", 0);
+      EXPECT_GE(X - W, Side) << Section << " covers the right border";
+      EXPECT_LE(X, Ini.GetInt("Personality", "TextRightClip", 0)) << Section << " under the title";
+      FromRight.emplace(X, W);
     }
   }
-  EXPECT_EQ(actions, (1 << 0) | (1 << 1) | (1 << 2) | (1 << 3) | (1 << 4));
-  int previousLeft = 0;  // distance of the previous button's left edge from the right edge
-  for (const auto& [x, w] : fromRight) {
-    EXPECT_GE(x - w, previousLeft) << "buttons overlap";
-    previousLeft = x;
+  EXPECT_EQ(Actions, (1 << 0) | (1 << 1) | (1 << 2) | (1 << 3) | (1 << 4));
+  int PreviousLeft = 0;  // distance of the previous button's left edge from the right edge
+  for (const auto& [x, w] : FromRight) {
+    EXPECT_GE(x - w, PreviousLeft) << "buttons overlap";
+    PreviousLeft = x;
   }
 }
 
 TEST_P(SkinLayout, ColoursAreThreeBytesAndMatchTheTitleKeys) {
-  const SkinIni& ini = skin().ini;
+  const SkinIni& Ini = skin().ini;
   // "R G B": three decimal bytes separated by single blanks, as every skin writes them.
-  auto isRgb = [](const std::string& value) {
-    int numbers = 0;
-    size_t i = 0;
-    while (i < value.size()) {
-      size_t j = i;
-      while (j < value.size() && std::isdigit(static_cast<unsigned char>(value[j]))) ++j;
-      if (j == i || j - i > 3 || std::stoi(value.substr(i, j - i)) > 255) return false;
-      ++numbers;
-      if (j == value.size()) break;
-      if (value[j] != ' ') return false;
-      i = j + 1;
+  auto IsRgb = [](const std::string& Value) {
+    int Numbers = 0;
+    size_t I = 0;
+    while (I < Value.size()) {
+      size_t J = I;
+      while (J < Value.size() && std::isdigit(static_cast<unsigned char>(Value[J]))) ++J;
+      if (J == I || J - I > 3 || std::stoi(Value.substr(I, J - I)) > 255) return false;
+      ++Numbers;
+      if (J == Value.size()) break;
+      if (Value[J] != ' ') return false;
+      I = J + 1;
     }
-    return numbers == 3;
+    return Numbers == 3;
   };
-  for (const char* key : {"WindowText", "ButtonFace", "Scrollbar", "HilightText", "Hilight", "Menubar",
+  for (const char* Key : {"WindowText", "ButtonFace", "Scrollbar", "HilightText", "Hilight", "Menubar",
                           "Menu", "MenuText", "ButtonText", "ButtonHilight", "Buttonlight", "ButtonShadow",
                           "ButtonDkShadow", "MenuBarText", "TitleTextActive", "TitleTextNoActive"}) {
-    EXPECT_TRUE(isRgb(ini.Get("Colours", key))) << key << " = " << ini.Get("Colours", key);
+    EXPECT_TRUE(IsRgb(Ini.Get("Colours", Key))) << Key << " = " << Ini.Get("Colours", Key);
   }
-  const std::string active = ini.Get("Personality", "ActiveTextR") + " " +
-                             ini.Get("Personality", "ActiveTextG") + " " +
-                             ini.Get("Personality", "ActiveTextB");
-  EXPECT_EQ(active, ini.Get("Colours", "TitleTextActive"));
+  const std::string Active = Ini.Get("Personality", "ActiveTextR") + " " +
+                             Ini.Get("Personality", "ActiveTextG") + " " +
+                             Ini.Get("Personality", "ActiveTextB");
+  EXPECT_EQ(Active, Ini.Get("Colours", "TitleTextActive"));
 }
 
 INSTANTIATE_TEST_SUITE_P(Skins, SkinLayout, testing::Values("default", "dark"));
 
-int Distance(bmp::Rgb a, bmp::Rgb b) {
-  return std::abs(bmp::RedOf(a) - bmp::RedOf(b)) + std::abs(bmp::GreenOf(a) - bmp::GreenOf(b)) +
-         std::abs(bmp::BlueOf(a) - bmp::BlueOf(b));
+int Distance(bmp::Rgb A, bmp::Rgb B) {
+  return std::abs(bmp::RedOf(A) - bmp::RedOf(B)) + std::abs(bmp::GreenOf(A) - bmp::GreenOf(B)) +
+         std::abs(bmp::BlueOf(A) - bmp::BlueOf(B));
 }
 
 TEST(SkinSet, TheSecondSkinLooksClearlyDifferent) {
-  const SkinFolder light = SkinFolder::Load(PROJECT_SOURCE_DIR "/skins/default");
-  const SkinFolder dark = SkinFolder::Load(PROJECT_SOURCE_DIR "/skins/dark");
-  auto pixel = [](const SkinFolder& s, const char* section, const char* key, int x, int y) {
-    return bmp::GetPixel(*s.Image(section, key), x, y);
+  const SkinFolder Light = SkinFolder::Load(PROJECT_SOURCE_DIR "/skins/default");
+  const SkinFolder Dark = SkinFolder::Load(PROJECT_SOURCE_DIR "/skins/dark");
+  auto Pixel = [](const SkinFolder& S, const char* Section, const char* Key, int X, int Y) {
+    return bmp::GetPixel(*S.Image(Section, Key), X, Y);
   };
-  EXPECT_GT(Distance(pixel(light, "Personality", "Top", 10, 10), pixel(dark, "Personality", "Top", 10, 10)),
+  EXPECT_GT(Distance(Pixel(Light, "Personality", "Top", 10, 10), Pixel(Dark, "Personality", "Top", 10, 10)),
             150);
   EXPECT_GT(
-      Distance(pixel(light, "MenuBackground", "Image", 8, 8), pixel(dark, "MenuBackground", "Image", 8, 8)),
+      Distance(Pixel(Light, "MenuBackground", "Image", 8, 8), Pixel(Dark, "MenuBackground", "Image", 8, 8)),
       300);
-  EXPECT_NE(light.ini.Get("TitlebarSkin", "SkinName"), dark.ini.Get("TitlebarSkin", "SkinName"));
+  EXPECT_NE(Light.ini.Get("TitlebarSkin", "SkinName"), Dark.ini.Get("TitlebarSkin", "SkinName"));
 }
 
 }  // namespace

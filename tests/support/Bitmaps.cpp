@@ -5,14 +5,14 @@
 namespace gfxtest {
 
 TColor PixelAt(TBitmap& Bitmap, int X, int Y) {
-  const bmp::Image format = [&] {
+  const bmp::Image Format = [&] {
     bmp::Image image = Bitmap.ToImage();
     image.pixels.clear();
     return image;
   }();
-  const auto* row = static_cast<const uint8_t*>(Bitmap.ScanLine(Y));
-  const bmp::Rgb c = bmp::ReadPixel(row, X, format.bitCount, format.masks, format.palette);
-  return RGB(bmp::RedOf(c), bmp::GreenOf(c), bmp::BlueOf(c));
+  const auto* Row = static_cast<const uint8_t*>(Bitmap.ScanLine(Y));
+  const bmp::Rgb C = bmp::ReadPixel(Row, X, Format.bitCount, Format.masks, Format.palette);
+  return RGB(bmp::RedOf(C), bmp::GreenOf(C), bmp::BlueOf(C));
 }
 
 void Fill(TBitmap& Bitmap, TColor Color) {

@@ -20,10 +20,10 @@ namespace {
 class TMessagesToErr {
  public:
   explicit TMessagesToErr(std::ostream& Err)
-      : FPrevious(SetSkinMessageNotifier([&Err](const String& t) {
-          String line = t;
-          std::replace(line.begin(), line.end(), '\r', ' ');
-          Err << "skinpack: " << line << "\n";
+      : FPrevious(SetSkinMessageNotifier([&Err](const String& T) {
+          String Line = T;
+          std::replace(Line.begin(), Line.end(), '\r', ' ');
+          Err << "skinpack: " << Line << "\n";
         })) {}
   ~TMessagesToErr() { SetSkinMessageNotifier(FPrevious); }
   TMessagesToErr(const TMessagesToErr&) = delete;
@@ -40,7 +40,7 @@ bool OpenArchive(const String& Cmd, const String& Archive, TSkinReader& Reader, 
     Err << "skinpack " << Cmd << ": cannot open \"" << Archive << "\": no such file\n";
     return false;
   }
-  TMessagesToErr redirect(Err);
+  TMessagesToErr Redirect(Err);
   if (!Reader.loadfromfile(Archive)) {
     Err << "skinpack " << Cmd << ": \"" << Archive
         << "\" is not a skin archive (it does not decompress, is too short or has an unknown version)\n";
@@ -51,117 +51,117 @@ bool OpenArchive(const String& Cmd, const String& Archive, TSkinReader& Reader, 
 
 int CmdPack(const String& Dir, const String& OutFile, uint32_t Version, std::ostream& Out,
             std::ostream& Err) {
-  std::error_code ec;
+  std::error_code Ec;
   const fs::path dir = PathFromUtf8(Dir);
-  if (!fs::is_directory(dir, ec)) {
+  if (!fs::is_directory(dir, Ec)) {
     Err << "skinpack pack: \"" << Dir << "\" is not a folder\n";
     return 1;
   }
   // The INI first (the reader takes the first name containing ".ini"), then the bitmaps, by name.
-  std::vector<String> inis, bitmaps;
-  for (const auto& entry : fs::directory_iterator(dir, ec)) {
-    if (!entry.is_regular_file(ec)) continue;
-    const String name = Utf8FromPath(entry.path().filename());
-    const String ext = LowerCase(ExtractFileExt(name));
-    if (ext == ".ini")
-      inis.push_back(name);
-    else if (ext == ".bmp")
-      bitmaps.push_back(name);
+  std::vector<String> Inis, Bitmaps;
+  for (const auto& Entry : fs::directory_iterator(dir, Ec)) {
+    if (!Entry.is_regular_file(Ec)) continue;
+    const String Name = Utf8FromPath(Entry.path().filename());
+    const String Ext = LowerCase(ExtractFileExt(Name));
+    if (Ext == ".ini")
+      Inis.push_back(Name);
+    else if (Ext == ".bmp")
+      Bitmaps.push_back(Name);
     else
-      Err << "skinpack pack: note: \"" << name << "\" is neither an INI nor a bitmap; left out\n";
+      Err << "skinpack pack: note: \"" << Name << "\" is neither an INI nor a bitmap; left out\n";
   }
-  if (ec) {
-    Err << "skinpack pack: cannot list \"" << Dir << "\": " << ec.message() << "\n";
+  if (Ec) {
+    Err << "skinpack pack: cannot list \"" << Dir << "\": " << Ec.message() << "\n";
     return 1;
   }
-  if (inis.empty()) {
+  if (Inis.empty()) {
     Err << "skinpack pack: \"" << Dir << "\" holds no .ini file (a skin needs its description)\n";
     return 1;
   }
-  std::sort(inis.begin(), inis.end());
-  std::sort(bitmaps.begin(), bitmaps.end());
-  if (inis.size() > 1)
-    Err << "skinpack pack: note: several INI files; the skin loader reads \"" << LowerCase(inis[0]) << "\"\n";
+  std::sort(Inis.begin(), Inis.end());
+  std::sort(Bitmaps.begin(), Bitmaps.end());
+  if (Inis.size() > 1)
+    Err << "skinpack pack: note: several INI files; the skin loader reads \"" << LowerCase(Inis[0]) << "\"\n";
 
-  TSkinWriter writer;
-  int64_t total = 0;
+  TSkinWriter Writer;
+  int64_t Total = 0;
   try {
-    for (const auto* group : {&inis, &bitmaps}) {
-      for (const String& name : *group) {
-        TMemoryStream file;
-        file.LoadFromFile(Utf8FromPath(dir / PathFromUtf8(name)));
-        writer.AddFile(name, file);
-        total += file.Size();
+    for (const auto* Group : {&Inis, &Bitmaps}) {
+      for (const String& Name : *Group) {
+        TMemoryStream File;
+        File.LoadFromFile(Utf8FromPath(dir / PathFromUtf8(Name)));
+        Writer.AddFile(Name, File);
+        Total += File.Size();
       }
     }
-    writer.SaveToFile(OutFile, Version);
-  } catch (const Exception& e) {
-    Err << "skinpack pack: " << e.Message() << "\n";
+    Writer.SaveToFile(OutFile, Version);
+  } catch (const Exception& E) {
+    Err << "skinpack pack: " << E.Message() << "\n";
     return 1;
   }
-  Out << "packed " << writer.Count() << " files (" << total << " bytes) into " << OutFile << ", version "
-      << Version << ", " << fs::file_size(PathFromUtf8(OutFile), ec) << " bytes\n";
+  Out << "packed " << Writer.Count() << " files (" << Total << " bytes) into " << OutFile << ", version "
+      << Version << ", " << fs::file_size(PathFromUtf8(OutFile), Ec) << " bytes\n";
   return 0;
 }
 
 int CmdList(const String& Archive, std::ostream& Out, std::ostream& Err) {
-  TSkinReader reader;
-  if (!OpenArchive("list", Archive, reader, Err)) return 1;
-  Out << "version " << reader.Version() << ", " << reader.FileCount() << " files, data area "
-      << reader.DataSize() << " bytes\n";
-  int64_t sum = 0;
-  for (int i = 0; i < reader.FileCount(); ++i) {
-    const int32_t size = reader.FileSize(i);
-    sum += std::max(size, 0);
-    Out << "  " << size << "\t" << reader.Names().Get(i);
-    if (reader.AvailableSize(i) < size) Out << "\t(only " << reader.AvailableSize(i) << " bytes present)";
+  TSkinReader Reader;
+  if (!OpenArchive("list", Archive, Reader, Err)) return 1;
+  Out << "version " << Reader.Version() << ", " << Reader.FileCount() << " files, data area "
+      << Reader.DataSize() << " bytes\n";
+  int64_t Sum = 0;
+  for (int I = 0; I < Reader.FileCount(); ++I) {
+    const int32_t Size = Reader.FileSize(I);
+    Sum += std::max(Size, 0);
+    Out << "  " << Size << "\t" << Reader.Names().Get(I);
+    if (Reader.AvailableSize(I) < Size) Out << "\t(only " << Reader.AvailableSize(I) << " bytes present)";
     Out << "\n";
   }
-  if (sum != reader.DataSize()) Out << "note: the sizes add up to " << sum << " bytes\n";
+  if (Sum != Reader.DataSize()) Out << "note: the sizes add up to " << Sum << " bytes\n";
   return 0;
 }
 
 int CmdUnpack(const String& Archive, const String& Dir, std::ostream& Out, std::ostream& Err) {
-  TSkinReader reader;
-  if (!OpenArchive("unpack", Archive, reader, Err)) return 1;
-  std::error_code ec;
+  TSkinReader Reader;
+  if (!OpenArchive("unpack", Archive, Reader, Err)) return 1;
+  std::error_code Ec;
   const fs::path dir = PathFromUtf8(Dir);
-  fs::create_directories(dir, ec);
-  if (!fs::is_directory(dir, ec)) {
+  fs::create_directories(dir, Ec);
+  if (!fs::is_directory(dir, Ec)) {
     Err << "skinpack unpack: cannot create folder \"" << Dir << "\"\n";
     return 1;
   }
-  int status = 0, written = 0;
-  std::map<String, int> seen;  // names as the reader gives them (lower case)
-  for (int i = 0; i < reader.FileCount(); ++i) {
-    const String name = reader.Names().Get(i);
-    if (!IsSafeEntryName(name)) {
-      Err << "skinpack unpack: entry " << i << " \"" << name << "\" is not a plain file name; skipped\n";
-      status = 1;
+  int Status = 0, Written = 0;
+  std::map<String, int> Seen;  // names as the reader gives them (lower case)
+  for (int I = 0; I < Reader.FileCount(); ++I) {
+    const String Name = Reader.Names().Get(I);
+    if (!IsSafeEntryName(Name)) {
+      Err << "skinpack unpack: entry " << I << " \"" << Name << "\" is not a plain file name; skipped\n";
+      Status = 1;
       continue;
     }
-    if (seen.count(name)) {
-      Err << "skinpack unpack: entry " << i << " \"" << name << "\" repeats entry " << seen[name]
+    if (Seen.count(Name)) {
+      Err << "skinpack unpack: entry " << I << " \"" << Name << "\" repeats entry " << Seen[Name]
           << " (the reader only ever finds the first); skipped\n";
-      status = 1;
+      Status = 1;
       continue;
     }
-    seen[name] = i;
-    if (reader.AvailableSize(i) < reader.FileSize(i)) {
-      Err << "skinpack unpack: \"" << name << "\" is cut short: " << reader.FileSize(i) << " bytes stored, "
-          << reader.AvailableSize(i) << " present\n";
-      status = 1;
+    Seen[Name] = I;
+    if (Reader.AvailableSize(I) < Reader.FileSize(I)) {
+      Err << "skinpack unpack: \"" << Name << "\" is cut short: " << Reader.FileSize(I) << " bytes stored, "
+          << Reader.AvailableSize(I) << " present\n";
+      Status = 1;
     }
-    TMemoryStream file;
-    reader.ReadByIndex(i, file);
+    TMemoryStream File;
+    Reader.ReadByIndex(I, File);
     try {
-      file.SaveToFile(Utf8FromPath(dir / PathFromUtf8(name)));
-      ++written;
-    } catch (const Exception& e) {
-      Err << "skinpack unpack: " << e.Message() << "\n";
-      status = 1;
+      File.SaveToFile(Utf8FromPath(dir / PathFromUtf8(Name)));
+      ++Written;
+    } catch (const Exception& E) {
+      Err << "skinpack unpack: " << E.Message() << "\n";
+      Status = 1;
     }
   }
-  Out << "unpacked " << written << " of " << reader.FileCount() << " files into " << Dir << "\n";
-  return status;
+  Out << "unpacked " << Written << " of " << Reader.FileCount() << " files into " << Dir << "\n";
+  return Status;
 }

@@ -29,42 +29,42 @@ int Usage(std::ostream& Err, const String& Problem) {
 
 int RunSkinpack(const std::vector<String>& Args, std::ostream& Out, std::ostream& Err) {
   if (Args.empty()) return Usage(Err, "");
-  const String& cmd = Args[0];
-  const size_t n = Args.size() - 1;
-  if (cmd == "compress" || cmd == "decompress") {
-    if (n != 2) return Usage(Err, cmd + " needs IN and OUT");
-    return cmd == "compress" ? CmdCompress(Args[1], Args[2], Out, Err)
+  const String& Cmd = Args[0];
+  const size_t N = Args.size() - 1;
+  if (Cmd == "compress" || Cmd == "decompress") {
+    if (N != 2) return Usage(Err, Cmd + " needs IN and OUT");
+    return Cmd == "compress" ? CmdCompress(Args[1], Args[2], Out, Err)
                              : CmdDecompress(Args[1], Args[2], Out, Err);
   }
-  if (cmd == "pack") {
-    uint32_t version = kSkinDefaultVersion;
-    std::vector<String> plain;
-    for (size_t i = 1; i < Args.size(); ++i) {
-      if (Args[i] == "--version") {
-        int v;
-        if (i + 1 >= Args.size() || !TryStrToInt(Args[i + 1], v) ||
-            SkinExtraBlockLength(static_cast<uint32_t>(v)) < 0)
+  if (Cmd == "pack") {
+    uint32_t Version = kSkinDefaultVersion;
+    std::vector<String> Plain;
+    for (size_t I = 1; I < Args.size(); ++I) {
+      if (Args[I] == "--version") {
+        int V;
+        if (I + 1 >= Args.size() || !TryStrToInt(Args[I + 1], V) ||
+            SkinExtraBlockLength(static_cast<uint32_t>(V)) < 0)
           return Usage(Err, "--version needs one of 20000, 30000, 40000, 50000, 60000, 70000");
-        version = static_cast<uint32_t>(v);
-        ++i;
+        Version = static_cast<uint32_t>(V);
+        ++I;
       } else {
-        plain.push_back(Args[i]);
+        Plain.push_back(Args[I]);
       }
     }
-    if (plain.size() != 2) return Usage(Err, "pack needs DIR and OUT");
-    return CmdPack(plain[0], plain[1], version, Out, Err);
+    if (Plain.size() != 2) return Usage(Err, "pack needs DIR and OUT");
+    return CmdPack(Plain[0], Plain[1], Version, Out, Err);
   }
-  if (cmd == "unpack") {
-    if (n != 2) return Usage(Err, "unpack needs ARCHIVE and DIR");
+  if (Cmd == "unpack") {
+    if (N != 2) return Usage(Err, "unpack needs ARCHIVE and DIR");
     return CmdUnpack(Args[1], Args[2], Out, Err);
   }
-  if (cmd == "list" || cmd == "verify") {
-    if (n != 1) return Usage(Err, cmd + " needs ARCHIVE");
-    return cmd == "list" ? CmdList(Args[1], Out, Err) : CmdVerify(Args[1], Out, Err);
+  if (Cmd == "list" || Cmd == "verify") {
+    if (N != 1) return Usage(Err, Cmd + " needs ARCHIVE");
+    return Cmd == "list" ? CmdList(Args[1], Out, Err) : CmdVerify(Args[1], Out, Err);
   }
-  if (cmd == "help" || cmd == "--help" || cmd == "-h") {
+  if (Cmd == "help" || Cmd == "--help" || Cmd == "-h") {
     Out << kUsage;
     return 0;
   }
-  return Usage(Err, "unknown command \"" + cmd + "\"");
+  return Usage(Err, "unknown command \"" + Cmd + "\"");
 }

@@ -5,13 +5,13 @@ std::filesystem::path PathFromUtf8(const String& Name) {
 }
 
 String Utf8FromPath(const std::filesystem::path& Path) {
-  const std::u8string s = Path.u8string();
-  return String(s.begin(), s.end());
+  const std::u8string S = Path.u8string();
+  return String(S.begin(), S.end());
 }
 
 bool IsSafeEntryName(const String& Name) {
   if (Name.empty() || Name == "." || Name == "..") return false;
-  for (const char c : Name)
-    if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 32) return false;
+  for (const char C : Name)
+    if (C == '/' || C == '\\' || C == ':' || static_cast<unsigned char>(C) < 32) return false;
   return true;
 }

@@ -5,37 +5,37 @@
 #include "tools/skinpack/SkinpackCommands.h"
 
 int CmdCompress(const String& In, const String& OutFile, std::ostream& Out, std::ostream& Err) {
-  TMemoryStream source;
-  TMemoryStream packed;
+  TMemoryStream Source;
+  TMemoryStream Packed;
   try {
-    source.LoadFromFile(In);
-    LzhCompress(source, packed);
-    packed.SaveToFile(OutFile);
-  } catch (const Exception& e) {
-    Err << "skinpack compress: " << e.Message() << "\n";
+    Source.LoadFromFile(In);
+    LzhCompress(Source, Packed);
+    Packed.SaveToFile(OutFile);
+  } catch (const Exception& E) {
+    Err << "skinpack compress: " << E.Message() << "\n";
     return 1;
   }
-  Out << In << ": " << source.Size() << " -> " << packed.Size() << " bytes\n";
+  Out << In << ": " << Source.Size() << " -> " << Packed.Size() << " bytes\n";
   return 0;
 }
 
 int CmdDecompress(const String& In, const String& OutFile, std::ostream& Out, std::ostream& Err) {
-  TMemoryStream source;
-  TMemoryStream unpacked;
+  TMemoryStream Source;
+  TMemoryStream Unpacked;
   try {
-    source.LoadFromFile(In);
-    if (source.Size() < 4) {
-      Err << "skinpack decompress: \"" << In << "\" is too short to be a compressed stream (" << source.Size()
+    Source.LoadFromFile(In);
+    if (Source.Size() < 4) {
+      Err << "skinpack decompress: \"" << In << "\" is too short to be a compressed stream (" << Source.Size()
           << " bytes; a 4-byte length comes first)\n";
       return 1;
     }
-    LzhDecompress(source, unpacked);
+    LzhDecompress(Source, Unpacked);
     // Written only when the whole stream has been decoded, so a failure leaves no partial file.
-    unpacked.SaveToFile(OutFile);
-  } catch (const Exception& e) {
-    Err << "skinpack decompress: " << e.Message() << "\n";
+    Unpacked.SaveToFile(OutFile);
+  } catch (const Exception& E) {
+    Err << "skinpack decompress: " << E.Message() << "\n";
     return 1;
   }
-  Out << In << ": " << source.Size() << " -> " << unpacked.Size() << " bytes\n";
+  Out << In << ": " << Source.Size() << " -> " << Unpacked.Size() << " bytes\n";
   return 0;
 }

@@ -15,16 +15,16 @@ namespace {
 
 // Keys that hold image names in skin descriptions; a value ending in ".bmp" counts anywhere.
 bool IsImageKey(const String& Section, const String& Key) {
-  static const std::set<String> anywhere = {"image",      "bitmap",      "border",     "buttonimage",
+  static const std::set<String> Anywhere = {"image",      "bitmap",      "border",     "buttonimage",
                                             "glyphimage", "checkbutton", "radiobutton"};
-  static const std::set<String> frame = {"left", "right", "top", "bottom", "menubar", "textback"};
-  return anywhere.count(Key) || (SameText(Section, "Personality") && frame.count(Key));
+  static const std::set<String> Frame = {"left", "right", "top", "bottom", "menubar", "textback"};
+  return Anywhere.count(Key) || (SameText(Section, "Personality") && Frame.count(Key));
 }
 
 // Numbers and colour triples ("248 249 251", "0x1F", "-1") are not file names.
 bool LooksNumeric(const String& Value) {
-  int n;
-  if (TryStrToInt(Value, n)) return true;
+  int N;
+  if (TryStrToInt(Value, N)) return true;
   return Value.find_first_not_of("0123456789 ,+-") == String::npos;
 }
 
@@ -36,62 +36,62 @@ bool EndsWithText(const String& S, const char* Suffix) {
 }  // namespace
 
 int CmdVerify(const String& Archive, std::ostream& Out, std::ostream& Err) {
-  TSkinReader reader;
-  if (!OpenArchive("verify", Archive, reader, Err)) return 1;
-  std::vector<String> problems;
-  for (int i = 0; i < reader.FileCount(); ++i)
-    if (reader.AvailableSize(i) < reader.FileSize(i))
-      problems.push_back("\"" + reader.Names().Get(i) + "\" is cut short: " + IntToStr(reader.FileSize(i)) +
-                         " bytes stored, " + IntToStr(reader.AvailableSize(i)) + " present");
+  TSkinReader Reader;
+  if (!OpenArchive("verify", Archive, Reader, Err)) return 1;
+  std::vector<String> Problems;
+  for (int I = 0; I < Reader.FileCount(); ++I)
+    if (Reader.AvailableSize(I) < Reader.FileSize(I))
+      Problems.push_back("\"" + Reader.Names().Get(I) + "\" is cut short: " + IntToStr(Reader.FileSize(I)) +
+                         " bytes stored, " + IntToStr(Reader.AvailableSize(I)) + " present");
 
-  TMemoryStream iniBytes;
-  String iniName;
-  reader.readIni(".ini", iniBytes, iniName);
-  if (iniName.empty()) problems.push_back("no INI file in the archive");
+  TMemoryStream IniBytes;
+  String IniName;
+  Reader.readIni(".ini", IniBytes, IniName);
+  if (IniName.empty()) Problems.push_back("no INI file in the archive");
 
-  TQuickIni ini;
-  ini.LoadFromStream(&iniBytes);
-  int checked = 0;
-  std::set<String> decoded;
-  TStringList sections, lines;
-  ini.ReadSections(sections);
-  for (int s = 0; s < sections.Count(); ++s) {
-    const String section = sections.Get(s);
-    ini.ReadSectionValues(section, lines);
-    for (int l = 0; l < lines.Count(); ++l) {
-      const String key = ini.GetName(lines.Get(l));
-      const String value = ini.GetValue(lines.Get(l), key);
-      if (key.empty() || value.empty()) continue;
-      if (!EndsWithText(value, ".bmp") && (!IsImageKey(section, key) || LooksNumeric(value))) continue;
-      ++checked;
-      const String where = "[" + section + "] " + lines.Get(l) + ": ";
+  TQuickIni Ini;
+  Ini.LoadFromStream(&IniBytes);
+  int Checked = 0;
+  std::set<String> Decoded;
+  TStringList Sections, Lines;
+  Ini.ReadSections(Sections);
+  for (int S = 0; S < Sections.Count(); ++S) {
+    const String Section = Sections.Get(S);
+    Ini.ReadSectionValues(Section, Lines);
+    for (int L = 0; L < Lines.Count(); ++L) {
+      const String Key = Ini.GetName(Lines.Get(L));
+      const String Value = Ini.GetValue(Lines.Get(L), Key);
+      if (Key.empty() || Value.empty()) continue;
+      if (!EndsWithText(Value, ".bmp") && (!IsImageKey(Section, Key) || LooksNumeric(Value))) continue;
+      ++Checked;
+      const String Where = "[" + Section + "] " + Lines.Get(L) + ": ";
       // The skin loader takes only names ending exactly in ".bmp", without their directory.
-      if (ExtractFileExt(value) != ".bmp") {
-        problems.push_back(where + "the loader takes only names ending in \".bmp\"");
+      if (ExtractFileExt(Value) != ".bmp") {
+        Problems.push_back(Where + "the loader takes only names ending in \".bmp\"");
         continue;
       }
-      const String file = ExtractFileName(value);
+      const String File = ExtractFileName(Value);
       TMemoryStream bytes;
-      reader.readfile(file, bytes);
+      Reader.readfile(File, bytes);
       if (bytes.Size() == 0) {
-        problems.push_back(where + "\"" + LowerCase(file) + "\" is not in the archive (or is empty)");
+        Problems.push_back(Where + "\"" + LowerCase(File) + "\" is not in the archive (or is empty)");
         continue;
       }
-      if (decoded.count(LowerCase(file))) continue;
+      if (Decoded.count(LowerCase(File))) continue;
       try {
         bmp::Decode(bytes.Bytes());
-        decoded.insert(LowerCase(file));
-      } catch (const bmp::EBmpError& e) {
-        problems.push_back(where + "\"" + LowerCase(file) + "\" does not decode as a bitmap: " + e.what());
+        Decoded.insert(LowerCase(File));
+      } catch (const bmp::EBmpError& E) {
+        Problems.push_back(Where + "\"" + LowerCase(File) + "\" does not decode as a bitmap: " + E.what());
       }
     }
   }
-  if (!problems.empty()) {
-    for (const auto& p : problems) Err << "skinpack verify: " << p << "\n";
-    Err << "skinpack verify: " << Archive << ": " << problems.size() << " problem(s)\n";
+  if (!Problems.empty()) {
+    for (const auto& P : Problems) Err << "skinpack verify: " << P << "\n";
+    Err << "skinpack verify: " << Archive << ": " << Problems.size() << " problem(s)\n";
     return 1;
   }
-  Out << Archive << ": OK, version " << reader.Version() << ", " << reader.FileCount() << " files, INI \""
-      << iniName << "\", " << checked << " image references, " << decoded.size() << " bitmaps decoded\n";
+  Out << Archive << ": OK, version " << Reader.Version() << ", " << Reader.FileCount() << " files, INI \""
+      << IniName << "\", " << Checked << " image references, " << Decoded.size() << " bitmaps decoded\n";
   return 0;
 }

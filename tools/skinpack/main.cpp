@@ -14,7 +14,7 @@ int wmain(int argc, wchar_t** argv) {
 }
 #else
 int main(int argc, char** argv) {
-  std::vector<String> args(argv + 1, argv + argc);
-  return RunSkinpack(args, std::cout, std::cerr);
+  std::vector<String> Args(argv + 1, argv + argc);
+  return RunSkinpack(Args, std::cout, std::cerr);
 }
 #endif

@@ -6,8 +6,8 @@
 #include "framework/core/SysUtils.h"
 #include "tools/skinpreview/SkinPreview.h"
 
-int wmain(int argc, wchar_t** argv) {
+int wmain(int Argc, wchar_t** Argv) {
   std::vector<String> Args;
-  for (int I = 1; I < argc; ++I) Args.push_back(WStringToUtf8(argv[I]));
+  for (int I = 1; I < Argc; ++I) Args.push_back(WStringToUtf8(Argv[I]));
   return SkinPreviewMain(Args, std::cout, std::cerr);
 }

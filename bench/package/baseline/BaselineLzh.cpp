@@ -15,17 +15,17 @@ namespace baseline {
 namespace {
 
 template <class E>
-std::unique_ptr<E[]> AllocTable(size_t n) {
+std::unique_ptr<E[]> AllocTable(size_t N) {
   // Zero-filled so that packing empty input codes a defined byte.
-  std::unique_ptr<E[]> p(new (std::nothrow) E[n]());
-  if (!p) throw std::bad_alloc();
-  return p;
+  std::unique_ptr<E[]> P(new (std::nothrow) E[N]());
+  if (!P) throw std::bad_alloc();
+  return P;
 }
 
 // Frees the work tables on every way out of a pack or unpack call.
 class TTablesGuard {
  public:
-  explicit TTablesGuard(TLZH& lzh) : FLzh(lzh) {}
+  explicit TTablesGuard(TLZH& Lzh) : FLzh(Lzh) {}
   ~TTablesGuard() { FLzh.EndLZH(); }
   TTablesGuard(const TTablesGuard&) = delete;
   TTablesGuard& operator=(const TTablesGuard&) = delete;
@@ -72,65 +72,65 @@ void TLZH::EndLZH() {
   son.reset();
 }
 
-bool TLZH::ReadByte(uint8_t& b, const TReadProc& ReadProc) {
-  uint16_t got = 0;
-  b = 0;
-  ReadProc(&b, 1, got);
-  return got != 0;
+bool TLZH::ReadByte(uint8_t& B, const TReadProc& ReadProc) {
+  uint16_t Got = 0;
+  B = 0;
+  ReadProc(&B, 1, Got);
+  return Got != 0;
 }
 
-void TLZH::WriteByte(uint8_t b, const TWriteProc& WriteProc) {
+void TLZH::WriteByte(uint8_t B, const TWriteProc& WriteProc) {
   // Output failures surface as the sink's own exception; the count is not inspected.
-  uint16_t put = 0;
-  WriteProc(&b, 1, put);
+  uint16_t Put = 0;
+  WriteProc(&B, 1, Put);
 }
 
 int TLZH::GetBit(const TReadProc& ReadProc) {
   while (getlen <= 8) {
-    uint8_t b;
-    if (!ReadByte(b, ReadProc)) b = 0;  // past the end the code reads as zero bits
-    getbuf = static_cast<uint16_t>(getbuf | (b << (8 - getlen)));
+    uint8_t B;
+    if (!ReadByte(B, ReadProc)) B = 0;  // past the end the code reads as zero bits
+    getbuf = static_cast<uint16_t>(getbuf | (B << (8 - getlen)));
     getlen = static_cast<uint8_t>(getlen + 8);
   }
-  const int bit = getbuf >> 15;
+  const int Bit = getbuf >> 15;
   getbuf = static_cast<uint16_t>(getbuf << 1);
   --getlen;
-  return bit;
+  return Bit;
 }
 
 int TLZH::GetByte(const TReadProc& ReadProc) {
   while (getlen <= 8) {
-    uint8_t b;
-    if (!ReadByte(b, ReadProc)) b = 0;
-    getbuf = static_cast<uint16_t>(getbuf | (b << (8 - getlen)));
+    uint8_t B;
+    if (!ReadByte(B, ReadProc)) B = 0;
+    getbuf = static_cast<uint16_t>(getbuf | (B << (8 - getlen)));
     getlen = static_cast<uint8_t>(getlen + 8);
   }
-  const int byte = getbuf >> 8;
+  const int Byte = getbuf >> 8;
   getbuf = static_cast<uint16_t>(getbuf << 8);
   getlen = static_cast<uint8_t>(getlen - 8);
-  return byte;
+  return Byte;
 }
 
-void TLZH::Putcode(int l, uint16_t c, const TWriteProc& WriteProc) {
-  putbuf = static_cast<uint16_t>(putbuf | (c >> putlen));
-  putlen = static_cast<uint8_t>(putlen + l);
+void TLZH::Putcode(int L, uint16_t C, const TWriteProc& WriteProc) {
+  putbuf = static_cast<uint16_t>(putbuf | (C >> putlen));
+  putlen = static_cast<uint8_t>(putlen + L);
   if (putlen >= 8) {
     WriteByte(static_cast<uint8_t>(putbuf >> 8), WriteProc);
     putlen = static_cast<uint8_t>(putlen - 8);
     if (putlen >= 8) {
       WriteByte(static_cast<uint8_t>(putbuf), WriteProc);
       putlen = static_cast<uint8_t>(putlen - 8);
-      putbuf = static_cast<uint16_t>(static_cast<uint32_t>(c) << (l - putlen));
+      putbuf = static_cast<uint16_t>(static_cast<uint32_t>(C) << (L - putlen));
     } else {
       putbuf = static_cast<uint16_t>(putbuf << 8);
     }
   }
 }
 
-void TLZH::EncodePosition(unsigned c, const TWriteProc& WriteProc) {
-  const unsigned u = c >> 6;
-  Putcode(p_len[u], static_cast<uint16_t>(p_code[u] << 8), WriteProc);
-  Putcode(6, static_cast<uint16_t>((c & 0x3F) << 10), WriteProc);
+void TLZH::EncodePosition(unsigned C, const TWriteProc& WriteProc) {
+  const unsigned U = C >> 6;
+  Putcode(p_len[U], static_cast<uint16_t>(p_code[U] << 8), WriteProc);
+  Putcode(6, static_cast<uint16_t>((C & 0x3F) << 10), WriteProc);
 }
 
 void TLZH::EncodeEnd(const TWriteProc& WriteProc) {
@@ -138,86 +138,86 @@ void TLZH::EncodeEnd(const TWriteProc& WriteProc) {
 }
 
 int TLZH::DecodePosition(const TReadProc& ReadProc) {
-  unsigned i = static_cast<unsigned>(GetByte(ReadProc));
-  const unsigned upper = static_cast<unsigned>(d_code[i]) << 6;
-  for (int j = d_len[i] - 2; j > 0; --j) i = (i << 1) + static_cast<unsigned>(GetBit(ReadProc));
-  return static_cast<int>(upper | (i & 0x3F));
+  unsigned I = static_cast<unsigned>(GetByte(ReadProc));
+  const unsigned Upper = static_cast<unsigned>(d_code[I]) << 6;
+  for (int J = d_len[I] - 2; J > 0; --J) I = (I << 1) + static_cast<unsigned>(GetBit(ReadProc));
+  return static_cast<int>(Upper | (I & 0x3F));
 }
 
-void TLZH::LZHPack(int32_t& Bytes_Written, const TReadProc& ReadProc, const TWriteProc& WriteProc) {
+void TLZH::LZHPack(int32_t& BytesWritten, const TReadProc& ReadProc, const TWriteProc& WriteProc) {
   InitLZH();
-  TTablesGuard guard(*this);
+  TTablesGuard Guard(*this);
   StartHuff();
   InitTree();
   textsize = 0;
 
-  int s = 0;
-  int r = RING_FILL;
-  for (int i = 0; i < r; ++i) text_buf[i] = ' ';
-  int len = 0;
-  uint8_t c;
-  while (len < F && ReadByte(c, ReadProc)) text_buf[r + len++] = c;
-  textsize = len;
-  for (int i = 1; i <= F; ++i) InsertNode(static_cast<int16_t>(r - i));
-  InsertNode(static_cast<int16_t>(r));
+  int S = 0;
+  int R = RING_FILL;
+  for (int I = 0; I < R; ++I) text_buf[I] = ' ';
+  int Len = 0;
+  uint8_t C;
+  while (Len < F && ReadByte(C, ReadProc)) text_buf[R + Len++] = C;
+  textsize = Len;
+  for (int I = 1; I <= F; ++I) InsertNode(static_cast<int16_t>(R - I));
+  InsertNode(static_cast<int16_t>(R));
 
   do {
-    if (match_length > len) match_length = static_cast<int16_t>(len);
+    if (match_length > Len) match_length = static_cast<int16_t>(Len);
     if (match_length <= THRESHOLD) {
       match_length = 1;
-      EncodeChar(text_buf[r], WriteProc);
+      EncodeChar(text_buf[R], WriteProc);
     } else {
       EncodeChar(static_cast<unsigned>(255 - THRESHOLD + match_length), WriteProc);
       EncodePosition(static_cast<unsigned>(match_position), WriteProc);
     }
-    const int last_match_length = match_length;
-    int i = 0;
-    for (; i < last_match_length && ReadByte(c, ReadProc); ++i) {
-      DeleteNode(static_cast<int16_t>(s));
-      text_buf[s] = c;
-      if (s < F - 1) text_buf[s + N] = c;
-      s = (s + 1) & (N - 1);
-      r = (r + 1) & (N - 1);
-      InsertNode(static_cast<int16_t>(r));
+    const int LastMatchLength = match_length;
+    int I = 0;
+    for (; I < LastMatchLength && ReadByte(C, ReadProc); ++I) {
+      DeleteNode(static_cast<int16_t>(S));
+      text_buf[S] = C;
+      if (S < F - 1) text_buf[S + N] = C;
+      S = (S + 1) & (N - 1);
+      R = (R + 1) & (N - 1);
+      InsertNode(static_cast<int16_t>(R));
     }
-    textsize += i;
+    textsize += I;
     // Input exhausted: slide the window over what is left of the look-ahead.
-    while (i++ < last_match_length) {
-      DeleteNode(static_cast<int16_t>(s));
-      s = (s + 1) & (N - 1);
-      r = (r + 1) & (N - 1);
-      if (--len != 0) InsertNode(static_cast<int16_t>(r));
+    while (I++ < LastMatchLength) {
+      DeleteNode(static_cast<int16_t>(S));
+      S = (S + 1) & (N - 1);
+      R = (R + 1) & (N - 1);
+      if (--Len != 0) InsertNode(static_cast<int16_t>(R));
     }
-  } while (len > 0);
+  } while (Len > 0);
 
   EncodeEnd(WriteProc);
-  Bytes_Written = textsize;
+  BytesWritten = textsize;
 }
 
 void TLZH::LZHUnpack(int32_t TextSize, const TReadProc& ReadProc, const TWriteProc& WriteProc) {
   InitLZH();
-  TTablesGuard guard(*this);
+  TTablesGuard Guard(*this);
   StartHuff();
-  for (int i = 0; i < RING_FILL; ++i) text_buf[i] = ' ';
-  int r = RING_FILL;
-  for (int32_t count = 0; count < TextSize;) {
-    const int c = DecodeChar(ReadProc);
-    if (c < 256) {
-      const auto b = static_cast<uint8_t>(c);
-      WriteByte(b, WriteProc);
-      text_buf[r] = b;
-      r = (r + 1) & (N - 1);
-      ++count;
+  for (int I = 0; I < RING_FILL; ++I) text_buf[I] = ' ';
+  int R = RING_FILL;
+  for (int32_t Count = 0; Count < TextSize;) {
+    const int C = DecodeChar(ReadProc);
+    if (C < 256) {
+      const auto B = static_cast<uint8_t>(C);
+      WriteByte(B, WriteProc);
+      text_buf[R] = B;
+      R = (R + 1) & (N - 1);
+      ++Count;
     } else {
       // A match is copied whole, byte by byte, so a source overlapping the output repeats a run.
-      const int i = (r - DecodePosition(ReadProc) - 1) & (N - 1);
-      const int j = c - 255 + THRESHOLD;
-      for (int k = 0; k < j; ++k) {
-        const uint8_t b = text_buf[(i + k) & (N - 1)];
-        WriteByte(b, WriteProc);
-        text_buf[r] = b;
-        r = (r + 1) & (N - 1);
-        ++count;
+      const int I = (R - DecodePosition(ReadProc) - 1) & (N - 1);
+      const int J = C - 255 + THRESHOLD;
+      for (int K = 0; K < J; ++K) {
+        const uint8_t B = text_buf[(I + K) & (N - 1)];
+        WriteByte(B, WriteProc);
+        text_buf[R] = B;
+        R = (R + 1) & (N - 1);
+        ++Count;
       }
     }
   }
@@ -228,15 +228,15 @@ void TLZH::LZHUnpack(int32_t TextSize, const TReadProc& ReadProc, const TWritePr
 // with the last node of equal weight.
 
 void TLZH::StartHuff() {
-  for (int i = 0; i < N_CHAR; ++i) {
-    freq[i] = 1;
-    son[i] = static_cast<int16_t>(i + T);
-    prnt[i + T] = static_cast<int16_t>(i);
+  for (int I = 0; I < N_CHAR; ++I) {
+    freq[I] = 1;
+    son[I] = static_cast<int16_t>(I + T);
+    prnt[I + T] = static_cast<int16_t>(I);
   }
-  for (int i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
-    freq[j] = static_cast<uint16_t>(freq[i] + freq[i + 1]);
-    son[j] = static_cast<int16_t>(i);
-    prnt[i] = prnt[i + 1] = static_cast<int16_t>(j);
+  for (int I = 0, J = N_CHAR; J <= R; I += 2, ++J) {
+    freq[J] = static_cast<uint16_t>(freq[I] + freq[I + 1]);
+    son[J] = static_cast<int16_t>(I);
+    prnt[I] = prnt[I + 1] = static_cast<int16_t>(J);
   }
   freq[T] = 0xFFFF;
   prnt[R] = 0;
@@ -244,228 +244,228 @@ void TLZH::StartHuff() {
 
 void TLZH::reconst() {
   // Leaves first, in node order, with halved weights.
-  int j = 0;
-  for (int i = 0; i < T; ++i) {
-    if (son[i] >= T) {
-      freq[j] = static_cast<uint16_t>((freq[i] + 1) / 2);
-      son[j] = son[i];
-      ++j;
+  int J = 0;
+  for (int I = 0; I < T; ++I) {
+    if (son[I] >= T) {
+      freq[J] = static_cast<uint16_t>((freq[I] + 1) / 2);
+      son[J] = son[I];
+      ++J;
     }
   }
   // Pair them up again, keeping the table sorted by weight.
-  for (int i = 0, jn = N_CHAR; jn < T; i += 2, ++jn) {
-    const unsigned f = freq[i] + freq[i + 1];
-    int k = jn - 1;
-    while (k >= 0 && f < freq[k]) --k;
-    ++k;
-    const size_t moved = static_cast<size_t>(jn - k);
-    std::memmove(&freq[k + 1], &freq[k], moved * sizeof(freq[0]));
-    std::memmove(&son[k + 1], &son[k], moved * sizeof(son[0]));
-    freq[k] = static_cast<uint16_t>(f);
-    son[k] = static_cast<int16_t>(i);
+  for (int I = 0, Jn = N_CHAR; Jn < T; I += 2, ++Jn) {
+    const unsigned F = freq[I] + freq[I + 1];
+    int K = Jn - 1;
+    while (K >= 0 && F < freq[K]) --K;
+    ++K;
+    const size_t Moved = static_cast<size_t>(Jn - K);
+    std::memmove(&freq[K + 1], &freq[K], Moved * sizeof(freq[0]));
+    std::memmove(&son[K + 1], &son[K], Moved * sizeof(son[0]));
+    freq[K] = static_cast<uint16_t>(F);
+    son[K] = static_cast<int16_t>(I);
   }
-  for (int i = 0; i < T; ++i) {
-    const int k = son[i];
-    if (k >= T) {
-      prnt[k] = static_cast<int16_t>(i);
+  for (int I = 0; I < T; ++I) {
+    const int K = son[I];
+    if (K >= T) {
+      prnt[K] = static_cast<int16_t>(I);
     } else {
-      prnt[k] = prnt[k + 1] = static_cast<int16_t>(i);
+      prnt[K] = prnt[K + 1] = static_cast<int16_t>(I);
     }
   }
 }
 
-void TLZH::update(int c) {
+void TLZH::update(int C) {
   if (freq[R] == MAX_FREQ) reconst();
-  c = prnt[c + T];
+  C = prnt[C + T];
   do {
-    const unsigned k = ++freq[c];
-    int l = c + 1;
-    if (k > freq[l]) {
+    const unsigned K = ++freq[C];
+    int L = C + 1;
+    if (K > freq[L]) {
       // The sentinel freq[T] stops this walk.
-      while (k > freq[++l]) {
+      while (K > freq[++L]) {
       }
-      --l;
-      freq[c] = freq[l];
-      freq[l] = static_cast<uint16_t>(k);
+      --L;
+      freq[C] = freq[L];
+      freq[L] = static_cast<uint16_t>(K);
 
-      const int i = son[c];
-      prnt[i] = static_cast<int16_t>(l);
-      if (i < T) prnt[i + 1] = static_cast<int16_t>(l);
+      const int I = son[C];
+      prnt[I] = static_cast<int16_t>(L);
+      if (I < T) prnt[I + 1] = static_cast<int16_t>(L);
 
-      const int jj = son[l];
-      son[l] = static_cast<int16_t>(i);
-      prnt[jj] = static_cast<int16_t>(c);
-      if (jj < T) prnt[jj + 1] = static_cast<int16_t>(c);
-      son[c] = static_cast<int16_t>(jj);
+      const int Jj = son[L];
+      son[L] = static_cast<int16_t>(I);
+      prnt[Jj] = static_cast<int16_t>(C);
+      if (Jj < T) prnt[Jj + 1] = static_cast<int16_t>(C);
+      son[C] = static_cast<int16_t>(Jj);
 
-      c = l;
+      C = L;
     }
-    c = prnt[c];
-  } while (c != 0);
+    C = prnt[C];
+  } while (C != 0);
 }
 
-void TLZH::EncodeChar(unsigned c, const TWriteProc& WriteProc) {
+void TLZH::EncodeChar(unsigned C, const TWriteProc& WriteProc) {
   // Walk leaf to root. Codes of up to 16 bits are assembled in one word as the format describes;
   // a longer one (only after very skewed statistics) is kept bit by bit and sent in 16-bit pieces,
   // root end first, which is the same bit sequence.
-  uint8_t bits[T];
-  int depth = 0;
-  int k = prnt[c + T];
+  uint8_t Bits[T];
+  int Depth = 0;
+  int K = prnt[C + T];
   do {
-    bits[depth++] = static_cast<uint8_t>(k & 1);
-    k = prnt[k];
-  } while (k != R);
+    Bits[Depth++] = static_cast<uint8_t>(K & 1);
+    K = prnt[K];
+  } while (K != R);
 
-  int left = depth;
-  while (left > 0) {
-    const int l = std::min(left, 16);
-    uint16_t code = 0;
-    for (int b = 0; b < l; ++b) code = static_cast<uint16_t>(code | (bits[left - 1 - b] << (15 - b)));
-    Putcode(l, code, WriteProc);
-    left -= l;
+  int Left = Depth;
+  while (Left > 0) {
+    const int L = std::min(Left, 16);
+    uint16_t Code = 0;
+    for (int B = 0; B < L; ++B) Code = static_cast<uint16_t>(Code | (Bits[Left - 1 - B] << (15 - B)));
+    Putcode(L, Code, WriteProc);
+    Left -= L;
   }
-  update(static_cast<int>(c));
+  update(static_cast<int>(C));
 }
 
 int TLZH::DecodeChar(const TReadProc& ReadProc) {
-  int c = son[R];
-  while (c < T) {
-    c += GetBit(ReadProc);
-    c = son[c];
+  int C = son[R];
+  while (C < T) {
+    C += GetBit(ReadProc);
+    C = son[C];
   }
-  c -= T;
-  update(c);
-  return c;
+  C -= T;
+  update(C);
+  return C;
 }
 
 // Match finder of the packer: one binary search tree per first byte over the strings that start
 // at each ring position, so that an insertion walks a tree instead of scanning the window.
 
 void TLZH::InitTree() {
-  for (int i = N + 1; i <= N + 256; ++i) rson[i] = NIL;
-  for (int i = 0; i <= N; ++i) dad[i] = NIL;
+  for (int I = N + 1; I <= N + 256; ++I) rson[I] = NIL;
+  for (int I = 0; I <= N; ++I) dad[I] = NIL;
 }
 
-void TLZH::InsertNode(int16_t r) {
-  const uint8_t* key = &text_buf[r];
-  int p = N + 1 + key[0];
-  int cmp = 1;
-  rson[r] = lson[r] = NIL;
+void TLZH::InsertNode(int16_t R) {
+  const uint8_t* Key = &text_buf[R];
+  int P = N + 1 + Key[0];
+  int Cmp = 1;
+  rson[R] = lson[R] = NIL;
   match_length = 0;
   for (;;) {
-    if (cmp >= 0) {
-      if (rson[p] == NIL) {
-        rson[p] = r;
-        dad[r] = static_cast<int16_t>(p);
+    if (Cmp >= 0) {
+      if (rson[P] == NIL) {
+        rson[P] = R;
+        dad[R] = static_cast<int16_t>(P);
         return;
       }
-      p = rson[p];
+      P = rson[P];
     } else {
-      if (lson[p] == NIL) {
-        lson[p] = r;
-        dad[r] = static_cast<int16_t>(p);
+      if (lson[P] == NIL) {
+        lson[P] = R;
+        dad[R] = static_cast<int16_t>(P);
         return;
       }
-      p = lson[p];
+      P = lson[P];
     }
-    int i = 1;
-    for (; i < F; ++i) {
-      cmp = key[i] - text_buf[p + i];
-      if (cmp != 0) break;
+    int I = 1;
+    for (; I < F; ++I) {
+      Cmp = Key[I] - text_buf[P + I];
+      if (Cmp != 0) break;
     }
-    if (i > THRESHOLD) {
-      const int d = ((r - p) & (N - 1)) - 1;
-      if (i > match_length) {
-        match_position = static_cast<int16_t>(d);
-        match_length = static_cast<int16_t>(i);
+    if (I > THRESHOLD) {
+      const int D = ((R - P) & (N - 1)) - 1;
+      if (I > match_length) {
+        match_position = static_cast<int16_t>(D);
+        match_length = static_cast<int16_t>(I);
         if (match_length >= F) break;
       }
       // Among equally long matches the nearest earlier occurrence wins.
-      if (i == match_length && d < match_position) match_position = static_cast<int16_t>(d);
+      if (I == match_length && D < match_position) match_position = static_cast<int16_t>(D);
     }
   }
   // A full-length match: r takes the place of the older, identical string p.
-  dad[r] = dad[p];
-  lson[r] = lson[p];
-  rson[r] = rson[p];
-  dad[lson[p]] = r;
-  dad[rson[p]] = r;
-  if (rson[dad[p]] == p)
-    rson[dad[p]] = r;
+  dad[R] = dad[P];
+  lson[R] = lson[P];
+  rson[R] = rson[P];
+  dad[lson[P]] = R;
+  dad[rson[P]] = R;
+  if (rson[dad[P]] == P)
+    rson[dad[P]] = R;
   else
-    lson[dad[p]] = r;
-  dad[p] = NIL;
+    lson[dad[P]] = R;
+  dad[P] = NIL;
 }
 
-void TLZH::DeleteNode(int16_t p) {
-  if (dad[p] == NIL) return;  // not in a tree
-  int q;
-  if (rson[p] == NIL) {
-    q = lson[p];
-  } else if (lson[p] == NIL) {
-    q = rson[p];
+void TLZH::DeleteNode(int16_t P) {
+  if (dad[P] == NIL) return;  // not in a tree
+  int Q;
+  if (rson[P] == NIL) {
+    Q = lson[P];
+  } else if (lson[P] == NIL) {
+    Q = rson[P];
   } else {
     // Two children: the rightmost node of the left subtree takes p's place.
-    q = lson[p];
-    if (rson[q] != NIL) {
+    Q = lson[P];
+    if (rson[Q] != NIL) {
       do {
-        q = rson[q];
-      } while (rson[q] != NIL);
-      rson[dad[q]] = lson[q];
-      dad[lson[q]] = dad[q];
-      lson[q] = lson[p];
-      dad[lson[p]] = static_cast<int16_t>(q);
+        Q = rson[Q];
+      } while (rson[Q] != NIL);
+      rson[dad[Q]] = lson[Q];
+      dad[lson[Q]] = dad[Q];
+      lson[Q] = lson[P];
+      dad[lson[P]] = static_cast<int16_t>(Q);
     }
-    rson[q] = rson[p];
-    dad[rson[p]] = static_cast<int16_t>(q);
+    rson[Q] = rson[P];
+    dad[rson[P]] = static_cast<int16_t>(Q);
   }
-  dad[q] = dad[p];
-  if (rson[dad[p]] == p)
-    rson[dad[p]] = static_cast<int16_t>(q);
+  dad[Q] = dad[P];
+  if (rson[dad[P]] == P)
+    rson[dad[P]] = static_cast<int16_t>(Q);
   else
-    lson[dad[p]] = static_cast<int16_t>(q);
-  dad[p] = NIL;
+    lson[dad[P]] = static_cast<int16_t>(Q);
+  dad[P] = NIL;
 }
 
 std::vector<uint8_t> PackBytes(std::span<const uint8_t> Input) {
-  std::vector<uint8_t> out;
-  out.reserve(Input.size() / 2 + 16);
-  size_t pos = 0;
-  TLZH lzh;
-  int32_t done = 0;
-  lzh.LZHPack(
-      done,
-      [&](void* dta, uint16_t n, uint16_t& got) {
-        got = static_cast<uint16_t>(std::min<size_t>(n, Input.size() - pos));
-        if (got) std::memcpy(dta, Input.data() + pos, got);
-        pos += got;
+  std::vector<uint8_t> Out;
+  Out.reserve(Input.size() / 2 + 16);
+  size_t Pos = 0;
+  TLZH Lzh;
+  int32_t Done = 0;
+  Lzh.LZHPack(
+      Done,
+      [&](void* Dta, uint16_t N, uint16_t& Got) {
+        Got = static_cast<uint16_t>(std::min<size_t>(N, Input.size() - Pos));
+        if (Got) std::memcpy(Dta, Input.data() + Pos, Got);
+        Pos += Got;
       },
-      [&](void* dta, uint16_t n, uint16_t& put) {
-        const auto* p = static_cast<const uint8_t*>(dta);
-        out.insert(out.end(), p, p + n);
-        put = n;
+      [&](void* Dta, uint16_t N, uint16_t& Put) {
+        const auto* P = static_cast<const uint8_t*>(Dta);
+        Out.insert(Out.end(), P, P + N);
+        Put = N;
       });
-  return out;
+  return Out;
 }
 
 std::vector<uint8_t> UnpackBytes(std::span<const uint8_t> Code, int32_t Length) {
-  std::vector<uint8_t> out;
-  if (Length > 0) out.reserve(static_cast<size_t>(Length));
-  size_t pos = 0;
-  TLZH lzh;
-  lzh.LZHUnpack(
+  std::vector<uint8_t> Out;
+  if (Length > 0) Out.reserve(static_cast<size_t>(Length));
+  size_t Pos = 0;
+  TLZH Lzh;
+  Lzh.LZHUnpack(
       Length,
-      [&](void* dta, uint16_t n, uint16_t& got) {
-        got = static_cast<uint16_t>(std::min<size_t>(n, Code.size() - pos));
-        if (got) std::memcpy(dta, Code.data() + pos, got);
-        pos += got;
+      [&](void* Dta, uint16_t N, uint16_t& Got) {
+        Got = static_cast<uint16_t>(std::min<size_t>(N, Code.size() - Pos));
+        if (Got) std::memcpy(Dta, Code.data() + Pos, Got);
+        Pos += Got;
       },
-      [&](void* dta, uint16_t n, uint16_t& put) {
-        const auto* p = static_cast<const uint8_t*>(dta);
-        out.insert(out.end(), p, p + n);
-        put = n;
+      [&](void* Dta, uint16_t N, uint16_t& Put) {
+        const auto* P = static_cast<const uint8_t*>(Dta);
+        Out.insert(Out.end(), P, P + N);
+        Put = N;
       });
-  return out;
+  return Out;
 }
 
 }  // namespace baseline

@@ -16,8 +16,8 @@
 namespace baseline {
 
 // Byte source and sink of the codec; it always asks for or hands over one byte at a time.
-using TReadProc = std::function<void(void* DTA, uint16_t NBytes, uint16_t& Bytes_Got)>;
-using TWriteProc = std::function<void(void* DTA, uint16_t NBytes, uint16_t& Bytes_Put)>;
+using TReadProc = std::function<void(void* DTA, uint16_t NBytes, uint16_t& BytesGot)>;
+using TWriteProc = std::function<void(void* DTA, uint16_t NBytes, uint16_t& BytesPut)>;
 
 class TLZH {
  public:
@@ -36,7 +36,7 @@ class TLZH {
   ~TLZH();
 
   // Codes everything ReadProc delivers; Bytes_Written receives the number of input bytes consumed.
-  void LZHPack(int32_t& Bytes_Written, const TReadProc& ReadProc, const TWriteProc& WriteProc);
+  void LZHPack(int32_t& BytesWritten, const TReadProc& ReadProc, const TWriteProc& WriteProc);
   // Decodes until TextSize bytes have been written (a final match may overshoot on bad input).
   void LZHUnpack(int32_t TextSize, const TReadProc& ReadProc, const TWriteProc& WriteProc);
 
@@ -47,20 +47,20 @@ class TLZH {
   // Dictionary trees (packer only).
   void InitTree();
   void InsertNode(int16_t r);
-  void DeleteNode(int16_t p);
+  void DeleteNode(int16_t P);
 
   // Adaptive Huffman tree.
   void StartHuff();
   void reconst();
-  void update(int c);
+  void update(int C);
 
   // Bit input and output.
   int GetBit(const TReadProc& ReadProc);
   int GetByte(const TReadProc& ReadProc);
-  void Putcode(int l, uint16_t c, const TWriteProc& WriteProc);
+  void Putcode(int L, uint16_t C, const TWriteProc& WriteProc);
 
-  void EncodeChar(unsigned c, const TWriteProc& WriteProc);
-  void EncodePosition(unsigned c, const TWriteProc& WriteProc);
+  void EncodeChar(unsigned C, const TWriteProc& WriteProc);
+  void EncodePosition(unsigned C, const TWriteProc& WriteProc);
   void EncodeEnd(const TWriteProc& WriteProc);
   int DecodeChar(const TReadProc& ReadProc);
   int DecodePosition(const TReadProc& ReadProc);
@@ -83,8 +83,8 @@ class TLZH {
   std::unique_ptr<int16_t[]> son;       // T: first child; >= T marks a leaf
 
  private:
-  void WriteByte(uint8_t b, const TWriteProc& WriteProc);
-  bool ReadByte(uint8_t& b, const TReadProc& ReadProc);
+  void WriteByte(uint8_t B, const TWriteProc& WriteProc);
+  bool ReadByte(uint8_t& B, const TReadProc& ReadProc);
 };
 
 // The codec on plain byte buffers, as the product offered it.

@@ -19,12 +19,12 @@ namespace {
 
 constexpr wchar_t kAppClass[] = L"TApplication";
 
-void ReportToApplication(TObject* sender, std::exception_ptr error) {
+void ReportToApplication(TObject* Sender, std::exception_ptr error) {
   if (Application) {
     try {
       std::rethrow_exception(error);
     } catch (...) {
-      Application->HandleException(sender);
+      Application->HandleException(Sender);
     }
   } else {
     ShowExceptionBox(nullptr, L"Error", ExceptionText(error));
@@ -54,19 +54,19 @@ struct Globals {
 } g_globals;
 
 String ModuleBaseName() {
-  wchar_t path[MAX_PATH] = {};
-  const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
-  std::wstring name(path, length);
-  const size_t slash = name.find_last_of(L"\\/");
-  if (slash != std::wstring::npos) name.erase(0, slash + 1);
-  const size_t dot = name.rfind(L'.');
-  if (dot != std::wstring::npos) name.erase(dot);
-  return WideToUtf8(name);
+  wchar_t Path[MAX_PATH] = {};
+  const DWORD Length = GetModuleFileNameW(nullptr, Path, MAX_PATH);
+  std::wstring Name(Path, Length);
+  const size_t Slash = Name.find_last_of(L"\\/");
+  if (Slash != std::wstring::npos) Name.erase(0, Slash + 1);
+  const size_t Dot = Name.rfind(L'.');
+  if (Dot != std::wstring::npos) Name.erase(Dot);
+  return WideToUtf8(Name);
 }
 
 }  // namespace
 
-TApplication::TApplication(TComponent* owner) : TComponent(owner), FTitle(ModuleBaseName()) {
+TApplication::TApplication(TComponent* Owner) : TComponent(Owner), FTitle(ModuleBaseName()) {
   LoadIcons();
 }
 
@@ -83,16 +83,16 @@ TApplication::~TApplication() {
 }
 
 void TApplication::LoadIcons() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  auto load = [&](int size) -> HICON {
-    if (HANDLE own = LoadImageW(instance, L"MAINICON", IMAGE_ICON, size, size, 0))
-      return static_cast<HICON>(own);
+  HINSTANCE Instance = GetModuleHandleW(nullptr);
+  auto Load = [&](int Size) -> HICON {
+    if (HANDLE Own = LoadImageW(Instance, L"MAINICON", IMAGE_ICON, Size, Size, 0))
+      return static_cast<HICON>(Own);
     // The shared system icon must not be destroyed: copy it, so that both icons are ours to free.
-    HANDLE shared = LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_ICON, size, size, LR_SHARED);
-    return shared ? CopyIcon(static_cast<HICON>(shared)) : nullptr;
+    HANDLE Shared = LoadImageW(nullptr, MAKEINTRESOURCEW(32512), IMAGE_ICON, Size, Size, LR_SHARED);
+    return Shared ? CopyIcon(static_cast<HICON>(Shared)) : nullptr;
   };
-  FSmallIcon = load(GetSystemMetrics(SM_CXSMICON));
-  FBigIcon = load(GetSystemMetrics(SM_CXICON));
+  FSmallIcon = Load(GetSystemMetrics(SM_CXSMICON));
+  FBigIcon = Load(GetSystemMetrics(SM_CXICON));
 }
 
 HWND TApplication::Handle() {
@@ -101,30 +101,30 @@ HWND TApplication::Handle() {
 }
 
 void TApplication::CreateHandle() {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSW wc{};
-  if (!GetClassInfoW(instance, kAppClass, &wc)) {
-    wc.lpfnWndProc = &TApplication::WndProc;
-    wc.hInstance = instance;
-    wc.lpszClassName = kAppClass;
-    wc.hIcon = FBigIcon;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
-    if (!RegisterClassW(&wc)) throw EOutOfResources("Application window class could not be registered");
+  HINSTANCE Instance = GetModuleHandleW(nullptr);
+  WNDCLASSW Wc{};
+  if (!GetClassInfoW(Instance, kAppClass, &Wc)) {
+    Wc.lpfnWndProc = &TApplication::WndProc;
+    Wc.hInstance = Instance;
+    Wc.lpszClassName = kAppClass;
+    Wc.hIcon = FBigIcon;
+    Wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));
+    if (!RegisterClassW(&Wc)) throw EOutOfResources("Application window class could not be registered");
   }
   // Zero size in the middle of the screen: invisible itself, yet the owner of all forms and, once
   // shown, the task bar button that carries the title.
-  const int x = GetSystemMetrics(SM_CXSCREEN) / 2;
-  const int y = GetSystemMetrics(SM_CYSCREEN) / 2;
+  const int X = GetSystemMetrics(SM_CXSCREEN) / 2;
+  const int Y = GetSystemMetrics(SM_CYSCREEN) / 2;
   FHandle = CreateWindowExW(0, kAppClass, Utf8ToWide(FTitle).c_str(),
-                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, x, y, 0, 0,
-                            nullptr, nullptr, instance, nullptr);
+                            WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX, X, Y, 0, 0,
+                            nullptr, nullptr, Instance, nullptr);
   if (!FHandle) throw EOutOfResources("Application window could not be created");
   SendMessageW(FHandle, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(FSmallIcon));
   SendMessageW(FHandle, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(FBigIcon));
 }
 
-LRESULT CALLBACK TApplication::WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  switch (msg) {
+LRESULT CALLBACK TApplication::WndProc(HWND Wnd, UINT Msg, WPARAM Wparam, LPARAM Lparam) {
+  switch (Msg) {
     case WM_CLOSE:
       // Closing the task bar button closes the main form.
       if (Application && Application->FMainForm) {
@@ -138,12 +138,12 @@ LRESULT CALLBACK TApplication::WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM
     case WM_ACTIVATEAPP:
       break;
   }
-  return DefWindowProcW(wnd, msg, wparam, lparam);
+  return DefWindowProcW(Wnd, Msg, Wparam, Lparam);
 }
 
-void TApplication::SetTitle(const String& title) {
-  FTitle = title;
-  if (FHandle) SetWindowTextW(FHandle, Utf8ToWide(title).c_str());
+void TApplication::SetTitle(const String& Title) {
+  FTitle = Title;
+  if (FHandle) SetWindowTextW(FHandle, Utf8ToWide(Title).c_str());
 }
 
 void TApplication::Terminate() {
@@ -151,13 +151,13 @@ void TApplication::Terminate() {
   PostQuitMessage(0);
 }
 
-bool TApplication::IsDialogChar(const MSG& msg) {
-  if (msg.message != WM_SYSCHAR && msg.message != WM_CHAR) return false;
-  TCustomForm* form = GetParentForm(FindControlx(msg.hwnd));
-  if (!form) return false;
+bool TApplication::IsDialogChar(const MSG& Msg) {
+  if (Msg.message != WM_SYSCHAR && Msg.message != WM_CHAR) return false;
+  TCustomForm* Form = GetParentForm(FindControlx(Msg.hwnd));
+  if (!Form) return false;
   // WM_CHAR only reaches a form's buttons when the focused control does not want characters.
-  if (msg.message == WM_CHAR && (SendMessageW(msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS)) return false;
-  return form->Perform(CM_DIALOGCHAR, msg.wParam, msg.lParam) != 0;
+  if (Msg.message == WM_CHAR && (SendMessageW(Msg.hwnd, WM_GETDLGCODE, 0, 0) & DLGC_WANTCHARS)) return false;
+  return Form->Perform(CM_DIALOGCHAR, Msg.wParam, Msg.lParam) != 0;
 }
 
 namespace {
@@ -228,23 +228,23 @@ bool TApplication::IsKeyMsg(const MSG& Msg) {
   return Form && Msg.message == WM_KEYDOWN && IsDialogKey(Msg, Control, Form);
 }
 
-bool TApplication::ProcessMessage(MSG& msg) {
-  if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
-  if (msg.message == WM_QUIT) {
+bool TApplication::ProcessMessage(MSG& Msg) {
+  if (!PeekMessageW(&Msg, nullptr, 0, 0, PM_REMOVE)) return false;
+  if (Msg.message == WM_QUIT) {
     FTerminated = true;
     FQuitSeen = true;
     return true;
   }
-  if (IsKeyMsg(msg) || IsDialogChar(msg)) return true;
-  TranslateMessage(&msg);
-  DispatchMessageW(&msg);
+  if (IsKeyMsg(Msg) || IsDialogChar(Msg)) return true;
+  TranslateMessage(&Msg);
+  DispatchMessageW(&Msg);
   return true;
 }
 
 void TApplication::ProcessMessages() {
-  MSG msg;
+  MSG Msg;
   try {
-    while (ProcessMessage(msg)) {
+    while (ProcessMessage(Msg)) {
     }
   } catch (...) {
     HandleException(this);
@@ -252,9 +252,9 @@ void TApplication::ProcessMessages() {
 }
 
 void TApplication::HandleMessage() {
-  MSG msg;
+  MSG Msg;
   try {
-    if (!ProcessMessage(msg)) WaitMessage();
+    if (!ProcessMessage(Msg)) WaitMessage();
   } catch (...) {
     HandleException(this);
   }
@@ -271,9 +271,9 @@ void TApplication::Run() {
   while (!FQuitSeen) HandleMessage();
 }
 
-int TApplication::Execute(const std::function<void()>& startup) {
+int TApplication::Execute(const std::function<void()>& Startup) {
   try {
-    if (startup) startup();
+    if (Startup) Startup();
     Run();
     return 0;
   } catch (...) {
@@ -282,20 +282,20 @@ int TApplication::Execute(const std::function<void()>& startup) {
   }
 }
 
-void TApplication::HandleException(TObject* sender) {
-  std::exception_ptr error = std::current_exception();
+void TApplication::HandleException(TObject* Sender) {
+  std::exception_ptr Error = std::current_exception();
   if (OnException)
-    OnException(sender, error);
+    OnException(Sender, Error);
   else
-    ShowException(error);
+    ShowException(Error);
 }
 
-void TApplication::ShowException(std::exception_ptr error) {
-  HWND owner = nullptr;
-  if (FMainForm && FMainForm->HandleAllocated()) owner = FMainForm->WindowHandle();
-  ShowExceptionBox(owner, Utf8ToWide(FTitle), ExceptionText(error));
+void TApplication::ShowException(std::exception_ptr Error) {
+  HWND Owner = nullptr;
+  if (FMainForm && FMainForm->HandleAllocated()) Owner = FMainForm->WindowHandle();
+  ShowExceptionBox(Owner, Utf8ToWide(FTitle), ExceptionText(Error));
 }
 
-void TApplication::FormDestroyed(TCustomForm* form) {
-  if (form == FMainForm) FMainForm = nullptr;
+void TApplication::FormDestroyed(TCustomForm* Form) {
+  if (Form == FMainForm) FMainForm = nullptr;
 }

@@ -14,7 +14,7 @@ class TApplication : public TComponent {
   DECLARE_CLASS(TApplication, TComponent)
 
  public:
-  explicit TApplication(TComponent* owner);
+  explicit TApplication(TComponent* Owner);
   ~TApplication() override;
 
   // The hidden application window, created on first use.
@@ -32,15 +32,15 @@ class TApplication : public TComponent {
   // Creates a form owned by the application from its description resource; the first one becomes
   // the main form.
   template <class T>
-  void CreateForm(T*& reference) {
+  void CreateForm(T*& Reference) {
     T* form = new T(this);
-    reference = form;  // reachable from its own OnCreate, as the form's global
+    Reference = form;  // reachable from its own OnCreate, as the form's global
     if (!FMainForm) FMainForm = form;
     try {
       form->ReadDescriptionResource();
       form->DoCreate();
     } catch (...) {
-      reference = nullptr;
+      Reference = nullptr;
       delete form;  // takes itself out of MainForm
       throw;
     }
@@ -48,7 +48,7 @@ class TApplication : public TComponent {
 
   // Start-up and loop in one: an exception escaping start-up or the loop is shown, and the
   // application ends with exit code 1; otherwise the loop runs until the main form closes.
-  int Execute(const std::function<void()>& startup);
+  int Execute(const std::function<void()>& Startup);
   void Run();
   void Terminate();
   bool Terminated() const { return FTerminated; }
@@ -56,9 +56,9 @@ class TApplication : public TComponent {
   void HandleMessage();
 
   // Reports the exception being handled: OnException when set, else the standard exception box.
-  void HandleException(TObject* sender);
-  void ShowException(std::exception_ptr error);
-  std::function<void(TObject* sender, std::exception_ptr error)> OnException;
+  void HandleException(TObject* Sender);
+  void ShowException(std::exception_ptr Error);
+  std::function<void(TObject* Sender, std::exception_ptr Error)> OnException;
 
   int HintPause = 500;
   int HintShortPause = 50;
@@ -77,7 +77,7 @@ class TApplication : public TComponent {
   bool IsDialogKey(const MSG& Msg, TWinControl* Control, TCustomForm* Form);
   void CreateHandle();
   void LoadIcons();
-  static LRESULT CALLBACK WndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK WndProc(HWND Wnd, UINT msg, WPARAM Wparam, LPARAM Lparam);
 
   HWND FHandle = nullptr;
   String FTitle;

@@ -16,11 +16,11 @@ class TScreen : public TComponent {
   DECLARE_CLASS(TScreen, TComponent)
 
  public:
-  explicit TScreen(TComponent* owner);
+  explicit TScreen(TComponent* Owner);
   ~TScreen() override;
 
   int FormCount() const { return static_cast<int>(FForms.size()); }
-  TCustomForm* Forms(int index) const { return FForms.at(index); }
+  TCustomForm* Forms(int Index) const { return FForms.at(Index); }
   // The framework form whose window is (or owns) the active window, else null.
   TCustomForm* ActiveForm() const;
 
@@ -35,8 +35,8 @@ class TScreen : public TComponent {
   int Height() const { return GetSystemMetrics(SM_CYSCREEN); }
 
   // Forms call these as they come and go.
-  void AddForm(TCustomForm* form);
-  void RemoveForm(TCustomForm* form);
+  void AddForm(TCustomForm* Form);
+  void RemoveForm(TCustomForm* Form);
 
  private:
   std::vector<TCustomForm*> FForms;

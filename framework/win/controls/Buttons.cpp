@@ -12,7 +12,7 @@ namespace {
 // Restores everything selected into a DC on every path.
 class TSavedDC {
  public:
-  explicit TSavedDC(HDC dc) : FDC(dc), FState(SaveDC(dc)) {}
+  explicit TSavedDC(HDC Dc) : FDC(Dc), FState(SaveDC(Dc)) {}
   ~TSavedDC() { RestoreDC(FDC, FState); }
   TSavedDC(const TSavedDC&) = delete;
   TSavedDC& operator=(const TSavedDC&) = delete;
@@ -37,7 +37,7 @@ UINT CaptionFlags(bool RightToLeft) {
 
 // ---- TBitBtn ------------------------------------------------------------------------------------
 
-TBitBtn::TBitBtn(TComponent* owner) : TButton(owner), FGlyph(std::make_unique<TBitmap>()) {
+TBitBtn::TBitBtn(TComponent* Owner) : TButton(Owner), FGlyph(std::make_unique<TBitmap>()) {
   FGlyph->OnChange = TNotifyEvent::Bind<&TBitBtn::GlyphChanged>(this);
 }
 
@@ -149,71 +149,71 @@ void TBitBtn::Click() {
     if (TCustomForm* Form = GetParentForm(this)) Form->Close();
 }
 
-void TBitBtn::CreateParams(TCreateParams& params) {
-  TButton::CreateParams(params);
-  params.Style = (params.Style & ~static_cast<DWORD>(BS_TYPEMASK)) | BS_OWNERDRAW;
+void TBitBtn::CreateParams(TCreateParams& Params) {
+  TButton::CreateParams(Params);
+  Params.Style = (Params.Style & ~static_cast<DWORD>(BS_TYPEMASK)) | BS_OWNERDRAW;
 }
 
-void TBitBtn::WndProc(TMessage& message) {
-  switch (message.Msg) {
+void TBitBtn::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
     case CN_DRAWITEM:
-      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam));
-      message.Result = TRUE;
+      DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam));
+      Message.Result = TRUE;
       return;
     case WM_LBUTTONDBLCLK:
       // An owner-drawn button reports a quick second press as a double click, not a click.
-      message.Msg = WM_LBUTTONDOWN;
+      Message.Msg = WM_LBUTTONDOWN;
       break;
   }
-  TButton::WndProc(message);
+  TButton::WndProc(Message);
 }
 
-void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
-  HDC dc = item.hDC;
-  TSavedDC saved(dc);
-  RECT r = item.rcItem;
-  const bool pressed = item.itemState & ODS_SELECTED;
-  const bool focused = item.itemState & ODS_FOCUS;
-  const bool disabled = item.itemState & ODS_DISABLED;
+void TBitBtn::DrawItem(const DRAWITEMSTRUCT& Item) {
+  HDC Dc = Item.hDC;
+  TSavedDC Saved(Dc);
+  RECT R = Item.rcItem;
+  const bool Pressed = Item.itemState & ODS_SELECTED;
+  const bool Focused = Item.itemState & ODS_FOCUS;
+  const bool Disabled = Item.itemState & ODS_DISABLED;
 
-  if (FActive || focused) {
-    FrameRect(dc, &r, GetSysColorBrush(COLOR_WINDOWFRAME));
-    InflateRect(&r, -1, -1);
+  if (FActive || Focused) {
+    FrameRect(Dc, &R, GetSysColorBrush(COLOR_WINDOWFRAME));
+    InflateRect(&R, -1, -1);
   }
-  DrawFrameControl(dc, &r, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
+  DrawFrameControl(Dc, &R, DFC_BUTTON, DFCS_BUTTONPUSH | (Pressed ? DFCS_PUSHED : 0));
 
-  RECT face = r;
-  InflateRect(&face, -2, -2);
-  if (pressed) OffsetRect(&face, 1, 1);
-  TLentCanvas canvas(dc);
-  canvas.Font()->Assign(FFont.get());
-  const String caption = GetText();
-  const UINT flags = CaptionFlags(UseRightToLeftReading());
+  RECT Face = R;
+  InflateRect(&Face, -2, -2);
+  if (Pressed) OffsetRect(&Face, 1, 1);
+  TLentCanvas Canvas(Dc);
+  Canvas.Font()->Assign(FFont.get());
+  const String Caption = GetText();
+  const UINT Flags = CaptionFlags(UseRightToLeftReading());
   // The glyph, else an image of the list.
-  const bool useImages = FGlyph->Empty() && FImages && FImageIndex >= 0 && FImageIndex < FImages->Count();
-  const SIZE glyphSize =
-      useImages ? SIZE{FImages->Width(), FImages->Height()} : GlyphSizeOf(FGlyph.get(), FNumGlyphs);
-  const TButtonLayoutResult layout = CalcButtonLayout(&canvas, face, glyphSize, caption, FLayout,
-                                                      FAlignment == taCenter ? -1 : FMargin, FSpacing, flags);
-  if (useImages) {
-    const bool ownDisabled = disabled && FDisabledIndex >= 0 && FDisabledIndex < FImages->Count();
-    FImages->Draw(&canvas, layout.GlyphPos.x, layout.GlyphPos.y, ownDisabled ? FDisabledIndex : FImageIndex,
-                  !disabled || ownDisabled);
+  const bool UseImages = FGlyph->Empty() && FImages && FImageIndex >= 0 && FImageIndex < FImages->Count();
+  const SIZE GlyphSize =
+      UseImages ? SIZE{FImages->Width(), FImages->Height()} : GlyphSizeOf(FGlyph.get(), FNumGlyphs);
+  const TButtonLayoutResult Layout = CalcButtonLayout(&Canvas, Face, GlyphSize, Caption, FLayout,
+                                                      FAlignment == taCenter ? -1 : FMargin, FSpacing, Flags);
+  if (UseImages) {
+    const bool OwnDisabled = Disabled && FDisabledIndex >= 0 && FDisabledIndex < FImages->Count();
+    FImages->Draw(&Canvas, Layout.GlyphPos.x, Layout.GlyphPos.y, OwnDisabled ? FDisabledIndex : FImageIndex,
+                  !Disabled || OwnDisabled);
   } else {
-    DrawButtonGlyph(canvas.Handle(), FGlyph.get(), FNumGlyphs,
-                    disabled  ? bsDisabled
-                    : pressed ? bsDown
+    DrawButtonGlyph(Canvas.Handle(), FGlyph.get(), FNumGlyphs,
+                    Disabled  ? bsDisabled
+                    : Pressed ? bsDown
                               : bsUp,
-                    layout.GlyphPos.x, layout.GlyphPos.y);
+                    Layout.GlyphPos.x, Layout.GlyphPos.y);
   }
-  if (!caption.empty()) {
-    RECT text = layout.TextBounds;
-    DrawStateText(&canvas, caption, text, flags | DT_CENTER | DT_VCENTER, !disabled);
+  if (!Caption.empty()) {
+    RECT Text = Layout.TextBounds;
+    DrawStateText(&Canvas, Caption, Text, Flags | DT_CENTER | DT_VCENTER, !Disabled);
   }
-  if (focused && !(item.itemState & ODS_NOFOCUSRECT)) {
-    RECT focus = r;
-    InflateRect(&focus, -3, -3);
-    DrawFocusRect(dc, &focus);
+  if (Focused && !(Item.itemState & ODS_NOFOCUSRECT)) {
+    RECT Focus = R;
+    InflateRect(&Focus, -3, -3);
+    DrawFocusRect(Dc, &Focus);
   }
 }
 

@@ -14,7 +14,7 @@ class TBitBtn : public TButton {
   DECLARE_CLASS(TBitBtn, TButton)
 
  public:
-  explicit TBitBtn(TComponent* owner);
+  explicit TBitBtn(TComponent* Owner);
   ~TBitBtn() override;
   static void Publish(TPublisher<TBitBtn>& P);
 
@@ -48,10 +48,10 @@ class TBitBtn : public TButton {
   void Notification(TComponent* AComponent, TOperation Operation) override;
 
  protected:
-  void CreateParams(TCreateParams& params) override;
-  void WndProc(TMessage& message) override;
+  void CreateParams(TCreateParams& Params) override;
+  void WndProc(TMessage& Message) override;
   // Paints face, glyph, caption in the font's colour and focus frame.
-  virtual void DrawItem(const DRAWITEMSTRUCT& item);
+  virtual void DrawItem(const DRAWITEMSTRUCT& Item);
 
  private:
   void GlyphChanged(TObject* Sender);

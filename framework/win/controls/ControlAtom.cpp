@@ -20,12 +20,12 @@ AtomHolder& Holder() {
 
 }  // namespace
 
-std::wstring ControlPropName(HINSTANCE instance, DWORD threadId) {
-  wchar_t buffer[64];
-  std::swprintf(buffer, std::size(buffer), L"ControlOfs%.8llX%.8lX",
-                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(instance)),
-                static_cast<unsigned long>(threadId));
-  return buffer;
+std::wstring ControlPropName(HINSTANCE Instance, DWORD ThreadId) {
+  wchar_t Buffer[64];
+  std::swprintf(Buffer, std::size(Buffer), L"ControlOfs%.8llX%.8lX",
+                static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(Instance)),
+                static_cast<unsigned long>(ThreadId));
+  return Buffer;
 }
 
 const std::wstring& ControlPropName() {
@@ -35,18 +35,18 @@ ATOM ControlAtom() {
   return Holder().atom;
 }
 
-void AttachControl(HWND wnd, TControl* control) {
-  if (wnd) SetPropW(wnd, MAKEINTATOM(ControlAtom()), control);
+void AttachControl(HWND Wnd, TControl* Control) {
+  if (Wnd) SetPropW(Wnd, MAKEINTATOM(ControlAtom()), Control);
 }
 
-void DetachControl(HWND wnd) {
-  if (wnd) RemovePropW(wnd, MAKEINTATOM(ControlAtom()));
+void DetachControl(HWND Wnd) {
+  if (Wnd) RemovePropW(Wnd, MAKEINTATOM(ControlAtom()));
 }
 
-TControl* FindControlx(HWND wnd) {
-  if (!wnd) return nullptr;
+TControl* FindControlx(HWND Wnd) {
+  if (!Wnd) return nullptr;
   // A window of another process may carry a property of the same name; its pointer means nothing here.
-  DWORD process = 0;
-  if (!GetWindowThreadProcessId(wnd, &process) || process != GetCurrentProcessId()) return nullptr;
-  return static_cast<TControl*>(GetPropW(wnd, MAKEINTATOM(ControlAtom())));
+  DWORD Process = 0;
+  if (!GetWindowThreadProcessId(Wnd, &Process) || Process != GetCurrentProcessId()) return nullptr;
+  return static_cast<TControl*>(GetPropW(Wnd, MAKEINTATOM(ControlAtom())));
 }

@@ -11,7 +11,7 @@ class TControl;
 
 // "ControlOfs" + module instance + thread id, both as at least 8 upper-case hexadecimal digits (a
 // 64-bit instance keeps all its digits so that two modules never share a name).
-std::wstring ControlPropName(HINSTANCE instance, DWORD threadId);
+std::wstring ControlPropName(HINSTANCE Instance, DWORD ThreadId);
 
 // The name and atom of this module, fixed by the first call (made on the GUI thread when the first
 // window class is registered). The atom lives until the module is unloaded.
@@ -19,8 +19,8 @@ const std::wstring& ControlPropName();
 ATOM ControlAtom();
 
 // Stores or removes the control pointer of a window.
-void AttachControl(HWND wnd, TControl* control);
-void DetachControl(HWND wnd);
+void AttachControl(HWND Wnd, TControl* Control);
+void DetachControl(HWND Wnd);
 
 // The framework control of a window; null for a null handle or a window without one.
-TControl* FindControlx(HWND wnd);
+TControl* FindControlx(HWND Wnd);

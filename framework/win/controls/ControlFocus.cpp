@@ -66,10 +66,10 @@ TWinControl* TWinControl::FindNextControl(TWinControl* Current, bool GoForward, 
   return nullptr;
 }
 
-bool TWinControl::DoContextPopup(TMessage& message) {
-  POINT At{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+bool TWinControl::DoContextPopup(TMessage& Message) {
+  POINT At{static_cast<short>(LOWORD(Message.LParam)), static_cast<short>(HIWORD(Message.LParam))};
   TControl* Target = this;
-  if (static_cast<short>(LOWORD(message.LParam)) == -1 && static_cast<short>(HIWORD(message.LParam)) == -1) {
+  if (static_cast<short>(LOWORD(Message.LParam)) == -1 && static_cast<short>(HIWORD(Message.LParam)) == -1) {
     // From the keyboard: below the control's top-left corner.
     At = {0, 0};
     ::ClientToScreen(FHandle, &At);
@@ -91,6 +91,6 @@ bool TWinControl::DoContextPopup(TMessage& message) {
   if (!Menu || !Menu->AutoPopup()) return false;
   Menu->SetPopupComponent(Target);
   Menu->Popup(At.x, At.y);
-  message.Result = 1;
+  Message.Result = 1;
   return true;
 }

@@ -72,7 +72,7 @@ TShiftState KeysToShiftState(WPARAM Keys) {
 // ---------------------------------------------------------------------------------------------------
 // TControl
 
-TControl::TControl(TComponent* owner) : TComponent(owner), FFont(std::make_unique<TFont>()) {
+TControl::TControl(TComponent* Owner) : TComponent(Owner), FFont(std::make_unique<TFont>()) {
   WindowProc = TWndMethod::Bind<&TControl::WndProc>(this);
   FFont->OnChange = TNotifyEvent::Bind<&TControl::FontChange>(this);
 }
@@ -106,8 +106,8 @@ TComponent* TControl::GetParentComponent() const {
   return FParent;
 }
 
-void TControl::SetParentComponent(TComponent* value) {
-  if (auto* parent = dynamic_cast<TWinControl*>(value)) SetParent(parent);
+void TControl::SetParentComponent(TComponent* Value) {
+  if (auto* Parent = dynamic_cast<TWinControl*>(Value)) SetParent(Parent);
 }
 
 void TControl::Loaded() {
@@ -182,9 +182,9 @@ void TControl::TakeParentShowHint() {
     for (TControl* Child : Win->FControls) Child->TakeParentShowHint();
 }
 
-void TControl::SetParentFont(bool v) {
-  FParentFont = v;
-  if (v && FParent) {
+void TControl::SetParentFont(bool V) {
+  FParentFont = V;
+  if (V && FParent) {
     FTakingParentFont = true;
     FFont->Assign(FParent->Font());
     FTakingParentFont = false;
@@ -206,21 +206,21 @@ TControl::~TControl() {
   if (FParent) FParent->RemoveControl(this);
 }
 
-LRESULT TControl::Perform(UINT msg, WPARAM wparam, LPARAM lparam) {
-  TMessage message{msg, wparam, lparam, 0};
+LRESULT TControl::Perform(UINT Msg, WPARAM Wparam, LPARAM Lparam) {
+  TMessage Message{Msg, Wparam, Lparam, 0};
   if (WindowProc)
-    WindowProc(message);
+    WindowProc(Message);
   else
-    WndProc(message);
-  return message.Result;
+    WndProc(Message);
+  return Message.Result;
 }
 
-void TControl::SetParent(TWinControl* parent) {
-  if (parent == FParent) return;
-  if (parent == this) throw std::invalid_argument("A control cannot be its own parent");
+void TControl::SetParent(TWinControl* Parent) {
+  if (Parent == FParent) return;
+  if (Parent == this) throw std::invalid_argument("A control cannot be its own parent");
   if (FParent) FParent->RemoveControl(this);
-  if (parent) {
-    parent->InsertControl(this);
+  if (Parent) {
+    Parent->InsertControl(this);
     if (FParentFont) SetParentFont(true);
     TakeParentColor();
     TakeParentShowHint();
@@ -228,11 +228,11 @@ void TControl::SetParent(TWinControl* parent) {
   }
 }
 
-void TControl::SetBounds(int left, int top, int width, int height) {
-  FLeft = left;
-  FTop = top;
-  FWidth = std::max(width, 0);
-  FHeight = std::max(height, 0);
+void TControl::SetBounds(int Left, int Top, int Width, int Height) {
+  FLeft = Left;
+  FTop = Top;
+  FWidth = std::max(Width, 0);
+  FHeight = std::max(Height, 0);
   BoundsChanged();
 }
 
@@ -241,33 +241,33 @@ void TControl::BoundsChanged() {
   if (FParent) FParent->ControlBoundsChanged(this);
 }
 
-void TControl::SetClientSize(int width, int height) {
-  const RECT client = ClientRect();
-  SetBounds(FLeft, FTop, FWidth + width - client.right, FHeight + height - client.bottom);
+void TControl::SetClientSize(int Width, int Height) {
+  const RECT Client = ClientRect();
+  SetBounds(FLeft, FTop, FWidth + Width - Client.right, FHeight + Height - Client.bottom);
 }
 
-void TControl::SetVisible(bool v) {
-  if (FVisible == v) return;
-  FVisible = v;
-  if (auto* win = dynamic_cast<TWinControl*>(this)) win->UpdateVisibility();
-  Perform(CM_VISIBLECHANGED, v ? 1 : 0);
+void TControl::SetVisible(bool V) {
+  if (FVisible == V) return;
+  FVisible = V;
+  if (auto* Win = dynamic_cast<TWinControl*>(this)) Win->UpdateVisibility();
+  Perform(CM_VISIBLECHANGED, V ? 1 : 0);
   if (FAlign != alNone) RequestAlign();
   if (FParent) FParent->ControlBoundsChanged(this);
 }
 
-void TControl::SetEnabled(bool v) {
-  if (FEnabled == v) return;
-  FEnabled = v;
+void TControl::SetEnabled(bool V) {
+  if (FEnabled == V) return;
+  FEnabled = V;
   Perform(CM_ENABLEDCHANGED);
 }
 
-void TControl::SetText(const String& v) {
-  if (GetText() == v) return;
-  FText = v;
-  if (auto* win = dynamic_cast<TWinControl*>(this); win && win->HandleAllocated()) {
+void TControl::SetText(const String& V) {
+  if (GetText() == V) return;
+  FText = V;
+  if (auto* Win = dynamic_cast<TWinControl*>(this); Win && Win->HandleAllocated()) {
     // Through the message method, so that whoever sits in front of it sees the new text.
-    const std::wstring wide = Utf8ToWide(v);
-    Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    const std::wstring Wide = Utf8ToWide(V);
+    Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(Wide.c_str()));
   }
   TextChanged();
   Perform(CM_TEXTCHANGED);
@@ -277,17 +277,17 @@ String TControl::GetText() const {
   return FText;
 }
 
-void TControl::SetColor(TColor v) {
-  if (FColor == v) return;
-  FColor = v;
+void TControl::SetColor(TColor V) {
+  if (FColor == V) return;
+  FColor = V;
   FParentColor = false;
   Perform(CM_COLORCHANGED);
   Invalidate();
 }
 
-void TControl::SetBiDiMode(TBiDiMode v) {
-  if (FBiDiMode == v) return;
-  FBiDiMode = v;
+void TControl::SetBiDiMode(TBiDiMode V) {
+  if (FBiDiMode == V) return;
+  FBiDiMode = V;
   Perform(CM_BIDIMODECHANGED);
   Invalidate();
 }
@@ -369,8 +369,8 @@ void TControl::NoticeMouseEnter() {
   Perform(CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(this));
 }
 
-void TControl::WndProc(TMessage& message) {
-  switch (message.Msg) {
+void TControl::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
     case WM_MOUSEMOVE:
       NoticeMouseEnter();
       break;
@@ -384,7 +384,7 @@ void TControl::WndProc(TMessage& message) {
       TakeParentColor();
       return;
     case CM_MOUSEENTER:
-      if (message.LParam == reinterpret_cast<LPARAM>(this)) HintMouseEnter(this);
+      if (Message.LParam == reinterpret_cast<LPARAM>(this)) HintMouseEnter(this);
       break;
     case CM_MOUSELEAVE:
       HintMouseLeave(this);
@@ -399,8 +399,8 @@ void TControl::WndProc(TMessage& message) {
       FClicking = false;
       break;
   }
-  if (IsClientMouseMessage(message.Msg)) MouseMessage(message);
-  DefaultHandler(message);
+  if (IsClientMouseMessage(Message.Msg)) MouseMessage(Message);
+  DefaultHandler(Message);
 }
 
 void TControl::DefaultHandler(TMessage&) {}
@@ -408,7 +408,7 @@ void TControl::DefaultHandler(TMessage&) {}
 // ---------------------------------------------------------------------------------------------------
 // TWinControl
 
-TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
+TWinControl::TWinControl(TComponent* Owner) : TControl(Owner) {}
 
 TWinControl::~TWinControl() {
   // Owned helpers (such as a skin object sitting in front of WindowProc) go while the window and
@@ -416,9 +416,9 @@ TWinControl::~TWinControl() {
   DestroyComponents();
   // Children still in the list are not owned elsewhere any more: they go with their parent.
   while (!FControls.empty()) {
-    TControl* child = FControls.back();
-    RemoveControl(child);
-    delete child;
+    TControl* Child = FControls.back();
+    RemoveControl(Child);
+    delete Child;
   }
   DestroyHandle();
 }
@@ -451,44 +451,44 @@ void TWinControl::CreateHandle() {
 }
 
 void TWinControl::CreateChildren() {
-  for (TControl* child : FControls)
-    if (auto* win = dynamic_cast<TWinControl*>(child)) win->CreateHandle();
+  for (TControl* Child : FControls)
+    if (auto* Win = dynamic_cast<TWinControl*>(Child)) Win->CreateHandle();
   // New child windows go to the bottom; stack them so that the last in the list is on top.
-  for (TControl* child : FControls)
-    if (auto* win = dynamic_cast<TWinControl*>(child); win && win->FHandle)
-      SetWindowPos(win->FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  for (TControl* Child : FControls)
+    if (auto* Win = dynamic_cast<TWinControl*>(Child); Win && Win->FHandle)
+      SetWindowPos(Win->FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void TWinControl::CreateParams(TCreateParams& params) {
-  params.Caption = Utf8ToWide(FText);
-  params.Style = WS_CHILD | WS_CLIPSIBLINGS;
-  if (FVisible) params.Style |= WS_VISIBLE;
-  if (!FEnabled) params.Style |= WS_DISABLED;
-  if (FTabStop) params.Style |= WS_TABSTOP;
-  if (UseRightToLeftReading()) params.ExStyle |= WS_EX_RTLREADING;
-  params.X = FLeft;
-  params.Y = FTop;
-  params.Width = FWidth;
-  params.Height = FHeight;
-  params.WndParent = FParent ? FParent->FHandle : nullptr;
-  params.WinClassName = Utf8ToWide(ClassName());
+void TWinControl::CreateParams(TCreateParams& Params) {
+  Params.Caption = Utf8ToWide(FText);
+  Params.Style = WS_CHILD | WS_CLIPSIBLINGS;
+  if (FVisible) Params.Style |= WS_VISIBLE;
+  if (!FEnabled) Params.Style |= WS_DISABLED;
+  if (FTabStop) Params.Style |= WS_TABSTOP;
+  if (UseRightToLeftReading()) Params.ExStyle |= WS_EX_RTLREADING;
+  Params.X = FLeft;
+  Params.Y = FTop;
+  Params.Width = FWidth;
+  Params.Height = FHeight;
+  Params.WndParent = FParent ? FParent->FHandle : nullptr;
+  Params.WinClassName = Utf8ToWide(ClassName());
 }
 
 void TWinControl::CreateWnd() {
-  TCreateParams params;
-  CreateParams(params);
-  if ((params.Style & WS_CHILD) && !params.WndParent) throw std::logic_error("Control has no parent window");
-  FDefWndProc = RegisterControlClass(params);
-  TWinControl* outer = g_creating;
+  TCreateParams Params;
+  CreateParams(Params);
+  if ((Params.Style & WS_CHILD) && !Params.WndParent) throw std::logic_error("Control has no parent window");
+  FDefWndProc = RegisterControlClass(Params);
+  TWinControl* Outer = g_creating;
   g_creating = this;
-  HWND wnd = CreateWindowExW(params.ExStyle, params.WinClassName.c_str(), params.Caption.c_str(),
-                             params.Style, params.X, params.Y, params.Width, params.Height, params.WndParent,
+  HWND Wnd = CreateWindowExW(Params.ExStyle, Params.WinClassName.c_str(), Params.Caption.c_str(),
+                             Params.Style, Params.X, Params.Y, Params.Width, Params.Height, Params.WndParent,
                              nullptr, GetModuleHandleW(nullptr), nullptr);
-  g_creating = outer;
-  if (!wnd) throw std::runtime_error("Error creating window");
+  g_creating = Outer;
+  if (!Wnd) throw std::runtime_error("Error creating window");
   if (!FHandle) {  // a class that sent nothing during creation
-    FHandle = wnd;
-    AttachControl(wnd, this);
+    FHandle = Wnd;
+    AttachControl(Wnd, this);
   }
   UpdateBounds();
   SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont->Handle()), FALSE);
@@ -498,13 +498,13 @@ void TWinControl::FontChanged() {
   if (FHandle) SendMessageW(FHandle, WM_SETFONT, reinterpret_cast<WPARAM>(FFont->Handle()), TRUE);
   TControl::FontChanged();
   // Children that follow this font take the change.
-  for (TControl* child : FControls)
-    if (child->FParentFont) child->SetParentFont(true);
+  for (TControl* Child : FControls)
+    if (Child->FParentFont) Child->SetParentFont(true);
 }
 
-void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
-  for (TControl* child : FControls)
-    if (child->Owner() == root) proc(child);
+void TWinControl::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+  for (TControl* Child : FControls)
+    if (Child->Owner() == Root) Proc(Child);
 }
 
 void TWinControl::DestroyHandle() {
@@ -525,38 +525,38 @@ void TWinControl::RecreateWnd() {
   if (FHandle) Perform(CM_RECREATEWND);
 }
 
-void TWinControl::InsertControl(TControl* control) {
-  if (!control || control->FParent == this) return;
-  FControls.push_back(control);
-  control->FParent = this;
-  Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 1);
-  if (auto* win = dynamic_cast<TWinControl*>(control)) {
+void TWinControl::InsertControl(TControl* Control) {
+  if (!Control || Control->FParent == this) return;
+  FControls.push_back(Control);
+  Control->FParent = this;
+  Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(Control), 1);
+  if (auto* Win = dynamic_cast<TWinControl*>(Control)) {
     if (FHandle) {
-      win->CreateHandle();
-      SetWindowPos(win->FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      Win->CreateHandle();
+      SetWindowPos(Win->FHandle, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   } else {
-    control->Invalidate();
+    Control->Invalidate();
   }
 }
 
-void TWinControl::RemoveControl(TControl* control) {
-  auto it = std::find(FControls.begin(), FControls.end(), control);
-  if (it == FControls.end()) return;
-  if (auto* win = dynamic_cast<TWinControl*>(control)) win->DestroyHandle();  // a child window needs a parent
-  if (FCaptureControl == control) {
+void TWinControl::RemoveControl(TControl* Control) {
+  auto It = std::find(FControls.begin(), FControls.end(), Control);
+  if (It == FControls.end()) return;
+  if (auto* Win = dynamic_cast<TWinControl*>(Control)) Win->DestroyHandle();  // a child window needs a parent
+  if (FCaptureControl == Control) {
     FCaptureControl = nullptr;
     if (FHandle && GetCapture() == FHandle) ReleaseCapture();
   }
-  if (FMouseControl == control) FMouseControl = nullptr;
-  const bool Windowless = !dynamic_cast<TWinControl*>(control);
-  const RECT Area = control->BoundsRect();
-  FControls.erase(it);
-  control->FParent = nullptr;
+  if (FMouseControl == Control) FMouseControl = nullptr;
+  const bool Windowless = !dynamic_cast<TWinControl*>(Control);
+  const RECT Area = Control->BoundsRect();
+  FControls.erase(It);
+  Control->FParent = nullptr;
   if (!ComponentState().Contains(csDestroying)) {
     if (Windowless && FHandle) InvalidateRect(FHandle, &Area, TRUE);
-    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 0);
-    if (control->FAlign != alNone) Realign();
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(Control), 0);
+    if (Control->FAlign != alNone) Realign();
   }
 }
 
@@ -742,8 +742,8 @@ bool TWinControl::Focused() const {
 }
 
 bool TWinControl::CanFocus() const {
-  for (const TControl* c = this; c; c = c->FParent)
-    if (!c->FVisible || !c->FEnabled) return false;
+  for (const TControl* C = this; C; C = C->FParent)
+    if (!C->FVisible || !C->FEnabled) return false;
   return true;
 }
 
@@ -752,12 +752,12 @@ void TWinControl::SetFocus() {
   ::SetFocus(Handle());
 }
 
-void TWinControl::SetBounds(int left, int top, int width, int height) {
-  const bool Resized = width != FWidth || height != FHeight;
-  FLeft = left;
-  FTop = top;
-  FWidth = std::max(width, 0);
-  FHeight = std::max(height, 0);
+void TWinControl::SetBounds(int Left, int Top, int Width, int Height) {
+  const bool Resized = Width != FWidth || Height != FHeight;
+  FLeft = Left;
+  FTop = Top;
+  FWidth = std::max(Width, 0);
+  FHeight = std::max(Height, 0);
   if (FHandle && !FSettingBounds)
     SetWindowPos(FHandle, nullptr, FLeft, FTop, FWidth, FHeight, SWP_NOZORDER | SWP_NOACTIVATE);
   // The parent hears of it once the window stands where it says.
@@ -767,24 +767,24 @@ void TWinControl::SetBounds(int left, int top, int width, int height) {
 }
 
 RECT TWinControl::ClientRect() const {
-  RECT client{};
+  RECT Client{};
   if (FHandle) {
-    GetClientRect(FHandle, &client);
-    return client;
+    GetClientRect(FHandle, &Client);
+    return Client;
   }
   // No window yet: take the frame that the window will get off the stored size.
-  TCreateParams params;
-  const_cast<TWinControl*>(this)->CreateParams(params);
-  RECT frame{};
-  AdjustWindowRectEx(&frame, params.Style, FALSE, params.ExStyle);
-  return {0, 0, std::max<LONG>(0, FWidth - (frame.right - frame.left)),
-          std::max<LONG>(0, FHeight - (frame.bottom - frame.top))};
+  TCreateParams Params;
+  const_cast<TWinControl*>(this)->CreateParams(Params);
+  RECT Frame{};
+  AdjustWindowRectEx(&Frame, Params.Style, FALSE, Params.ExStyle);
+  return {0, 0, std::max<LONG>(0, FWidth - (Frame.right - Frame.left)),
+          std::max<LONG>(0, FHeight - (Frame.bottom - Frame.top))};
 }
 
-void TWinControl::SetEnabled(bool v) {
-  if (FEnabled == v) return;
-  FEnabled = v;
-  if (FHandle) EnableWindow(FHandle, v);
+void TWinControl::SetEnabled(bool V) {
+  if (FEnabled == V) return;
+  FEnabled = V;
+  if (FHandle) EnableWindow(FHandle, V);
   Perform(CM_ENABLEDCHANGED);
 }
 
@@ -798,16 +798,16 @@ void TWinControl::Update() {
 
 void TWinControl::UpdateBounds() {
   if (!FHandle) return;
-  RECT r;
-  GetWindowRect(FHandle, &r);
+  RECT R;
+  GetWindowRect(FHandle, &R);
   if (GetWindowLongPtrW(FHandle, GWL_STYLE) & WS_CHILD) {
-    HWND parent = GetParent(FHandle);
-    if (parent) MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&r), 2);
+    HWND Parent = GetParent(FHandle);
+    if (Parent) MapWindowPoints(HWND_DESKTOP, Parent, reinterpret_cast<POINT*>(&R), 2);
   }
-  FLeft = r.left;
-  FTop = r.top;
-  FWidth = r.right - r.left;
-  FHeight = r.bottom - r.top;
+  FLeft = R.left;
+  FTop = R.top;
+  FWidth = R.right - R.left;
+  FHeight = R.bottom - R.top;
 }
 
 void TWinControl::UpdateVisibility() {
@@ -819,24 +819,24 @@ String TWinControl::GetText() const {
   return FText;
 }
 
-void TWinControl::WndProc(TMessage& message) {
-  switch (message.Msg) {
+void TWinControl::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
     case WM_COMMAND:
       // A child's notification goes back to the child as CN_COMMAND.
-      if (message.LParam) {
-        TControl* child = FindControlx(reinterpret_cast<HWND>(message.LParam));
+      if (Message.LParam) {
+        TControl* child = FindControlx(reinterpret_cast<HWND>(Message.LParam));
         if (child && child != this) {
-          message.Result = child->Perform(CN_COMMAND, message.WParam, message.LParam);
+          Message.Result = child->Perform(CN_COMMAND, Message.WParam, Message.LParam);
           return;
         }
       }
       break;
     case WM_DRAWITEM: {
-      const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(message.LParam);
-      if (item && item->CtlType != ODT_MENU) {
-        TControl* child = FindControlx(item->hwndItem);
+      const auto* Item = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
+      if (Item && Item->CtlType != ODT_MENU) {
+        TControl* child = FindControlx(Item->hwndItem);
         if (child && child != this) {
-          message.Result = child->Perform(CN_DRAWITEM, message.WParam, message.LParam);
+          Message.Result = child->Perform(CN_DRAWITEM, Message.WParam, Message.LParam);
           return;
         }
       }
@@ -844,11 +844,11 @@ void TWinControl::WndProc(TMessage& message) {
     }
     case WM_NOTIFY: {
       // A common control's notification goes back to it as CN_NOTIFY; its answer is the parent's.
-      const auto* Header = reinterpret_cast<const NMHDR*>(message.LParam);
+      const auto* Header = reinterpret_cast<const NMHDR*>(Message.LParam);
       if (Header) {
         TControl* Child = FindControlx(Header->hwndFrom);
         if (Child && Child != this) {
-          message.Result = Child->Perform(CN_NOTIFY, message.WParam, message.LParam);
+          Message.Result = Child->Perform(CN_NOTIFY, Message.WParam, Message.LParam);
           return;
         }
       }
@@ -862,16 +862,16 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_HSCROLL:
     case WM_VSCROLL: {
       // From a child control (a scroll message without one is about this window's own bars).
-      TControl* child = message.LParam ? FindControlx(reinterpret_cast<HWND>(message.LParam)) : nullptr;
+      TControl* child = Message.LParam ? FindControlx(reinterpret_cast<HWND>(Message.LParam)) : nullptr;
       if (child && child != this) {
-        message.Result = child->Perform(CN_BASE + message.Msg, message.WParam, message.LParam);
+        Message.Result = child->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
         return;
       }
       break;
     }
     case WM_PAINT:
       if (OwnPainting()) {
-        PaintHandler(message);
+        PaintHandler(Message);
         return;
       }
       break;
@@ -887,8 +887,8 @@ void TWinControl::WndProc(TMessage& message) {
     case WM_MBUTTONDBLCLK:
       if (!FControls.empty()) {
         // This window still tracks the mouse itself, so that it hears when it leaves.
-        if (message.Msg == WM_MOUSEMOVE) NoticeMouseEnter();
-        if (RouteMouseToControl(message)) return;
+        if (Message.Msg == WM_MOUSEMOVE) NoticeMouseEnter();
+        if (RouteMouseToControl(Message)) return;
       }
       break;
     case WM_MOUSELEAVE:
@@ -899,14 +899,14 @@ void TWinControl::WndProc(TMessage& message) {
       }
       break;
     case WM_CAPTURECHANGED:
-      if (FCaptureControl && reinterpret_cast<HWND>(message.LParam) != FHandle) {
+      if (FCaptureControl && reinterpret_cast<HWND>(Message.LParam) != FHandle) {
         TControl* Old = FCaptureControl;
         FCaptureControl = nullptr;
         Old->Perform(WM_CANCELMODE);
       }
       break;
     case WM_SIZE:
-      TControl::WndProc(message);
+      TControl::WndProc(Message);
       Realign();
       return;
     case CM_COLORCHANGED:
@@ -918,24 +918,24 @@ void TWinControl::WndProc(TMessage& message) {
     case CN_CTLCOLORLISTBOX:
     case CN_CTLCOLORSCROLLBAR:
       // A control that chooses no colours of its own gets the system's.
-      message.Result = DefWindowProcW(FHandle, message.Msg - CN_BASE, message.WParam, message.LParam);
+      Message.Result = DefWindowProcW(FHandle, Message.Msg - CN_BASE, Message.WParam, Message.LParam);
       return;
     case CM_DIALOGCHAR:
       // A container offers an accelerator to what it holds; the first that takes it ends the search.
       for (TControl* Child : std::vector<TControl*>(FControls))
-        if (Child->FVisible && Child->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0) {
-          message.Result = 1;
+        if (Child->FVisible && Child->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam) != 0) {
+          Message.Result = 1;
           return;
         }
       return;
     case WM_WINDOWPOSCHANGED:
-      TControl::WndProc(message);
+      TControl::WndProc(Message);
       FSettingBounds = true;
       UpdateBounds();
       FSettingBounds = false;
       return;
     case WM_SETFOCUS: {
-      TControl::WndProc(message);
+      TControl::WndProc(Message);
       Perform(CM_ENTER);
       // The top of the control tree (the form) keeps track of its focused control.
       TWinControl* Top = this;
@@ -946,31 +946,31 @@ void TWinControl::WndProc(TMessage& message) {
     case CM_FOCUSCHANGED:
       // Every control learns which one now has the focus (buttons move their default frame).
       for (TControl* Child : std::vector<TControl*>(FControls))
-        Child->Perform(CM_FOCUSCHANGED, message.WParam, message.LParam);
+        Child->Perform(CM_FOCUSCHANGED, Message.WParam, Message.LParam);
       return;
     case WM_CONTEXTMENU:
-      if (DoContextPopup(message)) return;
+      if (DoContextPopup(Message)) return;
       break;
     case CM_DIALOGKEY:
       // Enter and Escape are offered to every control below; the first that takes one ends the search.
       for (TControl* Child : std::vector<TControl*>(FControls))
-        if (Child->Perform(CM_DIALOGKEY, message.WParam, message.LParam) != 0) {
-          message.Result = 1;
+        if (Child->Perform(CM_DIALOGKEY, Message.WParam, Message.LParam) != 0) {
+          Message.Result = 1;
           return;
         }
       return;
     case WM_KILLFOCUS:
-      TControl::WndProc(message);
+      TControl::WndProc(Message);
       Perform(CM_EXIT);
       return;
     case WM_DESTROY:
       FText = WindowText(FHandle);  // keep what the user typed for a re-created window
       break;
     case WM_NCDESTROY: {
-      HWND wnd = FHandle;
-      TControl::WndProc(message);
-      DetachControl(wnd);
-      if (FHandle == wnd) FHandle = nullptr;
+      HWND Wnd = FHandle;
+      TControl::WndProc(Message);
+      DetachControl(Wnd);
+      if (FHandle == Wnd) FHandle = nullptr;
       FMouseInControl = false;
       return;
     }
@@ -991,48 +991,48 @@ void TWinControl::WndProc(TMessage& message) {
       if (FHandle && (IsWindowEnabled(FHandle) != 0) != FEnabled) EnableWindow(FHandle, FEnabled);
       break;
   }
-  TControl::WndProc(message);
+  TControl::WndProc(Message);
 }
 
-void TWinControl::DefaultHandler(TMessage& message) {
+void TWinControl::DefaultHandler(TMessage& Message) {
   if (!FHandle) return;
-  message.Result = CallWindowProcW(FDefWndProc ? FDefWndProc : DefWindowProcW, FHandle, message.Msg,
-                                   message.WParam, message.LParam);
+  Message.Result = CallWindowProcW(FDefWndProc ? FDefWndProc : DefWindowProcW, FHandle, Message.Msg,
+                                   Message.WParam, Message.LParam);
 }
 
-void TWinControl::MainWndProc(TMessage& message) {
+void TWinControl::MainWndProc(TMessage& Message) {
   ++g_dispatchDepth;
   try {
     if (WindowProc)
-      WindowProc(message);
+      WindowProc(Message);
     else
-      WndProc(message);
+      WndProc(Message);
   } catch (...) {
     ReportException(this);
   }
   if (--g_dispatchDepth == 0) FreeLentCanvasDCs();
 }
 
-LRESULT CALLBACK TWinControl::StdWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  auto* control = static_cast<TWinControl*>(FindControlx(wnd));
-  if (!control && g_creating && !g_creating->FHandle) {
+LRESULT CALLBACK TWinControl::StdWndProc(HWND Wnd, UINT Msg, WPARAM Wparam, LPARAM Lparam) {
+  auto* Control = static_cast<TWinControl*>(FindControlx(Wnd));
+  if (!Control && g_creating && !g_creating->FHandle) {
     // First message of a window being created by the framework.
-    control = g_creating;
+    Control = g_creating;
     g_creating = nullptr;
-    control->FHandle = wnd;
-    AttachControl(wnd, control);
+    Control->FHandle = Wnd;
+    AttachControl(Wnd, Control);
   }
-  if (!control) return CallWindowProcW(DefaultProcOf(wnd), wnd, msg, wparam, lparam);
-  TMessage message{msg, wparam, lparam, 0};
-  control->MainWndProc(message);
-  return message.Result;
+  if (!Control) return CallWindowProcW(DefaultProcOf(Wnd), Wnd, Msg, Wparam, Lparam);
+  TMessage Message{Msg, Wparam, Lparam, 0};
+  Control->MainWndProc(Message);
+  return Message.Result;
 }
 
-TControl* FindDragTarget(POINT screen) {
-  HWND wnd = WindowFromPoint(screen);
-  while (wnd) {
-    if (TControl* control = FindControlx(wnd)) return control;
-    wnd = GetParent(wnd);
+TControl* FindDragTarget(POINT Screen) {
+  HWND Wnd = WindowFromPoint(Screen);
+  while (Wnd) {
+    if (TControl* Control = FindControlx(Wnd)) return Control;
+    Wnd = GetParent(Wnd);
   }
   return nullptr;
 }

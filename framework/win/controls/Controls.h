@@ -88,14 +88,14 @@ class TControl : public TComponent {
   DECLARE_CLASS(TControl, TComponent)
 
  public:
-  explicit TControl(TComponent* owner);
+  explicit TControl(TComponent* Owner);
   ~TControl() override;
 
   static void Publish(TPublisher<TControl>& P);
 
   // The replaceable message method and the way into it.
   TWndMethod WindowProc;
-  LRESULT Perform(UINT msg, WPARAM wparam = 0, LPARAM lparam = 0);
+  LRESULT Perform(UINT Msg, WPARAM Wparam = 0, LPARAM Lparam = 0);
 
   TWinControl* Parent() const { return FParent; }
   virtual void SetParent(TWinControl* parent);
@@ -104,17 +104,17 @@ class TControl : public TComponent {
   int Top() const { return FTop; }
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
-  void SetLeft(int v) { SetBounds(v, FTop, FWidth, FHeight); }
-  void SetTop(int v) { SetBounds(FLeft, v, FWidth, FHeight); }
-  void SetWidth(int v) { SetBounds(FLeft, FTop, v, FHeight); }
-  void SetHeight(int v) { SetBounds(FLeft, FTop, FWidth, v); }
+  void SetLeft(int V) { SetBounds(V, FTop, FWidth, FHeight); }
+  void SetTop(int V) { SetBounds(FLeft, V, FWidth, FHeight); }
+  void SetWidth(int V) { SetBounds(FLeft, FTop, V, FHeight); }
+  void SetHeight(int V) { SetBounds(FLeft, FTop, FWidth, V); }
   virtual void SetBounds(int left, int top, int width, int height);
   RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
   virtual RECT ClientRect() const { return {0, 0, FWidth, FHeight}; }
   int ClientWidth() const { return ClientRect().right; }
   int ClientHeight() const { return ClientRect().bottom; }
-  void SetClientWidth(int v) { SetClientSize(v, ClientHeight()); }
-  void SetClientHeight(int v) { SetClientSize(ClientWidth(), v); }
+  void SetClientWidth(int V) { SetClientSize(V, ClientHeight()); }
+  void SetClientHeight(int V) { SetClientSize(ClientWidth(), V); }
   virtual void SetClientSize(int width, int height);
   // Client coordinates of this control and the screen, through the windows it sits on.
   POINT ClientOrigin() const;
@@ -125,30 +125,30 @@ class TControl : public TComponent {
   void SetAlign(TAlign Value);
 
   bool Visible() const { return FVisible; }
-  void SetVisible(bool v);
+  void SetVisible(bool V);
   void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
   bool Enabled() const { return FEnabled; }
-  virtual void SetEnabled(bool v);
+  virtual void SetEnabled(bool V);
 
   // Caption and Text are one string (UTF-8) shown by the window.
   String Caption() const { return GetText(); }
-  void SetCaption(const String& v) { SetText(v); }
+  void SetCaption(const String& V) { SetText(V); }
   String Text() const { return GetText(); }
-  void SetText(const String& v);
+  void SetText(const String& V);
 
   TColor Color() const { return FColor; }
-  void SetColor(TColor v);
+  void SetColor(TColor V);
   // With ParentColor the control takes its parent's Color and follows it; setting Color ends that.
   bool ParentColor() const { return FParentColor; }
   void SetParentColor(bool Value);
   // The control's own font; with ParentFont it follows the parent's.
   TFont* Font() const { return FFont.get(); }
-  void SetFont(TFont* v) { FFont->Assign(v); }
+  void SetFont(TFont* V) { FFont->Assign(V); }
   bool ParentFont() const { return FParentFont; }
-  void SetParentFont(bool v);
+  void SetParentFont(bool V);
   TBiDiMode BiDiMode() const { return FBiDiMode; }
-  void SetBiDiMode(TBiDiMode v);
+  void SetBiDiMode(TBiDiMode V);
   bool UseRightToLeftReading() const { return FBiDiMode != bdLeftToRight; }
 
   // Opens on a right click (or the context-menu key) over the control when its AutoPopup is on; a
@@ -205,7 +205,7 @@ class TControl : public TComponent {
   virtual void TextChanged() {}
   // Font changed (by the program or following the parent).
   virtual void FontChanged();
-  void FontChange(TObject* sender);
+  void FontChange(TObject* Sender);
   // The parent's colour, font or hint setting changed: followers take it.
   void TakeParentColor();
   void TakeParentShowHint();
@@ -246,14 +246,14 @@ class TWinControl : public TControl {
   friend class TControl;
 
  public:
-  explicit TWinControl(TComponent* owner);
+  explicit TWinControl(TComponent* Owner);
   ~TWinControl() override;
 
   static void Publish(TPublisher<TWinControl>& P) {
     P.Int("TabOrder", &TWinControl::TabOrder, &TWinControl::SetTabOrder).Default(-1);
     P.Bool("TabStop", &TWinControl::TabStop, &TWinControl::SetTabStop);
   }
-  void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
+  void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
 
   HWND Handle();  // creates the window when there is none yet
   HWND WindowHandle() const { return FHandle; }
@@ -264,7 +264,7 @@ class TWinControl : public TControl {
 
   // Child controls in z-order (first = bottom), apart from the owned components.
   int ControlCount() const { return static_cast<int>(FControls.size()); }
-  TControl* Controls(int index) const { return FControls.at(index); }
+  TControl* Controls(int Index) const { return FControls.at(Index); }
   void InsertControl(TControl* control);
   void RemoveControl(TControl* control);
   // The top-most visible child under a client point (enabled ones only unless AllowDisabled);
@@ -277,9 +277,9 @@ class TWinControl : public TControl {
   void Realign();
 
   int TabOrder() const { return FTabOrder; }
-  void SetTabOrder(int v) { FTabOrder = v; }
+  void SetTabOrder(int V) { FTabOrder = V; }
   bool TabStop() const { return FTabStop; }
-  void SetTabStop(bool v) { FTabStop = v; }
+  void SetTabStop(bool V) { FTabStop = V; }
   bool Focused() const;
   virtual void SetFocus();
   bool CanFocus() const;
@@ -294,9 +294,9 @@ class TWinControl : public TControl {
   TWinControl* FindNextControl(TWinControl* Current, bool GoForward, bool CheckTabStop,
                                bool CheckParent) const;
 
-  void SetBounds(int left, int top, int width, int height) override;
+  void SetBounds(int Left, int Top, int Width, int Height) override;
   RECT ClientRect() const override;
-  void SetEnabled(bool v) override;
+  void SetEnabled(bool V) override;
   void Invalidate() override;
   void Update() override;
   // A solid brush of Color for painting and for answering the colour messages; owned here.
@@ -304,10 +304,10 @@ class TWinControl : public TControl {
 
   // The first message procedure of every framework window: finds the object and runs its message
   // method, turning an escaping exception into the application's exception report.
-  static LRESULT CALLBACK StdWndProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam);
+  static LRESULT CALLBACK StdWndProc(HWND Wnd, UINT Msg, WPARAM Wparam, LPARAM Lparam);
 
  protected:
-  virtual void CreateParams(TCreateParams& params);
+  virtual void CreateParams(TCreateParams& Params);
   virtual void CreateWnd();
   virtual void CreateHandle();
   virtual void DestroyHandle();
@@ -360,4 +360,4 @@ class TWinControl : public TControl {
 void PublishPopupMenu(TPublisher<TControl>& P);
 
 // The first control under a screen point that belongs to this framework (null if none).
-TControl* FindDragTarget(POINT screen);
+TControl* FindDragTarget(POINT Screen);

@@ -9,7 +9,7 @@
 #include "framework/win/controls/WideText.h"
 #include "framework/win/graphics/Colors.h"
 
-TColorDialog::TColorDialog(TComponent* owner) : TComponent(owner) {
+TColorDialog::TColorDialog(TComponent* Owner) : TComponent(Owner) {
   FCustomColors.fill(RGB(255, 255, 255));
 }
 
@@ -34,16 +34,16 @@ HWND DialogOwner() {
 
 }  // namespace
 
-bool TColorDialog::Execute(HWND owner) {
-  if (!owner) owner = DialogOwner();
-  CHOOSECOLORW cc{};
-  cc.lStructSize = sizeof cc;
-  cc.hwndOwner = owner;
-  cc.rgbResult = ColorToRGB(FColor);
-  cc.lpCustColors = FCustomColors.data();
-  cc.Flags = Flags();
-  if (!ChooseColorW(&cc)) return false;
-  FColor = cc.rgbResult;
+bool TColorDialog::Execute(HWND Owner) {
+  if (!Owner) Owner = DialogOwner();
+  CHOOSECOLORW Cc{};
+  Cc.lStructSize = sizeof Cc;
+  Cc.hwndOwner = Owner;
+  Cc.rgbResult = ColorToRGB(FColor);
+  Cc.lpCustColors = FCustomColors.data();
+  Cc.Flags = Flags();
+  if (!ChooseColorW(&Cc)) return false;
+  FColor = Cc.rgbResult;
   return true;
 }
 

@@ -15,7 +15,7 @@ class TColorDialog : public TComponent {
   DECLARE_CLASS(TColorDialog, TComponent)
 
  public:
-  explicit TColorDialog(TComponent* owner);
+  explicit TColorDialog(TComponent* Owner);
   static void Publish(TPublisher<TColorDialog>& P) {
     P.Color("Color", &TColorDialog::Color, &TColorDialog::SetColor).Default(0);
     P.Set("Options", &TColorDialog::Options, &TColorDialog::SetOptions);
@@ -23,17 +23,17 @@ class TColorDialog : public TComponent {
   }
 
   TColor Color() const { return FColor; }
-  void SetColor(TColor v) { FColor = v; }
+  void SetColor(TColor V) { FColor = V; }
   TColorDialogOptions Options() const { return FOptions; }
-  void SetOptions(TColorDialogOptions v) { FOptions = v; }
+  void SetOptions(TColorDialogOptions V) { FOptions = V; }
   bool Ctl3D() const { return FCtl3D; }
-  void SetCtl3D(bool v) { FCtl3D = v; }
+  void SetCtl3D(bool V) { FCtl3D = V; }
   // The dialog's sixteen custom colours, kept from one Execute to the next.
   std::array<COLORREF, 16>& CustomColors() { return FCustomColors; }
 
   // Shows the dialog modally; true when the user confirmed (Color then holds the choice), false
   // when cancelled (Color unchanged).
-  bool Execute(HWND owner = nullptr);
+  bool Execute(HWND Owner = nullptr);
   // The ChooseColor flags that Options stand for.
   DWORD Flags() const;
 

@@ -10,33 +10,33 @@ TExceptionHandler g_handler = nullptr;
 
 }  // namespace
 
-std::wstring ExceptionText(std::exception_ptr error) {
-  std::wstring text;
+std::wstring ExceptionText(std::exception_ptr Error) {
+  std::wstring Text;
   try {
-    if (error) std::rethrow_exception(error);
-  } catch (const std::exception& e) {
-    text = Utf8ToWide(e.what());
+    if (Error) std::rethrow_exception(Error);
+  } catch (const std::exception& E) {
+    Text = Utf8ToWide(E.what());
   } catch (...) {
-    text = L"Unknown exception";
+    Text = L"Unknown exception";
   }
-  if (text.empty()) text = L"Unknown exception";
-  if (text.back() > L'.') text += L'.';
-  return text;
+  if (Text.empty()) Text = L"Unknown exception";
+  if (Text.back() > L'.') Text += L'.';
+  return Text;
 }
 
-void ShowExceptionBox(HWND owner, const std::wstring& title, const std::wstring& text) {
-  MessageBoxW(owner, text.c_str(), title.c_str(), MB_OK | MB_ICONSTOP);
+void ShowExceptionBox(HWND Owner, const std::wstring& Title, const std::wstring& Text) {
+  MessageBoxW(Owner, Text.c_str(), Title.c_str(), MB_OK | MB_ICONSTOP);
 }
 
-TExceptionHandler SetExceptionHandler(TExceptionHandler handler) {
-  return std::exchange(g_handler, handler);
+TExceptionHandler SetExceptionHandler(TExceptionHandler Handler) {
+  return std::exchange(g_handler, Handler);
 }
 
-void ReportException(TObject* sender) {
+void ReportException(TObject* Sender) {
   std::exception_ptr error = std::current_exception();
   try {
     if (g_handler) {
-      g_handler(sender, error);
+      g_handler(Sender, error);
       return;
     }
     ShowExceptionBox(nullptr, L"Error", ExceptionText(error));

@@ -11,13 +11,13 @@
 class TObject;
 
 // The text the standard box shows for an exception: its message, ending in a full stop.
-std::wstring ExceptionText(std::exception_ptr error);
+std::wstring ExceptionText(std::exception_ptr Error);
 
 // The standard exception box: an OK box with the stop icon, titled with the application's title.
-void ShowExceptionBox(HWND owner, const std::wstring& title, const std::wstring& text);
+void ShowExceptionBox(HWND Owner, const std::wstring& Title, const std::wstring& Text);
 
 // Called inside a catch block; hands the current exception to the installed handler (without one,
 // shows the standard box). SetExceptionHandler returns the handler it replaces.
-using TExceptionHandler = void (*)(TObject* sender, std::exception_ptr error);
-TExceptionHandler SetExceptionHandler(TExceptionHandler handler);
-void ReportException(TObject* sender);
+using TExceptionHandler = void (*)(TObject* Sender, std::exception_ptr Error);
+TExceptionHandler SetExceptionHandler(TExceptionHandler Handler);
+void ReportException(TObject* Sender);

@@ -15,27 +15,27 @@ std::map<UINT_PTR, TTimer*>& Timers() {
 
 }  // namespace
 
-TTimer::TTimer(TComponent* owner) : TComponent(owner) {}
+TTimer::TTimer(TComponent* Owner) : TComponent(Owner) {}
 
 TTimer::~TTimer() {
   FEnabled = false;
   UpdateTimer();
 }
 
-void TTimer::SetEnabled(bool v) {
-  if (FEnabled == v) return;
-  FEnabled = v;
+void TTimer::SetEnabled(bool V) {
+  if (FEnabled == V) return;
+  FEnabled = V;
   UpdateTimer();
 }
 
-void TTimer::SetInterval(unsigned v) {
-  if (FInterval == v) return;
-  FInterval = v;
+void TTimer::SetInterval(unsigned V) {
+  if (FInterval == V) return;
+  FInterval = V;
   UpdateTimer();
 }
 
-void TTimer::SetOnTimer(const TNotifyEvent& v) {
-  FOnTimer = v;
+void TTimer::SetOnTimer(const TNotifyEvent& V) {
+  FOnTimer = V;
   UpdateTimer();
 }
 
@@ -56,10 +56,10 @@ void TTimer::Timer() {
   FOnTimer(this);
 }
 
-void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR id, DWORD) {
-  auto found = Timers().find(id);
-  if (found == Timers().end()) return;  // killed while the message was queued
-  TTimer* timer = found->second;
+void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR Id, DWORD) {
+  auto Found = Timers().find(Id);
+  if (Found == Timers().end()) return;  // killed while the message was queued
+  TTimer* timer = Found->second;
   try {
     timer->Timer();
   } catch (...) {

@@ -9,7 +9,7 @@ class TTimer : public TComponent {
   DECLARE_CLASS(TTimer, TComponent)
 
  public:
-  explicit TTimer(TComponent* owner);
+  explicit TTimer(TComponent* Owner);
   ~TTimer() override;
   static void Publish(TPublisher<TTimer>& P) {
     P.Bool("Enabled", &TTimer::Enabled, &TTimer::SetEnabled).Default(1);
@@ -18,11 +18,11 @@ class TTimer : public TComponent {
   }
 
   bool Enabled() const { return FEnabled; }
-  void SetEnabled(bool v);
+  void SetEnabled(bool V);
   unsigned Interval() const { return FInterval; }
-  void SetInterval(unsigned v);
+  void SetInterval(unsigned V);
   const TNotifyEvent& OnTimer() const { return FOnTimer; }
-  void SetOnTimer(const TNotifyEvent& v);
+  void SetOnTimer(const TNotifyEvent& V);
   // Runs only when enabled, with an interval and a handler.
   bool Running() const { return FId != 0; }
 
@@ -31,7 +31,7 @@ class TTimer : public TComponent {
 
  private:
   void UpdateTimer();
-  static void CALLBACK TimerProc(HWND, UINT, UINT_PTR id, DWORD);
+  static void CALLBACK TimerProc(HWND, UINT, UINT_PTR Id, DWORD);
 
   bool FEnabled = true;
   unsigned FInterval = 1000;

@@ -6,60 +6,60 @@
 #include "framework/win/forms/Forms.h"
 #include "framework/win/graphics/Colors.h"
 
-TButtonControl::TButtonControl(TComponent* owner) : TWinControl(owner) {
+TButtonControl::TButtonControl(TComponent* Owner) : TWinControl(Owner) {
   FTabStop = true;
   FColor = clBtnFace;
 }
 
 wchar_t TButtonControl::Accelerator() const {
-  const std::wstring text = Utf8ToWide(GetText());
-  for (size_t i = 0; i + 1 < text.size(); ++i) {
-    if (text[i] != L'&') continue;
-    if (text[i + 1] != L'&') return static_cast<wchar_t>(std::towlower(text[i + 1]));
-    ++i;  // "&&" is a literal ampersand
+  const std::wstring Text = Utf8ToWide(GetText());
+  for (size_t I = 0; I + 1 < Text.size(); ++I) {
+    if (Text[I] != L'&') continue;
+    if (Text[I + 1] != L'&') return static_cast<wchar_t>(std::towlower(Text[I + 1]));
+    ++I;  // "&&" is a literal ampersand
   }
   return 0;
 }
 
-void TButtonControl::WndProc(TMessage& message) {
-  switch (message.Msg) {
+void TButtonControl::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
     case CN_COMMAND:
-      if (HIWORD(message.WParam) == BN_CLICKED) {
+      if (HIWORD(Message.WParam) == BN_CLICKED) {
         Click();
         return;
       }
       break;
     case CM_DIALOGCHAR: {
-      const wchar_t key = Accelerator();
-      if (key && key == static_cast<wchar_t>(std::towlower(static_cast<wint_t>(message.WParam))) &&
+      const wchar_t Key = Accelerator();
+      if (Key && Key == static_cast<wchar_t>(std::towlower(static_cast<wint_t>(Message.WParam))) &&
           CanFocus()) {
         Click();
-        message.Result = 1;
+        Message.Result = 1;
       }
       return;
     }
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORSTATIC: {
       // Behind a push button only the corners show; paint them in the parent's colour.
-      HDC dc = reinterpret_cast<HDC>(message.WParam);
-      SetBkColor(dc, ColorToRGB(FParent ? FParent->Color() : FColor));
-      message.Result = reinterpret_cast<LRESULT>(FParent ? FParent->ColorBrush() : ColorBrush());
+      HDC DC = reinterpret_cast<HDC>(Message.WParam);
+      SetBkColor(DC, ColorToRGB(FParent ? FParent->Color() : FColor));
+      Message.Result = reinterpret_cast<LRESULT>(FParent ? FParent->ColorBrush() : ColorBrush());
       return;
     }
   }
-  TWinControl::WndProc(message);
+  TWinControl::WndProc(Message);
 }
 
-TButton::TButton(TComponent* owner) : TButtonControl(owner) {
+TButton::TButton(TComponent* Owner) : TButtonControl(Owner) {
   FWidth = 75;
   FHeight = 25;
 }
 
-void TButton::SetDefault(bool v) {
-  FDefault = v;
+void TButton::SetDefault(bool V) {
+  FDefault = V;
   // Until the focus moves, the default button is the one that Enter presses.
   TButton* Focused = dynamic_cast<TButton*>(FindControlx(GetFocus()));
-  SetActive(Focused == this || (v && (!Focused || GetParentForm(Focused) != GetParentForm(this))));
+  SetActive(Focused == this || (V && (!Focused || GetParentForm(Focused) != GetParentForm(this))));
 }
 
 void TButton::SetActive(bool Value) {
@@ -73,10 +73,10 @@ void TButton::SetActive(bool Value) {
     Invalidate();
 }
 
-void TButton::CreateParams(TCreateParams& params) {
-  TButtonControl::CreateParams(params);
-  params.BaseClassName = L"BUTTON";
-  params.Style |= FDefault || FActive ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
+void TButton::CreateParams(TCreateParams& Params) {
+  TButtonControl::CreateParams(Params);
+  Params.BaseClassName = L"BUTTON";
+  Params.Style |= FDefault || FActive ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON;
 }
 
 void TButton::Click() {
@@ -85,38 +85,38 @@ void TButton::Click() {
   TButtonControl::Click();
 }
 
-void TButton::WndProc(TMessage& message) {
-  switch (message.Msg) {
+void TButton::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
     case CM_FOCUSCHANGED: {
-      auto* Focused = reinterpret_cast<TControl*>(message.LParam);
+      auto* Focused = reinterpret_cast<TControl*>(Message.LParam);
       const bool Active = dynamic_cast<TButton*>(Focused) ? Focused == this : FDefault;
       if (Active != FActive) SetActive(Active);
       return;
     }
     case CM_DIALOGKEY:
-      if (((message.WParam == VK_RETURN && FActive) || (message.WParam == VK_ESCAPE && FCancel)) &&
+      if (((Message.WParam == VK_RETURN && FActive) || (Message.WParam == VK_ESCAPE && FCancel)) &&
           CanFocusNow()) {
         Click();
-        message.Result = 1;
+        Message.Result = 1;
       }
       return;
   }
-  TButtonControl::WndProc(message);
+  TButtonControl::WndProc(Message);
 }
 
-TCustomEdit::TCustomEdit(TComponent* owner) : TWinControl(owner) {
+TCustomEdit::TCustomEdit(TComponent* Owner) : TWinControl(Owner) {
   FTabStop = true;
   FColor = clWindow;
   FWidth = 121;
   FHeight = 21;
 }
 
-void TCustomEdit::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
-  params.BaseClassName = L"EDIT";
-  params.Style |= ES_AUTOHSCROLL | ES_LEFT;
-  if (FReadOnly) params.Style |= ES_READONLY;
-  if (FBorderStyle == bsSingle) params.ExStyle |= WS_EX_CLIENTEDGE;
+void TCustomEdit::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.BaseClassName = L"EDIT";
+  Params.Style |= ES_AUTOHSCROLL | ES_LEFT;
+  if (FReadOnly) Params.Style |= ES_READONLY;
+  if (FBorderStyle == bsSingle) Params.ExStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomEdit::CreateWnd() {
@@ -124,13 +124,13 @@ void TCustomEdit::CreateWnd() {
   if (FMaxLength > 0) SendMessageW(FHandle, EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
 }
 
-void TCustomEdit::SetReadOnly(bool v) {
-  FReadOnly = v;
-  if (FHandle) SendMessageW(FHandle, EM_SETREADONLY, v, 0);
+void TCustomEdit::SetReadOnly(bool V) {
+  FReadOnly = V;
+  if (FHandle) SendMessageW(FHandle, EM_SETREADONLY, V, 0);
 }
 
-void TCustomEdit::SetMaxLength(int v) {
-  FMaxLength = v < 0 ? 0 : v;
+void TCustomEdit::SetMaxLength(int V) {
+  FMaxLength = V < 0 ? 0 : V;
   if (FHandle) SendMessageW(FHandle, EM_LIMITTEXT, static_cast<WPARAM>(FMaxLength), 0);
 }
 
@@ -170,22 +170,22 @@ void TCustomEdit::SetSelLength(int Value) {
   }
 }
 
-void TCustomEdit::WndProc(TMessage& message) {
-  switch (message.Msg) {
+void TCustomEdit::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
     case CN_COMMAND:
-      if (HIWORD(message.WParam) == EN_CHANGE) {
+      if (HIWORD(Message.WParam) == EN_CHANGE) {
         Perform(CM_TEXTCHANGED);
         if (OnChange) OnChange(this);
       }
       return;
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORSTATIC: {
-      HDC dc = reinterpret_cast<HDC>(message.WParam);
-      SetBkColor(dc, ColorToRGB(FColor));
-      SetTextColor(dc, ColorToRGB(FFont->Color()));
-      message.Result = reinterpret_cast<LRESULT>(ColorBrush());
+      HDC DC = reinterpret_cast<HDC>(Message.WParam);
+      SetBkColor(DC, ColorToRGB(FColor));
+      SetTextColor(DC, ColorToRGB(FFont->Color()));
+      Message.Result = reinterpret_cast<LRESULT>(ColorBrush());
       return;
     }
   }
-  TWinControl::WndProc(message);
+  TWinControl::WndProc(Message);
 }

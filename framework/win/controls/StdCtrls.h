@@ -7,10 +7,10 @@ class TButtonControl : public TWinControl {
   DECLARE_CLASS(TButtonControl, TWinControl)
 
  public:
-  explicit TButtonControl(TComponent* owner);
+  explicit TButtonControl(TComponent* Owner);
 
  protected:
-  void WndProc(TMessage& message) override;
+  void WndProc(TMessage& Message) override;
   // The "&x" accelerator of the caption, lower-cased; 0 when there is none.
   wchar_t Accelerator() const;
 };
@@ -19,7 +19,7 @@ class TButton : public TButtonControl {
   DECLARE_CLASS(TButton, TButtonControl)
 
  public:
-  explicit TButton(TComponent* owner);
+  explicit TButton(TComponent* Owner);
   static void Publish(TPublisher<TButton>& P) {
     P.Bool("Default", &TButton::Default, &TButton::SetDefault);
     P.Bool("Cancel", &TButton::Cancel, &TButton::SetCancel);
@@ -27,9 +27,9 @@ class TButton : public TButtonControl {
   }
 
   bool Default() const { return FDefault; }
-  void SetDefault(bool v);
+  void SetDefault(bool V);
   bool Cancel() const { return FCancel; }
-  void SetCancel(bool v) { FCancel = v; }
+  void SetCancel(bool V) { FCancel = V; }
   // Given to the parent form on a click: a modal form closes with it.
   TModalResult ModalResult = mrNone;
   // The button that Enter presses: the focused button, else the default one while no other button
@@ -39,8 +39,8 @@ class TButton : public TButtonControl {
   void Click() override;
 
  protected:
-  void CreateParams(TCreateParams& params) override;
-  void WndProc(TMessage& message) override;
+  void CreateParams(TCreateParams& Params) override;
+  void WndProc(TMessage& Message) override;
   void SetActive(bool Value);
 
   bool FDefault = false;
@@ -53,7 +53,7 @@ class TCustomEdit : public TWinControl {
   DECLARE_CLASS(TCustomEdit, TWinControl)
 
  public:
-  explicit TCustomEdit(TComponent* owner);
+  explicit TCustomEdit(TComponent* Owner);
   static void Publish(TPublisher<TCustomEdit>& P) {
     P.Str("Text", &TCustomEdit::Text, &TCustomEdit::SetText);
     P.Enum("BorderStyle", &TCustomEdit::BorderStyle, &TCustomEdit::SetBorderStyle).Default(bsSingle);
@@ -63,9 +63,9 @@ class TCustomEdit : public TWinControl {
   }
 
   bool ReadOnly() const { return FReadOnly; }
-  void SetReadOnly(bool v);
+  void SetReadOnly(bool V);
   int MaxLength() const { return FMaxLength; }
-  void SetMaxLength(int v);
+  void SetMaxLength(int V);
   TBorderStyle BorderStyle() const { return FBorderStyle; }
   void SetBorderStyle(TBorderStyle Value);
   void SelectAll();
@@ -79,9 +79,9 @@ class TCustomEdit : public TWinControl {
   TNotifyEvent OnChange;
 
  protected:
-  void CreateParams(TCreateParams& params) override;
+  void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
-  void WndProc(TMessage& message) override;
+  void WndProc(TMessage& Message) override;
 
   bool FReadOnly = false;
   int FMaxLength = 0;
@@ -92,5 +92,5 @@ class TEdit : public TCustomEdit {
   DECLARE_CLASS(TEdit, TCustomEdit)
 
  public:
-  explicit TEdit(TComponent* owner) : TCustomEdit(owner) {}
+  explicit TEdit(TComponent* Owner) : TCustomEdit(Owner) {}
 };

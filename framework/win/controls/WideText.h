@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-std::wstring Utf8ToWide(std::string_view text);
-std::string WideToUtf8(std::wstring_view text);
+std::wstring Utf8ToWide(std::string_view Text);
+std::string WideToUtf8(std::wstring_view Text);
 // The whole text of a window (any length), converted.
-std::string WindowText(void* wnd);
+std::string WindowText(void* Wnd);

@@ -10,43 +10,43 @@ namespace {
 // Class name -> default procedure; touched only from the GUI thread. Never destroyed: windows that
 // static objects free at exit still find their default procedure.
 std::map<std::wstring, WNDPROC>& DefaultProcs() {
-  static auto* procs = new std::map<std::wstring, WNDPROC>;
-  return *procs;
+  static auto* Procs = new std::map<std::wstring, WNDPROC>;
+  return *Procs;
 }
 
 }  // namespace
 
-WNDPROC RegisterControlClass(const TCreateParams& params) {
-  auto found = DefaultProcs().find(params.WinClassName);
-  if (found != DefaultProcs().end()) return found->second;
+WNDPROC RegisterControlClass(const TCreateParams& Params) {
+  auto Found = DefaultProcs().find(Params.WinClassName);
+  if (Found != DefaultProcs().end()) return Found->second;
 
-  WNDCLASSEXW wc{};
-  WNDPROC defaultProc = DefWindowProcW;
-  if (!params.BaseClassName.empty()) {
+  WNDCLASSEXW Wc{};
+  WNDPROC DefaultProc = DefWindowProcW;
+  if (!Params.BaseClassName.empty()) {
     // Built on a system class: take its look and keep its procedure as the default.
-    wc.cbSize = sizeof wc;
-    if (!GetClassInfoExW(nullptr, params.BaseClassName.c_str(), &wc))
+    Wc.cbSize = sizeof Wc;
+    if (!GetClassInfoExW(nullptr, Params.BaseClassName.c_str(), &Wc))
       throw std::runtime_error("Window class not found");
-    defaultProc = wc.lpfnWndProc;
+    DefaultProc = Wc.lpfnWndProc;
   } else {
-    wc.style = params.ClassStyle;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.hbrBackground = params.Background;
+    Wc.style = Params.ClassStyle;
+    Wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    Wc.hbrBackground = Params.Background;
   }
-  wc.cbSize = sizeof wc;
-  wc.lpfnWndProc = &TWinControl::StdWndProc;
-  wc.hInstance = GetModuleHandleW(nullptr);
-  wc.lpszClassName = params.WinClassName.c_str();
-  wc.lpszMenuName = nullptr;
-  wc.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
-  if (!RegisterClassExW(&wc)) throw std::runtime_error("Window class could not be registered");
-  DefaultProcs()[params.WinClassName] = defaultProc;
-  return defaultProc;
+  Wc.cbSize = sizeof Wc;
+  Wc.lpfnWndProc = &TWinControl::StdWndProc;
+  Wc.hInstance = GetModuleHandleW(nullptr);
+  Wc.lpszClassName = Params.WinClassName.c_str();
+  Wc.lpszMenuName = nullptr;
+  Wc.style &= ~static_cast<UINT>(CS_GLOBALCLASS);
+  if (!RegisterClassExW(&Wc)) throw std::runtime_error("Window class could not be registered");
+  DefaultProcs()[Params.WinClassName] = DefaultProc;
+  return DefaultProc;
 }
 
-WNDPROC DefaultProcOf(HWND wnd) {
-  wchar_t name[256] = {};
-  if (!GetClassNameW(wnd, name, 256)) return DefWindowProcW;
-  auto found = DefaultProcs().find(name);
-  return found != DefaultProcs().end() ? found->second : DefWindowProcW;
+WNDPROC DefaultProcOf(HWND Wnd) {
+  wchar_t Name[256] = {};
+  if (!GetClassNameW(Wnd, Name, 256)) return DefWindowProcW;
+  auto Found = DefaultProcs().find(Name);
+  return Found != DefaultProcs().end() ? Found->second : DefWindowProcW;
 }

@@ -10,6 +10,6 @@
 struct TCreateParams;
 
 // Registers the class of params (if not yet) and returns its default procedure.
-WNDPROC RegisterControlClass(const TCreateParams& params);
+WNDPROC RegisterControlClass(const TCreateParams& Params);
 // The default procedure of a registered framework class, by the class atom of a window.
-WNDPROC DefaultProcOf(HWND wnd);
+WNDPROC DefaultProcOf(HWND Wnd);

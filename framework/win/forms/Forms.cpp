@@ -10,7 +10,7 @@
 #include "framework/win/graphics/Colors.h"
 #include "framework/win/menus/Menus.h"
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner) {
+TCustomForm::TCustomForm(TComponent* Owner) : TWinControl(Owner) {
   FVisible = false;
   FColor = clBtnFace;
   FWidth = 320;
@@ -32,9 +32,9 @@ TCustomForm::~TCustomForm() {
   // for their notifications.
   DestroyComponents();
   while (ControlCount() > 0) {
-    TControl* child = Controls(ControlCount() - 1);
-    RemoveControl(child);
-    delete child;
+    TControl* Child = Controls(ControlCount() - 1);
+    RemoveControl(Child);
+    delete Child;
   }
   DestroyHandle();
 }
@@ -45,17 +45,17 @@ void TCustomForm::Publish(TPublisher<TCustomForm>& P) {
   P.Enum("Position", &TCustomForm::Position, &TCustomForm::SetPosition).Default(poDesigned);
   P.Bool("AutoScroll", &TCustomForm::AutoScroll, &TCustomForm::SetAutoScroll);
   // Each applies on its own while loading (the other may still come).
-  P.Int("ClientWidth", &TCustomForm::ClientWidth, [](TCustomForm& f, int v) {
-     if (f.ComponentState().Contains(csLoading))
-       f.FLoadClientWidth = v;
+  P.Int("ClientWidth", &TCustomForm::ClientWidth, [](TCustomForm& F, int V) {
+     if (F.ComponentState().Contains(csLoading))
+       F.FLoadClientWidth = V;
      else
-       f.SetClientWidth(v);
+       F.SetClientWidth(V);
    }).Stored(false);
-  P.Int("ClientHeight", &TCustomForm::ClientHeight, [](TCustomForm& f, int v) {
-     if (f.ComponentState().Contains(csLoading))
-       f.FLoadClientHeight = v;
+  P.Int("ClientHeight", &TCustomForm::ClientHeight, [](TCustomForm& F, int V) {
+     if (F.ComponentState().Contains(csLoading))
+       F.FLoadClientHeight = V;
      else
-       f.SetClientHeight(v);
+       F.SetClientHeight(V);
    }).Stored(false);
   P.Int("PixelsPerInch", &TCustomForm::PixelsPerInch);
   P.Int("TextHeight", &TCustomForm::TextHeight);
@@ -70,45 +70,45 @@ void TCustomForm::Publish(TPublisher<TCustomForm>& P) {
   P.Event("OnClose", &TCustomForm::OnClose);
 }
 
-void TCustomForm::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
-  TComponent::GetChildren(proc, root);  // the owned components without a parent (dialogs, timers...)
-  TWinControl::GetChildren(proc, root);
+void TCustomForm::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
+  TComponent::GetChildren(Proc, Root);  // the owned components without a parent (dialogs, timers...)
+  TWinControl::GetChildren(Proc, Root);
 }
 
-void TCustomForm::SetClientSize(int width, int height) {
+void TCustomForm::SetClientSize(int Width, int Height) {
   if (ComponentState().Contains(csLoading)) {
     // The frame depends on properties that may come later in the description.
-    FLoadClientWidth = width;
-    FLoadClientHeight = height;
+    FLoadClientWidth = Width;
+    FLoadClientHeight = Height;
     return;
   }
   if (!FHandle) {
-    FWantClientWidth = width;
-    FWantClientHeight = height;
+    FWantClientWidth = Width;
+    FWantClientHeight = Height;
   }
-  TWinControl::SetClientSize(width, height);
+  TWinControl::SetClientSize(Width, Height);
 }
 
 void TCustomForm::Loaded() {
   TWinControl::Loaded();
   if (FLoadClientWidth >= 0 || FLoadClientHeight >= 0) {
-    const int width = FLoadClientWidth >= 0 ? FLoadClientWidth : ClientWidth();
-    const int height = FLoadClientHeight >= 0 ? FLoadClientHeight : ClientHeight();
+    const int Width = FLoadClientWidth >= 0 ? FLoadClientWidth : ClientWidth();
+    const int Height = FLoadClientHeight >= 0 ? FLoadClientHeight : ClientHeight();
     FLoadClientWidth = FLoadClientHeight = -1;
-    SetClientSize(width, height);
+    SetClientSize(Width, Height);
   }
 }
 
-bool TCustomForm::ReadDescriptionResource(HINSTANCE instance) {
-  if (!instance) instance = GetModuleHandleW(nullptr);
-  const std::wstring name = Utf8ToWide(UpperCase(ClassName()));
-  HRSRC info = FindResourceW(instance, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
-  if (!info) return false;
-  HGLOBAL data = LoadResource(instance, info);
-  const DWORD size = SizeofResource(instance, info);
-  const void* bytes = data ? LockResource(data) : nullptr;
-  if (!bytes) throw EReadError("Form description " + ClassName() + " cannot be loaded");
-  ReadComponentFromText(std::string_view(static_cast<const char*>(bytes), size), this);
+bool TCustomForm::ReadDescriptionResource(HINSTANCE Instance) {
+  if (!Instance) Instance = GetModuleHandleW(nullptr);
+  const std::wstring Name = Utf8ToWide(UpperCase(ClassName()));
+  HRSRC Info = FindResourceW(Instance, Name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
+  if (!Info) return false;
+  HGLOBAL Data = LoadResource(Instance, Info);
+  const DWORD Size = SizeofResource(Instance, Info);
+  const void* Bytes = Data ? LockResource(Data) : nullptr;
+  if (!Bytes) throw EReadError("Form description " + ClassName() + " cannot be loaded");
+  ReadComponentFromText(std::string_view(static_cast<const char*>(Bytes), Size), this);
   return true;
 }
 
@@ -116,69 +116,69 @@ void TCustomForm::DoCreate() {
   if (OnCreate) OnCreate(this);
 }
 
-void TCustomForm::SetBorderStyle(TFormBorderStyle v) {
-  if (FBorderStyle == v) return;
-  FBorderStyle = v;
+void TCustomForm::SetBorderStyle(TFormBorderStyle V) {
+  if (FBorderStyle == V) return;
+  FBorderStyle = V;
   RecreateWnd();
 }
 
-void TCustomForm::SetBorderIcons(TBorderIcons v) {
-  if (FBorderIcons == v) return;
-  FBorderIcons = v;
+void TCustomForm::SetBorderIcons(TBorderIcons V) {
+  if (FBorderIcons == V) return;
+  FBorderIcons = V;
   RecreateWnd();
 }
 
-void TCustomForm::SetAutoScroll(bool v) {
-  FAutoScroll = v;
+void TCustomForm::SetAutoScroll(bool V) {
+  FAutoScroll = V;
   UpdateScrollRange();
 }
 
-void TCustomForm::CreateParams(TCreateParams& params) {
-  TWinControl::CreateParams(params);
-  params.WinClassName = L"TForm";
-  params.Background = nullptr;  // WM_ERASEBKGND fills with Color
-  params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
-  params.ExStyle = 0;
-  if (!FEnabled) params.Style |= WS_DISABLED;
-  if (UseRightToLeftReading()) params.ExStyle |= WS_EX_RTLREADING;
-  params.WndParent = Application ? Application->Handle() : nullptr;
+void TCustomForm::CreateParams(TCreateParams& Params) {
+  TWinControl::CreateParams(Params);
+  Params.WinClassName = L"TForm";
+  Params.Background = nullptr;  // WM_ERASEBKGND fills with Color
+  Params.Style = WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+  Params.ExStyle = 0;
+  if (!FEnabled) Params.Style |= WS_DISABLED;
+  if (UseRightToLeftReading()) Params.ExStyle |= WS_EX_RTLREADING;
+  Params.WndParent = Application ? Application->Handle() : nullptr;
   switch (FBorderStyle) {
     case bsNone:
-      params.Style |= WS_POPUP;
+      Params.Style |= WS_POPUP;
       break;
     case bsSingle:
     case bsToolWindow:
-      params.Style |= WS_CAPTION | WS_BORDER;
+      Params.Style |= WS_CAPTION | WS_BORDER;
       break;
     case bsSizeable:
     case bsSizeToolWin:
-      params.Style |= WS_CAPTION | WS_THICKFRAME;
+      Params.Style |= WS_CAPTION | WS_THICKFRAME;
       break;
     case bsDialog:
-      params.Style |= WS_POPUP | WS_CAPTION;
-      params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+      Params.Style |= WS_POPUP | WS_CAPTION;
+      Params.ExStyle |= WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
       break;
   }
-  if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin) params.ExStyle |= WS_EX_TOOLWINDOW;
+  if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin) Params.ExStyle |= WS_EX_TOOLWINDOW;
   if (FBorderStyle != bsNone && FBorderIcons.Contains(biSystemMenu)) {
-    params.Style |= WS_SYSMENU;
+    Params.Style |= WS_SYSMENU;
     // A dialog frame has no minimise or maximise box.
     if (FBorderStyle != bsDialog && FBorderStyle != bsToolWindow && FBorderStyle != bsSizeToolWin) {
-      if (FBorderIcons.Contains(biMinimize)) params.Style |= WS_MINIMIZEBOX;
-      if (FBorderIcons.Contains(biMaximize)) params.Style |= WS_MAXIMIZEBOX;
+      if (FBorderIcons.Contains(biMinimize)) Params.Style |= WS_MINIMIZEBOX;
+      if (FBorderIcons.Contains(biMaximize)) Params.Style |= WS_MAXIMIZEBOX;
     }
     if (FBorderIcons.Contains(biHelp) && (FBorderStyle == bsDialog || (!FBorderIcons.Contains(biMinimize) &&
                                                                        !FBorderIcons.Contains(biMaximize))))
-      params.ExStyle |= WS_EX_CONTEXTHELP;
+      Params.ExStyle |= WS_EX_CONTEXTHELP;
   }
-  if (FAutoScroll) params.Style |= WS_HSCROLL | WS_VSCROLL;  // trimmed by UpdateScrollRange
+  if (FAutoScroll) Params.Style |= WS_HSCROLL | WS_VSCROLL;  // trimmed by UpdateScrollRange
   if (FFormStyle == fsMDIChild) {
-    TCustomForm* parent = FindMDIParent();
-    if (!parent) throw std::logic_error("Cannot create form. No MDI forms are currently active");
+    TCustomForm* Parent = FindMDIParent();
+    if (!Parent) throw std::logic_error("Cannot create form. No MDI forms are currently active");
     // The system makes it a child of the MDI client and manages its activation.
-    params.WndParent = parent->ClientHandle();
-    params.Style = (params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
-    params.ExStyle |= WS_EX_MDICHILD;
+    Params.WndParent = Parent->ClientHandle();
+    Params.Style = (Params.Style & ~WS_POPUP) | WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+    Params.ExStyle |= WS_EX_MDICHILD;
   }
 }
 
@@ -189,9 +189,9 @@ void TCustomForm::CreateWnd() {
   if (FFormStyle == fsMDIForm) SetMDIMenus();
   // The client size asked for before the window existed, now with the frame the system really gave.
   if (FWantClientWidth >= 0) {
-    const int width = FWantClientWidth, height = FWantClientHeight;
+    const int Width = FWantClientWidth, Height = FWantClientHeight;
     FWantClientWidth = FWantClientHeight = -1;
-    TWinControl::SetClientSize(width, height);
+    TWinControl::SetClientSize(Width, Height);
   }
   if (Application) {
     // The form shows the application's icons; they stay the application's.
@@ -208,9 +208,9 @@ void TCustomForm::PlaceOnScreen() {
     SetBounds((GetSystemMetrics(SM_CXSCREEN) - FWidth) / 2, (GetSystemMetrics(SM_CYSCREEN) - FHeight) / 2,
               FWidth, FHeight);
   } else if (FPosition == poMainFormCenter && Application->MainForm()) {
-    const RECT main = Application->MainForm()->BoundsRect();
-    SetBounds(main.left + (main.right - main.left - FWidth) / 2,
-              main.top + (main.bottom - main.top - FHeight) / 2, FWidth, FHeight);
+    const RECT Main = Application->MainForm()->BoundsRect();
+    SetBounds(Main.left + (Main.right - Main.left - FWidth) / 2,
+              Main.top + (Main.bottom - Main.top - FHeight) / 2, FWidth, FHeight);
   }
 }
 
@@ -239,20 +239,20 @@ void TCustomForm::Close() {
     return;
   }
   // An MDI child cannot hide: by default it minimises when it can, else stays.
-  TCloseAction action = FFormStyle != fsMDIChild            ? caHide
+  TCloseAction Action = FFormStyle != fsMDIChild            ? caHide
                         : FBorderIcons.Contains(biMinimize) ? caMinimize
                                                             : caNone;
-  OnClose(this, action);
-  if (action == caNone) return;
+  OnClose(this, Action);
+  if (Action == caNone) return;
   if (Application && Application->MainForm() == this) {
     Application->Terminate();
     return;
   }
-  if (action == caHide)
+  if (Action == caHide)
     Hide();
-  else if (action == caMinimize && FHandle)
+  else if (Action == caMinimize && FHandle)
     ShowWindow(FHandle, SW_MINIMIZE);
-  else if (action == caFree)
+  else if (Action == caFree)
     Release();
 }
 
@@ -271,77 +271,77 @@ void TCustomForm::UpdateScrollRange() {
     return;
   }
   // The extent of the children, in unscrolled coordinates.
-  int right = 0, bottom = 0;
-  for (int i = 0; i < ControlCount(); ++i) {
-    const RECT r = Controls(i)->BoundsRect();
-    right = std::max<int>(right, r.right + FScrollPos.x);
-    bottom = std::max<int>(bottom, r.bottom + FScrollPos.y);
+  int Right = 0, Bottom = 0;
+  for (int I = 0; I < ControlCount(); ++I) {
+    const RECT R = Controls(I)->BoundsRect();
+    Right = std::max<int>(Right, R.right + FScrollPos.x);
+    Bottom = std::max<int>(Bottom, R.bottom + FScrollPos.y);
   }
-  RECT client;
-  GetClientRect(FHandle, &client);
-  SCROLLINFO info{};
-  info.cbSize = sizeof info;
-  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  info.nMax = right > client.right ? right - 1 : 0;
-  info.nPage = right > client.right ? static_cast<UINT>(client.right) : 0;
-  info.nPos = FScrollPos.x;
-  SetScrollInfo(FHandle, SB_HORZ, &info, TRUE);
-  info.nMax = bottom > client.bottom ? bottom - 1 : 0;
-  info.nPage = bottom > client.bottom ? static_cast<UINT>(client.bottom) : 0;
-  info.nPos = FScrollPos.y;
-  SetScrollInfo(FHandle, SB_VERT, &info, TRUE);
+  RECT Client;
+  GetClientRect(FHandle, &Client);
+  SCROLLINFO Info{};
+  Info.cbSize = sizeof Info;
+  Info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  Info.nMax = Right > Client.right ? Right - 1 : 0;
+  Info.nPage = Right > Client.right ? static_cast<UINT>(Client.right) : 0;
+  Info.nPos = FScrollPos.x;
+  SetScrollInfo(FHandle, SB_HORZ, &Info, TRUE);
+  Info.nMax = Bottom > Client.bottom ? Bottom - 1 : 0;
+  Info.nPage = Bottom > Client.bottom ? static_cast<UINT>(Client.bottom) : 0;
+  Info.nPos = FScrollPos.y;
+  SetScrollInfo(FHandle, SB_VERT, &Info, TRUE);
 }
 
-void TCustomForm::ScrollBy(int bar, int code) {
-  SCROLLINFO info{};
-  info.cbSize = sizeof info;
-  info.fMask = SIF_ALL;
-  if (!GetScrollInfo(FHandle, bar, &info)) return;
-  int pos = info.nPos;
-  switch (code) {
+void TCustomForm::ScrollBy(int Bar, int Code) {
+  SCROLLINFO Info{};
+  Info.cbSize = sizeof Info;
+  Info.fMask = SIF_ALL;
+  if (!GetScrollInfo(FHandle, Bar, &Info)) return;
+  int Pos = Info.nPos;
+  switch (Code) {
     case SB_LINEUP:
-      pos -= 8;
+      Pos -= 8;
       break;
     case SB_LINEDOWN:
-      pos += 8;
+      Pos += 8;
       break;
     case SB_PAGEUP:
-      pos -= static_cast<int>(info.nPage);
+      Pos -= static_cast<int>(Info.nPage);
       break;
     case SB_PAGEDOWN:
-      pos += static_cast<int>(info.nPage);
+      Pos += static_cast<int>(Info.nPage);
       break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION:
-      pos = info.nTrackPos;
+      Pos = Info.nTrackPos;
       break;
     case SB_TOP:
-      pos = info.nMin;
+      Pos = Info.nMin;
       break;
     case SB_BOTTOM:
-      pos = info.nMax;
+      Pos = Info.nMax;
       break;
     default:
       return;
   }
-  const int limit = std::max(info.nMin, info.nMax - std::max(static_cast<int>(info.nPage) - 1, 0));
-  pos = std::clamp(pos, info.nMin, limit);
-  LONG& current = bar == SB_HORZ ? FScrollPos.x : FScrollPos.y;
-  const int delta = current - pos;
-  if (delta == 0) return;
-  current = pos;
-  SetScrollPos(FHandle, bar, pos, TRUE);
-  ScrollWindowEx(FHandle, bar == SB_HORZ ? delta : 0, bar == SB_VERT ? delta : 0, nullptr, nullptr, nullptr,
+  const int Limit = std::max(Info.nMin, Info.nMax - std::max(static_cast<int>(Info.nPage) - 1, 0));
+  Pos = std::clamp(Pos, Info.nMin, Limit);
+  LONG& Current = Bar == SB_HORZ ? FScrollPos.x : FScrollPos.y;
+  const int Delta = Current - Pos;
+  if (Delta == 0) return;
+  Current = Pos;
+  SetScrollPos(FHandle, Bar, Pos, TRUE);
+  ScrollWindowEx(FHandle, Bar == SB_HORZ ? Delta : 0, Bar == SB_VERT ? Delta : 0, nullptr, nullptr, nullptr,
                  nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
 }
 
-void TCustomForm::WndProc(TMessage& message) {
-  switch (message.Msg) {
+void TCustomForm::WndProc(TMessage& Message) {
+  switch (Message.Msg) {
     case WM_COMMAND:
     case WM_MEASUREITEM:
     case WM_DRAWITEM:
     case WM_INITMENUPOPUP:
-      if (DispatchMenuMessage(message)) return;
+      if (DispatchMenuMessage(Message)) return;
       break;
     case WM_DESTROY:
       // The window would destroy its menu bar, which belongs to the TMainMenu.
@@ -349,21 +349,21 @@ void TCustomForm::WndProc(TMessage& message) {
       FClientHandle = nullptr;  // goes with this window
       break;
     case WM_ERASEBKGND: {
-      RECT client;
-      GetClientRect(FHandle, &client);
-      FillRect(reinterpret_cast<HDC>(message.WParam), &client, ColorBrush());
-      message.Result = 1;
+      RECT Client;
+      GetClientRect(FHandle, &Client);
+      FillRect(reinterpret_cast<HDC>(Message.WParam), &Client, ColorBrush());
+      Message.Result = 1;
       return;
     }
     case WM_CLOSE:
       Close();
       return;
     case CM_FOCUSCHANGED:
-      if (auto* Control = reinterpret_cast<TWinControl*>(message.LParam); Control && Control != this)
+      if (auto* Control = reinterpret_cast<TWinControl*>(Message.LParam); Control && Control != this)
         FActiveControl = Control;
       break;
     case WM_SETFOCUS:
-      TWinControl::WndProc(message);
+      TWinControl::WndProc(Message);
       // The form itself got the focus (activation, a child closed): give it to its control again.
       if (FFormStyle != fsMDIForm)
         if (TWinControl* Control = ActiveControl(); Control && Control->CanFocusNow())
@@ -375,8 +375,8 @@ void TCustomForm::WndProc(TMessage& message) {
         SendMessageW(FClientHandle, WM_MDIREFRESHMENU, 0, 0);
       break;
     case CM_DIALOGKEY:
-      if (DialogKey(message.WParam)) {
-        message.Result = 1;
+      if (DialogKey(Message.WParam)) {
+        Message.Result = 1;
         return;
       }
       break;
@@ -386,7 +386,7 @@ void TCustomForm::WndProc(TMessage& message) {
     case WM_LBUTTONUP:
       if (FClicking) {
         FClicking = false;
-        TWinControl::WndProc(message);
+        TWinControl::WndProc(Message);
         Click();
         return;
       }
@@ -396,25 +396,25 @@ void TCustomForm::WndProc(TMessage& message) {
       FClicking = false;
       break;
     case WM_SIZE:
-      TWinControl::WndProc(message);
+      TWinControl::WndProc(Message);
       UpdateScrollRange();
       return;
     case WM_HSCROLL:
     case WM_VSCROLL:
-      if (FAutoScroll && message.LParam == 0) {
-        ScrollBy(message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(message.WParam));
+      if (FAutoScroll && Message.LParam == 0) {
+        ScrollBy(Message.Msg == WM_HSCROLL ? SB_HORZ : SB_VERT, LOWORD(Message.WParam));
         return;
       }
       break;
     case WM_SHOWWINDOW:
       // Hidden or shown by the system (e.g. owner minimised): keep Visible in step.
-      if (message.LParam == 0) FVisible = message.WParam != 0;
+      if (Message.LParam == 0) FVisible = Message.WParam != 0;
       break;
     case CM_DIALOGCHAR:
       // Offer an accelerator to the children; the first that takes it ends the search.
-      for (int i = 0; i < ControlCount(); ++i) {
-        if (Controls(i)->Perform(CM_DIALOGCHAR, message.WParam, message.LParam) != 0) {
-          message.Result = 1;
+      for (int I = 0; I < ControlCount(); ++I) {
+        if (Controls(I)->Perform(CM_DIALOGCHAR, Message.WParam, Message.LParam) != 0) {
+          Message.Result = 1;
           return;
         }
       }
@@ -423,10 +423,10 @@ void TCustomForm::WndProc(TMessage& message) {
       delete this;  // posted; nothing of this object is touched afterwards
       return;
   }
-  TWinControl::WndProc(message);
+  TWinControl::WndProc(Message);
 }
 
-TCustomForm* GetParentForm(TControl* control) {
-  while (control && control->Parent()) control = control->Parent();
-  return dynamic_cast<TCustomForm*>(control);
+TCustomForm* GetParentForm(TControl* Control) {
+  while (Control && Control->Parent()) Control = Control->Parent();
+  return dynamic_cast<TCustomForm*>(Control);
 }

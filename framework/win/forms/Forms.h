@@ -27,23 +27,23 @@ class TCustomForm : public TWinControl {
   DECLARE_CLASS(TCustomForm, TWinControl)
 
  public:
-  explicit TCustomForm(TComponent* owner);
+  explicit TCustomForm(TComponent* Owner);
   ~TCustomForm() override;
 
   static void Publish(TPublisher<TCustomForm>& P);
-  void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
+  void GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) override;
   void Loaded() override;
-  void SetClientSize(int width, int height) override;
+  void SetClientSize(int Width, int Height) override;
 
   TFormBorderStyle BorderStyle() const { return FBorderStyle; }
-  void SetBorderStyle(TFormBorderStyle v);
+  void SetBorderStyle(TFormBorderStyle V);
   TBorderIcons BorderIcons() const { return FBorderIcons; }
-  void SetBorderIcons(TBorderIcons v);
+  void SetBorderIcons(TBorderIcons V);
   TPosition Position() const { return FPosition; }
-  void SetPosition(TPosition v) { FPosition = v; }
+  void SetPosition(TPosition V) { FPosition = V; }
   // Scroll bars appear when the children reach beyond the client area.
   bool AutoScroll() const { return FAutoScroll; }
-  void SetAutoScroll(bool v);
+  void SetAutoScroll(bool V);
 
   void Show();
   // Shows the form with every other window of the thread disabled and returns once ModalResult is
@@ -101,24 +101,24 @@ class TCustomForm : public TWinControl {
   void DoCreate();
   // Reads the description stored in the executable as an RCDATA resource named after the form's class
   // (upper case, e.g. "TFORM1"); false when there is no such resource.
-  bool ReadDescriptionResource(HINSTANCE instance = nullptr);
+  bool ReadDescriptionResource(HINSTANCE Instance = nullptr);
 
   // The designer's resolution and text height; kept for descriptions that carry them.
   int PixelsPerInch = 96;
   int TextHeight = 13;
 
  protected:
-  void CreateParams(TCreateParams& params) override;
+  void CreateParams(TCreateParams& Params) override;
   void CreateWnd() override;
-  void WndProc(TMessage& message) override;
+  void WndProc(TMessage& Message) override;
   void UpdateVisibility() override;
-  void DefaultHandler(TMessage& message) override;
+  void DefaultHandler(TMessage& Message) override;
   void CreateMDIClient();
   void SetMDIMenus();
   TCustomForm* FindMDIParent() const;
   void PlaceOnScreen();
   void UpdateScrollRange();
-  void ScrollBy(int bar, int code);
+  void ScrollBy(int Bar, int Code);
   // Tab, arrows, Enter and Escape that the focused control did not want.
   bool DialogKey(WPARAM Key);
   // Whether Control is still one of this form's controls (ActiveControl may have gone).
@@ -152,23 +152,23 @@ class TForm : public TCustomForm {
   DECLARE_CLASS(TForm, TCustomForm)
 
  public:
-  explicit TForm(TComponent* owner) : TCustomForm(owner) {}
+  explicit TForm(TComponent* Owner) : TCustomForm(Owner) {}
 };
 
 // Creates a form of class T and reads its description resource; OnCreate runs after reading.
 //   Application->CreateForm(Form1);  or  auto* f = CreateFormFromResource<TForm1>(owner);
 template <class T>
-T* CreateFormFromResource(TComponent* owner) {
-  auto* form = new T(owner);
+T* CreateFormFromResource(TComponent* Owner) {
+  auto* Form = new T(Owner);
   try {
-    form->ReadDescriptionResource();
-    form->DoCreate();
+    Form->ReadDescriptionResource();
+    Form->DoCreate();
   } catch (...) {
-    delete form;
+    delete Form;
     throw;
   }
-  return form;
+  return Form;
 }
 
 // The parent form of a control (null when it is on none).
-TCustomForm* GetParentForm(TControl* control);
+TCustomForm* GetParentForm(TControl* Control);

@@ -49,61 +49,61 @@ void TCustomForm::SetFormStyle(TFormStyle Value) {
 }
 
 TCustomForm* TCustomForm::FindMDIParent() const {
-  auto usable = [this](TCustomForm* form) {
-    return form && form != this && form->FFormStyle == fsMDIForm && form->FClientHandle;
+  auto Usable = [this](TCustomForm* Form) {
+    return Form && Form != this && Form->FFormStyle == fsMDIForm && Form->FClientHandle;
   };
-  if (Application && usable(Application->MainForm())) return Application->MainForm();
+  if (Application && Usable(Application->MainForm())) return Application->MainForm();
   if (Screen)
-    for (int i = 0; i < Screen->FormCount(); ++i)
-      if (usable(Screen->Forms(i))) return Screen->Forms(i);
+    for (int I = 0; I < Screen->FormCount(); ++I)
+      if (Usable(Screen->Forms(I))) return Screen->Forms(I);
   return nullptr;
 }
 
 void TCustomForm::CreateMDIClient() {
-  CLIENTCREATESTRUCT create{};
-  create.hWindowMenu = FWindowMenu ? FWindowMenu->Handle() : nullptr;
-  create.idFirstChild = kFirstMDIChildId;
-  RECT client;
-  GetClientRect(FHandle, &client);
+  CLIENTCREATESTRUCT Create{};
+  Create.hWindowMenu = FWindowMenu ? FWindowMenu->Handle() : nullptr;
+  Create.idFirstChild = kFirstMDIChildId;
+  RECT Client;
+  GetClientRect(FHandle, &Client);
   FClientHandle =
       CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
                       WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_HSCROLL | WS_VSCROLL, 0,
-                      0, client.right, client.bottom, FHandle, nullptr, GetModuleHandleW(nullptr), &create);
+                      0, Client.right, Client.bottom, FHandle, nullptr, GetModuleHandleW(nullptr), &Create);
   if (!FClientHandle) throw std::runtime_error("Error creating window");
 }
 
 void TCustomForm::SetMDIMenus() {
   if (!FClientHandle) return;
-  HMENU frame = FMenu ? FMenu->Handle() : nullptr;
-  HMENU window = FWindowMenu ? FWindowMenu->Handle() : nullptr;
+  HMENU Frame = FMenu ? FMenu->Handle() : nullptr;
+  HMENU Window = FWindowMenu ? FWindowMenu->Handle() : nullptr;
   // A null frame menu would leave the old one; only a real change is sent.
-  if (frame || window)
-    SendMessageW(FClientHandle, WM_MDISETMENU, reinterpret_cast<WPARAM>(frame),
-                 reinterpret_cast<LPARAM>(window));
+  if (Frame || Window)
+    SendMessageW(FClientHandle, WM_MDISETMENU, reinterpret_cast<WPARAM>(Frame),
+                 reinterpret_cast<LPARAM>(Window));
   DrawMenuBar(FHandle);
 }
 
 int TCustomForm::MDIChildCount() const {
-  int count = 0;
+  int Count = 0;
   if (FClientHandle)
-    for (HWND wnd = GetWindow(FClientHandle, GW_CHILD); wnd; wnd = GetWindow(wnd, GW_HWNDNEXT))
-      if (auto* form = dynamic_cast<TCustomForm*>(FindControlx(wnd)); form && form->FFormStyle == fsMDIChild)
-        ++count;
-  return count;
+    for (HWND Wnd = GetWindow(FClientHandle, GW_CHILD); Wnd; Wnd = GetWindow(Wnd, GW_HWNDNEXT))
+      if (auto* Form = dynamic_cast<TCustomForm*>(FindControlx(Wnd)); Form && Form->FFormStyle == fsMDIChild)
+        ++Count;
+  return Count;
 }
 
 TCustomForm* TCustomForm::MDIChildren(int Index) const {
   if (FClientHandle && Index >= 0)
-    for (HWND wnd = GetWindow(FClientHandle, GW_CHILD); wnd; wnd = GetWindow(wnd, GW_HWNDNEXT))
-      if (auto* form = dynamic_cast<TCustomForm*>(FindControlx(wnd)); form && form->FFormStyle == fsMDIChild)
-        if (Index-- == 0) return form;
+    for (HWND Wnd = GetWindow(FClientHandle, GW_CHILD); Wnd; Wnd = GetWindow(Wnd, GW_HWNDNEXT))
+      if (auto* Form = dynamic_cast<TCustomForm*>(FindControlx(Wnd)); Form && Form->FFormStyle == fsMDIChild)
+        if (Index-- == 0) return Form;
   return nullptr;
 }
 
 TCustomForm* TCustomForm::ActiveMDIChild() const {
   if (!FClientHandle) return nullptr;
-  HWND active = reinterpret_cast<HWND>(SendMessageW(FClientHandle, WM_MDIGETACTIVE, 0, 0));
-  return dynamic_cast<TCustomForm*>(FindControlx(active));
+  HWND Active = reinterpret_cast<HWND>(SendMessageW(FClientHandle, WM_MDIGETACTIVE, 0, 0));
+  return dynamic_cast<TCustomForm*>(FindControlx(Active));
 }
 
 void TCustomForm::Cascade() {
@@ -126,15 +126,15 @@ void TCustomForm::Previous() {
   if (FClientHandle) SendMessageW(FClientHandle, WM_MDINEXT, 0, 1);
 }
 
-void TCustomForm::DefaultHandler(TMessage& message) {
+void TCustomForm::DefaultHandler(TMessage& Message) {
   if (FHandle && FFormStyle == fsMDIForm) {
     // Sizes the MDI client, handles the window list and the maximised child's system menu.
-    message.Result = DefFrameProcW(FHandle, FClientHandle, message.Msg, message.WParam, message.LParam);
+    Message.Result = DefFrameProcW(FHandle, FClientHandle, Message.Msg, Message.WParam, Message.LParam);
     return;
   }
   if (FHandle && FFormStyle == fsMDIChild) {
-    message.Result = DefMDIChildProcW(FHandle, message.Msg, message.WParam, message.LParam);
+    Message.Result = DefMDIChildProcW(FHandle, Message.Msg, Message.WParam, Message.LParam);
     return;
   }
-  TWinControl::DefaultHandler(message);
+  TWinControl::DefaultHandler(Message);
 }

@@ -16,24 +16,24 @@ struct TDibInfo {
 };
 
 TDibInfo MakeDibInfo(const bmp::Image& Image) {
-  TDibInfo info;
-  info.Header.biSize = sizeof(BITMAPINFOHEADER);
-  info.Header.biWidth = Image.width;
-  info.Header.biHeight = -Image.height;  // top-down
-  info.Header.biPlanes = 1;
-  info.Header.biBitCount = Image.bitCount;
-  info.Header.biCompression = BI_RGB;
+  TDibInfo Info;
+  Info.Header.biSize = sizeof(BITMAPINFOHEADER);
+  Info.Header.biWidth = Image.width;
+  Info.Header.biHeight = -Image.height;  // top-down
+  Info.Header.biPlanes = 1;
+  Info.Header.biBitCount = Image.bitCount;
+  Info.Header.biCompression = BI_RGB;
   if (Image.bitCount == 16 && Image.masks == bmp::kMasks565) {
-    info.Header.biCompression = BI_BITFIELDS;
-    const DWORD masks[3] = {Image.masks.red, Image.masks.green, Image.masks.blue};
-    std::memcpy(info.Colors, masks, sizeof(masks));
+    Info.Header.biCompression = BI_BITFIELDS;
+    const DWORD Masks[3] = {Image.masks.red, Image.masks.green, Image.masks.blue};
+    std::memcpy(Info.Colors, Masks, sizeof(Masks));
   }
   if (Image.IsIndexed()) {
-    info.Header.biClrUsed = DWORD(Image.palette.size());
-    for (size_t i = 0; i < Image.palette.size(); ++i)
-      info.Colors[i] = RGBQUAD{Image.palette[i].blue, Image.palette[i].green, Image.palette[i].red, 0};
+    Info.Header.biClrUsed = DWORD(Image.palette.size());
+    for (size_t I = 0; I < Image.palette.size(); ++I)
+      Info.Colors[I] = RGBQUAD{Image.palette[I].blue, Image.palette[I].green, Image.palette[I].red, 0};
   }
-  return info;
+  return Info;
 }
 
 uint16_t FormatBits(TPixelFormat Format) {
@@ -81,31 +81,31 @@ TPixelFormat FormatOf(const bmp::Image& Image) {
 
 // Depth and layout of pfDevice: what the screen uses, so that copies to it need no conversion.
 void DeviceFormat(uint16_t& Bits, bmp::BitMasks& Masks) {
-  static const int screenBits = [] {
+  static const int ScreenBits = [] {
     TScreenDC Screen;
     return Screen ? GetDeviceCaps(Screen.Get(), BITSPIXEL) * GetDeviceCaps(Screen.Get(), PLANES) : 32;
   }();
   Masks = {};
-  if (screenBits <= 8) {
+  if (ScreenBits <= 8) {
     Bits = 8;
-  } else if (screenBits <= 16) {
+  } else if (ScreenBits <= 16) {
     Bits = 16;
-    Masks = screenBits == 15 ? bmp::kMasks555 : bmp::kMasks565;
+    Masks = ScreenBits == 15 ? bmp::kMasks555 : bmp::kMasks565;
   } else {
-    Bits = screenBits == 24 ? 24 : 32;
+    Bits = ScreenBits == 24 ? 24 : 32;
   }
 }
 
 // Sets an image's depth, layout and colour table for a format, without pixels.
 void SetImageFormat(bmp::Image& Image, TPixelFormat Format) {
-  uint16_t bits = FormatBits(Format);
-  bmp::BitMasks masks = FormatMasks(Format);
-  if (Format == pfDevice) DeviceFormat(bits, masks);
-  Image.bitCount = bits;
-  Image.masks = masks;
-  if (bits == 32) Image.masks = bmp::kMasks888;
-  if (bits > 8) Image.palette.clear();
-  if (bits <= 8 && Image.palette.size() != (size_t(1) << bits)) Image.palette = bmp::DefaultPalette(bits);
+  uint16_t Bits = FormatBits(Format);
+  bmp::BitMasks Masks = FormatMasks(Format);
+  if (Format == pfDevice) DeviceFormat(Bits, Masks);
+  Image.bitCount = Bits;
+  Image.masks = Masks;
+  if (Bits == 32) Image.masks = bmp::kMasks888;
+  if (Bits > 8) Image.palette.clear();
+  if (Bits <= 8 && Image.palette.size() != (size_t(1) << Bits)) Image.palette = bmp::DefaultPalette(Bits);
 }
 
 bmp::Rgb ToRgb(COLORREF C) {
@@ -134,8 +134,8 @@ void TBitmapCanvas::CreateHandle() {
 void TBitmapCanvas::SelectBitmap() {
   if (!FDC) return;
   if (FBitmap->FHandle) {
-    const HGDIOBJ previous = SelectObject(FDC, FBitmap->FHandle.Get());
-    if (!FOldBitmap) FOldBitmap = previous;  // the DC's own 1x1 bitmap, put back at the end
+    const HGDIOBJ Previous = SelectObject(FDC, FBitmap->FHandle.Get());
+    if (!FOldBitmap) FOldBitmap = Previous;  // the DC's own 1x1 bitmap, put back at the end
   } else if (FOldBitmap) {
     SelectObject(FDC, FOldBitmap);
     FOldBitmap = nullptr;
@@ -158,8 +158,8 @@ namespace {
 // Without a context the platform fetches the screen's for every new section, which costs more than
 // the section itself (a skin load makes dozens). Kept for the process's lifetime.
 HDC SectionReferenceDC() {
-  static const TMemoryDC dc;
-  return dc.Get();
+  static const TMemoryDC Dc;
+  return Dc.Get();
 }
 
 }  // namespace
@@ -180,27 +180,27 @@ TBitmap::~TBitmap() {
 void TBitmap::Replace(bmp::Image Image, TPixelFormat Format) {
   // A full table: indices past a file's short one read black, and drawing finds common colours.
   if (Image.IsIndexed()) bmp::CompletePalette(Image.palette, Image.bitCount);
-  TGdiBitmap section;
-  void* bits = nullptr;
+  TGdiBitmap Section;
+  void* Bits = nullptr;
   if (Image.width > 0 && Image.height > 0) {
-    TDibInfo info = MakeDibInfo(Image);
-    section.Reset(CreateDIBSection(SectionReferenceDC(), info.Get(), DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!section || !bits)
+    TDibInfo Info = MakeDibInfo(Image);
+    Section.Reset(CreateDIBSection(SectionReferenceDC(), Info.Get(), DIB_RGB_COLORS, &Bits, nullptr, 0));
+    if (!Section || !Bits)
       throw EOutOfResources("Out of system resources: cannot create a " + IntToStr(Image.width) + " x " +
                             IntToStr(Image.height) + " bitmap");
     if (Image.pixels.size() == Image.stride() * size_t(Image.height))
-      std::memcpy(bits, Image.pixels.data(), Image.pixels.size());
+      std::memcpy(Bits, Image.pixels.data(), Image.pixels.size());
     else
-      std::memset(bits, 0, Image.stride() * size_t(Image.height));
+      std::memset(Bits, 0, Image.stride() * size_t(Image.height));
   } else {
     Image.width = Image.height = 0;
   }
   Image.pixels.clear();
   Image.pixels.shrink_to_fit();
 
-  TGdiBitmap old = std::move(FHandle);
-  FHandle = std::move(section);
-  FBits = static_cast<std::uint8_t*>(bits);
+  TGdiBitmap Old = std::move(FHandle);
+  FHandle = std::move(Section);
+  FBits = static_cast<std::uint8_t*>(Bits);
   FPalette.Reset();
   FImage = std::move(Image);
   FPixelFormat = Format;
@@ -232,38 +232,38 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
   bmp::Image image = FImage;
   try {
     image.Allocate(AWidth, AHeight, FImage.bitCount);
-  } catch (const bmp::EBmpError& e) {
-    throw EInvalidGraphicOperation(e.what());
+  } catch (const bmp::EBmpError& E) {
+    throw EInvalidGraphicOperation(E.what());
   }
   if (!Empty() && AWidth > 0 && AHeight > 0) {
     GdiFlush();
-    const size_t oldStride = FImage.stride(), newStride = image.stride();
-    const size_t bytes = std::min(oldStride, newStride);
-    for (int y = 0; y < std::min(AHeight, FImage.height); ++y)
-      std::memcpy(image.Row(y), FBits + size_t(y) * oldStride, bytes);
+    const size_t OldStride = FImage.stride(), NewStride = image.stride();
+    const size_t Bytes = std::min(OldStride, NewStride);
+    for (int Y = 0; Y < std::min(AHeight, FImage.height); ++Y)
+      std::memcpy(image.Row(Y), FBits + size_t(Y) * OldStride, Bytes);
   }
   Replace(std::move(image), FPixelFormat);
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat Value) {
   if (Value == pfCustom || Value > pfCustom) throw EInvalidGraphicOperation("Invalid pixel format");
-  bmp::Image target;
-  target.palette = FImage.palette;
-  SetImageFormat(target, Value);
-  if (target.bitCount == FImage.bitCount && target.masks == FImage.masks) {
+  bmp::Image Target;
+  Target.palette = FImage.palette;
+  SetImageFormat(Target, Value);
+  if (Target.bitCount == FImage.bitCount && Target.masks == FImage.masks) {
     FPixelFormat = Value;
     return;
   }
   if (Empty()) {
-    FImage.bitCount = target.bitCount;
-    FImage.masks = target.masks;
-    FImage.palette = target.palette;
+    FImage.bitCount = Target.bitCount;
+    FImage.masks = Target.masks;
+    FImage.palette = Target.palette;
     FPalette.Reset();
     FPixelFormat = Value;
     return;
   }
-  bmp::Image converted = bmp::ConvertBitCount(ToImage(), target.bitCount, target.masks);
-  Replace(std::move(converted), Value);
+  bmp::Image Converted = bmp::ConvertBitCount(ToImage(), Target.bitCount, Target.masks);
+  Replace(std::move(Converted), Value);
 }
 
 void* TBitmap::ScanLine(int Y) {
@@ -282,57 +282,57 @@ void TBitmap::Dormant() {
 }
 
 void TBitmap::SetHandle(HBITMAP Value) {
-  TGdiBitmap owned(Value);
+  TGdiBitmap Owned(Value);
   if (!Value) {
-    bmp::Image empty = FImage;
-    empty.width = empty.height = 0;
-    Replace(std::move(empty), FPixelFormat);
+    bmp::Image Empty = FImage;
+    Empty.width = Empty.height = 0;
+    Replace(std::move(Empty), FPixelFormat);
     return;
   }
-  BITMAP bm{};
-  if (GetObjectW(Value, sizeof(bm), &bm) != int(sizeof(bm))) throw EInvalidGraphic("Invalid bitmap handle");
-  const int sourceBits = bm.bmBitsPixel * bm.bmPlanes;
-  const uint16_t bits = sourceBits <= 8 ? uint16_t(sourceBits == 1   ? 1
-                                                   : sourceBits <= 4 ? 4
+  BITMAP Bm{};
+  if (GetObjectW(Value, sizeof(Bm), &Bm) != int(sizeof(Bm))) throw EInvalidGraphic("Invalid bitmap handle");
+  const int SourceBits = Bm.bmBitsPixel * Bm.bmPlanes;
+  const uint16_t Bits = SourceBits <= 8 ? uint16_t(SourceBits == 1   ? 1
+                                                   : SourceBits <= 4 ? 4
                                                                      : 8)
-                                        : uint16_t(sourceBits == 24 ? 24 : 32);
+                                        : uint16_t(SourceBits == 24 ? 24 : 32);
   bmp::Image image;
   try {
-    image.Allocate(bm.bmWidth, bm.bmHeight, bits);
-  } catch (const bmp::EBmpError& e) {
-    throw EInvalidGraphic(e.what());
+    image.Allocate(Bm.bmWidth, Bm.bmHeight, Bits);
+  } catch (const bmp::EBmpError& E) {
+    throw EInvalidGraphic(E.what());
   }
   // GetDIBits copies any bitmap, device-dependent or not, into our top-down layout.
-  TDibInfo info = MakeDibInfo(image);
-  info.Header.biClrUsed = 0;
+  TDibInfo Info = MakeDibInfo(image);
+  Info.Header.biClrUsed = 0;
   TScreenDC Screen;
   if (image.height > 0 &&
-      !GetDIBits(Screen.Get(), Value, 0, UINT(image.height), image.pixels.data(), info.Get(), DIB_RGB_COLORS))
+      !GetDIBits(Screen.Get(), Value, 0, UINT(image.height), image.pixels.data(), Info.Get(), DIB_RGB_COLORS))
     throw EInvalidGraphic("Cannot read the bitmap handle's pixels");
-  if (bits <= 8) {
-    image.palette.resize(size_t(1) << bits);
-    for (size_t i = 0; i < image.palette.size(); ++i)
-      image.palette[i] =
-          bmp::RgbQuad{info.Colors[i].rgbBlue, info.Colors[i].rgbGreen, info.Colors[i].rgbRed, 0};
+  if (Bits <= 8) {
+    image.palette.resize(size_t(1) << Bits);
+    for (size_t I = 0; I < image.palette.size(); ++I)
+      image.palette[I] =
+          bmp::RgbQuad{Info.Colors[I].rgbBlue, Info.Colors[I].rgbGreen, Info.Colors[I].rgbRed, 0};
   }
-  owned.Reset();  // the caller handed it over; our copy replaces it
+  Owned.Reset();  // the caller handed it over; our copy replaces it
   // The fourth byte of a 32-bit pixel without an alpha mask is unused, but Wine's colour-to-mono
   // copies compare it, so a key colour written by a paint program with 0xFF there would never match.
   if (image.bitCount == 32 && image.masks.alpha == 0) {
-    for (std::size_t i = 3; i < image.pixels.size(); i += 4) image.pixels[i] = 0;
+    for (std::size_t I = 3; I < image.pixels.size(); I += 4) image.pixels[I] = 0;
   }
-  const TPixelFormat format = FormatOf(image);
-  Replace(std::move(image), format);
+  const TPixelFormat Format = FormatOf(image);
+  Replace(std::move(image), Format);
 }
 
 HBITMAP TBitmap::ReleaseHandle() {
   if (FCanvas) FCanvas->FreeContext();
-  const HBITMAP handle = FHandle.Release();
+  const HBITMAP Handle = FHandle.Release();
   FBits = nullptr;
   FPalette.Reset();
   FImage.width = FImage.height = 0;
   Changed();
-  return handle;
+  return Handle;
 }
 
 void TBitmap::SetColors(const std::vector<bmp::RgbQuad>& Value) {
@@ -346,38 +346,38 @@ void TBitmap::SetColors(const std::vector<bmp::RgbQuad>& Value) {
 
 HPALETTE TBitmap::Palette() {
   if (!FPalette && FImage.IsIndexed() && !FImage.palette.empty()) {
-    std::vector<std::uint8_t> storage(sizeof(LOGPALETTE) + 256 * sizeof(PALETTEENTRY));
-    auto* lp = reinterpret_cast<LOGPALETTE*>(storage.data());
-    lp->palVersion = 0x300;
-    lp->palNumEntries = WORD(FImage.palette.size());
-    for (size_t i = 0; i < FImage.palette.size(); ++i)
-      lp->palPalEntry[i] =
-          PALETTEENTRY{FImage.palette[i].red, FImage.palette[i].green, FImage.palette[i].blue, 0};
-    FPalette.Reset(CreatePalette(lp));
+    std::vector<std::uint8_t> Storage(sizeof(LOGPALETTE) + 256 * sizeof(PALETTEENTRY));
+    auto* Lp = reinterpret_cast<LOGPALETTE*>(Storage.data());
+    Lp->palVersion = 0x300;
+    Lp->palNumEntries = WORD(FImage.palette.size());
+    for (size_t I = 0; I < FImage.palette.size(); ++I)
+      Lp->palPalEntry[I] =
+          PALETTEENTRY{FImage.palette[I].red, FImage.palette[I].green, FImage.palette[I].blue, 0};
+    FPalette.Reset(CreatePalette(Lp));
   }
   return FPalette.Get();
 }
 
 void TBitmap::SetPalette(HPALETTE Value) {
-  TGdiPalette owned(Value);
+  TGdiPalette Owned(Value);
   if (Value && FImage.IsIndexed()) {
-    PALETTEENTRY entries[256]{};
-    const UINT count =
-        GetPaletteEntries(Value, 0, UINT(std::min<size_t>(256, size_t(1) << FImage.bitCount)), entries);
-    std::vector<bmp::RgbQuad> colors(count);
-    for (UINT i = 0; i < count; ++i)
-      colors[i] = bmp::RgbQuad{entries[i].peBlue, entries[i].peGreen, entries[i].peRed, 0};
-    SetColors(colors);
+    PALETTEENTRY Entries[256]{};
+    const UINT Count =
+        GetPaletteEntries(Value, 0, UINT(std::min<size_t>(256, size_t(1) << FImage.bitCount)), Entries);
+    std::vector<bmp::RgbQuad> Colors(Count);
+    for (UINT I = 0; I < Count; ++I)
+      Colors[I] = bmp::RgbQuad{Entries[I].peBlue, Entries[I].peGreen, Entries[I].peRed, 0};
+    SetColors(Colors);
   }
-  FPalette = std::move(owned);
+  FPalette = std::move(Owned);
 }
 
 TColor TBitmap::TransparentColor() {
   if (FTransparentMode == tmFixed && FTransparentColor != clDefault) return FTransparentColor;
   if (Empty()) return clDefault;
   GdiFlush();
-  const std::uint8_t* bottom = FBits + size_t(FImage.height - 1) * FImage.stride();
-  return ToColor(bmp::ReadPixel(bottom, 0, FImage.bitCount, FImage.masks, FImage.palette));
+  const std::uint8_t* Bottom = FBits + size_t(FImage.height - 1) * FImage.stride();
+  return ToColor(bmp::ReadPixel(Bottom, 0, FImage.bitCount, FImage.masks, FImage.palette));
 }
 
 void TBitmap::SetTransparentColor(TColor Value) {
@@ -396,127 +396,127 @@ void TBitmap::SetTransparentMode(TTransparentMode Value) {
 }
 
 void TBitmap::Mask(TColor Color) {
-  const bmp::Image source = ToImage();
+  const bmp::Image Source = ToImage();
   bmp::Image mask;
   mask.palette = {bmp::RgbQuad{0, 0, 0, 0}, bmp::RgbQuad{255, 255, 255, 0}};
-  mask.Allocate(source.width, source.height, 1);
-  const bmp::Rgb key = ToRgb(ColorToRGB(Color));
-  for (int32_t y = 0; y < source.height; ++y)
-    for (int32_t x = 0; x < source.width; ++x)
-      if (bmp::GetPixel(source, x, y) == key) bmp::SetPixelIndex(mask, x, y, 1);
+  mask.Allocate(Source.width, Source.height, 1);
+  const bmp::Rgb Key = ToRgb(ColorToRGB(Color));
+  for (int32_t Y = 0; Y < Source.height; ++Y)
+    for (int32_t X = 0; X < Source.width; ++X)
+      if (bmp::GetPixel(Source, X, Y) == Key) bmp::SetPixelIndex(mask, X, Y, 1);
   Replace(std::move(mask), pf1bit);
 }
 
 void TBitmap::Assign(TPersistent* Source) {
   if (!Source) {
-    bmp::Image empty = FImage;
-    empty.width = empty.height = 0;
-    Replace(std::move(empty), FPixelFormat);
+    bmp::Image Empty = FImage;
+    Empty.width = Empty.height = 0;
+    Replace(std::move(Empty), FPixelFormat);
     return;
   }
-  auto* other = dynamic_cast<TBitmap*>(Source);
-  if (!other) return TGraphic::Assign(Source);
-  if (other == this) return;
-  FTransparent = other->FTransparent;
-  FTransparentColor = other->FTransparentColor;
-  FTransparentMode = other->FTransparentMode;
-  Replace(other->ToImage(), other->FPixelFormat);
+  auto* Other = dynamic_cast<TBitmap*>(Source);
+  if (!Other) return TGraphic::Assign(Source);
+  if (Other == this) return;
+  FTransparent = Other->FTransparent;
+  FTransparentColor = Other->FTransparentColor;
+  FTransparentMode = Other->FTransparentMode;
+  Replace(Other->ToImage(), Other->FPixelFormat);
 }
 
 void TBitmap::LoadFromBytes(const std::uint8_t* Data, std::size_t Size) {
   bmp::Image image;
   try {
     image = bmp::Decode({Data, Size});
-  } catch (const bmp::EBmpError& e) {
-    throw EInvalidGraphic(e.what());
+  } catch (const bmp::EBmpError& E) {
+    throw EInvalidGraphic(E.what());
   }
   // The fourth byte of a 32-bit pixel without an alpha mask is unused, but Wine's colour-to-mono
   // copies compare it, so a key colour written by a paint program with 0xFF there would never match.
   if (image.bitCount == 32 && image.masks.alpha == 0) {
-    for (std::size_t i = 3; i < image.pixels.size(); i += 4) image.pixels[i] = 0;
+    for (std::size_t I = 3; I < image.pixels.size(); I += 4) image.pixels[I] = 0;
   }
-  const TPixelFormat format = FormatOf(image);
-  Replace(std::move(image), format);
+  const TPixelFormat Format = FormatOf(image);
+  Replace(std::move(image), Format);
 }
 
 void TBitmap::LoadFromStream(TStream& Stream) {
-  const std::int64_t start = Stream.Position();
-  const std::int64_t available = Stream.Size() - start;
-  if (available <= 0) throw EInvalidGraphic("Truncated bitmap: the stream holds no data");
-  std::vector<std::uint8_t> data(static_cast<size_t>(available));
-  Stream.ReadBuffer(data.data(), available);
-  LoadFromBytes(data.data(), data.size());
+  const std::int64_t Start = Stream.Position();
+  const std::int64_t Available = Stream.Size() - Start;
+  if (Available <= 0) throw EInvalidGraphic("Truncated bitmap: the stream holds no data");
+  std::vector<std::uint8_t> Data(static_cast<size_t>(Available));
+  Stream.ReadBuffer(Data.data(), Available);
+  LoadFromBytes(Data.data(), Data.size());
   // Leave the stream after this bitmap when its header says where that is.
-  const std::uint32_t fileSize =
-      data.size() >= 6 ? std::uint32_t(data[2] | data[3] << 8 | data[4] << 16 | std::uint32_t(data[5]) << 24)
+  const std::uint32_t FileSize =
+      Data.size() >= 6 ? std::uint32_t(Data[2] | Data[3] << 8 | Data[4] << 16 | std::uint32_t(Data[5]) << 24)
                        : 0;
-  if (fileSize >= 14 && fileSize < std::uint64_t(available)) Stream.SetPosition(start + fileSize);
+  if (FileSize >= 14 && FileSize < std::uint64_t(Available)) Stream.SetPosition(Start + FileSize);
 }
 
 void TBitmap::SaveToStream(TStream& Stream) {
   if (Empty()) return;
-  std::vector<std::uint8_t> file;
+  std::vector<std::uint8_t> File;
   try {
-    file = bmp::Encode(ToImage());
-  } catch (const bmp::EBmpError& e) {
-    throw EInvalidGraphicOperation(e.what());
+    File = bmp::Encode(ToImage());
+  } catch (const bmp::EBmpError& E) {
+    throw EInvalidGraphicOperation(E.what());
   }
-  Stream.WriteBuffer(file.data(), std::int64_t(file.size()));
+  Stream.WriteBuffer(File.data(), std::int64_t(File.size()));
 }
 
 void TBitmap::LoadFromResourceName(HINSTANCE Instance, const String& ResName) {
-  const std::wstring name = Utf8ToWString(ResName);
-  const HRSRC info = FindResourceW(Instance, name.c_str(), MAKEINTRESOURCEW(2) /* RT_BITMAP */);
-  if (!info) throw EInvalidGraphic("Bitmap resource \"" + ResName + "\" not found");
-  const HGLOBAL resource = LoadResource(Instance, info);
-  const auto* data = static_cast<const std::uint8_t*>(resource ? LockResource(resource) : nullptr);
-  const DWORD size = SizeofResource(Instance, info);
-  if (!data) throw EInvalidGraphic("Bitmap resource \"" + ResName + "\" cannot be loaded");
+  const std::wstring Name = Utf8ToWString(ResName);
+  const HRSRC Info = FindResourceW(Instance, Name.c_str(), MAKEINTRESOURCEW(2) /* RT_BITMAP */);
+  if (!Info) throw EInvalidGraphic("Bitmap resource \"" + ResName + "\" not found");
+  const HGLOBAL Resource = LoadResource(Instance, Info);
+  const auto* Data = static_cast<const std::uint8_t*>(Resource ? LockResource(Resource) : nullptr);
+  const DWORD size = SizeofResource(Instance, Info);
+  if (!Data) throw EInvalidGraphic("Bitmap resource \"" + ResName + "\" cannot be loaded");
 
   // A resource is a BMP file without its 14-byte file header: rebuild the header, with the pixel
   // offset worked out from the info header (the decoder checks every field again).
-  auto u32 = [&](size_t at) -> std::uint32_t {
-    return at + 4 <= size ? std::uint32_t(data[at] | data[at + 1] << 8 | data[at + 2] << 16 |
-                                          std::uint32_t(data[at + 3]) << 24)
+  auto U32 = [&](size_t At) -> std::uint32_t {
+    return At + 4 <= size ? std::uint32_t(Data[At] | Data[At + 1] << 8 | Data[At + 2] << 16 |
+                                          std::uint32_t(Data[At + 3]) << 24)
                           : 0;
   };
-  auto u16 = [&](size_t at) -> std::uint32_t {
-    return at + 2 <= size ? std::uint32_t(data[at] | data[at + 1] << 8) : 0;
+  auto U16 = [&](size_t At) -> std::uint32_t {
+    return At + 2 <= size ? std::uint32_t(Data[At] | Data[At + 1] << 8) : 0;
   };
-  const std::uint32_t headerSize = u32(0);
-  std::uint64_t offset = 14 + std::uint64_t(headerSize);
-  if (headerSize == 12) {
-    const std::uint32_t bits = u16(10);
-    if (bits <= 8) offset += 3ull << bits;
-  } else if (headerSize >= 40) {
-    const std::uint32_t bits = u16(14), compression = u32(16), used = u32(32);
-    if (headerSize == 40 && compression == BI_BITFIELDS) offset += 12;
-    if (bits <= 8) offset += 4ull * (used ? std::min<std::uint64_t>(used, 256) : (1ull << bits));
+  const std::uint32_t HeaderSize = U32(0);
+  std::uint64_t Offset = 14 + std::uint64_t(HeaderSize);
+  if (HeaderSize == 12) {
+    const std::uint32_t Bits = U16(10);
+    if (Bits <= 8) Offset += 3ull << Bits;
+  } else if (HeaderSize >= 40) {
+    const std::uint32_t Bits = U16(14), Compression = U32(16), Used = U32(32);
+    if (HeaderSize == 40 && Compression == BI_BITFIELDS) Offset += 12;
+    if (Bits <= 8) Offset += 4ull * (Used ? std::min<std::uint64_t>(Used, 256) : (1ull << Bits));
   }
-  std::vector<std::uint8_t> file(14 + size_t(size));
-  const std::uint32_t total = std::uint32_t(file.size());
-  const std::uint8_t header[14] = {'B',
+  std::vector<std::uint8_t> File(14 + size_t(size));
+  const std::uint32_t Total = std::uint32_t(File.size());
+  const std::uint8_t Header[14] = {'B',
                                    'M',
-                                   std::uint8_t(total),
-                                   std::uint8_t(total >> 8),
-                                   std::uint8_t(total >> 16),
-                                   std::uint8_t(total >> 24),
+                                   std::uint8_t(Total),
+                                   std::uint8_t(Total >> 8),
+                                   std::uint8_t(Total >> 16),
+                                   std::uint8_t(Total >> 24),
                                    0,
                                    0,
                                    0,
                                    0,
-                                   std::uint8_t(offset),
-                                   std::uint8_t(offset >> 8),
-                                   std::uint8_t(offset >> 16),
-                                   std::uint8_t(offset >> 24)};
-  std::memcpy(file.data(), header, 14);
-  std::memcpy(file.data() + 14, data, size);
-  LoadFromBytes(file.data(), file.size());
+                                   std::uint8_t(Offset),
+                                   std::uint8_t(Offset >> 8),
+                                   std::uint8_t(Offset >> 16),
+                                   std::uint8_t(Offset >> 24)};
+  std::memcpy(File.data(), Header, 14);
+  std::memcpy(File.data() + 14, Data, size);
+  LoadFromBytes(File.data(), File.size());
 }
 
 void TBitmap::LoadFromResourceID(HINSTANCE Instance, int ResID) {
-  const HRSRC info = FindResourceW(Instance, MAKEINTRESOURCEW(ResID), MAKEINTRESOURCEW(2));
-  if (!info) throw EInvalidGraphic("Bitmap resource " + IntToStr(ResID) + " not found");
+  const HRSRC Info = FindResourceW(Instance, MAKEINTRESOURCEW(ResID), MAKEINTRESOURCEW(2));
+  if (!Info) throw EInvalidGraphic("Bitmap resource " + IntToStr(ResID) + " not found");
   LoadFromResourceName(Instance, "#" + IntToStr(ResID));
 }
 
@@ -526,37 +526,37 @@ void TBitmap::DefineProperties(TFiler& Filer) {
       "Data",
       [this](TStream& Stream) {
         // Either a BMP file as it is, or the 4-byte length that older descriptions put before it.
-        std::uint8_t magic[2] = {0, 0};
-        const std::int64_t start = Stream.Position();
-        if (Stream.Read(magic, 2) == 2 && magic[0] == 'B' && magic[1] == 'M') {
-          Stream.SetPosition(start);
+        std::uint8_t Magic[2] = {0, 0};
+        const std::int64_t Start = Stream.Position();
+        if (Stream.Read(Magic, 2) == 2 && Magic[0] == 'B' && Magic[1] == 'M') {
+          Stream.SetPosition(Start);
         } else {
-          Stream.SetPosition(start);
+          Stream.SetPosition(Start);
           Stream.ReadInt32();
         }
         LoadFromStream(Stream);
       },
       [this](TStream& Stream) {
-        TMemoryStream file;
-        SaveToStream(file);
-        Stream.WriteInt32(std::int32_t(file.Size()));
-        file.SaveToStream(Stream);
+        TMemoryStream File;
+        SaveToStream(File);
+        Stream.WriteInt32(std::int32_t(File.Size()));
+        File.SaveToStream(Stream);
       },
       !Empty());
 }
 
 void TBitmap::Draw(TCanvas* ACanvas, const RECT& R) {
   if (Empty() || !ACanvas) return;
-  const HDC target = ACanvas->Handle();
-  const HDC source = Canvas()->Handle();
-  const int w = R.right - R.left, h = R.bottom - R.top;
+  const HDC Target = ACanvas->Handle();
+  const HDC Source = Canvas()->Handle();
+  const int W = R.right - R.left, H = R.bottom - R.top;
   if (FTransparent) {
-    TransparentBlt(target, R.left, R.top, w, h, source, 0, 0, FImage.width, FImage.height,
+    TransparentBlt(Target, R.left, R.top, W, H, Source, 0, 0, FImage.width, FImage.height,
                    ColorToRGB(TransparentColor()));
-  } else if (w == FImage.width && h == FImage.height) {
-    BitBlt(target, R.left, R.top, w, h, source, 0, 0, ACanvas->CopyMode());
+  } else if (W == FImage.width && H == FImage.height) {
+    BitBlt(Target, R.left, R.top, W, H, Source, 0, 0, ACanvas->CopyMode());
   } else {
-    StretchBlt(target, R.left, R.top, w, h, source, 0, 0, FImage.width, FImage.height, ACanvas->CopyMode());
+    StretchBlt(Target, R.left, R.top, W, H, Source, 0, 0, FImage.width, FImage.height, ACanvas->CopyMode());
   }
 }
 

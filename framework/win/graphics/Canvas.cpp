@@ -52,15 +52,15 @@ void TCanvas::SetStretchMode(int Value) {
 }
 
 void TCanvas::RequiredState(int State) {
-  const int needed = State & ~FState;
-  if (!needed) return;
-  if (needed & csHandleValid) {
+  const int Needed = State & ~FState;
+  if (!Needed) return;
+  if (Needed & csHandleValid) {
     CreateHandle();
     if (!FHandle) throw Exception("Canvas does not allow drawing");
   }
-  if (needed & csFontValid) SelectFont();
-  if (needed & csPenValid) SelectPen();
-  if (needed & csBrushValid) SelectBrush();
+  if (Needed & csFontValid) SelectFont();
+  if (Needed & csPenValid) SelectPen();
+  if (Needed & csBrushValid) SelectBrush();
 }
 
 void TCanvas::SelectFont() {
@@ -76,9 +76,9 @@ void TCanvas::SelectPen() {
 }
 
 void TCanvas::SelectBrush() {
-  const HBRUSH brush = FBrush->Handle();
-  UnrealizeObject(brush);  // pattern origin follows the DC
-  SelectObject(FHandle, brush);
+  const HBRUSH Brush = FBrush->Handle();
+  UnrealizeObject(Brush);  // pattern origin follows the DC
+  SelectObject(FHandle, Brush);
   SetBkColor(FHandle, ColorToRGB(FBrush->Color()));
   SetBkMode(FHandle, FBrush->Style() == bsSolid ? OPAQUE : TRANSPARENT);
   FState |= csBrushValid;
@@ -127,9 +127,9 @@ void TCanvas::Changed() {
 
 POINT TCanvas::PenPos() {
   RequiredState(csHandleValid);
-  POINT p{};
-  GetCurrentPositionEx(FHandle, &p);
-  return p;
+  POINT P{};
+  GetCurrentPositionEx(FHandle, &P);
+  return P;
 }
 
 void TCanvas::MoveTo(int X, int Y) {
@@ -203,37 +203,37 @@ void TCanvas::DrawFocusRect(const RECT& R) {
 void TCanvas::TextOut(int X, int Y, const String& Text) {
   Changing();
   RequiredState(csHandleValid | csFontValid | csBrushValid);
-  const std::wstring w = Utf8ToWString(Text);
-  ExtTextOutW(FHandle, X, Y, 0, nullptr, w.c_str(), UINT(w.size()), nullptr);
+  const std::wstring W = Utf8ToWString(Text);
+  ExtTextOutW(FHandle, X, Y, 0, nullptr, W.c_str(), UINT(W.size()), nullptr);
   Changed();
 }
 
 void TCanvas::TextRect(const RECT& R, int X, int Y, const String& Text) {
   Changing();
   RequiredState(csHandleValid | csFontValid | csBrushValid);
-  const std::wstring w = Utf8ToWString(Text);
-  const UINT options = ETO_CLIPPED | (FBrush->Style() != bsClear ? ETO_OPAQUE : 0);
-  ExtTextOutW(FHandle, X, Y, options, &R, w.c_str(), UINT(w.size()), nullptr);
+  const std::wstring W = Utf8ToWString(Text);
+  const UINT Options = ETO_CLIPPED | (FBrush->Style() != bsClear ? ETO_OPAQUE : 0);
+  ExtTextOutW(FHandle, X, Y, Options, &R, W.c_str(), UINT(W.size()), nullptr);
   Changed();
 }
 
 SIZE TCanvas::TextExtent(const String& Text) {
   RequiredState(csHandleValid | csFontValid);
-  const std::wstring w = Utf8ToWString(Text);
-  SIZE size{0, 0};
-  GetTextExtentPoint32W(FHandle, w.c_str(), int(w.size()), &size);
-  return size;
+  const std::wstring W = Utf8ToWString(Text);
+  SIZE Size{0, 0};
+  GetTextExtentPoint32W(FHandle, W.c_str(), int(W.size()), &Size);
+  return Size;
 }
 
 int TCanvas::DrawText(const String& Text, RECT& R, UINT Format) {
   Changing();
   RequiredState(csHandleValid | csFontValid | csBrushValid);
-  std::wstring w = Utf8ToWString(Text);
+  std::wstring W = Utf8ToWString(Text);
   // DT_MODIFYSTRING may write an ellipsis into the buffer: give it room.
-  w.reserve(w.size() + 4);
-  const int height = ::DrawTextW(FHandle, w.data(), int(w.size()), &R, Format & ~UINT(DT_MODIFYSTRING));
+  W.reserve(W.size() + 4);
+  const int Height = ::DrawTextW(FHandle, W.data(), int(W.size()), &R, Format & ~UINT(DT_MODIFYSTRING));
   Changed();
-  return height;
+  return Height;
 }
 
 TColor TCanvas::Pixel(int X, int Y) {
@@ -269,19 +269,19 @@ void TCanvas::CopyRect(const RECT& Dest, TCanvas* Source, const RECT& SourceRect
   Changing();
   RequiredState(csHandleValid | csFontValid | csBrushValid);
   Source->RequiredState(csHandleValid | csBrushValid);
-  const int dw = Dest.right - Dest.left, dh = Dest.bottom - Dest.top;
-  const int sw = SourceRect.right - SourceRect.left, sh = SourceRect.bottom - SourceRect.top;
-  if (dw == sw && dh == sh)
-    BitBlt(FHandle, Dest.left, Dest.top, dw, dh, Source->FHandle, SourceRect.left, SourceRect.top, FCopyMode);
+  const int Dw = Dest.right - Dest.left, Dh = Dest.bottom - Dest.top;
+  const int Sw = SourceRect.right - SourceRect.left, Sh = SourceRect.bottom - SourceRect.top;
+  if (Dw == Sw && Dh == Sh)
+    BitBlt(FHandle, Dest.left, Dest.top, Dw, Dh, Source->FHandle, SourceRect.left, SourceRect.top, FCopyMode);
   else
-    StretchBlt(FHandle, Dest.left, Dest.top, dw, dh, Source->FHandle, SourceRect.left, SourceRect.top, sw, sh,
+    StretchBlt(FHandle, Dest.left, Dest.top, Dw, Dh, Source->FHandle, SourceRect.left, SourceRect.top, Sw, Sh,
                FCopyMode);
   Changed();
 }
 
 RECT TCanvas::ClipRect() {
   RequiredState(csHandleValid);
-  RECT r{};
-  GetClipBox(FHandle, &r);
-  return r;
+  RECT R{};
+  GetClipBox(FHandle, &R);
+  return R;
 }

@@ -10,18 +10,18 @@ COLORREF ColorToRGB(TColor Color) {
 }
 
 String ColorToString(TColor Color) {
-  String ident;
-  if (ColorToIdent(Color, ident)) return ident;
+  String Ident;
+  if (ColorToIdent(Color, Ident)) return Ident;
   return "$" + IntToHex(Color, 8);
 }
 
 TColor StringToColor(std::string_view S) {
-  TColor color;
-  if (IdentToColor(S, color)) return color;
+  TColor Color;
+  if (IdentToColor(S, Color)) return Color;
   if (SameText(S, "clLtGray")) return clLtGray;
   if (SameText(S, "clDkGray")) return clDkGray;
-  std::int64_t value;
-  if (!TryStrToInt64(S, value) || value < INT32_MIN || value > UINT32_MAX)
+  std::int64_t Value;
+  if (!TryStrToInt64(S, Value) || Value < INT32_MIN || Value > UINT32_MAX)
     throw EConvertError("'" + String(S) + "' is not a valid colour");
-  return TColor(std::uint32_t(value));
+  return TColor(std::uint32_t(Value));
 }

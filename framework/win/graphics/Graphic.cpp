@@ -7,13 +7,13 @@ void TGraphic::SetTransparent(bool Value) {
 }
 
 void TGraphic::LoadFromFile(const String& FileName) {
-  TFileStream stream(FileName, fmOpenRead | fmShareDenyWrite);
-  LoadFromStream(stream);
+  TFileStream Stream(FileName, fmOpenRead | fmShareDenyWrite);
+  LoadFromStream(Stream);
 }
 
 void TGraphic::SaveToFile(const String& FileName) {
-  TFileStream stream(FileName, fmCreate);
-  SaveToStream(stream);
+  TFileStream Stream(FileName, fmCreate);
+  SaveToStream(Stream);
 }
 
 void TGraphic::Changed() {

@@ -7,12 +7,12 @@
 #include "framework/win/graphics/Bitmap.h"
 
 int ScreenPixelsPerInch() {
-  static const int ppi = [] {
+  static const int Ppi = [] {
     TScreenDC Screen;
-    const int value = Screen ? GetDeviceCaps(Screen.Get(), LOGPIXELSY) : 0;
-    return value > 0 ? value : 96;
+    const int Value = Screen ? GetDeviceCaps(Screen.Get(), LOGPIXELSY) : 0;
+    return Value > 0 ? Value : 96;
   }();
-  return ppi;
+  return Ppi;
 }
 
 void TGraphicsObject::Changed() {
@@ -31,59 +31,59 @@ TFont::TFont()
 TFont::~TFont() = default;
 
 void TFont::Modified(bool HandleAffected) {
-  TGdiFont old;
-  if (HandleAffected) old = std::move(FHandle);
+  TGdiFont Old;
+  if (HandleAffected) Old = std::move(FHandle);
   Changed();
 }
 
 LOGFONTW TFont::LogFont() const {
-  LOGFONTW lf{};
-  lf.lfHeight = FHeight;
-  lf.lfEscapement = FOrientation;
-  lf.lfOrientation = FOrientation;
-  lf.lfWeight = FStyle.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
-  lf.lfItalic = FStyle.Contains(fsItalic);
-  lf.lfUnderline = FStyle.Contains(fsUnderline);
-  lf.lfStrikeOut = FStyle.Contains(fsStrikeOut);
-  lf.lfCharSet = FCharset;
-  lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
-  lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
+  LOGFONTW Lf{};
+  Lf.lfHeight = FHeight;
+  Lf.lfEscapement = FOrientation;
+  Lf.lfOrientation = FOrientation;
+  Lf.lfWeight = FStyle.Contains(fsBold) ? FW_BOLD : FW_NORMAL;
+  Lf.lfItalic = FStyle.Contains(fsItalic);
+  Lf.lfUnderline = FStyle.Contains(fsUnderline);
+  Lf.lfStrikeOut = FStyle.Contains(fsStrikeOut);
+  Lf.lfCharSet = FCharset;
+  Lf.lfOutPrecision = OUT_DEFAULT_PRECIS;
+  Lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
   static constexpr BYTE kQuality[] = {DEFAULT_QUALITY,        DRAFT_QUALITY,       PROOF_QUALITY,
                                       NONANTIALIASED_QUALITY, ANTIALIASED_QUALITY, CLEARTYPE_QUALITY};
-  lf.lfQuality = kQuality[FQuality];
-  lf.lfPitchAndFamily = FPitch == fpFixed      ? FIXED_PITCH
+  Lf.lfQuality = kQuality[FQuality];
+  Lf.lfPitchAndFamily = FPitch == fpFixed      ? FIXED_PITCH
                         : FPitch == fpVariable ? VARIABLE_PITCH
                                                : DEFAULT_PITCH;
-  const std::wstring face = Utf8ToWString(FName);
-  wcsncpy(lf.lfFaceName, face.c_str(), LF_FACESIZE - 1);
-  return lf;
+  const std::wstring Face = Utf8ToWString(FName);
+  wcsncpy(Lf.lfFaceName, Face.c_str(), LF_FACESIZE - 1);
+  return Lf;
 }
 
 HFONT TFont::Handle() {
   if (!FHandle) {
-    const LOGFONTW lf = LogFont();
-    FHandle.Reset(CreateFontIndirectW(&lf));
+    const LOGFONTW Lf = LogFont();
+    FHandle.Reset(CreateFontIndirectW(&Lf));
     if (!FHandle) throw EOutOfResources("Cannot create font \"" + FName + "\"");
   }
   return FHandle.Get();
 }
 
 void TFont::SetHandle(HFONT Value) {
-  LOGFONTW lf{};
-  if (Value && GetObjectW(Value, sizeof(lf), &lf) == int(sizeof(lf))) {
-    FName = WStringToUtf8(lf.lfFaceName);
-    FHeight = lf.lfHeight;
+  LOGFONTW Lf{};
+  if (Value && GetObjectW(Value, sizeof(Lf), &Lf) == int(sizeof(Lf))) {
+    FName = WStringToUtf8(Lf.lfFaceName);
+    FHeight = Lf.lfHeight;
     FStyle = TFontStyles();
-    if (lf.lfWeight >= FW_SEMIBOLD) FStyle.Include(fsBold);
-    if (lf.lfItalic) FStyle.Include(fsItalic);
-    if (lf.lfUnderline) FStyle.Include(fsUnderline);
-    if (lf.lfStrikeOut) FStyle.Include(fsStrikeOut);
-    FCharset = lf.lfCharSet;
-    FOrientation = lf.lfEscapement;
-    const int pitch = lf.lfPitchAndFamily & 3;
-    FPitch = pitch == FIXED_PITCH ? fpFixed : pitch == VARIABLE_PITCH ? fpVariable : fpDefault;
+    if (Lf.lfWeight >= FW_SEMIBOLD) FStyle.Include(fsBold);
+    if (Lf.lfItalic) FStyle.Include(fsItalic);
+    if (Lf.lfUnderline) FStyle.Include(fsUnderline);
+    if (Lf.lfStrikeOut) FStyle.Include(fsStrikeOut);
+    FCharset = Lf.lfCharSet;
+    FOrientation = Lf.lfEscapement;
+    const int Pitch = Lf.lfPitchAndFamily & 3;
+    FPitch = Pitch == FIXED_PITCH ? fpFixed : Pitch == VARIABLE_PITCH ? fpVariable : fpDefault;
   }
-  TGdiFont old = std::move(FHandle);
+  TGdiFont Old = std::move(FHandle);
   FHandle.Reset(Value);
   Changed();
 }
@@ -149,18 +149,18 @@ void TFont::SetPixelsPerInch(int Value) {
 }
 
 void TFont::Assign(TPersistent* Source) {
-  auto* other = dynamic_cast<TFont*>(Source);
-  if (!other) return TGraphicsObject::Assign(Source);
-  if (other == this) return;
-  FName = other->FName;
-  FHeight = other->FHeight;
-  FStyle = other->FStyle;
-  FColor = other->FColor;
-  FCharset = other->FCharset;
-  FPitch = other->FPitch;
-  FQuality = other->FQuality;
-  FOrientation = other->FOrientation;
-  FPixelsPerInch = other->FPixelsPerInch;
+  auto* Other = dynamic_cast<TFont*>(Source);
+  if (!Other) return TGraphicsObject::Assign(Source);
+  if (Other == this) return;
+  FName = Other->FName;
+  FHeight = Other->FHeight;
+  FStyle = Other->FStyle;
+  FColor = Other->FColor;
+  FCharset = Other->FCharset;
+  FPitch = Other->FPitch;
+  FQuality = Other->FQuality;
+  FOrientation = Other->FOrientation;
+  FPixelsPerInch = Other->FPixelsPerInch;
   Modified();
 }
 
@@ -180,8 +180,8 @@ TPen::TPen() = default;
 TPen::~TPen() = default;
 
 void TPen::Modified(bool HandleAffected) {
-  TGdiPen old;
-  if (HandleAffected) old = std::move(FHandle);
+  TGdiPen Old;
+  if (HandleAffected) Old = std::move(FHandle);
   Changed();
 }
 
@@ -195,13 +195,13 @@ HPEN TPen::Handle() {
 }
 
 void TPen::SetHandle(HPEN Value) {
-  LOGPEN lp{};
-  if (Value && GetObjectW(Value, sizeof(lp), &lp) == int(sizeof(lp))) {
-    FColor = lp.lopnColor;
-    FWidth = lp.lopnWidth.x;
-    FStyle = lp.lopnStyle <= PS_INSIDEFRAME ? TPenStyle(lp.lopnStyle) : psSolid;
+  LOGPEN Lp{};
+  if (Value && GetObjectW(Value, sizeof(Lp), &Lp) == int(sizeof(Lp))) {
+    FColor = Lp.lopnColor;
+    FWidth = Lp.lopnWidth.x;
+    FStyle = Lp.lopnStyle <= PS_INSIDEFRAME ? TPenStyle(Lp.lopnStyle) : psSolid;
   }
-  TGdiPen old = std::move(FHandle);
+  TGdiPen Old = std::move(FHandle);
   FHandle.Reset(Value);
   Changed();
 }
@@ -231,13 +231,13 @@ void TPen::SetMode(TPenMode Value) {
 }
 
 void TPen::Assign(TPersistent* Source) {
-  auto* other = dynamic_cast<TPen*>(Source);
-  if (!other) return TGraphicsObject::Assign(Source);
-  if (other == this) return;
-  FColor = other->FColor;
-  FWidth = other->FWidth;
-  FStyle = other->FStyle;
-  FMode = other->FMode;
+  auto* Other = dynamic_cast<TPen*>(Source);
+  if (!Other) return TGraphicsObject::Assign(Source);
+  if (Other == this) return;
+  FColor = Other->FColor;
+  FWidth = Other->FWidth;
+  FStyle = Other->FStyle;
+  FMode = Other->FMode;
   Modified();
 }
 
@@ -257,8 +257,8 @@ TBrush::~TBrush() {
 }
 
 void TBrush::Modified(bool HandleAffected) {
-  TGdiBrush old;
-  if (HandleAffected) old = std::move(FHandle);
+  TGdiBrush Old;
+  if (HandleAffected) Old = std::move(FHandle);
   Changed();
 }
 
@@ -269,8 +269,8 @@ HBRUSH TBrush::Handle() {
     } else if (FStyle == bsSolid) {
       FHandle.Reset(CreateSolidBrush(ColorToRGB(FColor)));
     } else if (FStyle == bsClear) {
-      const LOGBRUSH lb{BS_NULL, 0, 0};
-      FHandle.Reset(CreateBrushIndirect(&lb));
+      const LOGBRUSH Lb{BS_NULL, 0, 0};
+      FHandle.Reset(CreateBrushIndirect(&Lb));
     } else {
       // The hatched styles follow the HS_ codes from HS_HORIZONTAL.
       FHandle.Reset(CreateHatchBrush(int(FStyle) - int(bsHorizontal), ColorToRGB(FColor)));
@@ -281,17 +281,17 @@ HBRUSH TBrush::Handle() {
 }
 
 void TBrush::SetHandle(HBRUSH Value) {
-  LOGBRUSH lb{};
-  if (Value && GetObjectW(Value, sizeof(lb), &lb) == int(sizeof(lb))) {
-    FColor = lb.lbColor;
-    if (lb.lbStyle == BS_NULL)
+  LOGBRUSH Lb{};
+  if (Value && GetObjectW(Value, sizeof(Lb), &Lb) == int(sizeof(Lb))) {
+    FColor = Lb.lbColor;
+    if (Lb.lbStyle == BS_NULL)
       FStyle = bsClear;
-    else if (lb.lbStyle == BS_HATCHED && lb.lbHatch <= HS_DIAGCROSS)
-      FStyle = TBrushStyle(int(bsHorizontal) + int(lb.lbHatch));
+    else if (Lb.lbStyle == BS_HATCHED && Lb.lbHatch <= HS_DIAGCROSS)
+      FStyle = TBrushStyle(int(bsHorizontal) + int(Lb.lbHatch));
     else
       FStyle = bsSolid;
   }
-  TGdiBrush old = std::move(FHandle);
+  TGdiBrush Old = std::move(FHandle);
   FHandle.Reset(Value);
   Changed();
 }
@@ -310,8 +310,8 @@ void TBrush::SetStyle(TBrushStyle Value) {
 }
 
 void TBrush::SetBitmap(TBitmap* Value) {
-  TGdiBrush old = std::move(FHandle);  // the pattern brush may use the bitmap about to go
-  std::unique_ptr<TBitmap> previous(FBitmap);
+  TGdiBrush Old = std::move(FHandle);  // the pattern brush may use the bitmap about to go
+  std::unique_ptr<TBitmap> Previous(FBitmap);
   FBitmap = nullptr;
   if (Value) {
     FBitmap = new TBitmap();
@@ -321,12 +321,12 @@ void TBrush::SetBitmap(TBitmap* Value) {
 }
 
 void TBrush::Assign(TPersistent* Source) {
-  auto* other = dynamic_cast<TBrush*>(Source);
-  if (!other) return TGraphicsObject::Assign(Source);
-  if (other == this) return;
-  FColor = other->FColor;
-  FStyle = other->FStyle;
-  SetBitmap(other->FBitmap);  // also tells the listeners
+  auto* Other = dynamic_cast<TBrush*>(Source);
+  if (!Other) return TGraphicsObject::Assign(Source);
+  if (Other == this) return;
+  FColor = Other->FColor;
+  FStyle = Other->FStyle;
+  SetBitmap(Other->FBitmap);  // also tells the listeners
 }
 
 void TBrush::Publish(TPublisher<TBrush>& P) {

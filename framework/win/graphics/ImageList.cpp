@@ -34,10 +34,10 @@ void TImageList::SetHandle(HIMAGELIST Value) {
   FreeHandle();
   FHandle = Value;
   if (FHandle) {
-    int cx = 0, cy = 0;
-    ImageList_GetIconSize(FHandle, &cx, &cy);
-    FWidth = cx;
-    FHeight = cy;
+    int Cx = 0, Cy = 0;
+    ImageList_GetIconSize(FHandle, &Cx, &Cy);
+    FWidth = Cx;
+    FHeight = Cy;
   }
   Change();
 }
@@ -96,20 +96,20 @@ int TImageList::Add(TBitmap* Image, TBitmap* Mask) {
   // The image list selects the bitmaps into DCs of its own: they must not sit in their canvases.
   Image->Dormant();
   if (Mask) Mask->Dormant();
-  const int index =
+  const int Index =
       ImageList_Add(Handle(), Image->Handle(), Mask && !Mask->Empty() ? Mask->Handle() : nullptr);
   Change();
-  return index;
+  return Index;
 }
 
 int TImageList::AddMasked(TBitmap* Image, TColor MaskColor) {
   if (!Image || Image->Empty()) return -1;
   // ImageList_AddMasked blackens the masked pixels of the bitmap it is given: give it a copy.
-  TBitmap copy;
-  copy.Assign(Image);
-  const int index = ImageList_AddMasked(Handle(), copy.Handle(), ColorToRGB(MaskColor));
+  TBitmap Copy;
+  Copy.Assign(Image);
+  const int Index = ImageList_AddMasked(Handle(), Copy.Handle(), ColorToRGB(MaskColor));
   Change();
-  return index;
+  return Index;
 }
 
 void TImageList::Replace(int Index, TBitmap* Image, TBitmap* Mask) {
@@ -134,9 +134,9 @@ void TImageList::Clear() {
 
 void TImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled) {
   if (!Canvas || Index < 0 || Index >= Count()) return;
-  const UINT style = (FMasked ? ILD_TRANSPARENT : ILD_NORMAL) | (Enabled ? 0 : ILD_BLEND50);
+  const UINT Style = (FMasked ? ILD_TRANSPARENT : ILD_NORMAL) | (Enabled ? 0 : ILD_BLEND50);
   ImageList_DrawEx(FHandle, Index, Canvas->Handle(), X, Y, 0, 0, CLR_DEFAULT,
-                   Enabled ? CLR_DEFAULT : ColorToRGB(clBtnFace), style);
+                   Enabled ? CLR_DEFAULT : ColorToRGB(clBtnFace), Style);
 }
 
 bool TImageList::GetBitmap(int Index, TBitmap* Image) {
@@ -149,17 +149,17 @@ bool TImageList::GetBitmap(int Index, TBitmap* Image) {
 }
 
 void TImageList::Assign(TPersistent* Source) {
-  auto* other = dynamic_cast<TImageList*>(Source);
-  if (!other) return TComponent::Assign(Source);
-  if (other == this) return;
+  auto* Other = dynamic_cast<TImageList*>(Source);
+  if (!Other) return TComponent::Assign(Source);
+  if (Other == this) return;
   FreeHandle();
-  FWidth = other->FWidth;
-  FHeight = other->FHeight;
-  FMasked = other->FMasked;
-  FBkColor = other->FBkColor;
-  FAllocBy = other->FAllocBy;
-  if (other->FHandle) {
-    FHandle = ImageList_Duplicate(other->FHandle);
+  FWidth = Other->FWidth;
+  FHeight = Other->FHeight;
+  FMasked = Other->FMasked;
+  FBkColor = Other->FBkColor;
+  FAllocBy = Other->FAllocBy;
+  if (Other->FHandle) {
+    FHandle = ImageList_Duplicate(Other->FHandle);
     if (!FHandle) throw EOutOfResources("Out of system resources: cannot copy an image list");
   }
   Change();

@@ -48,11 +48,11 @@ void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void TMenu::RebuildAll() {
-  std::function<void(TMenuItem*)> walk = [&walk](TMenuItem* item) {
-    item->RebuildHandle();
-    for (int i = 0; i < item->Count(); ++i) walk(item->Items(i));
+  std::function<void(TMenuItem*)> Walk = [&Walk](TMenuItem* Item) {
+    Item->RebuildHandle();
+    for (int I = 0; I < Item->Count(); ++I) Walk(Item->Items(I));
   };
-  walk(FItems.get());
+  Walk(FItems.get());
 }
 
 TMenuItem* TMenu::FindItemByShortCut(TShortCut Key) const {
@@ -78,13 +78,13 @@ bool TMenu::IsShortCut(TShortCut Key) {
 }
 
 TMenuItem* TMenu::FindItem(UINT Command) const {
-  TMenuItem* item = FindMenuItemByCommand(Command);
-  return item && item->GetParentMenu() == this ? item : nullptr;
+  TMenuItem* Item = FindMenuItemByCommand(Command);
+  return Item && Item->GetParentMenu() == this ? Item : nullptr;
 }
 
 TMenuItem* TMenu::FindItemByHandle(HMENU Menu) const {
-  TMenuItem* item = FindMenuItemByHandle(Menu);
-  return item && item->GetParentMenu() == this ? item : nullptr;
+  TMenuItem* Item = FindMenuItemByHandle(Menu);
+  return Item && Item->GetParentMenu() == this ? Item : nullptr;
 }
 
 void TMenu::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
@@ -108,17 +108,17 @@ void TMainMenu::SetWindowHandle(HWND Value) {
 void TMainMenu::MenuChanged() {
   if (!FWindowHandle || !IsWindow(FWindowHandle)) return;
   DrawMenuBar(FWindowHandle);
-  auto* form = dynamic_cast<TCustomForm*>(FindControlx(FWindowHandle));
-  if (!form) return;
+  auto* Form = dynamic_cast<TCustomForm*>(FindControlx(FWindowHandle));
+  if (!Form) return;
   // A form being destroyed has left the screen's list; its items going one by one is no change to
   // tell anyone about.
   if (Screen) {
-    bool listed = false;
-    for (int i = 0; i < Screen->FormCount() && !listed; ++i) listed = Screen->Forms(i) == form;
-    if (!listed) return;
+    bool Listed = false;
+    for (int I = 0; I < Screen->FormCount() && !Listed; ++I) Listed = Screen->Forms(I) == Form;
+    if (!Listed) return;
   }
   // The form and whoever sits in front of its message method (a skinned menu bar) rebuild.
-  form->Perform(CM_MENUCHANGED);
+  Form->Perform(CM_MENUCHANGED);
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -130,10 +130,10 @@ void TPopupMenu::Publish(TPublisher<TPopupMenu>& P) {
 }
 
 HWND TPopupMenu::OwnerWindow() const {
-  for (TComponent* c = Owner(); c; c = c->Owner()) {
-    if (auto* control = dynamic_cast<TControl*>(c)) {
-      if (TCustomForm* form = GetParentForm(control); form && form->HandleAllocated())
-        return form->WindowHandle();
+  for (TComponent* C = Owner(); C; C = C->Owner()) {
+    if (auto* Control = dynamic_cast<TControl*>(C)) {
+      if (TCustomForm* Form = GetParentForm(Control); Form && Form->HandleAllocated())
+        return Form->WindowHandle();
     }
   }
   return PopupListWindow();
@@ -141,21 +141,21 @@ HWND TPopupMenu::OwnerWindow() const {
 
 void TPopupMenu::Popup(int X, int Y) {
   OnPopup(this);
-  UINT flags = TPM_RIGHTBUTTON;
+  UINT Flags = TPM_RIGHTBUTTON;
   switch (FAlignment) {
     case paLeft:
-      flags |= IsRightToLeft() ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
+      Flags |= IsRightToLeft() ? TPM_RIGHTALIGN : TPM_LEFTALIGN;
       break;
     case paRight:
-      flags |= IsRightToLeft() ? TPM_LEFTALIGN : TPM_RIGHTALIGN;
+      Flags |= IsRightToLeft() ? TPM_LEFTALIGN : TPM_RIGHTALIGN;
       break;
     case paCenter:
-      flags |= TPM_CENTERALIGN;
+      Flags |= TPM_CENTERALIGN;
       break;
   }
-  if (IsRightToLeft()) flags |= TPM_LAYOUTRTL;
-  HMENU menu = Handle();
-  HWND owner = OwnerWindow();
+  if (IsRightToLeft()) Flags |= TPM_LAYOUTRTL;
+  HMENU Menu = Handle();
+  HWND Owner = OwnerWindow();
   // The system sends the menu's messages to the owner, which must be able to take the foreground.
-  TrackPopupMenu(menu, flags, X, Y, 0, owner, nullptr);
+  TrackPopupMenu(Menu, Flags, X, Y, 0, Owner, nullptr);
 }

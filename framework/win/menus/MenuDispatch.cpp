@@ -18,18 +18,18 @@ UINT g_nextCommand = 1;
 // A DC canvas that lets go of the DC it was lent (the system's own) when it goes.
 class TLentCanvas : public TCanvas {
  public:
-  explicit TLentCanvas(HDC dc) { SetHandle(dc); }
+  explicit TLentCanvas(HDC Dc) { SetHandle(Dc); }
   ~TLentCanvas() override { SetHandle(nullptr); }
 };
 
-void UseMenuFont(TCanvas& canvas) {
-  if (Screen) canvas.SetFont(Screen->MenuFont());
+void UseMenuFont(TCanvas& Canvas) {
+  if (Screen) Canvas.SetFont(Screen->MenuFont());
 }
 
-LRESULT CALLBACK PopupListProc(HWND wnd, UINT msg, WPARAM wparam, LPARAM lparam) {
-  TMessage message{msg, wparam, lparam, 0};
-  if (DispatchMenuMessage(message)) return message.Result;
-  return DefWindowProcW(wnd, msg, wparam, lparam);
+LRESULT CALLBACK PopupListProc(HWND Wnd, UINT Msg, WPARAM Wparam, LPARAM Lparam) {
+  TMessage Message{Msg, Wparam, Lparam, 0};
+  if (DispatchMenuMessage(Message)) return Message.Result;
+  return DefWindowProcW(Wnd, Msg, Wparam, Lparam);
 }
 
 }  // namespace
@@ -43,10 +43,10 @@ UINT AllocCommand(TMenuItem* Item) {
   // freed item does not reach its successor at once.
   while (items.count(g_nextCommand))
     g_nextCommand = g_nextCommand + 1 < kMenuCommandLimit ? g_nextCommand + 1 : 1;
-  const UINT command = g_nextCommand;
-  g_nextCommand = command + 1 < kMenuCommandLimit ? command + 1 : 1;
-  items[command] = Item;
-  return command;
+  const UINT Command = g_nextCommand;
+  g_nextCommand = Command + 1 < kMenuCommandLimit ? Command + 1 : 1;
+  items[Command] = Item;
+  return Command;
 }
 
 void ReleaseCommand(UINT Command) {
@@ -57,8 +57,8 @@ void ReleaseCommand(UINT Command) {
 
 TMenuItem* FindMenuItemByCommand(UINT Command) {
   auto& items = Items();
-  auto it = items.find(Command);
-  return it == items.end() ? nullptr : it->second;
+  auto It = items.find(Command);
+  return It == items.end() ? nullptr : It->second;
 }
 
 TMenuItem* FindMenuItemByHandle(HMENU Menu) {
@@ -73,51 +73,51 @@ bool DispatchMenuMessage(TMessage& Message) {
     case WM_COMMAND:
       // Menus and accelerators send no control window.
       if (Message.LParam == 0 && HIWORD(Message.WParam) <= 1) {
-        if (TMenuItem* item = FindMenuItemByCommand(LOWORD(Message.WParam))) {
-          item->Click();
+        if (TMenuItem* Item = FindMenuItemByCommand(LOWORD(Message.WParam))) {
+          Item->Click();
           Message.Result = 0;
           return true;
         }
       }
       return false;
     case WM_MEASUREITEM: {
-      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam);
-      if (!measure || measure->CtlType != ODT_MENU) return false;
-      TMenuItem* item = FindMenuItemByCommand(measure->itemID);
-      if (!item) item = FindMenuItemByCommand(static_cast<UINT>(measure->itemData));
-      if (!item) return false;
+      auto* Measure = reinterpret_cast<MEASUREITEMSTRUCT*>(Message.LParam);
+      if (!Measure || Measure->CtlType != ODT_MENU) return false;
+      TMenuItem* Item = FindMenuItemByCommand(Measure->itemID);
+      if (!Item) Item = FindMenuItemByCommand(static_cast<UINT>(Measure->itemData));
+      if (!Item) return false;
       {
         TScreenDC Screen;
-        TLentCanvas canvas(Screen.Get());
-        UseMenuFont(canvas);
-        int width = static_cast<int>(measure->itemWidth), height = static_cast<int>(measure->itemHeight);
-        item->MeasureItem(&canvas, width, height);
-        measure->itemWidth = static_cast<UINT>(width > 0 ? width : 0);
-        measure->itemHeight = static_cast<UINT>(height > 0 ? height : 0);
+        TLentCanvas Canvas(Screen.Get());
+        UseMenuFont(Canvas);
+        int Width = static_cast<int>(Measure->itemWidth), Height = static_cast<int>(Measure->itemHeight);
+        Item->MeasureItem(&Canvas, Width, Height);
+        Measure->itemWidth = static_cast<UINT>(Width > 0 ? Width : 0);
+        Measure->itemHeight = static_cast<UINT>(Height > 0 ? Height : 0);
       }
       Message.Result = 1;
       return true;
     }
     case WM_DRAWITEM: {
-      auto* draw = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam);
-      if (!draw || draw->CtlType != ODT_MENU) return false;
-      TMenuItem* item = FindMenuItemByCommand(draw->itemID);
-      if (!item) item = FindMenuItemByCommand(static_cast<UINT>(draw->itemData));
-      if (!item) return false;
-      const int saved = SaveDC(draw->hDC);
+      auto* Draw = reinterpret_cast<DRAWITEMSTRUCT*>(Message.LParam);
+      if (!Draw || Draw->CtlType != ODT_MENU) return false;
+      TMenuItem* Item = FindMenuItemByCommand(Draw->itemID);
+      if (!Item) Item = FindMenuItemByCommand(static_cast<UINT>(Draw->itemData));
+      if (!Item) return false;
+      const int Saved = SaveDC(Draw->hDC);
       {
-        TLentCanvas canvas(draw->hDC);
-        UseMenuFont(canvas);
-        item->DrawItem(&canvas, draw->rcItem, (draw->itemState & ODS_SELECTED) != 0);
+        TLentCanvas Canvas(Draw->hDC);
+        UseMenuFont(Canvas);
+        Item->DrawItem(&Canvas, Draw->rcItem, (Draw->itemState & ODS_SELECTED) != 0);
       }
-      RestoreDC(draw->hDC, saved);
+      RestoreDC(Draw->hDC, Saved);
       Message.Result = 1;
       return true;
     }
     case WM_INITMENUPOPUP:
       // The item that opens a sub-menu is "clicked" first, so its handler can update the sub-items.
-      if (TMenuItem* item = FindMenuItemByHandle(reinterpret_cast<HMENU>(Message.WParam))) {
-        if (item->Parent()) item->Click();
+      if (TMenuItem* Item = FindMenuItemByHandle(reinterpret_cast<HMENU>(Message.WParam))) {
+        if (Item->Parent()) Item->Click();
         Message.Result = 0;
         return true;
       }
@@ -127,17 +127,17 @@ bool DispatchMenuMessage(TMessage& Message) {
 }
 
 HWND PopupListWindow() {
-  static HWND wnd = [] {
-    WNDCLASSW cls{};
-    cls.lpfnWndProc = PopupListProc;
-    cls.hInstance = GetModuleHandleW(nullptr);
-    cls.lpszClassName = L"TPopupListWindow";
-    RegisterClassW(&cls);
+  static HWND Wnd = [] {
+    WNDCLASSW Cls{};
+    Cls.lpfnWndProc = PopupListProc;
+    Cls.hInstance = GetModuleHandleW(nullptr);
+    Cls.lpszClassName = L"TPopupListWindow";
+    RegisterClassW(&Cls);
     // Hidden and top-level: a popup menu needs an owner that can take the foreground.
-    return CreateWindowExW(WS_EX_TOOLWINDOW, cls.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                           cls.hInstance, nullptr);
+    return CreateWindowExW(WS_EX_TOOLWINDOW, Cls.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                           Cls.hInstance, nullptr);
   }();
-  return wnd;
+  return Wnd;
 }
 
 void RegisterMenuClasses() {

@@ -18,10 +18,10 @@ TMenuItem::~TMenuItem() {
   // would otherwise destroy them too.
   DetachNativeItems();
   while (!FItems.empty()) {
-    TMenuItem* item = FItems.back();
+    TMenuItem* Item = FItems.back();
     FItems.pop_back();
-    item->FParent = nullptr;
-    delete item;
+    Item->FParent = nullptr;
+    delete Item;
   }
   if (FHandle) DestroyMenu(FHandle);
   menus_detail::ReleaseCommand(FCommand);
@@ -56,10 +56,10 @@ void TMenuItem::SetChecked(bool Value) {
   FChecked = Value;
   // A checked radio item unchecks the other radio items of its group.
   if (Value && FRadioItem && FParent)
-    for (TMenuItem* item : FParent->FItems)
-      if (item != this && item->FRadioItem && item->FGroupIndex == FGroupIndex && item->FChecked) {
-        item->FChecked = false;
-        item->Changed();
+    for (TMenuItem* Item : FParent->FItems)
+      if (Item != this && Item->FRadioItem && Item->FGroupIndex == FGroupIndex && Item->FChecked) {
+        Item->FChecked = false;
+        Item->Changed();
       }
   Changed();
 }
@@ -102,8 +102,8 @@ void TMenuItem::SetVisible(bool Value) {
 
 void TMenuItem::Insert(int Index, TMenuItem* Item) {
   if (!Item || Item == this) throw std::invalid_argument("Menu item cannot be inserted");
-  for (TMenuItem* p = this; p; p = p->FParent)
-    if (p == Item) throw std::invalid_argument("Menu item cannot be inserted into its own sub-items");
+  for (TMenuItem* P = this; P; P = P->FParent)
+    if (P == Item) throw std::invalid_argument("Menu item cannot be inserted into its own sub-items");
   if (Item->FParent) Item->FParent->Remove(Item);
   if (Index < 0 || Index > Count()) Index = Count();
   FItems.insert(FItems.begin() + Index, Item);
@@ -113,9 +113,9 @@ void TMenuItem::Insert(int Index, TMenuItem* Item) {
 }
 
 void TMenuItem::Remove(TMenuItem* Item) {
-  auto it = std::find(FItems.begin(), FItems.end(), Item);
-  if (it == FItems.end()) return;
-  FItems.erase(it);
+  auto It = std::find(FItems.begin(), FItems.end(), Item);
+  if (It == FItems.end()) return;
+  FItems.erase(It);
   Item->FParent = nullptr;
   if (FDestroying) return;
   RebuildHandle();
@@ -131,36 +131,36 @@ void TMenuItem::Clear() {
 }
 
 int TMenuItem::IndexOf(const TMenuItem* Item) const {
-  auto it = std::find(FItems.begin(), FItems.end(), Item);
-  return it == FItems.end() ? -1 : static_cast<int>(it - FItems.begin());
+  auto It = std::find(FItems.begin(), FItems.end(), Item);
+  return It == FItems.end() ? -1 : static_cast<int>(It - FItems.begin());
 }
 
 void TMenuItem::SetMenuIndex(int Value) {
   if (!FParent) return;
-  TMenuItem* parent = FParent;
-  const int count = parent->Count();
+  TMenuItem* Parent = FParent;
+  const int count = Parent->Count();
   Value = std::clamp(Value, 0, count - 1);
   if (Value == MenuIndex()) return;
-  parent->Remove(this);
-  parent->Insert(Value, this);
+  Parent->Remove(this);
+  Parent->Insert(Value, this);
 }
 
 TMenu* TMenuItem::GetParentMenu() const {
-  const TMenuItem* item = this;
-  while (item->FParent) item = item->FParent;
-  return item->FMenu;
+  const TMenuItem* Item = this;
+  while (Item->FParent) Item = Item->FParent;
+  return Item->FMenu;
 }
 
 TImageList* TMenuItem::GetImageList() const {
-  TMenu* menu = GetParentMenu();
-  return menu ? menu->Images() : nullptr;
+  TMenu* Menu = GetParentMenu();
+  return Menu ? Menu->Images() : nullptr;
 }
 
 bool TMenuItem::IsOwnerDraw() const {
-  TMenu* menu = GetParentMenu();
-  if (!menu || !menu->OwnerDraw()) return false;
+  TMenu* Menu = GetParentMenu();
+  if (!Menu || !Menu->OwnerDraw()) return false;
   // The items of a bar are measured by the system; only what drops down is owner-drawn.
-  return !(menu->IsMenuBar() && FParent == menu->Items());
+  return !(Menu->IsMenuBar() && FParent == Menu->Items());
 }
 
 HMENU TMenuItem::Handle() {
@@ -175,41 +175,41 @@ HMENU TMenuItem::Handle() {
 
 void TMenuItem::DetachNativeItems() {
   if (!FHandle) return;
-  for (int n = GetMenuItemCount(FHandle); n > 0; --n) RemoveMenu(FHandle, 0, MF_BYPOSITION);
+  for (int N = GetMenuItemCount(FHandle); N > 0; --N) RemoveMenu(FHandle, 0, MF_BYPOSITION);
 }
 
 void TMenuItem::RebuildHandle() {
   if (!FHandle || FDestroying) return;
   DetachNativeItems();
-  TMenu* menu = GetParentMenu();
-  const bool rtl = menu && menu->IsRightToLeft();
-  UINT position = 0;
-  for (TMenuItem* item : FItems) {
-    if (!item->FVisible) continue;
-    const bool ownerDraw = item->IsOwnerDraw();
-    std::wstring text = Utf8ToWide(item->FCaption);
-    if (!ownerDraw && item->FShortCut != scNone) text += L"\t" + Utf8ToWide(ShortCutToText(item->FShortCut));
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_STRING;
-    if (item->IsLine()) info.fType |= MFT_SEPARATOR;
-    if (ownerDraw) info.fType |= MFT_OWNERDRAW;
-    if (item->FRadioItem) info.fType |= MFT_RADIOCHECK;
-    if (rtl) info.fType |= MFT_RIGHTORDER;
-    if (item->FChecked) info.fState |= MFS_CHECKED;
-    if (!item->FEnabled) info.fState |= MFS_GRAYED;
-    if (item->FDefault) info.fState |= MFS_DEFAULT;
-    info.wID = item->FCommand;
-    info.dwItemData = item->FCommand;
-    info.dwTypeData = text.data();
-    info.cch = static_cast<UINT>(text.size());
-    if (!item->FItems.empty()) {
-      info.fMask |= MIIM_SUBMENU;
-      info.hSubMenu = item->Handle();
+  TMenu* Menu = GetParentMenu();
+  const bool Rtl = Menu && Menu->IsRightToLeft();
+  UINT Position = 0;
+  for (TMenuItem* Item : FItems) {
+    if (!Item->FVisible) continue;
+    const bool OwnerDraw = Item->IsOwnerDraw();
+    std::wstring Text = Utf8ToWide(Item->FCaption);
+    if (!OwnerDraw && Item->FShortCut != scNone) Text += L"\t" + Utf8ToWide(ShortCutToText(Item->FShortCut));
+    MENUITEMINFOW Info{};
+    Info.cbSize = sizeof Info;
+    Info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_DATA | MIIM_STRING;
+    if (Item->IsLine()) Info.fType |= MFT_SEPARATOR;
+    if (OwnerDraw) Info.fType |= MFT_OWNERDRAW;
+    if (Item->FRadioItem) Info.fType |= MFT_RADIOCHECK;
+    if (Rtl) Info.fType |= MFT_RIGHTORDER;
+    if (Item->FChecked) Info.fState |= MFS_CHECKED;
+    if (!Item->FEnabled) Info.fState |= MFS_GRAYED;
+    if (Item->FDefault) Info.fState |= MFS_DEFAULT;
+    Info.wID = Item->FCommand;
+    Info.dwItemData = Item->FCommand;
+    Info.dwTypeData = Text.data();
+    Info.cch = static_cast<UINT>(Text.size());
+    if (!Item->FItems.empty()) {
+      Info.fMask |= MIIM_SUBMENU;
+      Info.hSubMenu = Item->Handle();
     }
-    InsertMenuItemW(FHandle, position++, TRUE, &info);
+    InsertMenuItemW(FHandle, Position++, TRUE, &Info);
   }
-  if (menu) menu->MenuChanged();
+  if (Menu) Menu->MenuChanged();
 }
 
 void TMenuItem::Changed() {
@@ -239,13 +239,13 @@ TComponent* TMenuItem::GetParentComponent() const {
 }
 
 void TMenuItem::SetParentComponent(TComponent* Value) {
-  if (auto* menu = dynamic_cast<TMenu*>(Value))
-    menu->Items()->Add(this);
-  else if (auto* item = dynamic_cast<TMenuItem*>(Value))
-    item->Add(this);
+  if (auto* Menu = dynamic_cast<TMenu*>(Value))
+    Menu->Items()->Add(this);
+  else if (auto* Item = dynamic_cast<TMenuItem*>(Value))
+    Item->Add(this);
 }
 
 void TMenuItem::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
-  for (TMenuItem* item : FItems)
-    if (item->Owner() == Root) Proc(item);
+  for (TMenuItem* Item : FItems)
+    if (Item->Owner() == Root) Proc(Item);
 }

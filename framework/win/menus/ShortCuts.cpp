@@ -27,43 +27,43 @@ String KeyName(WORD key) {
   if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return String(1, static_cast<char>(key));
   if (key >= VK_F1 && key <= VK_F24) return "F" + std::to_string(key - VK_F1 + 1);
   if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) return "Num " + std::to_string(key - VK_NUMPAD0);
-  for (const TKeyName& k : kKeyNames)
-    if (k.Key == key) return k.Name;
+  for (const TKeyName& K : kKeyNames)
+    if (K.Key == key) return K.Name;
   return {};
 }
 
 }  // namespace
 
 String ShortCutToText(TShortCut Value) {
-  const String name = KeyName(Value & 0xFF);
-  if (name.empty()) return {};
-  String text;
-  if (Value & scCtrl) text += "Ctrl+";
-  if (Value & scShift) text += "Shift+";
-  if (Value & scAlt) text += "Alt+";
-  return text + name;
+  const String Name = KeyName(Value & 0xFF);
+  if (Name.empty()) return {};
+  String Text;
+  if (Value & scCtrl) Text += "Ctrl+";
+  if (Value & scShift) Text += "Shift+";
+  if (Value & scAlt) Text += "Alt+";
+  return Text + Name;
 }
 
 TShortCut TextToShortCut(const String& Text) {
-  std::string_view rest = Text;
-  TShortCut modifiers = scNone;
+  std::string_view Rest = Text;
+  TShortCut Modifiers = scNone;
   // Modifier prefixes in any order; a trailing "+" alone is the key name of "Num +".
-  for (bool found = true; found;) {
-    found = false;
+  for (bool Found = true; Found;) {
+    Found = false;
     for (auto [prefix, flag] :
          {std::pair{"Ctrl+", scCtrl}, std::pair{"Shift+", scShift}, std::pair{"Alt+", scAlt}}) {
-      const std::string_view p(prefix);
-      if (rest.size() > p.size() && SameText(rest.substr(0, p.size()), p)) {
-        modifiers |= flag;
-        rest.remove_prefix(p.size());
-        found = true;
+      const std::string_view P(prefix);
+      if (Rest.size() > P.size() && SameText(Rest.substr(0, P.size()), P)) {
+        Modifiers |= flag;
+        Rest.remove_prefix(P.size());
+        Found = true;
       }
     }
   }
-  if (rest.empty()) return scNone;
-  for (WORD key = 1; key < 0xFF; ++key) {
-    const String name = KeyName(key);
-    if (!name.empty() && SameText(name, rest)) return ShortCut(key, modifiers);
+  if (Rest.empty()) return scNone;
+  for (WORD Key = 1; Key < 0xFF; ++Key) {
+    const String Name = KeyName(Key);
+    if (!Name.empty() && SameText(Name, Rest)) return ShortCut(Key, Modifiers);
   }
   return scNone;
 }
