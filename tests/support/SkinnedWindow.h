@@ -13,7 +13,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/NCObjects.h"
 #include "skin/form/RuzIzivForm.h"
-#include "tests/data/TestSkins.h"
+#include "tests/skin/data/TestSkins.h"
 #include "tests/support/Handles.h"
 #include "tests/support/Pump.h"
 #include "tests/support/RecordingWindow.h"
