@@ -14,80 +14,80 @@
 
 namespace {
 
-std::vector<uint8_t> Bytes(const std::string& s) {
-  return {s.begin(), s.end()};
+std::vector<uint8_t> Bytes(const std::string& S) {
+  return {S.begin(), S.end()};
 }
 
-std::vector<uint8_t> RoundTrip(const std::vector<uint8_t>& in) {
-  int32_t consumed = -1;
-  const auto code = LzhPackBytes(in, &consumed);
-  EXPECT_EQ(consumed, static_cast<int32_t>(in.size()));
-  return LzhUnpackBytes(code, static_cast<int32_t>(in.size()));
+std::vector<uint8_t> RoundTrip(const std::vector<uint8_t>& In) {
+  int32_t Consumed = -1;
+  const auto Code = LzhPackBytes(In, &Consumed);
+  EXPECT_EQ(Consumed, static_cast<int32_t>(In.size()));
+  return LzhUnpackBytes(Code, static_cast<int32_t>(In.size()));
 }
 
 TEST(LzhLengths, ZeroOrNegativeLengthUnpacksToNothingWithoutReading) {
-  for (int32_t len : {0, -1, -100000}) {
-    int reads = 0;
-    std::vector<uint8_t> out;
-    TLZH lzh;
-    lzh.LZHUnpack(
-        len, [&](void*, uint16_t, uint16_t& got) { ++reads, got = 0; },
-        [&](void* d, uint16_t n, uint16_t& put) { out.push_back(*static_cast<uint8_t*>(d)), put = n; });
-    EXPECT_EQ(reads, 0) << len;
-    EXPECT_TRUE(out.empty()) << len;
+  for (int32_t Len : {0, -1, -100000}) {
+    int Reads = 0;
+    std::vector<uint8_t> Out;
+    TLZH Lzh;
+    Lzh.LZHUnpack(
+        Len, [&](void*, uint16_t, uint16_t& Got) { ++Reads, Got = 0; },
+        [&](void* D, uint16_t N, uint16_t& Put) { Out.push_back(*static_cast<uint8_t*>(D)), Put = N; });
+    EXPECT_EQ(Reads, 0) << Len;
+    EXPECT_TRUE(Out.empty()) << Len;
   }
 }
 
 TEST(LzhLengths, EmptyInputReportsZeroAndStillCodesOneSymbol) {
-  int32_t consumed = -1;
-  const auto code = LzhPackBytes({}, &consumed);
-  EXPECT_EQ(consumed, 0);
-  EXPECT_FALSE(code.empty());
-  EXPECT_LE(code.size(), 2u);  // one literal of the initial tree (9 bits at most) plus padding
+  int32_t Consumed = -1;
+  const auto Code = LzhPackBytes({}, &Consumed);
+  EXPECT_EQ(Consumed, 0);
+  EXPECT_FALSE(Code.empty());
+  EXPECT_LE(Code.size(), 2u);  // one literal of the initial tree (9 bits at most) plus padding
   EXPECT_TRUE(LzhDecompressBytes(LzhCompressBytes({})).empty());
 }
 
 TEST(LzhSymbols, RunOfOneByteIsLiteralThenFullMatchesOfThePreviousByte) {
-  const std::vector<uint8_t> run(1 + 60 * 10, 'x');
-  const auto code = LzhPackBytes(run);
-  const auto trace = TLzhProbe().Trace(code, static_cast<int32_t>(run.size()));
+  const std::vector<uint8_t> Run(1 + 60 * 10, 'x');
+  const auto Code = LzhPackBytes(Run);
+  const auto trace = TLzhProbe().Trace(Code, static_cast<int32_t>(Run.size()));
   ASSERT_EQ(trace.size(), 11u);
   EXPECT_EQ(trace[0].Sym, 'x');
-  for (size_t i = 1; i < trace.size(); ++i) {
-    EXPECT_EQ(trace[i].Sym, 253 + 60);
-    EXPECT_EQ(trace[i].Position, 0);
+  for (size_t I = 1; I < trace.size(); ++I) {
+    EXPECT_EQ(trace[I].Sym, 253 + 60);
+    EXPECT_EQ(trace[I].Position, 0);
   }
-  EXPECT_EQ(LzhUnpackBytes(code, static_cast<int32_t>(run.size())), run);
+  EXPECT_EQ(LzhUnpackBytes(Code, static_cast<int32_t>(Run.size())), Run);
 }
 
 TEST(LzhSymbols, LeadingSpacesMatchThePrefilledRing) {
-  const auto text = Bytes("          hello");
-  const auto code = LzhPackBytes(text);
-  const auto trace = TLzhProbe().Trace(code, static_cast<int32_t>(text.size()));
+  const auto Text = Bytes("          hello");
+  const auto Code = LzhPackBytes(Text);
+  const auto trace = TLzhProbe().Trace(Code, static_cast<int32_t>(Text.size()));
   ASSERT_FALSE(trace.empty());
   EXPECT_EQ(trace[0].Sym, 253 + 10);
   EXPECT_EQ(trace[0].Position, 0);  // the nearest of the equally long matches
-  EXPECT_EQ(LzhUnpackBytes(code, static_cast<int32_t>(text.size())), text);
+  EXPECT_EQ(LzhUnpackBytes(Code, static_cast<int32_t>(Text.size())), Text);
 }
 
 TEST(LzhSymbols, ThreeByteMatchIsCodedTwoByteMatchIsNot) {
   {
-    const auto text = Bytes(
+    const auto Text = Bytes(
         "abcdefgh"
         "abc#");
-    const auto trace = TLzhProbe().Trace(LzhPackBytes(text), static_cast<int32_t>(text.size()));
+    const auto trace = TLzhProbe().Trace(LzhPackBytes(Text), static_cast<int32_t>(Text.size()));
     ASSERT_EQ(trace.size(), 8u + 1 + 1);
     EXPECT_EQ(trace[8].Sym, 253 + 3);
     EXPECT_EQ(trace[8].Position, 7);  // eight bytes back
     EXPECT_EQ(trace[9].Sym, '#');
   }
   {
-    const auto text = Bytes(
+    const auto Text = Bytes(
         "abdefgh"
         "ab#");
-    const auto trace = TLzhProbe().Trace(LzhPackBytes(text), static_cast<int32_t>(text.size()));
-    ASSERT_EQ(trace.size(), text.size());
-    for (size_t i = 0; i < text.size(); ++i) EXPECT_EQ(trace[i].Sym, text[i]) << i;
+    const auto trace = TLzhProbe().Trace(LzhPackBytes(Text), static_cast<int32_t>(Text.size()));
+    ASSERT_EQ(trace.size(), Text.size());
+    for (size_t I = 0; I < Text.size(); ++I) EXPECT_EQ(trace[I].Sym, Text[I]) << I;
   }
 }
 
@@ -111,117 +111,117 @@ TEST_P(LzhPeriodicMatch, EveryLengthDecodesToTheInput) {
 
 INSTANTIATE_TEST_SUITE_P(Periods, LzhPeriodicMatch, ::testing::Range(1, 18));
 
-std::vector<uint8_t> MakeInput(int kind, size_t n, std::mt19937& rng) {
-  std::vector<uint8_t> v(n);
-  for (size_t i = 0; i < n; ++i) {
-    switch (kind) {
+std::vector<uint8_t> MakeInput(int Kind, size_t N, std::mt19937& Rng) {
+  std::vector<uint8_t> V(N);
+  for (size_t I = 0; I < N; ++I) {
+    switch (Kind) {
       case 0:
-        v[i] = static_cast<uint8_t>(rng());
+        V[I] = static_cast<uint8_t>(Rng());
         break;  // incompressible
       case 1:
-        v[i] = static_cast<uint8_t>("the quick brown fox "[rng() % 20]);
+        V[I] = static_cast<uint8_t>("the quick brown fox "[Rng() % 20]);
         break;
       case 2:
-        v[i] = static_cast<uint8_t>(i % 251);
+        V[I] = static_cast<uint8_t>(I % 251);
         break;  // long period
       case 3:
-        v[i] = (rng() % 16 == 0) ? static_cast<uint8_t>(rng()) : 0;
+        V[I] = (Rng() % 16 == 0) ? static_cast<uint8_t>(Rng()) : 0;
         break;  // sparse
       default:
-        v[i] = static_cast<uint8_t>((i / 37) % 3 == 0 ? ' ' : 'A' + (i % 7));
+        V[I] = static_cast<uint8_t>((I / 37) % 3 == 0 ? ' ' : 'A' + (I % 7));
         break;
     }
   }
-  return v;
+  return V;
 }
 
 TEST(LzhRoundTrip, RandomAndStructuredInputsOfManySizes) {
-  std::mt19937 rng(12345);
-  for (size_t n : {1u, 2u, 3u, 59u, 60u, 61u, 119u, 4035u, 4096u, 4097u, 4157u, 20000u}) {
-    for (int kind = 0; kind < 5; ++kind) {
-      const auto in = MakeInput(kind, n, rng);
-      ASSERT_EQ(RoundTrip(in), in) << "size " << n << " kind " << kind;
+  std::mt19937 Rng(12345);
+  for (size_t N : {1u, 2u, 3u, 59u, 60u, 61u, 119u, 4035u, 4096u, 4097u, 4157u, 20000u}) {
+    for (int Kind = 0; Kind < 5; ++Kind) {
+      const auto In = MakeInput(Kind, N, Rng);
+      ASSERT_EQ(RoundTrip(In), In) << "size " << N << " kind " << Kind;
     }
   }
 }
 
 TEST(LzhRoundTrip, LongInputsRebuildTheTreeManyTimes) {
   // Far more than 0x8000 symbols, so the halving rebuild runs repeatedly.
-  std::mt19937 rng(7);
-  for (int kind : {0, 1, 3}) {
-    const auto in = MakeInput(kind, 300000, rng);
-    ASSERT_EQ(RoundTrip(in), in) << "kind " << kind;
+  std::mt19937 Rng(7);
+  for (int Kind : {0, 1, 3}) {
+    const auto In = MakeInput(Kind, 300000, Rng);
+    ASSERT_EQ(RoundTrip(In), In) << "kind " << Kind;
   }
 }
 
 TEST(LzhDamagedInput, TruncatedCodeStillWritesTheStatedLength) {
-  std::mt19937 rng(3);
-  const auto text = MakeInput(1, 30000, rng);
-  const auto code = LzhPackBytes(text);
-  for (size_t keep : {size_t{0}, size_t{1}, code.size() / 3, code.size() - 1}) {
-    const auto out = LzhUnpackBytes(std::span(code).first(keep), static_cast<int32_t>(text.size()));
-    ASSERT_GE(out.size(), text.size());
-    ASSERT_LE(out.size(), text.size() + 59);
+  std::mt19937 Rng(3);
+  const auto Text = MakeInput(1, 30000, Rng);
+  const auto Code = LzhPackBytes(Text);
+  for (size_t Keep : {size_t{0}, size_t{1}, Code.size() / 3, Code.size() - 1}) {
+    const auto Out = LzhUnpackBytes(std::span(Code).first(Keep), static_cast<int32_t>(Text.size()));
+    ASSERT_GE(Out.size(), Text.size());
+    ASSERT_LE(Out.size(), Text.size() + 59);
     // What was decoded before the cut is still right.
-    const size_t sure = keep * 3 / 2;  // a code byte never carries less than one text byte
-    EXPECT_TRUE(std::equal(text.begin(), text.begin() + std::min(sure, text.size()) / 2, out.begin()));
+    const size_t Sure = Keep * 3 / 2;  // a code byte never carries less than one text byte
+    EXPECT_TRUE(std::equal(Text.begin(), Text.begin() + std::min(Sure, Text.size()) / 2, Out.begin()));
   }
 }
 
 TEST(LzhDamagedInput, CorruptedCodeGivesStatedLengthPlusAtMostOneMatch) {
-  std::mt19937 rng(4);
-  const auto text = MakeInput(4, 20000, rng);
-  const auto code = LzhPackBytes(text);
-  for (int round = 0; round < 200; ++round) {
-    auto bad = code;
-    for (int k = 0; k < 1 + round % 5; ++k) bad[rng() % bad.size()] ^= static_cast<uint8_t>(1 + rng() % 255);
-    const auto out = LzhUnpackBytes(bad, static_cast<int32_t>(text.size()));
-    ASSERT_GE(out.size(), text.size());
-    ASSERT_LE(out.size(), text.size() + 59);
+  std::mt19937 Rng(4);
+  const auto Text = MakeInput(4, 20000, Rng);
+  const auto Code = LzhPackBytes(Text);
+  for (int Round = 0; Round < 200; ++Round) {
+    auto Bad = Code;
+    for (int K = 0; K < 1 + Round % 5; ++K) Bad[Rng() % Bad.size()] ^= static_cast<uint8_t>(1 + Rng() % 255);
+    const auto Out = LzhUnpackBytes(Bad, static_cast<int32_t>(Text.size()));
+    ASSERT_GE(Out.size(), Text.size());
+    ASSERT_LE(Out.size(), Text.size() + 59);
   }
 }
 
 TEST(LzhDamagedInput, ImplausibleStoredLengthIsRejectedBeforeUnpacking) {
-  std::vector<uint8_t> data = {0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3};
-  EXPECT_THROW(LzhDecompressBytes(data), ElzhException);
-  data = {0x01, 0, 0, 0};  // one byte promised, no code at all
-  EXPECT_THROW(LzhDecompressBytes(data), ElzhException);
-  data = {0x00, 0, 0, 0};
-  EXPECT_TRUE(LzhDecompressBytes(data).empty());
-  data = {0xE0, 0x01, 0, 0, 0x00};  // 480 bytes from one code byte is still possible
-  const size_t got = LzhDecompressBytes(data).size();
-  EXPECT_GE(got, 480u);
-  EXPECT_LE(got, 480u + 59);
+  std::vector<uint8_t> Data = {0xFF, 0xFF, 0xFF, 0x7F, 1, 2, 3};
+  EXPECT_THROW(LzhDecompressBytes(Data), ElzhException);
+  Data = {0x01, 0, 0, 0};  // one byte promised, no code at all
+  EXPECT_THROW(LzhDecompressBytes(Data), ElzhException);
+  Data = {0x00, 0, 0, 0};
+  EXPECT_TRUE(LzhDecompressBytes(Data).empty());
+  Data = {0xE0, 0x01, 0, 0, 0x00};  // 480 bytes from one code byte is still possible
+  const size_t Got = LzhDecompressBytes(Data).size();
+  EXPECT_GE(Got, 480u);
+  EXPECT_LE(Got, 480u + 59);
   EXPECT_THROW(LzhDecompressBytes(std::vector<uint8_t>{1, 2}), ElzhException);
   EXPECT_NO_THROW(LzhCheckStoredLength(-5, 0));
 }
 
 TEST(LzhTables, ExistOnlyDuringACallAndAreFreedWhenTheSinkFails) {
-  TLzhProbe lzh;
-  const auto text = Bytes("some text some text some text");
+  TLzhProbe Lzh;
+  const auto Text = Bytes("some text some text some text");
   size_t pos = 0;
-  const TReadProc read = [&](void* d, uint16_t, uint16_t& got) {
-    got = pos < text.size() ? 1 : 0;
-    if (got) *static_cast<uint8_t*>(d) = text[pos++];
+  const TReadProc Read = [&](void* D, uint16_t, uint16_t& Got) {
+    Got = pos < Text.size() ? 1 : 0;
+    if (Got) *static_cast<uint8_t*>(D) = Text[pos++];
   };
-  int32_t consumed = 0;
-  EXPECT_THROW(lzh.LZHPack(consumed, read, [](void*, uint16_t, uint16_t&) { throw EWriteError("full"); }),
+  int32_t Consumed = 0;
+  EXPECT_THROW(Lzh.LZHPack(Consumed, Read, [](void*, uint16_t, uint16_t&) { throw EWriteError("full"); }),
                EWriteError);
-  EXPECT_EQ(lzh.text_buf, nullptr);
+  EXPECT_EQ(Lzh.text_buf, nullptr);
   pos = 0;
-  std::vector<uint8_t> code;
-  lzh.LZHPack(consumed, read, [&](void* d, uint16_t n, uint16_t& put) {
-    code.push_back(*static_cast<uint8_t*>(d)), put = n;
+  std::vector<uint8_t> Code;
+  Lzh.LZHPack(Consumed, Read, [&](void* D, uint16_t N, uint16_t& Put) {
+    Code.push_back(*static_cast<uint8_t*>(D)), Put = N;
   });
-  EXPECT_EQ(lzh.text_buf, nullptr);
-  EXPECT_EQ(consumed, static_cast<int32_t>(text.size()));
+  EXPECT_EQ(Lzh.text_buf, nullptr);
+  EXPECT_EQ(Consumed, static_cast<int32_t>(Text.size()));
   // The same object packs again from a fresh state.
   pos = 0;
-  std::vector<uint8_t> again;
-  lzh.LZHPack(consumed, read, [&](void* d, uint16_t n, uint16_t& put) {
-    again.push_back(*static_cast<uint8_t*>(d)), put = n;
+  std::vector<uint8_t> Again;
+  Lzh.LZHPack(Consumed, Read, [&](void* D, uint16_t N, uint16_t& Put) {
+    Again.push_back(*static_cast<uint8_t*>(D)), Put = N;
   });
-  EXPECT_EQ(again, code);
+  EXPECT_EQ(Again, Code);
 }
 
 // Weights that grow like a Fibonacci series (each just above the sum two steps back) make the
@@ -229,46 +229,46 @@ TEST(LzhTables, ExistOnlyDuringACallAndAreFreedWhenTheSinkFails) {
 // deeper than one 16-bit word. Interleaved, as a real stream would send them.
 std::vector<int> DeepTreeSymbols() {
   const int weights[] = {306, 306, 612, 918, 1530, 2448, 3978, 6426, 10404};
-  int left[9];
-  for (int s = 0; s < 9; ++s) left[s] = weights[s] - 1;  // every leaf starts at weight 1
-  std::vector<int> seq;
-  for (bool any = true; any;) {
-    any = false;
-    for (int s = 0; s < 9; ++s)
-      if (left[s] > 0) seq.push_back(305 + s), --left[s], any = true;
+  int Left[9];
+  for (int S = 0; S < 9; ++S) Left[S] = weights[S] - 1;  // every leaf starts at weight 1
+  std::vector<int> Seq;
+  for (bool Any = true; Any;) {
+    Any = false;
+    for (int S = 0; S < 9; ++S)
+      if (Left[S] > 0) Seq.push_back(305 + S), --Left[S], Any = true;
   }
-  for (int s = 0; s < 40; ++s) seq.push_back(s);  // rare symbols, coded while deep
-  return seq;
+  for (int S = 0; S < 40; ++S) Seq.push_back(S);  // rare symbols, coded while deep
+  return Seq;
 }
 
 TEST(LzhHuffman, CodesLongerThanSixteenBitsAreSentAndDecodedExactly) {
-  const auto seq = DeepTreeSymbols();
-  std::vector<uint8_t> code;
-  const TWriteProc write = [&](void* d, uint16_t n, uint16_t& put) {
-    code.push_back(*static_cast<uint8_t*>(d)), put = n;
+  const auto Seq = DeepTreeSymbols();
+  std::vector<uint8_t> Code;
+  const TWriteProc Write = [&](void* D, uint16_t N, uint16_t& Put) {
+    Code.push_back(*static_cast<uint8_t*>(D)), Put = N;
   };
-  TLzhProbe enc;
-  enc.InitLZH();
-  enc.StartHuff();
-  int deepest = 0;
-  for (int s : seq) {
-    deepest = std::max(deepest, enc.Depth(s));
-    enc.EncodeChar(static_cast<unsigned>(s), write);
+  TLzhProbe Enc;
+  Enc.InitLZH();
+  Enc.StartHuff();
+  int Deepest = 0;
+  for (int S : Seq) {
+    Deepest = std::max(Deepest, Enc.Depth(S));
+    Enc.EncodeChar(static_cast<unsigned>(S), Write);
   }
-  enc.EncodeEnd(write);
-  enc.EndLZH();
-  EXPECT_GT(deepest, 16);
+  Enc.EncodeEnd(Write);
+  Enc.EndLZH();
+  EXPECT_GT(Deepest, 16);
 
   size_t pos = 0;
-  const TReadProc read = [&](void* d, uint16_t, uint16_t& got) {
-    got = pos < code.size() ? 1 : 0;
-    if (got) *static_cast<uint8_t*>(d) = code[pos++];
+  const TReadProc Read = [&](void* D, uint16_t, uint16_t& Got) {
+    Got = pos < Code.size() ? 1 : 0;
+    if (Got) *static_cast<uint8_t*>(D) = Code[pos++];
   };
-  TLzhProbe dec;
-  dec.InitLZH();
-  dec.StartHuff();
-  for (size_t i = 0; i < seq.size(); ++i) ASSERT_EQ(dec.DecodeChar(read), seq[i]) << i;
-  dec.EndLZH();
+  TLzhProbe Dec;
+  Dec.InitLZH();
+  Dec.StartHuff();
+  for (size_t I = 0; I < Seq.size(); ++I) ASSERT_EQ(Dec.DecodeChar(Read), Seq[I]) << I;
+  Dec.EndLZH();
 }
 
 }  // namespace
