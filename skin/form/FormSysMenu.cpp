@@ -41,11 +41,11 @@ bool IsOldNT() {
 }
 
 String MenuText(HMENU Menu, UINT Position) {
-  wchar_t buffer[kMaxItemText + 1] = {};
-  const int length = GetMenuStringW(Menu, Position, buffer, kMaxItemText + 1, MF_BYPOSITION);
-  if (length <= 0) return String();
+  wchar_t Buffer[kMaxItemText + 1] = {};
+  const int Length = GetMenuStringW(Menu, Position, Buffer, kMaxItemText + 1, MF_BYPOSITION);
+  if (Length <= 0) return String();
   // Captions of framework menu items are the framework's own (UTF-8) text, whatever the code page.
-  return WStringToUtf8(std::wstring_view(buffer, static_cast<std::size_t>(length)));
+  return WStringToUtf8(std::wstring_view(Buffer, static_cast<std::size_t>(Length)));
 }
 
 }  // namespace
@@ -58,32 +58,32 @@ void TRuzIzivForm::FreeSysPopup() {
 // A new, empty popup for the system menu, drawn by the skinned menu-item
 // painters.
 static TPopupMenu* NewSysPopup(TRuzIzivForm& Form) {
-  auto* popup = new TPopupMenu(&Form);
-  popup->SetTag(kSysPopupTag);
-  popup->SetOwnerDraw(true);
+  auto* Popup = new TPopupMenu(&Form);
+  Popup->SetTag(kSysPopupTag);
+  Popup->SetOwnerDraw(true);
   // The list stays the skin data's: the popup only borrows it (and forgets it if it goes first).
   if (Form.FSkinData && Form.FSkinData->MenuImages && Form.FSkinData->MenuImages->HandleAllocated())
-    popup->SetImages(Form.FSkinData->MenuImages.get());
-  return popup;
+    Popup->SetImages(Form.FSkinData->MenuImages.get());
+  return Popup;
 }
 
 static TMenuItem* AddPopupItem(TRuzIzivForm& Form, TPopupMenu& Popup, const String& Caption, int Tag,
                                TNotifyEvent OnClick) {
-  auto* item = new TMenuItem(nullptr);  // owned by the popup's item tree
-  item->SetCaption(Caption);
-  item->SetTag(Tag);
-  item->OnClick = OnClick;
-  item->OnDrawItem = TMenuDrawItemEvent::Bind<&TRuzIzivForm::DrawMenuItem>(&Form);
-  item->OnMeasureItem = TMenuMeasureItemEvent::Bind<&TRuzIzivForm::MeasureItemPop>(&Form);
-  Popup.Items()->Add(item);
-  return item;
+  auto* Item = new TMenuItem(nullptr);  // owned by the popup's item tree
+  Item->SetCaption(Caption);
+  Item->SetTag(Tag);
+  Item->OnClick = OnClick;
+  Item->OnDrawItem = TMenuDrawItemEvent::Bind<&TRuzIzivForm::DrawMenuItem>(&Form);
+  Item->OnMeasureItem = TMenuMeasureItemEvent::Bind<&TRuzIzivForm::MeasureItemPop>(&Form);
+  Popup.Items()->Add(Item);
+  return Item;
 }
 
 void TRuzIzivForm::AddSysMenuitem(const String& Caption, int Tag) {
   if (!FSysPopup) return;
-  TMenuItem* item =
+  TMenuItem* Item =
       AddPopupItem(*this, *FSysPopup, Caption, Tag, TNotifyEvent::Bind<&TRuzIzivForm::DoSysMenu>(this));
-  item->SetImageIndex(Tag == kOldSeparator ? -1 : Tag);
+  Item->SetImageIndex(Tag == kOldSeparator ? -1 : Tag);
 }
 
 void TRuzIzivForm::CreateSysmenu() {
@@ -104,70 +104,70 @@ void TRuzIzivForm::CreateSysmenu2() {
     CreateSysmenu();
     return;
   }
-  HMENU system = FSysMenu ? FSysMenu : (FHandle ? GetSystemMenu(FHandle, FALSE) : nullptr);
-  if (!system || !IsMenu(system)) return;
+  HMENU System = FSysMenu ? FSysMenu : (FHandle ? GetSystemMenu(FHandle, FALSE) : nullptr);
+  if (!System || !IsMenu(System)) return;
   FSysPopup = NewSysPopup(*this);
   // Sizing and maximising follow the window as it is now, by the platform's own rules: a sizing
   // frame, a maximise box. The platform's menu states are only brought up to date when it opens that
   // menu itself, which it never does here.
-  const LONG_PTR style = GetWindowLongPtrW(FHandle, GWL_STYLE);
-  const bool zoomed = IsZoomed(FHandle) || FWindowState == swsMax;
-  const bool iconic = IsIconic(FHandle) || FWindowState == swsMin;
-  const int count = GetMenuItemCount(system);
-  for (int i = 0; i < count; ++i) {
-    MENUITEMINFOW info{};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_STATE | MIIM_ID;
-    if (!GetMenuItemInfoW(system, static_cast<UINT>(i), TRUE, &info)) continue;
-    const String text = MenuText(system, static_cast<UINT>(i));
-    const String caption = text.empty() ? String("-") : text;
-    TMenuItem* item = AddPopupItem(*this, *FSysPopup, caption, static_cast<int>(info.wID),
+  const LONG_PTR Style = GetWindowLongPtrW(FHandle, GWL_STYLE);
+  const bool Zoomed = IsZoomed(FHandle) || FWindowState == swsMax;
+  const bool Iconic = IsIconic(FHandle) || FWindowState == swsMin;
+  const int Count = GetMenuItemCount(System);
+  for (int I = 0; I < Count; ++I) {
+    MENUITEMINFOW Info{};
+    Info.cbSize = sizeof(Info);
+    Info.fMask = MIIM_STATE | MIIM_ID;
+    if (!GetMenuItemInfoW(System, static_cast<UINT>(I), TRUE, &Info)) continue;
+    const String Text = MenuText(System, static_cast<UINT>(I));
+    const String Caption = Text.empty() ? String("-") : Text;
+    TMenuItem* Item = AddPopupItem(*this, *FSysPopup, Caption, static_cast<int>(Info.wID),
                                    TNotifyEvent::Bind<&TRuzIzivForm::DoSysMenu2>(this));
-    bool enabled = true;
-    switch (info.wID & 0xFFF0) {
+    bool Enabled = true;
+    switch (Info.wID & 0xFFF0) {
       case SC_SIZE:
-        enabled = (style & WS_THICKFRAME) && !zoomed && !iconic;
+        Enabled = (Style & WS_THICKFRAME) && !Zoomed && !Iconic;
         break;
       case SC_MOVE:
-        enabled = !zoomed;
+        Enabled = !Zoomed;
         break;
       case SC_MINIMIZE:
-        item->SetImageIndex(kImageMinimize);
-        enabled = !iconic && (style & WS_MINIMIZEBOX);
+        Item->SetImageIndex(kImageMinimize);
+        Enabled = !Iconic && (Style & WS_MINIMIZEBOX);
         break;
       case SC_MAXIMIZE:
-        item->SetImageIndex(kImageMaximize);
-        enabled = !zoomed && (style & WS_MAXIMIZEBOX);
+        Item->SetImageIndex(kImageMaximize);
+        Enabled = !Zoomed && (Style & WS_MAXIMIZEBOX);
         break;
       case SC_CLOSE:
-        item->SetImageIndex(kImageClose);
+        Item->SetImageIndex(kImageClose);
         break;
       case SC_RESTORE:
-        item->SetImageIndex(kImageRestore);
-        enabled = FWindowState != swsNormal;
+        Item->SetImageIndex(kImageRestore);
+        Enabled = FWindowState != swsNormal;
         break;
       default:
         break;
     }
     // The platform's own grey state (MFS_DISABLED, both bits) wins.
-    if ((info.fState & MFS_DISABLED) == MFS_DISABLED) enabled = false;
-    item->SetEnabled(enabled);
-    if (info.fState & MFS_CHECKED) item->SetChecked(true);
+    if ((Info.fState & MFS_DISABLED) == MFS_DISABLED) Enabled = false;
+    Item->SetEnabled(Enabled);
+    if (Info.fState & MFS_CHECKED) Item->SetChecked(true);
   }
 }
 
 bool TRuzIzivForm::CheckSysmenu() {
   if (IsOldNT() || IsWin9x()) return true;
-  HMENU system = FSysMenu ? FSysMenu : (FHandle ? GetSystemMenu(FHandle, FALSE) : nullptr);
-  return system && GetMenuState(system, SC_CLOSE, MF_BYCOMMAND) != static_cast<UINT>(-1);
+  HMENU System = FSysMenu ? FSysMenu : (FHandle ? GetSystemMenu(FHandle, FALSE) : nullptr);
+  return System && GetMenuState(System, SC_CLOSE, MF_BYCOMMAND) != static_cast<UINT>(-1);
 }
 
 void TRuzIzivForm::PopSysmenu(POINT P) {
   if (FormSkinShared.ServesModule) return;
-  const DWORD now = GetTickCount();
-  if (FLastSysPopup == 0 || now - FLastSysPopup > FDblClickTime) {
+  const DWORD Now = GetTickCount();
+  if (FLastSysPopup == 0 || Now - FLastSysPopup > FDblClickTime) {
     FormSkinShared.MenuSource = 2;
-    FLastSysPopup = now;
+    FLastSysPopup = Now;
     CreateSysmenu2();
     if (FSysPopup) FSysPopup->Popup(P.x, P.y);
   } else if (FHotObject) {
@@ -179,9 +179,9 @@ void TRuzIzivForm::PopSysmenu(POINT P) {
 }
 
 void TRuzIzivForm::DoSysMenu(TObject* Sender) {
-  auto* item = dynamic_cast<TMenuItem*>(Sender);
-  if (!item) return;
-  switch (item->Tag()) {
+  auto* Item = dynamic_cast<TMenuItem*>(Sender);
+  if (!Item) return;
+  switch (Item->Tag()) {
     case kOldRestore:
       Restore();
       break;
@@ -201,6 +201,6 @@ void TRuzIzivForm::DoSysMenu(TObject* Sender) {
 }
 
 void TRuzIzivForm::DoSysMenu2(TObject* Sender) {
-  if (auto* item = dynamic_cast<TMenuItem*>(Sender))
-    PostMessageW(FHandle, WM_SYSCOMMAND, static_cast<WPARAM>(item->Tag()), 0);
+  if (auto* Item = dynamic_cast<TMenuItem*>(Sender))
+    PostMessageW(FHandle, WM_SYSCOMMAND, static_cast<WPARAM>(Item->Tag()), 0);
 }

@@ -200,6 +200,6 @@ void TSkinManage::UpdateMainMenu() {
 
 void TSkinManage::DeleteGraphicControl(HWND FormWnd, TControl* Control) {
   if (!FForms || !Control) return;
-  for (const TSkinFormEntry& e : *FForms)
-    if (e.Form && e.Form->FHandle == FormWnd) e.Form->DeleteGraphicControl(Control);
+  for (const TSkinFormEntry& E : *FForms)
+    if (E.Form && E.Form->FHandle == FormWnd) E.Form->DeleteGraphicControl(Control);
 }

@@ -6,38 +6,38 @@
 
 TScreen* Screen = nullptr;
 
-TScreen::TScreen(TComponent* owner) : TComponent(owner) {
+TScreen::TScreen(TComponent* Owner) : TComponent(Owner) {
   UpdateFonts();
 }
 
 TScreen::~TScreen() = default;
 
 void TScreen::UpdateFonts() {
-  NONCLIENTMETRICSW metrics{};
-  metrics.cbSize = sizeof metrics;
-  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
-    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONTW), &metrics.lfMenuFont);
-    metrics.lfCaptionFont = metrics.lfMenuFont;
-    metrics.lfCaptionFont.lfWeight = FW_BOLD;
-    metrics.lfStatusFont = metrics.lfMenuFont;
+  NONCLIENTMETRICSW Metrics{};
+  Metrics.cbSize = sizeof Metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof Metrics, &Metrics, 0)) {
+    GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(LOGFONTW), &Metrics.lfMenuFont);
+    Metrics.lfCaptionFont = Metrics.lfMenuFont;
+    Metrics.lfCaptionFont.lfWeight = FW_BOLD;
+    Metrics.lfStatusFont = Metrics.lfMenuFont;
   }
   // The fonts take the handles over and read their descriptions from them.
-  if (HFONT menu = CreateFontIndirectW(&metrics.lfMenuFont)) FMenuFont->SetHandle(menu);
-  if (HFONT caption = CreateFontIndirectW(&metrics.lfCaptionFont)) FCaptionFont->SetHandle(caption);
-  if (HFONT hint = CreateFontIndirectW(&metrics.lfStatusFont)) FHintFont->SetHandle(hint);
+  if (HFONT Menu = CreateFontIndirectW(&Metrics.lfMenuFont)) FMenuFont->SetHandle(Menu);
+  if (HFONT Caption = CreateFontIndirectW(&Metrics.lfCaptionFont)) FCaptionFont->SetHandle(Caption);
+  if (HFONT Hint = CreateFontIndirectW(&Metrics.lfStatusFont)) FHintFont->SetHandle(Hint);
 }
 
 TCustomForm* TScreen::ActiveForm() const {
-  for (HWND wnd = GetActiveWindow(); wnd; wnd = GetWindow(wnd, GW_OWNER))
-    for (TCustomForm* form : FForms)
-      if (form->WindowHandle() == wnd) return form;
+  for (HWND Wnd = GetActiveWindow(); Wnd; Wnd = GetWindow(Wnd, GW_OWNER))
+    for (TCustomForm* Form : FForms)
+      if (Form->WindowHandle() == Wnd) return Form;
   return nullptr;
 }
 
-void TScreen::AddForm(TCustomForm* form) {
-  FForms.push_back(form);
+void TScreen::AddForm(TCustomForm* Form) {
+  FForms.push_back(Form);
 }
 
-void TScreen::RemoveForm(TCustomForm* form) {
-  std::erase(FForms, form);
+void TScreen::RemoveForm(TCustomForm* Form) {
+  std::erase(FForms, Form);
 }
