@@ -134,9 +134,9 @@ void StoreLittleEndian(uint8_t* To, uint64_t Word) {
 
 template <class Tables>
 std::unique_ptr<Tables> MakeTables() {
-  std::unique_ptr<Tables> t(new (std::nothrow) Tables());  // zeroed, as the callback codec's
-  if (!t) throw ElzhException(kLzhNoMemoryMessage);
-  return t;
+  std::unique_ptr<Tables> T(new (std::nothrow) Tables());  // zeroed, as the callback codec's
+  if (!T) throw ElzhException(kLzhNoMemoryMessage);
+  return T;
 }
 
 // Code bits from the top of a 64-bit word; past the end of the code every bit is zero.
@@ -149,21 +149,21 @@ class TBitReader {
   void Refill() {
     if (FCount < 0) FCount = 0;  // never on a real tree; keeps the shifts defined whatever happens
     if (FEnd - FPos >= 8) [[likely]] {
-      uint64_t w;
-      std::memcpy(&w, FPos, 8);
-      w = __builtin_bswap64(w);
+      uint64_t W;
+      std::memcpy(&W, FPos, 8);
+      W = __builtin_bswap64(W);
       // Bits of the byte after the last whole one land where that byte will go: the same bits.
-      FBuf |= w >> FCount;
+      FBuf |= W >> FCount;
       FPos += (63 - FCount) >> 3;
       FCount |= 56;  // plus the whole bytes just taken
     } else {
       while (FCount <= 56) {
-        uint64_t b = 0;
+        uint64_t B = 0;
         if (FPos < FEnd)
-          b = *FPos++;
+          B = *FPos++;
         else
           ++FPastEnd;
-        FBuf |= b << (56 - FCount);
+        FBuf |= B << (56 - FCount);
         FCount += 8;
       }
     }
@@ -175,10 +175,10 @@ class TBitReader {
     FCount -= Bits;
   }
   int TopBit() {
-    const int bit = static_cast<int>(FBuf >> 63);
+    const int Bit = static_cast<int>(FBuf >> 63);
     FBuf <<= 1;
     --FCount;
-    return bit;
+    return Bit;
   }
   // Bits taken so far.
   int64_t Consumed() const { return (FPos - FBegin + FPastEnd) * 8 - FCount; }
@@ -222,84 +222,84 @@ class TBitWriter {
 void EncodeChar(THuffTables& H, TBitWriter& Bits, int C) {
   // Leaf to root; the root end goes out first.
   int16_t* const prnt = H.Prnt;
-  uint64_t code = 0;
-  int depth = 0;
-  int k = prnt[C + T];
+  uint64_t Code = 0;
+  int Depth = 0;
+  int K = prnt[C + T];
   do {
-    if (depth == 48) {
+    if (Depth == 48) {
       // A path this deep (only after very skewed statistics): sent in two pieces, root end first.
-      uint8_t rest[T];
-      int more = 0;
-      for (; k != R; k = prnt[k]) rest[more++] = static_cast<uint8_t>(k & 1);
-      for (int b = more - 1; b >= 0; --b) Bits.Put(1, rest[b]);
+      uint8_t Rest[T];
+      int More = 0;
+      for (; K != R; K = prnt[K]) Rest[More++] = static_cast<uint8_t>(K & 1);
+      for (int B = More - 1; B >= 0; --B) Bits.Put(1, Rest[B]);
       break;
     }
-    code |= static_cast<uint64_t>(k & 1) << depth;
-    ++depth;
-    k = prnt[k];
-  } while (k != R);
-  Bits.Put(depth, code);
+    Code |= static_cast<uint64_t>(K & 1) << Depth;
+    ++Depth;
+    K = prnt[K];
+  } while (K != R);
+  Bits.Put(Depth, Code);
   Update(H.View(), C);
 }
 
 void EncodePosition(TBitWriter& Bits, unsigned C) {
-  const unsigned u = C >> 6;
-  Bits.Put(p_len[u] + 6, (static_cast<uint64_t>(p_code[u]) >> (8 - p_len[u]) << 6) | (C & 0x3F));
+  const unsigned U = C >> 6;
+  Bits.Put(p_len[U] + 6, (static_cast<uint64_t>(p_code[U]) >> (8 - p_len[U]) << 6) | (C & 0x3F));
 }
 
 }  // namespace
 
 int32_t LzhPackBuffer(std::span<const uint8_t> Input, std::vector<uint8_t>& Out) {
-  const auto tables = MakeTables<TPackTables>();
-  THuffTables& huff = tables->Huff;
+  const auto Tables = MakeTables<TPackTables>();
+  THuffTables& huff = Tables->Huff;
   StartHuff(huff.View());
-  const TTreeView tree = tables->Tree();
+  const TTreeView tree = Tables->Tree();
   InitTree(tree);
-  uint8_t* const text = tables->Text;
-  TBitWriter bits(Out);
+  uint8_t* const text = Tables->Text;
+  TBitWriter Bits(Out);
 
-  size_t in = 0;
-  int s = 0;
-  int r = RING_FILL;
+  size_t In = 0;
+  int S = 0;
+  int R = RING_FILL;
   std::memset(text, ' ', RING_FILL);
-  int len = 0;
-  while (len < F && in < Input.size()) text[r + len++] = Input[in++];
-  int32_t textSize = len;
-  int matchPosition = 0, matchLength = 0;
-  for (int i = 1; i <= F; ++i) InsertNode(tree, r - i, matchPosition, matchLength);
-  InsertNode(tree, r, matchPosition, matchLength);
+  int Len = 0;
+  while (Len < F && In < Input.size()) text[R + Len++] = Input[In++];
+  int32_t TextSize = Len;
+  int MatchPosition = 0, MatchLength = 0;
+  for (int I = 1; I <= F; ++I) InsertNode(tree, R - I, MatchPosition, MatchLength);
+  InsertNode(tree, R, MatchPosition, MatchLength);
 
   do {
-    if (matchLength > len) matchLength = len;
-    if (matchLength <= THRESHOLD) {
-      matchLength = 1;
-      EncodeChar(huff, bits, text[r]);
+    if (MatchLength > Len) MatchLength = Len;
+    if (MatchLength <= THRESHOLD) {
+      MatchLength = 1;
+      EncodeChar(huff, Bits, text[R]);
     } else {
-      EncodeChar(huff, bits, 255 - THRESHOLD + matchLength);
-      EncodePosition(bits, static_cast<unsigned>(matchPosition));
+      EncodeChar(huff, Bits, 255 - THRESHOLD + MatchLength);
+      EncodePosition(Bits, static_cast<unsigned>(MatchPosition));
     }
-    const int lastMatchLength = matchLength;
-    int i = 0;
-    for (; i < lastMatchLength && in < Input.size(); ++i) {
-      const uint8_t c = Input[in++];
-      DeleteNode(tree, s);
-      text[s] = c;
-      if (s < F - 1) text[s + N] = c;
-      s = (s + 1) & (N - 1);
-      r = (r + 1) & (N - 1);
-      InsertNode(tree, r, matchPosition, matchLength);
+    const int LastMatchLength = MatchLength;
+    int I = 0;
+    for (; I < LastMatchLength && In < Input.size(); ++I) {
+      const uint8_t C = Input[In++];
+      DeleteNode(tree, S);
+      text[S] = C;
+      if (S < F - 1) text[S + N] = C;
+      S = (S + 1) & (N - 1);
+      R = (R + 1) & (N - 1);
+      InsertNode(tree, R, MatchPosition, MatchLength);
     }
-    textSize += i;
+    TextSize += I;
     // Input exhausted: slide the window over what is left of the look-ahead.
-    while (i++ < lastMatchLength) {
-      DeleteNode(tree, s);
-      s = (s + 1) & (N - 1);
-      r = (r + 1) & (N - 1);
-      if (--len != 0) InsertNode(tree, r, matchPosition, matchLength);
+    while (I++ < LastMatchLength) {
+      DeleteNode(tree, S);
+      S = (S + 1) & (N - 1);
+      R = (R + 1) & (N - 1);
+      if (--Len != 0) InsertNode(tree, R, MatchPosition, MatchLength);
     }
-  } while (len > 0);
-  bits.End();
-  return textSize;
+  } while (Len > 0);
+  Bits.End();
+  return TextSize;
 }
 
 namespace {
@@ -334,9 +334,9 @@ void DecodeSymbols(TDecodeState& S, Table& Top, int64_t Stop) {
   uint16_t* const freq = S.Tables.Huff.Freq;
   int16_t Path[T];
   TBitReader bits = S.Bits;
-  int64_t n = S.Written;
+  int64_t N = S.Written;
   uint8_t* const Out = S.Out;
-  while (n < Stop) {
+  while (N < Stop) {
     // No code is longer than about 23 bits (weights stay below 0x8000 in a sibling-ordered tree),
     // so one refill per symbol covers the walk and, nearly always, the position after it.
     bits.Refill();
@@ -345,17 +345,17 @@ void DecodeSymbols(TDecodeState& S, Table& Top, int64_t Stop) {
     int Depth = Table::Taken(Entry);
     bits.Skip(Depth);
     std::memcpy(Path, Top.Path(Index), sizeof(Path[0]) * kPathRow);
-    int c = Table::Node(Entry);
-    while (c < T) {
-      const int Node = c + bits.TopBit();
+    int C = Table::Node(Entry);
+    while (C < T) {
+      const int Node = C + bits.TopBit();
       Path[Depth++] = static_cast<int16_t>(Node);  // a walk passes each node once: Depth < T
-      c = son[Node];
+      C = son[Node];
     }
-    c -= T;
+    C -= T;
     // The counts along the path just walked: its nodes are known, so they need no look-up of
     // parents, until a node changes places (the path above it changes) or the tree is rebuilt.
     if (freq[R] == MAX_FREQ) {
-      RebuildAndUpdate(view, c, Top);
+      RebuildAndUpdate(view, C, Top);
     } else {
       int I = Depth - 1;
       for (; I >= 0; --I) {
@@ -368,32 +368,32 @@ void DecodeSymbols(TDecodeState& S, Table& Top, int64_t Stop) {
       }
       if (I < 0) ++freq[R];
     }
-    if (c < 256) {
-      Out[n++] = static_cast<uint8_t>(c);
+    if (C < 256) {
+      Out[N++] = static_cast<uint8_t>(C);
       continue;
     }
     // Match: position code, then the bytes copied from the output itself (the ring's contents).
     if (bits.Count() < 16) bits.Refill();
     const uint64_t peek = bits.Peek();
     const unsigned Lead = static_cast<unsigned>(peek >> 56);
-    const int codeLen = d_len[Lead];
-    const int position = (d_code[Lead] << 6) | static_cast<int>((peek >> (64 - codeLen - 6)) & 0x3F);
-    bits.Skip(codeLen + 6);
-    const int64_t distance = position + 1;
-    const int length = c - 255 + THRESHOLD;
-    uint8_t* dest = Out + n;
-    if (n >= distance) {
+    const int CodeLen = d_len[Lead];
+    const int Position = (d_code[Lead] << 6) | static_cast<int>((peek >> (64 - CodeLen - 6)) & 0x3F);
+    bits.Skip(CodeLen + 6);
+    const int64_t Distance = Position + 1;
+    const int Length = C - 255 + THRESHOLD;
+    uint8_t* Dest = Out + N;
+    if (N >= Distance) {
       // Whole pieces, each read from bytes already written; what runs past the match lands in
       // the slack and is overwritten later. No piece is read back from a store of the same match
       // that it only partly covers (the processor would have to wait for that store to finish).
-      const uint8_t* from = dest - distance;
-      if (distance >= length) {
+      const uint8_t* From = Dest - Distance;
+      if (Distance >= Length) {
         // Apart: everything read before anything is written.
         uint8_t Piece[64];
-        std::memcpy(Piece, from, 64);
-        std::memcpy(dest, Piece, 64);
-      } else if (distance >= 8) {
-        for (int K = 0; K < 64; K += 8) std::memcpy(dest + K, from + K, 8);
+        std::memcpy(Piece, From, 64);
+        std::memcpy(Dest, Piece, 64);
+      } else if (Distance >= 8) {
+        for (int K = 0; K < 64; K += 8) std::memcpy(Dest + K, From + K, 8);
       } else {
         // A short period d: one word holding the period over and over, stored every kPeriodRun[d]
         // bytes (the largest multiple of d up to 8), so each store starts where a period does.
@@ -407,41 +407,41 @@ void DecodeSymbols(TDecodeState& S, Table& Top, int64_t Stop) {
                                                       0x0001000000000001,
                                                       0x0100000000000001};
         uint64_t Word = 0;
-        for (int K = 0; K < distance; ++K) Word |= static_cast<uint64_t>(from[K]) << (8 * K);
-        Word *= kPeriodCopies[distance];  // the copies fall on separate bytes: no carries
-        const int Run = kPeriodRun[distance];
-        for (int K = 0; K < length; K += Run) StoreLittleEndian(dest + K, Word);
+        for (int K = 0; K < Distance; ++K) Word |= static_cast<uint64_t>(From[K]) << (8 * K);
+        Word *= kPeriodCopies[Distance];  // the copies fall on separate bytes: no carries
+        const int Run = kPeriodRun[Distance];
+        for (int K = 0; K < Length; K += Run) StoreLittleEndian(Dest + K, Word);
       }
     } else {
       // Reaches back before the first byte: the ring's initial contents, spaces below its fill
       // point and zeros above it.
-      for (int k = 0; k < length; ++k) {
-        const int64_t at = n - distance + k;
-        dest[k] = at >= 0 ? Out[at] : (at >= -RING_FILL ? ' ' : 0);
+      for (int k = 0; k < Length; ++k) {
+        const int64_t At = N - Distance + k;
+        Dest[k] = At >= 0 ? Out[At] : (At >= -RING_FILL ? ' ' : 0);
       }
     }
-    n += length;
+    N += Length;
   }
   S.Bits = bits;
-  S.Written = n;
+  S.Written = N;
 }
 
 }  // namespace
 
 TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, uint8_t* Out) {
-  TLzhUnpackResult result;
-  if (Length <= 0) return result;
-  const auto tables = MakeTables<TDecodeTables>();
-  StartHuff(tables->Huff.View());
-  tables->Shallow.Rebuilt();
-  TDecodeState State{*tables, TBitReader(Code), Out};
+  TLzhUnpackResult Result;
+  if (Length <= 0) return Result;
+  const auto Tables = MakeTables<TDecodeTables>();
+  StartHuff(Tables->Huff.View());
+  Tables->Shallow.Rebuilt();
+  TDecodeState State{*Tables, TBitReader(Code), Out};
   // The output is decoded in windows; after each, the table for the next is chosen by how often
   // nodes changed places per byte of code: a tree that keeps changing (more than two exchanges in
   // five bytes) is walked from the shallow table, a settled one (fewer than one in five) from the
   // deep table. Text settles to a few hundredths; pictures keep well above one half.
   constexpr int64_t kWindow = 16384;
-  TTopTable<5>& ShallowTable = tables->Shallow;
-  TTopTable<7>& DeepTable = tables->Deep;
+  TTopTable<5>& ShallowTable = Tables->Shallow;
+  TTopTable<7>& DeepTable = Tables->Deep;
   bool Deep = false;
   while (State.Written < Length) {
     const int64_t Stop = std::min<int64_t>(Length, State.Written + kWindow);
@@ -461,12 +461,12 @@ TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, 
       ShallowTable.Rebuilt();
     }
   }
-  const int64_t n = State.Written;
+  const int64_t N = State.Written;
   const TBitReader& bits = State.Bits;
-  result.Written = n;
+  Result.Written = N;
   // The callback codec fetches while it holds 8 bits or fewer, before each read; its last read is
   // always of one bit.
   const int64_t consumed = bits.Consumed();
-  result.BytesRead = std::min<int64_t>(1 + (consumed + 7) / 8, static_cast<int64_t>(Code.size()));
-  return result;
+  Result.BytesRead = std::min<int64_t>(1 + (consumed + 7) / 8, static_cast<int64_t>(Code.size()));
+  return Result;
 }

@@ -23,10 +23,10 @@ std::string_view TrimView(std::string_view S) {
 }  // namespace
 
 std::size_t TQuickIni::TLookup::TNoCaseHash::operator()(std::string_view S) const {
-  auto h = static_cast<std::size_t>(1469598103934665603ull);
-  for (char c : S)
-    h = (h ^ static_cast<unsigned char>(AsciiLower(c))) * static_cast<std::size_t>(1099511628211ull);
-  return h;
+  auto H = static_cast<std::size_t>(1469598103934665603ull);
+  for (char C : S)
+    H = (H ^ static_cast<unsigned char>(AsciiLower(C))) * static_cast<std::size_t>(1099511628211ull);
+  return H;
 }
 
 bool TQuickIni::TLookup::TNoCaseEqual::operator()(std::string_view A, std::string_view B) const {
@@ -39,96 +39,96 @@ void TQuickIni::Forget() {
 
 const TQuickIni::TLookup& TQuickIni::Lookup() const {
   if (FLookup) return *FLookup;
-  auto l = std::make_unique<TLookup>();
-  const int n = FLines->Count();
-  l->Lines.resize(static_cast<std::size_t>(n));
-  for (int i = 0; i < n; ++i) {
-    const String line = FLines->Get(i);
-    TLookup::TLine& e = l->Lines[static_cast<std::size_t>(i)];
-    const std::string_view t = TrimView(line);
-    e.Section = !t.empty() && t.front() == '[' && t.back() == ']';
-    const auto eq = line.find('=');
-    if (eq == String::npos) continue;
-    const std::string_view name = TrimView(std::string_view(line).substr(0, eq));
-    const std::string_view value = TrimView(std::string_view(line).substr(eq + 1));
-    e.NameAt = static_cast<std::uint32_t>(l->Text.size());
-    e.NameSize = static_cast<std::uint32_t>(name.size());
-    for (char c : name) l->Text.push_back(AsciiLower(c));
-    e.ValueAt = static_cast<std::uint32_t>(l->Text.size());
-    e.ValueSize = static_cast<std::uint32_t>(value.size());
-    l->Text.append(value);
+  auto L = std::make_unique<TLookup>();
+  const int N = FLines->Count();
+  L->Lines.resize(static_cast<std::size_t>(N));
+  for (int I = 0; I < N; ++I) {
+    const String Line = FLines->Get(I);
+    TLookup::TLine& E = L->Lines[static_cast<std::size_t>(I)];
+    const std::string_view T = TrimView(Line);
+    E.Section = !T.empty() && T.front() == '[' && T.back() == ']';
+    const auto Eq = Line.find('=');
+    if (Eq == String::npos) continue;
+    const std::string_view Name = TrimView(std::string_view(Line).substr(0, Eq));
+    const std::string_view Value = TrimView(std::string_view(Line).substr(Eq + 1));
+    E.NameAt = static_cast<std::uint32_t>(L->Text.size());
+    E.NameSize = static_cast<std::uint32_t>(Name.size());
+    for (char C : Name) L->Text.push_back(AsciiLower(C));
+    E.ValueAt = static_cast<std::uint32_t>(L->Text.size());
+    E.ValueSize = static_cast<std::uint32_t>(Value.size());
+    L->Text.append(Value);
   }
   // As the section table is searched: its first entry of a name wins.
-  for (int i = 0, k = FSections->Count(); i < k; ++i) {
-    const String header = FSections->Get(i);
-    if (header.size() < 2) continue;  // every entry is "[...]"; anything else matches no name
-    l->Headers.emplace(header.substr(1, header.size() - 2), SectionLine(i));
+  for (int I = 0, K = FSections->Count(); I < K; ++I) {
+    const String Header = FSections->Get(I);
+    if (Header.size() < 2) continue;  // every entry is "[...]"; anything else matches no name
+    L->Headers.emplace(Header.substr(1, Header.size() - 2), SectionLine(I));
   }
-  FLookup = std::move(l);
+  FLookup = std::move(L);
   return *FLookup;
 }
 
 int32_t TQuickIni::GetSectionIndex(const String& Section) const {
-  const TLookup& l = Lookup();
-  const auto found = l.Headers.find(std::string_view(Section));
-  return found == l.Headers.end() ? -1 : found->second;
+  const TLookup& L = Lookup();
+  const auto Found = L.Headers.find(std::string_view(Section));
+  return Found == L.Headers.end() ? -1 : Found->second;
 }
 
 bool TQuickIni::IsSection(const String& Line) const {
   if (Line.empty()) return false;
-  const String t = Trim(Line);
-  return !t.empty() && t.front() == '[' && t.back() == ']';
+  const String T = Trim(Line);
+  return !T.empty() && T.front() == '[' && T.back() == ']';
 }
 
 String TQuickIni::GetName(const String& Line) const {
-  const auto eq = Line.find('=');
-  return eq == String::npos ? String() : LowerCase(Trim(std::string_view(Line).substr(0, eq)));
+  const auto Eq = Line.find('=');
+  return Eq == String::npos ? String() : LowerCase(Trim(std::string_view(Line).substr(0, Eq)));
 }
 
 String TQuickIni::GetValue(const String& Line, const String& Name) const {
   if (Line.empty() || Name.empty()) return {};
-  const auto eq = Line.find('=');
-  if (eq == String::npos || GetName(Line) != Name) return {};
-  return Trim(std::string_view(Line).substr(eq + 1));
+  const auto Eq = Line.find('=');
+  if (Eq == String::npos || GetName(Line) != Name) return {};
+  return Trim(std::string_view(Line).substr(Eq + 1));
 }
 
 int32_t TQuickIni::ScanSection(const String& Section, const String& LowerKey, int32_t& Header) const {
   Header = GetSectionIndex(Section);
   if (Header < 0) return -1;
-  const int32_t n = FLines->Count();
-  int32_t j = Header + 1;
-  while (j < n) {
-    const String line = FLines->Get(j);
-    if (IsSection(line) || GetName(line) == LowerKey) break;
-    ++j;
+  const int32_t N = FLines->Count();
+  int32_t J = Header + 1;
+  while (J < N) {
+    const String Line = FLines->Get(J);
+    if (IsSection(Line) || GetName(Line) == LowerKey) break;
+    ++J;
   }
-  return j;
+  return J;
 }
 
 String TQuickIni::ReadString(const String& Section, const String& Key, const String& Default) const {
   // An empty key names nothing (a line without '=' is no key of that name).
   if (FLines->Count() == 0 || Key.empty()) return Default;
-  const int32_t header = GetSectionIndex(Section);
-  if (header < 0) return Default;
-  const TLookup& l = Lookup();
-  const std::string_view text(l.Text);
-  for (std::size_t j = static_cast<std::size_t>(header) + 1; j < l.Lines.size(); ++j) {
-    const TLookup::TLine& e = l.Lines[j];
-    if (e.Section) return Default;
-    if (e.NameSize != Key.size()) continue;
-    const std::string_view name = text.substr(e.NameAt, e.NameSize);
-    bool same = true;
-    for (std::size_t c = 0; c < name.size() && same; ++c) same = name[c] == AsciiLower(Key[c]);
-    if (!same) continue;
-    return e.ValueSize == 0 ? Default : String(text.substr(e.ValueAt, e.ValueSize));
+  const int32_t Header = GetSectionIndex(Section);
+  if (Header < 0) return Default;
+  const TLookup& L = Lookup();
+  const std::string_view text(L.Text);
+  for (std::size_t J = static_cast<std::size_t>(Header) + 1; J < L.Lines.size(); ++J) {
+    const TLookup::TLine& E = L.Lines[J];
+    if (E.Section) return Default;
+    if (E.NameSize != Key.size()) continue;
+    const std::string_view Name = text.substr(E.NameAt, E.NameSize);
+    bool Same = true;
+    for (std::size_t C = 0; C < Name.size() && Same; ++C) Same = Name[C] == AsciiLower(Key[C]);
+    if (!Same) continue;
+    return E.ValueSize == 0 ? Default : String(text.substr(E.ValueAt, E.ValueSize));
   }
   return Default;
 }
 
 int32_t TQuickIni::ReadInteger(const String& Section, const String& Key, int32_t Default) const {
-  String text = ReadString(Section, Key, "");
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.replace(0, 2, "$");
-  return StrToIntDef(text, Default);
+  String Text = ReadString(Section, Key, "");
+  if (Text.size() > 2 && Text[0] == '0' && (Text[1] == 'x' || Text[1] == 'X')) Text.replace(0, 2, "$");
+  return StrToIntDef(Text, Default);
 }
 
 bool TQuickIni::ReadBool(const String& Section, const String& Key, bool Default) const {
@@ -137,54 +137,54 @@ bool TQuickIni::ReadBool(const String& Section, const String& Key, bool Default)
 
 void TQuickIni::ReadSection(const String& Section, TStrings& Strings) const {
   Strings.Clear();
-  const int32_t header = GetSectionIndex(Section);
-  if (header < 0) return;
-  for (int32_t j = header + 1, n = FLines->Count(); j < n; ++j) {
-    const String line = FLines->Get(j);
-    if (IsSection(line)) break;
-    const String name = GetName(line);
-    if (!name.empty()) Strings.Add(name);
+  const int32_t Header = GetSectionIndex(Section);
+  if (Header < 0) return;
+  for (int32_t J = Header + 1, N = FLines->Count(); J < N; ++J) {
+    const String Line = FLines->Get(J);
+    if (IsSection(Line)) break;
+    const String Name = GetName(Line);
+    if (!Name.empty()) Strings.Add(Name);
   }
 }
 
 void TQuickIni::ReadSectionValues(const String& Section, TStrings& Strings) const {
   Strings.Clear();
-  const int32_t header = GetSectionIndex(Section);
-  if (header < 0) return;
-  for (int32_t j = header + 1, n = FLines->Count(); j < n; ++j) {
-    const String line = FLines->Get(j);
-    if (IsSection(line)) break;
-    Strings.Add(line);
+  const int32_t Header = GetSectionIndex(Section);
+  if (Header < 0) return;
+  for (int32_t J = Header + 1, N = FLines->Count(); J < N; ++J) {
+    const String Line = FLines->Get(J);
+    if (IsSection(Line)) break;
+    Strings.Add(Line);
   }
 }
 
 void TQuickIni::ReadSections(TStrings& Strings) const {
   Strings.Clear();
-  for (int i = 0, n = FSections->Count(); i < n; ++i) {
-    const String t = Trim(FSections->Get(i));
-    Strings.Add(t.size() >= 2 ? Trim(std::string_view(t).substr(1, t.size() - 2)) : String());
+  for (int I = 0, N = FSections->Count(); I < N; ++I) {
+    const String T = Trim(FSections->Get(I));
+    Strings.Add(T.size() >= 2 ? Trim(std::string_view(T).substr(1, T.size() - 2)) : String());
   }
 }
 
 void TQuickIni::WriteString(const String& Section, const String& Key, const String& Value) {
-  const String line = Key + "=" + Value;
-  int32_t header;
-  const int32_t j = ScanSection(Section, LowerCase(Key), header);
+  const String Line = Key + "=" + Value;
+  int32_t Header;
+  const int32_t J = ScanSection(Section, LowerCase(Key), Header);
   Forget();
-  if (j < 0) {
+  if (J < 0) {
     // A new section goes at the end of the text, without a blank line before it.
-    const String head = "[" + Section + "]";
-    AddSection(head, FLines->Add(head));
-    if (!Key.empty()) FLines->Add(line);
+    const String Head = "[" + Section + "]";
+    AddSection(Head, FLines->Add(Head));
+    if (!Key.empty()) FLines->Add(Line);
     return;
   }
   if (Key.empty()) return;
-  if (j >= FLines->Count()) {
-    FLines->Add(line);
-  } else if (!IsSection(FLines->Get(j))) {
-    FLines->Put(j, line);
+  if (J >= FLines->Count()) {
+    FLines->Add(Line);
+  } else if (!IsSection(FLines->Get(J))) {
+    FLines->Put(J, Line);
   } else {
-    FLines->Insert(j, line);
+    FLines->Insert(J, Line);
     RebuildSections();
   }
 }
@@ -198,21 +198,21 @@ void TQuickIni::WriteBool(const String& Section, const String& Key, bool Value) 
 }
 
 void TQuickIni::DeleteKey(const String& Section, const String& Key) {
-  int32_t header;
-  const int32_t j = ScanSection(Section, LowerCase(Key), header);
+  int32_t Header;
+  const int32_t J = ScanSection(Section, LowerCase(Key), Header);
   Forget();
-  if (j < 0) return;
-  if (j < FLines->Count() && !IsSection(FLines->Get(j))) FLines->Delete(j);
+  if (J < 0) return;
+  if (J < FLines->Count() && !IsSection(FLines->Get(J))) FLines->Delete(J);
   RebuildSections();
 }
 
 void TQuickIni::EraseSection(const String& Section) {
-  const int32_t header = GetSectionIndex(Section);
+  const int32_t Header = GetSectionIndex(Section);
   Forget();
-  if (header < 0) return;
-  FLines->Delete(header);
-  while (header < FLines->Count() && !IsSection(FLines->Get(header))) FLines->Delete(header);
+  if (Header < 0) return;
+  FLines->Delete(Header);
+  while (Header < FLines->Count() && !IsSection(FLines->Get(Header))) FLines->Delete(Header);
   // Where a section stood after others, one blank line keeps the saved text readable.
-  if (header != 0) FLines->Insert(header, "");
+  if (Header != 0) FLines->Insert(Header, "");
   RebuildSections();
 }

@@ -199,13 +199,13 @@ struct TChangeCase {
 class QuickIniChange : public ::testing::TestWithParam<TChangeCase> {};
 
 TEST_P(QuickIniChange, TheNextReadSeesIt) {
-  const TChangeCase& c = GetParam();
-  TQuickIni ini;
-  LoadText(ini, "[A]\nk=1\n[B]\nk=2\n");
-  ASSERT_EQ(ini.ReadString("A", "k", ""), "1");
-  ASSERT_EQ(ini.ReadString("B", "k", ""), "2");
-  c.Change(ini);
-  EXPECT_EQ(ini.ReadString(c.Section, c.Key, "none"), c.Expected);
+  const TChangeCase& C = GetParam();
+  TQuickIni Ini;
+  LoadText(Ini, "[A]\nk=1\n[B]\nk=2\n");
+  ASSERT_EQ(Ini.ReadString("A", "k", ""), "1");
+  ASSERT_EQ(Ini.ReadString("B", "k", ""), "2");
+  C.Change(Ini);
+  EXPECT_EQ(Ini.ReadString(C.Section, C.Key, "none"), C.Expected);
 }
 
 const TChangeCase kChanges[] = {
