@@ -55,17 +55,17 @@ class OpenedClipboard {
 
 }  // namespace
 
-bool CopyToClipboard(const Markup& markup) {
+bool CopyToClipboard(const Markup& Content) {
   // The blocks are made before the clipboard is opened: without memory the old contents stay.
-  GlobalBlock ansi(markup.Ansi.c_str(), markup.Ansi.size() + 1);
-  if (!ansi) return false;
-  GlobalBlock wide(markup.Wide.c_str(), (markup.Wide.size() + 1) * sizeof(char16_t));
+  GlobalBlock AnsiBlock(Content.Ansi.c_str(), Content.Ansi.size() + 1);
+  if (!AnsiBlock) return false;
+  GlobalBlock WideBlock(Content.Wide.c_str(), (Content.Wide.size() + 1) * sizeof(char16_t));
 
   OpenedClipboard Clipboard;
   if (!Clipboard) return false;
   EmptyClipboard();
-  const bool Copied = ansi.GiveTo(CF_TEXT);
-  if (Copied) wide.GiveTo(CF_UNICODETEXT);
+  const bool Copied = AnsiBlock.GiveTo(CF_TEXT);
+  if (Copied) WideBlock.GiveTo(CF_UNICODETEXT);
   return Copied;
 }
 

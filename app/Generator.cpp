@@ -8,8 +8,8 @@
 namespace gradient {
 namespace {
 
-int Channel(Colour colour, int Shift) {
-  return static_cast<int>((colour >> Shift) & 0xFF);
+int Channel(Colour Rgb, int Shift) {
+  return static_cast<int>((Rgb >> Shift) & 0xFF);
 }
 
 float ChannelStep(Colour Start, Colour End, int Shift, std::size_t Count) {
@@ -56,12 +56,12 @@ std::size_t CharacterLength(std::u16string_view Text, std::size_t I) {
 std::u16string WideMarkup(std::u16string_view Text, Colour Start, Colour End) {
   std::size_t Count = 0;
   for (std::size_t I = 0; I < Text.size(); I += CharacterLength(Text, I)) ++Count;
-  const Steps steps = Count >= 2 ? ComputeSteps(Start, End, Count) : Steps{};
+  const Steps ChannelSteps = Count >= 2 ? ComputeSteps(Start, End, Count) : Steps{};
   std::u16string Out;
   std::size_t Index = 0;
   for (std::size_t I = 0; I < Text.size(); ++Index) {
     const std::size_t Length = CharacterLength(Text, I);
-    AppendPiece(Out, ColourAt(Start, steps, Index), Text.substr(I, Length));
+    AppendPiece(Out, ColourAt(Start, ChannelSteps, Index), Text.substr(I, Length));
     I += Length;
   }
   return Out;
@@ -75,35 +75,35 @@ Steps ComputeSteps(Colour Start, Colour End, std::size_t Count) {
           ChannelStep(Start, End, 16, Count)};
 }
 
-Colour ColourAt(Colour Start, const Steps& steps, std::size_t Index) {
-  const auto red = static_cast<Colour>(ChannelAt(Start, 0, steps.Red, Index) & 0xFF);
-  const auto green = static_cast<Colour>(ChannelAt(Start, 8, steps.Green, Index) & 0xFF);
-  const auto blue = static_cast<Colour>(ChannelAt(Start, 16, steps.Blue, Index) & 0xFF);
-  return red | green << 8 | blue << 16;
+Colour ColourAt(Colour Start, const Steps& ChannelSteps, std::size_t Index) {
+  const auto Red = static_cast<Colour>(ChannelAt(Start, 0, ChannelSteps.Red, Index) & 0xFF);
+  const auto Green = static_cast<Colour>(ChannelAt(Start, 8, ChannelSteps.Green, Index) & 0xFF);
+  const auto Blue = static_cast<Colour>(ChannelAt(Start, 16, ChannelSteps.Blue, Index) & 0xFF);
+  return Red | Green << 8 | Blue << 16;
 }
 
 std::optional<Markup> BuildMarkup(std::u16string_view Text, Colour Start, Colour End, UINT CodePage) {
   // The line as 8-bit text and back: a double-byte character is one element, and what the code page
   // cannot hold is what its conversion substitutes.
-  const std::u16string wide = AnsiToWide(WideToAnsi(Text, CodePage), CodePage);
-  const std::size_t Count = wide.size();
+  const std::u16string RoundTrip = AnsiToWide(WideToAnsi(Text, CodePage), CodePage);
+  const std::size_t Count = RoundTrip.size();
   if (Count < 2) return std::nullopt;
 
-  Markup markup;
-  markup.ChannelSteps = ComputeSteps(Start, End, Count);
+  Markup Result;
+  Result.ChannelSteps = ComputeSteps(Start, End, Count);
   for (std::size_t I = 0; I < Count; ++I) {
-    const std::string Character = WideToAnsi(std::u16string_view(wide).substr(I, 1), CodePage);
-    AppendPiece<char>(markup.Ansi, ColourAt(Start, markup.ChannelSteps, I), Character);
+    const std::string Character = WideToAnsi(std::u16string_view(RoundTrip).substr(I, 1), CodePage);
+    AppendPiece<char>(Result.Ansi, ColourAt(Start, Result.ChannelSteps, I), Character);
   }
-  markup.Wide = WideMarkup(Text, Start, End);
-  return markup;
+  Result.Wide = WideMarkup(Text, Start, End);
+  return Result;
 }
 
-bool GenerateToClipboard(std::u16string_view Text, Colour Start, Colour End, Steps& steps) {
-  const std::optional<Markup> markup = BuildMarkup(Text, Start, End);
-  if (!markup) return false;
-  steps = markup->ChannelSteps;
-  return CopyToClipboard(*markup);
+bool GenerateToClipboard(std::u16string_view Text, Colour Start, Colour End, Steps& ChannelSteps) {
+  const std::optional<Markup> Built = BuildMarkup(Text, Start, End);
+  if (!Built) return false;
+  ChannelSteps = Built->ChannelSteps;
+  return CopyToClipboard(*Built);
 }
 
 }  // namespace gradient

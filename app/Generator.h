@@ -31,7 +31,7 @@ struct Markup {
 // Steps from start to end over count characters (count >= 2).
 Steps ComputeSteps(Colour Start, Colour End, std::size_t Count);
 // The colour of character index: start + trunc(index * step) per channel.
-Colour ColourAt(Colour Start, const Steps& steps, std::size_t Index);
+Colour ColourAt(Colour Start, const Steps& ChannelSteps, std::size_t Index);
 
 // Builds the mark-up of text, seen through the given 8-bit code page as a program with 8-bit text
 // would see it. Fewer than two characters there give nothing.
@@ -39,10 +39,10 @@ std::optional<Markup> BuildMarkup(std::u16string_view Text, Colour Start, Colour
 
 // Puts the mark-up on the clipboard as CF_TEXT and CF_UNICODETEXT. False when nothing was put there
 // (the clipboard could not be opened or no memory); the clipboard is closed on every path.
-bool CopyToClipboard(const Markup& markup);
+bool CopyToClipboard(const Markup& Content);
 
 // The generate button: builds the mark-up of text and copies it. Steps are updated only when there
 // was something to build. True when the clipboard got it.
-bool GenerateToClipboard(std::u16string_view Text, Colour Start, Colour End, Steps& steps);
+bool GenerateToClipboard(std::u16string_view Text, Colour Start, Colour End, Steps& ChannelSteps);
 
 }  // namespace gradient

@@ -47,11 +47,11 @@ void TForm1::FormClick(TObject* Sender) {
 }
 
 void TForm1::btn4Click(TObject* Sender) {
-  gradient::Steps steps{FStepRed, FStepGreen, FStepBlue};
-  gradient::GenerateToClipboard(Utf8ToUtf16(edt1->Text()), FStartColor, FEndColor, steps);
-  FStepRed = steps.Red;
-  FStepGreen = steps.Green;
-  FStepBlue = steps.Blue;
+  gradient::Steps ChannelSteps{FStepRed, FStepGreen, FStepBlue};
+  gradient::GenerateToClipboard(Utf8ToUtf16(edt1->Text()), FStartColor, FEndColor, ChannelSteps);
+  FStepRed = ChannelSteps.Red;
+  FStepGreen = ChannelSteps.Green;
+  FStepBlue = ChannelSteps.Blue;
 }
 
 void RegisterGradientClasses() {

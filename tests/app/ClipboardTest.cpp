@@ -37,12 +37,12 @@ class ClipboardHolder {
 };
 
 TEST(GeneratorClipboard, CopiesAnsiAndWideMarkupAndClosesTheClipboard) {
-  gradient::Markup markup;
-  markup.Ansi = "[color=#FF0000]\xBD\xA5[/color]";
-  markup.Wide = u"[color=#FF0000]\u6e10[/color]";
-  ASSERT_TRUE(gradient::CopyToClipboard(markup));
-  EXPECT_EQ(ReadClipboardText(), markup.Ansi);
-  EXPECT_EQ(ReadClipboardWide(), markup.Wide);
+  gradient::Markup Content;
+  Content.Ansi = "[color=#FF0000]\xBD\xA5[/color]";
+  Content.Wide = u"[color=#FF0000]\u6e10[/color]";
+  ASSERT_TRUE(gradient::CopyToClipboard(Content));
+  EXPECT_EQ(ReadClipboardText(), Content.Ansi);
+  EXPECT_EQ(ReadClipboardWide(), Content.Wide);
 
   // Closed again: another thread can open it.
   ClipboardHolder Other;
@@ -50,24 +50,24 @@ TEST(GeneratorClipboard, CopiesAnsiAndWideMarkupAndClosesTheClipboard) {
 }
 
 TEST(GeneratorClipboard, GenerateCopiesAndKeepsTheSteps) {
-  gradient::Steps steps;
-  ASSERT_TRUE(gradient::GenerateToClipboard(u"abc", 0x0000FF, 0xFF0000, steps));
-  EXPECT_EQ(steps.Red, -127.0f);
-  EXPECT_EQ(steps.Green, 0.0f);
-  EXPECT_EQ(steps.Blue, 127.0f);
+  gradient::Steps ChannelSteps;
+  ASSERT_TRUE(gradient::GenerateToClipboard(u"abc", 0x0000FF, 0xFF0000, ChannelSteps));
+  EXPECT_EQ(ChannelSteps.Red, -127.0f);
+  EXPECT_EQ(ChannelSteps.Green, 0.0f);
+  EXPECT_EQ(ChannelSteps.Blue, 127.0f);
   EXPECT_EQ(ReadClipboardText(), "[color=#FF0000]a[/color][color=#80007F]b[/color][color=#0100FE]c[/color]");
   EXPECT_EQ(ReadClipboardWide(), u"[color=#FF0000]a[/color][color=#80007F]b[/color][color=#0100FE]c[/color]");
 }
 
 TEST(GeneratorClipboard, EmptyOrSingleCharacterLeavesClipboardAndStepsAlone) {
   PutClipboardText("previous contents");
-  gradient::Steps steps{1, 2, 3};
-  EXPECT_FALSE(gradient::GenerateToClipboard(u"", 0x0000FF, 0xFF0000, steps));
-  EXPECT_FALSE(gradient::GenerateToClipboard(u"a", 0x0000FF, 0xFF0000, steps));
+  gradient::Steps ChannelSteps{1, 2, 3};
+  EXPECT_FALSE(gradient::GenerateToClipboard(u"", 0x0000FF, 0xFF0000, ChannelSteps));
+  EXPECT_FALSE(gradient::GenerateToClipboard(u"a", 0x0000FF, 0xFF0000, ChannelSteps));
   EXPECT_EQ(ReadClipboardText(), "previous contents");
-  EXPECT_EQ(steps.Red, 1.0f);
-  EXPECT_EQ(steps.Green, 2.0f);
-  EXPECT_EQ(steps.Blue, 3.0f);
+  EXPECT_EQ(ChannelSteps.Red, 1.0f);
+  EXPECT_EQ(ChannelSteps.Green, 2.0f);
+  EXPECT_EQ(ChannelSteps.Blue, 3.0f);
 }
 
 TEST(GeneratorClipboard, ClipboardHeldElsewhereIsLeftAlone) {
@@ -75,8 +75,8 @@ TEST(GeneratorClipboard, ClipboardHeldElsewhereIsLeftAlone) {
   {
     ClipboardHolder Other;
     ASSERT_TRUE(Other.Opened());
-    gradient::Steps steps;
-    EXPECT_FALSE(gradient::GenerateToClipboard(u"ab", 0x0000FF, 0xFF0000, steps));
+    gradient::Steps ChannelSteps;
+    EXPECT_FALSE(gradient::GenerateToClipboard(u"ab", 0x0000FF, 0xFF0000, ChannelSteps));
   }
   EXPECT_EQ(ReadClipboardText(), "previous contents");
 }

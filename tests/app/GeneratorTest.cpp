@@ -45,10 +45,10 @@ TEST(GeneratorSteps, ColoursAreStartPlusWholeSteps) {
   // Extreme colours over many lengths: every channel is exactly start + i * q, inside 0 to 255.
   const Colour Start = 0x00FF00, End = 0xFF00FF;
   for (int Count = 2; Count < 600; Count += 7) {
-    const gradient::Steps steps = gradient::ComputeSteps(Start, End, Count);
+    const gradient::Steps ChannelSteps = gradient::ComputeSteps(Start, End, Count);
     const int Q[3] = {255 / (Count - 1), -255 / (Count - 1), 255 / (Count - 1)};
     for (int I = 0; I < Count; ++I) {
-      const Colour C = gradient::ColourAt(Start, steps, I);
+      const Colour C = gradient::ColourAt(Start, ChannelSteps, I);
       for (int Channel = 0; Channel < 3; ++Channel) {
         const int First = static_cast<int>((Start >> (8 * Channel)) & 0xFF);
         ASSERT_EQ(static_cast<int>((C >> (8 * Channel)) & 0xFF), First + I * Q[Channel]) << Count << " " << I;

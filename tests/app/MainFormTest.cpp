@@ -31,19 +31,19 @@ class Form1Test : public ::testing::Test {
   std::unique_ptr<TForm1> form;
 };
 
-void ExpectFont(TFont* Font, const char* name, int height, bool Bold, int charset, TColor Colour) {
-  EXPECT_EQ(Font->Name(), name);
-  EXPECT_EQ(Font->Height(), height);
+void ExpectFont(TFont* Font, const char* Name, int Height, bool Bold, int Charset, TColor Colour) {
+  EXPECT_EQ(Font->Name(), Name);
+  EXPECT_EQ(Font->Height(), Height);
   EXPECT_EQ(Font->Style().Contains(fsBold), Bold);
-  EXPECT_EQ(Font->Charset(), charset);
+  EXPECT_EQ(Font->Charset(), Charset);
   EXPECT_EQ(Font->Color(), Colour);
 }
 
-void ExpectBounds(TControl* Control, int left, int top, int width, int height) {
-  EXPECT_EQ(Control->Left(), left);
-  EXPECT_EQ(Control->Top(), top);
-  EXPECT_EQ(Control->Width(), width);
-  EXPECT_EQ(Control->Height(), height);
+void ExpectBounds(TControl* Control, int Left, int Top, int Width, int Height) {
+  EXPECT_EQ(Control->Left(), Left);
+  EXPECT_EQ(Control->Top(), Top);
+  EXPECT_EQ(Control->Width(), Width);
+  EXPECT_EQ(Control->Height(), Height);
 }
 
 TEST_F(Form1Test, DescriptionGivesTheDesignedForm) {
