@@ -16,19 +16,19 @@ int main(int argc, char** argv) {
   // Two frames side by side, a textured caption with magenta corners (for the keyed variant).
   TBitmap Strip(kFrameW * 2, kFrameH, pf24bit);
   for (int Y = 0; Y < kFrameH; ++Y) {
-    auto* row = static_cast<unsigned char*>(Strip.ScanLine(Y));
+    auto* RowBytes = static_cast<unsigned char*>(Strip.ScanLine(Y));
     for (int X = 0; X < kFrameW * 2; ++X) {
       const int Fx = X % kFrameW;
       const bool Corner = (Fx < 3 || Fx >= kFrameW - 3) && (Y < 3);
-      row[3 * X] = Corner ? 255 : static_cast<unsigned char>(X * 7 + Y);
-      row[3 * X + 1] = Corner ? 0 : static_cast<unsigned char>(Y * 5);
-      row[3 * X + 2] = Corner ? 255 : static_cast<unsigned char>(128 + Fx);
+      RowBytes[3 * X] = Corner ? 255 : static_cast<unsigned char>(X * 7 + Y);
+      RowBytes[3 * X + 1] = Corner ? 0 : static_cast<unsigned char>(Y * 5);
+      RowBytes[3 * X + 2] = Corner ? 255 : static_cast<unsigned char>(128 + Fx);
     }
   }
   TBitmap Target(kW, kH);  // the screen's format, as a window's back buffer would be
-  const HDC dc = Target.Canvas()->Handle();
-  const HDC src = Strip.Canvas()->Handle();
-  const RECT r{0, 0, kW, kH}, margins{40, 6, 40, 6};
+  const HDC TargetDC = Target.Canvas()->Handle();
+  const HDC StripDC = Strip.Canvas()->Handle();
+  const RECT Bounds{0, 0, kW, kH}, Margins{40, 6, 40, 6};
 
   auto Flushed = [](auto&& Paint) {
     return [Paint] {
@@ -37,12 +37,12 @@ int main(int argc, char** argv) {
     };
   };
   const auto Plain = Flushed([&] {
-    SetStretchBltMode(dc, COLORONCOLOR);
-    StretchBlt(dc, 0, 0, kW, kH, src, kFrameW, 0, kFrameW, kFrameH, SRCCOPY);
+    SetStretchBltMode(TargetDC, COLORONCOLOR);
+    StretchBlt(TargetDC, 0, 0, kW, kH, StripDC, kFrameW, 0, kFrameW, kFrameH, SRCCOPY);
   });
-  const auto Opaque = Flushed([&] { DrawRect2(dc, r, &Strip, margins, 2, 2, 0, 0, 0); });
-  const auto Keyed = Flushed([&] { DrawRect2(dc, r, &Strip, margins, 2, 2, 1, 0, 0); });
-  const auto Tiled = Flushed([&] { DrawRect2(dc, r, &Strip, margins, 2, 2, 0, 1, 0); });
+  const auto Opaque = Flushed([&] { DrawRect2(TargetDC, Bounds, &Strip, Margins, 2, 2, 0, 0, 0); });
+  const auto Keyed = Flushed([&] { DrawRect2(TargetDC, Bounds, &Strip, Margins, 2, 2, 1, 0, 0); });
+  const auto Tiled = Flushed([&] { DrawRect2(TargetDC, Bounds, &Strip, Margins, 2, 2, 0, 1, 0); });
   bench::Row("keyed caption 1000x30, DrawRect2",
              bench::TimePair(Size.Batches, Size.Iterations, Keyed, Opaque), "opaque DrawRect2", "<= 2x");
   bench::Row("opaque caption 1000x30, DrawRect2",

@@ -46,7 +46,7 @@ class TLZH {
  protected:
   // Dictionary trees (packer only).
   void InitTree();
-  void InsertNode(int16_t r);
+  void InsertNode(int16_t R);
   void DeleteNode(int16_t P);
 
   // Adaptive Huffman tree.
