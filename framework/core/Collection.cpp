@@ -104,16 +104,16 @@ void TCollection::Changed() {
 }
 
 void TCollection::Assign(TPersistent* Source) {
-  auto* source = dynamic_cast<TCollection*>(Source);
-  if (!source) {
+  auto* SourceItems = dynamic_cast<TCollection*>(Source);
+  if (!SourceItems) {
     TPersistent::Assign(Source);
     return;
   }
-  if (source == this) return;
+  if (SourceItems == this) return;
   BeginUpdate();
   try {
     Clear();
-    for (TCollectionItem* Item : source->FItems) Add()->Assign(Item);
+    for (TCollectionItem* Item : SourceItems->FItems) Add()->Assign(Item);
   } catch (...) {
     EndUpdate();
     throw;

@@ -162,8 +162,8 @@ struct TCaseless {
   bool operator()(const String& A, const String& B) const { return CompareText(A, B) < 0; }
 };
 std::map<String, TRegistered, TCaseless>& Registry() {
-  static std::map<String, TRegistered, TCaseless> registry;
-  return registry;
+  static std::map<String, TRegistered, TCaseless> Classes;
+  return Classes;
 }
 }  // namespace
 

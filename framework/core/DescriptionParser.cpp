@@ -79,19 +79,19 @@ class TParser {
   // True (and consumes it) when the next word is Keyword.
   bool NextIsKeyword(const char* Keyword) {
     SkipBlanks();
-    std::size_t n = 0;
-    while (IsIdentChar(Peek(n))) ++n;
-    if (n == 0 || !SameText(FText.substr(FPos, n), Keyword)) return false;
-    FPos += n;
+    std::size_t Length = 0;
+    while (IsIdentChar(Peek(Length))) ++Length;
+    if (Length == 0 || !SameText(FText.substr(FPos, Length), Keyword)) return false;
+    FPos += Length;
     return true;
   }
 
   bool PeekKeyword(const char* Keyword) {
     const std::size_t Pos = FPos;
-    const int line = FLine;
+    const int SavedLine = FLine;
     const bool Found = NextIsKeyword(Keyword);
     FPos = Pos;
-    FLine = line;
+    FLine = SavedLine;
     return Found;
   }
 
@@ -216,11 +216,11 @@ class TParser {
     if (Peek() == '-' || Peek() == '+') ++FPos;
     if (Peek() == '$') ++FPos;
     while (HexValue(Peek()) >= 0) ++FPos;
-    const std::string_view text = FText.substr(Start, FPos - Start);
+    const std::string_view NumberText = FText.substr(Start, FPos - Start);
     if (Peek() == '.' || IsIdentStart(Peek())) Fail("Invalid number");
-    std::int64_t value;
-    if (!TryStrToInt64(text, value)) Fail("Invalid number " + String(text));
-    return value;
+    std::int64_t Number;
+    if (!TryStrToInt64(NumberText, Number)) Fail("Invalid number " + String(NumberText));
+    return Number;
   }
 
   // Quoted parts and #N characters, joined by '+' across lines.
@@ -230,11 +230,11 @@ class TParser {
       ParseStringParts(Out);
       // "+" continues the string, usually on the next line.
       const std::size_t Pos = FPos;
-      const int line = FLine;
+      const int SavedLine = FLine;
       SkipBlanks();
       if (Peek() != '+') {
         FPos = Pos;
-        FLine = line;
+        FLine = SavedLine;
         return Out;
       }
       ++FPos;
@@ -248,35 +248,35 @@ class TParser {
       const char C = Peek();
       if (C == '\'') {
         ++FPos;
-        String bytes;
+        String Bytes;
         for (;;) {
           if (AtEnd() || Peek() == '\r' || Peek() == '\n') Fail("Unterminated string");
           if (Peek() == '\'') {
             if (Peek(1) != '\'') break;
             ++FPos;
           }
-          bytes += FText[FPos++];
+          Bytes += FText[FPos++];
         }
         ++FPos;
-        Out += Utf8ToUtf16(bytes);
+        Out += Utf8ToUtf16(Bytes);
       } else if (C == '#') {
         ++FPos;
-        std::uint64_t code = 0;
+        std::uint64_t Code = 0;
         const bool Hex = Peek() == '$';
         if (Hex) ++FPos;
         std::size_t Digits = 0;
         for (;; ++Digits, ++FPos) {
           const int D = Hex ? HexValue(Peek()) : (IsDigit(Peek()) ? Peek() - '0' : -1);
           if (D < 0) break;
-          code = code * (Hex ? 16 : 10) + static_cast<unsigned>(D);
-          if (code > 0x10FFFF) Fail("Invalid character code");
+          Code = Code * (Hex ? 16 : 10) + static_cast<unsigned>(D);
+          if (Code > 0x10FFFF) Fail("Invalid character code");
         }
         if (Digits == 0) Fail("Invalid character code");
         // Code units below 0x10000 are kept as written, so wide text with lone surrogates survives.
-        if (code < 0x10000)
-          Out += static_cast<char16_t>(code);
+        if (Code < 0x10000)
+          Out += static_cast<char16_t>(Code);
         else
-          AppendUtf16(Out, static_cast<char32_t>(code));
+          AppendUtf16(Out, static_cast<char32_t>(Code));
       } else {
         return;
       }
@@ -284,7 +284,7 @@ class TParser {
   }
 
   std::vector<std::uint8_t> ParseBinary() {
-    std::vector<std::uint8_t> bytes;
+    std::vector<std::uint8_t> Bytes;
     int High = -1;
     for (;;) {
       SkipBlanks();
@@ -296,12 +296,12 @@ class TParser {
       if (High < 0) {
         High = D;
       } else {
-        bytes.push_back(static_cast<std::uint8_t>(High * 16 + D));
+        Bytes.push_back(static_cast<std::uint8_t>(High * 16 + D));
         High = -1;
       }
     }
     if (High >= 0) Fail("Odd number of hex digits in binary data");
-    return bytes;
+    return Bytes;
   }
 
   std::string_view FText;

@@ -30,8 +30,8 @@ class TTreeReader : public TReader {
       if (FRoot->Name().empty() && !Node.Name.empty()) FRoot->SetName(Node.Name);
       ReadBody(Node, FRoot);
       ResolveReferences();
-      for (TComponent* c : FLoaded) c->SetReading(false);
-      for (TComponent* c : FLoaded) c->Loaded();
+      for (TComponent* Component : FLoaded) Component->SetReading(false);
+      for (TComponent* Component : FLoaded) Component->Loaded();
     } catch (...) {
       Undo();
       Rethrow();
@@ -61,17 +61,17 @@ class TTreeReader : public TReader {
   // ---- TReader: values of the custom property being read.
   std::int64_t ReadInteger() override { return Take(TValue::vkInteger, "Integer").Integer; }
   bool ReadBoolean() override {
-    const String ident = Take(TValue::vkIdent, "Boolean").Ident;
-    const int v = BooleanInfo().ValueOf(ident);
-    if (v < 0) Fail("Boolean expected");
-    return v == 1;
+    const String Word = Take(TValue::vkIdent, "Boolean").Ident;
+    const int Ordinal = BooleanInfo().ValueOf(Word);
+    if (Ordinal < 0) Fail("Boolean expected");
+    return Ordinal == 1;
   }
   String ReadIdent() override { return Take(TValue::vkIdent, "Identifier").Ident; }
   String ReadString() override { return Utf16ToUtf8(Take(TValue::vkString, "String").Text); }
   WideString ReadWideString() override { return Take(TValue::vkString, "String").Text; }
   void ReadListBegin() override {
-    const TValue& v = Take(TValue::vkList, "List");
-    FFrames.push_back(TFrame{std::span<const TValue>(v.List), 0});
+    const TValue& ListValue = Take(TValue::vkList, "List");
+    FFrames.push_back(TFrame{std::span<const TValue>(ListValue.List), 0});
   }
   bool NextIsList() override {
     if (FFrames.size() < 2) return false;
@@ -120,64 +120,65 @@ class TTreeReader : public TReader {
   // Frees what this read created (newest first) and takes the loading state off the rest.
   void Undo() {
     std::vector<TComponent*> Survivors;
-    for (TComponent* c : FLoaded)
-      if (std::find(FCreated.begin(), FCreated.end(), c) == FCreated.end()) Survivors.push_back(c);
+    for (TComponent* Component : FLoaded)
+      if (std::find(FCreated.begin(), FCreated.end(), Component) == FCreated.end())
+        Survivors.push_back(Component);
     for (auto It = FCreated.rbegin(); It != FCreated.rend(); ++It) delete *It;
     FCreated.clear();
-    for (TComponent* c : Survivors) {
-      c->SetReading(false);
-      c->SetLoading(false);
+    for (TComponent* Component : Survivors) {
+      Component->SetReading(false);
+      Component->SetLoading(false);
     }
   }
 
   void ReadBody(const TObjectNode& Node, TComponent* Instance) {
-    for (const TProperty& p : Node.Props) ReadProperty(Instance, p);
+    for (const TProperty& Prop : Node.Props) ReadProperty(Instance, Prop);
     for (const TObjectNode& Child : Node.Children) ReadChild(Child, Instance);
   }
 
   void ReadChild(const TObjectNode& Node, TComponent* Parent) {
     FLine = Node.Line;
-    TComponent* c = Node.Name.empty() ? nullptr : FRoot->FindComponent(Node.Name);
-    if (c) {
-      if (!SameText(c->ClassName(), Node.ClassName))
+    TComponent* Component = Node.Name.empty() ? nullptr : FRoot->FindComponent(Node.Name);
+    if (Component) {
+      if (!SameText(Component->ClassName(), Node.ClassName))
         Fail("A component named " + Node.Name + " already exists");
-      for (TComponent* loaded : FLoaded)
-        if (loaded == c) Fail("A component named " + Node.Name + " already exists");
+      for (TComponent* Earlier : FLoaded)
+        if (Earlier == Component) Fail("A component named " + Node.Name + " already exists");
     } else {
       if (!FindComponentClass(Node.ClassName)) Fail("Class " + Node.ClassName + " not found");
-      c = CreateComponentByClassName(Node.ClassName, FRoot);
-      FCreated.push_back(c);
-      c->SetName(Node.Name);
-      if (const TFieldEntry* field = FRoot->ClassType().FindField(Node.Name))
-        if (!field->Set(*FRoot, c))
+      Component = CreateComponentByClassName(Node.ClassName, FRoot);
+      FCreated.push_back(Component);
+      Component->SetName(Node.Name);
+      if (const TFieldEntry* FieldEntry = FRoot->ClassType().FindField(Node.Name))
+        if (!FieldEntry->Set(*FRoot, Component))
           Fail("Field " + Node.Name + " of " + FRoot->ClassName() + " does not fit a " + Node.ClassName);
     }
-    Begin(c);
+    Begin(Component);
     // Only a class that has a parent gets the enclosing block's component as one: the writer lists
     // the others with their owner, and a parent as well would write them twice.
-    if (c->HasParent()) c->SetParentComponent(Parent);
-    ReadBody(Node, c);
+    if (Component->HasParent()) Component->SetParentComponent(Parent);
+    ReadBody(Node, Component);
   }
 
   // Walks a dotted name to the object that holds the last part.
   void ReadProperty(TObject* Instance, const TProperty& P) {
     FLine = P.Line;
-    TObject* target = Instance;
+    TObject* Holder = Instance;
     std::string_view Path = P.Name;
     for (std::size_t Dot; (Dot = Path.find('.')) != std::string_view::npos; Path.remove_prefix(Dot + 1)) {
       const std::string_view Part = Path.substr(0, Dot);
-      const TPropInfo* prop = GetPropInfo(target, Part);
-      if (!prop) Fail(UnknownProperty(target, Part));
-      if (prop->Kind != tkClass) Fail("Property " + String(Part) + " has no sub-properties");
-      TObject* Sub = prop->GetObj(*target);
+      const TPropInfo* Info = GetPropInfo(Holder, Part);
+      if (!Info) Fail(UnknownProperty(Holder, Part));
+      if (Info->Kind != tkClass) Fail("Property " + String(Part) + " has no sub-properties");
+      TObject* Sub = Info->GetObj(*Holder);
       if (!Sub) Fail("Property " + String(Part) + " is nil");
-      target = Sub;
+      Holder = Sub;
     }
-    if (const TPropInfo* prop = GetPropInfo(target, Path)) {
-      SetValue(target, *prop, P.Value);
+    if (const TPropInfo* Info = GetPropInfo(Holder, Path)) {
+      SetValue(Holder, *Info, P.Value);
       return;
     }
-    auto* Persistent = dynamic_cast<TPersistent*>(target);
+    auto* Persistent = dynamic_cast<TPersistent*>(Holder);
     if (Persistent) {
       FPending = &P.Value;
       FPendingName = String(Path);
@@ -191,7 +192,7 @@ class TTreeReader : public TReader {
       FPending = nullptr;
       if (FPendingDone) return;
     }
-    Fail(UnknownProperty(target, Path));
+    Fail(UnknownProperty(Holder, Path));
   }
 
   static String UnknownProperty(TObject* Target, std::string_view Name) {
@@ -261,39 +262,39 @@ class TTreeReader : public TReader {
       return;
     }
     if (V.Kind != TValue::vkCollection) Fail("Invalid property value for " + Prop.Name);
-    auto* collection = dynamic_cast<TCollection*>(Prop.GetObj(*Target));
-    if (!collection) Fail("Property " + Prop.Name + " is not a collection");
-    collection->BeginUpdate();
+    auto* Collection = dynamic_cast<TCollection*>(Prop.GetObj(*Target));
+    if (!Collection) Fail("Property " + Prop.Name + " is not a collection");
+    Collection->BeginUpdate();
     try {
-      collection->Clear();
+      Collection->Clear();
       for (const TItem& Item : V.Items) {
         FLine = Item.Line;
-        TCollectionItem* Added = collection->Add();
-        for (const TProperty& p : Item.Props) ReadProperty(Added, p);
+        TCollectionItem* Added = Collection->Add();
+        for (const TProperty& ItemProp : Item.Props) ReadProperty(Added, ItemProp);
       }
     } catch (...) {
-      collection->EndUpdate();
+      Collection->EndUpdate();
       throw;
     }
-    collection->EndUpdate();
+    Collection->EndUpdate();
   }
 
   void ResolveReferences() {
     for (const TFixup& F : FFixups) {
       FLine = F.Line;
-      TComponent* target = SameText(F.Name, FRoot->Name()) ? FRoot : FRoot->FindComponent(F.Name);
-      if (!target) Fail("Unknown component " + F.Name);
-      SetObjectProp(F.Instance, *F.Prop, target);
+      TComponent* Referenced = SameText(F.Name, FRoot->Name()) ? FRoot : FRoot->FindComponent(F.Name);
+      if (!Referenced) Fail("Unknown component " + F.Name);
+      SetObjectProp(F.Instance, *F.Prop, Referenced);
     }
   }
 
   const TValue& Take(TValue::TKind Kind, const char* What) {
     if (FFrames.empty()) Fail("Invalid property value");
-    TFrame& frame = FFrames.back();
-    if (frame.Index >= frame.Values.size()) Fail(String(What) + " expected");
-    const TValue& v = frame.Values[frame.Index++];
-    if (v.Kind != Kind) Fail(String(What) + " expected");
-    return v;
+    TFrame& Current = FFrames.back();
+    if (Current.Index >= Current.Values.size()) Fail(String(What) + " expected");
+    const TValue& Next = Current.Values[Current.Index++];
+    if (Next.Kind != Kind) Fail(String(What) + " expected");
+    return Next;
   }
 
   TComponent* FRoot;

@@ -64,12 +64,12 @@ class TTextWriter : public TWriter {
   void DefineBinaryProperty(const String& Name, const TStreamProc&, const TStreamProc& WriteData,
                             bool HasData) override {
     if (!HasData || !WriteData) return;
-    TMemoryStream data;
-    WriteData(data);
+    TMemoryStream Stream;
+    WriteData(Stream);
     StartLine(FIndent);
     FOut += FPrefix + Name + " = {";
-    const std::uint8_t* Bytes = data.Memory();
-    for (std::int64_t I = 0; I < data.Size(); ++I) {
+    const std::uint8_t* Bytes = Stream.Memory();
+    for (std::int64_t I = 0; I < Stream.Size(); ++I) {
       if (I % 32 == 0) {
         FOut += '\n';
         StartLine(FIndent + 1);
@@ -117,8 +117,8 @@ class TTextWriter : public TWriter {
 
   void WriteProperties(TObject* Obj, const String& Prefix, int Indent, int Depth) {
     if (Depth > 16) return;  // sub-objects that lead back to themselves
-    for (const TPropInfo* p : GetPropList(Obj))
-      if (p->IsStored) WriteProperty(Obj, *p, Prefix, Indent, Depth);
+    for (const TPropInfo* Prop : GetPropList(Obj))
+      if (Prop->IsStored) WriteProperty(Obj, *Prop, Prefix, Indent, Depth);
     if (auto* Persistent = dynamic_cast<TPersistent*>(Obj)) {
       const String SavedPrefix = FPrefix;
       const int SavedIndent = FIndent;
@@ -137,52 +137,52 @@ class TTextWriter : public TWriter {
   }
 
   void WriteProperty(TObject* Obj, const TPropInfo& P, const String& Prefix, int Indent, int Depth) {
-    const String name = Prefix + P.Name + " = ";
+    const String Head = Prefix + P.Name + " = ";
     if (P.IsOrdinal()) {
       if (!P.SetOrd) return;
       const std::int64_t V = P.GetOrd(*Obj);
       if (P.HasDefault && V == P.DefaultValue) return;
-      String text;
+      String ValueText;
       switch (P.Kind) {
         case tkBoolean:
         case tkEnumeration:
-          text = P.Enum->NameOf(V);
-          if (text.empty()) return;  // not a value of the type: nothing readable to write
+          ValueText = P.Enum->NameOf(V);
+          if (ValueText.empty()) return;  // not a value of the type: nothing readable to write
           break;
         case tkSet:
-          text = SetText(*P.Enum, static_cast<std::uint64_t>(V));
+          ValueText = SetText(*P.Enum, static_cast<std::uint64_t>(V));
           break;
         case tkColor:
-          if (!ColorToIdent(static_cast<TColor>(V), text))
-            text = "$" + IntToHex(static_cast<std::uint32_t>(V), 8);
+          if (!ColorToIdent(static_cast<TColor>(V), ValueText))
+            ValueText = "$" + IntToHex(static_cast<std::uint32_t>(V), 8);
           break;
         default:
-          text = IntToStr(V);
+          ValueText = IntToStr(V);
       }
-      Line(Indent, name + text);
+      Line(Indent, Head + ValueText);
     } else if (P.Kind == tkString) {
       if (!P.SetStr) return;
       const String V = P.GetStr(*Obj);
-      if (!V.empty()) Line(Indent, name + QuoteString(Utf8ToUtf16(V)));
+      if (!V.empty()) Line(Indent, Head + QuoteString(Utf8ToUtf16(V)));
     } else if (P.Kind == tkWString) {
       if (!P.SetWStr) return;
       const WideString V = P.GetWStr(*Obj);
-      if (!V.empty()) Line(Indent, name + QuoteString(V));
+      if (!V.empty()) Line(Indent, Head + QuoteString(V));
     } else if (P.Kind == tkMethod) {
       const TMethod M = P.GetMethod(*Obj);
       if (!M.Assigned() || M.Data != FRoot) return;  // only the root's handlers have names here
       const String Handler = MethodName(M);
-      if (!Handler.empty()) Line(Indent, name + Handler);
+      if (!Handler.empty()) Line(Indent, Head + Handler);
     } else if (P.Kind == tkClass) {
       TObject* O = P.GetObj(*Obj);
       if (!O) return;
-      if (auto* c = dynamic_cast<TComponent*>(O)) {
-        if (!P.SetObj || c->Name().empty()) return;
-        if (c == FRoot || c->Owner() == FRoot) Line(Indent, name + c->Name());
+      if (auto* Component = dynamic_cast<TComponent*>(O)) {
+        if (!P.SetObj || Component->Name().empty()) return;
+        if (Component == FRoot || Component->Owner() == FRoot) Line(Indent, Head + Component->Name());
       } else if (auto* Collection = dynamic_cast<TCollection*>(O)) {
         if (Collection->Count() == 0) return;
         StartLine(Indent);
-        FOut += name + "<\n";
+        FOut += Head + "<\n";
         for (int I = 0; I < Collection->Count(); ++I) {
           Line(Indent + 1, "item");
           WriteProperties(Collection->Items(I), String(), Indent + 2, Depth + 1);

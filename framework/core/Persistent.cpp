@@ -12,6 +12,6 @@ void TPersistent::AssignTo(TPersistent* Dest) {
 }
 
 void TPersistent::AssignError(TPersistent* Source) {
-  const String source = Source ? Source->ClassName() : String("nil");
-  throw EAssignError("Cannot assign a " + source + " to a " + ClassName());
+  const String SourceName = Source ? Source->ClassName() : String("nil");
+  throw EAssignError("Cannot assign a " + SourceName + " to a " + ClassName());
 }

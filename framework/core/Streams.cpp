@@ -16,9 +16,9 @@
 
 std::int64_t TStream::Size() {
   std::int64_t Pos = Seek(0, soCurrent);
-  std::int64_t size = Seek(0, soEnd);
+  std::int64_t StreamSize = Seek(0, soEnd);
   Seek(Pos, soBeginning);
-  return size;
+  return StreamSize;
 }
 
 void TStream::SetSize(std::int64_t) {
@@ -68,9 +68,9 @@ void TStream::WriteInt32(std::int32_t Value) {
 // ---- TMemoryStream
 
 std::int64_t TMemoryStream::Read(void* Buffer, std::int64_t Count) {
-  const std::int64_t size = Size();
-  if (Count <= 0 || FPosition >= size) return 0;
-  const std::int64_t N = std::min(Count, size - FPosition);
+  const std::int64_t StreamSize = Size();
+  if (Count <= 0 || FPosition >= StreamSize) return 0;
+  const std::int64_t N = std::min(Count, StreamSize - FPosition);
   std::memcpy(Buffer, FData.data() + FPosition, static_cast<std::size_t>(N));
   FPosition += N;
   return N;
@@ -109,9 +109,9 @@ void TMemoryStream::Clear() {
 
 void TMemoryStream::LoadFromStream(TStream& Stream) {
   Stream.SetPosition(0);
-  const std::int64_t size = Stream.Size();
-  std::vector<std::uint8_t> Data(static_cast<std::size_t>(size));
-  Stream.ReadBuffer(Data.data(), size);
+  const std::int64_t StreamSize = Stream.Size();
+  std::vector<std::uint8_t> Data(static_cast<std::size_t>(StreamSize));
+  Stream.ReadBuffer(Data.data(), StreamSize);
   FData = std::move(Data);
   FPosition = 0;
 }
@@ -226,12 +226,12 @@ TFileStream::TFileStream(const String& FileName, std::uint32_t Mode) : FFileName
     }
     // Advisory locks stand in for the share modes: every writer locks exclusively, so readers that
     // deny writing (shared lock) and writers exclude each other.
-    int lock = 0;
+    int LockKind = 0;
     if (Access != fmOpenRead || Share == fmShareExclusive || Share == fmShareDenyRead)
-      lock = LOCK_EX;
+      LockKind = LOCK_EX;
     else if (Share == fmShareDenyWrite)
-      lock = LOCK_SH;
-    if (lock && ::flock(Fd, lock | LOCK_NB) != 0) {
+      LockKind = LOCK_SH;
+    if (LockKind && ::flock(Fd, LockKind | LOCK_NB) != 0) {
       ::close(Fd);
       throw EFOpenError("Cannot open file \"" + FileName + "\": it is in use");
     }

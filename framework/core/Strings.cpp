@@ -157,8 +157,8 @@ void TStrings::LoadFromStream(TStream& Stream) {
 }
 
 void TStrings::SaveToStream(TStream& Stream) const {
-  const String text = Text();
-  Stream.WriteBuffer(text.data(), static_cast<std::int64_t>(text.size()));
+  const String AllText = Text();
+  Stream.WriteBuffer(AllText.data(), static_cast<std::int64_t>(AllText.size()));
 }
 
 void TStrings::LoadFromFile(const String& FileName) {
@@ -187,13 +187,13 @@ bool TStrings::Equals(const TStrings& Other) const {
 }
 
 void TStrings::Assign(TPersistent* Source) {
-  if (auto* source = dynamic_cast<TStrings*>(Source)) {
-    if (source == this) return;
+  if (auto* SourceStrings = dynamic_cast<TStrings*>(Source)) {
+    if (SourceStrings == this) return;
     BeginUpdate();
     try {
       Clear();
-      FNameValueSeparator = source->FNameValueSeparator;
-      AddStrings(*source);
+      FNameValueSeparator = SourceStrings->FNameValueSeparator;
+      AddStrings(*SourceStrings);
     } catch (...) {
       EndUpdate();
       throw;
@@ -276,9 +276,9 @@ void TStringList::Insert(int Index, const String& S) {
 void TStringList::Delete(int Index) {
   CheckIndex(Index, Count());
   Changing();
-  TObject* object = FItems[static_cast<std::size_t>(Index)].Object;
+  TObject* Owned = FItems[static_cast<std::size_t>(Index)].Object;
   FItems.erase(FItems.begin() + Index);
-  if (FOwnsObjects) delete object;
+  if (FOwnsObjects) delete Owned;
   Changed();
 }
 

@@ -166,9 +166,9 @@ int CompareStr(std::string_view A, std::string_view B) {
 int CompareText(std::string_view A, std::string_view B) {
   const std::size_t N = A.size() < B.size() ? A.size() : B.size();
   for (std::size_t I = 0; I < N; ++I) {
-    auto a = static_cast<unsigned char>(Upper(A[I]));
-    auto b = static_cast<unsigned char>(Upper(B[I]));
-    if (a != b) return a < b ? -1 : 1;
+    auto CharA = static_cast<unsigned char>(Upper(A[I]));
+    auto CharB = static_cast<unsigned char>(Upper(B[I]));
+    if (CharA != CharB) return CharA < CharB ? -1 : 1;
   }
   return A.size() == B.size() ? 0 : (A.size() < B.size() ? -1 : 1);
 }

@@ -23,15 +23,15 @@ std::unique_ptr<TTestForm> BuildSampleForm() {
   Form->Font()->Style = {fsBold, fsUnderline};
   Form->OnClick = TNotifyEvent::Bind<&TTestForm::FormClick>(Form.get());
 
-  auto* data = new TTestData(Form.get());
-  data->SetName("Data1");
-  data->Active = true;
+  auto* Data = new TTestData(Form.get());
+  Data->SetName("Data1");
+  Data->Active = true;
   const char Archive[] = "\x01\x02\xFF\x00zip";
-  data->SkinStream.WriteBuffer(Archive, sizeof Archive);
-  auto* Item = static_cast<TTestItem*>(data->Store()->Add());
+  Data->SkinStream.WriteBuffer(Archive, sizeof Archive);
+  auto* Item = static_cast<TTestItem*>(Data->Store()->Add());
   Item->Data.WriteBuffer("abc", 3);
-  data->Store()->Add();  // an item with empty data
-  data->OnChanged = TNotifyEvent::Bind<&TTestForm::Button1Click>(Form.get());
+  Data->Store()->Add();  // an item with empty data
+  Data->OnChanged = TNotifyEvent::Bind<&TTestForm::Button1Click>(Form.get());
 
   auto* Panel = new TTestControl(Form.get());
   Panel->SetName("Panel1");
@@ -169,14 +169,14 @@ TEST_F(Description, BinaryPropertyKeepsItsContentsWhenLengthIsZero) {
 }
 
 TEST_F(Description, CreatesTheRootByClassName) {
-  TComponent owner(nullptr);
-  TComponent* C = CreateComponentFromText("object Data9: TTestData\n  Active = True\nend", &owner);
-  EXPECT_EQ(C->Owner(), &owner);
+  TComponent Owner(nullptr);
+  TComponent* C = CreateComponentFromText("object Data9: TTestData\n  Active = True\nend", &Owner);
+  EXPECT_EQ(C->Owner(), &Owner);
   EXPECT_TRUE(static_cast<TTestData*>(C)->Active);
   EXPECT_EQ(static_cast<TTestData*>(C)->LoadedCalls, 1);
-  EXPECT_THROW(CreateComponentFromText("object X: TTestData\n  Bogus = 1\nend", &owner), EParserError);
-  EXPECT_EQ(owner.ComponentCount(), 1);  // the failed one is gone
-  EXPECT_THROW(CreateComponentFromText("object X: TNope end", &owner), EParserError);
+  EXPECT_THROW(CreateComponentFromText("object X: TTestData\n  Bogus = 1\nend", &Owner), EParserError);
+  EXPECT_EQ(Owner.ComponentCount(), 1);  // the failed one is gone
+  EXPECT_THROW(CreateComponentFromText("object X: TNope end", &Owner), EParserError);
 }
 
 struct TBadCase {

@@ -7,19 +7,19 @@
 #include "tests/framework/core/TestClasses.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
-  static const bool registered = (RegisterTestClasses(), true);
-  (void)registered;
-  const std::string_view text(reinterpret_cast<const char*>(Data), Size);
-  TTestForm form(nullptr);
+  static const bool Registered = (RegisterTestClasses(), true);
+  (void)Registered;
+  const std::string_view Text(reinterpret_cast<const char*>(Data), Size);
+  TTestForm Form(nullptr);
   try {
-    ReadComponentFromText(text, &form);
+    ReadComponentFromText(Text, &Form);
     // What was read must write and read back the same way.
-    const String written = WriteComponentToText(&form);
-    TTestForm again(nullptr);
-    ReadComponentFromText(written, &again);
-    if (WriteComponentToText(&again) != written) std::abort();
+    const String Written = WriteComponentToText(&Form);
+    TTestForm Again(nullptr);
+    ReadComponentFromText(Written, &Again);
+    if (WriteComponentToText(&Again) != Written) std::abort();
   } catch (const EParserError&) {
-    if (form.ComponentCount() != 0 || form.Button1 || form.Data1) std::abort();
+    if (Form.ComponentCount() != 0 || Form.Button1 || Form.Data1) std::abort();
   }
   return 0;
 }

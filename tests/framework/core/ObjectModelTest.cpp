@@ -44,12 +44,12 @@ TEST_F(ObjectModel, PropertiesOfAClassKnownOnlyByName) {
   EXPECT_EQ(GetStrProp(Obj, "Hint"), "渐变");
   EXPECT_EQ(GetOrdProp(Obj, "Color"), 0x8000000F);
 
-  TObject* font = GetObjectProp(Obj, "Font");
-  ASSERT_NE(font, nullptr);
-  EXPECT_EQ(font->ClassName(), "TTestFont");
-  SetOrdProp(font, "Height", -13);
-  SetSetProp(font, *GetPropInfo(font, "Style"), "[fsBold, fsUnderline]");
-  EXPECT_EQ(GetSetProp(font, *GetPropInfo(font, "Style")), "[fsBold,fsUnderline]");
+  TObject* Font = GetObjectProp(Obj, "Font");
+  ASSERT_NE(Font, nullptr);
+  EXPECT_EQ(Font->ClassName(), "TTestFont");
+  SetOrdProp(Font, "Height", -13);
+  SetSetProp(Font, *GetPropInfo(Font, "Style"), "[fsBold, fsUnderline]");
+  EXPECT_EQ(GetSetProp(Font, *GetPropInfo(Font, "Style")), "[fsBold,fsUnderline]");
   EXPECT_EQ(static_cast<TTestControl*>(Obj)->Font()->Height, -13);
 
   // Inherited properties are found through the class chain.
@@ -119,16 +119,16 @@ class TWatcher : public TComponent {
 TEST_F(ObjectModel, OwnershipFreesOwnedComponentsAndNotifies) {
   auto Owner = std::make_unique<TComponent>(nullptr);
   auto* Watcher = new TWatcher(Owner.get());
-  auto* a = new TTestControl(Owner.get());
-  a->SetName("A");
-  EXPECT_EQ(Watcher->Seen.back(), std::make_pair(static_cast<TComponent*>(a), opInsert));
+  auto* A = new TTestControl(Owner.get());
+  A->SetName("A");
+  EXPECT_EQ(Watcher->Seen.back(), std::make_pair(static_cast<TComponent*>(A), opInsert));
   EXPECT_EQ(Owner->ComponentCount(), 2);
-  EXPECT_EQ(Owner->FindComponent("a"), a);
-  EXPECT_EQ(a->ComponentIndex(), 1);
+  EXPECT_EQ(Owner->FindComponent("a"), A);
+  EXPECT_EQ(A->ComponentIndex(), 1);
 
-  delete a;  // an owned component leaves its owner, and the owner's components hear of it
+  delete A;  // an owned component leaves its owner, and the owner's components hear of it
   EXPECT_EQ(Owner->ComponentCount(), 1);
-  EXPECT_EQ(Watcher->Seen.back(), std::make_pair(static_cast<TComponent*>(a), opRemove));
+  EXPECT_EQ(Watcher->Seen.back(), std::make_pair(static_cast<TComponent*>(A), opRemove));
   EXPECT_EQ(Owner->FindComponent("A"), nullptr);
   EXPECT_THROW(Owner->Components(1), EListError);
 
@@ -144,10 +144,10 @@ TEST_F(ObjectModel, FreeNotificationClearsReferencesBothWays) {
   delete Label;
   EXPECT_EQ(Edit->Buddy(), nullptr);
 
-  auto* buddy = new TTestControl(nullptr);
-  Edit->SetBuddy(buddy);
+  auto* Buddy = new TTestControl(nullptr);
+  Edit->SetBuddy(Buddy);
   delete Edit;  // the link goes away with the watcher too: deleting buddy later must not call back
-  delete buddy;
+  delete Buddy;
 }
 
 TEST_F(ObjectModel, NamesAreValidatedAndUniquePerOwner) {
@@ -203,21 +203,21 @@ TEST_F(ObjectModel, AssignReportsClassesThatDoNotFit) {
 
 TEST_F(ObjectModel, CollectionsKeepRunningIdsAndCopyItems) {
   TTestData Owner(nullptr);
-  TOwnedCollection& store = *Owner.Store();
-  EXPECT_EQ(store.GetOwner(), &Owner);
-  for (int I = 0; I < 3; ++I) store.Add();
-  EXPECT_EQ(static_cast<TTestItem*>(store.Items(2))->Name, "Item2");
-  store.Delete(1);
-  auto* Added = static_cast<TTestItem*>(store.Add());
+  TOwnedCollection& Store = *Owner.Store();
+  EXPECT_EQ(Store.GetOwner(), &Owner);
+  for (int I = 0; I < 3; ++I) Store.Add();
+  EXPECT_EQ(static_cast<TTestItem*>(Store.Items(2))->Name, "Item2");
+  Store.Delete(1);
+  auto* Added = static_cast<TTestItem*>(Store.Add());
   EXPECT_EQ(Added->ID(), 3);  // identifiers are not reused
   EXPECT_EQ(Added->Name, "Item3");
-  EXPECT_EQ(store.FindItemID(1), nullptr);
-  EXPECT_EQ(Added->GetOwner(), &store);
+  EXPECT_EQ(Store.FindItemID(1), nullptr);
+  EXPECT_EQ(Added->GetOwner(), &Store);
   Added->SetIndex(0);
-  EXPECT_EQ(store.Items(0), Added);
+  EXPECT_EQ(Store.Items(0), Added);
 
   TOwnedCollection Copy(nullptr, TItemClass::Of<TTestItem>());
-  Copy.Assign(&store);
+  Copy.Assign(&Store);
   ASSERT_EQ(Copy.Count(), 3);
   EXPECT_EQ(static_cast<TTestItem*>(Copy.Items(0))->Name, "Item3");
   EXPECT_THROW(Copy.Assign(&Owner), EAssignError);
@@ -231,11 +231,11 @@ TEST_F(ObjectModel, CollectionsKeepRunningIdsAndCopyItems) {
 TEST_F(ObjectModel, RegistryCreatesByNameOnly) {
   EXPECT_EQ(FindComponentClass("TTESTDATA"), &TTestData::StaticClass());
   EXPECT_EQ(FindComponentClass("TUnknown"), nullptr);
-  TComponent owner(nullptr);
-  TComponent* C = CreateComponentByClassName("TTestData", &owner);
-  EXPECT_EQ(C->Owner(), &owner);
+  TComponent Owner(nullptr);
+  TComponent* C = CreateComponentByClassName("TTestData", &Owner);
+  EXPECT_EQ(C->Owner(), &Owner);
   try {
-    CreateComponentByClassName("TUnknown", &owner);
+    CreateComponentByClassName("TUnknown", &Owner);
     FAIL();
   } catch (const EClassNotFound& E) {
     EXPECT_EQ(E.Message(), "Class TUnknown not found");
