@@ -174,9 +174,9 @@ std::vector<RgbQuad> ReadPalette(const Header& H, const Reader& In) {
     Fail("the palette overlaps the pixel data");
   }
   Palette.resize(Count);
-  const auto bytes = In.Bytes(size_t(H.masksEnd), size_t(Count) * H.paletteEntrySize);
+  const auto Entries = In.Bytes(size_t(H.masksEnd), size_t(Count) * H.paletteEntrySize);
   for (uint32_t I = 0; I < Count; ++I) {
-    const uint8_t* E = bytes.data() + size_t(I) * H.paletteEntrySize;
+    const uint8_t* E = Entries.data() + size_t(I) * H.paletteEntrySize;
     Palette[I] = RgbQuad{E[0], E[1], E[2], 0};
   }
   return Palette;
@@ -226,19 +226,19 @@ Image Decode(std::span<const uint8_t> Data, const DecodeOptions& Options) {
   const int32_t Width = int32_t(H.width);
   const int32_t Height = int32_t(H.height < 0 ? -H.height : H.height);
   const bool TopDown = H.height < 0;
-  const size_t stride = Image::Stride(Width, H.bitCount);
-  if (stride == 0) Fail("the picture is too wide");
-  const uint64_t RawBytes = uint64_t(stride) * uint32_t(Height);
+  const size_t RowStride = Image::Stride(Width, H.bitCount);
+  if (RowStride == 0) Fail("the picture is too wide");
+  const uint64_t RawBytes = uint64_t(RowStride) * uint32_t(Height);
   if (RawBytes > Options.maxPixelBytes) Fail("the picture is too large");
 
-  Image image;
-  image.palette = ReadPalette(H, In);
-  if (H.bitCount == 16) image.masks = kMasks555;
-  if (H.bitCount == 32) image.masks = kMasks888;
+  Image Picture;
+  Picture.palette = ReadPalette(H, In);
+  if (H.bitCount == 16) Picture.masks = kMasks555;
+  if (H.bitCount == 32) Picture.masks = kMasks888;
   const bool Bitfields =
       H.compression == kCompressionBitfields || H.compression == kCompressionAlphaBitfields;
-  if (Bitfields) image.masks = H.masks;
-  const bool Native = (H.bitCount != 16 && H.bitCount != 32) || IsNativeLayout(H.bitCount, image.masks);
+  if (Bitfields) Picture.masks = H.masks;
+  const bool Native = (H.bitCount != 16 && H.bitCount != 32) || IsNativeLayout(H.bitCount, Picture.masks);
   if (!Native && uint64_t(Width) * 4 * uint32_t(Height) > Options.maxPixelBytes)
     Fail("the picture is too large");
 
@@ -253,7 +253,7 @@ Image Decode(std::span<const uint8_t> Data, const DecodeOptions& Options) {
   Raw.width = Width;
   Raw.height = Height;
   Raw.bitCount = H.bitCount;
-  Raw.palette = std::move(image.palette);
+  Raw.palette = std::move(Picture.palette);
   Raw.pixels.assign(size_t(RawBytes), 0);
 
   if (Rle) {
@@ -263,19 +263,19 @@ Image Decode(std::span<const uint8_t> Data, const DecodeOptions& Options) {
     const uint8_t* Src = Data.data() + H.pixelOffset;
     for (int32_t Y = 0; Y < Height; ++Y) {
       const int32_t FileRow = TopDown ? Y : Height - 1 - Y;
-      std::memcpy(Raw.Row(Y), Src + size_t(FileRow) * stride, stride);
+      std::memcpy(Raw.Row(Y), Src + size_t(FileRow) * RowStride, RowStride);
     }
   }
 
   if (Native) {
-    Raw.masks = image.masks;
+    Raw.masks = Picture.masks;
     return Raw;
   }
-  image.palette.clear();
-  image.masks = image.masks.alpha != 0 ? kMasks8888 : kMasks888;
-  image.Allocate(Width, Height, 32);
-  ConvertBitfields(Raw, H.masks, image);
-  return image;
+  Picture.palette.clear();
+  Picture.masks = Picture.masks.alpha != 0 ? kMasks8888 : kMasks888;
+  Picture.Allocate(Width, Height, 32);
+  ConvertBitfields(Raw, H.masks, Picture);
+  return Picture;
 }
 
 }  // namespace bmp

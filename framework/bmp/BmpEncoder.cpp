@@ -22,21 +22,21 @@ void Patch32(std::vector<uint8_t>& Out, size_t At, uint32_t V) {
   for (int I = 0; I < 4; ++I) Out[At + size_t(I)] = uint8_t(V >> (8 * I));
 }
 
-void Validate(const Image& image, const EncodeOptions& Options) {
-  if (!IsSupportedBitCount(image.bitCount))
-    throw EBmpError("Cannot save a bitmap of " + std::to_string(image.bitCount) + " bits per pixel");
-  if (image.width <= 0 || image.height <= 0) throw EBmpError("Cannot save an empty bitmap");
-  const size_t Stride = image.stride();
-  if (Stride == 0 || image.pixels.size() != Stride * size_t(image.height))
+void Validate(const Image& Picture, const EncodeOptions& Options) {
+  if (!IsSupportedBitCount(Picture.bitCount))
+    throw EBmpError("Cannot save a bitmap of " + std::to_string(Picture.bitCount) + " bits per pixel");
+  if (Picture.width <= 0 || Picture.height <= 0) throw EBmpError("Cannot save an empty bitmap");
+  const size_t Stride = Picture.stride();
+  if (Stride == 0 || Picture.pixels.size() != Stride * size_t(Picture.height))
     throw EBmpError("Bitmap pixel buffer does not match its size");
-  if (image.IsIndexed() && image.palette.size() > (size_t(1) << image.bitCount))
+  if (Picture.IsIndexed() && Picture.palette.size() > (size_t(1) << Picture.bitCount))
     throw EBmpError("Bitmap palette has more colours than its depth allows");
-  if (image.bitCount == 16 && image.masks != kMasks555 && image.masks != kMasks565)
+  if (Picture.bitCount == 16 && Picture.masks != kMasks555 && Picture.masks != kMasks565)
     throw EBmpError("16-bit bitmaps are saved as 5-5-5 or 5-6-5 only");
   const bool Rle = Options.compression == kCompressionRle8 || Options.compression == kCompressionRle4;
-  if (Options.compression == kCompressionRle8 && image.bitCount != 8)
+  if (Options.compression == kCompressionRle8 && Picture.bitCount != 8)
     throw EBmpError("RLE8 needs an 8-bit bitmap");
-  if (Options.compression == kCompressionRle4 && image.bitCount != 4)
+  if (Options.compression == kCompressionRle4 && Picture.bitCount != 4)
     throw EBmpError("RLE4 needs a 4-bit bitmap");
   if (!Rle && Options.compression != kCompressionRgb) throw EBmpError("Unsupported compression for saving");
   if (Rle && Options.topDown) throw EBmpError("RLE bitmaps cannot be stored top-down");
@@ -44,23 +44,24 @@ void Validate(const Image& image, const EncodeOptions& Options) {
 
 }  // namespace
 
-std::vector<uint8_t> Encode(const Image& image, const EncodeOptions& Options) {
-  Validate(image, Options);
-  const bool Masks565 = image.bitCount == 16 && image.masks == kMasks565;
+std::vector<uint8_t> Encode(const Image& Picture, const EncodeOptions& Options) {
+  Validate(Picture, Options);
+  const bool Masks565 = Picture.bitCount == 16 && Picture.masks == kMasks565;
   const uint32_t Compression = Masks565 ? uint32_t(kCompressionBitfields) : uint32_t(Options.compression);
   std::vector<RgbQuad> Palette;
-  if (image.IsIndexed()) Palette = image.palette.empty() ? DefaultPalette(image.bitCount) : image.palette;
+  if (Picture.IsIndexed())
+    Palette = Picture.palette.empty() ? DefaultPalette(Picture.bitCount) : Picture.palette;
 
   std::vector<uint8_t> Pixels;
-  const size_t Stride = image.stride();
+  const size_t Stride = Picture.stride();
   if (Options.compression == kCompressionRgb) {
-    Pixels.reserve(image.pixels.size());
-    for (int32_t I = 0; I < image.height; ++I) {
-      const uint8_t* row = image.Row(Options.topDown ? I : image.height - 1 - I);
-      Pixels.insert(Pixels.end(), row, row + Stride);
+    Pixels.reserve(Picture.pixels.size());
+    for (int32_t I = 0; I < Picture.height; ++I) {
+      const uint8_t* RowBytes = Picture.Row(Options.topDown ? I : Picture.height - 1 - I);
+      Pixels.insert(Pixels.end(), RowBytes, RowBytes + Stride);
     }
   } else {
-    Pixels = EncodeRle(image);
+    Pixels = EncodeRle(Picture);
   }
 
   const uint64_t Offset = kFileHeaderSize + kInfoHeaderSize + (Masks565 ? 12 : 0) + Palette.size() * 4;
@@ -74,16 +75,16 @@ std::vector<uint8_t> Encode(const Image& image, const EncodeOptions& Options) {
   Put32(Out, 0);
   Put32(Out, uint32_t(Offset));
   Put32(Out, kInfoHeaderSize);
-  Put32(Out, uint32_t(image.width));
-  Put32(Out, Options.topDown ? uint32_t(-image.height) : uint32_t(image.height));
+  Put32(Out, uint32_t(Picture.width));
+  Put32(Out, Options.topDown ? uint32_t(-Picture.height) : uint32_t(Picture.height));
   Put16(Out, 1);
-  Put16(Out, image.bitCount);
+  Put16(Out, Picture.bitCount);
   Put32(Out, Compression);
   Put32(Out, uint32_t(Pixels.size()));
   Put32(Out, 2835);  // 72 dots per inch
   Put32(Out, 2835);
-  const bool FullPalette = Palette.size() == (size_t(1) << image.bitCount);
-  Put32(Out, image.IsIndexed() && !FullPalette ? uint32_t(Palette.size()) : 0);
+  const bool FullPalette = Palette.size() == (size_t(1) << Picture.bitCount);
+  Put32(Out, Picture.IsIndexed() && !FullPalette ? uint32_t(Palette.size()) : 0);
   Put32(Out, 0);
   if (Masks565) {
     Put32(Out, kMasks565.red);

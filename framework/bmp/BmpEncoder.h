@@ -18,6 +18,6 @@ struct EncodeOptions {
 
 // Throws EBmpError for an image that is not consistent (size, depth, palette, pixel buffer) or for
 // options the depth cannot have.
-std::vector<uint8_t> Encode(const Image& image, const EncodeOptions& Options = {});
+std::vector<uint8_t> Encode(const Image& Picture, const EncodeOptions& Options = {});
 
 }  // namespace bmp

@@ -45,12 +45,12 @@ class IndexMapper {
 };
 
 // The distinct colours of an image, or nothing when there are more than `limit`.
-bool CollectColours(const Image& image, size_t Limit, std::vector<RgbQuad>& Out) {
+bool CollectColours(const Image& Picture, size_t Limit, std::vector<RgbQuad>& Out) {
   std::unordered_map<Rgb, uint32_t> Seen;
   Out.clear();
-  for (int32_t Y = 0; Y < image.height; ++Y)
-    for (int32_t X = 0; X < image.width; ++X) {
-      const Rgb C = GetPixel(image, X, Y);
+  for (int32_t Y = 0; Y < Picture.height; ++Y)
+    for (int32_t X = 0; X < Picture.width; ++X) {
+      const Rgb C = GetPixel(Picture, X, Y);
       if (Seen.emplace(C, uint32_t(Out.size())).second) {
         if (Out.size() == Limit) return false;
         Out.push_back(RgbToQuad(C));
@@ -61,36 +61,36 @@ bool CollectColours(const Image& image, size_t Limit, std::vector<RgbQuad>& Out)
 
 }  // namespace
 
-uint32_t GetPixelIndex(const Image& image, int32_t X, int32_t Y) {
-  const uint8_t* row = image.Row(Y);
-  switch (image.bitCount) {
+uint32_t GetPixelIndex(const Image& Picture, int32_t X, int32_t Y) {
+  const uint8_t* RowBytes = Picture.Row(Y);
+  switch (Picture.bitCount) {
     case 1:
-      return (row[X >> 3] >> (7 - (X & 7))) & 1;
+      return (RowBytes[X >> 3] >> (7 - (X & 7))) & 1;
     case 4:
-      return (X & 1) ? (row[X >> 1] & 0x0F) : (row[X >> 1] >> 4);
+      return (X & 1) ? (RowBytes[X >> 1] & 0x0F) : (RowBytes[X >> 1] >> 4);
     case 8:
-      return row[X];
+      return RowBytes[X];
     default:
       return 0;
   }
 }
 
-void SetPixelIndex(Image& image, int32_t X, int32_t Y, uint32_t Index) {
-  uint8_t* row = image.Row(Y);
-  switch (image.bitCount) {
+void SetPixelIndex(Image& Picture, int32_t X, int32_t Y, uint32_t Index) {
+  uint8_t* RowBytes = Picture.Row(Y);
+  switch (Picture.bitCount) {
     case 1: {
       const uint8_t Bit = uint8_t(0x80 >> (X & 7));
-      row[X >> 3] = (Index & 1) ? (row[X >> 3] | Bit) : (row[X >> 3] & ~Bit);
+      RowBytes[X >> 3] = (Index & 1) ? (RowBytes[X >> 3] | Bit) : (RowBytes[X >> 3] & ~Bit);
       break;
     }
     case 4:
       if (X & 1)
-        row[X >> 1] = uint8_t((row[X >> 1] & 0xF0) | (Index & 0x0F));
+        RowBytes[X >> 1] = uint8_t((RowBytes[X >> 1] & 0xF0) | (Index & 0x0F));
       else
-        row[X >> 1] = uint8_t((row[X >> 1] & 0x0F) | ((Index & 0x0F) << 4));
+        RowBytes[X >> 1] = uint8_t((RowBytes[X >> 1] & 0x0F) | ((Index & 0x0F) << 4));
       break;
     case 8:
-      row[X] = uint8_t(Index);
+      RowBytes[X] = uint8_t(Index);
       break;
     default:
       break;
@@ -125,37 +125,37 @@ Rgb ReadPixel(const uint8_t* Row, int32_t X, uint16_t BitCount, const BitMasks& 
   return Index < Palette.size() ? QuadToRgb(Palette[Index]) : 0;
 }
 
-Rgb GetPixel(const Image& image, int32_t X, int32_t Y) {
-  return ReadPixel(image.Row(Y), X, image.bitCount, image.masks, image.palette);
+Rgb GetPixel(const Image& Picture, int32_t X, int32_t Y) {
+  return ReadPixel(Picture.Row(Y), X, Picture.bitCount, Picture.masks, Picture.palette);
 }
 
-void SetPixel(Image& image, int32_t X, int32_t Y, Rgb Color) {
-  uint8_t* row = image.Row(Y);
-  switch (image.bitCount) {
+void SetPixel(Image& Picture, int32_t X, int32_t Y, Rgb Color) {
+  uint8_t* RowBytes = Picture.Row(Y);
+  switch (Picture.bitCount) {
     case 1:
     case 4:
     case 8:
-      SetPixelIndex(image, X, Y, NearestIndex(image.palette, Color));
+      SetPixelIndex(Picture, X, Y, NearestIndex(Picture.palette, Color));
       break;
     case 16: {
       uint32_t V;
-      if (image.masks == kMasks565)
+      if (Picture.masks == kMasks565)
         V = (uint32_t(RedOf(Color) >> 3) << 11) | (uint32_t(GreenOf(Color) >> 2) << 5) | (BlueOf(Color) >> 3);
       else
         V = (uint32_t(RedOf(Color) >> 3) << 10) | (uint32_t(GreenOf(Color) >> 3) << 5) | (BlueOf(Color) >> 3);
-      row[2 * X] = uint8_t(V);
-      row[2 * X + 1] = uint8_t(V >> 8);
+      RowBytes[2 * X] = uint8_t(V);
+      RowBytes[2 * X + 1] = uint8_t(V >> 8);
       break;
     }
     case 24:
-      row[3 * X] = BlueOf(Color);
-      row[3 * X + 1] = GreenOf(Color);
-      row[3 * X + 2] = RedOf(Color);
+      RowBytes[3 * X] = BlueOf(Color);
+      RowBytes[3 * X + 1] = GreenOf(Color);
+      RowBytes[3 * X + 2] = RedOf(Color);
       break;
     case 32:
-      row[4 * X] = BlueOf(Color);
-      row[4 * X + 1] = GreenOf(Color);
-      row[4 * X + 2] = RedOf(Color);
+      RowBytes[4 * X] = BlueOf(Color);
+      RowBytes[4 * X + 1] = GreenOf(Color);
+      RowBytes[4 * X + 2] = RedOf(Color);
       break;
     default:
       break;

@@ -10,15 +10,15 @@
 namespace bmp {
 
 // The colour of a pixel, palette resolved and 5/6-bit channels widened to 8 bits.
-Rgb GetPixel(const Image& image, int32_t X, int32_t Y);
+Rgb GetPixel(const Image& Picture, int32_t X, int32_t Y);
 // The same for a row that lives elsewhere (a DIB section), described by depth, masks and palette.
 Rgb ReadPixel(const uint8_t* Row, int32_t X, uint16_t BitCount, const BitMasks& Masks,
               const std::vector<RgbQuad>& Palette);
 // Raw palette index of an indexed pixel (0 for other depths).
-uint32_t GetPixelIndex(const Image& image, int32_t X, int32_t Y);
+uint32_t GetPixelIndex(const Image& Picture, int32_t X, int32_t Y);
 // Writes a colour; an indexed image takes the nearest colour of its palette.
-void SetPixel(Image& image, int32_t X, int32_t Y, Rgb Color);
-void SetPixelIndex(Image& image, int32_t X, int32_t Y, uint32_t Index);
+void SetPixel(Image& Picture, int32_t X, int32_t Y, Rgb Color);
+void SetPixelIndex(Image& Picture, int32_t X, int32_t Y, uint32_t Index);
 
 // The index of the palette colour closest to `color` (squared distance); 0 for an empty palette.
 uint32_t NearestIndex(const std::vector<RgbQuad>& Palette, Rgb Color);

@@ -24,17 +24,17 @@ struct Cursor {
 
 }  // namespace
 
-void DecodeRle(std::span<const uint8_t> Stream, Image& image) {
-  const bool Four = image.bitCount == 4;
-  Cursor At{image};
-  size_t pos = 0;
+void DecodeRle(std::span<const uint8_t> Stream, Image& Picture) {
+  const bool Four = Picture.bitCount == 4;
+  Cursor At{Picture};
+  size_t Offset = 0;
   auto Need = [&](size_t N) {
-    if (Stream.size() - pos < N) Truncated();
+    if (Stream.size() - Offset < N) Truncated();
   };
   for (;;) {
     Need(2);
-    const uint8_t Count = Stream[pos], Value = Stream[pos + 1];
-    pos += 2;
+    const uint8_t Count = Stream[Offset], Value = Stream[Offset + 1];
+    Offset += 2;
     if (Count != 0) {  // encoded run
       for (uint32_t I = 0; I < Count; ++I) At.Put(Four ? ((I & 1) ? (Value & 0x0F) : (Value >> 4)) : Value);
       continue;
@@ -48,32 +48,32 @@ void DecodeRle(std::span<const uint8_t> Stream, Image& image) {
         return;  // end of bitmap
       case 2:    // move right and up
         Need(2);
-        At.x += Stream[pos];
-        At.y += Stream[pos + 1];
-        pos += 2;
+        At.x += Stream[Offset];
+        At.y += Stream[Offset + 1];
+        Offset += 2;
         break;
       default: {  // absolute run of `value` pixels, padded to a 16-bit boundary
         const size_t Bytes = Four ? (Value + 1u) / 2 : Value;
         const size_t Padded = (Bytes + 1) & ~size_t(1);
         Need(Padded);
         for (uint32_t I = 0; I < Value; ++I) {
-          const uint8_t B = Stream[pos + (Four ? I / 2 : I)];
+          const uint8_t B = Stream[Offset + (Four ? I / 2 : I)];
           At.Put(Four ? ((I & 1) ? (B & 0x0F) : (B >> 4)) : B);
         }
-        pos += Padded;
+        Offset += Padded;
       }
     }
   }
 }
 
-std::vector<uint8_t> EncodeRle(const Image& image) {
-  if (image.bitCount != 8 && image.bitCount != 4) throw EBmpError("RLE needs an 8- or 4-bit picture");
-  const bool Four = image.bitCount == 4;
+std::vector<uint8_t> EncodeRle(const Image& Picture) {
+  if (Picture.bitCount != 8 && Picture.bitCount != 4) throw EBmpError("RLE needs an 8- or 4-bit picture");
+  const bool Four = Picture.bitCount == 4;
   std::vector<uint8_t> Out;
-  std::vector<uint8_t> Px(size_t(image.width));
-  for (int32_t Yb = 0; Yb < image.height; ++Yb) {
-    const int32_t Y = image.height - 1 - Yb;
-    for (int32_t X = 0; X < image.width; ++X) Px[size_t(X)] = uint8_t(GetPixelIndex(image, X, Y));
+  std::vector<uint8_t> Px(size_t(Picture.width));
+  for (int32_t Yb = 0; Yb < Picture.height; ++Yb) {
+    const int32_t Y = Picture.height - 1 - Yb;
+    for (int32_t X = 0; X < Picture.width; ++X) Px[size_t(X)] = uint8_t(GetPixelIndex(Picture, X, Y));
     const size_t W = Px.size();
     size_t I = 0;
     while (I < W) {
@@ -115,9 +115,9 @@ std::vector<uint8_t> EncodeRle(const Image& image) {
       I = J;
     }
     Out.push_back(0);
-    Out.push_back(Yb + 1 == image.height ? 1 : 0);
+    Out.push_back(Yb + 1 == Picture.height ? 1 : 0);
   }
-  if (image.height == 0) {
+  if (Picture.height == 0) {
     Out.push_back(0);
     Out.push_back(1);
   }

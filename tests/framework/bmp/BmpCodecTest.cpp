@@ -155,15 +155,15 @@ TEST(BmpCodec, UnusualBitfieldsAreWidenedTo32Bits) {
 }
 
 TEST(BmpCodec, EncoderRefusesInconsistentImages) {
-  Image image = Pattern(4, 4, 8);
-  image.pixels.pop_back();
-  EXPECT_THROW(bmp::Encode(image), bmp::EBmpError);
-  image = Pattern(4, 4, 24);
-  EXPECT_THROW(bmp::Encode(image, {bmp::kCompressionRle8}), bmp::EBmpError);
-  image = Pattern(4, 4, 8);
-  EXPECT_THROW(bmp::Encode(image, {bmp::kCompressionRle8, true}), bmp::EBmpError);
-  image.palette.resize(300);
-  EXPECT_THROW(bmp::Encode(image), bmp::EBmpError);
+  Image Picture = Pattern(4, 4, 8);
+  Picture.pixels.pop_back();
+  EXPECT_THROW(bmp::Encode(Picture), bmp::EBmpError);
+  Picture = Pattern(4, 4, 24);
+  EXPECT_THROW(bmp::Encode(Picture, {bmp::kCompressionRle8}), bmp::EBmpError);
+  Picture = Pattern(4, 4, 8);
+  EXPECT_THROW(bmp::Encode(Picture, {bmp::kCompressionRle8, true}), bmp::EBmpError);
+  Picture.palette.resize(300);
+  EXPECT_THROW(bmp::Encode(Picture), bmp::EBmpError);
   EXPECT_THROW(bmp::Encode(Image{}), bmp::EBmpError);
 }
 

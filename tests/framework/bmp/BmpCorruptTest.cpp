@@ -159,8 +159,8 @@ TEST(BmpCorrupt, RandomDamageDecodesOrFailsCleanly) {
     const int Flips = 1 + int(Random() % 4);
     for (int I = 0; I < Flips; ++I) File[Random() % File.size()] = uint8_t(Random());
     try {
-      const bmp::Image image = bmp::Decode(File, Options);
-      ASSERT_EQ(image.pixels.size(), image.stride() * size_t(image.height));
+      const bmp::Image Picture = bmp::Decode(File, Options);
+      ASSERT_EQ(Picture.pixels.size(), Picture.stride() * size_t(Picture.height));
     } catch (const bmp::EBmpError&) {
       ++Failures;
     }

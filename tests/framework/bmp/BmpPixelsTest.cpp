@@ -9,11 +9,11 @@ namespace {
 using bmp::Image;
 
 Image TwoColourPicture(uint16_t Bits) {
-  Image image;
-  image.Allocate(9, 3, Bits);
+  Image Picture;
+  Picture.Allocate(9, 3, Bits);
   for (int32_t Y = 0; Y < 3; ++Y)
-    for (int32_t X = 0; X < 9; ++X) bmp::SetPixel(image, X, Y, (X + Y) % 2 ? 0xFF00FF : 0x102030);
-  return image;
+    for (int32_t X = 0; X < 9; ++X) bmp::SetPixel(Picture, X, Y, (X + Y) % 2 ? 0xFF00FF : 0x102030);
+  return Picture;
 }
 
 TEST(BmpPixels, ConversionsThatCanHoldEveryColourAreExact) {
@@ -26,11 +26,11 @@ TEST(BmpPixels, ConversionsThatCanHoldEveryColourAreExact) {
         ASSERT_EQ(bmp::GetPixel(Converted, X, Y), bmp::GetPixel(Source, X, Y)) << Bits;
   }
   // Two colours survive the way down to 1 bit, whatever they are, and back up.
-  const Image two = TwoColourPicture(24);
-  const Image Mono = bmp::ConvertBitCount(two, 1);
+  const Image TwoColours = TwoColourPicture(24);
+  const Image Mono = bmp::ConvertBitCount(TwoColours, 1);
   EXPECT_EQ(Mono.palette.size(), 2u);
   const Image Back = bmp::ConvertBitCount(Mono, 24);
-  EXPECT_EQ(Back.pixels, two.pixels);
+  EXPECT_EQ(Back.pixels, TwoColours.pixels);
 }
 
 TEST(BmpPixels, SixteenBitKeepsTheTopBitsOfEachChannel) {

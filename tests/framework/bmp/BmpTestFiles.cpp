@@ -58,22 +58,22 @@ std::vector<uint8_t> Build(const RawFile& F) {
 }
 
 bmp::Image Pattern(int32_t Width, int32_t Height, uint16_t BitCount) {
-  bmp::Image image;
+  bmp::Image Picture;
   if (BitCount <= 8) {
     const uint32_t Colours = 1u << BitCount;
     for (uint32_t I = 0; I < Colours; ++I)
-      image.palette.push_back(bmp::RgbQuad{uint8_t(I * 37), uint8_t(255 - I), uint8_t(I * 11 + 3), 0});
+      Picture.palette.push_back(bmp::RgbQuad{uint8_t(I * 37), uint8_t(255 - I), uint8_t(I * 11 + 3), 0});
   }
-  image.Allocate(Width, Height, BitCount);
+  Picture.Allocate(Width, Height, BitCount);
   for (int32_t Y = 0; Y < Height; ++Y)
     for (int32_t X = 0; X < Width; ++X) {
       if (BitCount <= 8)
-        bmp::SetPixelIndex(image, X, Y, uint32_t(X * 3 + Y * 5 + (X / 4)) % (1u << BitCount));
+        bmp::SetPixelIndex(Picture, X, Y, uint32_t(X * 3 + Y * 5 + (X / 4)) % (1u << BitCount));
       else
-        bmp::SetPixel(image, X, Y,
+        bmp::SetPixel(Picture, X, Y,
                       bmp::MakeRgb(uint8_t(X * 40 + Y), uint8_t(Y * 30 + 7), uint8_t(X * Y + 200)));
     }
-  return image;
+  return Picture;
 }
 
 RawFile Small8Bit() {
