@@ -6,9 +6,9 @@ namespace gfxtest {
 
 TColor PixelAt(TBitmap& Bitmap, int X, int Y) {
   const bmp::Image Format = [&] {
-    bmp::Image image = Bitmap.ToImage();
-    image.pixels.clear();
-    return image;
+    bmp::Image Picture = Bitmap.ToImage();
+    Picture.pixels.clear();
+    return Picture;
   }();
   const auto* Row = static_cast<const uint8_t*>(Bitmap.ScanLine(Y));
   const bmp::Rgb C = bmp::ReadPixel(Row, X, Format.bitCount, Format.masks, Format.palette);

@@ -19,15 +19,15 @@ namespace {
 
 constexpr wchar_t kAppClass[] = L"TApplication";
 
-void ReportToApplication(TObject* Sender, std::exception_ptr error) {
+void ReportToApplication(TObject* Sender, std::exception_ptr Error) {
   if (Application) {
     try {
-      std::rethrow_exception(error);
+      std::rethrow_exception(Error);
     } catch (...) {
       Application->HandleException(Sender);
     }
   } else {
-    ShowExceptionBox(nullptr, L"Error", ExceptionText(error));
+    ShowExceptionBox(nullptr, L"Error", ExceptionText(Error));
   }
 }
 

@@ -14,8 +14,8 @@ struct AtomHolder {
 };
 
 AtomHolder& Holder() {
-  static AtomHolder holder;
-  return holder;
+  static AtomHolder Instance;
+  return Instance;
 }
 
 }  // namespace

@@ -824,9 +824,9 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_COMMAND:
       // A child's notification goes back to the child as CN_COMMAND.
       if (Message.LParam) {
-        TControl* child = FindControlx(reinterpret_cast<HWND>(Message.LParam));
-        if (child && child != this) {
-          Message.Result = child->Perform(CN_COMMAND, Message.WParam, Message.LParam);
+        TControl* Child = FindControlx(reinterpret_cast<HWND>(Message.LParam));
+        if (Child && Child != this) {
+          Message.Result = Child->Perform(CN_COMMAND, Message.WParam, Message.LParam);
           return;
         }
       }
@@ -834,9 +834,9 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_DRAWITEM: {
       const auto* Item = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
       if (Item && Item->CtlType != ODT_MENU) {
-        TControl* child = FindControlx(Item->hwndItem);
-        if (child && child != this) {
-          Message.Result = child->Perform(CN_DRAWITEM, Message.WParam, Message.LParam);
+        TControl* Child = FindControlx(Item->hwndItem);
+        if (Child && Child != this) {
+          Message.Result = Child->Perform(CN_DRAWITEM, Message.WParam, Message.LParam);
           return;
         }
       }
@@ -862,9 +862,9 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_HSCROLL:
     case WM_VSCROLL: {
       // From a child control (a scroll message without one is about this window's own bars).
-      TControl* child = Message.LParam ? FindControlx(reinterpret_cast<HWND>(Message.LParam)) : nullptr;
-      if (child && child != this) {
-        Message.Result = child->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
+      TControl* Child = Message.LParam ? FindControlx(reinterpret_cast<HWND>(Message.LParam)) : nullptr;
+      if (Child && Child != this) {
+        Message.Result = Child->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
         return;
       }
       break;

@@ -14,13 +14,13 @@ TColorDialog::TColorDialog(TComponent* Owner) : TComponent(Owner) {
 }
 
 DWORD TColorDialog::Flags() const {
-  DWORD flags = CC_RGBINIT;
-  if (FOptions.Contains(cdFullOpen)) flags |= CC_FULLOPEN;
-  if (FOptions.Contains(cdPreventFullOpen)) flags |= CC_PREVENTFULLOPEN;
-  if (FOptions.Contains(cdShowHelp)) flags |= CC_SHOWHELP;
-  if (FOptions.Contains(cdSolidColor)) flags |= CC_SOLIDCOLOR;
-  if (FOptions.Contains(cdAnyColor)) flags |= CC_ANYCOLOR;
-  return flags;
+  DWORD DialogFlags = CC_RGBINIT;
+  if (FOptions.Contains(cdFullOpen)) DialogFlags |= CC_FULLOPEN;
+  if (FOptions.Contains(cdPreventFullOpen)) DialogFlags |= CC_PREVENTFULLOPEN;
+  if (FOptions.Contains(cdShowHelp)) DialogFlags |= CC_SHOWHELP;
+  if (FOptions.Contains(cdSolidColor)) DialogFlags |= CC_SOLIDCOLOR;
+  if (FOptions.Contains(cdAnyColor)) DialogFlags |= CC_ANYCOLOR;
+  return DialogFlags;
 }
 
 namespace {

@@ -33,13 +33,13 @@ TExceptionHandler SetExceptionHandler(TExceptionHandler Handler) {
 }
 
 void ReportException(TObject* Sender) {
-  std::exception_ptr error = std::current_exception();
+  std::exception_ptr Error = std::current_exception();
   try {
     if (g_handler) {
-      g_handler(Sender, error);
+      g_handler(Sender, Error);
       return;
     }
-    ShowExceptionBox(nullptr, L"Error", ExceptionText(error));
+    ShowExceptionBox(nullptr, L"Error", ExceptionText(Error));
   } catch (...) {
     // A failing report must not take the window procedure down with it.
   }

@@ -9,8 +9,8 @@ namespace {
 // Thread timer id -> its component; only the GUI thread touches it. Never destroyed: timers owned
 // by objects that static destructors free (a skin manager finalised at exit) still stop themselves.
 std::map<UINT_PTR, TTimer*>& Timers() {
-  static auto* timers = new std::map<UINT_PTR, TTimer*>;
-  return *timers;
+  static auto* Table = new std::map<UINT_PTR, TTimer*>;
+  return *Table;
 }
 
 }  // namespace
@@ -59,10 +59,10 @@ void TTimer::Timer() {
 void CALLBACK TTimer::TimerProc(HWND, UINT, UINT_PTR Id, DWORD) {
   auto Found = Timers().find(Id);
   if (Found == Timers().end()) return;  // killed while the message was queued
-  TTimer* timer = Found->second;
+  TTimer* Fired = Found->second;
   try {
-    timer->Timer();
+    Fired->Timer();
   } catch (...) {
-    ReportException(timer);
+    ReportException(Fired);
   }
 }

@@ -209,13 +209,13 @@ void TBitmap::Replace(bmp::Image Image, TPixelFormat Format) {
 }
 
 bmp::Image TBitmap::ToImage() {
-  bmp::Image image = FImage;
-  image.pixels.clear();
+  bmp::Image Picture = FImage;
+  Picture.pixels.clear();
   if (!Empty()) {
     GdiFlush();
-    image.pixels.assign(FBits, FBits + FImage.stride() * size_t(FImage.height));
+    Picture.pixels.assign(FBits, FBits + FImage.stride() * size_t(FImage.height));
   }
-  return image;
+  return Picture;
 }
 
 void TBitmap::FromImage(const bmp::Image& Image) {
@@ -229,20 +229,20 @@ void TBitmap::SetSize(int AWidth, int AHeight) {
   AWidth = std::max(AWidth, 0);
   AHeight = std::max(AHeight, 0);
   if (AWidth == FImage.width && AHeight == FImage.height) return;
-  bmp::Image image = FImage;
+  bmp::Image Picture = FImage;
   try {
-    image.Allocate(AWidth, AHeight, FImage.bitCount);
+    Picture.Allocate(AWidth, AHeight, FImage.bitCount);
   } catch (const bmp::EBmpError& E) {
     throw EInvalidGraphicOperation(E.what());
   }
   if (!Empty() && AWidth > 0 && AHeight > 0) {
     GdiFlush();
-    const size_t OldStride = FImage.stride(), NewStride = image.stride();
+    const size_t OldStride = FImage.stride(), NewStride = Picture.stride();
     const size_t Bytes = std::min(OldStride, NewStride);
     for (int Y = 0; Y < std::min(AHeight, FImage.height); ++Y)
-      std::memcpy(image.Row(Y), FBits + size_t(Y) * OldStride, Bytes);
+      std::memcpy(Picture.Row(Y), FBits + size_t(Y) * OldStride, Bytes);
   }
-  Replace(std::move(image), FPixelFormat);
+  Replace(std::move(Picture), FPixelFormat);
 }
 
 void TBitmap::SetPixelFormat(TPixelFormat Value) {
@@ -296,33 +296,33 @@ void TBitmap::SetHandle(HBITMAP Value) {
                                                    : SourceBits <= 4 ? 4
                                                                      : 8)
                                         : uint16_t(SourceBits == 24 ? 24 : 32);
-  bmp::Image image;
+  bmp::Image Picture;
   try {
-    image.Allocate(Bm.bmWidth, Bm.bmHeight, Bits);
+    Picture.Allocate(Bm.bmWidth, Bm.bmHeight, Bits);
   } catch (const bmp::EBmpError& E) {
     throw EInvalidGraphic(E.what());
   }
   // GetDIBits copies any bitmap, device-dependent or not, into our top-down layout.
-  TDibInfo Info = MakeDibInfo(image);
+  TDibInfo Info = MakeDibInfo(Picture);
   Info.Header.biClrUsed = 0;
   TScreenDC Screen;
-  if (image.height > 0 &&
-      !GetDIBits(Screen.Get(), Value, 0, UINT(image.height), image.pixels.data(), Info.Get(), DIB_RGB_COLORS))
+  if (Picture.height > 0 && !GetDIBits(Screen.Get(), Value, 0, UINT(Picture.height), Picture.pixels.data(),
+                                       Info.Get(), DIB_RGB_COLORS))
     throw EInvalidGraphic("Cannot read the bitmap handle's pixels");
   if (Bits <= 8) {
-    image.palette.resize(size_t(1) << Bits);
-    for (size_t I = 0; I < image.palette.size(); ++I)
-      image.palette[I] =
+    Picture.palette.resize(size_t(1) << Bits);
+    for (size_t I = 0; I < Picture.palette.size(); ++I)
+      Picture.palette[I] =
           bmp::RgbQuad{Info.Colors[I].rgbBlue, Info.Colors[I].rgbGreen, Info.Colors[I].rgbRed, 0};
   }
   Owned.Reset();  // the caller handed it over; our copy replaces it
   // The fourth byte of a 32-bit pixel without an alpha mask is unused, but Wine's colour-to-mono
   // copies compare it, so a key colour written by a paint program with 0xFF there would never match.
-  if (image.bitCount == 32 && image.masks.alpha == 0) {
-    for (std::size_t I = 3; I < image.pixels.size(); I += 4) image.pixels[I] = 0;
+  if (Picture.bitCount == 32 && Picture.masks.alpha == 0) {
+    for (std::size_t I = 3; I < Picture.pixels.size(); I += 4) Picture.pixels[I] = 0;
   }
-  const TPixelFormat Format = FormatOf(image);
-  Replace(std::move(image), Format);
+  const TPixelFormat Format = FormatOf(Picture);
+  Replace(std::move(Picture), Format);
 }
 
 HBITMAP TBitmap::ReleaseHandle() {
@@ -338,10 +338,10 @@ HBITMAP TBitmap::ReleaseHandle() {
 void TBitmap::SetColors(const std::vector<bmp::RgbQuad>& Value) {
   if (!FImage.IsIndexed())
     throw EInvalidGraphicOperation("Only 1-, 4- and 8-bit bitmaps have a colour table");
-  bmp::Image image = ToImage();
-  image.palette = Value;
-  image.palette.resize(std::min(image.palette.size(), size_t(1) << image.bitCount));
-  Replace(std::move(image), FPixelFormat);
+  bmp::Image Picture = ToImage();
+  Picture.palette = Value;
+  Picture.palette.resize(std::min(Picture.palette.size(), size_t(1) << Picture.bitCount));
+  Replace(std::move(Picture), FPixelFormat);
 }
 
 HPALETTE TBitmap::Palette() {
@@ -397,14 +397,14 @@ void TBitmap::SetTransparentMode(TTransparentMode Value) {
 
 void TBitmap::Mask(TColor Color) {
   const bmp::Image Source = ToImage();
-  bmp::Image mask;
-  mask.palette = {bmp::RgbQuad{0, 0, 0, 0}, bmp::RgbQuad{255, 255, 255, 0}};
-  mask.Allocate(Source.width, Source.height, 1);
+  bmp::Image MaskImage;
+  MaskImage.palette = {bmp::RgbQuad{0, 0, 0, 0}, bmp::RgbQuad{255, 255, 255, 0}};
+  MaskImage.Allocate(Source.width, Source.height, 1);
   const bmp::Rgb Key = ToRgb(ColorToRGB(Color));
   for (int32_t Y = 0; Y < Source.height; ++Y)
     for (int32_t X = 0; X < Source.width; ++X)
-      if (bmp::GetPixel(Source, X, Y) == Key) bmp::SetPixelIndex(mask, X, Y, 1);
-  Replace(std::move(mask), pf1bit);
+      if (bmp::GetPixel(Source, X, Y) == Key) bmp::SetPixelIndex(MaskImage, X, Y, 1);
+  Replace(std::move(MaskImage), pf1bit);
 }
 
 void TBitmap::Assign(TPersistent* Source) {
@@ -424,19 +424,19 @@ void TBitmap::Assign(TPersistent* Source) {
 }
 
 void TBitmap::LoadFromBytes(const std::uint8_t* Data, std::size_t Size) {
-  bmp::Image image;
+  bmp::Image Picture;
   try {
-    image = bmp::Decode({Data, Size});
+    Picture = bmp::Decode({Data, Size});
   } catch (const bmp::EBmpError& E) {
     throw EInvalidGraphic(E.what());
   }
   // The fourth byte of a 32-bit pixel without an alpha mask is unused, but Wine's colour-to-mono
   // copies compare it, so a key colour written by a paint program with 0xFF there would never match.
-  if (image.bitCount == 32 && image.masks.alpha == 0) {
-    for (std::size_t I = 3; I < image.pixels.size(); I += 4) image.pixels[I] = 0;
+  if (Picture.bitCount == 32 && Picture.masks.alpha == 0) {
+    for (std::size_t I = 3; I < Picture.pixels.size(); I += 4) Picture.pixels[I] = 0;
   }
-  const TPixelFormat Format = FormatOf(image);
-  Replace(std::move(image), Format);
+  const TPixelFormat Format = FormatOf(Picture);
+  Replace(std::move(Picture), Format);
 }
 
 void TBitmap::LoadFromStream(TStream& Stream) {
@@ -470,18 +470,18 @@ void TBitmap::LoadFromResourceName(HINSTANCE Instance, const String& ResName) {
   if (!Info) throw EInvalidGraphic("Bitmap resource \"" + ResName + "\" not found");
   const HGLOBAL Resource = LoadResource(Instance, Info);
   const auto* Data = static_cast<const std::uint8_t*>(Resource ? LockResource(Resource) : nullptr);
-  const DWORD size = SizeofResource(Instance, Info);
+  const DWORD ResourceSize = SizeofResource(Instance, Info);
   if (!Data) throw EInvalidGraphic("Bitmap resource \"" + ResName + "\" cannot be loaded");
 
   // A resource is a BMP file without its 14-byte file header: rebuild the header, with the pixel
   // offset worked out from the info header (the decoder checks every field again).
   auto U32 = [&](size_t At) -> std::uint32_t {
-    return At + 4 <= size ? std::uint32_t(Data[At] | Data[At + 1] << 8 | Data[At + 2] << 16 |
-                                          std::uint32_t(Data[At + 3]) << 24)
-                          : 0;
+    return At + 4 <= ResourceSize ? std::uint32_t(Data[At] | Data[At + 1] << 8 | Data[At + 2] << 16 |
+                                                  std::uint32_t(Data[At + 3]) << 24)
+                                  : 0;
   };
   auto U16 = [&](size_t At) -> std::uint32_t {
-    return At + 2 <= size ? std::uint32_t(Data[At] | Data[At + 1] << 8) : 0;
+    return At + 2 <= ResourceSize ? std::uint32_t(Data[At] | Data[At + 1] << 8) : 0;
   };
   const std::uint32_t HeaderSize = U32(0);
   std::uint64_t Offset = 14 + std::uint64_t(HeaderSize);
@@ -493,7 +493,7 @@ void TBitmap::LoadFromResourceName(HINSTANCE Instance, const String& ResName) {
     if (HeaderSize == 40 && Compression == BI_BITFIELDS) Offset += 12;
     if (Bits <= 8) Offset += 4ull * (Used ? std::min<std::uint64_t>(Used, 256) : (1ull << Bits));
   }
-  std::vector<std::uint8_t> File(14 + size_t(size));
+  std::vector<std::uint8_t> File(14 + size_t(ResourceSize));
   const std::uint32_t Total = std::uint32_t(File.size());
   const std::uint8_t Header[14] = {'B',
                                    'M',
@@ -510,7 +510,7 @@ void TBitmap::LoadFromResourceName(HINSTANCE Instance, const String& ResName) {
                                    std::uint8_t(Offset >> 16),
                                    std::uint8_t(Offset >> 24)};
   std::memcpy(File.data(), Header, 14);
-  std::memcpy(File.data() + 14, Data, size);
+  std::memcpy(File.data() + 14, Data, ResourceSize);
   LoadFromBytes(File.data(), File.size());
 }
 

@@ -9,8 +9,8 @@ namespace {
 // Never destroyed: menu items freed by static destructors (the forms of the application object)
 // still give their identifiers back.
 std::map<UINT, TMenuItem*>& Items() {
-  static auto* items = new std::map<UINT, TMenuItem*>;
-  return *items;
+  static auto* Table = new std::map<UINT, TMenuItem*>;
+  return *Table;
 }
 
 UINT g_nextCommand = 1;
@@ -37,15 +37,15 @@ LRESULT CALLBACK PopupListProc(HWND Wnd, UINT Msg, WPARAM Wparam, LPARAM Lparam)
 namespace menus_detail {
 
 UINT AllocCommand(TMenuItem* Item) {
-  auto& items = Items();
-  if (items.size() >= kMenuCommandLimit - 1) throw std::runtime_error("Out of menu command identifiers");
+  auto& Table = Items();
+  if (Table.size() >= kMenuCommandLimit - 1) throw std::runtime_error("Out of menu command identifiers");
   // Identifiers are handed out in turn and reused only after wrapping, so a late WM_COMMAND of a
   // freed item does not reach its successor at once.
-  while (items.count(g_nextCommand))
+  while (Table.count(g_nextCommand))
     g_nextCommand = g_nextCommand + 1 < kMenuCommandLimit ? g_nextCommand + 1 : 1;
   const UINT Command = g_nextCommand;
   g_nextCommand = Command + 1 < kMenuCommandLimit ? Command + 1 : 1;
-  items[Command] = Item;
+  Table[Command] = Item;
   return Command;
 }
 
@@ -56,9 +56,9 @@ void ReleaseCommand(UINT Command) {
 }  // namespace menus_detail
 
 TMenuItem* FindMenuItemByCommand(UINT Command) {
-  auto& items = Items();
-  auto It = items.find(Command);
-  return It == items.end() ? nullptr : It->second;
+  auto& Table = Items();
+  auto It = Table.find(Command);
+  return It == Table.end() ? nullptr : It->second;
 }
 
 TMenuItem* FindMenuItemByHandle(HMENU Menu) {

@@ -138,8 +138,8 @@ int TMenuItem::IndexOf(const TMenuItem* Item) const {
 void TMenuItem::SetMenuIndex(int Value) {
   if (!FParent) return;
   TMenuItem* Parent = FParent;
-  const int count = Parent->Count();
-  Value = std::clamp(Value, 0, count - 1);
+  const int SiblingCount = Parent->Count();
+  Value = std::clamp(Value, 0, SiblingCount - 1);
   if (Value == MenuIndex()) return;
   Parent->Remove(this);
   Parent->Insert(Value, this);
@@ -165,8 +165,8 @@ bool TMenuItem::IsOwnerDraw() const {
 
 HMENU TMenuItem::Handle() {
   if (!FHandle) {
-    TMenu* menu = FMenu;
-    FHandle = menu && menu->IsMenuBar() ? CreateMenu() : CreatePopupMenu();
+    TMenu* OwnerMenu = FMenu;
+    FHandle = OwnerMenu && OwnerMenu->IsMenuBar() ? CreateMenu() : CreatePopupMenu();
     if (!FHandle) throw std::runtime_error("Menu cannot be created");
     RebuildHandle();
   }

@@ -23,12 +23,12 @@ constexpr std::array<TKeyName, 21> kKeyNames{{
     {VK_APPS, "Menu"},
 }};
 
-String KeyName(WORD key) {
-  if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z')) return String(1, static_cast<char>(key));
-  if (key >= VK_F1 && key <= VK_F24) return "F" + std::to_string(key - VK_F1 + 1);
-  if (key >= VK_NUMPAD0 && key <= VK_NUMPAD9) return "Num " + std::to_string(key - VK_NUMPAD0);
+String KeyName(WORD Key) {
+  if ((Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z')) return String(1, static_cast<char>(Key));
+  if (Key >= VK_F1 && Key <= VK_F24) return "F" + std::to_string(Key - VK_F1 + 1);
+  if (Key >= VK_NUMPAD0 && Key <= VK_NUMPAD9) return "Num " + std::to_string(Key - VK_NUMPAD0);
   for (const TKeyName& K : kKeyNames)
-    if (K.Key == key) return K.Name;
+    if (K.Key == Key) return K.Name;
   return {};
 }
 

@@ -92,8 +92,8 @@ TEST(Application, ExceptionInAHandlerGoesToOnExceptionAndWorkGoesOn) {
   TForm Form(nullptr);
   auto* Button = new TButton(&Form);
   Button->SetParent(&Form);
-  Thrower thrower;
-  Button->OnClick = TNotifyEvent::Bind<&Thrower::Click>(&thrower);
+  Thrower ClickThrower;
+  Button->OnClick = TNotifyEvent::Bind<&Thrower::Click>(&ClickThrower);
   Catcher Caught;
   Application->OnException = [&](TObject* Sender, std::exception_ptr Error) {
     Caught.sender = Sender;
@@ -111,7 +111,7 @@ TEST(Application, ExceptionInAHandlerGoesToOnExceptionAndWorkGoesOn) {
   // The same path again: nothing was left broken.
   PostMessageW(Button->Handle(), BM_CLICK, 0, 0);
   Application->ProcessMessages();
-  EXPECT_EQ(thrower.calls, 2);
+  EXPECT_EQ(ClickThrower.calls, 2);
   EXPECT_EQ(Caught.count, 2);
   Application->OnException = nullptr;
 }
@@ -300,16 +300,16 @@ class Ticker : public TObject {
 
 // Last: the loop ends for good once terminated.
 TEST(MessageLoop, RunsTimersAndGoesOnAfterAnException) {
-  Ticker ticker;
+  Ticker TimerTicker;
   TTimer Timer(nullptr);
   Timer.SetInterval(20);
-  Timer.SetOnTimer(TNotifyEvent::Bind<&Ticker::Tick>(&ticker));
+  Timer.SetOnTimer(TNotifyEvent::Bind<&Ticker::Tick>(&TimerTicker));
   EXPECT_TRUE(Timer.Running());
   int Reported = 0;
   Application->OnException = [&](TObject*, std::exception_ptr) { ++Reported; };
   Application->Run();
   Application->OnException = nullptr;
-  EXPECT_EQ(ticker.ticks, 3);
+  EXPECT_EQ(TimerTicker.ticks, 3);
   EXPECT_EQ(Reported, 1);
   EXPECT_TRUE(Application->Terminated());
   Timer.SetEnabled(false);

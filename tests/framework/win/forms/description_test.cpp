@@ -38,11 +38,11 @@ TEST_F(DescriptionTest, ChildControlsAreWindowsWhereTheDescriptionPutsThem) {
   struct Expected {
     TWinControl* control;
     RECT rect;
-  } expected[] = {{form->btn1, {0, 16, 33, 37}},
-                  {form->btn4, {16, 40, 233, 65}},
-                  {form->btn2, {216, 16, 249, 37}},
-                  {form->edt1, {32, 16, 217, 37}}};
-  for (const auto& E : expected) {
+  } Layout[] = {{form->btn1, {0, 16, 33, 37}},
+                {form->btn4, {16, 40, 233, 65}},
+                {form->btn2, {216, 16, 249, 37}},
+                {form->edt1, {32, 16, 217, 37}}};
+  for (const auto& E : Layout) {
     HWND Child = E.control->WindowHandle();
     ASSERT_TRUE(IsWindow(Child)) << E.control->Name();
     EXPECT_EQ(GetParent(Child), Wnd);

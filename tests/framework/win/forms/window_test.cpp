@@ -26,7 +26,7 @@ struct Spy : TObject {
     seen.push_back(M.Msg);
     saved(M);
   }
-  bool Saw(UINT msg) const { return std::find(seen.begin(), seen.end(), msg) != seen.end(); }
+  bool Saw(UINT Msg) const { return std::find(seen.begin(), seen.end(), Msg) != seen.end(); }
 };
 
 std::unique_ptr<TForm> MakeForm() {
@@ -66,18 +66,18 @@ TEST(WindowProc, ReplacedSeesEveryMessageAndRestoredExactly) {
   HWND Wnd = Edit->Handle();
   const TWndMethod Original = Edit->WindowProc;
   {
-    Spy spy(Edit);
+    Spy EditSpy(Edit);
     SendMessageW(Wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"typed"));
-    EXPECT_TRUE(spy.Saw(WM_SETTEXT));
+    EXPECT_TRUE(EditSpy.Saw(WM_SETTEXT));
     EXPECT_EQ(Edit->Text(), "typed");  // the default procedure still ran
     EXPECT_EQ(Edit->Perform(WM_GETTEXTLENGTH), 5);
     Edit->SetEnabled(false);
-    EXPECT_TRUE(spy.Saw(CM_ENABLEDCHANGED));
+    EXPECT_TRUE(EditSpy.Saw(CM_ENABLEDCHANGED));
     EXPECT_FALSE(IsWindowEnabled(Wnd));
     Edit->SetText("other");
-    EXPECT_TRUE(spy.Saw(CM_TEXTCHANGED));
+    EXPECT_TRUE(EditSpy.Saw(CM_TEXTCHANGED));
     Edit->SetVisible(false);
-    EXPECT_TRUE(spy.Saw(CM_VISIBLECHANGED));
+    EXPECT_TRUE(EditSpy.Saw(CM_VISIBLECHANGED));
     EXPECT_FALSE(IsWindowVisible(Wnd));
   }
   EXPECT_TRUE(Edit->WindowProc == Original);
@@ -104,9 +104,9 @@ TEST(WinControl, RecreateWndGivesANewWindowWithTheSameState) {
   Edit->SetBounds(5, 6, 70, 22);
   HWND Old = Edit->Handle();
   SendMessageW(Old, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"kept"));
-  Spy spy(Edit);
+  Spy EditSpy(Edit);
   Edit->RecreateWnd();
-  EXPECT_TRUE(spy.Saw(CM_RECREATEWND));
+  EXPECT_TRUE(EditSpy.Saw(CM_RECREATEWND));
   HWND Now = Edit->WindowHandle();
   ASSERT_NE(Now, nullptr);
   EXPECT_FALSE(IsWindow(Old));

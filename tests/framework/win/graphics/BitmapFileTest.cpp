@@ -95,8 +95,8 @@ TEST(BitmapFile, SaveToFileAndBackKeepsRleSkinsReadable) {
   ExpectTestPicture(Again);
 
   // An RLE8 file, as older skin tools write them, loads as a plain 8-bit bitmap.
-  bmp::Image image = Bitmap.ToImage();
-  const auto Rle = bmp::Encode(image, {bmp::kCompressionRle8});
+  bmp::Image Picture = Bitmap.ToImage();
+  const auto Rle = bmp::Encode(Picture, {bmp::kCompressionRle8});
   FILE* F = std::fopen(Path, "wb");
   std::fwrite(Rle.data(), 1, Rle.size(), F);
   std::fclose(F);
@@ -112,20 +112,20 @@ TEST(BitmapFile, CorruptAndTruncatedDataRaiseAClearError) {
   TBitmap Source;
   Source.LoadFromFile(kTestBitmap);
   Source.SaveToStream(Good);
-  const std::vector<uint8_t> bytes = Good.Bytes();
+  const std::vector<uint8_t> Bytes = Good.Bytes();
 
   EXPECT_NE(ErrorOf({}).find("no data"), String::npos);
-  for (size_t Cut : {size_t(1), size_t(13), size_t(30), size_t(60), bytes.size() - 1}) {
-    const std::vector<uint8_t> Part(bytes.begin(), bytes.begin() + ptrdiff_t(Cut));
+  for (size_t Cut : {size_t(1), size_t(13), size_t(30), size_t(60), Bytes.size() - 1}) {
+    const std::vector<uint8_t> Part(Bytes.begin(), Bytes.begin() + ptrdiff_t(Cut));
     EXPECT_NE(ErrorOf(Part).find("Truncated"), String::npos) << Cut << ": " << ErrorOf(Part);
   }
-  std::vector<uint8_t> Bad = bytes;
+  std::vector<uint8_t> Bad = Bytes;
   Bad[0] = 'X';
   EXPECT_NE(ErrorOf(Bad).find("\"BM\""), String::npos);
-  Bad = bytes;
+  Bad = Bytes;
   Bad[28] = 7;  // bit count
   EXPECT_NE(ErrorOf(Bad).find("bit count 7"), String::npos);
-  Bad = bytes;
+  Bad = Bytes;
   Bad[18] = 0xFF, Bad[19] = 0xFF, Bad[20] = 0xFF, Bad[21] = 0x7F;  // width 2^31 - 1
   EXPECT_NE(ErrorOf(Bad), "(loaded)");
 
@@ -161,17 +161,17 @@ TEST(BitmapFile, DescriptionDataIsLengthPrefixedBmp) {
   Bitmap.DefineProperties(Filer);
   EXPECT_EQ(Filer.Name, "Data");
   ASSERT_TRUE(Filer.HasData);
-  TMemoryStream data;
-  Filer.Write(data);
-  EXPECT_EQ(data.Bytes()[4], 'B');
-  EXPECT_EQ(int64_t(data.Bytes()[0] | data.Bytes()[1] << 8), data.Size() - 4);
+  TMemoryStream Data;
+  Filer.Write(Data);
+  EXPECT_EQ(Data.Bytes()[4], 'B');
+  EXPECT_EQ(int64_t(Data.Bytes()[0] | Data.Bytes()[1] << 8), Data.Size() - 4);
 
   TBitmap Loaded;
   TCaptureFiler Reader;
   Loaded.DefineProperties(Reader);
   EXPECT_FALSE(Reader.HasData);
-  data.SetPosition(0);
-  Reader.Read(data);
+  Data.SetPosition(0);
+  Reader.Read(Data);
   ExpectTestPicture(Loaded);
 }
 

@@ -11,30 +11,30 @@ using gfxtest::PixelAt;
 TEST(Canvas, FillFrameAndRectangleUseBrushAndPen) {
   TBitmap Bitmap(10, 10, pf24bit);
   Fill(Bitmap, clWhite);
-  TCanvas* canvas = Bitmap.Canvas();
-  canvas->Brush()->SetColor(clRed);
-  canvas->FillRect(RECT{2, 2, 5, 5});
+  TCanvas* Canvas = Bitmap.Canvas();
+  Canvas->Brush()->SetColor(clRed);
+  Canvas->FillRect(RECT{2, 2, 5, 5});
   EXPECT_EQ(PixelAt(Bitmap, 2, 2), clRed);
   EXPECT_EQ(PixelAt(Bitmap, 4, 4), clRed);
   EXPECT_EQ(PixelAt(Bitmap, 5, 5), clWhite);  // right and bottom edges excluded
 
-  canvas->Brush()->SetColor(clBlue);
-  canvas->FrameRect(RECT{0, 0, 10, 10});
+  Canvas->Brush()->SetColor(clBlue);
+  Canvas->FrameRect(RECT{0, 0, 10, 10});
   EXPECT_EQ(PixelAt(Bitmap, 0, 5), clBlue);
   EXPECT_EQ(PixelAt(Bitmap, 9, 9), clBlue);
   EXPECT_EQ(PixelAt(Bitmap, 1, 1), clWhite);
 
-  canvas->Pen()->SetColor(clLime);
-  canvas->Brush()->SetColor(clYellow);
-  canvas->Rectangle(5, 5, 9, 9);
+  Canvas->Pen()->SetColor(clLime);
+  Canvas->Brush()->SetColor(clYellow);
+  Canvas->Rectangle(5, 5, 9, 9);
   EXPECT_EQ(PixelAt(Bitmap, 5, 5), clLime);
   EXPECT_EQ(PixelAt(Bitmap, 6, 6), clYellow);
 
-  canvas->MoveTo(0, 9);
-  canvas->Pen()->SetColor(clBlack);
-  canvas->LineTo(4, 9);
+  Canvas->MoveTo(0, 9);
+  Canvas->Pen()->SetColor(clBlack);
+  Canvas->LineTo(4, 9);
   EXPECT_EQ(PixelAt(Bitmap, 3, 9), clBlack);
-  EXPECT_EQ(canvas->PenPos().x, 4);
+  EXPECT_EQ(Canvas->PenPos().x, 4);
 }
 
 TEST(Canvas, PolygonFillsWithTheBrush) {
@@ -51,19 +51,19 @@ TEST(Canvas, PolygonFillsWithTheBrush) {
 TEST(Canvas, TextIsDrawnMeasuredAndClipped) {
   TBitmap Bitmap(120, 30, pf24bit);
   Fill(Bitmap, clWhite);
-  TCanvas* canvas = Bitmap.Canvas();
-  canvas->Font()->SetColor(clBlack);
-  canvas->Font()->SetHeight(-16);
-  const SIZE Extent = canvas->TextExtent("Wide text");
+  TCanvas* Canvas = Bitmap.Canvas();
+  Canvas->Font()->SetColor(clBlack);
+  Canvas->Font()->SetHeight(-16);
+  const SIZE Extent = Canvas->TextExtent("Wide text");
   EXPECT_GT(Extent.cx, 30);
   EXPECT_GE(Extent.cy, 16);
-  EXPECT_EQ(canvas->TextWidth(""), 0);
-  EXPECT_LT(canvas->TextWidth("i"), canvas->TextWidth("iiii"));
-  canvas->Font()->SetStyle({fsBold});
-  EXPECT_GE(canvas->TextWidth("Wide text"), Extent.cx);  // the bold font was selected anew
+  EXPECT_EQ(Canvas->TextWidth(""), 0);
+  EXPECT_LT(Canvas->TextWidth("i"), Canvas->TextWidth("iiii"));
+  Canvas->Font()->SetStyle({fsBold});
+  EXPECT_GE(Canvas->TextWidth("Wide text"), Extent.cx);  // the bold font was selected anew
 
-  canvas->Brush()->SetStyle(bsClear);
-  canvas->TextOut(2, 2, "Hi \xE6\xB8\x90");  // UTF-8 reaches GDI as UTF-16
+  Canvas->Brush()->SetStyle(bsClear);
+  Canvas->TextOut(2, 2, "Hi \xE6\xB8\x90");  // UTF-8 reaches GDI as UTF-16
   int Dark = 0;
   for (int Y = 0; Y < 30; ++Y)
     for (int X = 0; X < 60; ++X) Dark += PixelAt(Bitmap, X, Y) != clWhite;
@@ -71,14 +71,14 @@ TEST(Canvas, TextIsDrawnMeasuredAndClipped) {
 
   // TextRect paints its rectangle with the brush and nothing outside it.
   Fill(Bitmap, clWhite);
-  canvas->Brush()->SetColor(clAqua);
-  canvas->TextRect(RECT{0, 0, 10, 10}, 12, 0, "WWWWWWWW");
+  Canvas->Brush()->SetColor(clAqua);
+  Canvas->TextRect(RECT{0, 0, 10, 10}, 12, 0, "WWWWWWWW");
   EXPECT_EQ(PixelAt(Bitmap, 20, 5), clWhite);
   EXPECT_EQ(PixelAt(Bitmap, 0, 0), clAqua);
   EXPECT_EQ(PixelAt(Bitmap, 9, 9), clAqua);
 
   RECT R{0, 0, 1000, 0};
-  const int Height = canvas->DrawText("line one\nline two", R, DT_CALCRECT);
+  const int Height = Canvas->DrawText("line one\nline two", R, DT_CALCRECT);
   EXPECT_GE(Height, 2 * 16);
   EXPECT_GT(R.right, 0);
 }
@@ -133,25 +133,25 @@ TEST(Canvas, TransparentBitmapLeavesTheKeyColourOut) {
 }
 
 TEST(Canvas, LockNestsAndAForeignDcStaysItsOwners) {
-  TCanvas canvas;
-  EXPECT_THROW(canvas.Handle(), Exception);  // a plain canvas has no DC of its own
-  canvas.Lock();
-  canvas.Lock();
-  EXPECT_EQ(canvas.LockCount(), 2);
-  EXPECT_TRUE(canvas.TryLock());
-  canvas.Unlock();
-  canvas.Unlock();
-  canvas.Unlock();
-  EXPECT_EQ(canvas.LockCount(), 0);
+  TCanvas Canvas;
+  EXPECT_THROW(Canvas.Handle(), Exception);  // a plain canvas has no DC of its own
+  Canvas.Lock();
+  Canvas.Lock();
+  EXPECT_EQ(Canvas.LockCount(), 2);
+  EXPECT_TRUE(Canvas.TryLock());
+  Canvas.Unlock();
+  Canvas.Unlock();
+  Canvas.Unlock();
+  EXPECT_EQ(Canvas.LockCount(), 0);
 
   const HDC Dc = CreateCompatibleDC(nullptr);
   const HGDIOBJ StockFont = GetCurrentObject(Dc, OBJ_FONT);
-  canvas.SetHandle(Dc);
-  canvas.Font()->SetHeight(-20);
-  EXPECT_EQ(canvas.Handle(), Dc);
-  EXPECT_EQ(GetCurrentObject(Dc, OBJ_FONT), canvas.Font()->Handle());
-  canvas.SetHandle(nullptr);
-  EXPECT_NE(GetCurrentObject(Dc, OBJ_FONT), canvas.Font()->Handle());
+  Canvas.SetHandle(Dc);
+  Canvas.Font()->SetHeight(-20);
+  EXPECT_EQ(Canvas.Handle(), Dc);
+  EXPECT_EQ(GetCurrentObject(Dc, OBJ_FONT), Canvas.Font()->Handle());
+  Canvas.SetHandle(nullptr);
+  EXPECT_NE(GetCurrentObject(Dc, OBJ_FONT), Canvas.Font()->Handle());
   EXPECT_EQ(GetObjectType(Dc), DWORD(OBJ_MEMDC));  // still there for its owner
   (void)StockFont;
   DeleteDC(Dc);

@@ -12,15 +12,15 @@ namespace {
 // One round of the work a form with a few skinned controls does with graphics.
 void Churn(std::vector<HGDIOBJ>* Created) {
   TBitmap Bitmap(40, 20, pf24bit);
-  TCanvas* canvas = Bitmap.Canvas();
-  canvas->Font()->SetName("Arial");
-  canvas->TextOut(1, 1, "x");
-  canvas->Font()->SetStyle({fsBold});  // font replaced while selected
-  canvas->TextOut(1, 1, "y");
-  canvas->Pen()->SetWidth(2);
-  canvas->Rectangle(0, 0, 10, 10);
-  canvas->Brush()->SetStyle(bsCross);
-  canvas->FillRect(RECT{0, 0, 5, 5});
+  TCanvas* Canvas = Bitmap.Canvas();
+  Canvas->Font()->SetName("Arial");
+  Canvas->TextOut(1, 1, "x");
+  Canvas->Font()->SetStyle({fsBold});  // font replaced while selected
+  Canvas->TextOut(1, 1, "y");
+  Canvas->Pen()->SetWidth(2);
+  Canvas->Rectangle(0, 0, 10, 10);
+  Canvas->Brush()->SetStyle(bsCross);
+  Canvas->FillRect(RECT{0, 0, 5, 5});
   Bitmap.SetPixelFormat(pf8bit);  // section replaced while the DC holds it
   Bitmap.SetSize(30, 30);
   Bitmap.Palette();
@@ -28,30 +28,30 @@ void Churn(std::vector<HGDIOBJ>* Created) {
   TBitmap Copy;
   Copy.Assign(&Bitmap);
   Copy.SetTransparent(true);
-  canvas->Draw(0, 0, &Copy);
+  Canvas->Draw(0, 0, &Copy);
   TBitmap Pattern(8, 8, pf24bit);
-  canvas->Brush()->SetBitmap(&Pattern);
-  canvas->FillRect(RECT{0, 0, 8, 8});
+  Canvas->Brush()->SetBitmap(&Pattern);
+  Canvas->FillRect(RECT{0, 0, 8, 8});
 
   TImageList Images(nullptr, 10, 10);
   Images.AddMasked(&Bitmap, clFuchsia);
-  Images.Draw(canvas, 0, 0, 0);
+  Images.Draw(Canvas, 0, 0, 0);
   TImageList Images2(nullptr);
   Images2.Assign(&Images);
 
-  TFont font;
-  TPen pen;
-  TBrush brush;
+  TFont Font;
+  TPen Pen;
+  TBrush Brush;
   if (Created) {
-    Created->push_back(canvas->Handle());
+    Created->push_back(Canvas->Handle());
     Created->push_back(Bitmap.Handle());
     Created->push_back(Copy.Handle());
     Created->push_back(Bitmap.Palette());
-    Created->push_back(canvas->Font()->Handle());
-    Created->push_back(canvas->Brush()->Handle());
-    Created->push_back(font.Handle());
-    Created->push_back(pen.Handle());
-    Created->push_back(brush.Handle());
+    Created->push_back(Canvas->Font()->Handle());
+    Created->push_back(Canvas->Brush()->Handle());
+    Created->push_back(Font.Handle());
+    Created->push_back(Pen.Handle());
+    Created->push_back(Brush.Handle());
   }
   HBITMAP Released = Copy.ReleaseHandle();
   DeleteObject(Released);

@@ -105,8 +105,8 @@ TEST(GraphicsObjects, AssignCopiesEveryAttribute) {
 TEST(GraphicsObjects, PublishedPropertiesSetThroughClassInformation) {
   TFont Font;
   const TClassInfo& Info = Font.ClassType();
-  for (const char* name : {"Name", "Height", "Size", "Style", "Color", "Charset"})
-    ASSERT_NE(Info.FindProp(name), nullptr) << name;
+  for (const char* Name : {"Name", "Height", "Size", "Style", "Color", "Charset"})
+    ASSERT_NE(Info.FindProp(Name), nullptr) << Name;
   Info.FindProp("Height")->SetOrd(Font, -11 - 5);
   EXPECT_EQ(Font.Height(), -16);
   Info.FindProp("Name")->SetStr(Font, "Verdana");

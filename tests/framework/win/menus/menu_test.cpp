@@ -39,9 +39,9 @@ TEST(ShortCutText, NamesKeysWithTheirModifiersAndReadsThemBack) {
   EXPECT_EQ(ShortCutToText(ShortCut(VK_NUMPAD3)), "Num 3");
   EXPECT_EQ(ShortCutToText(scNone), "");
   EXPECT_EQ(ShortCutToText(ShortCut(0xFF)), "");  // a key without a name
-  for (TShortCut s : {ShortCut('A', scCtrl), ShortCut(VK_F12, scShift | scAlt), ShortCut(VK_BACK, scAlt),
-                      ShortCut(VK_ADD, scCtrl), ShortCut('0')})
-    EXPECT_EQ(TextToShortCut(ShortCutToText(s)), s) << ShortCutToText(s);
+  for (TShortCut Key : {ShortCut('A', scCtrl), ShortCut(VK_F12, scShift | scAlt), ShortCut(VK_BACK, scAlt),
+                        ShortCut(VK_ADD, scCtrl), ShortCut('0')})
+    EXPECT_EQ(TextToShortCut(ShortCutToText(Key)), Key) << ShortCutToText(Key);
   EXPECT_EQ(TextToShortCut("ctrl+shift+x"), ShortCut('X', scCtrl | scShift));
   EXPECT_EQ(TextToShortCut("Ctrl+"), scNone);
   EXPECT_EQ(TextToShortCut("Hyper+Q"), scNone);
@@ -50,21 +50,21 @@ TEST(ShortCutText, NamesKeysWithTheirModifiersAndReadsThemBack) {
 
 TEST(MenuTree, NativeItemsFollowTheItemsAndTheirStates) {
   TPopupMenu Menu(nullptr);
-  TMenuItem* open = NewItem(&Menu, "&Open");
+  TMenuItem* Open = NewItem(&Menu, "&Open");
   TMenuItem* Line = NewItem(&Menu, "-");
-  TMenuItem* recent = NewItem(&Menu, "Recent");
-  TMenuItem* hidden = NewItem(&Menu, "Hidden");
-  Menu.Items()->Add(open);
+  TMenuItem* Recent = NewItem(&Menu, "Recent");
+  TMenuItem* Hidden = NewItem(&Menu, "Hidden");
+  Menu.Items()->Add(Open);
   Menu.Items()->Add(Line);
-  Menu.Items()->Add(recent);
-  Menu.Items()->Add(hidden);
+  Menu.Items()->Add(Recent);
+  Menu.Items()->Add(Hidden);
   TMenuItem* File1 = NewItem(&Menu, "file1");
-  recent->Add(File1);
-  open->SetShortCut(ShortCut('O', scCtrl));
-  open->SetDefault(true);
-  recent->SetEnabled(false);
+  Recent->Add(File1);
+  Open->SetShortCut(ShortCut('O', scCtrl));
+  Open->SetDefault(true);
+  Recent->SetEnabled(false);
   File1->SetChecked(true);
-  hidden->SetVisible(false);
+  Hidden->SetVisible(false);
 
   HMENU H = Menu.Handle();
   ASSERT_TRUE(IsMenu(H));
@@ -72,24 +72,24 @@ TEST(MenuTree, NativeItemsFollowTheItemsAndTheirStates) {
   std::wstring Text;
   MENUITEMINFOW Info = NativeItem(H, 0, &Text);
   EXPECT_EQ(Text, L"&Open\tCtrl+O");
-  EXPECT_EQ(Info.wID, open->Command());
+  EXPECT_EQ(Info.wID, Open->Command());
   EXPECT_TRUE(Info.fState & MFS_DEFAULT);
   EXPECT_TRUE(NativeItem(H, 1).fType & MFT_SEPARATOR);
   Info = NativeItem(H, 2);
-  EXPECT_EQ(Info.hSubMenu, recent->Handle());
+  EXPECT_EQ(Info.hSubMenu, Recent->Handle());
   EXPECT_TRUE(Info.fState & MFS_GRAYED);
-  EXPECT_TRUE(NativeItem(recent->Handle(), 0).fState & MFS_CHECKED);
+  EXPECT_TRUE(NativeItem(Recent->Handle(), 0).fState & MFS_CHECKED);
 
   // Changes reach the native menu at once.
-  hidden->SetVisible(true);
+  Hidden->SetVisible(true);
   EXPECT_EQ(GetMenuItemCount(H), 4);
-  open->SetCaption("&Load");
+  Open->SetCaption("&Load");
   NativeItem(H, 0, &Text);
   EXPECT_EQ(Text, L"&Load\tCtrl+O");
-  recent->SetMenuIndex(0);
-  EXPECT_EQ(NativeItem(H, 0).hSubMenu, recent->Handle());
-  EXPECT_EQ(recent->MenuIndex(), 0);
-  EXPECT_EQ(open->MenuIndex(), 1);
+  Recent->SetMenuIndex(0);
+  EXPECT_EQ(NativeItem(H, 0).hSubMenu, Recent->Handle());
+  EXPECT_EQ(Recent->MenuIndex(), 0);
+  EXPECT_EQ(Open->MenuIndex(), 1);
 
   // Owner drawing makes every native item owner-drawn, separators included.
   Menu.SetOwnerDraw(true);
@@ -159,11 +159,11 @@ TEST(MenuTree, AutoCheckItemsChangeBeforeTheirClick) {
   struct Seen : TObject {
     bool Checked = false;
     void Click(TObject* Sender) { Checked = static_cast<TMenuItem*>(Sender)->Checked(); }
-  } seen;
-  for (TMenuItem* I : {Toggle, Two}) I->OnClick = TNotifyEvent::Bind<&Seen::Click>(&seen);
+  } Clicks;
+  for (TMenuItem* I : {Toggle, Two}) I->OnClick = TNotifyEvent::Bind<&Seen::Click>(&Clicks);
   Toggle->Click();
   EXPECT_TRUE(Toggle->Checked());
-  EXPECT_TRUE(seen.Checked);  // the handler sees the new state
+  EXPECT_TRUE(Clicks.Checked);  // the handler sees the new state
   Toggle->Click();
   EXPECT_FALSE(Toggle->Checked());
   Two->Click();  // a radio item checks, its group unchecks
@@ -296,11 +296,11 @@ TEST(MenuDescription, NestedItemsAreReadWrittenAndShownAsTheFormsMenuBar) {
 
 TEST(MenuDescription, TheFormLetsGoOfAMenuThatIsFreedOrDetached) {
   auto Form = std::make_unique<TForm>(nullptr);
-  auto* menu = new TMainMenu(Form.get());
-  menu->Items()->Add(NewItem(menu, "&Edit"));
-  Form->SetMenu(menu);
+  auto* MainMenu = new TMainMenu(Form.get());
+  MainMenu->Items()->Add(NewItem(MainMenu, "&Edit"));
+  Form->SetMenu(MainMenu);
   HWND Wnd = Form->Handle();
-  EXPECT_EQ(GetMenu(Wnd), menu->Handle());
+  EXPECT_EQ(GetMenu(Wnd), MainMenu->Handle());
   // Changes of the bar's items are announced to the form's message method (a skinned bar rebuilds).
   struct Spy : TObject {
     TWndMethod saved;
@@ -309,17 +309,17 @@ TEST(MenuDescription, TheFormLetsGoOfAMenuThatIsFreedOrDetached) {
       if (M.Msg == CM_MENUCHANGED) ++changes;
       saved(M);
     }
-  } spy;
-  spy.saved = Form->WindowProc;
-  Form->WindowProc = TWndMethod::Bind<&Spy::Proc>(&spy);
-  menu->Items()->Items(0)->SetCaption("&Edit2");
-  EXPECT_GE(spy.changes, 1);
-  Form->WindowProc = spy.saved;
+  } FormSpy;
+  FormSpy.saved = Form->WindowProc;
+  Form->WindowProc = TWndMethod::Bind<&Spy::Proc>(&FormSpy);
+  MainMenu->Items()->Items(0)->SetCaption("&Edit2");
+  EXPECT_GE(FormSpy.changes, 1);
+  Form->WindowProc = FormSpy.saved;
   Form->SetMenu(nullptr);
   EXPECT_EQ(GetMenu(Wnd), nullptr);
-  Form->SetMenu(menu);
-  HMENU Bar = menu->Handle();
-  delete menu;
+  Form->SetMenu(MainMenu);
+  HMENU Bar = MainMenu->Handle();
+  delete MainMenu;
   EXPECT_EQ(Form->Menu(), nullptr);
   EXPECT_EQ(GetMenu(Wnd), nullptr);
   EXPECT_FALSE(IsMenu(Bar));

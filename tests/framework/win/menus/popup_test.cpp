@@ -74,8 +74,8 @@ TEST(PopupMenu, OwnerDrawnItemsGoThroughTheirHandlersAndTheChoiceClicks) {
   auto Form = std::make_unique<TForm>(nullptr);
   Form->SetBounds(50, 50, 300, 200);
   Form->Show();
-  auto* popup = new TPopupMenu(Form.get());
-  popup->SetOwnerDraw(true);
+  auto* Popup = new TPopupMenu(Form.get());
+  Popup->SetOwnerDraw(true);
   Handlers H;
   for (const char* Caption : {"one", "-", "three"}) {
     auto* Item = new TMenuItem(Form.get());
@@ -83,22 +83,22 @@ TEST(PopupMenu, OwnerDrawnItemsGoThroughTheirHandlersAndTheChoiceClicks) {
     Item->OnMeasureItem = TMenuMeasureItemEvent::Bind<&Handlers::Measure>(&H);
     Item->OnDrawItem = TMenuDrawItemEvent::Bind<&Handlers::Draw>(&H);
     Item->OnClick = TNotifyEvent::Bind<&Handlers::Click>(&H);
-    popup->Items()->Add(Item);
+    Popup->Items()->Add(Item);
   }
-  EXPECT_EQ(popup->OwnerWindow(), Form->Handle());
+  EXPECT_EQ(Popup->OwnerWindow(), Form->Handle());
   int Popups = 0;
   struct Counter : TObject {
     int* n;
     void OnPopup(TObject*) { ++*n; }
-  } counter;
-  counter.n = &Popups;
-  popup->OnPopup = TNotifyEvent::Bind<&Counter::OnPopup>(&counter);
+  } PopupCounter;
+  PopupCounter.n = &Popups;
+  Popup->OnPopup = TNotifyEvent::Bind<&Counter::OnPopup>(&PopupCounter);
 
   {
     // Down selects "one", Down skips the separator to "three", Return chooses it.
     MenuDriver Driver({VK_DOWN, VK_DOWN, VK_RETURN});
     MenuDriver::probe = {10, 3 + 20 + 20 + 10};  // inside "three", below the frame
-    popup->Popup(60, 60);
+    Popup->Popup(60, 60);
   }
   Pump();
   EXPECT_EQ(Popups, 1);
@@ -111,25 +111,25 @@ TEST(PopupMenu, OwnerDrawnItemsGoThroughTheirHandlersAndTheChoiceClicks) {
 }
 
 TEST(PopupMenu, WithoutAFormThePopupWindowDispatchesAndDefaultPaintingShowsTheSelection) {
-  TPopupMenu popup(nullptr);
-  popup.SetOwnerDraw(true);
+  TPopupMenu Popup(nullptr);
+  Popup.SetOwnerDraw(true);
   int Clicks = 0;
   struct Clicker : TObject {
     int* n;
     void Click(TObject*) { ++*n; }
-  } clicker;
-  clicker.n = &Clicks;
+  } ClickCounter;
+  ClickCounter.n = &Clicks;
   for (const char* Caption : {"alpha", "beta"}) {
-    auto* Item = new TMenuItem(&popup);
+    auto* Item = new TMenuItem(&Popup);
     Item->SetCaption(Caption);
-    Item->OnClick = TNotifyEvent::Bind<&Clicker::Click>(&clicker);
-    popup.Items()->Add(Item);
+    Item->OnClick = TNotifyEvent::Bind<&Clicker::Click>(&ClickCounter);
+    Popup.Items()->Add(Item);
   }
-  EXPECT_EQ(popup.OwnerWindow(), PopupListWindow());
+  EXPECT_EQ(Popup.OwnerWindow(), PopupListWindow());
   {
     MenuDriver Driver({VK_DOWN, 0, 0, VK_RETURN});  // pauses (key 0) leave time to read a pixel
     MenuDriver::probe = {8, 6};
-    popup.Popup(80, 80);
+    Popup.Popup(80, 80);
   }
   Pump();
   EXPECT_EQ(Clicks, 1);
