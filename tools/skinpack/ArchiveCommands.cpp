@@ -52,14 +52,14 @@ bool OpenArchive(const String& Cmd, const String& Archive, TSkinReader& Reader, 
 int CmdPack(const String& Dir, const String& OutFile, uint32_t Version, std::ostream& Out,
             std::ostream& Err) {
   std::error_code Ec;
-  const fs::path dir = PathFromUtf8(Dir);
-  if (!fs::is_directory(dir, Ec)) {
+  const fs::path Folder = PathFromUtf8(Dir);
+  if (!fs::is_directory(Folder, Ec)) {
     Err << "skinpack pack: \"" << Dir << "\" is not a folder\n";
     return 1;
   }
   // The INI first (the reader takes the first name containing ".ini"), then the bitmaps, by name.
   std::vector<String> Inis, Bitmaps;
-  for (const auto& Entry : fs::directory_iterator(dir, Ec)) {
+  for (const auto& Entry : fs::directory_iterator(Folder, Ec)) {
     if (!Entry.is_regular_file(Ec)) continue;
     const String Name = Utf8FromPath(Entry.path().filename());
     const String Ext = LowerCase(ExtractFileExt(Name));
@@ -89,7 +89,7 @@ int CmdPack(const String& Dir, const String& OutFile, uint32_t Version, std::ost
     for (const auto* Group : {&Inis, &Bitmaps}) {
       for (const String& Name : *Group) {
         TMemoryStream File;
-        File.LoadFromFile(Utf8FromPath(dir / PathFromUtf8(Name)));
+        File.LoadFromFile(Utf8FromPath(Folder / PathFromUtf8(Name)));
         Writer.AddFile(Name, File);
         Total += File.Size();
       }
@@ -125,9 +125,9 @@ int CmdUnpack(const String& Archive, const String& Dir, std::ostream& Out, std::
   TSkinReader Reader;
   if (!OpenArchive("unpack", Archive, Reader, Err)) return 1;
   std::error_code Ec;
-  const fs::path dir = PathFromUtf8(Dir);
-  fs::create_directories(dir, Ec);
-  if (!fs::is_directory(dir, Ec)) {
+  const fs::path Folder = PathFromUtf8(Dir);
+  fs::create_directories(Folder, Ec);
+  if (!fs::is_directory(Folder, Ec)) {
     Err << "skinpack unpack: cannot create folder \"" << Dir << "\"\n";
     return 1;
   }
@@ -155,7 +155,7 @@ int CmdUnpack(const String& Archive, const String& Dir, std::ostream& Out, std::
     TMemoryStream File;
     Reader.ReadByIndex(I, File);
     try {
-      File.SaveToFile(Utf8FromPath(dir / PathFromUtf8(Name)));
+      File.SaveToFile(Utf8FromPath(Folder / PathFromUtf8(Name)));
       ++Written;
     } catch (const Exception& E) {
       Err << "skinpack unpack: " << E.Message() << "\n";

@@ -29,8 +29,8 @@ bool LooksNumeric(const String& Value) {
 }
 
 bool EndsWithText(const String& S, const char* Suffix) {
-  const String suffix = Suffix;
-  return S.size() >= suffix.size() && SameText(S.substr(S.size() - suffix.size()), suffix);
+  const String Tail = Suffix;
+  return S.size() >= Tail.size() && SameText(S.substr(S.size() - Tail.size()), Tail);
 }
 
 }  // namespace
@@ -71,15 +71,15 @@ int CmdVerify(const String& Archive, std::ostream& Out, std::ostream& Err) {
         continue;
       }
       const String File = ExtractFileName(Value);
-      TMemoryStream bytes;
-      Reader.readfile(File, bytes);
-      if (bytes.Size() == 0) {
+      TMemoryStream Bytes;
+      Reader.readfile(File, Bytes);
+      if (Bytes.Size() == 0) {
         Problems.push_back(Where + "\"" + LowerCase(File) + "\" is not in the archive (or is empty)");
         continue;
       }
       if (Decoded.count(LowerCase(File))) continue;
       try {
-        bmp::Decode(bytes.Bytes());
+        bmp::Decode(Bytes.Bytes());
         Decoded.insert(LowerCase(File));
       } catch (const bmp::EBmpError& E) {
         Problems.push_back(Where + "\"" + LowerCase(File) + "\" does not decode as a bitmap: " + E.what());
