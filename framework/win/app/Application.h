@@ -22,7 +22,7 @@ class TApplication : public TComponent {
   bool HandleAllocated() const { return FHandle != nullptr; }
 
   String Title() const { return FTitle; }
-  void SetTitle(const String& title);
+  void SetTitle(const String& Title);
 
   // Small (16x16) and big (32x32) icon: the executable's "MAINICON" or the system's application icon.
   HICON SmallIcon() const { return FSmallIcon; }
@@ -33,15 +33,15 @@ class TApplication : public TComponent {
   // the main form.
   template <class T>
   void CreateForm(T*& Reference) {
-    T* form = new T(this);
-    Reference = form;  // reachable from its own OnCreate, as the form's global
-    if (!FMainForm) FMainForm = form;
+    T* NewForm = new T(this);
+    Reference = NewForm;  // reachable from its own OnCreate, as the form's global
+    if (!FMainForm) FMainForm = NewForm;
     try {
-      form->ReadDescriptionResource();
-      form->DoCreate();
+      NewForm->ReadDescriptionResource();
+      NewForm->DoCreate();
     } catch (...) {
       Reference = nullptr;
-      delete form;  // takes itself out of MainForm
+      delete NewForm;  // takes itself out of MainForm
       throw;
     }
   }
@@ -66,18 +66,18 @@ class TApplication : public TComponent {
   bool ShowHint = true;
 
   // Forms call these as they come and go.
-  void FormDestroyed(TCustomForm* form);
+  void FormDestroyed(TCustomForm* Form);
 
  private:
-  bool ProcessMessage(MSG& msg);
-  bool IsDialogChar(const MSG& msg);
+  bool ProcessMessage(MSG& Msg);
+  bool IsDialogChar(const MSG& Msg);
   // A key down that the loop handles itself: the MDI system keys of a child, a menu shortcut of the
   // focused control's popup menus or of its form, a dialog key the focused control does not want.
   bool IsKeyMsg(const MSG& Msg);
   bool IsDialogKey(const MSG& Msg, TWinControl* Control, TCustomForm* Form);
   void CreateHandle();
   void LoadIcons();
-  static LRESULT CALLBACK WndProc(HWND Wnd, UINT msg, WPARAM Wparam, LPARAM Lparam);
+  static LRESULT CALLBACK WndProc(HWND Wnd, UINT Msg, WPARAM Wparam, LPARAM Lparam);
 
   HWND FHandle = nullptr;
   String FTitle;
