@@ -26,10 +26,10 @@ void CopyBitmapRect(TBitmap& Source, const RECT& R, TBitmap& Target) {
     const int X0 = std::max<int>(0, R.left), X1 = std::min<int>(From.width, R.right);
     const int Y0 = std::max<int>(0, R.top), Y1 = std::min<int>(From.height, R.bottom);
     for (int Y = Y0; Y < Y1; ++Y) {
-      std::uint8_t* row = To.Row(Y - R.top);
+      std::uint8_t* TargetRow = To.Row(Y - R.top);
       for (int X = X0; X < X1; ++X) {
         const bmp::Rgb C = bmp::GetPixel(From, X, Y);
-        std::uint8_t* P = row + 3 * (X - R.left);
+        std::uint8_t* P = TargetRow + 3 * (X - R.left);
         P[0] = bmp::BlueOf(C);
         P[1] = bmp::GreenOf(C);
         P[2] = bmp::RedOf(C);

@@ -141,8 +141,8 @@ void TSkinData::ReBuildComboxArrow() {
 // The tool-bar background: a vertical gradient from a light face colour to a darkened caption
 // colour; a strongly coloured caption is lightened instead.
 void TSkinData::RebuildToolbar() {
-  auto bitmap = std::make_unique<TBitmap>();
-  MakeFilledBitmap(*bitmap, 10, 40, 0xFFFFFF);
+  auto Gradient = std::make_unique<TBitmap>();
+  MakeFilledBitmap(*Gradient, 10, 40, 0xFFFFFF);
   const TColor C = GetCaptionColor();
   TColor E = Blend(0x808080, C, 150);
   const TColor S = Blend(Colors[csButtonFace], 0xFFFFFF, 150);
@@ -151,22 +151,22 @@ void TSkinData::RebuildToolbar() {
     const std::int32_t P = (225 - V) * 25 / 140 + 50;
     E = Blend(C, 0xFFFFFF, P);
   }
-  GradFill(bitmap->Canvas()->Handle(), RECT{0, 0, 10, 40}, S, E, 1);
+  GradFill(Gradient->Canvas()->Handle(), RECT{0, 0, 10, 40}, S, E, 1);
   if (!Toolbar) Toolbar = std::make_unique<TDataSkinObject>("Toolbar");
-  Toolbar->Bitmap = std::move(bitmap);
+  Toolbar->Bitmap = std::move(Gradient);
   Toolbar->FrameCount = 1;
 }
 
 void TSkinData::CreateMinCaption() {
   if (!MinCaption) MinCaption = std::make_unique<TDataSkinObject>("MinCaption");
   const TColor C = GetCaptionColor();
-  auto bitmap = std::make_unique<TBitmap>();
-  MakeFilledBitmap(*bitmap, 80, 29, C);
-  TCanvas& canvas = *bitmap->Canvas();
-  canvas.Brush()->SetColor(C);
-  canvas.Pen()->SetColor(Blend(0x000000, C, 50));
-  canvas.Rectangle(0, 0, 80, 29);
-  MinCaption->Bitmap = std::move(bitmap);
+  auto Face = std::make_unique<TBitmap>();
+  MakeFilledBitmap(*Face, 80, 29, C);
+  TCanvas& Surface = *Face->Canvas();
+  Surface.Brush()->SetColor(C);
+  Surface.Pen()->SetColor(Blend(0x000000, C, 50));
+  Surface.Rectangle(0, 0, 80, 29);
+  MinCaption->Bitmap = std::move(Face);
   MinCaption->FrameCount = 1;
   MinCaption->Margins = RECT{3, 3, 3, 3};
 }

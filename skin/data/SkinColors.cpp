@@ -21,28 +21,28 @@ bool RunToInt(const String& Run, std::int32_t& Value) {
 }  // namespace
 
 TColor strcolor(std::string_view Text) {
-  const String text = Trim(Text);
+  const String Trimmed = Trim(Text);
   std::int32_t Numbers[3] = {0, 0, 0};
-  int stored = 0;
-  String run;
+  int Stored = 0;
+  String Digits;
   // A run that cannot be converted stays pending and keeps growing, which blocks every later number:
   // the skins in circulation rely on exactly this reading.
   auto EndRun = [&] {
-    if (run.empty()) return;
+    if (Digits.empty()) return;
     std::int32_t Value;
-    if (!RunToInt(run, Value)) return;
-    if (stored < 3) Numbers[stored++] = Value;
-    run.clear();
+    if (!RunToInt(Digits, Value)) return;
+    if (Stored < 3) Numbers[Stored++] = Value;
+    Digits.clear();
   };
-  for (char C : text) {
+  for (char C : Trimmed) {
     if (C >= '0' && C <= '9')
-      run += C;
+      Digits += C;
     else
       EndRun();
   }
   // A trailing run completes a colour only as its blue part.
   std::int32_t Value;
-  if (stored == 2 && !run.empty() && RunToInt(run, Value)) Numbers[stored++] = Value;
+  if (Stored == 2 && !Digits.empty() && RunToInt(Digits, Value)) Numbers[Stored++] = Value;
   return RGBToColor(static_cast<std::uint8_t>(Numbers[0]), static_cast<std::uint8_t>(Numbers[1]),
                     static_cast<std::uint8_t>(Numbers[2]));
 }

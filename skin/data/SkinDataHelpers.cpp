@@ -29,22 +29,22 @@ String SkinBitmapName(std::string_view FileName) {
 }
 
 void WriteSkinStream(TStream& Writer, TMemoryStream& Data) {
-  const std::int64_t size = Data.Size();
-  if (size > std::numeric_limits<std::int32_t>::max()) throw EWriteError("Skin stream too large");
-  Writer.WriteInt32(static_cast<std::int32_t>(size));
-  if (size > 0) Writer.WriteBuffer(Data.Memory(), size);
+  const std::int64_t ByteCount = Data.Size();
+  if (ByteCount > std::numeric_limits<std::int32_t>::max()) throw EWriteError("Skin stream too large");
+  Writer.WriteInt32(static_cast<std::int32_t>(ByteCount));
+  if (ByteCount > 0) Writer.WriteBuffer(Data.Memory(), ByteCount);
 }
 
 bool ReadSkinStream(TStream& Reader, TMemoryStream& Data) {
-  const std::int32_t size = Reader.ReadInt32();
-  if (size <= 0) return false;
+  const std::int32_t ByteCount = Reader.ReadInt32();
+  if (ByteCount <= 0) return false;
   // Checked before anything is allocated or changed: a damaged description must not leave half a
   // skin behind nor ask for gigabytes.
-  if (Reader.Size() - Reader.Position() < size) throw EReadError("Stream read error");
-  std::vector<std::uint8_t> Bytes(static_cast<std::size_t>(size));
-  Reader.ReadBuffer(Bytes.data(), size);
+  if (Reader.Size() - Reader.Position() < ByteCount) throw EReadError("Stream read error");
+  std::vector<std::uint8_t> Bytes(static_cast<std::size_t>(ByteCount));
+  Reader.ReadBuffer(Bytes.data(), ByteCount);
   Data.Clear();
-  Data.WriteBuffer(Bytes.data(), size);
+  Data.WriteBuffer(Bytes.data(), ByteCount);
   Data.SetPosition(0);
   return true;
 }

@@ -13,9 +13,9 @@ constexpr TColor kIconBackground = 0xFF00FF;  // the transparent colour of skin 
 
 void TSkinData::ActivateHint(const RECT& R, const String& Text) {
   if (!Options.Contains(xoCaptionButtonHint) || FHintShown) return;
-  RECT r = FHintWindow->CalcHintRect(kHintMaxWidth, Text);
-  OffsetRect(&r, R.left, R.top);
-  FHintWindow->ActivateHint(r, Text);
+  RECT HintRect = FHintWindow->CalcHintRect(kHintMaxWidth, Text);
+  OffsetRect(&HintRect, R.left, R.top);
+  FHintWindow->ActivateHint(HintRect, Text);
   FHintShown = true;
 }
 
@@ -33,11 +33,11 @@ void TSkinData::GetAppIcon() {
   if (!Icon) return;
   const int Cx = GetSystemMetrics(SM_CXSMICON), Cy = GetSystemMetrics(SM_CYSMICON);
   TBitmap Bitmap(Cx, Cy, pf24bit);
-  TCanvas* canvas = Bitmap.Canvas();
-  canvas->Brush()->SetColor(kIconBackground);
-  canvas->FillRect(RECT{0, 0, Cx, Cy});
+  TCanvas* Surface = Bitmap.Canvas();
+  Surface->Brush()->SetColor(kIconBackground);
+  Surface->FillRect(RECT{0, 0, Cx, Cy});
   auto Copy = static_cast<HICON>(CopyImage(Icon, IMAGE_ICON, Cx, Cy, LR_COPYFROMRESOURCE));
-  DrawIconEx(canvas->Handle(), 0, 0, Copy ? Copy : Icon, Cx, Cy, 0, nullptr, DI_NORMAL);
+  DrawIconEx(Surface->Handle(), 0, 0, Copy ? Copy : Icon, Cx, Cy, 0, nullptr, DI_NORMAL);
   if (Copy) DestroyIcon(Copy);
   AppIcon->Assign(&Bitmap);
   AppIcon->SetTransparentColor(kIconBackground);

@@ -48,10 +48,10 @@ void ReadElementKeys(const TQuickIni& Ini, const String& Section, TDataSkinObjec
 void TSkinData::ReadObject(std::unique_ptr<TDataSkinObject>& Obj, const String& Section) {
   Obj.reset();
   if (!FIni) return;
-  const String image = FIni->ReadString(Section, "Image", "");
-  if (image.empty()) return;
+  const String ImageName = FIni->ReadString(Section, "Image", "");
+  if (ImageName.empty()) return;
   Obj = std::make_unique<TDataSkinObject>(Section);
-  Readbmp(*Obj->Bitmap, image);
+  Readbmp(*Obj->Bitmap, ImageName);
   ReadElementKeys(*FIni, Section, *Obj, true, Colors[csButtonText]);
   LimitTile(*Obj, 0);
 }
@@ -60,10 +60,10 @@ void TSkinData::ReadObject2(std::unique_ptr<TDataSkinBorder>& Obj, const String&
                             const String& SecondKey) {
   Obj.reset();
   if (!FIni) return;
-  const String image = FIni->ReadString(Section, "Image", "");
-  if (image.empty()) return;
+  const String ImageName = FIni->ReadString(Section, "Image", "");
+  if (ImageName.empty()) return;
   Obj = std::make_unique<TDataSkinBorder>(Section);
-  Readbmp(*Obj->Bitmap, image);
+  Readbmp(*Obj->Bitmap, ImageName);
   const String Second = FIni->ReadString(Section, SecondKey, "");
   if (!Second.empty()) Readbmp(*Obj->Bitmap2, Second);
   ReadElementKeys(*FIni, Section, *Obj, false, Colors[csButtonText]);
@@ -87,10 +87,10 @@ void TSkinData::ReadProgress(std::unique_ptr<TDataSkinObject>& Obj, const String
 void TSkinData::ReadBoxLabel(std::unique_ptr<TDataSkinBoxLabel>& Obj, const String& Section) {
   Obj.reset();
   if (!FIni) return;
-  const String image = FIni->ReadString(Section, "Image", "");
-  if (image.empty()) return;
+  const String ImageName = FIni->ReadString(Section, "Image", "");
+  if (ImageName.empty()) return;
   Obj = std::make_unique<TDataSkinBoxLabel>(Section);
-  Readbmp(*Obj->Bitmap, image);
+  Readbmp(*Obj->Bitmap, ImageName);
   ReadElementKeys(*FIni, Section, *Obj, false, Colors[csButtonText]);
   LimitTile(*Obj, 0);
   Obj->BackgroundAlignment = FIni->ReadInteger(Section, "BackgroundAlignment", 0);
@@ -135,13 +135,13 @@ void TSkinData::ReadTitle(TDataSkinTitle& Obj, const String& Section) {
 
 void TSkinData::ReadRGB(const String& Section, const String& Name, TColor& Color) {
   if (!FIni) return;
-  const std::int32_t r = FIni->ReadInteger(Section, Name + "R", -1);
-  const std::int32_t g = FIni->ReadInteger(Section, Name + "G", -1);
-  const std::int32_t b = FIni->ReadInteger(Section, Name + "B", -1);
+  const std::int32_t Red = FIni->ReadInteger(Section, Name + "R", -1);
+  const std::int32_t Green = FIni->ReadInteger(Section, Name + "G", -1);
+  const std::int32_t Blue = FIni->ReadInteger(Section, Name + "B", -1);
   // A partly given colour keeps the previous one rather than mixing in defaults.
-  if (r < 0 || g < 0 || b < 0) return;
-  Color =
-      RGBToColor(static_cast<std::uint8_t>(r), static_cast<std::uint8_t>(g), static_cast<std::uint8_t>(b));
+  if (Red < 0 || Green < 0 || Blue < 0) return;
+  Color = RGBToColor(static_cast<std::uint8_t>(Red), static_cast<std::uint8_t>(Green),
+                     static_cast<std::uint8_t>(Blue));
 }
 
 // The push-button element also carries the check and radio glyph strips.

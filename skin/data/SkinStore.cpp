@@ -33,16 +33,16 @@ void TSkinCollectionItem::Assign(TPersistent* Source) {
 }
 
 void TSkinCollectionItem::CopyData(TMemoryStream& Target) const {
-  const std::int64_t size = FData->Size();
-  const std::int64_t position = FData->Position();
+  const std::int64_t ByteCount = FData->Size();
+  const std::int64_t OldPosition = FData->Position();
   try {
     FData->SetPosition(0);
-    if (size > 0) Target.CopyFrom(*FData, size);
+    if (ByteCount > 0) Target.CopyFrom(*FData, ByteCount);
   } catch (...) {
-    FData->SetPosition(position);
+    FData->SetPosition(OldPosition);
     throw;
   }
-  FData->SetPosition(position);
+  FData->SetPosition(OldPosition);
 }
 
 void TSkinCollectionItem::LoadFromFile(const String& FileName) {

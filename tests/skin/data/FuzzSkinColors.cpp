@@ -12,18 +12,18 @@
 #include "tests/skin/data/SkinIniText.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size) {
-  const std::string_view text(reinterpret_cast<const char*>(Data), Size);
-  (void)strcolor(text);
-  auto ini = IniFromText(text);
-  TSkinColorScheme scheme;
-  TStringList sections;
-  scheme.ReadColors(*ini, sections);
-  (void)GetSectionNum(*ini, "Button", "Image");
-  TMemoryStream in, out;
-  in.WriteBuffer(Data, static_cast<std::int64_t>(Size));
-  in.SetPosition(0);
+  const std::string_view Text(reinterpret_cast<const char*>(Data), Size);
+  (void)strcolor(Text);
+  auto Ini = IniFromText(Text);
+  TSkinColorScheme Scheme;
+  TStringList Sections;
+  Scheme.ReadColors(*Ini, Sections);
+  (void)GetSectionNum(*Ini, "Button", "Image");
+  TMemoryStream In, Out;
+  In.WriteBuffer(Data, static_cast<std::int64_t>(Size));
+  In.SetPosition(0);
   try {
-    ReadSkinStream(in, out);
+    ReadSkinStream(In, Out);
   } catch (const EReadError&) {
   }
   return 0;

@@ -206,13 +206,13 @@ TEST(SkinDataProperties, WritesThatHaveNoEffect) {
 TEST(SkinDataPersistence, DescriptionLoadsTheModelWhileReadBeforeLoaded) {
   TMemoryStream Archive;
   SmallSkin(Archive);
-  TDataTestRoot root(nullptr);
+  TDataTestRoot TestRoot(nullptr);
   const String Text =
       "object Root: TDataTestRoot\n  object skndt1: TProbeSkinData\n    Active = True\n"
       "    SkinStream = {" +
       LengthHex(static_cast<std::int32_t>(Archive.Size())) + Hex(Archive) + "}\n  end\nend\n";
-  ReadComponentFromText(Text, &root);
-  auto* Data = dynamic_cast<TProbeSkinData*>(root.FindComponent("skndt1"));
+  ReadComponentFromText(Text, &TestRoot);
+  auto* Data = dynamic_cast<TProbeSkinData*>(TestRoot.FindComponent("skndt1"));
   ASSERT_NE(Data, nullptr);
   EXPECT_TRUE(Data->ModelBeforeLoaded);
   EXPECT_FALSE(Data->FNoSkin);
@@ -222,9 +222,10 @@ TEST(SkinDataPersistence, DescriptionLoadsTheModelWhileReadBeforeLoaded) {
   EXPECT_FALSE(Data->FReader || Data->FIni || Data->FFileStream || Data->FSections);
 
   // Written back: length, then the same archive.
-  const String written = WriteComponentToText(&root);
-  EXPECT_NE(written.find(LengthHex(static_cast<std::int32_t>(Archive.Size())) + Hex(Archive).substr(0, 16)),
-            String::npos);
+  const String WrittenText = WriteComponentToText(&TestRoot);
+  EXPECT_NE(
+      WrittenText.find(LengthHex(static_cast<std::int32_t>(Archive.Size())) + Hex(Archive).substr(0, 16)),
+      String::npos);
 }
 
 TEST(SkinDataPersistence, EmptyStreamWithActiveEndsInactive) {

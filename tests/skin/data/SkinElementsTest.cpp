@@ -19,19 +19,19 @@ constexpr TColor kMagenta = 0xFF00FF;
 
 // A 24-bit strip of Colors.size() frames, each FrameW x H in one colour (0x00RRGGBB).
 std::vector<std::uint8_t> StripBmp(int FrameW, int H, const std::vector<std::uint32_t>& Colors) {
-  bmp::Image image;
+  bmp::Image Picture;
   const int W = FrameW * static_cast<int>(Colors.size());
-  image.Allocate(W, H, 24);
+  Picture.Allocate(W, H, 24);
   for (int Y = 0; Y < H; ++Y) {
-    std::uint8_t* row = image.Row(Y);
+    std::uint8_t* RowBytes = Picture.Row(Y);
     for (int X = 0; X < W; ++X) {
       const std::uint32_t C = Colors[static_cast<std::size_t>(X / FrameW)];
-      row[3 * X] = static_cast<std::uint8_t>(C);
-      row[3 * X + 1] = static_cast<std::uint8_t>(C >> 8);
-      row[3 * X + 2] = static_cast<std::uint8_t>(C >> 16);
+      RowBytes[3 * X] = static_cast<std::uint8_t>(C);
+      RowBytes[3 * X + 1] = static_cast<std::uint8_t>(C >> 8);
+      RowBytes[3 * X + 2] = static_cast<std::uint8_t>(C >> 16);
     }
   }
-  return bmp::Encode(image);
+  return bmp::Encode(Picture);
 }
 
 void Load(TSkinData& Data, const String& Ini, const TSkinFiles& Files = {}) {
@@ -361,9 +361,9 @@ INSTANTIATE_TEST_SUITE_P(Cases, SkinElementFields, ::testing::ValuesIn(FieldCase
 TEST(SkinElementReaders, ALoadRefillsTheFixedRecordsInPlace) {
   TSkinData Data(nullptr);
   Load(Data, "[Buttons]\nBitmap=h.bmp\n", {{"h.bmp", SolidBmp(8, 8, 0x123456)}});
-  const TDataSkinButton* button = Data.Button.get();
+  const TDataSkinButton* Before = Data.Button.get();
   Load(Data, "[Colours]\nButtonFace=1 1 1\n");
-  EXPECT_EQ(Data.Button.get(), button);
+  EXPECT_EQ(Data.Button.get(), Before);
 }
 
 TEST(SkinCaptionButtons, MdiButtonsAreCutFromTwelveFrames) {
@@ -401,11 +401,11 @@ TEST(SkinBuiltTrack, ProgramResourcesAsDrawn) {
   EXPECT_EQ(Data.TrackVert->Margins.bottom, 3);
   const char* const Rows[] = {"1122222222222200", "1100000000000000", "2100000000000000", "1100000000000000"};
   auto Colour = [&](char C) { return C == '0' ? W : C == '1' ? S : G; };
-  TBitmap& track = *Data.Track->Bitmap;
-  ASSERT_EQ(track.Width(), 16);
-  ASSERT_EQ(track.Height(), 4);
+  TBitmap& Horz = *Data.Track->Bitmap;
+  ASSERT_EQ(Horz.Width(), 16);
+  ASSERT_EQ(Horz.Height(), 4);
   for (int Y = 0; Y < 4; ++Y)
-    for (int X = 0; X < 16; ++X) EXPECT_EQ(PixelAt(track, X, Y), Colour(Rows[Y][X])) << X << "," << Y;
+    for (int X = 0; X < 16; ++X) EXPECT_EQ(PixelAt(Horz, X, Y), Colour(Rows[Y][X])) << X << "," << Y;
   TBitmap& Vert = *Data.TrackVert->Bitmap;
   ASSERT_EQ(Vert.Width(), 4);
   ASSERT_EQ(Vert.Height(), 16);

@@ -149,12 +149,12 @@ TEST_F(DefaultSkinModel, CaptionButtonsAndMdiButtons) {
     EXPECT_EQ(B.YCoord, Help ? Maximise.y : Ini->ReadInteger(S, "Ycoord", 0));
   }
   const TSize Mdi = ImageSize(Ini->ReadString("MDICONTROLS", "Image", ""));
-  const int w = Mdi.W / 12;
+  const int FrameW = Mdi.W / 12;
   for (int I = 0; I < 3; ++I) {
     const TDataSkinSysButton& B = *Data->SysButtons[static_cast<std::size_t>(6 + I)];
     EXPECT_EQ(B.Action, 7 + I);
-    EXPECT_EQ(SizeOf(*B.Bitmap), (TSize{4 * w, Mdi.H}));
-    EXPECT_EQ(B.XCoord, (3 - I) * (w + 4));
+    EXPECT_EQ(SizeOf(*B.Bitmap), (TSize{4 * FrameW, Mdi.H}));
+    EXPECT_EQ(B.XCoord, (3 - I) * (FrameW + 4));
   }
 }
 
@@ -224,41 +224,42 @@ TEST_F(DefaultSkinModel, ElementSectionsAndTheirFrameCounts) {
 
 TEST(SkinDataStore, LoadFromCollectionSwitchesSkins) {
   TFakeManagerScope Scope;
-  TSkinStore store(nullptr);
-  BuildSkinArchive(store.Store()->Add()->Data(), "[TitlebarSkin]\nSkinName=First\n[Headerbar]\nImage=h.bmp\n",
+  TSkinStore Collection(nullptr);
+  BuildSkinArchive(Collection.Store()->Add()->Data(),
+                   "[TitlebarSkin]\nSkinName=First\n[Headerbar]\nImage=h.bmp\n",
                    {{"h.bmp", SolidBmp(4, 4, 0)}});
-  DefaultArchive(store.Store()->Add()->Data());
-  store.Store()->Items(1)->Data().SetPosition(5);
+  DefaultArchive(Collection.Store()->Add()->Data());
+  Collection.Store()->Items(1)->Data().SetPosition(5);
 
-  TSkinData data(nullptr);
-  data.LoadFromCollection(&store, 0);
-  EXPECT_EQ(data.SkinName, "First");
-  ASSERT_TRUE(data.Headerbar);
+  TSkinData Skin(nullptr);
+  Skin.LoadFromCollection(&Collection, 0);
+  EXPECT_EQ(Skin.SkinName, "First");
+  ASSERT_TRUE(Skin.Headerbar);
   ASSERT_NE(Scope.Manager(), nullptr);  // applied through the manager
-  EXPECT_EQ(Scope.Manager()->FActionData, &data);
+  EXPECT_EQ(Scope.Manager()->FActionData, &Skin);
 
-  data.LoadFromCollection(&store, 1);
-  EXPECT_EQ(data.SkinName, "Default");
-  EXPECT_FALSE(data.FNoSkin);
-  EXPECT_EQ(data.FSkinStream->Bytes(), store.Store()->Items(1)->Data().Bytes());
-  EXPECT_EQ(store.Store()->Items(1)->Data().Position(), 5);
+  Skin.LoadFromCollection(&Collection, 1);
+  EXPECT_EQ(Skin.SkinName, "Default");
+  EXPECT_FALSE(Skin.FNoSkin);
+  EXPECT_EQ(Skin.FSkinStream->Bytes(), Collection.Store()->Items(1)->Data().Bytes());
+  EXPECT_EQ(Collection.Store()->Items(1)->Data().Position(), 5);
 
   for (int Bad : {2, -1}) {
-    data.LoadFromCollection(&store, Bad);
-    EXPECT_EQ(data.SkinName, "Default");
-    EXPECT_FALSE(data.FNoSkin);
+    Skin.LoadFromCollection(&Collection, Bad);
+    EXPECT_EQ(Skin.SkinName, "Default");
+    EXPECT_FALSE(Skin.FNoSkin);
   }
-  data.LoadFromCollection(nullptr, 0);
-  EXPECT_EQ(data.SkinName, "Default");
+  Skin.LoadFromCollection(nullptr, 0);
+  EXPECT_EQ(Skin.SkinName, "Default");
 }
 
 TEST(SkinDataResources, LoadsAndSwitchesReleaseEveryGdiObject) {
-  TMemoryStream full, Small;
-  DefaultArchive(full);
+  TMemoryStream Whole, Small;
+  DefaultArchive(Whole);
   BuildSkinArchive(Small, "[Personality]\nTop=t.bmp\n[ComboButton]\nImage=t.bmp\n[SunkEdge]\nImage=t.bmp\n",
                    {{"t.bmp", SolidBmp(40, 21, 0x336699)}});
   auto LoadBoth = [&](TSkinData& Data) {
-    for (TMemoryStream* S : {&full, &Small}) {
+    for (TMemoryStream* S : {&Whole, &Small}) {
       Data.FSkinStream->LoadFromStream(*S);
       ASSERT_TRUE(Data.LoadSkin());
       Data.CreateMinCaption();
@@ -270,10 +271,10 @@ TEST(SkinDataResources, LoadsAndSwitchesReleaseEveryGdiObject) {
   }
   const DWORD Before = gfxtest::GdiObjects();
   {
-    TSkinData data(nullptr);
-    LoadBoth(data);
+    TSkinData Skin(nullptr);
+    LoadBoth(Skin);
     const DWORD Loaded = gfxtest::GdiObjects();
-    for (int I = 0; I < 10; ++I) LoadBoth(data);
+    for (int I = 0; I < 10; ++I) LoadBoth(Skin);
     EXPECT_EQ(gfxtest::GdiObjects(), Loaded);  // every reload frees what it replaces
   }
   EXPECT_EQ(gfxtest::GdiObjects(), Before);

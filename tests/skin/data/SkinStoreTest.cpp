@@ -36,9 +36,9 @@ String BytesOf(const TSkinCollectionItem& Item) {
 }  // namespace
 
 TEST(SkinStore, ItemNamesFromRunningIdentifiers) {
-  TSkinStore store(nullptr);
-  TSkinCollection& C = *store.Store();
-  EXPECT_EQ(C.GetOwner(), &store);
+  TSkinStore Holder(nullptr);
+  TSkinCollection& C = *Holder.Store();
+  EXPECT_EQ(C.GetOwner(), &Holder);
   for (int I = 0; I < 3; ++I) C.Add();
   EXPECT_EQ(C.Items(0)->Name(), "SkinItem0");
   EXPECT_EQ(C.Items(2)->Name(), "SkinItem2");
@@ -63,8 +63,8 @@ TEST(SkinStore, ItemNamesFromRunningIdentifiers) {
 }
 
 TEST(SkinStore, ItemPropertiesInOrder) {
-  TSkinStore store(nullptr);
-  TSkinCollectionItem& Item = *store.Store()->Add();
+  TSkinStore Holder(nullptr);
+  TSkinCollectionItem& Item = *Holder.Store()->Add();
   std::vector<String> Names;
   for (const TPropInfo* P : Item.ClassType().PropList()) Names.push_back(P->Name);
   EXPECT_EQ(Names, (std::vector<String>{"Name", "SkinData", "DataSize"}));
@@ -79,9 +79,9 @@ TEST(SkinStore, ItemPropertiesInOrder) {
 }
 
 TEST(SkinStore, CopyingItemsAndCollections) {
-  TSkinStore store(nullptr);
-  TSkinCollectionItem& A = *store.Store()->Add();
-  TSkinCollectionItem& B = *store.Store()->Add();
+  TSkinStore Holder(nullptr);
+  TSkinCollectionItem& A = *Holder.Store()->Add();
+  TSkinCollectionItem& B = *Holder.Store()->Add();
   Fill(A, "first");
   A.Data().SetPosition(2);
 
@@ -98,11 +98,11 @@ TEST(SkinStore, CopyingItemsAndCollections) {
   EXPECT_EQ(A.Data().Position(), 2);
   B.Assign(&B);
   EXPECT_EQ(BytesOf(B), "first");
-  EXPECT_THROW(B.Assign(&store), EAssignError);
+  EXPECT_THROW(B.Assign(&Holder), EAssignError);
 
   TSkinStore Other(nullptr);
   Other.Store()->Add();
-  Other.SetStore(store.Store());
+  Other.SetStore(Holder.Store());
   ASSERT_EQ(Other.Store()->Count(), 2);
   EXPECT_EQ(BytesOf(*Other.Store()->Items(1)), "first");
   Other.SetStore(nullptr);  // ignored
@@ -120,10 +120,10 @@ TEST(SkinStore, LoadFromFileEmptiesFirst) {
 
 TEST(SkinStore, PersistedInTheFormDescription) {
   TStoreRoot Root(nullptr);
-  auto* store = new TSkinStore(&Root);
-  store->SetName("Skins");
-  Fill(*store->Store()->Add(), "abc");
-  store->Store()->Add()->SetName("Empty one");
+  auto* Component = new TSkinStore(&Root);
+  Component->SetName("Skins");
+  Fill(*Component->Store()->Add(), "abc");
+  Component->Store()->Add()->SetName("Empty one");
   const String Text = WriteComponentToText(&Root);
   EXPECT_NE(Text.find("DataStream = {\n          616263}"), String::npos) << Text;  // no length prefix
   EXPECT_NE(Text.find("DataStream = {}"), String::npos) << Text;

@@ -10,18 +10,18 @@
 #include "skin/package/SkinWriter.h"
 
 std::vector<std::uint8_t> SolidBmp(int W, int H, std::uint32_t Rgb, int X, int Y, std::uint32_t Probe) {
-  bmp::Image image;
-  image.Allocate(W, H, 24);
-  for (int y = 0; y < H; ++y) {
-    std::uint8_t* row = image.Row(y);
-    for (int x = 0; x < W; ++x) {
-      const std::uint32_t C = (x == X && y == Y) ? Probe : Rgb;
-      row[3 * x] = static_cast<std::uint8_t>(C);
-      row[3 * x + 1] = static_cast<std::uint8_t>(C >> 8);
-      row[3 * x + 2] = static_cast<std::uint8_t>(C >> 16);
+  bmp::Image Picture;
+  Picture.Allocate(W, H, 24);
+  for (int Line = 0; Line < H; ++Line) {
+    std::uint8_t* RowBytes = Picture.Row(Line);
+    for (int Column = 0; Column < W; ++Column) {
+      const std::uint32_t C = (Column == X && Line == Y) ? Probe : Rgb;
+      RowBytes[3 * Column] = static_cast<std::uint8_t>(C);
+      RowBytes[3 * Column + 1] = static_cast<std::uint8_t>(C >> 8);
+      RowBytes[3 * Column + 2] = static_cast<std::uint8_t>(C >> 16);
     }
   }
-  return bmp::Encode(image);
+  return bmp::Encode(Picture);
 }
 
 void BuildSkinArchive(TMemoryStream& Out, const String& Ini, const TSkinFiles& Files) {
