@@ -114,39 +114,40 @@ bool HasValidImage(TMenuItem* Item, TImageList* Images) {
 }  // namespace
 
 void TRuzIzivForm::MeasureItem(TObject* Item, TCanvas* ACanvas, int& Width, int& Height) {
-  TMenuItem* item = AsMenuItem(Item);
-  if (!item) return;
+  TMenuItem* MenuItem = AsMenuItem(Item);
+  if (!MenuItem) return;
   // The framework's measurement without this handler, which it would call again.
-  const TMenuMeasureItemEvent Own = item->OnMeasureItem;
-  item->OnMeasureItem.Clear();
-  item->MeasureItem(ACanvas, Width, Height);
-  item->OnMeasureItem = Own;
+  const TMenuMeasureItemEvent Own = MenuItem->OnMeasureItem;
+  MenuItem->OnMeasureItem.Clear();
+  MenuItem->MeasureItem(ACanvas, Width, Height);
+  MenuItem->OnMeasureItem = Own;
   if (TDataSkinObject* Element = MenuItemElement(FSkinData)) Width += Element->Margins.left;
   Width += 10;
-  if (!item->GetImageList()) Width += 25;
+  if (!MenuItem->GetImageList()) Width += 25;
 }
 
 void TRuzIzivForm::MeasureItemPop(TObject* Item, TCanvas*, int& Width, int&) {
-  TMenuItem* item = AsMenuItem(Item);
-  if (!item) return;
+  TMenuItem* MenuItem = AsMenuItem(Item);
+  if (!MenuItem) return;
   if (FSkinData)
     if (TDataSkinObject* Element = MenuItemElement(FSkinData)) Width += Element->Margins.left;
   Width += 12;
-  if (!item->GetImageList()) Width += 23;
+  if (!MenuItem->GetImageList()) Width += 23;
 }
 
 void TRuzIzivForm::DrawMenuItem(TObject* Item, TCanvas* ACanvas, const RECT& R, bool Selected) {
-  TMenuItem* item = AsMenuItem(Item);
-  if (!item || !ACanvas) return;
-  HMENU ParentMenu = item->Parent() && item->Parent()->HandleAllocated() ? item->Parent()->Handle() : nullptr;
+  TMenuItem* MenuItem = AsMenuItem(Item);
+  if (!MenuItem || !ACanvas) return;
+  HMENU ParentMenu =
+      MenuItem->Parent() && MenuItem->Parent()->HandleAllocated() ? MenuItem->Parent()->Handle() : nullptr;
   // Any row but a separator is painted exactly like a native item of the parent menu.
-  if (GetStrProp(item, "Caption") != "-") {
+  if (GetStrProp(MenuItem, "Caption") != "-") {
     DrawHMenuItem2(ParentMenu, Item, ACanvas, R, Selected);
     return;
   }
   if (SkinManager) {
     SkinManager->SetPopMenu();
-    if (item->Parent()) SkinManager->SetHMenu(ParentMenu);
+    if (MenuItem->Parent()) SkinManager->SetHMenu(ParentMenu);
   }
   if (!MenuItemElement(FSkinData)) {
     DefaultMenuItem(Item, ACanvas, R, Selected);
@@ -161,11 +162,11 @@ void TRuzIzivForm::DrawMenuItem(TObject* Item, TCanvas* ACanvas, const RECT& R, 
 }
 
 void TRuzIzivForm::DrawHMenuItem2(HMENU Menu, TObject* Item, TCanvas* ACanvas, const RECT& R, bool Selected) {
-  TMenuItem* item = AsMenuItem(Item);
-  if (!item || !ACanvas) return;
+  TMenuItem* MenuItem = AsMenuItem(Item);
+  if (!MenuItem || !ACanvas) return;
   if (SkinManager) {
     SkinManager->SetPopMenu();
-    if (item->Parent()) SkinManager->SetHMenu(Menu);
+    if (MenuItem->Parent()) SkinManager->SetHMenu(Menu);
   }
   TDataSkinObject* Element = MenuItemElement(FSkinData);
   if (!Element) {
@@ -180,18 +181,18 @@ void TRuzIzivForm::DrawHMenuItem2(HMENU Menu, TObject* Item, TCanvas* ACanvas, c
   TSkinElementView View = ElementView(*Element);
   View.FrameCount = kMenuFrameCount;
   DrawElement(Bitmap->Canvas()->Handle(), Whole, View, Selected ? kSelectedFrame : kNormalFrame);
-  DrawItemText(item, Bitmap->Canvas(), Whole, Selected);
+  DrawItemText(MenuItem, Bitmap->Canvas(), Whole, Selected);
   DrawAt(ACanvas, R, *Bitmap);
 }
 
 void TRuzIzivForm::DefaultMenuItem(TObject* Item, TCanvas* ACanvas, const RECT& R, bool Selected) {
-  TMenuItem* item = AsMenuItem(Item);
-  if (!item || !ACanvas || !FSkinData) return;
+  TMenuItem* MenuItem = AsMenuItem(Item);
+  if (!MenuItem || !ACanvas || !FSkinData) return;
   auto Bitmap = ItemBitmap(R);
   if (Bitmap->Empty()) return;
   const RECT Whole{0, 0, Bitmap->Width(), Bitmap->Height()};
   Fill(Bitmap->Canvas(), Whole, FSkinData->Colors[Selected ? csHilight : csMenubg]);
-  DrawItemText(item, Bitmap->Canvas(), Whole, Selected);
+  DrawItemText(MenuItem, Bitmap->Canvas(), Whole, Selected);
   DrawAt(ACanvas, R, *Bitmap);
 }
 
@@ -226,8 +227,8 @@ void TRuzIzivForm::DrawMenuCaption(TCanvas* ACanvas, const RECT& R) {
 
 void TRuzIzivForm::DrawItemText(TMenuItem* Item, TCanvas* ACanvas, const RECT& R, bool Selected) {
   if (!Item || !ACanvas) return;
-  const WideString caption = GetWideStrProp(Item, "Caption");
-  const bool Separator = caption == u"-";
+  const WideString CaptionText = GetWideStrProp(Item, "Caption");
+  const bool Separator = CaptionText == u"-";
   TImageList* Images = Item->GetImageList();
   int Glyph = Images ? Images->Width() : kGlyphSize;
   if (Item->Checked()) Glyph = std::max(Glyph, kGlyphSize);
@@ -268,39 +269,39 @@ void TRuzIzivForm::DrawItemText(TMenuItem* Item, TCanvas* ACanvas, const RECT& R
   RECT Text = Rtl ? RECT{R.left + 1, R.top, Box.left - 3, R.bottom}
                   : RECT{Box.right + 3, R.top, R.right - 1, R.bottom};
   RECT Measured = Text;
-  DoDrawText(Item, ACanvas, caption, Measured, Selected, kMeasure);
+  DoDrawText(Item, ACanvas, CaptionText, Measured, Selected, kMeasure);
   const int TextH = Measured.bottom - Measured.top;
   if (Rtl) {
     Text.top = R.top + (RowH - TextH) / 2;
     Text.bottom = Text.top + TextH;
-    DoDrawText(Item, ACanvas, caption, Text, Selected,
+    DoDrawText(Item, ACanvas, CaptionText, Text, Selected,
                DT_RIGHT | DT_RTLREADING | DT_EXPANDTABS | DT_SINGLELINE);
   } else {
     Text = Measured;
     OffsetRect(&Text, 0, R.top + (RowH - TextH) / 2 - Text.top);
-    DoDrawText(Item, ACanvas, caption, Text, Selected, DT_EXPANDTABS | DT_SINGLELINE);
+    DoDrawText(Item, ACanvas, CaptionText, Text, Selected, DT_EXPANDTABS | DT_SINGLELINE);
   }
   if (Item->ShortCut() != scNone && !Separator) {
     const WideString Shortcut = Utf8ToUtf16(ShortCutToText(Item->ShortCut()));
-    RECT r = Rtl ? RECT{R.left + 11, Text.top, Box.left - 3, Text.bottom}
-                 : RECT{Text.right, Text.top, R.right - 11, Text.bottom};
-    DoDrawText(Item, ACanvas, Shortcut, r, Selected, (Rtl ? DT_LEFT : DT_RIGHT) | DT_SINGLELINE);
+    RECT ShortcutBox = Rtl ? RECT{R.left + 11, Text.top, Box.left - 3, Text.bottom}
+                           : RECT{Text.right, Text.top, R.right - 11, Text.bottom};
+    DoDrawText(Item, ACanvas, Shortcut, ShortcutBox, Selected, (Rtl ? DT_LEFT : DT_RIGHT) | DT_SINGLELINE);
   }
 }
 
 void TRuzIzivForm::DoDrawText(TMenuItem* Item, TCanvas* ACanvas, const WideString& Text, RECT& R,
                               bool Selected, int Flags) {
   if (!Item || !ACanvas) return;
-  WideString text = Text;
+  WideString Shown = Text;
   const bool Measuring = (Flags & DT_CALCRECT) != 0;
   // An empty caption (or a lone accelerator sign) still gets a row's height.
-  if (Measuring && (text.empty() || text == u"&")) text += u" ";
+  if (Measuring && (Shown.empty() || Shown == u"&")) Shown += u" ";
   HDC Dc = ACanvas->Handle();
-  if (text != u"-") {
+  if (Shown != u"-") {
     ACanvas->Brush()->SetStyle(bsClear);
-    TFont* font = ACanvas->Font();
-    const TFontStyles OldStyle = font->Style();
-    if (Item->Default()) font->SetStyle(OldStyle + fsBold);
+    TFont* ItemFont = ACanvas->Font();
+    const TFontStyles OldStyle = ItemFont->Style();
+    if (Item->Default()) ItemFont->SetStyle(OldStyle + fsBold);
     TColor Color = FSkinData ? FSkinData->Colors[Selected ? csHilightText : csMenuText] : clMenuText;
     if (!Item->Enabled()) {
       Color = FSkinData ? FSkinData->Colors[csButtonShadow] : clBtnShadow;
@@ -308,9 +309,9 @@ void TRuzIzivForm::DoDrawText(TMenuItem* Item, TCanvas* ACanvas, const WideStrin
       if (FSkinData && FSkinData->Colors[csButtonShadow] == FSkinData->Colors[csMenuText])
         Color = clBtnShadow;
     }
-    font->SetColor(Color);
-    ACanvas->DrawText(Utf16ToUtf8(text), R, static_cast<UINT>(Flags));
-    if (Item->Default()) font->SetStyle(OldStyle);
+    ItemFont->SetColor(Color);
+    ACanvas->DrawText(Utf16ToUtf8(Shown), R, static_cast<UINT>(Flags));
+    if (Item->Default()) ItemFont->SetStyle(OldStyle);
   } else if (!Measuring) {
     RECT Line{R.left, R.top + 4, R.right, R.bottom};
     DrawEdge(Dc, &Line, EDGE_ETCHED, BF_TOP);

@@ -68,11 +68,11 @@ void TRuzIzivForm::ResizeForm(int Reskin) {
 
   // On first skinning a framework form says itself how large its client area is meant to be.
   const bool FirstForm = FForm && FSkinState == kSkinResizing;
-  const int clientWidth = FirstForm ? FForm->ClientWidth() : Width(FClientRect);
-  int clientHeight = Height(FClientRect);
-  if (FirstForm) clientHeight = FForm->ClientHeight() - (FFormStyle == sfsMDIChild ? 0 : FMenuHeight);
-  int width = clientWidth + FLeftWidth + FRightWidth;
-  const int height = clientHeight + FTitleHeight + FBottomHeight + FMenuHeight;
+  const int ClientW = FirstForm ? FForm->ClientWidth() : Width(FClientRect);
+  int ClientH = Height(FClientRect);
+  if (FirstForm) ClientH = FForm->ClientHeight() - (FFormStyle == sfsMDIChild ? 0 : FMenuHeight);
+  int OuterW = ClientW + FLeftWidth + FRightWidth;
+  const int OuterH = ClientH + FTitleHeight + FBottomHeight + FMenuHeight;
 
   // A dialog at least as wide as its caption text needs; its controls stay centred.
   if (FIsDialog && FSkinState == kSkinResizing && FSkinData && FSkinData->Title && FCaptionFont) {
@@ -91,25 +91,25 @@ void TRuzIzivForm::ResizeForm(int Reskin) {
     if (Measured) {
       const RECT& M = FSkinData->Title->Margins;
       const int Needed = M.left + Extent.cx + M.right;
-      if (width < Needed) {
-        TMoveChildren Move{FHandle, (Needed - width) / 2};
+      if (OuterW < Needed) {
+        TMoveChildren Move{FHandle, (Needed - OuterW) / 2};
         EnumChildWindows(FHandle, MoveChildRight, reinterpret_cast<LPARAM>(&Move));
-        width = Needed;
+        OuterW = Needed;
       }
     }
   }
-  SetWindowPos(FHandle, nullptr, 0, 0, width, height, kKeepPlace);
+  SetWindowPos(FHandle, nullptr, 0, 0, OuterW, OuterH, kKeepPlace);
 }
 
 void TRuzIzivForm::KeepClient() {
   const TOwnSizing Own(FOwnSizing);
-  const int width = Width(FClientRect) + FLeftWidth + FRightWidth;
-  const int height = Height(FClientRect) + FTitleHeight + FBottomHeight + FMenuHeight;
+  const int OuterW = Width(FClientRect) + FLeftWidth + FRightWidth;
+  const int OuterH = Height(FClientRect) + FTitleHeight + FBottomHeight + FMenuHeight;
   if (FForm) {
-    FForm->SetHeight(height);
-    FForm->SetWidth(width);
+    FForm->SetHeight(OuterH);
+    FForm->SetWidth(OuterW);
   } else if (FHandle) {
-    SetWindowPos(FHandle, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(FHandle, nullptr, 0, 0, OuterW, OuterH, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 }
 

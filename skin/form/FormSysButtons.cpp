@@ -190,8 +190,8 @@ String TRuzIzivForm::GetSysBtnHint(int Action) {
 void TRuzIzivForm::SysBtnAction(short X, short Y) {
   TWinSysButton* Button = HotSysButton();
   if (!Button) return;
-  const int action = Button->Action();
-  switch (action) {
+  const int Code = Button->Action();
+  switch (Code) {
     case 0:
       if (CheckSysmenu()) {
         if (FTimer) FTimer->SetEnabled(false);
@@ -228,7 +228,7 @@ void TRuzIzivForm::SysBtnAction(short X, short Y) {
       break;
     default:
       // An application-defined button: the application acts on it.
-      PostMessageW(FHandle, WM_SKIN_SYSBTNCLICK, static_cast<WPARAM>(action), 0);
+      PostMessageW(FHandle, WM_SKIN_SYSBTNCLICK, static_cast<WPARAM>(Code), 0);
       break;
   }
 }
@@ -236,10 +236,10 @@ void TRuzIzivForm::SysBtnAction(short X, short Y) {
 HWND TRuzIzivForm::ActiveMDIChild(bool* Maximized) const {
   if (Maximized) *Maximized = false;
   if (FFormStyle != sfsMDIform || !FMDIClient || !IsWindow(FMDIClient)) return nullptr;
-  BOOL maximized = FALSE;
+  BOOL ChildMaximized = FALSE;
   HWND Child = reinterpret_cast<HWND>(
-      SendMessageW(FMDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized)));
-  if (Maximized) *Maximized = Child && maximized;
+      SendMessageW(FMDIClient, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&ChildMaximized)));
+  if (Maximized) *Maximized = Child && ChildMaximized;
   return Child;
 }
 
@@ -289,14 +289,14 @@ void TRuzIzivForm::GetIcon() {
   const int Cx = GetSystemMetrics(SM_CXSMICON);
   const int Cy = GetSystemMetrics(SM_CYSMICON);
   FIconBitmap = std::make_unique<TBitmap>(Cx, Cy, pf16bit);
-  TCanvas* canvas = FIconBitmap->Canvas();
-  canvas->Brush()->SetColor(clFuchsia);
-  canvas->FillRect(RECT{0, 0, Cx, Cy});
+  TCanvas* Surface = FIconBitmap->Canvas();
+  Surface->Brush()->SetColor(clFuchsia);
+  Surface->FillRect(RECT{0, 0, Cx, Cy});
   FIconSize = Cx;
   FIcon = FHandle ? reinterpret_cast<HICON>(SendMessageW(FHandle, WM_GETICON, ICON_SMALL, 0)) : nullptr;
   if (!FIcon && FHandle) FIcon = reinterpret_cast<HICON>(SendMessageW(FHandle, WM_GETICON, ICON_BIG, 0));
   // Scaled by the drawing call itself, so no icon copy has to be made and freed.
-  if (FIcon) DrawIconEx(canvas->Handle(), 0, 0, FIcon, Cx, Cy, 0, nullptr, DI_NORMAL);
+  if (FIcon) DrawIconEx(Surface->Handle(), 0, 0, FIcon, Cx, Cy, 0, nullptr, DI_NORMAL);
 }
 
 void TRuzIzivForm::DrawIcon(HDC DC, const RECT& R) {

@@ -94,8 +94,8 @@ void TRuzIzivForm::CreateSysmenu() {
   if (FBorderIcons.Contains(sbiMin)) AddSysMenuitem(" Minimize ", kOldMinimize);
   AddSysMenuitem("-", kOldSeparator);
   AddSysMenuitem(" Close ", kOldClose);
-  TMenuItem* close = FSysPopup->Items()->Items(FSysPopup->Items()->Count() - 1);
-  close->SetShortCut(TextToShortCut("ALT+F4"));
+  TMenuItem* CloseItem = FSysPopup->Items()->Items(FSysPopup->Items()->Count() - 1);
+  CloseItem->SetShortCut(TextToShortCut("ALT+F4"));
 }
 
 void TRuzIzivForm::CreateSysmenu2() {

@@ -52,8 +52,8 @@ class TWinSysButton : public TNCObject {
   int Action() const;
   // Icon buttons show the window's icon instead of a skin bitmap.
   bool IsIcon() const {
-    const int a = Action();
-    return a == 3 || a == 11;
+    const int Code = Action();
+    return Code == 3 || Code == 11;
   }
   // Frames in the strip (at least 1) and the size of one frame; an icon button has the small-icon
   // size.

@@ -36,10 +36,11 @@ class MdiButtons : public ::testing::Test {
     AppendMenuW(Bar, MF_STRING, 100, L"&File");
     SetMenu(Wnd, Bar);
     CLIENTCREATESTRUCT Ccs{nullptr, 0xFF00};
-    RECT client{};
-    GetClientRect(Wnd, &client);
-    Client = CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                             client.right, client.bottom, Wnd, nullptr, GetModuleHandleW(nullptr), &Ccs);
+    RECT ClientArea{};
+    GetClientRect(Wnd, &ClientArea);
+    Client =
+        CreateWindowExW(0, L"MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
+                        ClientArea.right, ClientArea.bottom, Wnd, nullptr, GetModuleHandleW(nullptr), &Ccs);
     ASSERT_NE(Client, nullptr);
     MDICREATESTRUCTW Mcs{};
     Mcs.szClass = kChildClass;

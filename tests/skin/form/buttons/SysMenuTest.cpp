@@ -204,25 +204,25 @@ TEST_F(SysMenu, OldPlatformsGetFixedItems) {
   WinVersion = 0x00000004;  // NT 4
   Form->CreateSysmenu2();
   ASSERT_NE(Form->FSysPopup, nullptr);
-  TMenuItem* items = Form->FSysPopup->Items();
-  ASSERT_EQ(items->Count(), 5);  // the window has both boxes
-  EXPECT_EQ(items->Items(0)->Caption(), " Restore ");
-  EXPECT_EQ(items->Items(1)->Caption(), " Maximize ");
-  EXPECT_EQ(items->Items(2)->Caption(), " Minimize ");
-  EXPECT_EQ(items->Items(3)->Caption(), "-");
-  EXPECT_EQ(items->Items(4)->Caption(), " Close ");
-  EXPECT_EQ(items->Items(4)->ShortCut(), TextToShortCut("ALT+F4"));
-  EXPECT_EQ(items->Items(1)->ImageIndex(), 1);
-  EXPECT_EQ(items->Items(4)->ImageIndex(), 3);
+  TMenuItem* Entries = Form->FSysPopup->Items();
+  ASSERT_EQ(Entries->Count(), 5);  // the window has both boxes
+  EXPECT_EQ(Entries->Items(0)->Caption(), " Restore ");
+  EXPECT_EQ(Entries->Items(1)->Caption(), " Maximize ");
+  EXPECT_EQ(Entries->Items(2)->Caption(), " Minimize ");
+  EXPECT_EQ(Entries->Items(3)->Caption(), "-");
+  EXPECT_EQ(Entries->Items(4)->Caption(), " Close ");
+  EXPECT_EQ(Entries->Items(4)->ShortCut(), TextToShortCut("ALT+F4"));
+  EXPECT_EQ(Entries->Items(1)->ImageIndex(), 1);
+  EXPECT_EQ(Entries->Items(4)->ImageIndex(), 3);
 
-  items->Items(1)->Click();
+  Entries->Items(1)->Click();
   Pump(100);
   EXPECT_TRUE(IsZoomed(Wnd));
-  items->Items(0)->Click();
+  Entries->Items(0)->Click();
   Pump(100);
   EXPECT_FALSE(IsZoomed(Wnd));
   Window->Clear();
-  items->Items(4)->Click();
+  Entries->Items(4)->Click();
   Pump(30);
   EXPECT_EQ(Window->Count(WM_CLOSE, 0), 1);
 
