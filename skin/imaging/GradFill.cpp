@@ -12,38 +12,40 @@ constexpr long long kMaxCachedBands = 1 << 16;
 
 void GradFill(HDC DC, const RECT& R, TColor C1, TColor C2, std::int32_t Kind) {
   if (!DC || !RectVisible(DC, &R)) return;
-  const TRgbValue from = ColorToRGB(C1), to = ColorToRGB(C2);
+  const TRgbValue FromRgb = ColorToRGB(C1), ToRgb = ColorToRGB(C2);
   RECT Clip = R;
   if (GetClipBox(DC, &Clip) == ERROR) Clip = R;
 
   const bool Across = Kind == 0;  // kind 0 runs left to right, any other top to bottom
   const int Start = Across ? R.left : R.top, End = Across ? R.right : R.bottom;
-  const long long n = static_cast<long long>(End) - Start;
-  if (n <= 0) return;
+  const long long BandCount = static_cast<long long>(End) - Start;
+  if (BandCount <= 0) return;
   const TBandRange Bands =
       VisibleBands(Start, End, Across ? Clip.left : Clip.top, Across ? Clip.right : Clip.bottom);
   if (Bands.First > Bands.Last) return;
 
-  const std::vector<TRgbValue>* table =
-      n <= kMaxCachedBands ? &TGradientCache::Shared().Table(static_cast<int>(n), from, to) : nullptr;
+  const std::vector<TRgbValue>* Cached =
+      BandCount <= kMaxCachedBands
+          ? &TGradientCache::Shared().Table(static_cast<int>(BandCount), FromRgb, ToRgb)
+          : nullptr;
   auto Colour = [&](long long I) {
-    return table ? (*table)[static_cast<size_t>(I)] : GradientEntry(n, from, to, I);
+    return Cached ? (*Cached)[static_cast<size_t>(I)] : GradientEntry(BandCount, FromRgb, ToRgb, I);
   };
   // Neighbouring bands of one colour share a brush: the same pixels with fewer GDI calls.
-  for (long long i = Bands.First; i <= Bands.Last;) {
-    const TRgbValue C = Colour(i);
-    long long J = i + 1;
+  for (long long Index = Bands.First; Index <= Bands.Last;) {
+    const TRgbValue C = Colour(Index);
+    long long J = Index + 1;
     while (J <= Bands.Last && Colour(J) == C) ++J;
     RECT Band = R;
     if (Across) {
-      Band.left = static_cast<LONG>(Start + i);
+      Band.left = static_cast<LONG>(Start + Index);
       Band.right = static_cast<LONG>(Start + J);
     } else {
-      Band.top = static_cast<LONG>(Start + i);
+      Band.top = static_cast<LONG>(Start + Index);
       Band.bottom = static_cast<LONG>(Start + J);
     }
     TGdiBrush Brush(CreateSolidBrush(C));
     if (Brush) FillRect(DC, &Band, Brush.Get());
-    i = J;
+    Index = J;
   }
 }

@@ -34,8 +34,8 @@ std::unique_ptr<TBitmap> GetHMap(const RECT& R, TBitmap* Source, const RECT& Mar
 
 void DrawRect2(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,
                int Transparent, int Tile, int Vertical) {
-  int w = 0, h = 0;
-  if (!DC || !TargetExtent(R, w, h) || w == 0 || h == 0 || !SourceDC(Source)) return;
+  int W = 0, H = 0;
+  if (!DC || !TargetExtent(R, W, H) || W == 0 || H == 0 || !SourceDC(Source)) return;
   if (!Transparent) {
     // Opaque: straight onto the context, clipped to R so that tiles overrunning the centre stop
     // where a W by H rendering would end. Same pixels as rendering apart and copying, without a
@@ -45,14 +45,14 @@ void DrawRect2(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int 
     SetStretchBltMode(DC, COLORONCOLOR);
     const TFrame Frame = FrameOf(Source, FrameIndex, FrameCount, Vertical != 0);
     CopyPlan(DC, R.left, R.top, SourceDC(Source),
-             NineSlicePlan(Frame, ToSkin(Margins), w, h, Tile != 0, true));
+             NineSlicePlan(Frame, ToSkin(Margins), W, H, Tile != 0, true));
     return;
   }
   // Keyed: rendered apart first, the key colour is judged on the result.
-  TScratchSurface Scratch(DC, w, h);
+  TScratchSurface Scratch(DC, W, H);
   if (!Scratch) return;
-  RenderNineSlice(Scratch.DC(), Source, Margins, FrameIndex, FrameCount, Tile, Vertical, w, h);
-  KeyedCopy(DC, R.left, R.top, w, h, Scratch.DC(), 0, 0, ColorToRGB(clFuchsia), KeyMethod());
+  RenderNineSlice(Scratch.DC(), Source, Margins, FrameIndex, FrameCount, Tile, Vertical, W, H);
+  KeyedCopy(DC, R.left, R.top, W, H, Scratch.DC(), 0, 0, ColorToRGB(clFuchsia), KeyMethod());
 }
 
 void DrawBorder(HDC DC, const RECT& R, TBitmap* Source, const RECT& Margins, int FrameIndex, int FrameCount,

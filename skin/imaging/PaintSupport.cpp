@@ -33,10 +33,11 @@ HDC SourceDC(TBitmap* Source) {
 }
 
 bool TargetExtent(const RECT& R, int& W, int& H) {
-  const long long w = static_cast<long long>(R.right) - R.left, h = static_cast<long long>(R.bottom) - R.top;
-  if (w < 0 || h < 0 || w > kMaxExtent || h > kMaxExtent) return false;
-  W = static_cast<int>(w);
-  H = static_cast<int>(h);
+  const long long Width = static_cast<long long>(R.right) - R.left,
+                  Height = static_cast<long long>(R.bottom) - R.top;
+  if (Width < 0 || Height < 0 || Width > kMaxExtent || Height > kMaxExtent) return false;
+  W = static_cast<int>(Width);
+  H = static_cast<int>(Height);
   return true;
 }
 
@@ -90,27 +91,27 @@ struct TKeptSurface {
     if (InUse) return nullptr;
     if (NeedW > W || NeedH > H) {
       Free();
-      const int w = std::max(NeedW, 64), h = std::max(NeedH, 32);
-      void* bits = nullptr;
+      const int NewW = std::max(NeedW, 64), NewH = std::max(NeedH, 32);
+      void* NewBits = nullptr;
       if (Mono) {
-        Surface = TBitmapDC(nullptr, CreateBitmap(w, h, 1, 1, nullptr));
+        Surface = TBitmapDC(nullptr, CreateBitmap(NewW, NewH, 1, 1, nullptr));
       } else {
         // 32 bits hold every colour of any target exactly.
         BITMAPINFO Info{};
         Info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-        Info.bmiHeader.biWidth = w;
-        Info.bmiHeader.biHeight = -h;
+        Info.bmiHeader.biWidth = NewW;
+        Info.bmiHeader.biHeight = -NewH;
         Info.bmiHeader.biPlanes = 1;
         Info.bmiHeader.biBitCount = 32;
-        Surface = TBitmapDC(nullptr, CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        Surface = TBitmapDC(nullptr, CreateDIBSection(nullptr, &Info, DIB_RGB_COLORS, &NewBits, nullptr, 0));
       }
       if (!Surface) {
         Free();
         return nullptr;
       }
-      Bits = static_cast<std::uint32_t*>(bits);
-      W = w;
-      H = h;
+      Bits = static_cast<std::uint32_t*>(NewBits);
+      W = NewW;
+      H = NewH;
     }
     InUse = true;
     return Surface.Get();
@@ -176,20 +177,20 @@ bool TrueColourMemory(HDC DC) {
 // the surfaces do not allow it.
 bool KeyedCopyRows(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int Sy, COLORREF Key) {
   if (!TrueColourMemory(Dest)) return false;
-  const std::uint32_t* bits = nullptr;
+  const std::uint32_t* Pixels = nullptr;
   std::ptrdiff_t Stride = 0;
-  bool copied = false;
+  bool UsesCopy = false;
   if (Source == gColour.Surface.Get() && gColour.Bits && Sx >= 0 && Sy >= 0 && Sx + W <= gColour.W &&
       Sy + H <= gColour.H) {
-    bits = gColour.Bits + static_cast<std::ptrdiff_t>(Sy) * gColour.W + Sx;
+    Pixels = gColour.Bits + static_cast<std::ptrdiff_t>(Sy) * gColour.W + Sx;
     Stride = gColour.W;
   } else {
     if (!TrueColourMemory(Source)) return false;
     const HDC Copy = gSource.Lease(W, H);
     if (!Copy) return false;
-    copied = true;
+    UsesCopy = true;
     BitBlt(Copy, 0, 0, W, H, Source, Sx, Sy, SRCCOPY);
-    bits = gSource.Bits;
+    Pixels = gSource.Bits;
     Stride = gSource.W;
   }
   struct TRelease {
@@ -197,24 +198,24 @@ bool KeyedCopyRows(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int
     ~TRelease() {
       if (Copied) gSource.InUse = false;
     }
-  } Release{copied};
+  } Release{UsesCopy};
   GdiFlush();  // the rows are read directly
-  const std::uint32_t key = (static_cast<std::uint32_t>(GetRValue(Key)) << 16) |
-                            (static_cast<std::uint32_t>(GetGValue(Key)) << 8) | GetBValue(Key);
+  const std::uint32_t KeyPixel = (static_cast<std::uint32_t>(GetRValue(Key)) << 16) |
+                                 (static_cast<std::uint32_t>(GetGValue(Key)) << 8) | GetBValue(Key);
   int Left = W, Right = -1, Top = H, Bottom = -1;
-  for (int y = 0; y < H; ++y) {
-    const std::uint32_t* Row = bits + Stride * y;
+  for (int Line = 0; Line < H; ++Line) {
+    const std::uint32_t* Row = Pixels + Stride * Line;
     int First = -1, Last = -1;
-    for (int x = 0; x < W; ++x)
-      if ((Row[x] & 0xFFFFFFu) == key) {
-        if (First < 0) First = x;
-        Last = x;
+    for (int Column = 0; Column < W; ++Column)
+      if ((Row[Column] & 0xFFFFFFu) == KeyPixel) {
+        if (First < 0) First = Column;
+        Last = Column;
       }
     if (First < 0) continue;
     Left = std::min(Left, First);
     Right = std::max(Right, Last);
-    Top = std::min(Top, y);
-    Bottom = y;
+    Top = std::min(Top, Line);
+    Bottom = Line;
   }
   if (Right < 0) {
     BitBlt(Dest, X, Y, W, H, Source, Sx, Sy, SRCCOPY);  // nothing keyed
@@ -225,11 +226,11 @@ bool KeyedCopyRows(HDC Dest, int X, int Y, int W, int H, HDC Source, int Sx, int
   if (!Behind) return false;
   BitBlt(Behind, 0, 0, Bw, Bh, Dest, X + Left, Y + Top, SRCCOPY);
   GdiFlush();
-  for (int y = 0; y < Bh; ++y) {
-    const std::uint32_t* Row = bits + Stride * (Top + y) + Left;
-    std::uint32_t* Out = gBehind.Bits + static_cast<std::ptrdiff_t>(y) * gBehind.W;
-    for (int x = 0; x < Bw; ++x)
-      if ((Row[x] & 0xFFFFFFu) != key) Out[x] = Row[x];
+  for (int Line = 0; Line < Bh; ++Line) {
+    const std::uint32_t* Row = Pixels + Stride * (Top + Line) + Left;
+    std::uint32_t* Out = gBehind.Bits + static_cast<std::ptrdiff_t>(Line) * gBehind.W;
+    for (int Column = 0; Column < Bw; ++Column)
+      if ((Row[Column] & 0xFFFFFFu) != KeyPixel) Out[Column] = Row[Column];
   }
   BitBlt(Dest, X, Y, W, H, Source, Sx, Sy, SRCCOPY);
   BitBlt(Dest, X + Left, Y + Top, Bw, Bh, Behind, 0, 0, SRCCOPY);

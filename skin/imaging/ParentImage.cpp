@@ -28,7 +28,7 @@ void DrawParentImage(HWND Parent, int Left, int Top, const RECT& ClientRect, HDC
 
 void DrawParentImage(TControl* Control, HDC DC, bool /*Spare*/) {
   if (!Control || !Control->Parent()) return;
-  const HWND parent = Control->Parent()->Handle();
-  DrawParentImage(parent, Control->Left(), Control->Top(), Control->ClientRect(), DC,
+  const HWND ParentWnd = Control->Parent()->Handle();
+  DrawParentImage(ParentWnd, Control->Left(), Control->Top(), Control->ClientRect(), DC,
                   Control->ComponentState().Contains(csDesigning));
 }

@@ -67,9 +67,9 @@ void TurnPackedCounterClockwise(const std::uint8_t* Packed, int W, int H, const 
 void GrayRows(const TPixelRows& P) {
   for (int Y = 0; Y < P.Height; ++Y)
     for (int X = 0; X < P.Width; ++X) {
-      std::uint8_t* p = P.At(X, Y);
-      const auto V = static_cast<std::uint8_t>((p[0] + p[1] + p[2]) / 3);
-      p[0] = p[1] = p[2] = V;
+      std::uint8_t* Pixel = P.At(X, Y);
+      const auto V = static_cast<std::uint8_t>((Pixel[0] + Pixel[1] + Pixel[2]) / 3);
+      Pixel[0] = Pixel[1] = Pixel[2] = V;
     }
 }
 
@@ -77,11 +77,11 @@ void ReplaceColorRows(const TPixelRows& P, std::uint8_t KeyRed, std::uint8_t Key
                       std::uint8_t Red, std::uint8_t Green, std::uint8_t Blue) {
   for (int Y = 0; Y < P.Height; ++Y)
     for (int X = 0; X < P.Width; ++X) {
-      std::uint8_t* p = P.At(X, Y);
-      if (p[0] == KeyBlue && p[1] == KeyGreen && p[2] == KeyRed) {
-        p[0] = Blue;
-        p[1] = Green;
-        p[2] = Red;
+      std::uint8_t* Pixel = P.At(X, Y);
+      if (Pixel[0] == KeyBlue && Pixel[1] == KeyGreen && Pixel[2] == KeyRed) {
+        Pixel[0] = Blue;
+        Pixel[1] = Green;
+        Pixel[2] = Red;
       }
     }
 }

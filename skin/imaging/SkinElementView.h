@@ -22,22 +22,22 @@ inline RECT MarginsOf(const RECT& M) {
   return M;
 }
 template <class M>
-requires requires(const M& m) {
-  m.Left + m.Top + m.Right + m.Bottom;
+requires requires(const M& Margins) {
+  Margins.Left + Margins.Top + Margins.Right + Margins.Bottom;
 }
-RECT MarginsOf(const M& m) {
-  return RECT{static_cast<LONG>(m.Left), static_cast<LONG>(m.Top), static_cast<LONG>(m.Right),
-              static_cast<LONG>(m.Bottom)};
-}
-template <class B>
-TBitmap* BitmapOf(B* b) {
-  return b;
+RECT MarginsOf(const M& Margins) {
+  return RECT{static_cast<LONG>(Margins.Left), static_cast<LONG>(Margins.Top),
+              static_cast<LONG>(Margins.Right), static_cast<LONG>(Margins.Bottom)};
 }
 template <class B>
-TBitmap* BitmapOf(const B& b) requires requires {
-  b.get();
+TBitmap* BitmapOf(B* Bitmap) {
+  return Bitmap;
 }
-{ return b.get(); }
+template <class B>
+TBitmap* BitmapOf(const B& Owner) requires requires {
+  Owner.get();
+}
+{ return Owner.get(); }
 }  // namespace skin::detail
 
 // Any record with the fields Bitmap (TBitmap* or an owning pointer), Margins (RECT or a rectangle

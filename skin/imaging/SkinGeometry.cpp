@@ -23,9 +23,9 @@ TSkinRect Rect(i64 L, i64 T, i64 R, i64 B) {
 void AddClamped(TSlicePlan& Plan, const TFrame& Frame, const TSkinRect& Dest, const TSkinRect& Source,
                 bool Tiled = false) {
   if (Dest.IsEmpty()) return;
-  const TSkinRect source = ClampToFrame(Source, Frame);
-  if (source.IsEmpty()) return;
-  Plan.Add(TSliceCopy{Dest, source, Tiled});
+  const TSkinRect Clamped = ClampToFrame(Source, Frame);
+  if (Clamped.IsEmpty()) return;
+  Plan.Add(TSliceCopy{Dest, Clamped, Tiled});
 }
 
 int NonNegative(int V) {
@@ -39,17 +39,17 @@ void TSlicePlan::Add(const TSliceCopy& Copy) {
 }
 
 TFrame SelectFrame(int BitmapWidth, int BitmapHeight, int FrameIndex, int FrameCount, bool Vertical) {
-  const int width = NonNegative(BitmapWidth), height = NonNegative(BitmapHeight);
+  const int FullW = NonNegative(BitmapWidth), FullH = NonNegative(BitmapHeight);
   const int Count = std::max(FrameCount, 1);
   const int Index = std::clamp(FrameIndex, 1, Count);
   TFrame F;
   if (Vertical) {
-    F.Width = width;
-    F.Height = height / Count;
+    F.Width = FullW;
+    F.Height = FullH / Count;
     F.Y = (Index - 1) * F.Height;
   } else {
-    F.Width = width / Count;
-    F.Height = height;
+    F.Width = FullW / Count;
+    F.Height = FullH;
     F.X = (Index - 1) * F.Width;
   }
   return F;
@@ -91,21 +91,21 @@ int TTileStrip::TileCount() const {
 }
 
 TTileStrip TileStripPlan(const TFrame& Frame, int L, int Rt, int W, int H) {
-  const i64 l = NonNegative(L), rt = NonNegative(Rt);
+  const i64 LeftW = NonNegative(L), RightW = NonNegative(Rt);
   const i64 Sx = Frame.X, Sy = Frame.Y, Fw = Frame.Width, Fh = Frame.Height;
   TTileStrip S;
-  const i64 M = Fw - l - rt;
+  const i64 M = Fw - LeftW - RightW;
   if (M <= 0) {
     S.Degenerate = true;
     S.Whole = TSliceCopy{Rect(0, 0, W, H), Rect(Sx, Sy, Sx + Fw, Sy + Fh)};
     return S;
   }
-  S.LeftSlice = TSliceCopy{Rect(0, 0, l, H), Rect(Sx, Sy, Sx + l, Sy + Fh)};
-  S.MiddleSource = Rect(Sx + l, Sy, Sx + l + M, Sy + Fh);
-  S.FirstX = Sat(l);
+  S.LeftSlice = TSliceCopy{Rect(0, 0, LeftW, H), Rect(Sx, Sy, Sx + LeftW, Sy + Fh)};
+  S.MiddleSource = Rect(Sx + LeftW, Sy, Sx + LeftW + M, Sy + Fh);
+  S.FirstX = Sat(LeftW);
   S.Step = Sat(M);
-  S.Limit = Sat(i64(W) - rt);
-  S.RightSlice = TSliceCopy{Rect(i64(W) - rt, 0, W, H), Rect(Sx + Fw - rt, Sy, Sx + Fw, Sy + Fh)};
+  S.Limit = Sat(i64(W) - RightW);
+  S.RightSlice = TSliceCopy{Rect(i64(W) - RightW, 0, W, H), Rect(Sx + Fw - RightW, Sy, Sx + Fw, Sy + Fh)};
   return S;
 }
 

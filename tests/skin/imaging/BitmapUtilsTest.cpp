@@ -25,9 +25,9 @@ TEST(BitmapUtils, GreyIsThePlainAverageIn24Bits) {
   EXPECT_EQ(Px(*B, 0, 0), RGB(20, 20, 20));
   EXPECT_EQ(Px(*B, 2, 1), RGB(254, 254, 254));
   ConvertBitmapToGrayscale(nullptr);
-  TBitmap empty;
-  ConvertBitmapToGrayscale(&empty);
-  EXPECT_TRUE(empty.Empty());
+  TBitmap Blank;
+  ConvertBitmapToGrayscale(&Blank);
+  EXPECT_TRUE(Blank.Empty());
 }
 
 TEST(BitmapUtils, ChangeTransSwapsExactMagentaOnly) {
@@ -158,9 +158,9 @@ TEST(GradFill, RepeatedFillsReuseTheCachedTable) {
   HDC DC = B->Canvas()->Handle();
   auto& Cache = skin::TGradientCache::Shared();
   GradFill(DC, RECT{0, 0, 30, 3}, RGB(1, 2, 3), RGB(200, 100, 50), 0);
-  const long long builds = Cache.Builds();
+  const long long BuildsBefore = Cache.Builds();
   for (int I = 0; I < 5; ++I) GradFill(DC, RECT{0, 0, 30, 3}, RGB(1, 2, 3), RGB(200, 100, 50), 0);
-  EXPECT_EQ(Cache.Builds(), builds);
+  EXPECT_EQ(Cache.Builds(), BuildsBefore);
   GradFill(DC, RECT{0, 0, 29, 3}, RGB(1, 2, 3), RGB(200, 100, 50), 0);
-  EXPECT_EQ(Cache.Builds(), builds + 1);
+  EXPECT_EQ(Cache.Builds(), BuildsBefore + 1);
 }

@@ -18,45 +18,45 @@ using namespace imgtest;
 TEST(GdiLeak, TenThousandCallsOfEachPainterLeaveNoObjectBehind) {
   auto Strip = MakeBitmap(
       40, 12, [](int X, int Y) { return (X + Y) % 5 ? RGB(X * 6, Y * 20, 80) : RGB(255, 0, 255); });
-  auto indexed = MakeBitmap(8, 8, [](int X, int) { return X < 4 ? RGB(255, 0, 0) : RGB(0, 0, 255); });
-  indexed->SetPixelFormat(pf8bit);
+  auto Paletted = MakeBitmap(8, 8, [](int X, int) { return X < 4 ? RGB(255, 0, 0) : RGB(0, 0, 255); });
+  Paletted->SetPixelFormat(pf8bit);
   auto Target = Solid(60, 40, RGB(7, 7, 7));
-  TCanvas* canvas = Target->Canvas();
-  HDC dc = canvas->Handle();
-  const RECT r{2, 3, 50, 33}, m{3, 2, 4, 3};
-  HWND parent = CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
+  TCanvas* TargetCanvas = Target->Canvas();
+  HDC TargetDC = TargetCanvas->Handle();
+  const RECT Area{2, 3, 50, 33}, Margins{3, 2, 4, 3};
+  HWND ParentWnd = CreateWindowW(L"STATIC", L"", WS_POPUP, 0, 0, 50, 50, nullptr, nullptr, nullptr, nullptr);
 
   const std::vector<std::pair<std::string, std::function<void()>>> Painters = {
-      {"GetHMap", [&] { GetHMap(r, Strip.get(), m, 2, 2, 1, 0); }},
-      {"DrawRect2", [&] { DrawRect2(dc, r, Strip.get(), m, 1, 2, 0, 0, 0); }},
-      {"DrawRect2 keyed", [&] { DrawRect2(dc, r, Strip.get(), m, 1, 2, 1, 1, 0); }},
-      {"DrawBorder", [&] { DrawBorder(dc, r, Strip.get(), m, 2, 2); }},
-      {"DrawRectTile", [&] { DrawRectTile(canvas, r, Strip.get(), m, 1, 2, 0, 0); }},
-      {"DrawRectTile keyed", [&] { DrawRectTile(canvas, r, Strip.get(), m, 1, 2, 1, 0); }},
-      {"DrawRectH", [&] { DrawRectH(dc, r, Strip.get(), m, 1, 2); }},
-      {"DrawRectV", [&] { DrawRectV(dc, r, Strip.get(), m, 1, 2); }},
-      {"GetThumbMap", [&] { GetThumbMap(r, Strip.get(), m, 1, 2); }},
-      {"DrawRect1", [&] { DrawRect1(dc, r, Strip.get(), 2, 2, 1); }},
-      {"DrawRect3", [&] { DrawRect3(dc, r, Strip.get(), 2, 2, 1); }},
+      {"GetHMap", [&] { GetHMap(Area, Strip.get(), Margins, 2, 2, 1, 0); }},
+      {"DrawRect2", [&] { DrawRect2(TargetDC, Area, Strip.get(), Margins, 1, 2, 0, 0, 0); }},
+      {"DrawRect2 keyed", [&] { DrawRect2(TargetDC, Area, Strip.get(), Margins, 1, 2, 1, 1, 0); }},
+      {"DrawBorder", [&] { DrawBorder(TargetDC, Area, Strip.get(), Margins, 2, 2); }},
+      {"DrawRectTile", [&] { DrawRectTile(TargetCanvas, Area, Strip.get(), Margins, 1, 2, 0, 0); }},
+      {"DrawRectTile keyed", [&] { DrawRectTile(TargetCanvas, Area, Strip.get(), Margins, 1, 2, 1, 0); }},
+      {"DrawRectH", [&] { DrawRectH(TargetDC, Area, Strip.get(), Margins, 1, 2); }},
+      {"DrawRectV", [&] { DrawRectV(TargetDC, Area, Strip.get(), Margins, 1, 2); }},
+      {"GetThumbMap", [&] { GetThumbMap(Area, Strip.get(), Margins, 1, 2); }},
+      {"DrawRect1", [&] { DrawRect1(TargetDC, Area, Strip.get(), 2, 2, 1); }},
+      {"DrawRect3", [&] { DrawRect3(TargetDC, Area, Strip.get(), 2, 2, 1); }},
       {"DrawBGbmp",
        [&] {
-         DrawBGbmp(canvas, r, Strip.get(), RECT{1, 1, 9, 7});
+         DrawBGbmp(TargetCanvas, Area, Strip.get(), RECT{1, 1, 9, 7});
        }},
-      {"DrawTranmap", [&] { DrawTranmap(dc, r, Strip.get(), clFuchsia); }},
-      {"DrawTranmap xor", [&] { DrawTranmapWith(dc, r, Strip.get(), clFuchsia, false); }},
-      {"Bitmapdraw", [&] { Bitmapdraw(dc, r, indexed.get()); }},
+      {"DrawTranmap", [&] { DrawTranmap(TargetDC, Area, Strip.get(), clFuchsia); }},
+      {"DrawTranmap xor", [&] { DrawTranmapWith(TargetDC, Area, Strip.get(), clFuchsia, false); }},
+      {"Bitmapdraw", [&] { Bitmapdraw(TargetDC, Area, Paletted.get()); }},
       {"DrawParentImage",
        [&] {
-         DrawParentImage(parent, 5, 5, RECT{0, 0, 20, 20}, dc);
+         DrawParentImage(ParentWnd, 5, 5, RECT{0, 0, 20, 20}, TargetDC);
        }},
       {"BitmapToRegion", [&] { DeleteObject(BitmapToRegion(Strip.get(), 0, 0, clFuchsia, 0, 0, 0)); }},
-      {"GradFill", [&] { GradFill(dc, r, RGB(0, 0, 0), RGB(255, 255, 255), 1); }},
+      {"GradFill", [&] { GradFill(TargetDC, Area, RGB(0, 0, 0), RGB(255, 255, 255), 1); }},
       {"Rotate90", [&] { Rotate90(Strip.get()); }},
       {"SkinUnit", [&] { TSkinUnitScope Unit; }},
       {"scratch surfaces of their own",  // the kept one lent: the others make and free their own
        [&] {
-         skin::paint::TScratchSurface Lent(dc, 8, 8);
-         skin::paint::TScratchSurface Own(dc, 8, 8);
+         skin::paint::TScratchSurface Lent(TargetDC, 8, 8);
+         skin::paint::TScratchSurface Own(TargetDC, 8, 8);
          skin::paint::TScratchSurface OwnOfScreen(nullptr, 8, 8);
          EXPECT_TRUE(Lent && Own && OwnOfScreen);
        }},
@@ -86,5 +86,5 @@ TEST(GdiLeak, TenThousandCallsOfEachPainterLeaveNoObjectBehind) {
     ConvertBitmapToGrayscale(B.get());
   }
   EXPECT_EQ(GdiObjects(), Before);
-  DestroyWindow(parent);
+  DestroyWindow(ParentWnd);
 }

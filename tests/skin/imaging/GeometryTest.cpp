@@ -80,15 +80,15 @@ TEST(NineSlice, TiledCentreBorderOnlyAndBadMargins) {
   EXPECT_EQ(Plan, (std::vector<TSliceCopy>{C({0, 0, 50, 50}, {0, 0, 20, 20}, true)}));
   Plan = Copies(NineSlicePlan(F, TSkinRect{2, 2, 2, 2}, 50, 50, false, false));
   EXPECT_EQ(Plan.size(), 8u);
-  for (const auto& c : Plan) EXPECT_NE(c.Dest, (TSkinRect{2, 2, 48, 48}));
+  for (const auto& Slice : Plan) EXPECT_NE(Slice.Dest, (TSkinRect{2, 2, 48, 48}));
   // Negative margins count as 0; margins wider than the frame never read outside it.
   Plan = Copies(NineSlicePlan(F, TSkinRect{-4, -1, 0, 0}, 50, 50, false, true));
   EXPECT_EQ(Plan, (std::vector<TSliceCopy>{C({0, 0, 50, 50}, {0, 0, 20, 20})}));
   Plan = Copies(NineSlicePlan(F, TSkinRect{15, 0, 15, 0}, 50, 50, false, true));
-  for (const auto& c : Plan) {
-    EXPECT_GE(c.Source.Left, 0);
-    EXPECT_LE(c.Source.Right, 20);
-    EXPECT_GT(c.Source.Width(), 0);
+  for (const auto& Slice : Plan) {
+    EXPECT_GE(Slice.Source.Left, 0);
+    EXPECT_LE(Slice.Source.Right, 20);
+    EXPECT_GT(Slice.Source.Width(), 0);
   }
   // Nothing at all for an empty frame.
   EXPECT_EQ(NineSlicePlan(TFrame{0, 0, 0, 20}, TSkinRect{}, 10, 10, false, true).Count, 0);

@@ -80,12 +80,12 @@ TEST(GetHMap, ACornerNeedsBothMarginsAndAnEdgeItsOwn) {
 
 TEST(GetHMap, TiledCentreRepeatsAndLaterSlicesCoverItsOverrun) {
   // Frame 8 by 6 with margins 2 all round: a 4 by 2 centre of four distinct pixels.
-  auto frame = MakeBitmap(8, 6, [](int X, int Y) {
+  auto FrameStrip = MakeBitmap(8, 6, [](int X, int Y) {
     if (X < 2 || X >= 6 || Y < 2 || Y >= 4) return RGB(1, 1, 1);
     return RGB(100 + (X - 2) * 30, 50 + (Y - 2) * 100, 0);
   });
   const RECT M{2, 2, 2, 2};
-  auto Map = GetHMap(RECT{0, 0, 13, 9}, frame.get(), M, 1, 1, 1, 0);
+  auto Map = GetHMap(RECT{0, 0, 13, 9}, FrameStrip.get(), M, 1, 1, 1, 0);
   // Centre (2,2)-(11,7): tiles of 4 by 2 from (2,2); the third column and row overrun into the
   // right and bottom slices, which are drawn after the centre and cover it.
   for (int Y = 2; Y < 7; ++Y)
@@ -94,9 +94,9 @@ TEST(GetHMap, TiledCentreRepeatsAndLaterSlicesCoverItsOverrun) {
   EXPECT_TRUE(AllOf(*Map, RECT{11, 0, 13, 9}, RGB(1, 1, 1)));
   EXPECT_TRUE(AllOf(*Map, RECT{0, 7, 13, 9}, RGB(1, 1, 1)));
   // Zero margins with Tile: the whole frame tiles the target.
-  Map = GetHMap(RECT{0, 0, 20, 9}, frame.get(), RECT{}, 1, 1, 1, 0);
+  Map = GetHMap(RECT{0, 0, 20, 9}, FrameStrip.get(), RECT{}, 1, 1, 1, 0);
   for (int Y = 0; Y < 9; ++Y)
-    for (int X = 0; X < 20; ++X) EXPECT_EQ(Px(*Map, X, Y), Px(*frame, X % 8, Y % 6));
+    for (int X = 0; X < 20; ++X) EXPECT_EQ(Px(*Map, X, Y), Px(*FrameStrip, X % 8, Y % 6));
 }
 
 TEST(GetHMap, BadFramesAndTargetsAreSafe) {
@@ -128,10 +128,10 @@ TEST(DrawRect2, OpaqueAndKeyedOutputAtTheTargetOffset) {
   auto Holed = MakeBitmap(kFw, kFh, [](int X, int Y) {
     return X >= 3 && X < 8 && Y >= 2 && Y < 9 ? RGB(255, 0, 255) : RGB(0, 90, 0);
   });
-  for (bool transparent : {true, false}) {
+  for (bool Keyed : {true, false}) {
     auto T = Solid(30, 30, RGB(7, 7, 7));
-    DrawRect2(T->Canvas()->Handle(), RECT{0, 0, 30, 30}, Holed.get(), kMargins, 1, 1, transparent, 0, 0);
-    EXPECT_EQ(Px(*T, 15, 15), transparent ? RGB(7, 7, 7) : RGB(255, 0, 255));
+    DrawRect2(T->Canvas()->Handle(), RECT{0, 0, 30, 30}, Holed.get(), kMargins, 1, 1, Keyed, 0, 0);
+    EXPECT_EQ(Px(*T, 15, 15), Keyed ? RGB(7, 7, 7) : RGB(255, 0, 255));
     EXPECT_EQ(Px(*T, 0, 0), RGB(0, 90, 0));
     EXPECT_EQ(Px(*T, 29, 29), RGB(0, 90, 0));
   }

@@ -16,17 +16,18 @@ struct TPicture {
   int W, H, Bpp;
   std::ptrdiff_t Stride;
   std::vector<std::uint8_t> Bytes;
-  TPicture(int w, int h, int bpp) : W(w), H(h), Bpp(bpp), Stride((w * bpp + 3) & ~3) {
-    Bytes.assign(static_cast<size_t>(Stride) * h + 1, 0xEE);  // one guard byte at the end
-    for (int Y = 0; Y < h; ++Y)
-      for (int X = 0; X < w; ++X) Set(X, Y, static_cast<std::uint8_t>(X), static_cast<std::uint8_t>(Y));
+  TPicture(int Width, int Height, int BytesPerPixel)
+      : W(Width), H(Height), Bpp(BytesPerPixel), Stride((Width * BytesPerPixel + 3) & ~3) {
+    Bytes.assign(static_cast<size_t>(Stride) * Height + 1, 0xEE);  // one guard byte at the end
+    for (int Y = 0; Y < Height; ++Y)
+      for (int X = 0; X < Width; ++X) Set(X, Y, static_cast<std::uint8_t>(X), static_cast<std::uint8_t>(Y));
   }
   TPixelRows Rows() { return TPixelRows{Bytes.data(), W, H, Stride, Bpp}; }
-  void Set(int X, int Y, std::uint8_t a, std::uint8_t B) {
+  void Set(int X, int Y, std::uint8_t A, std::uint8_t B) {
     std::uint8_t* P = Rows().At(X, Y);
-    P[0] = a;
+    P[0] = A;
     P[1] = B;
-    P[2] = static_cast<std::uint8_t>(a ^ B);
+    P[2] = static_cast<std::uint8_t>(A ^ B);
     if (Bpp == 4) P[3] = 0xAA;
   }
   std::pair<int, int> Get(int X, int Y) {
@@ -145,18 +146,18 @@ TEST(RegionRuns, BufferGrowsBy500AndFlushesEvery2000) {
       std::uint8_t* P = Bits.data() + (static_cast<size_t>(Y) * W + X) * 4;
       P[0] = 255, P[2] = 255;
     }
-  TRegionRects r;
-  std::vector<int> batches;
+  TRegionRects Rects;
+  std::vector<int> BatchSizes;
   int MaxCapacity = 0;
-  ScanOpaqueRuns(Bits.data(), W, H, W * 4, KeyBounds(0xFF00FF, 0, 0, 0), 0, 0, r, [&] {
-    batches.push_back(r.Count());
-    MaxCapacity = std::max(MaxCapacity, r.Capacity());
-    EXPECT_EQ(r.Bound(), (TSkinRect{0, static_cast<int>(batches.size()) * 2 - 2, W - 1,
-                                    static_cast<int>(batches.size()) * 2}));
-    r.Reset();
+  ScanOpaqueRuns(Bits.data(), W, H, W * 4, KeyBounds(0xFF00FF, 0, 0, 0), 0, 0, Rects, [&] {
+    BatchSizes.push_back(Rects.Count());
+    MaxCapacity = std::max(MaxCapacity, Rects.Capacity());
+    EXPECT_EQ(Rects.Bound(), (TSkinRect{0, static_cast<int>(BatchSizes.size()) * 2 - 2, W - 1,
+                                        static_cast<int>(BatchSizes.size()) * 2}));
+    Rects.Reset();
   });
-  EXPECT_EQ(batches, (std::vector<int>{2000, 2000}));
-  EXPECT_EQ(r.Count(), 1000);  // left for the caller's last flush
+  EXPECT_EQ(BatchSizes, (std::vector<int>{2000, 2000}));
+  EXPECT_EQ(Rects.Count(), 1000);  // left for the caller's last flush
   EXPECT_EQ(MaxCapacity, 2000);
-  EXPECT_EQ(r.Bound(), (TSkinRect{0, 4, W - 1, 5}));
+  EXPECT_EQ(Rects.Bound(), (TSkinRect{0, 4, W - 1, 5}));
 }

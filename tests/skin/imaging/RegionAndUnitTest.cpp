@@ -14,8 +14,8 @@ const TColor kKey = RGB(255, 0, 255);
 
 std::vector<RECT> RegionRects(HRGN Region) {
   const DWORD Size = GetRegionData(Region, 0, nullptr);
-  std::vector<std::uint8_t> buffer(Size);
-  auto* Data = reinterpret_cast<RGNDATA*>(buffer.data());
+  std::vector<std::uint8_t> Bytes(Size);
+  auto* Data = reinterpret_cast<RGNDATA*>(Bytes.data());
   if (!Size || !GetRegionData(Region, Size, Data)) return {};
   const auto* R = reinterpret_cast<const RECT*>(Data->Buffer);
   return std::vector<RECT>(R, R + Data->rdh.nCount);

@@ -12,10 +12,10 @@ const TColor kKey = RGB(255, 0, 255);
 
 // A 2-frame strip, frames 10 by 4: left 2 columns, middle 5 columns of distinct colours, right 3.
 TColor StripColour(int X, int Y) {
-  const int F = X / 10, x = X % 10;
-  if (x < 2) return RGB(10, 10 + Y, 50 * F);
-  if (x >= 7) return RGB(30, 10 + Y, 50 * F);
-  return RGB(100 + (x - 2) * 20, 10 + Y, 50 * F);
+  const int F = X / 10, InFrame = X % 10;
+  if (InFrame < 2) return RGB(10, 10 + Y, 50 * F);
+  if (InFrame >= 7) return RGB(30, 10 + Y, 50 * F);
+  return RGB(100 + (InFrame - 2) * 20, 10 + Y, 50 * F);
 }
 }  // namespace
 
@@ -64,12 +64,12 @@ TEST(DrawRectH, ThreeStretchedSlicesOrTheWholeFrameWhenNarrow) {
   auto T = Solid(40, 12, kBack);
   DrawRectH(T->Canvas()->Handle(), RECT{5, 2, 35, 10}, Strip.get(), RECT{2, 0, 3, 0}, 2, 2);
   auto Ref = Solid(40, 12, kBack);
-  HDC r = Ref->Canvas()->Handle(), S = Strip->Canvas()->Handle();
+  HDC RefDC = Ref->Canvas()->Handle(), S = Strip->Canvas()->Handle();
   SetStretchBltMode(T->Canvas()->Handle(), COLORONCOLOR);
-  SetStretchBltMode(r, COLORONCOLOR);
-  StretchBlt(r, 5, 2, 2, 8, S, 10, 0, 2, 4, SRCCOPY);
-  StretchBlt(r, 7, 2, 25, 8, S, 12, 0, 5, 4, SRCCOPY);
-  StretchBlt(r, 32, 2, 3, 8, S, 17, 0, 3, 4, SRCCOPY);
+  SetStretchBltMode(RefDC, COLORONCOLOR);
+  StretchBlt(RefDC, 5, 2, 2, 8, S, 10, 0, 2, 4, SRCCOPY);
+  StretchBlt(RefDC, 7, 2, 25, 8, S, 12, 0, 5, 4, SRCCOPY);
+  StretchBlt(RefDC, 32, 2, 3, 8, S, 17, 0, 3, 4, SRCCOPY);
   std::string Where;
   EXPECT_TRUE(SamePixels(*T, *Ref, &Where)) << Where;
   EXPECT_EQ(Px(*T, 5, 2), StripColour(10, 0));
@@ -159,9 +159,9 @@ TEST(DrawRect3, FrameCentredUnscaledOverhangingWhenLarger) {
   EXPECT_EQ(Px(*O, 17, 19), kBack);
   EXPECT_EQ(Px(*O, 18, 18), kBack);
   // Keyed: magenta pixels of the frame keep the target.
-  auto keyed = MakeBitmap(4, 4, [](int X, int) { return X < 2 ? kKey : RGB(0, 0, 99); });
+  auto KeyedStrip = MakeBitmap(4, 4, [](int X, int) { return X < 2 ? kKey : RGB(0, 0, 99); });
   auto K = Solid(8, 8, kBack);
-  DrawRect3(K->Canvas()->Handle(), RECT{0, 0, 8, 8}, keyed.get(), 1, 1, 1);
+  DrawRect3(K->Canvas()->Handle(), RECT{0, 0, 8, 8}, KeyedStrip.get(), 1, 1, 1);
   EXPECT_TRUE(AllOf(*K, RECT{2, 2, 4, 6}, kBack));
   EXPECT_TRUE(AllOf(*K, RECT{4, 2, 6, 6}, RGB(0, 0, 99)));
 }
