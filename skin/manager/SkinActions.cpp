@@ -58,9 +58,9 @@ void TSkinManage::RunActionOnlyThisForm() {
       if (Screen) {
         for (int I = Screen->FormCount() - 1; I >= 0; --I) {
           if (I >= Screen->FormCount()) continue;
-          TCustomForm* form = Screen->Forms(I);
-          if (form == FActionData->Owner()) {
-            ActiveForm(form);
+          TCustomForm* Candidate = Screen->Forms(I);
+          if (Candidate == FActionData->Owner()) {
+            ActiveForm(Candidate);
             break;
           }
         }

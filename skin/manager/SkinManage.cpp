@@ -115,8 +115,8 @@ void TSkinManage::FindSkindata(TSkinData*& Data, HWND Wnd) const {
   };
   Data = LastOf([&](TSkinData* D) {
     if (D->SkinFormtype != sfOnlyThisForm) return false;
-    auto* owner = dynamic_cast<TWinControl*>(D->Owner());
-    return owner && owner->HandleAllocated() && owner->Handle() == Wnd;
+    auto* OwnerControl = dynamic_cast<TWinControl*>(D->Owner());
+    return OwnerControl && OwnerControl->HandleAllocated() && OwnerControl->Handle() == Wnd;
   });
   if (Data) return;
   const String Cls = LowerCase(WindowClassName(Wnd));

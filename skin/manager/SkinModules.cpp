@@ -9,18 +9,19 @@
 #include "skin/manager/SkinManage.h"
 
 void TSkinManage::AssignData(TSkinManageBase* Host) {
-  auto* host = dynamic_cast<TSkinManage*>(Host);
-  if (host) {
-    FForms = host->FForms;
-    FMenus = host->FMenus;
-    FSkinDatas = host->FSkinDatas;
-    FThreads = host->FThreads;
-    FMainSkinData = host->FMainSkinData;
-    FEnabled = host->FEnabled;
-    FParent = host;
+  auto* HostManager = dynamic_cast<TSkinManage*>(Host);
+  if (HostManager) {
+    FForms = HostManager->FForms;
+    FMenus = HostManager->FMenus;
+    FSkinDatas = HostManager->FSkinDatas;
+    FThreads = HostManager->FThreads;
+    FMainSkinData = HostManager->FMainSkinData;
+    FEnabled = HostManager->FEnabled;
+    FParent = HostManager;
     FPhase = 1;
-    if (std::find(host->FSubManagers.begin(), host->FSubManagers.end(), this) == host->FSubManagers.end())
-      host->FSubManagers.push_back(this);
+    if (std::find(HostManager->FSubManagers.begin(), HostManager->FSubManagers.end(), this) ==
+        HostManager->FSubManagers.end())
+      HostManager->FSubManagers.push_back(this);
     return;
   }
   // Detached: the lists stay with the host; this manager keeps empty ones of its own.

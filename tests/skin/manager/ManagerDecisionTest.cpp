@@ -53,13 +53,13 @@ TEST(ManagerUnit, ConstructionWithAndWithoutTheModuleFlag) {
 class ManagerRules : public ManagerTest {};
 
 TEST_F(ManagerRules, ThreadHooksAreInstalledOncePerThread) {
-  std::atomic<bool> stop{false};
+  std::atomic<bool> StopWorker{false};
   DWORD ThreadId = 0;
   std::thread Worker([&] {
     ThreadId = GetCurrentThreadId();
     MSG Msg;
     PeekMessageW(&Msg, nullptr, 0, 0, PM_NOREMOVE);
-    while (!stop) Sleep(5);
+    while (!StopWorker) Sleep(5);
   });
   while (!ThreadId) Sleep(1);
   TSkinManage& M = Manager();
@@ -74,7 +74,7 @@ TEST_F(ManagerRules, ThreadHooksAreInstalledOncePerThread) {
   M.InstallThread(ThreadId);
   M.DeleteAllThreads();
   EXPECT_TRUE(M.Threads().empty());
-  stop = true;
+  StopWorker = true;
   Worker.join();
 }
 
@@ -134,8 +134,8 @@ TEST_F(ManagerRules, OnBeforeSkinRefusesPreviewsForegroundDialogsAndTreeViews) {
   // The application's event has the last word.
   struct Handler : TObject {
     void Decide(TObject*, const String& Name, bool& DoSkin) { DoSkin = Name == "SysMonthCal32"; }
-  } handler;
-  Main->OnFormSkin = TOnFormSkin::Bind<&Handler::Decide>(&handler);
+  } Decider;
+  Main->OnFormSkin = TOnFormSkin::Bind<&Handler::Decide>(&Decider);
   EXPECT_TRUE(M.OnBeforeSkin(Wnd, "SysMonthCal32"));
   EXPECT_FALSE(M.OnBeforeSkin(Wnd, "Other"));
 }

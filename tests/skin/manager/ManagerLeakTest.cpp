@@ -20,7 +20,7 @@ std::vector<WORD> DialogTemplate() {
     T.push_back(LOWORD(V));
     T.push_back(HIWORD(V));
   };
-  auto text = [&](const wchar_t* S) {
+  auto PutText = [&](const wchar_t* S) {
     for (; *S; ++S) T.push_back(*S);
     T.push_back(0);
   };
@@ -36,7 +36,7 @@ std::vector<WORD> DialogTemplate() {
   T.push_back(80);
   T.push_back(0);  // no menu
   T.push_back(0);  // standard class
-  text(L"Leak dialog");
+  PutText(L"Leak dialog");
   const struct {
     DWORD Style;
     WORD Class;
@@ -55,7 +55,7 @@ std::vector<WORD> DialogTemplate() {
     T.push_back(static_cast<WORD>(IDOK + (Item.Y == 20 ? 10 : 0)));
     T.push_back(0xFFFF);
     T.push_back(Item.Class);
-    text(Item.Text);
+    PutText(Item.Text);
     T.push_back(0);  // no creation data
   }
   return T;
@@ -111,17 +111,17 @@ TEST_F(ManagerLeaks, FiveHundredSkinnedDialogsLeaveNoObjectsBehind) {
 }
 
 TEST_F(ManagerLeaks, HundredSkinSwitchesLeaveNoObjectsBehind) {
-  TSkinManage& m = Manager();
+  TSkinManage& M = Manager();
   HWND DlgWnd = nullptr;
   auto* Second = Keep(new TForm(nullptr));
   Second->SetBounds(320, 40, 220, 140);
   Second->Show();
-  ASSERT_TRUE(PumpUntil([&] { return m.FindSkinForm(Second->Handle()) != nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return M.FindSkinForm(Second->Handle()) != nullptr; }));
   (void)DlgWnd;
   auto SwitchTo = [&](const String& Archive) {
     data->LoadFromFile(Archive);
-    ASSERT_EQ(m.Action(), kSkinActionUpdate);
-    m.OnTimer(nullptr);  // the queued switch, without waiting for the tick
+    ASSERT_EQ(M.Action(), kSkinActionUpdate);
+    M.OnTimer(nullptr);  // the queued switch, without waiting for the tick
     RedrawWindow(owner->Handle(), nullptr, nullptr,
                  RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     RedrawWindow(Second->Handle(), nullptr, nullptr,
@@ -136,7 +136,7 @@ TEST_F(ManagerLeaks, HundredSkinSwitchesLeaveNoObjectsBehind) {
     SwitchTo(DarkSkin());
     SwitchTo(DefaultSkin());
   }
-  EXPECT_EQ(m.Forms().size(), 2u);
+  EXPECT_EQ(M.Forms().size(), 2u);
   EXPECT_EQ(gfxtest::GdiObjects(), Gdi);
   EXPECT_EQ(UserObjects(), User);
 }

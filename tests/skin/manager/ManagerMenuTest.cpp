@@ -54,67 +54,67 @@ class ManagerMenus : public ManagerTest {
 };
 
 TEST_F(ManagerMenus, PopupMenuWindowIsSubclassedOncePaintedWithTheBackgroundAndForgotten) {
-  TSkinManage& m = Manager();
+  TSkinManage& M = Manager();
   bool Probed = false;
   Track([&](HWND Wnd) {
     Probed = true;
-    ASSERT_EQ(m.Menus().size(), 1u);
-    TRuzIzivPopMenu* Popup = m.Menus()[0];
+    ASSERT_EQ(M.Menus().size(), 1u);
+    TRuzIzivPopMenu* Popup = M.Menus()[0];
     EXPECT_EQ(Popup->FHandle, Wnd);
     EXPECT_EQ(Popup->FSkinData, data);
     EXPECT_TRUE(AnswersSkinned(Wnd));
-    m.AddMenu(Wnd);  // a second look adds nothing
-    EXPECT_EQ(m.Menus().size(), 1u);
+    M.AddMenu(Wnd);  // a second look adds nothing
+    EXPECT_EQ(M.Menus().size(), 1u);
     // The items' painter binds the menu handle and gets the rendered background.
-    m.SetHMenu(menu);
+    M.SetHMenu(menu);
     EXPECT_EQ(Popup->FMenu, menu);
     SendMessageW(Wnd, WM_NCPAINT, 1, 0);  // the whole window, as the menu gets it when it appears
-    TBitmap* Bg = m.GetMenuBg(menu);
+    TBitmap* Bg = M.GetMenuBg(menu);
     ASSERT_NE(Bg, nullptr);
     ASSERT_FALSE(Bg->Empty());
     HDC DC = GetWindowDC(Wnd);
     EXPECT_EQ(GetPixel(DC, 1, 1), static_cast<COLORREF>(gfxtest::PixelAt(*Bg, 1, 1)));
     ReleaseDC(Wnd, DC);
-    EXPECT_EQ(m.GetMenuBg(reinterpret_cast<HMENU>(0x1234)), nullptr);
-    m.SetPopMenu();
+    EXPECT_EQ(M.GetMenuBg(reinterpret_cast<HMENU>(0x1234)), nullptr);
+    M.SetPopMenu();
     EXPECT_TRUE(Popup->FMarked);
   });
   ASSERT_TRUE(Probed) << "the menu window did not appear";
-  EXPECT_TRUE(m.Menus().empty()) << "the destroyed menu window left the registry";
+  EXPECT_TRUE(M.Menus().empty()) << "the destroyed menu window left the registry";
   EXPECT_EQ(TSkinManage::MenuSource(), 0);
-  EXPECT_FALSE(m.FMenuFromBar);
+  EXPECT_FALSE(M.FMenuFromBar);
 }
 
 TEST_F(ManagerMenus, MenuSourceDecidesWhichSwitchAllowsSkinning) {
-  TSkinManage& m = Manager();
+  TSkinManage& M = Manager();
   size_t Seen = 99;
   data->SkinControls.Exclude(xcSystemMenu);
   TSkinManage::SetMenuSource(2);  // from the system menu
-  Track([&](HWND) { Seen = m.Menus().size(); });
+  Track([&](HWND) { Seen = M.Menus().size(); });
   EXPECT_EQ(Seen, 0u) << "a system-menu popup needs xcSystemMenu";
   data->SkinControls.Include(xcSystemMenu);
   TSkinManage::SetMenuSource(2);
-  m.FMenuFromBar = true;
-  bool marked = false;
+  M.FMenuFromBar = true;
+  bool Marked = false;
   Track([&](HWND) {
-    Seen = m.Menus().size();
-    marked = Seen == 1 && m.Menus()[0]->FMarked;
+    Seen = M.Menus().size();
+    Marked = Seen == 1 && M.Menus()[0]->FMarked;
   });
   EXPECT_EQ(Seen, 1u);
-  EXPECT_TRUE(marked) << "a popup from the skinned menu bar starts marked";
+  EXPECT_TRUE(Marked) << "a popup from the skinned menu bar starts marked";
   data->SkinControls.Exclude(xcPopupMenu);
   TSkinManage::SetMenuSource(0);
-  Track([&](HWND) { Seen = m.Menus().size(); });
+  Track([&](HWND) { Seen = M.Menus().size(); });
   EXPECT_EQ(Seen, 0u) << "a plain popup needs xcPopupMenu";
 }
 
 TEST_F(ManagerMenus, SetHMenuBindsTheNewestUnboundPopupFirst) {
   TSkinManage& M = Manager();
-  HWND a = Track(MakeWindow(L"MgrFakeMenu", WS_POPUP, 50, 50));
+  HWND A = Track(MakeWindow(L"MgrFakeMenu", WS_POPUP, 50, 50));
   HWND B = Track(MakeWindow(L"MgrFakeMenu", WS_POPUP, 50, 50));
   auto* First = new TRuzIzivPopMenu();
   auto* Second = new TRuzIzivPopMenu();
-  First->InitSkin(a, data, nullptr);
+  First->InitSkin(A, data, nullptr);
   Second->InitSkin(B, data, nullptr);
   M.FMenus->push_back(First);
   M.FMenus->push_back(Second);
@@ -137,12 +137,12 @@ TEST_F(ManagerMenus, SetHMenuBindsTheNewestUnboundPopupFirst) {
   M.SetHMenu(M3);
   EXPECT_EQ(Third->FMenu, M3);
   EXPECT_TRUE(M.DeleteMenu(C));
-  EXPECT_TRUE(M.FindSkinMenu(a));
+  EXPECT_TRUE(M.FindSkinMenu(A));
   EXPECT_TRUE(M.DeleteMenu(B));
   EXPECT_FALSE(M.FindSkinMenu(B));
   EXPECT_FALSE(AnswersSkinned(B)) << "unsubclassed before it was freed";
   EXPECT_FALSE(M.DeleteMenu(B));
-  EXPECT_TRUE(M.DeleteMenu(a));
+  EXPECT_TRUE(M.DeleteMenu(A));
   EXPECT_TRUE(M.Menus().empty());
 }
 

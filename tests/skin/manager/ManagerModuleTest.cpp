@@ -25,8 +25,8 @@ TEST_F(ManagerModule, PlugInManagerSharesTheRegistriesAndHandsItsWindowsBack) {
   TSkinData* HostData = Keep(MakeSkinData(nullptr, sfMainform, DefaultSkin()));
   Host.FEnabled = true;
   Host.FPhase = 1;
-  HWND hostWnd = Track(MakeWindow(L"MgrHost"));
-  ASSERT_TRUE(PumpUntil([&] { return Host.FindSkinForm(hostWnd) != nullptr; }));
+  HWND HostWnd = Track(MakeWindow(L"MgrHost"));
+  ASSERT_TRUE(PumpUntil([&] { return Host.FindSkinForm(HostWnd) != nullptr; }));
 
   HMODULE Plugin = LoadLibraryW(MANAGER_TEST_PLUGIN);
   ASSERT_NE(Plugin, nullptr) << "the module could not be loaded";
@@ -48,14 +48,14 @@ TEST_F(ManagerModule, PlugInManagerSharesTheRegistriesAndHandsItsWindowsBack) {
   EXPECT_EQ(Host.FMainSkinData, HostData);
 
   // The module's window is skinned by the module's manager, with the last main component: the module's.
-  HWND moduleWnd = Show();
-  ASSERT_NE(moduleWnd, nullptr);
-  ASSERT_TRUE(PumpUntil([&] { return Host.FindSkinForm(moduleWnd) != nullptr; }));
-  auto entry = std::find_if(Host.Forms().begin(), Host.Forms().end(),
-                            [&](const TSkinFormEntry& E) { return E.Form->FHandle == moduleWnd; });
-  ASSERT_NE(entry, Host.Forms().end());
-  EXPECT_EQ(entry->Instance, Plugin);
-  EXPECT_EQ(entry->Form->FSkinData, ModuleData);
+  HWND ModuleWnd = Show();
+  ASSERT_NE(ModuleWnd, nullptr);
+  ASSERT_TRUE(PumpUntil([&] { return Host.FindSkinForm(ModuleWnd) != nullptr; }));
+  auto Found = std::find_if(Host.Forms().begin(), Host.Forms().end(),
+                            [&](const TSkinFormEntry& E) { return E.Form->FHandle == ModuleWnd; });
+  ASSERT_NE(Found, Host.Forms().end());
+  EXPECT_EQ(Found->Instance, Plugin);
+  EXPECT_EQ(Found->Form->FSkinData, ModuleData);
 
   // The host's actions reach the module's manager.
   Host.FActionData = HostData;
@@ -69,11 +69,11 @@ TEST_F(ManagerModule, PlugInManagerSharesTheRegistriesAndHandsItsWindowsBack) {
 
   Detach();
   EXPECT_TRUE(Host.SubManagers().empty());
-  EXPECT_EQ(Host.FindSkinForm(moduleWnd), nullptr) << "the module's entries leave with it";
-  EXPECT_NE(Host.FindSkinForm(hostWnd), nullptr);
+  EXPECT_EQ(Host.FindSkinForm(ModuleWnd), nullptr) << "the module's entries leave with it";
+  EXPECT_NE(Host.FindSkinForm(HostWnd), nullptr);
   EXPECT_EQ(Host.SkinDatas().size(), 1u);
-  EXPECT_FALSE(AnswersSkinned(moduleWnd));
-  DestroyWindow(moduleWnd);
+  EXPECT_FALSE(AnswersSkinned(ModuleWnd));
+  DestroyWindow(ModuleWnd);
   EXPECT_TRUE(FreeLibrary(Plugin));
 }
 

@@ -62,48 +62,48 @@ TEST_F(ManagerRegistry, AddFormRegistersOnceAndPostsTheDeferredActivation) {
 }
 
 TEST_F(ManagerRegistry, DestroyedWindowsAreCollectedAndFrameworkFormsUnskinnedByDeleteForm) {
-  TSkinManage& m = Manager();
+  TSkinManage& M = Manager();
   HWND Bare = SkinnedWindow();
-  EXPECT_FALSE(m.DeleteForm(Bare)) << "an entry without a framework form is left alone";
-  EXPECT_EQ(m.Forms().size(), 1u);
+  EXPECT_FALSE(M.DeleteForm(Bare)) << "an entry without a framework form is left alone";
+  EXPECT_EQ(M.Forms().size(), 1u);
 
-  auto* form = Keep(new TForm(nullptr));
-  form->Show();
-  ASSERT_TRUE(PumpUntil([&] { return m.FindSkinForm(form->Handle()) != nullptr; }));
-  ASSERT_EQ(m.Forms().size(), 2u);
-  EXPECT_TRUE(m.DeleteForm(form->Handle()));
-  EXPECT_EQ(m.Forms().size(), 1u);
-  EXPECT_FALSE(AnswersSkinned(form->Handle())) << "the window procedure is given back";
+  auto* AppForm = Keep(new TForm(nullptr));
+  AppForm->Show();
+  ASSERT_TRUE(PumpUntil([&] { return M.FindSkinForm(AppForm->Handle()) != nullptr; }));
+  ASSERT_EQ(M.Forms().size(), 2u);
+  EXPECT_TRUE(M.DeleteForm(AppForm->Handle()));
+  EXPECT_EQ(M.Forms().size(), 1u);
+  EXPECT_FALSE(AnswersSkinned(AppForm->Handle())) << "the window procedure is given back";
   FComponents.pop_back();
-  delete form;  // else it is skinned again when it is activated
+  delete AppForm;  // else it is skinned again when it is activated
 
   DestroyWindow(Bare);
-  ASSERT_EQ(m.Forms().size(), 1u) << "the destroyed window's entry waits for the clean-up";
-  EXPECT_EQ(m.Forms()[0].Form->FSkinState, 6);
-  m.FPhase = 4;
-  m.DeleteDeleted();
-  m.DeleteForm3();
-  EXPECT_EQ(m.Forms().size(), 1u) << "no deletions while shutting down";
-  m.FPhase = 1;
-  m.DeleteDeleted();
-  EXPECT_TRUE(m.Forms().empty());
+  ASSERT_EQ(M.Forms().size(), 1u) << "the destroyed window's entry waits for the clean-up";
+  EXPECT_EQ(M.Forms()[0].Form->FSkinState, 6);
+  M.FPhase = 4;
+  M.DeleteDeleted();
+  M.DeleteForm3();
+  EXPECT_EQ(M.Forms().size(), 1u) << "no deletions while shutting down";
+  M.FPhase = 1;
+  M.DeleteDeleted();
+  EXPECT_TRUE(M.Forms().empty());
 
   HWND Again = SkinnedWindow();
   DestroyWindow(Again);
-  m.DeleteForm3();
-  EXPECT_TRUE(m.Forms().empty());
+  M.DeleteForm3();
+  EXPECT_TRUE(M.Forms().empty());
 }
 
 TEST_F(ManagerRegistry, FreedSkinObjectsLeaveTheRegistry) {
-  TSkinManage& m = Manager();
+  TSkinManage& M = Manager();
   auto* Form = Keep(new TForm(nullptr));
   Form->Show();
-  ASSERT_TRUE(PumpUntil([&] { return m.FindSkinForm(Form->Handle()) != nullptr; }));
+  ASSERT_TRUE(PumpUntil([&] { return M.FindSkinForm(Form->Handle()) != nullptr; }));
   // The framework form owns its skin object; freeing the form takes the entry along.
   FComponents.pop_back();
   delete Form;
   Pump();
-  EXPECT_TRUE(m.Forms().empty());
+  EXPECT_TRUE(M.Forms().empty());
 }
 
 TEST_F(ManagerRegistry, DeleteAllFormsUnskinsAndDisables) {
@@ -140,28 +140,28 @@ TEST_F(ManagerRegistry, CreationHookHandsMDIChildrenToAddForm) {
 }
 
 TEST_F(ManagerRegistry, OtherThreadsHookRefusesScrollBarsOnSkinnedWindows) {
-  TSkinManage& m = Manager();
-  HWND before = nullptr;
-  HWND refused = reinterpret_cast<HWND>(1);
-  bool skinned = false;
+  TSkinManage& M = Manager();
+  HWND BeforeHook = nullptr;
+  HWND AfterHook = reinterpret_cast<HWND>(1);
+  bool WorkerSkinned = false;
   std::thread Worker([&] {
     // A window of the worker's own, skinned from the worker as its hook would do on activation.
     HWND Wnd = MakeWindow(L"MgrBare", WS_OVERLAPPEDWINDOW);
-    skinned = m.AddForm(Wnd);
-    before =
+    WorkerSkinned = M.AddForm(Wnd);
+    BeforeHook =
         CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD, 0, 0, 10, 10, Wnd, nullptr, nullptr, nullptr);
-    m.InstallThread(GetCurrentThreadId());
-    refused =
+    M.InstallThread(GetCurrentThreadId());
+    AfterHook =
         CreateWindowExW(0, L"ScrollBar", nullptr, WS_CHILD, 0, 0, 10, 10, Wnd, nullptr, nullptr, nullptr);
-    m.UnInstallThread(GetCurrentThreadId());
+    M.UnInstallThread(GetCurrentThreadId());
     DestroyWindow(Wnd);
   });
   Worker.join();
-  EXPECT_TRUE(skinned);
-  EXPECT_NE(before, nullptr) << "without the thread's hook the scroll bar is created";
-  EXPECT_EQ(refused, nullptr) << "the thread's hook refuses it";
-  m.DeleteDeleted();
-  EXPECT_TRUE(m.Forms().empty());
+  EXPECT_TRUE(WorkerSkinned);
+  EXPECT_NE(BeforeHook, nullptr) << "without the thread's hook the scroll bar is created";
+  EXPECT_EQ(AfterHook, nullptr) << "the thread's hook refuses it";
+  M.DeleteDeleted();
+  EXPECT_TRUE(M.Forms().empty());
 }
 
 TEST(ManagerLifetime, DestructionRemovesHooksAndUnskinsEverything) {
@@ -172,18 +172,18 @@ TEST(ManagerLifetime, DestructionRemovesHooksAndUnskinsEverything) {
   TSkinData* Data = MakeSkinData(nullptr, sfMainform, DefaultSkin(), true);
   Manager->FEnabled = true;
   Manager->FPhase = 1;
-  HWND wnd = MakeWindow(L"MgrBare", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
-  PumpUntil([&] { return Manager->FindSkinForm(wnd) != nullptr; });
-  ASSERT_NE(Manager->FindSkinForm(wnd), nullptr);
+  HWND Bare = MakeWindow(L"MgrBare", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+  PumpUntil([&] { return Manager->FindSkinForm(Bare) != nullptr; });
+  ASSERT_NE(Manager->FindSkinForm(Bare), nullptr);
   ASSERT_NE(SkinManageUnit::HookCBT, nullptr);
   delete SkinManager;
   SkinManager = nullptr;
   EXPECT_TRUE(SkinManageUnit::ShutDown);
   EXPECT_EQ(SkinManageUnit::HookCBT, nullptr);
-  EXPECT_FALSE(AnswersSkinned(wnd));
+  EXPECT_FALSE(AnswersSkinned(Bare));
   // The component outlives the manager and must not reach for it.
   delete Data;
-  DestroyWindow(wnd);
+  DestroyWindow(Bare);
   SkinManageUnit::ShutDown = false;
 }
 

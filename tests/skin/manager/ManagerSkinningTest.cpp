@@ -115,38 +115,38 @@ TEST_F(ManagerSkinning, MainFormIsSkinnedAtStartUpThroughTheHook) {
 TEST_F(ManagerSkinning, ColourDialogAndMessageBoxGetSkinnedFramesWithTheDialogSkinData) {
   ShowSkinned();
   TSkinData* DialogData = Keep(MakeSkinData(nullptr, sfDialog, DarkSkin()));
-  TSkinManage& m = Manager();
+  TSkinManage& M = Manager();
   bool Skinned = false;
-  TSkinData* used = nullptr;
+  TSkinData* UsedData = nullptr;
   const bool Ran = ProbeModal(
       L"#32770", [&] { form->dlgColor1->Execute(FormWnd()); },
       [&](HWND Dlg) {
-        TRuzIzivForm* Skin = m.FindSkinForm(Dlg);
+        TRuzIzivForm* Skin = M.FindSkinForm(Dlg);
         Skinned = Skin && Skin->FActivated && AnswersSkinned(Dlg);
-        used = Skin ? Skin->FSkinData : nullptr;
+        UsedData = Skin ? Skin->FSkinData : nullptr;
         PostMessageW(Dlg, WM_COMMAND, IDCANCEL, 0);
       });
   ASSERT_TRUE(Ran) << "the colour dialog did not appear";
   EXPECT_TRUE(Skinned);
-  EXPECT_EQ(used, DialogData);
+  EXPECT_EQ(UsedData, DialogData);
   PumpFor(50);
-  ASSERT_EQ(m.Forms().size(), 2u) << "the closed dialog's entry waits for the next clean-up";
-  EXPECT_EQ(m.Forms()[1].Form->FSkinState, 6);
-  m.DeleteDeleted();
-  EXPECT_EQ(m.Forms().size(), 1u);
+  ASSERT_EQ(M.Forms().size(), 2u) << "the closed dialog's entry waits for the next clean-up";
+  EXPECT_EQ(M.Forms()[1].Form->FSkinState, 6);
+  M.DeleteDeleted();
+  EXPECT_EQ(M.Forms().size(), 1u);
 
   Skinned = false;
   const bool BoxRan = ProbeModal(
       L"#32770", [&] { MessageBoxW(FormWnd(), L"Text", L"Caption", MB_OK); },
       [&](HWND Box) {
-        TRuzIzivForm* Skin = m.FindSkinForm(Box);
+        TRuzIzivForm* Skin = M.FindSkinForm(Box);
         Skinned = Skin && AnswersSkinned(Box);
-        used = Skin ? Skin->FSkinData : nullptr;
+        UsedData = Skin ? Skin->FSkinData : nullptr;
         PostMessageW(Box, WM_COMMAND, IDOK, 0);
       });
   ASSERT_TRUE(BoxRan) << "the message box did not appear";
   EXPECT_TRUE(Skinned);
-  EXPECT_EQ(used, DialogData);
+  EXPECT_EQ(UsedData, DialogData);
 }
 
 // The colour dialog widens itself for the custom colours while skinned, its new size worked out from
@@ -271,19 +271,19 @@ TEST_F(ManagerSkinning, ActiveOffUnskinsEveryWindowAndOnReskinsThemOnTheNextTick
   RECT SkinnedRect{};
   GetWindowRect(FormWnd(), &SkinnedRect);
 
-  int changed = 0;
+  int Changes = 0;
   struct Counter : TObject {
     int* Count;
     void Changed(TObject*) { ++*Count; }
-  } counter;
-  counter.Count = &changed;
-  form->skndt1->OnSkinChanged = TNotifyEvent::Bind<&Counter::Changed>(&counter);
+  } Listener;
+  Listener.Count = &Changes;
+  form->skndt1->OnSkinChanged = TNotifyEvent::Bind<&Counter::Changed>(&Listener);
 
   form->skndt1->SetActive(false);
   EXPECT_EQ(M.Forms().size(), 2u) << "the switch waits for the timer";
   ASSERT_TRUE(PumpUntil([&] { return M.Forms().empty(); }, 2000));
   EXPECT_FALSE(M.FEnabled);
-  EXPECT_EQ(changed, 1);
+  EXPECT_EQ(Changes, 1);
   EXPECT_EQ(M.FActionData, nullptr);
   for (HWND W : {FormWnd(), Other->Handle()}) {
     EXPECT_FALSE(AnswersSkinned(W));
@@ -295,7 +295,7 @@ TEST_F(ManagerSkinning, ActiveOffUnskinsEveryWindowAndOnReskinsThemOnTheNextTick
   form->skndt1->SetActive(true);
   ASSERT_TRUE(PumpUntil([&] { return IsActive(FormWnd()) && IsActive(Other->Handle()); }, 2000));
   EXPECT_EQ(M.Forms().size(), 2u);
-  EXPECT_EQ(changed, 2);
+  EXPECT_EQ(Changes, 2);
 }
 
 TEST_F(ManagerSkinning, SwitchingToTheDarkSkinRepaintsEverySkinnedWindow) {

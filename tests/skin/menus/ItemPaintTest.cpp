@@ -35,11 +35,11 @@ class ItemPaint : public ::testing::Test {
     return I;
   }
   // A row painted by DrawMenuItem into a fresh 24-bit target of W by H.
-  std::unique_ptr<TBitmap> Paint(TMenuItem* I, bool Selected, int w = 120, int h = 20,
+  std::unique_ptr<TBitmap> Paint(TMenuItem* I, bool Selected, int W = 120, int H = 20,
                                  void (TRuzIzivForm::*Painter)(TObject*, TCanvas*, const RECT&,
                                                                bool) = &TRuzIzivForm::DrawMenuItem) {
-    auto Target = Solid(w, h, clWhite);
-    (form.*Painter)(I, Target->Canvas(), RECT{0, 0, w, h}, Selected);
+    auto Target = Solid(W, H, clWhite);
+    (form.*Painter)(I, Target->Canvas(), RECT{0, 0, W, H}, Selected);
     return Target;
   }
   int Count(TBitmap& B, RECT R, TColor C) {
@@ -96,9 +96,9 @@ TEST_F(ItemPaint, SeparatorIsFrame2OverTheBackgroundCutAtTheItemsPlace) {
   // A background smaller than the menu is only read where it exists.
   auto Tiny = Solid(4, 4, clBlack);
   scoped.manager.fixedBackground = Tiny.get();
-  auto row = Paint(line, false, 50, 8);
-  EXPECT_EQ(PixelAt(*row, 0, 0), clBlack);
-  EXPECT_EQ(PixelAt(*row, 30, 0), kMenuBg);  // csMenubg where there is no background
+  auto Painted = Paint(line, false, 50, 8);
+  EXPECT_EQ(PixelAt(*Painted, 0, 0), clBlack);
+  EXPECT_EQ(PixelAt(*Painted, 30, 0), kMenuBg);  // csMenubg where there is no background
 }
 
 TEST_F(ItemPaint, WithoutAMenuItemElementRowsAreFlatAndTheSeparatorIsEtched) {
@@ -188,26 +188,26 @@ TEST_F(ItemPaint, DisabledTextShortcutsAndRightToLeftRows) {
 
 TEST_F(ItemPaint, MeasuringAddsTheElementMarginAndTheGlyphColumn) {
   TBitmap Scratch(10, 10);
-  TCanvas* canvas = Scratch.Canvas();
+  TCanvas* ScratchCanvas = Scratch.Canvas();
   int Fw = 0, Fh = 0;
-  item->MeasureItem(canvas, Fw, Fh);  // the framework alone
+  item->MeasureItem(ScratchCanvas, Fw, Fh);  // the framework alone
   int W = 0, H = 0;
   item->OnMeasureItem = TMenuMeasureItemEvent::Bind<&TRuzIzivForm::MeasureItem>(&form);
-  item->MeasureItem(canvas, W, H);
+  item->MeasureItem(ScratchCanvas, W, H);
   EXPECT_EQ(W, Fw + 3 + 10 + 25);
   EXPECT_EQ(H, Fh);
   item->OnMeasureItem = TMenuMeasureItemEvent::Bind<&TRuzIzivForm::MeasureItemPop>(&form);
-  item->MeasureItem(canvas, W, H);
+  item->MeasureItem(ScratchCanvas, W, H);
   EXPECT_EQ(W, Fw + 3 + 12 + 23);
   TImageList Images(nullptr, 16, 16);
   popup.SetImages(&Images);
-  item->MeasureItem(canvas, W, H);
+  item->MeasureItem(ScratchCanvas, W, H);
   EXPECT_EQ(W, Fw + 3 + 12);
   data.MenuItem.reset();
-  item->MeasureItem(canvas, W, H);
+  item->MeasureItem(ScratchCanvas, W, H);
   EXPECT_EQ(W, Fw + 12);
   form.FSkinData = nullptr;  // a skin data that is gone is not read
-  item->MeasureItem(canvas, W, H);
+  item->MeasureItem(ScratchCanvas, W, H);
   EXPECT_EQ(W, Fw + 12);
 }
 

@@ -193,10 +193,10 @@ TEST_F(PopMenuObject, WithoutASkinOrWhileDisabledEverythingIsNativeButStaysSubcl
 TEST_F(PopMenuObject, DestroyUnsubclassesFirstAndTheLogNamesTheMessage) {
   TStringList Lines;
   data.DebugLines = &Lines;
-  TRuzIzivPopMenu menu;
-  menu.InitSkin(wnd, &data, nullptr);
-  menu.AddLog(TMessage{WM_NCPAINT, 1, 0, 0});
-  menu.AddLog(TMessage{0x3523, 0, 0x41A2, 0});
+  TRuzIzivPopMenu PopMenu;
+  PopMenu.InitSkin(wnd, &data, nullptr);
+  PopMenu.AddLog(TMessage{WM_NCPAINT, 1, 0, 0});
+  PopMenu.AddLog(TMessage{0x3523, 0, 0x41A2, 0});
   ASSERT_EQ(Lines.Count(), 2);
   EXPECT_EQ(Lines.Strings(0).rfind("Menu hook:", 0), 0u) << Lines.Strings(0);
   EXPECT_NE(Lines.Strings(0).find("WM_NCPAINT"), String::npos) << Lines.Strings(0);
@@ -206,12 +206,12 @@ TEST_F(PopMenuObject, DestroyUnsubclassesFirstAndTheLogNamesTheMessage) {
   TRuzIzivForm Form(nullptr);
   Send(WM_NCPAINT, 1);
   if (GetTopWindow(nullptr) == wnd) {
-    EXPECT_EQ(Form.GetMenuBG(), menu.FBackground.get());
+    EXPECT_EQ(Form.GetMenuBG(), PopMenu.FBackground.get());
   }
 
   DestroyWindow(wnd);
   EXPECT_TRUE(Saw(WM_DESTROY));  // still reaches the system's procedure
-  EXPECT_FALSE(menu.Subclassed());
+  EXPECT_FALSE(PopMenu.Subclassed());
   data.DebugLines = nullptr;
 }
 
@@ -306,19 +306,19 @@ TEST(PopMenuLive, APopupIsSkinnedOnceFramedPaintedFromTheStripAndRestoredExactly
   TForm Form(nullptr);
   Form.SetBounds(100, 100, 300, 200);
   Form.Show();
-  auto* popup = new TPopupMenu(&Form);
-  popup->SetOwnerDraw(true);
+  auto* PopupMenu = new TPopupMenu(&Form);
+  PopupMenu->SetOwnerDraw(true);
   for (const char* Caption : {"first item", "-", "third"}) {
     auto* Item = new TMenuItem(&Form);
     Item->SetCaption(Caption);
     Item->OnDrawItem = TMenuDrawItemEvent::Bind<&TRuzIzivForm::DrawMenuItem>(&Painter);
     Item->OnMeasureItem = TMenuMeasureItemEvent::Bind<&TRuzIzivForm::MeasureItemPop>(&Painter);
-    popup->Items()->Add(Item);
+    PopupMenu->Items()->Add(Item);
   }
   HHOOK Hook = SetWindowsHookExW(WH_CBT, &Live::Cbt, nullptr, GetCurrentThreadId());
   ASSERT_NE(Hook, nullptr);
   const UINT_PTR Timer = SetTimer(nullptr, 0, 60, &Live::Tick);
-  popup->Popup(120, 120);
+  PopupMenu->Popup(120, 120);
   KillTimer(nullptr, Timer);
   UnhookWindowsHookEx(Hook);
 
@@ -326,7 +326,7 @@ TEST(PopMenuLive, APopupIsSkinnedOnceFramedPaintedFromTheStripAndRestoredExactly
   EXPECT_EQ(Live::created, 1);
   EXPECT_EQ(Live::query, 1);
   ASSERT_EQ(Scoped.manager.menus.size(), 1u);
-  EXPECT_EQ(Scoped.manager.menus[0]->FMenu, popup->Handle());  // bound by the item painter
+  EXPECT_EQ(Scoped.manager.menus[0]->FMenu, PopupMenu->Handle());  // bound by the item painter
   EXPECT_TRUE(Scoped.manager.menus[0]->FMarked);
   // Where the system gives its menu windows a non-client frame, WM_NCPAINT shows the skin's; a
   // system that draws the frame inside the client area paints over it with its own.
