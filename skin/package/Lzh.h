@@ -49,10 +49,10 @@ class TLZH : public TObject {
   void GetBlockStream(void* DTA, uint16_t NBytes, uint16_t& BytesGot);
   void PutBlockStream(void* DTA, uint16_t NBytes, uint16_t& BytesPut);
   TReadProc StreamReader() {
-    return [this](void* D, uint16_t n, uint16_t& Got) { GetBlockStream(D, n, Got); };
+    return [this](void* D, uint16_t NBytes, uint16_t& Got) { GetBlockStream(D, NBytes, Got); };
   }
   TWriteProc StreamWriter() {
-    return [this](void* D, uint16_t n, uint16_t& Put) { PutBlockStream(D, n, Put); };
+    return [this](void* D, uint16_t NBytes, uint16_t& Put) { PutBlockStream(D, NBytes, Put); };
   }
 
   void InitLZH();
@@ -61,7 +61,7 @@ class TLZH : public TObject {
  protected:
   // Dictionary trees (packer only).
   void InitTree();
-  void InsertNode(int16_t r);
+  void InsertNode(int16_t R);
   void DeleteNode(int16_t P);
 
   // Adaptive Huffman tree.

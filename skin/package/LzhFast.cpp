@@ -221,22 +221,22 @@ class TBitWriter {
 
 void EncodeChar(THuffTables& H, TBitWriter& Bits, int C) {
   // Leaf to root; the root end goes out first.
-  int16_t* const prnt = H.Prnt;
+  int16_t* const ParentOf = H.Prnt;
   uint64_t Code = 0;
   int Depth = 0;
-  int K = prnt[C + T];
+  int K = ParentOf[C + T];
   do {
     if (Depth == 48) {
       // A path this deep (only after very skewed statistics): sent in two pieces, root end first.
       uint8_t Rest[T];
       int More = 0;
-      for (; K != R; K = prnt[K]) Rest[More++] = static_cast<uint8_t>(K & 1);
+      for (; K != R; K = ParentOf[K]) Rest[More++] = static_cast<uint8_t>(K & 1);
       for (int B = More - 1; B >= 0; --B) Bits.Put(1, Rest[B]);
       break;
     }
     Code |= static_cast<uint64_t>(K & 1) << Depth;
     ++Depth;
-    K = prnt[K];
+    K = ParentOf[K];
   } while (K != R);
   Bits.Put(Depth, Code);
   Update(H.View(), C);
@@ -251,51 +251,51 @@ void EncodePosition(TBitWriter& Bits, unsigned C) {
 
 int32_t LzhPackBuffer(std::span<const uint8_t> Input, std::vector<uint8_t>& Out) {
   const auto Tables = MakeTables<TPackTables>();
-  THuffTables& huff = Tables->Huff;
-  StartHuff(huff.View());
-  const TTreeView tree = Tables->Tree();
-  InitTree(tree);
-  uint8_t* const text = Tables->Text;
+  THuffTables& Huffman = Tables->Huff;
+  StartHuff(Huffman.View());
+  const TTreeView Trees = Tables->Tree();
+  InitTree(Trees);
+  uint8_t* const Ring = Tables->Text;
   TBitWriter Bits(Out);
 
   size_t In = 0;
   int S = 0;
   int R = RING_FILL;
-  std::memset(text, ' ', RING_FILL);
+  std::memset(Ring, ' ', RING_FILL);
   int Len = 0;
-  while (Len < F && In < Input.size()) text[R + Len++] = Input[In++];
+  while (Len < F && In < Input.size()) Ring[R + Len++] = Input[In++];
   int32_t TextSize = Len;
   int MatchPosition = 0, MatchLength = 0;
-  for (int I = 1; I <= F; ++I) InsertNode(tree, R - I, MatchPosition, MatchLength);
-  InsertNode(tree, R, MatchPosition, MatchLength);
+  for (int I = 1; I <= F; ++I) InsertNode(Trees, R - I, MatchPosition, MatchLength);
+  InsertNode(Trees, R, MatchPosition, MatchLength);
 
   do {
     if (MatchLength > Len) MatchLength = Len;
     if (MatchLength <= THRESHOLD) {
       MatchLength = 1;
-      EncodeChar(huff, Bits, text[R]);
+      EncodeChar(Huffman, Bits, Ring[R]);
     } else {
-      EncodeChar(huff, Bits, 255 - THRESHOLD + MatchLength);
+      EncodeChar(Huffman, Bits, 255 - THRESHOLD + MatchLength);
       EncodePosition(Bits, static_cast<unsigned>(MatchPosition));
     }
     const int LastMatchLength = MatchLength;
     int I = 0;
     for (; I < LastMatchLength && In < Input.size(); ++I) {
       const uint8_t C = Input[In++];
-      DeleteNode(tree, S);
-      text[S] = C;
-      if (S < F - 1) text[S + N] = C;
+      DeleteNode(Trees, S);
+      Ring[S] = C;
+      if (S < F - 1) Ring[S + N] = C;
       S = (S + 1) & (N - 1);
       R = (R + 1) & (N - 1);
-      InsertNode(tree, R, MatchPosition, MatchLength);
+      InsertNode(Trees, R, MatchPosition, MatchLength);
     }
     TextSize += I;
     // Input exhausted: slide the window over what is left of the look-ahead.
     while (I++ < LastMatchLength) {
-      DeleteNode(tree, S);
+      DeleteNode(Trees, S);
       S = (S + 1) & (N - 1);
       R = (R + 1) & (N - 1);
-      if (--Len != 0) InsertNode(tree, R, MatchPosition, MatchLength);
+      if (--Len != 0) InsertNode(Trees, R, MatchPosition, MatchLength);
     }
   } while (Len > 0);
   Bits.End();
@@ -329,56 +329,56 @@ struct TDecodeState {
 // current.
 template <class Table>
 void DecodeSymbols(TDecodeState& S, Table& Top, int64_t Stop) {
-  const THuffView view = S.Tables.Huff.View();
-  const int16_t* const son = S.Tables.Huff.Son;
-  uint16_t* const freq = S.Tables.Huff.Freq;
+  const THuffView HuffView = S.Tables.Huff.View();
+  const int16_t* const ChildOf = S.Tables.Huff.Son;
+  uint16_t* const WeightOf = S.Tables.Huff.Freq;
   int16_t Path[T];
-  TBitReader bits = S.Bits;
+  TBitReader Reader = S.Bits;
   int64_t N = S.Written;
   uint8_t* const Out = S.Out;
   while (N < Stop) {
     // No code is longer than about 23 bits (weights stay below 0x8000 in a sibling-ordered tree),
     // so one refill per symbol covers the walk and, nearly always, the position after it.
-    bits.Refill();
-    const unsigned Index = Table::Index(bits.Peek());
+    Reader.Refill();
+    const unsigned Index = Table::Index(Reader.Peek());
     const uint32_t Entry = Top.Lookup(Index);
     int Depth = Table::Taken(Entry);
-    bits.Skip(Depth);
+    Reader.Skip(Depth);
     std::memcpy(Path, Top.Path(Index), sizeof(Path[0]) * kPathRow);
     int C = Table::Node(Entry);
     while (C < T) {
-      const int Node = C + bits.TopBit();
+      const int Node = C + Reader.TopBit();
       Path[Depth++] = static_cast<int16_t>(Node);  // a walk passes each node once: Depth < T
-      C = son[Node];
+      C = ChildOf[Node];
     }
     C -= T;
     // The counts along the path just walked: its nodes are known, so they need no look-up of
     // parents, until a node changes places (the path above it changes) or the tree is rebuilt.
-    if (freq[R] == MAX_FREQ) {
-      RebuildAndUpdate(view, C, Top);
+    if (WeightOf[R] == MAX_FREQ) {
+      RebuildAndUpdate(HuffView, C, Top);
     } else {
       int I = Depth - 1;
       for (; I >= 0; --I) {
         const int Node = Path[I];
-        const unsigned K = ++freq[Node];
-        if (K > freq[Node + 1]) {
-          PromoteAndGoOn(view, Node, K, Top);
+        const unsigned K = ++WeightOf[Node];
+        if (K > WeightOf[Node + 1]) {
+          PromoteAndGoOn(HuffView, Node, K, Top);
           break;
         }
       }
-      if (I < 0) ++freq[R];
+      if (I < 0) ++WeightOf[R];
     }
     if (C < 256) {
       Out[N++] = static_cast<uint8_t>(C);
       continue;
     }
     // Match: position code, then the bytes copied from the output itself (the ring's contents).
-    if (bits.Count() < 16) bits.Refill();
-    const uint64_t peek = bits.Peek();
-    const unsigned Lead = static_cast<unsigned>(peek >> 56);
+    if (Reader.Count() < 16) Reader.Refill();
+    const uint64_t Ahead = Reader.Peek();
+    const unsigned Lead = static_cast<unsigned>(Ahead >> 56);
     const int CodeLen = d_len[Lead];
-    const int Position = (d_code[Lead] << 6) | static_cast<int>((peek >> (64 - CodeLen - 6)) & 0x3F);
-    bits.Skip(CodeLen + 6);
+    const int Position = (d_code[Lead] << 6) | static_cast<int>((Ahead >> (64 - CodeLen - 6)) & 0x3F);
+    Reader.Skip(CodeLen + 6);
     const int64_t Distance = Position + 1;
     const int Length = C - 255 + THRESHOLD;
     uint8_t* Dest = Out + N;
@@ -415,14 +415,14 @@ void DecodeSymbols(TDecodeState& S, Table& Top, int64_t Stop) {
     } else {
       // Reaches back before the first byte: the ring's initial contents, spaces below its fill
       // point and zeros above it.
-      for (int k = 0; k < Length; ++k) {
-        const int64_t At = N - Distance + k;
-        Dest[k] = At >= 0 ? Out[At] : (At >= -RING_FILL ? ' ' : 0);
+      for (int Offset = 0; Offset < Length; ++Offset) {
+        const int64_t At = N - Distance + Offset;
+        Dest[Offset] = At >= 0 ? Out[At] : (At >= -RING_FILL ? ' ' : 0);
       }
     }
     N += Length;
   }
-  S.Bits = bits;
+  S.Bits = Reader;
   S.Written = N;
 }
 
@@ -462,11 +462,11 @@ TLzhUnpackResult LzhUnpackBuffer(std::span<const uint8_t> Code, int32_t Length, 
     }
   }
   const int64_t N = State.Written;
-  const TBitReader& bits = State.Bits;
+  const TBitReader& Reader = State.Bits;
   Result.Written = N;
   // The callback codec fetches while it holds 8 bits or fewer, before each read; its last read is
   // always of one bit.
-  const int64_t consumed = bits.Consumed();
-  Result.BytesRead = std::min<int64_t>(1 + (consumed + 7) / 8, static_cast<int64_t>(Code.size()));
+  const int64_t BitsConsumed = Reader.Consumed();
+  Result.BytesRead = std::min<int64_t>(1 + (BitsConsumed + 7) / 8, static_cast<int64_t>(Code.size()));
   return Result;
 }

@@ -21,30 +21,30 @@ void StartHuff(const THuffView& H) {
 }
 
 void Reconst(const THuffView& H) {
-  uint16_t* const freq = H.Freq;
-  int16_t* const son = H.Son;
+  uint16_t* const WeightOf = H.Freq;
+  int16_t* const ChildOf = H.Son;
   // Leaves first, in node order, with halved weights.
   int J = 0;
   for (int I = 0; I < T; ++I) {
-    if (son[I] >= T) {
-      freq[J] = static_cast<uint16_t>((freq[I] + 1) / 2);
-      son[J] = son[I];
+    if (ChildOf[I] >= T) {
+      WeightOf[J] = static_cast<uint16_t>((WeightOf[I] + 1) / 2);
+      ChildOf[J] = ChildOf[I];
       ++J;
     }
   }
   // Pair them up again, keeping the table sorted by weight.
   for (int I = 0, Jn = N_CHAR; Jn < T; I += 2, ++Jn) {
-    const unsigned F = freq[I] + freq[I + 1];
+    const unsigned F = WeightOf[I] + WeightOf[I + 1];
     // After the last node not heavier than f: the nodes placed so far are sorted by weight.
-    const int K = static_cast<int>(std::upper_bound(freq, freq + Jn, F) - freq);
+    const int K = static_cast<int>(std::upper_bound(WeightOf, WeightOf + Jn, F) - WeightOf);
     const size_t Moved = static_cast<size_t>(Jn - K);
-    std::memmove(&freq[K + 1], &freq[K], Moved * sizeof(freq[0]));
-    std::memmove(&son[K + 1], &son[K], Moved * sizeof(son[0]));
-    freq[K] = static_cast<uint16_t>(F);
-    son[K] = static_cast<int16_t>(I);
+    std::memmove(&WeightOf[K + 1], &WeightOf[K], Moved * sizeof(WeightOf[0]));
+    std::memmove(&ChildOf[K + 1], &ChildOf[K], Moved * sizeof(ChildOf[0]));
+    WeightOf[K] = static_cast<uint16_t>(F);
+    ChildOf[K] = static_cast<int16_t>(I);
   }
   for (int I = 0; I < T; ++I) {
-    const int K = son[I];
+    const int K = ChildOf[I];
     if (K >= T) {
       H.Prnt[K] = static_cast<int16_t>(I);
     } else {

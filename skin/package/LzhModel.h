@@ -74,26 +74,26 @@ struct TNoTreeWatch {
 // places with the last node of that run, which is returned (it now holds C's subtree and weight).
 template <class TWatch>
 inline int Promote(const THuffView& H, int C, unsigned K, TWatch& Watch) {
-  uint16_t* const freq = H.Freq;
-  int16_t* const prnt = H.Prnt;
-  int16_t* const son = H.Son;
+  uint16_t* const WeightOf = H.Freq;
+  int16_t* const ParentOf = H.Prnt;
+  int16_t* const ChildOf = H.Son;
   const unsigned W = K - 1;
-  const int L = RunEndAfter(freq, H.RunEnd, C, W);
-  freq[C] = static_cast<uint16_t>(W);
-  freq[L] = static_cast<uint16_t>(K);
+  const int L = RunEndAfter(WeightOf, H.RunEnd, C, W);
+  WeightOf[C] = static_cast<uint16_t>(W);
+  WeightOf[L] = static_cast<uint16_t>(K);
   H.RunEnd[W & (kRunEndSlots - 1)] = static_cast<int16_t>(L - 1);
 
   // A leaf has no second child: its second write goes to the spare entry.
   constexpr int kSpare = T + N_CHAR;
-  const int I = son[C];
-  prnt[I] = static_cast<int16_t>(L);
-  prnt[I < T ? I + 1 : kSpare] = static_cast<int16_t>(L);
+  const int I = ChildOf[C];
+  ParentOf[I] = static_cast<int16_t>(L);
+  ParentOf[I < T ? I + 1 : kSpare] = static_cast<int16_t>(L);
 
-  const int J = son[L];
-  son[L] = static_cast<int16_t>(I);
-  prnt[J] = static_cast<int16_t>(C);
-  prnt[J < T ? J + 1 : kSpare] = static_cast<int16_t>(C);
-  son[C] = static_cast<int16_t>(J);
+  const int J = ChildOf[L];
+  ChildOf[L] = static_cast<int16_t>(I);
+  ParentOf[J] = static_cast<int16_t>(C);
+  ParentOf[J < T ? J + 1 : kSpare] = static_cast<int16_t>(C);
+  ChildOf[C] = static_cast<int16_t>(J);
   Watch.Swapped(C, L);
   return L;
 }
@@ -102,15 +102,15 @@ inline int Promote(const THuffView& H, int C, unsigned K, TWatch& Watch) {
 // changing places with the last of them (the table stays sorted by weight).
 template <class TWatch>
 inline void UpdateFrom(const THuffView& H, int C, TWatch& Watch) {
-  uint16_t* const freq = H.Freq;
+  uint16_t* const WeightOf = H.Freq;
   // Parents read unsigned (they are never negative) into a full-width index: each step's load
   // goes straight into the next one's address, with no widening in between.
-  const uint16_t* const prnt = reinterpret_cast<const uint16_t*>(H.Prnt);
+  const uint16_t* const ParentOf = reinterpret_cast<const uint16_t*>(H.Prnt);
   size_t Node = static_cast<size_t>(C);
   do {
-    const unsigned K = ++freq[Node];
-    if (K > freq[Node + 1]) Node = static_cast<size_t>(Promote(H, static_cast<int>(Node), K, Watch));
-    Node = prnt[Node];
+    const unsigned K = ++WeightOf[Node];
+    if (K > WeightOf[Node + 1]) Node = static_cast<size_t>(Promote(H, static_cast<int>(Node), K, Watch));
+    Node = ParentOf[Node];
   } while (Node != 0);
 }
 
@@ -137,15 +137,15 @@ void InitTree(const TTreeView& D);
 // there. Both must be readable up to offset F - 1 + kRingSlack.
 inline int FirstDifference(const uint8_t* A, const uint8_t* B) {
   for (int I = 1; I < F; I += 8) {
-    uint64_t a, b;
-    std::memcpy(&a, A + I, 8);
-    std::memcpy(&b, B + I, 8);
-    if (const uint64_t X = a ^ b) {
+    uint64_t WordA, WordB;
+    std::memcpy(&WordA, A + I, 8);
+    std::memcpy(&WordB, B + I, 8);
+    if (const uint64_t X = WordA ^ WordB) {
       int At = I;
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
       At += __builtin_ctzll(X) >> 3;
 #else
-      while (A[at] == B[at]) ++at;
+      while (A[At] == B[At]) ++At;
 #endif
       return At < F ? At : F;
     }
@@ -153,90 +153,90 @@ inline int FirstDifference(const uint8_t* A, const uint8_t* B) {
   return F;
 }
 
-// Inserts the string at ring position r and finds the longest match for it (MatchLength 0 when
+// Inserts the string at ring position R and finds the longest match for it (MatchLength 0 when
 // none of at least three bytes); among equally long ones the nearest earlier occurrence wins.
 inline void InsertNode(const TTreeView& D, int R, int& MatchPosition, int& MatchLength) {
-  uint8_t* const text = D.Text;
-  int16_t* const lson = D.Lson;
-  int16_t* const dad = D.Dad;
-  int16_t* const rson = D.Rson;
-  const uint8_t* Key = &text[R];
+  uint8_t* const Ring = D.Text;
+  int16_t* const LeftOf = D.Lson;
+  int16_t* const ParentOf = D.Dad;
+  int16_t* const RightOf = D.Rson;
+  const uint8_t* Key = &Ring[R];
   int P = N + 1 + Key[0];
   int Cmp = 1;
-  rson[R] = lson[R] = NIL;
+  RightOf[R] = LeftOf[R] = NIL;
   MatchLength = 0;
   for (;;) {
     if (Cmp >= 0) {
-      if (rson[P] == NIL) {
-        rson[P] = static_cast<int16_t>(R);
-        dad[R] = static_cast<int16_t>(P);
+      if (RightOf[P] == NIL) {
+        RightOf[P] = static_cast<int16_t>(R);
+        ParentOf[R] = static_cast<int16_t>(P);
         return;
       }
-      P = rson[P];
+      P = RightOf[P];
     } else {
-      if (lson[P] == NIL) {
-        lson[P] = static_cast<int16_t>(R);
-        dad[R] = static_cast<int16_t>(P);
+      if (LeftOf[P] == NIL) {
+        LeftOf[P] = static_cast<int16_t>(R);
+        ParentOf[R] = static_cast<int16_t>(P);
         return;
       }
-      P = lson[P];
+      P = LeftOf[P];
     }
-    const int I = FirstDifference(Key, &text[P]);
-    Cmp = I < F ? Key[I] - text[P + I] : 0;
+    const int I = FirstDifference(Key, &Ring[P]);
+    Cmp = I < F ? Key[I] - Ring[P + I] : 0;
     if (I > THRESHOLD) {
-      const int d = ((R - P) & (N - 1)) - 1;
+      const int Back = ((R - P) & (N - 1)) - 1;
       if (I > MatchLength) {
-        MatchPosition = d;
+        MatchPosition = Back;
         MatchLength = I;
         if (MatchLength >= F) break;
       }
-      if (I == MatchLength && d < MatchPosition) MatchPosition = d;
+      if (I == MatchLength && Back < MatchPosition) MatchPosition = Back;
     }
   }
-  // A full-length match: r takes the place of the older, identical string p.
-  dad[R] = dad[P];
-  lson[R] = lson[P];
-  rson[R] = rson[P];
-  dad[lson[P]] = static_cast<int16_t>(R);
-  dad[rson[P]] = static_cast<int16_t>(R);
-  if (rson[dad[P]] == P)
-    rson[dad[P]] = static_cast<int16_t>(R);
+  // A full-length match: R takes the place of the older, identical string P.
+  ParentOf[R] = ParentOf[P];
+  LeftOf[R] = LeftOf[P];
+  RightOf[R] = RightOf[P];
+  ParentOf[LeftOf[P]] = static_cast<int16_t>(R);
+  ParentOf[RightOf[P]] = static_cast<int16_t>(R);
+  if (RightOf[ParentOf[P]] == P)
+    RightOf[ParentOf[P]] = static_cast<int16_t>(R);
   else
-    lson[dad[P]] = static_cast<int16_t>(R);
-  dad[P] = NIL;
+    LeftOf[ParentOf[P]] = static_cast<int16_t>(R);
+  ParentOf[P] = NIL;
 }
 
 inline void DeleteNode(const TTreeView& D, int P) {
-  int16_t* const lson = D.Lson;
-  int16_t* const dad = D.Dad;
-  int16_t* const rson = D.Rson;
-  if (dad[P] == NIL) return;  // not in a tree
+  int16_t* const LeftOf = D.Lson;
+  int16_t* const ParentOf = D.Dad;
+  int16_t* const RightOf = D.Rson;
+  if (ParentOf[P] == NIL) return;  // not in a tree
   int Q;
-  if (rson[P] == NIL) {
-    Q = lson[P];
-  } else if (lson[P] == NIL) {
-    Q = rson[P];
+  if (RightOf[P] == NIL) {
+    Q = LeftOf[P];
+  } else if (LeftOf[P] == NIL) {
+    Q = RightOf[P];
   } else {
-    // Two children: the rightmost node of the left subtree takes p's place.
-    Q = lson[P];
-    if (rson[Q] != NIL) {
+    // Two children: the rightmost node of the left subtree takes P's place.
+    Q = LeftOf[P];
+    if (RightOf[Q] != NIL) {
       do {
-        Q = rson[Q];
-      } while (rson[Q] != NIL);
-      rson[dad[Q]] = lson[Q];
-      dad[lson[Q]] = dad[Q];
-      lson[Q] = lson[P];
-      dad[lson[P]] = static_cast<int16_t>(Q);
+        Q = RightOf[Q];
+      } while (RightOf[Q] != NIL);
+      RightOf[ParentOf[Q]] = LeftOf[Q];
+      ParentOf[LeftOf[Q]] = ParentOf[Q];
+      LeftOf[Q] = LeftOf[P];
+      ParentOf[LeftOf[P]] = static_cast<int16_t>(Q);
     }
-    rson[Q] = rson[P];
-    dad[rson[P]] = static_cast<int16_t>(Q);
+    RightOf[Q] = RightOf[P];
+    ParentOf[RightOf[P]] = static_cast<int16_t>(Q);
   }
-  dad[Q] = dad[P];
-  if (rson[dad[P]] == P)
-    rson[dad[P]] = static_cast<int16_t>(Q);
+  ParentOf[Q] = ParentOf[P];
+  if (RightOf[ParentOf[P]] == P)
+    RightOf[ParentOf[P]] = static_cast<int16_t>(Q);
   else
-    lson[dad[P]] = static_cast<int16_t>(Q);
-  dad[P] = NIL;
+    LeftOf[ParentOf[P]] = static_cast<int16_t>(Q);
+  ParentOf[P] = NIL;
 }
 
 }  // namespace lzh

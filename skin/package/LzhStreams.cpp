@@ -17,8 +17,8 @@ std::span<const uint8_t> RestOf(TStream& Source, std::vector<uint8_t>& Copy) {
   const int64_t At = Source.Position();
   const int64_t Left = Source.Size() - At;
   if (Left <= 0) return {};
-  if (auto* memory = dynamic_cast<TMemoryStream*>(&Source))
-    return std::span<const uint8_t>(memory->Memory() + At, static_cast<size_t>(Left));
+  if (auto* InMemory = dynamic_cast<TMemoryStream*>(&Source))
+    return std::span<const uint8_t>(InMemory->Memory() + At, static_cast<size_t>(Left));
   Copy.resize(static_cast<size_t>(Left));
   Copy.resize(static_cast<size_t>(Source.Read(Copy.data(), Left)));
   Source.SetPosition(At);
@@ -30,15 +30,15 @@ std::span<const uint8_t> RestOf(TStream& Source, std::vector<uint8_t>& Copy) {
 void LzhCompress(TStream& Source, TStream& Destination) {
   Source.SetPosition(0);
   Destination.SetPosition(0);
-  const int64_t size = Source.Size();
-  if (size > std::numeric_limits<int32_t>::max())
+  const int64_t SourceSize = Source.Size();
+  if (SourceSize > std::numeric_limits<int32_t>::max())
     throw ElzhException("LZH : Input is too large for a 32-bit length");
-  Destination.WriteInt32(static_cast<int32_t>(size));
+  Destination.WriteInt32(static_cast<int32_t>(SourceSize));
   std::vector<uint8_t> Copy, Code;
-  const std::span<const uint8_t> input = RestOf(Source, Copy);
-  Code.reserve(input.size() / 2 + 16);
-  LzhPackBuffer(input, Code);
-  Source.SetPosition(Source.Position() + static_cast<int64_t>(input.size()));
+  const std::span<const uint8_t> Plain = RestOf(Source, Copy);
+  Code.reserve(Plain.size() / 2 + 16);
+  LzhPackBuffer(Plain, Code);
+  Source.SetPosition(Source.Position() + static_cast<int64_t>(Plain.size()));
   if (!Code.empty()) Destination.WriteBuffer(Code.data(), static_cast<int64_t>(Code.size()));
 }
 
@@ -52,13 +52,13 @@ void LzhDecompress(TStream& Source, TStream& Destination) {
   std::vector<uint8_t> Copy;
   const std::span<const uint8_t> Code = RestOf(Source, Copy);
   TLzhUnpackResult Result;
-  if (auto* memory = dynamic_cast<TMemoryStream*>(&Destination)) {
+  if (auto* OutMemory = dynamic_cast<TMemoryStream*>(&Destination)) {
     // Straight into the stream's memory, which ends up holding what the writes would have left.
-    const int64_t Before = memory->Size();
-    memory->SetSize(std::max<int64_t>(Before, int64_t{Length} + kLzhUnpackSlack));
-    Result = LzhUnpackBuffer(Code, Length, memory->Memory());
-    memory->SetSize(std::max(Before, Result.Written));
-    memory->SetPosition(Result.Written);
+    const int64_t Before = OutMemory->Size();
+    OutMemory->SetSize(std::max<int64_t>(Before, int64_t{Length} + kLzhUnpackSlack));
+    Result = LzhUnpackBuffer(Code, Length, OutMemory->Memory());
+    OutMemory->SetSize(std::max(Before, Result.Written));
+    OutMemory->SetPosition(Result.Written);
   } else {
     std::vector<uint8_t> Out(static_cast<size_t>(Length) + kLzhUnpackSlack);
     Result = LzhUnpackBuffer(Code, Length, Out.data());

@@ -21,14 +21,14 @@ constexpr TPositionTables MakePositionTables() {
   int U = 0;
   unsigned Next = 0;  // next canonical code, as an 8-bit left-aligned value
   for (int Li = 0; Li < 6; ++Li) {
-    const int len = 3 + Li;
-    const unsigned Step = 1u << (8 - len);
+    const int CodeLen = 3 + Li;
+    const unsigned Step = 1u << (8 - CodeLen);
     for (int K = 0; K < kCountPerLength[Li]; ++K, ++U) {
-      T.Len[U] = static_cast<uint8_t>(len);
+      T.Len[U] = static_cast<uint8_t>(CodeLen);
       T.Code[U] = static_cast<uint8_t>(Next);
       for (unsigned B = 0; B < Step; ++B) {
         T.DCode[Next + B] = static_cast<uint8_t>(U);
-        T.DLen[Next + B] = static_cast<uint8_t>(len);
+        T.DLen[Next + B] = static_cast<uint8_t>(CodeLen);
       }
       Next += Step;
     }

@@ -111,16 +111,16 @@ String TQuickIni::ReadString(const String& Section, const String& Key, const Str
   const int32_t Header = GetSectionIndex(Section);
   if (Header < 0) return Default;
   const TLookup& L = Lookup();
-  const std::string_view text(L.Text);
+  const std::string_view AllText(L.Text);
   for (std::size_t J = static_cast<std::size_t>(Header) + 1; J < L.Lines.size(); ++J) {
     const TLookup::TLine& E = L.Lines[J];
     if (E.Section) return Default;
     if (E.NameSize != Key.size()) continue;
-    const std::string_view Name = text.substr(E.NameAt, E.NameSize);
+    const std::string_view Name = AllText.substr(E.NameAt, E.NameSize);
     bool Same = true;
     for (std::size_t C = 0; C < Name.size() && Same; ++C) Same = Name[C] == AsciiLower(Key[C]);
     if (!Same) continue;
-    return E.ValueSize == 0 ? Default : String(text.substr(E.ValueAt, E.ValueSize));
+    return E.ValueSize == 0 ? Default : String(AllText.substr(E.ValueAt, E.ValueSize));
   }
   return Default;
 }

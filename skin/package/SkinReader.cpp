@@ -85,14 +85,14 @@ bool TSkinReader::LoadContainer(const uint8_t* Data, int64_t Size) {
   }
   const int64_t DataAt = SizesAt + 4 * int64_t{N};
 
-  auto data = std::make_unique<TMemoryStream>();
-  if (DataAt < Size) data->WriteBuffer(Data + DataAt, Size - DataAt);
-  data->SetPosition(0);
+  auto DataStream = std::make_unique<TMemoryStream>();
+  if (DataAt < Size) DataStream->WriteBuffer(Data + DataAt, Size - DataAt);
+  DataStream->SetPosition(0);
 
   FList = std::move(List);
   FCount = FList->Count();
   FSizes = Sizes;
-  FData = std::move(data);
+  FData = std::move(DataStream);
   std::memcpy(FHeader.data(), Data, kSkinHeaderSize);
   return true;
 }

@@ -20,10 +20,10 @@ void TSkinWriter::AddFile(const String& Name, const uint8_t* Bytes, int64_t Coun
 }
 
 void TSkinWriter::AddFile(const String& Name, TStream& Source) {
-  const int64_t size = Source.Size();
-  std::vector<uint8_t> Bytes(static_cast<size_t>(size > 0 ? size : 0));
+  const int64_t SourceSize = Source.Size();
+  std::vector<uint8_t> Bytes(static_cast<size_t>(SourceSize > 0 ? SourceSize : 0));
   Source.SetPosition(0);
-  if (!Bytes.empty()) Source.ReadBuffer(Bytes.data(), size);
+  if (!Bytes.empty()) Source.ReadBuffer(Bytes.data(), SourceSize);
   AddFile(Name, Bytes.data(), static_cast<int64_t>(Bytes.size()));
 }
 

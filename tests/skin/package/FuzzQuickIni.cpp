@@ -10,80 +10,80 @@
 
 namespace {
 
-void CheckTable(const TQuickIni& ini) {
-  for (int i = 0; i < ini.Sections().Count(); ++i) {
-    const int line = ini.SectionLine(i);
-    if (line < 0 || line >= ini.Lines().Count() || ini.Lines().Get(line) != ini.Sections().Get(i)) abort();
+void CheckTable(const TQuickIni& Ini) {
+  for (int I = 0; I < Ini.Sections().Count(); ++I) {
+    const int Line = Ini.SectionLine(I);
+    if (Line < 0 || Line >= Ini.Lines().Count() || Ini.Lines().Get(Line) != Ini.Sections().Get(I)) abort();
   }
 }
 
 // The read as the lines say it: the first line of the section's first header that is a header or
 // has the key's name, its value when it is not empty.
-String ReadByScan(const TQuickIni& ini, const String& section, const String& key, const String& fallback) {
-  const int header = ini.GetSectionIndex(section);
-  if (header < 0 || key.empty()) return fallback;
-  const String lower = LowerCase(key);
-  for (int j = header + 1; j < ini.Lines().Count(); ++j) {
-    const String line = ini.Lines().Get(j);
-    if (ini.IsSection(line)) return fallback;
-    if (ini.GetName(line) != lower) continue;
-    const String value = ini.GetValue(line, lower);
-    return value.empty() ? fallback : value;
+String ReadByScan(const TQuickIni& Ini, const String& Section, const String& Key, const String& Fallback) {
+  const int Header = Ini.GetSectionIndex(Section);
+  if (Header < 0 || Key.empty()) return Fallback;
+  const String LowerKey = LowerCase(Key);
+  for (int J = Header + 1; J < Ini.Lines().Count(); ++J) {
+    const String Line = Ini.Lines().Get(J);
+    if (Ini.IsSection(Line)) return Fallback;
+    if (Ini.GetName(Line) != LowerKey) continue;
+    const String Value = Ini.GetValue(Line, LowerKey);
+    return Value.empty() ? Fallback : Value;
   }
-  return fallback;
+  return Fallback;
 }
 
-void CheckRead(const TQuickIni& ini, const String& section, const String& key) {
-  if (ini.ReadString(section, key, "\x01") != ReadByScan(ini, section, key, "\x01")) abort();
+void CheckRead(const TQuickIni& Ini, const String& Section, const String& Key) {
+  if (Ini.ReadString(Section, Key, "\x01") != ReadByScan(Ini, Section, Key, "\x01")) abort();
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
-  TMemoryStream s;
-  s.WriteBuffer(Data, static_cast<int64_t>(Size));
-  s.SetPosition(0);
-  TQuickIni ini;
-  ini.LoadFromStream(&s);
-  CheckTable(ini);
+  TMemoryStream Stream;
+  Stream.WriteBuffer(Data, static_cast<int64_t>(Size));
+  Stream.SetPosition(0);
+  TQuickIni Ini;
+  Ini.LoadFromStream(&Stream);
+  CheckTable(Ini);
 
-  TStringList sections, names, values;
-  ini.ReadSections(sections);
-  for (int i = 0; i < sections.Count() && i < 16; ++i) {
-    const String sec = sections.Get(i);
-    ini.ReadSection(sec, names);
-    ini.ReadSectionValues(sec, values);
-    for (int k = 0; k < names.Count() && k < 16; ++k) {
-      CheckRead(ini, sec, names.Get(k));
-      CheckRead(ini, UpperCase(sec), UpperCase(names.Get(k)));
-      ini.ReadInteger(sec, names.Get(k), 0);
-      ini.ReadBool(sec, names.Get(k), false);
+  TStringList SectionList, NameList, ValueList;
+  Ini.ReadSections(SectionList);
+  for (int I = 0; I < SectionList.Count() && I < 16; ++I) {
+    const String Section = SectionList.Get(I);
+    Ini.ReadSection(Section, NameList);
+    Ini.ReadSectionValues(Section, ValueList);
+    for (int K = 0; K < NameList.Count() && K < 16; ++K) {
+      CheckRead(Ini, Section, NameList.Get(K));
+      CheckRead(Ini, UpperCase(Section), UpperCase(NameList.Get(K)));
+      Ini.ReadInteger(Section, NameList.Get(K), 0);
+      Ini.ReadBool(Section, NameList.Get(K), false);
     }
   }
-  if (sections.Count() > 0) {
-    const String first = sections.Get(0);
-    ini.WriteString(first, "fuzzkey", "v");
-    CheckTable(ini);
-    if (ini.ReadString(first, "FuzzKey", "") != "v" && ini.GetSectionIndex(first) >= 0) {
+  if (SectionList.Count() > 0) {
+    const String First = SectionList.Get(0);
+    Ini.WriteString(First, "fuzzkey", "v");
+    CheckTable(Ini);
+    if (Ini.ReadString(First, "FuzzKey", "") != "v" && Ini.GetSectionIndex(First) >= 0) {
       // The first section in the table may be shadowed only if an earlier header has the same name.
-      if (ini.Sections().IndexOf("[" + first + "]") == 0) abort();
+      if (Ini.Sections().IndexOf("[" + First + "]") == 0) abort();
     }
-    CheckRead(ini, first, "fuzzkey");
-    ini.DeleteKey(first, "fuzzkey");
-    CheckRead(ini, first, "fuzzkey");
-    CheckTable(ini);
-    ini.EraseSection(sections.Get(sections.Count() / 2));
-    CheckTable(ini);
+    CheckRead(Ini, First, "fuzzkey");
+    Ini.DeleteKey(First, "fuzzkey");
+    CheckRead(Ini, First, "fuzzkey");
+    CheckTable(Ini);
+    Ini.EraseSection(SectionList.Get(SectionList.Count() / 2));
+    CheckTable(Ini);
   }
-  ini.WriteInteger("New Section", "n", 42);
-  CheckTable(ini);
+  Ini.WriteInteger("New Section", "n", 42);
+  CheckTable(Ini);
 
   // What the store saves, it loads back to the same lines.
-  TMemoryStream saved;
-  ini.SaveToStream(&saved);
-  saved.SetPosition(0);
-  TQuickIni again;
-  again.LoadFromStream(&saved);
-  CheckTable(again);
+  TMemoryStream Saved;
+  Ini.SaveToStream(&Saved);
+  Saved.SetPosition(0);
+  TQuickIni Again;
+  Again.LoadFromStream(&Saved);
+  CheckTable(Again);
   return 0;
 }

@@ -15,32 +15,32 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
   if (Size == 0) return 0;
-  TSkinReader reader;
-  bool ok;
+  TSkinReader Reader;
+  bool Loaded;
   if (Data[0] & 1) {
-    TMemoryStream s;
-    s.WriteBuffer(Data + 1, static_cast<int64_t>(Size - 1));
-    ok = reader.Loadfromstream(s);
+    TMemoryStream Stream;
+    Stream.WriteBuffer(Data + 1, static_cast<int64_t>(Size - 1));
+    Loaded = Reader.Loadfromstream(Stream);
   } else {
-    ok = reader.LoadContainer(Data + 1, static_cast<int64_t>(Size - 1));
+    Loaded = Reader.LoadContainer(Data + 1, static_cast<int64_t>(Size - 1));
   }
-  if (!ok) return 0;
-  if (reader.FileCount() > kSkinMaxFiles) abort();
-  TMemoryStream out;
-  for (int i = 0; i < reader.FileCount(); ++i) {
+  if (!Loaded) return 0;
+  if (Reader.FileCount() > kSkinMaxFiles) abort();
+  TMemoryStream Out;
+  for (int I = 0; I < Reader.FileCount(); ++I) {
     // By index: exactly the part of the stored size that lies inside the data area.
-    reader.ReadByIndex(i, out);
-    if (out.Size() != reader.AvailableSize(i) ||
-        out.Size() > (reader.FileSize(i) > 0 ? reader.FileSize(i) : 0))
+    Reader.ReadByIndex(I, Out);
+    if (Out.Size() != Reader.AvailableSize(I) ||
+        Out.Size() > (Reader.FileSize(I) > 0 ? Reader.FileSize(I) : 0))
       abort();
     // By name: names may repeat, so only the bounds are known.
-    reader.readfile(reader.Names().Get(i), out);
-    if (out.Size() > reader.DataSize()) abort();
+    Reader.readfile(Reader.Names().Get(I), Out);
+    if (Out.Size() > Reader.DataSize()) abort();
   }
-  String name;
-  reader.readIni(".ini", out, name);
-  reader.readIni("", out, name);
-  reader.readfile("no such file", out);
-  if (out.Size() != 0) abort();
+  String IniName;
+  Reader.readIni(".ini", Out, IniName);
+  Reader.readIni("", Out, IniName);
+  Reader.readfile("no such file", Out);
+  if (Out.Size() != 0) abort();
   return 0;
 }

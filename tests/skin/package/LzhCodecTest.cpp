@@ -50,12 +50,12 @@ TEST(LzhLengths, EmptyInputReportsZeroAndStillCodesOneSymbol) {
 TEST(LzhSymbols, RunOfOneByteIsLiteralThenFullMatchesOfThePreviousByte) {
   const std::vector<uint8_t> Run(1 + 60 * 10, 'x');
   const auto Code = LzhPackBytes(Run);
-  const auto trace = TLzhProbe().Trace(Code, static_cast<int32_t>(Run.size()));
-  ASSERT_EQ(trace.size(), 11u);
-  EXPECT_EQ(trace[0].Sym, 'x');
-  for (size_t I = 1; I < trace.size(); ++I) {
-    EXPECT_EQ(trace[I].Sym, 253 + 60);
-    EXPECT_EQ(trace[I].Position, 0);
+  const auto Symbols = TLzhProbe().Trace(Code, static_cast<int32_t>(Run.size()));
+  ASSERT_EQ(Symbols.size(), 11u);
+  EXPECT_EQ(Symbols[0].Sym, 'x');
+  for (size_t I = 1; I < Symbols.size(); ++I) {
+    EXPECT_EQ(Symbols[I].Sym, 253 + 60);
+    EXPECT_EQ(Symbols[I].Position, 0);
   }
   EXPECT_EQ(LzhUnpackBytes(Code, static_cast<int32_t>(Run.size())), Run);
 }
@@ -63,10 +63,10 @@ TEST(LzhSymbols, RunOfOneByteIsLiteralThenFullMatchesOfThePreviousByte) {
 TEST(LzhSymbols, LeadingSpacesMatchThePrefilledRing) {
   const auto Text = Bytes("          hello");
   const auto Code = LzhPackBytes(Text);
-  const auto trace = TLzhProbe().Trace(Code, static_cast<int32_t>(Text.size()));
-  ASSERT_FALSE(trace.empty());
-  EXPECT_EQ(trace[0].Sym, 253 + 10);
-  EXPECT_EQ(trace[0].Position, 0);  // the nearest of the equally long matches
+  const auto Symbols = TLzhProbe().Trace(Code, static_cast<int32_t>(Text.size()));
+  ASSERT_FALSE(Symbols.empty());
+  EXPECT_EQ(Symbols[0].Sym, 253 + 10);
+  EXPECT_EQ(Symbols[0].Position, 0);  // the nearest of the equally long matches
   EXPECT_EQ(LzhUnpackBytes(Code, static_cast<int32_t>(Text.size())), Text);
 }
 
@@ -75,19 +75,19 @@ TEST(LzhSymbols, ThreeByteMatchIsCodedTwoByteMatchIsNot) {
     const auto Text = Bytes(
         "abcdefgh"
         "abc#");
-    const auto trace = TLzhProbe().Trace(LzhPackBytes(Text), static_cast<int32_t>(Text.size()));
-    ASSERT_EQ(trace.size(), 8u + 1 + 1);
-    EXPECT_EQ(trace[8].Sym, 253 + 3);
-    EXPECT_EQ(trace[8].Position, 7);  // eight bytes back
-    EXPECT_EQ(trace[9].Sym, '#');
+    const auto Symbols = TLzhProbe().Trace(LzhPackBytes(Text), static_cast<int32_t>(Text.size()));
+    ASSERT_EQ(Symbols.size(), 8u + 1 + 1);
+    EXPECT_EQ(Symbols[8].Sym, 253 + 3);
+    EXPECT_EQ(Symbols[8].Position, 7);  // eight bytes back
+    EXPECT_EQ(Symbols[9].Sym, '#');
   }
   {
     const auto Text = Bytes(
         "abdefgh"
         "ab#");
-    const auto trace = TLzhProbe().Trace(LzhPackBytes(Text), static_cast<int32_t>(Text.size()));
-    ASSERT_EQ(trace.size(), Text.size());
-    for (size_t I = 0; I < Text.size(); ++I) EXPECT_EQ(trace[I].Sym, Text[I]) << I;
+    const auto Symbols = TLzhProbe().Trace(LzhPackBytes(Text), static_cast<int32_t>(Text.size()));
+    ASSERT_EQ(Symbols.size(), Text.size());
+    for (size_t I = 0; I < Text.size(); ++I) EXPECT_EQ(Symbols[I].Sym, Text[I]) << I;
   }
 }
 
@@ -199,16 +199,16 @@ TEST(LzhDamagedInput, ImplausibleStoredLengthIsRejectedBeforeUnpacking) {
 TEST(LzhTables, ExistOnlyDuringACallAndAreFreedWhenTheSinkFails) {
   TLzhProbe Lzh;
   const auto Text = Bytes("some text some text some text");
-  size_t pos = 0;
+  size_t ReadAt = 0;
   const TReadProc Read = [&](void* D, uint16_t, uint16_t& Got) {
-    Got = pos < Text.size() ? 1 : 0;
-    if (Got) *static_cast<uint8_t*>(D) = Text[pos++];
+    Got = ReadAt < Text.size() ? 1 : 0;
+    if (Got) *static_cast<uint8_t*>(D) = Text[ReadAt++];
   };
   int32_t Consumed = 0;
   EXPECT_THROW(Lzh.LZHPack(Consumed, Read, [](void*, uint16_t, uint16_t&) { throw EWriteError("full"); }),
                EWriteError);
   EXPECT_EQ(Lzh.text_buf, nullptr);
-  pos = 0;
+  ReadAt = 0;
   std::vector<uint8_t> Code;
   Lzh.LZHPack(Consumed, Read, [&](void* D, uint16_t N, uint16_t& Put) {
     Code.push_back(*static_cast<uint8_t*>(D)), Put = N;
@@ -216,7 +216,7 @@ TEST(LzhTables, ExistOnlyDuringACallAndAreFreedWhenTheSinkFails) {
   EXPECT_EQ(Lzh.text_buf, nullptr);
   EXPECT_EQ(Consumed, static_cast<int32_t>(Text.size()));
   // The same object packs again from a fresh state.
-  pos = 0;
+  ReadAt = 0;
   std::vector<uint8_t> Again;
   Lzh.LZHPack(Consumed, Read, [&](void* D, uint16_t N, uint16_t& Put) {
     Again.push_back(*static_cast<uint8_t*>(D)), Put = N;
@@ -228,9 +228,9 @@ TEST(LzhTables, ExistOnlyDuringACallAndAreFreedWhenTheSinkFails) {
 // adaptive tree a chain of nine levels over the ~300 symbols never sent, which sit at the bottom,
 // deeper than one 16-bit word. Interleaved, as a real stream would send them.
 std::vector<int> DeepTreeSymbols() {
-  const int weights[] = {306, 306, 612, 918, 1530, 2448, 3978, 6426, 10404};
+  const int LeafWeights[] = {306, 306, 612, 918, 1530, 2448, 3978, 6426, 10404};
   int Left[9];
-  for (int S = 0; S < 9; ++S) Left[S] = weights[S] - 1;  // every leaf starts at weight 1
+  for (int S = 0; S < 9; ++S) Left[S] = LeafWeights[S] - 1;  // every leaf starts at weight 1
   std::vector<int> Seq;
   for (bool Any = true; Any;) {
     Any = false;
@@ -259,10 +259,10 @@ TEST(LzhHuffman, CodesLongerThanSixteenBitsAreSentAndDecodedExactly) {
   Enc.EndLZH();
   EXPECT_GT(Deepest, 16);
 
-  size_t pos = 0;
+  size_t ReadAt = 0;
   const TReadProc Read = [&](void* D, uint16_t, uint16_t& Got) {
-    Got = pos < Code.size() ? 1 : 0;
-    if (Got) *static_cast<uint8_t*>(D) = Code[pos++];
+    Got = ReadAt < Code.size() ? 1 : 0;
+    if (Got) *static_cast<uint8_t*>(D) = Code[ReadAt++];
   };
   TLzhProbe Dec;
   Dec.InitLZH();

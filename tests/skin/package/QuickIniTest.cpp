@@ -52,10 +52,10 @@ TEST(QuickIniLoad, LineEndsTrimmingCommentsAndNulStop) {
 
 TEST(QuickIniLoad, LoadsFromTheStreamPositionOn) {
   TQuickIni Ini;
-  TMemoryStream s;
-  s.WriteBuffer("[skip]\n[S]\na=5\n", 15);
-  s.SetPosition(7);
-  Ini.LoadFromStream(&s);
+  TMemoryStream Source;
+  Source.WriteBuffer("[skip]\n[S]\na=5\n", 15);
+  Source.SetPosition(7);
+  Ini.LoadFromStream(&Source);
   EXPECT_EQ(Ini.GetSectionIndex("skip"), -1);
   EXPECT_EQ(Ini.ReadInteger("S", "a", 0), 5);
 }
@@ -171,13 +171,13 @@ TEST(QuickIniWrite, DeleteKeyAndEraseSection) {
 }
 
 TEST(QuickIniLines, SetIniFileKeepsLinesAsGiven) {
-  TStringList lines;
-  lines.Add("[A]");
-  lines.Add("  key = v ");
-  lines.Add(" [B]");  // not a header for the table (checked as stored), yet ends section A
-  lines.Add("; kept");
+  TStringList Given;
+  Given.Add("[A]");
+  Given.Add("  key = v ");
+  Given.Add(" [B]");  // not a header for the table (checked as stored), yet ends section A
+  Given.Add("; kept");
   TQuickIni Ini;
-  Ini.SetIniFile(&lines);
+  Ini.SetIniFile(&Given);
   EXPECT_EQ(Ini.Lines().Count(), 4);
   EXPECT_EQ(Ini.Sections().Count(), 1);
   EXPECT_EQ(Ini.ReadString("A", "KEY", ""), "v");

@@ -41,17 +41,17 @@ TEST_F(SkinReaderTest, EveryVersionRoundTripsThroughTheWriter) {
   const auto Ini = Text("[Buttons]\r\nImage=button.bmp\r\n");
   std::vector<uint8_t> Bmp(3000);
   for (size_t I = 0; I < Bmp.size(); ++I) Bmp[I] = static_cast<uint8_t>(I * 7);
-  for (uint32_t version : {20000u, 30000u, 40000u, 50000u, 60000u, 70000u}) {
+  for (uint32_t FormatVersion : {20000u, 30000u, 40000u, 50000u, 60000u, 70000u}) {
     TSkinWriter W;
     W.AddFile("Skin.ini", Ini.data(), static_cast<int64_t>(Ini.size()));
     W.AddFile("Button.BMP", Bmp.data(), static_cast<int64_t>(Bmp.size()));
     W.AddFile("empty.bmp", nullptr, 0);
     TMemoryStream Archive;
-    W.SaveToStream(Archive, version);
+    W.SaveToStream(Archive, FormatVersion);
 
     TSkinReader R;
-    ASSERT_TRUE(R.Loadfromstream(Archive)) << version;
-    EXPECT_EQ(R.Version(), version);
+    ASSERT_TRUE(R.Loadfromstream(Archive)) << FormatVersion;
+    EXPECT_EQ(R.Version(), FormatVersion);
     ASSERT_EQ(R.FileCount(), 3);
     EXPECT_EQ(R.Names().Get(0), "skin.ini");
     EXPECT_EQ(R.Names().Get(1), "button.bmp");
@@ -72,11 +72,11 @@ TEST_F(SkinReaderTest, ExtraBlockAndSpareHeaderBytesAreNotInterpreted) {
   C.Sizes = {2, 3};
   C.Data = Text("AABBB");
   C.Filler = 0xA5;
-  for (uint32_t version : {20000u, 30000u, 40000u, 50000u, 60000u, 70000u}) {
-    C.Version = version;
+  for (uint32_t FormatVersion : {20000u, 30000u, 40000u, 50000u, 60000u, 70000u}) {
+    C.Version = FormatVersion;
     TSkinReader R;
-    ASSERT_TRUE(Load(R, C)) << version;
-    EXPECT_EQ(File(R, "b.bmp"), Text("BBB")) << version;
+    ASSERT_TRUE(Load(R, C)) << FormatVersion;
+    EXPECT_EQ(File(R, "b.bmp"), Text("BBB")) << FormatVersion;
   }
 }
 
@@ -130,12 +130,12 @@ TEST_F(SkinReaderTest, UnknownVersionShowsTheMessageAndKeepsTheReader) {
   TSkinReader R;
   ASSERT_TRUE(Load(R, Good));
 
-  for (uint32_t version : {0u, 10000u, 19999u, 80000u, 0xFFFFFFFFu}) {
+  for (uint32_t FormatVersion : {0u, 10000u, 19999u, 80000u, 0xFFFFFFFFu}) {
     TRawContainer Old = Good;
-    Old.Version = version;
+    Old.Version = FormatVersion;
     Old.ExtraBlock = 0;
     Old.Names = "b.bmp\r\n";
-    EXPECT_FALSE(Load(R, Old)) << version;
+    EXPECT_FALSE(Load(R, Old)) << FormatVersion;
   }
   ASSERT_EQ(Messages.size(), 5u);
   EXPECT_EQ(Messages[0], "This is Older Skin File\rPlease update to new version !");

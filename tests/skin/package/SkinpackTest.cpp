@@ -127,11 +127,12 @@ TEST_F(SkinpackTest, VerifyListsEveryProblem) {
   W.AddFile("broken.bmp", Broken.data(), static_cast<int64_t>(Broken.size()));
   W.SaveToFile(P("bad.skn"));
   EXPECT_EQ(Run({"verify", P("bad.skn")}), 1);
-  const std::string err = Err.str();
-  EXPECT_NE(err.find("gone.bmp"), std::string::npos) << err;
-  EXPECT_NE(err.find("picture.png"), std::string::npos) << err;
-  EXPECT_NE(err.find("broken.bmp"), std::string::npos) << err;
-  EXPECT_NE(err.find("3 problem(s)"), std::string::npos) << err;  // the directory is stripped for Left
+  const std::string ErrText = Err.str();
+  EXPECT_NE(ErrText.find("gone.bmp"), std::string::npos) << ErrText;
+  EXPECT_NE(ErrText.find("picture.png"), std::string::npos) << ErrText;
+  EXPECT_NE(ErrText.find("broken.bmp"), std::string::npos) << ErrText;
+  EXPECT_NE(ErrText.find("3 problem(s)"), std::string::npos)
+      << ErrText;  // the directory is stripped for Left
 
   TSkinWriter NoIni;
   NoIni.AddFile("button.bmp", Good.data(), static_cast<int64_t>(Good.size()));
