@@ -87,16 +87,16 @@ SkinFolder SkinFolder::Load(const std::string& Dir) {
   for (const auto& Entry : std::filesystem::directory_iterator(Dir)) {
     if (!Entry.is_regular_file()) continue;
     const std::string Name = Entry.path().filename().string();
-    const std::string lower = Lower(Name);
-    if (lower.find(".ini") != std::string::npos) {
+    const std::string LowerName = Lower(Name);
+    if (LowerName.find(".ini") != std::string::npos) {
       if (!F.iniName.empty()) throw std::runtime_error("two descriptions in " + Dir);
       F.iniName = Name;
       const auto Bytes = ReadAll(Entry.path());
       F.ini = SkinIni(std::string(Bytes.begin(), Bytes.end()));
-    } else if (lower.size() > 4 && lower.substr(lower.size() - 4) == ".bmp") {
+    } else if (LowerName.size() > 4 && LowerName.substr(LowerName.size() - 4) == ".bmp") {
       const auto Bytes = ReadAll(Entry.path());
-      F.bitmaps.emplace(lower, bmp::Decode(Bytes));
-      F.depths[lower] = F.bitmaps.at(lower).bitCount;
+      F.bitmaps.emplace(LowerName, bmp::Decode(Bytes));
+      F.depths[LowerName] = F.bitmaps.at(LowerName).bitCount;
     } else {
       ++F.otherFiles;
     }

@@ -114,30 +114,30 @@ TEST_P(SkinLayout, OneDescriptionAndThirtyThreeBitmapsOfFourTwentyFourAndThirtyT
 }
 
 TEST_P(SkinLayout, EveryImageKeyNamesAFolderBitmapAndEveryBitmapIsNamed) {
-  const SkinFolder& s = skin();
+  const SkinFolder& Folder = skin();
   const std::set<std::string> ImageKeys = {"image",       "bitmap", "buttonimage", "checkbutton",
                                            "radiobutton", "border", "glyphimage",  "textback"};
   std::set<std::string> Used;
   auto Use = [&](const std::string& Section, const std::string& Key) {
-    const std::string Value = s.ini.Get(Section, Key);
+    const std::string Value = Folder.ini.Get(Section, Key);
     if (Value.empty()) return;
     // The engine loads only names whose extension is exactly ".bmp".
     EXPECT_EQ(Value.substr(Value.size() - 4), ".bmp") << Section << "/" << Key;
-    EXPECT_TRUE(s.bitmaps.count(Lower(Value))) << Section << "/" << Key << " = " << Value;
+    EXPECT_TRUE(Folder.bitmaps.count(Lower(Value))) << Section << "/" << Key << " = " << Value;
     Used.insert(Lower(Value));
   };
-  for (const std::string& Section : s.ini.Sections())
+  for (const std::string& Section : Folder.ini.Sections())
     for (const std::string& Key : ImageKeys) Use(Section, Key);
   for (const char* Side : {"Left", "Right", "Top", "Bottom"}) Use("Personality", Side);
-  for (const auto& [name, image] : s.bitmaps) EXPECT_TRUE(Used.count(name)) << name << " is not used";
+  for (const auto& [name, image] : Folder.bitmaps) EXPECT_TRUE(Used.count(name)) << name << " is not used";
 }
 
 TEST_P(SkinLayout, StripsSplitIntoTheFrameCountsThePaintersUse) {
   const SkinFolder& S = skin();
-  for (const Strip& strip : kStrips) {
-    const bmp::Image& Im = Need(strip.section, strip.key);
-    const int Extent = strip.stacked ? Im.height : Im.width;
-    EXPECT_EQ(Extent % strip.frames, 0) << strip.section << " " << Im.width << "x" << Im.height;
+  for (const Strip& Entry : kStrips) {
+    const bmp::Image& Im = Need(Entry.section, Entry.key);
+    const int Extent = Entry.stacked ? Im.height : Im.width;
+    EXPECT_EQ(Extent % Entry.frames, 0) << Entry.section << " " << Im.width << "x" << Im.height;
   }
   for (const char* Side : {"Left", "Right", "Top", "Bottom"}) {
     const bmp::Image& Im = Need("Personality", Side);
@@ -146,18 +146,18 @@ TEST_P(SkinLayout, StripsSplitIntoTheFrameCountsThePaintersUse) {
     EXPECT_EQ((Stacked ? Im.height : Im.width) % 2, 0) << Side;
   }
   // Thumb bodies: frame count from their own key, the same for both orientations.
-  for (const char* thumb : {"HorzScrollThumb", "VertScrollThumb"}) {
-    const int Frames = S.ini.GetInt(thumb, "FrameCount", 3);
-    EXPECT_EQ(Need(thumb, "Image").width % Frames, 0) << thumb;
+  for (const char* ThumbSection : {"HorzScrollThumb", "VertScrollThumb"}) {
+    const int Frames = S.ini.GetInt(ThumbSection, "FrameCount", 3);
+    EXPECT_EQ(Need(ThumbSection, "Image").width % Frames, 0) << ThumbSection;
   }
   // Check and radio marks: 13-pixel frames, counts that the state remapping knows (12 and 8).
-  const bmp::Image& check = Need("Buttons", "CheckButton");
+  const bmp::Image& CheckStrip = Need("Buttons", "CheckButton");
   const bmp::Image& Radio = Need("Buttons", "RadioButton");
-  EXPECT_EQ(check.height, 13);
+  EXPECT_EQ(CheckStrip.height, 13);
   EXPECT_EQ(Radio.height, 13);
   EXPECT_EQ(S.ini.GetInt("Buttons", "CheckButtonFrame", 0), 12);
   EXPECT_EQ(S.ini.GetInt("Buttons", "RadioButtonFrame", 0), 8);
-  EXPECT_EQ(check.width, 12 * 13);
+  EXPECT_EQ(CheckStrip.width, 12 * 13);
   EXPECT_EQ(Radio.width, 8 * 13);
   // The track keeps the count it is given; none would leave it without a frame to draw.
   EXPECT_EQ(S.ini.GetInt("Track", "Frame", 0), 1);
@@ -170,9 +170,9 @@ TEST_P(SkinLayout, StripsSplitIntoTheFrameCountsThePaintersUse) {
 TEST_P(SkinLayout, FrameBordersFitTogether) {
   const SkinIni& Ini = skin().ini;
   const int Title = TitleHeight();
-  const bmp::Image& left = Need("Personality", "Left");
-  const bmp::Image& top = Need("Personality", "Top");
-  const int bottom = Need("Personality", "Bottom").height / 2;
+  const bmp::Image& LeftSide = Need("Personality", "Left");
+  const bmp::Image& TopSide = Need("Personality", "Top");
+  const int BottomHeight = Need("Personality", "Bottom").height / 2;
   EXPECT_GE(Title, 24);
   EXPECT_EQ(SideWidth("Left"), SideWidth("Right"));
   EXPECT_GE(SideWidth("Left"), 3);
@@ -181,13 +181,13 @@ TEST_P(SkinLayout, FrameBordersFitTogether) {
   // stretchable middle remains between them.
   for (const char* Side : {"Left", "Right"}) {
     EXPECT_EQ(Ini.GetInt("Personality", std::string(Side) + "TopHeight", 0), Title) << Side;
-    EXPECT_EQ(Ini.GetInt("Personality", std::string(Side) + "BotHeight", 0), bottom) << Side;
+    EXPECT_EQ(Ini.GetInt("Personality", std::string(Side) + "BotHeight", 0), BottomHeight) << Side;
   }
-  EXPECT_GT(left.height, Title + bottom);
-  EXPECT_GT(top.width,
+  EXPECT_GT(LeftSide.height, Title + BottomHeight);
+  EXPECT_GT(TopSide.width,
             Ini.GetInt("Personality", "TopTopHeight", 0) + Ini.GetInt("Personality", "TopBotHeight", 0));
   // The caption colour is sampled at a third of the top strip's first frame: it must be caption.
-  const bmp::Rgb Sample = bmp::GetPixel(top, top.width / 3, Title / 3);
+  const bmp::Rgb Sample = bmp::GetPixel(TopSide, TopSide.width / 3, Title / 3);
   EXPECT_NE(Sample, kKey);
 }
 
@@ -200,12 +200,12 @@ TEST_P(SkinLayout, OnlyTheTopCornersAreCutOut) {
     EXPECT_GT(CountKey(Im, 0, 0, Im.width, Corner), 0) << Side << ": no rounded corner";
     EXPECT_EQ(CountKey(Im, 0, Corner, Im.width, Im.height), 0) << Side;
   }
-  const bmp::Image& top = Need("Personality", "Top");
-  const int Fw = top.width, L = Ini.GetInt("Personality", "TopTopHeight", 0),
+  const bmp::Image& TopSide = Need("Personality", "Top");
+  const int Fw = TopSide.width, L = Ini.GetInt("Personality", "TopTopHeight", 0),
             R = Ini.GetInt("Personality", "TopBotHeight", 0);
-  EXPECT_EQ(CountKey(top, L, 0, Fw - R, top.height), 0);
-  const bmp::Image& bottom = Need("Personality", "Bottom");
-  EXPECT_EQ(CountKey(bottom, 0, 0, bottom.width, bottom.height), 0);
+  EXPECT_EQ(CountKey(TopSide, L, 0, Fw - R, TopSide.height), 0);
+  const bmp::Image& BottomSide = Need("Personality", "Bottom");
+  EXPECT_EQ(CountKey(BottomSide, 0, 0, BottomSide.width, BottomSide.height), 0);
 }
 
 TEST_P(SkinLayout, OpaqueElementsHoldNoKeyColour) {
@@ -242,12 +242,12 @@ TEST_P(SkinLayout, StretchedMiddlesCarryNoDetail) {
                              Ini.GetInt("Buttons", "RightWidth", 0), false));
   EXPECT_TRUE(UniformColumns(Need("Progress", "Bitmap"), 2, Ini.GetInt("Progress", "LeftWidth", 0),
                              Ini.GetInt("Progress", "RightWidth", 0), false));
-  const bmp::Image& left = Need("Personality", "Left");
-  const int Fw = left.width / 2, top = Ini.GetInt("Personality", "LeftTopHeight", 0),
-            bottom = Ini.GetInt("Personality", "LeftBotHeight", 0);
-  for (int Y = top + 1; Y < left.height - bottom; ++Y)
+  const bmp::Image& LeftSide = Need("Personality", "Left");
+  const int Fw = LeftSide.width / 2, TopFixed = Ini.GetInt("Personality", "LeftTopHeight", 0),
+            BottomFixed = Ini.GetInt("Personality", "LeftBotHeight", 0);
+  for (int Y = TopFixed + 1; Y < LeftSide.height - BottomFixed; ++Y)
     for (int X = 0; X < 2 * Fw; ++X)
-      EXPECT_EQ(bmp::GetPixel(left, X, Y), bmp::GetPixel(left, X, top)) << X << "," << Y;
+      EXPECT_EQ(bmp::GetPixel(LeftSide, X, Y), bmp::GetPixel(LeftSide, X, TopFixed)) << X << "," << Y;
 }
 
 TEST_P(SkinLayout, CaptionButtonsSitInTheCaptionWithoutOverlapping) {
@@ -265,8 +265,8 @@ TEST_P(SkinLayout, CaptionButtonsSitInTheCaptionWithoutOverlapping) {
     const int W = Im.width / Frames, Y = Ini.GetInt(Section, "Ycoord", 0);
     EXPECT_GE(Y, 0);
     EXPECT_LE(Y + Im.height, Title) << Section;
-    const int action = Ini.GetInt(Section, "Action", 0);
-    Actions |= 1 << action;
+    const int Action = Ini.GetInt(Section, "Action", 0);
+    Actions |= 1 << Action;
     if (Ini.GetInt(Section, "Align", 0) == 1) {
       const int X = Ini.GetInt(Section, "Xcoord", 0);
       EXPECT_GE(X - W, Side) << Section << " covers the right border";
