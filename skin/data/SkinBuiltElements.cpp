@@ -8,8 +8,18 @@
 #include "skin/data/SkinBitmapCopy.h"
 #include "skin/data/SkinData.h"
 #include "skin/imaging/BitmapUtils.h"
+#include "skin/imaging/ColorMath.h"
+#include "skin/imaging/PixelRows.h"
 #include "skin/imaging/SkinPaint.h"
 #include "skin/package/QuickIni.h"
+
+using skin::BlueOf;
+using skin::GreenOf;
+using skin::RedOf;
+using skin::ReplaceColorRows;
+using skin::TGradientCache;
+using skin::TPixelRows;
+using skin::TRgbValue;
 
 namespace {
 
@@ -126,10 +136,20 @@ void TSkinData::ReBuildComboxArrow() {
       return;
     }
   } else if (ComboButton) {
-    ComboxArrow->Bitmap->Assign(ComboButton->Bitmap.get());
-    // The key colour becomes the face colour as drawn (a system colour is resolved first).
-    if (!ComboxArrow->Bitmap->Empty())
-      ChangeTrans(ComboxArrow->Bitmap.get(), ColorToRGB(Colors[csButtonFace]));
+    TBitmap& Source = *ComboButton->Bitmap;
+    if (Source.Empty()) {
+      ComboxArrow->Bitmap->Assign(&Source);
+    } else {
+      // The key colour becomes the face colour as drawn (a system colour is resolved first); done
+      // on the 24-bit pixels in memory, so that only the result becomes a bitmap.
+      bmp::Image Picture = Pixels24(Source);
+      const TColor Face = ColorToRGB(Colors[csButtonFace]);
+      const TPixelRows Rows{Picture.pixels.data(), Picture.width, Picture.height,
+                            static_cast<std::ptrdiff_t>(Picture.stride()), 3};
+      ReplaceColorRows(Rows, 255, 0, 255, static_cast<std::uint8_t>(Face),
+                       static_cast<std::uint8_t>(Face >> 8), static_cast<std::uint8_t>(Face >> 16));
+      ComboxArrow->Bitmap->FromImage(std::move(Picture));
+    }
     ComboxArrow->FrameCount = ComboButton->FrameCount;
     return;
   }
@@ -141,8 +161,7 @@ void TSkinData::ReBuildComboxArrow() {
 // The tool-bar background: a vertical gradient from a light face colour to a darkened caption
 // colour; a strongly coloured caption is lightened instead.
 void TSkinData::RebuildToolbar() {
-  auto Gradient = std::make_unique<TBitmap>();
-  MakeFilledBitmap(*Gradient, 10, 40, 0xFFFFFF);
+  constexpr int kWidth = 10, kHeight = 40;
   const TColor C = GetCaptionColor();
   TColor E = Blend(0x808080, C, 150);
   const TColor S = Blend(Colors[csButtonFace], 0xFFFFFF, 150);
@@ -151,7 +170,22 @@ void TSkinData::RebuildToolbar() {
     const std::int32_t P = (225 - V) * 25 / 140 + 50;
     E = Blend(C, 0xFFFFFF, P);
   }
-  GradFill(Gradient->Canvas()->Handle(), RECT{0, 0, 10, 40}, S, E, 1);
+  // The rows of GradFill's top-to-bottom gradient written straight into the picture: no device
+  // context, no brushes.
+  const std::vector<TRgbValue>& Bands = TGradientCache::Shared().Table(kHeight, ColorToRGB(S), ColorToRGB(E));
+  bmp::Image Picture;
+  Picture.Allocate(kWidth, kHeight, 24);
+  for (int Y = 0; Y < kHeight; ++Y) {
+    const TRgbValue Band = Bands[static_cast<std::size_t>(Y)];
+    std::uint8_t* Line = Picture.Row(Y);
+    for (int X = 0; X < kWidth; ++X) {
+      Line[3 * X] = static_cast<std::uint8_t>(BlueOf(Band));
+      Line[3 * X + 1] = static_cast<std::uint8_t>(GreenOf(Band));
+      Line[3 * X + 2] = static_cast<std::uint8_t>(RedOf(Band));
+    }
+  }
+  auto Gradient = std::make_unique<TBitmap>();
+  Gradient->FromImage(std::move(Picture));
   if (!Toolbar) Toolbar = std::make_unique<TDataSkinObject>("Toolbar");
   Toolbar->Bitmap = std::move(Gradient);
   Toolbar->FrameCount = 1;
@@ -160,13 +194,13 @@ void TSkinData::RebuildToolbar() {
 void TSkinData::CreateMinCaption() {
   if (!MinCaption) MinCaption = std::make_unique<TDataSkinObject>("MinCaption");
   const TColor C = GetCaptionColor();
-  auto Face = std::make_unique<TBitmap>();
-  MakeFilledBitmap(*Face, 80, 29, C);
-  TCanvas& Surface = *Face->Canvas();
+  auto Picture = std::make_unique<TBitmap>();
+  MakeFilledBitmap(*Picture, 80, 29, C);
+  TCanvas& Surface = *Picture->Canvas();
   Surface.Brush()->SetColor(C);
   Surface.Pen()->SetColor(Blend(0x000000, C, 50));
   Surface.Rectangle(0, 0, 80, 29);
-  MinCaption->Bitmap = std::move(Face);
+  MinCaption->Bitmap = std::move(Picture);
   MinCaption->FrameCount = 1;
   MinCaption->Margins = RECT{3, 3, 3, 3};
 }

@@ -125,6 +125,9 @@ class TSkinData : public TComponent, public TSkinColorScheme {
   void LoadFromIni(const String& IniName = String());
   // Fills Bitmap from the archive file FileName during a load; empty for anything else.
   void Readbmp(TBitmap& Bitmap, const String& FileName);
+  // The same picture decoded without a bitmap (for pictures that are only cut up or measured);
+  // false, leaving Image as it was, where Readbmp would give an empty bitmap.
+  bool ReadImage(bmp::Image& Image, const String& FileName) const;
 
   // The skin manager's operations.
   void Install();

@@ -2,8 +2,10 @@
 // readers rely on the colours read before them, the derived elements on the elements).
 
 #include <algorithm>
+#include <span>
 
 #include "framework/win/graphics/Colors.h"
+#include "skin/data/SkinBitmapCopy.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinDataHelpers.h"
 #include "skin/package/QuickIni.h"
@@ -118,24 +120,41 @@ void TSkinData::LoadFromIni(const String& /*IniName*/) {
   FNoSkin = false;
 }
 
-void TSkinData::Readbmp(TBitmap& Bitmap, const String& FileName) {
+namespace {
+
+// The bytes of a picture the archive holds, in place; nothing for a name that is no bitmap's, a
+// missing file, or outside a load.
+std::span<const std::uint8_t> PictureBytes(const TSkinReader* Reader, const String& FileName) {
   const String Name = SkinBitmapName(FileName);
-  if (Name.empty() || !FReader || !FFileStream) {
-    EmptyBitmap(Bitmap);
-    return;
-  }
-  FReader->readfile(Name, *FFileStream);
-  if (FFileStream->Size() < 1) {
+  if (Name.empty() || !Reader) return {};
+  return Reader->FileBytes(Name);
+}
+
+}  // namespace
+
+void TSkinData::Readbmp(TBitmap& Bitmap, const String& FileName) {
+  const std::span<const std::uint8_t> Bytes = PictureBytes(FReader.get(), FileName);
+  if (Bytes.empty()) {
     EmptyBitmap(Bitmap);
     return;
   }
   try {
-    FFileStream->SetPosition(0);
-    Bitmap.LoadFromStream(*FFileStream);
+    Bitmap.LoadFromBytes(Bytes.data(), Bytes.size());
   } catch (const Exception&) {
     // An image the archive holds but that is not a readable bitmap counts as missing: one broken
     // file must not take the rest of the skin down with it.
     EmptyBitmap(Bitmap);
+  }
+}
+
+bool TSkinData::ReadImage(bmp::Image& Image, const String& FileName) const {
+  const std::span<const std::uint8_t> Bytes = PictureBytes(FReader.get(), FileName);
+  if (Bytes.empty()) return false;
+  try {
+    Image = TBitmap::DecodeImage(Bytes.data(), Bytes.size());
+    return true;
+  } catch (const Exception&) {
+    return false;
   }
 }
 
@@ -154,13 +173,15 @@ void TSkinData::ReadColor() {
 void TSkinData::MirrorComboButton() {
   if (!ComboButton || ComboButton->Bitmap->Empty()) return;
   TBitmap& Mirror = *ComboButton->Bitmap2;
-  Mirror.Assign(ComboButton->Bitmap.get());
-  Mirror.SetPixelFormat(pf24bit);
-  const int W = Mirror.Width();
-  for (int Y = 0; Y < Mirror.Height(); ++Y) {
-    auto* Row = static_cast<std::uint8_t*>(Mirror.ScanLine(Y));
-    for (int L = 0, R = W - 1; L < R; ++L, --R) std::swap_ranges(Row + 3 * L, Row + 3 * L + 3, Row + 3 * R);
+  // Turned in memory and made once: no bitmap for the copy and another for its 24-bit form.
+  bmp::Image Picture = Pixels24(*ComboButton->Bitmap);
+  const int W = Picture.width;
+  for (int Y = 0; Y < Picture.height; ++Y) {
+    std::uint8_t* Line = Picture.Row(Y);
+    for (int L = 0, R = W - 1; L < R; ++L, --R)
+      std::swap_ranges(Line + 3 * L, Line + 3 * L + 3, Line + 3 * R);
   }
+  Mirror.FromImage(std::move(Picture));  // both pictures are new in this load: nothing else to copy
 }
 
 TColor TSkinData::GetCaptionColor() const {

@@ -26,16 +26,17 @@ bool IsCaptionButtonSection(const TQuickIni& Ini, const String& Section) {
   return !(Ini.ReadInteger(Section, "Action", 0) == -1 && Ini.ReadInteger(Section, "Visibility", -1) != 0);
 }
 
-void GuessFrameCount(TDataSkinSysButton& B) {
-  if (B.FrameCount != 0) return;
+// From the picture's size (0 x 0 when there is none); false when the picture is not to be kept.
+bool GuessFrameCount(TDataSkinSysButton& B, int Width, int Height) {
+  if (B.FrameCount != 0) return true;
   B.FrameCount = kDefaultFrames;
-  if (!B.Bitmap->Empty()) {
-    const double Ratio = static_cast<double>(B.Bitmap->Width()) / B.Bitmap->Height();
+  if (Width > 0 && Height > 0) {
+    const double Ratio = static_cast<double>(Width) / Height;
     B.FrameCount = Ratio <= kThreeFrameRatio ? 3 : kDefaultFrames;
     if (B.Action < 0) B.FrameCount = kDefaultFrames;
   }
   // The icon (3) and the one of action 11 are drawn from the window, not from the skin.
-  if (B.Action == 3 || B.Action == 11) B.Bitmap->SetSize(0, 0);
+  return !(B.Action == 3 || B.Action == 11);
 }
 
 }  // namespace
@@ -73,8 +74,18 @@ void TSkinData::ReadSysButton() {
     }
     B->CombineOp = FIni->ReadInteger(Section, "CombineOp", -1);
     B->FrameCount = FIni->ReadInteger(Section, "frame", 0);
-    Readbmp(*B->Bitmap, FIni->ReadString(Section, "ButtonImage", ""));
-    GuessFrameCount(*B);
+    // Decoded first and made a bitmap only when it is kept; a dropped picture leaves an empty
+    // bitmap of its format, as loading and emptying it did.
+    bmp::Image Picture;
+    const bool Loaded = ReadImage(Picture, FIni->ReadString(Section, "ButtonImage", ""));
+    const bool Keep = GuessFrameCount(*B, Loaded ? Picture.width : 0, Loaded ? Picture.height : 0);
+    if (Loaded) {
+      if (!Keep) {
+        Picture.width = Picture.height = 0;
+        Picture.pixels.clear();
+      }
+      B->Bitmap->FromImage(std::move(Picture));
+    }
     SysButtons[static_cast<std::size_t>(I)] = std::move(B);
   }
 
@@ -93,11 +104,13 @@ void TSkinData::ReadSysButton() {
 // "MDICONTROLS" holds twelve frames: four for each of the three buttons, left to right.
 void TSkinData::CreateMdibtn(int First) {
   if (!FIni || First < 0 || static_cast<std::size_t>(First) + kMdiButtonCount > SysButtons.size()) return;
-  TBitmap Source;
-  Readbmp(Source, FIni->ReadString("MDICONTROLS", "Image", ""));
-  if (Source.Empty()) return;
-  const int W = Source.Width() / 12;
-  const int H = Source.Height();
+  // Only cut up: decoded without a bitmap of its own.
+  bmp::Image Source;
+  if (!ReadImage(Source, FIni->ReadString("MDICONTROLS", "Image", "")) || Source.width <= 0 ||
+      Source.height <= 0)
+    return;
+  const int W = Source.width / 12;
+  const int H = Source.height;
   for (int I = 0; I < kMdiButtonCount; ++I) {
     TDataSkinSysButton* B = SysButtons[static_cast<std::size_t>(First + I)].get();
     if (!B) continue;

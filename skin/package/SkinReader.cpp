@@ -34,15 +34,15 @@ void TSkinReader::Decompress(TStream& Source, TStream& Destination) {
 }
 
 bool TSkinReader::Loadfromstream(TMemoryStream& Stream) {
-  TMemoryStream Container;
+  auto Container = std::make_unique<TMemoryStream>();
   try {
-    Decompress(Stream, Container);
+    Decompress(Stream, *Container);
   } catch (const ElzhException&) {
     return false;  // a length the code cannot back: not an archive
   } catch (const EReadError&) {
     return false;  // not even a length field
   }
-  return LoadContainer(Container.Memory(), Container.Size());
+  return Parse(Container->Memory(), Container->Size(), &Container);
 }
 
 bool TSkinReader::loadfromfile(const String& FileName) {
@@ -57,6 +57,10 @@ bool TSkinReader::loadfromfile(const String& FileName) {
 }
 
 bool TSkinReader::LoadContainer(const uint8_t* Data, int64_t Size) {
+  return Parse(Data, Size, nullptr);
+}
+
+bool TSkinReader::Parse(const uint8_t* Data, int64_t Size, std::unique_ptr<TMemoryStream>* Owned) {
   if (Data == nullptr || Size < kSkinHeaderSize) return false;
   const auto Version = static_cast<uint32_t>(LoadInt32(Data));
   const int32_t Extra = SkinExtraBlockLength(Version);
@@ -85,15 +89,24 @@ bool TSkinReader::LoadContainer(const uint8_t* Data, int64_t Size) {
   }
   const int64_t DataAt = SizesAt + 4 * int64_t{N};
 
-  auto DataStream = std::make_unique<TMemoryStream>();
-  if (DataAt < Size) DataStream->WriteBuffer(Data + DataAt, Size - DataAt);
-  DataStream->SetPosition(0);
+  // A container the reader may keep is kept whole, the files read where they lie in it.
+  std::unique_ptr<TMemoryStream> Files;
+  int64_t Kept = 0;
+  if (Owned && *Owned && DataAt < Size) {
+    Files = std::move(*Owned);
+    Kept = DataAt;
+  } else {
+    Files = std::make_unique<TMemoryStream>();
+    if (DataAt < Size) Files->WriteBuffer(Data + DataAt, Size - DataAt);
+  }
+  Files->SetPosition(0);
 
+  std::memcpy(FHeader.data(), Data, kSkinHeaderSize);
   FList = std::move(List);
   FCount = FList->Count();
   FSizes = Sizes;
-  FData = std::move(DataStream);
-  std::memcpy(FHeader.data(), Data, kSkinHeaderSize);
+  FData = std::move(Files);
+  FDataAt = Kept;
   return true;
 }
 
@@ -124,7 +137,7 @@ int64_t TSkinReader::AvailableSize(int Index) const {
 
 void TSkinReader::CopyFile(int Index, TMemoryStream& Destination) const {
   const int64_t Got = AvailableSize(Index);
-  if (Got > 0) Destination.WriteBuffer(FData->Bytes().data() + FileOffset(Index), Got);
+  if (Got > 0) Destination.WriteBuffer(FData->Bytes().data() + FDataAt + FileOffset(Index), Got);
   Destination.SetPosition(0);
 }
 
@@ -144,6 +157,17 @@ void TSkinReader::readfile(const String& Name, TMemoryStream& Destination) {
   }
 }
 
+std::span<const uint8_t> TSkinReader::FileBytes(const String& Name) const {
+  const String Key = LowerCase(Name);
+  for (int I = 0; I < FCount; ++I) {
+    if (FList->Get(I) != Key) continue;
+    const int64_t Got = AvailableSize(I);
+    if (Got <= 0) return {};
+    return {FData->Bytes().data() + FDataAt + FileOffset(I), static_cast<size_t>(Got)};
+  }
+  return {};
+}
+
 void TSkinReader::readIni(const String& SubStr, TMemoryStream& Destination, String& Name) {
   Destination.Clear();
   for (int I = 0; I < FCount; ++I) {
@@ -157,5 +181,5 @@ void TSkinReader::readIni(const String& SubStr, TMemoryStream& Destination, Stri
 }
 
 int64_t TSkinReader::DataSize() const {
-  return static_cast<int64_t>(FData->Bytes().size());
+  return static_cast<int64_t>(FData->Bytes().size()) - FDataAt;
 }

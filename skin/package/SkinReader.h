@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 
 #include "framework/core/Object.h"
 #include "framework/core/Strings.h"
@@ -34,6 +35,9 @@ class TSkinReader : public TObject {
   // Copies the file called Name (compared after ASCII lower-casing) into Destination, rewound.
   // Destination is left empty when there is no such file.
   void readfile(const String& Name, TMemoryStream& Destination);
+  // The bytes of the file called Name as readfile would copy them, in place: valid until the next
+  // load. Empty when there is no such file.
+  std::span<const uint8_t> FileBytes(const String& Name) const;
   // Copies the first file whose (lower-case) name contains SubStr and returns that name in Name.
   void readIni(const String& SubStr, TMemoryStream& Destination, String& Name);
 
@@ -46,18 +50,20 @@ class TSkinReader : public TObject {
   int FileCount() const { return FCount; }
   // Stored size of file Index (0 for an index the table does not hold).
   int32_t FileSize(int Index) const;
-  const TMemoryStream& Data() const { return *FData; }
   int64_t DataSize() const;
   uint32_t Version() const;
   int32_t NamesLength() const;
 
  private:
+  // Parses Data; a container given as Owned may be taken over instead of copied.
+  bool Parse(const uint8_t* Data, int64_t Size, std::unique_ptr<TMemoryStream>* Owned);
   void CopyFile(int Index, TMemoryStream& Destination) const;
   int64_t FileOffset(int Index) const;
 
   std::unique_ptr<TStringList> FList;
   int FCount = 0;
   std::array<int32_t, kSkinMaxFiles> FSizes{};
-  std::unique_ptr<TMemoryStream> FData;
+  std::unique_ptr<TMemoryStream> FData;  // the data area starts at FDataAt
+  int64_t FDataAt = 0;
   std::array<uint8_t, kSkinHeaderSize> FHeader{};
 };

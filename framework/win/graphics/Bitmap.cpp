@@ -218,11 +218,25 @@ bmp::Image TBitmap::ToImage() {
   return Picture;
 }
 
-void TBitmap::FromImage(const bmp::Image& Image) {
+namespace {
+
+void CheckImage(const bmp::Image& Image) {
   if (!bmp::IsSupportedBitCount(Image.bitCount)) throw EInvalidGraphicOperation("Unsupported pixel format");
   if (Image.width < 0 || Image.height < 0 || Image.pixels.size() != Image.stride() * size_t(Image.height))
     throw EInvalidGraphicOperation("Image size does not match its pixels");
+}
+
+}  // namespace
+
+void TBitmap::FromImage(const bmp::Image& Image) {
+  CheckImage(Image);
   Replace(Image, FormatOf(Image));
+}
+
+void TBitmap::FromImage(bmp::Image&& Image) {
+  CheckImage(Image);
+  const TPixelFormat Format = FormatOf(Image);
+  Replace(std::move(Image), Format);
 }
 
 void TBitmap::SetSize(int AWidth, int AHeight) {
@@ -423,7 +437,7 @@ void TBitmap::Assign(TPersistent* Source) {
   Replace(Other->ToImage(), Other->FPixelFormat);
 }
 
-void TBitmap::LoadFromBytes(const std::uint8_t* Data, std::size_t Size) {
+bmp::Image TBitmap::DecodeImage(const std::uint8_t* Data, std::size_t Size) {
   bmp::Image Picture;
   try {
     Picture = bmp::Decode({Data, Size});
@@ -435,6 +449,12 @@ void TBitmap::LoadFromBytes(const std::uint8_t* Data, std::size_t Size) {
   if (Picture.bitCount == 32 && Picture.masks.alpha == 0) {
     for (std::size_t I = 3; I < Picture.pixels.size(); I += 4) Picture.pixels[I] = 0;
   }
+  if (Picture.IsIndexed()) bmp::CompletePalette(Picture.palette, Picture.bitCount);
+  return Picture;
+}
+
+void TBitmap::LoadFromBytes(const std::uint8_t* Data, std::size_t Size) {
+  bmp::Image Picture = DecodeImage(Data, Size);
   const TPixelFormat Format = FormatOf(Picture);
   Replace(std::move(Picture), Format);
 }

@@ -118,6 +118,12 @@ class TBitmap : public TGraphic {
   // The picture as the portable codec sees it, and back (takes the image's format).
   bmp::Image ToImage();
   void FromImage(const bmp::Image& Image);
+  void FromImage(bmp::Image&& Image);
+  // A BMP file in memory (what LoadFromStream reads, without copying it first).
+  void LoadFromBytes(const std::uint8_t* Data, std::size_t Size);
+  // A BMP file decoded as LoadFromBytes would hold it (unused fourth bytes cleared, the colour
+  // table completed), for reading pixels without making a bitmap. Throws EInvalidGraphic.
+  static bmp::Image DecodeImage(const std::uint8_t* Data, std::size_t Size);
   // Frees the canvas's DC (keeps the picture); useful when many bitmaps stay alive.
   void Dormant();
 
@@ -129,7 +135,6 @@ class TBitmap : public TGraphic {
   friend class TBitmapCanvas;
   // Replaces the DIB section by a new one holding Image's pixels (empty image: no section).
   void Replace(bmp::Image Image, TPixelFormat Format);
-  void LoadFromBytes(const std::uint8_t* Data, std::size_t Size);
 
   bmp::Image FImage;  // size, depth, masks and colour table; pixels live in the DIB section
   TGdiBitmap FHandle;

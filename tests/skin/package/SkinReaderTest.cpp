@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <span>
+#include <string>
+#include <vector>
+
 #include "framework/core/Streams.h"
 #include "skin/package/SkinNotify.h"
 #include "skin/package/SkinReader.h"
@@ -216,6 +220,49 @@ TEST_F(SkinReaderTest, TablesThatRunPastTheContainerStayInside) {
     EXPECT_EQ(R.DataSize(), 3);
   }
 }
+
+// A decompressed archive is kept whole and read in place; a container handed over as bytes is
+// copied. Both must give every file the same bytes, copied out or read in place.
+struct TPlaceCase {
+  const char* Name;
+  std::string Names;
+  std::vector<int32_t> Sizes;
+  std::string Data;
+};
+
+class SkinReaderPlaces : public SkinReaderTest, public ::testing::WithParamInterface<TPlaceCase> {};
+
+TEST_P(SkinReaderPlaces, KeptAndCopiedContainersGiveTheSameFiles) {
+  const TPlaceCase& P = GetParam();
+  TRawContainer C;
+  C.Names = P.Names;
+  C.Sizes = P.Sizes;
+  C.Data = Text(P.Data);
+  TSkinReader Kept, Copied;
+  ASSERT_TRUE(Load(Kept, C));
+  const std::vector<uint8_t> Raw = C.Bytes();
+  ASSERT_TRUE(Copied.LoadContainer(Raw.data(), static_cast<int64_t>(Raw.size())));
+  EXPECT_EQ(Kept.DataSize(), Copied.DataSize());
+  ASSERT_EQ(Kept.FileCount(), Copied.FileCount());
+  for (int I = 0; I < Kept.FileCount(); ++I) {
+    const String Name = Kept.Names().Get(I);
+    const std::vector<uint8_t> Want = File(Copied, Name);
+    EXPECT_EQ(File(Kept, Name), Want) << Name;
+    for (TSkinReader* R : {&Kept, &Copied}) {
+      const std::span<const uint8_t> In = R->FileBytes(Name);
+      EXPECT_EQ(std::vector<uint8_t>(In.begin(), In.end()), Want) << Name;
+    }
+  }
+  EXPECT_TRUE(Kept.FileBytes("missing.bmp").empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Containers, SkinReaderPlaces,
+    ::testing::Values(TPlaceCase{"Plain", "a.bmp\r\nB.INI\r\n", {3, 2}, "xyzhi"},
+                      TPlaceCase{"CutShort", "a\r\nb\r\nc\r\n", {2, 9, 4}, "aabbb"},
+                      TPlaceCase{"NegativeAndEmpty", "a\r\nneg\r\nz\r\nb\r\n", {1, -7, 0, 3}, "abbb"},
+                      TPlaceCase{"NoDataArea", "a\r\nb\r\n", {4}, ""}),
+    [](const auto& Info) { return std::string(Info.param.Name); });
 
 TEST_F(SkinReaderTest, WriterRefusesWhatTheReaderCouldNotGiveBack) {
   TSkinWriter W;
