@@ -209,14 +209,14 @@ class TPublisher {
     auto Set = SetterOf(Get, SetArg);
     using V = std::decay_t<std::invoke_result_t<G, T&>>;
     static_assert(std::is_integral_v<V> && !std::is_same_v<V, bool>, "Int needs an integer type");
-    TPropInfo& p = Add(Name, tkInteger);
-    p.MinValue = static_cast<std::int64_t>(std::numeric_limits<V>::min());
+    TPropInfo& Prop = Add(Name, tkInteger);
+    Prop.MinValue = static_cast<std::int64_t>(std::numeric_limits<V>::min());
     if constexpr (std::is_unsigned_v<V> && sizeof(V) >= sizeof(std::int64_t))
-      p.MaxValue = std::numeric_limits<std::int64_t>::max();
+      Prop.MaxValue = std::numeric_limits<std::int64_t>::max();
     else
-      p.MaxValue = static_cast<std::int64_t>(std::numeric_limits<V>::max());
-    OrdinalAccess<V>(p, Get, Set);
-    return TPropDecl(p);
+      Prop.MaxValue = static_cast<std::int64_t>(std::numeric_limits<V>::max());
+    OrdinalAccess<V>(Prop, Get, Set);
+    return TPropDecl(Prop);
   }
 
   template <class G, class S = std::nullptr_t>
@@ -224,12 +224,12 @@ class TPublisher {
     auto Set = SetterOf(Get, SetArg);
     using V = std::decay_t<std::invoke_result_t<G, T&>>;
     static_assert(std::is_same_v<V, bool>, "Bool needs a bool");
-    TPropInfo& p = Add(Name, tkBoolean);
-    p.Enum = &BooleanInfo();
-    p.MinValue = 0;
-    p.MaxValue = 1;
-    OrdinalAccess<V>(p, Get, Set);
-    return TPropDecl(p);
+    TPropInfo& Prop = Add(Name, tkBoolean);
+    Prop.Enum = &BooleanInfo();
+    Prop.MinValue = 0;
+    Prop.MaxValue = 1;
+    OrdinalAccess<V>(Prop, Get, Set);
+    return TPropDecl(Prop);
   }
 
   // The enumeration needs its names: declare it with PUBLISHED_ENUM.
@@ -238,12 +238,12 @@ class TPublisher {
     auto Set = SetterOf(Get, SetArg);
     using V = std::decay_t<std::invoke_result_t<G, T&>>;
     static_assert(std::is_enum_v<V>, "Enum needs an enumeration");
-    TPropInfo& p = Add(Name, tkEnumeration);
-    p.Enum = &EnumInfo(V{});
-    p.MinValue = 0;
-    p.MaxValue = p.Enum->Count() - 1;
-    OrdinalAccess<V>(p, Get, Set);
-    return TPropDecl(p);
+    TPropInfo& Prop = Add(Name, tkEnumeration);
+    Prop.Enum = &EnumInfo(V{});
+    Prop.MinValue = 0;
+    Prop.MaxValue = Prop.Enum->Count() - 1;
+    OrdinalAccess<V>(Prop, Get, Set);
+    return TPropDecl(Prop);
   }
 
   template <class G, class S = std::nullptr_t>
@@ -253,58 +253,58 @@ class TPublisher {
     using V = std::decay_t<std::invoke_result_t<G, T&>>;
     static_assert(publish_detail::IsSet<V>::value, "Set needs a TSet");
     using E = typename publish_detail::IsSet<V>::Element;
-    TPropInfo& p = Add(Name, tkSet);
-    p.Enum = &EnumInfo(E{});
-    const int N = p.Enum->Count();
-    p.MinValue = 0;
-    p.MaxValue = N >= 63 ? std::numeric_limits<std::int64_t>::max() : (std::int64_t{1} << N) - 1;
-    p.GetOrd = [Get](TObject& O) {
+    TPropInfo& Prop = Add(Name, tkSet);
+    Prop.Enum = &EnumInfo(E{});
+    const int N = Prop.Enum->Count();
+    Prop.MinValue = 0;
+    Prop.MaxValue = N >= 63 ? std::numeric_limits<std::int64_t>::max() : (std::int64_t{1} << N) - 1;
+    Prop.GetOrd = [Get](TObject& O) {
       return static_cast<std::int64_t>(V(publish_detail::Get<T>(Get, O)).Bits());
     };
     if constexpr (!std::is_null_pointer_v<SS>)
-      p.SetOrd = [Set](TObject& O, std::int64_t v) {
-        publish_detail::Set<T>(Set, O, V::FromBits(static_cast<std::uint64_t>(v)));
+      Prop.SetOrd = [Set](TObject& O, std::int64_t Value) {
+        publish_detail::Set<T>(Set, O, V::FromBits(static_cast<std::uint64_t>(Value)));
       };
-    return TPropDecl(p);
+    return TPropDecl(Prop);
   }
 
   template <class G, class S = std::nullptr_t>
   TPropDecl Color(const char* Name, G Get, S SetArg = nullptr) {
     auto Set = SetterOf(Get, SetArg);
     using SS = decltype(Set);
-    TPropInfo& p = Add(Name, tkColor);
-    p.MinValue = std::numeric_limits<std::int32_t>::min();
-    p.MaxValue = std::numeric_limits<std::uint32_t>::max();
-    p.GetOrd = [Get](TObject& O) {
+    TPropInfo& Prop = Add(Name, tkColor);
+    Prop.MinValue = std::numeric_limits<std::int32_t>::min();
+    Prop.MaxValue = std::numeric_limits<std::uint32_t>::max();
+    Prop.GetOrd = [Get](TObject& O) {
       return static_cast<std::int64_t>(static_cast<TColor>(publish_detail::Get<T>(Get, O)));
     };
     if constexpr (!std::is_null_pointer_v<SS>)
-      p.SetOrd = [Set](TObject& O, std::int64_t v) {
-        publish_detail::Set<T>(Set, O, static_cast<TColor>(v));
+      Prop.SetOrd = [Set](TObject& O, std::int64_t Value) {
+        publish_detail::Set<T>(Set, O, static_cast<TColor>(Value));
       };
-    return TPropDecl(p);
+    return TPropDecl(Prop);
   }
 
   template <class G, class S = std::nullptr_t>
   TPropDecl Str(const char* Name, G Get, S SetArg = nullptr) {
     auto Set = SetterOf(Get, SetArg);
     using SS = decltype(Set);
-    TPropInfo& p = Add(Name, tkString);
-    p.GetStr = [Get](TObject& O) { return String(publish_detail::Get<T>(Get, O)); };
+    TPropInfo& Prop = Add(Name, tkString);
+    Prop.GetStr = [Get](TObject& O) { return String(publish_detail::Get<T>(Get, O)); };
     if constexpr (!std::is_null_pointer_v<SS>)
-      p.SetStr = [Set](TObject& O, const String& v) { publish_detail::Set<T>(Set, O, v); };
-    return TPropDecl(p);
+      Prop.SetStr = [Set](TObject& O, const String& Value) { publish_detail::Set<T>(Set, O, Value); };
+    return TPropDecl(Prop);
   }
 
   template <class G, class S = std::nullptr_t>
   TPropDecl WStr(const char* Name, G Get, S SetArg = nullptr) {
     auto Set = SetterOf(Get, SetArg);
     using SS = decltype(Set);
-    TPropInfo& p = Add(Name, tkWString);
-    p.GetWStr = [Get](TObject& O) { return WideString(publish_detail::Get<T>(Get, O)); };
+    TPropInfo& Prop = Add(Name, tkWString);
+    Prop.GetWStr = [Get](TObject& O) { return WideString(publish_detail::Get<T>(Get, O)); };
     if constexpr (!std::is_null_pointer_v<SS>)
-      p.SetWStr = [Set](TObject& O, const WideString& v) { publish_detail::Set<T>(Set, O, v); };
-    return TPropDecl(p);
+      Prop.SetWStr = [Set](TObject& O, const WideString& Value) { publish_detail::Set<T>(Set, O, Value); };
+    return TPropDecl(Prop);
   }
 
   // An object property: a sub-object the class owns (Font, a string list, a collection), whose own
@@ -316,18 +316,18 @@ class TPublisher {
     using P = std::decay_t<std::invoke_result_t<G, T&>>;
     static_assert(std::is_pointer_v<P>, "Obj needs a pointer to a framework class");
     using C = std::remove_cv_t<std::remove_pointer_t<P>>;
-    TPropInfo& p = Add(Name, tkClass);
-    p.ObjClass = &C::StaticClass;
-    p.GetObj = [Get](TObject& O) -> TObject* {
+    TPropInfo& Prop = Add(Name, tkClass);
+    Prop.ObjClass = &C::StaticClass;
+    Prop.GetObj = [Get](TObject& O) -> TObject* {
       return const_cast<C*>(static_cast<const C*>(publish_detail::Get<T>(Get, O)));
     };
     if constexpr (!std::is_null_pointer_v<SS>)
-      p.SetObj = [Set, PropName = String(Name)](TObject& O, TObject* v) {
-        C* Typed = dynamic_cast<C*>(v);
-        if (v && !Typed) publish_detail::ThrowWrongClass(PropName, v);
+      Prop.SetObj = [Set, PropName = String(Name)](TObject& O, TObject* Value) {
+        C* Typed = dynamic_cast<C*>(Value);
+        if (Value && !Typed) publish_detail::ThrowWrongClass(PropName, Value);
         publish_detail::Set<T>(Set, O, Typed);
       };
-    return TPropDecl(p);
+    return TPropDecl(Prop);
   }
 
   // An event held as a TEvent<...> member (or through getter and setter).
@@ -335,11 +335,13 @@ class TPublisher {
   TPropDecl Event(const char* Name, G Get, S Set) {
     using V = std::decay_t<std::invoke_result_t<G, T&>>;
     static_assert(publish_detail::IsEvent<V>::value, "Event needs a TEvent");
-    TPropInfo& p = Add(Name, tkMethod);
-    p.Signature = &typeid(typename publish_detail::IsEvent<V>::Signature);
-    p.GetMethod = [Get](TObject& O) { return V(publish_detail::Get<T>(Get, O)).Method(); };
-    p.SetMethod = [Set](TObject& O, const TMethod& m) { publish_detail::Set<T>(Set, O, V::FromMethod(m)); };
-    return TPropDecl(p);
+    TPropInfo& Prop = Add(Name, tkMethod);
+    Prop.Signature = &typeid(typename publish_detail::IsEvent<V>::Signature);
+    Prop.GetMethod = [Get](TObject& O) { return V(publish_detail::Get<T>(Get, O)).Method(); };
+    Prop.SetMethod = [Set](TObject& O, const TMethod& Handler) {
+      publish_detail::Set<T>(Set, O, V::FromMethod(Handler));
+    };
+    return TPropDecl(Prop);
   }
   template <class G>
   TPropDecl Event(const char* Name, G Field) {
@@ -358,9 +360,9 @@ class TPublisher {
   void Field(const char* Name, C* T::*Member) {
     FInfo.FFields.push_back(
         TFieldEntry{Name,
-                    [Member](TObject& Self, TObject* v) {
-                      C* Typed = dynamic_cast<C*>(v);
-                      if (v && !Typed) return false;
+                    [Member](TObject& Self, TObject* Value) {
+                      C* Typed = dynamic_cast<C*>(Value);
+                      if (Value && !Typed) return false;
                       static_cast<T&>(Self).*Member = Typed;
                       return true;
                     },
@@ -370,10 +372,10 @@ class TPublisher {
  private:
   TPropInfo& Add(const char* Name, TTypeKind Kind) {
     FInfo.FProps.emplace_back();
-    TPropInfo& p = FInfo.FProps.back();
-    p.Name = Name;
-    p.Kind = Kind;
-    return p;
+    TPropInfo& Prop = FInfo.FProps.back();
+    Prop.Name = Name;
+    Prop.Kind = Kind;
+    return Prop;
   }
 
   // A data member alone serves as getter and setter.
@@ -386,10 +388,12 @@ class TPublisher {
   }
 
   template <class V, class G, class S>
-  void OrdinalAccess(TPropInfo& p, G& Get, S& Set) {
-    p.GetOrd = [Get](TObject& O) { return static_cast<std::int64_t>(V(publish_detail::Get<T>(Get, O))); };
+  void OrdinalAccess(TPropInfo& Prop, G& Get, S& Set) {
+    Prop.GetOrd = [Get](TObject& O) { return static_cast<std::int64_t>(V(publish_detail::Get<T>(Get, O))); };
     if constexpr (!std::is_null_pointer_v<S>)
-      p.SetOrd = [Set](TObject& O, std::int64_t v) { publish_detail::Set<T>(Set, O, static_cast<V>(v)); };
+      Prop.SetOrd = [Set](TObject& O, std::int64_t Value) {
+        publish_detail::Set<T>(Set, O, static_cast<V>(Value));
+      };
   }
 
   TClassInfo& FInfo;

@@ -72,14 +72,14 @@ class TSet {
     if (InRange(M)) FBits &= ~Bit(M);
     return *this;
   }
-  friend constexpr TSet operator+(TSet a, TSet B) { return FromBits(a.FBits | B.FBits); }
-  friend constexpr TSet operator-(TSet a, TSet B) { return FromBits(a.FBits & ~B.FBits); }
-  friend constexpr TSet operator*(TSet a, TSet B) { return FromBits(a.FBits & B.FBits); }
-  friend constexpr TSet operator+(TSet a, E M) { return a.Include(M); }
-  friend constexpr TSet operator-(TSet a, E M) { return a.Exclude(M); }
-  friend constexpr bool operator==(TSet a, TSet B) = default;
+  friend constexpr TSet operator+(TSet A, TSet B) { return FromBits(A.FBits | B.FBits); }
+  friend constexpr TSet operator-(TSet A, TSet B) { return FromBits(A.FBits & ~B.FBits); }
+  friend constexpr TSet operator*(TSet A, TSet B) { return FromBits(A.FBits & B.FBits); }
+  friend constexpr TSet operator+(TSet A, E M) { return A.Include(M); }
+  friend constexpr TSet operator-(TSet A, E M) { return A.Exclude(M); }
+  friend constexpr bool operator==(TSet A, TSet B) = default;
   // Subset test.
-  friend constexpr bool operator<=(TSet a, TSet B) { return (a.FBits & ~B.FBits) == 0; }
+  friend constexpr bool operator<=(TSet A, TSet B) { return (A.FBits & ~B.FBits) == 0; }
 
  private:
   static constexpr bool InRange(E M) {

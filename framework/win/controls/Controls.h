@@ -98,7 +98,7 @@ class TControl : public TComponent {
   LRESULT Perform(UINT Msg, WPARAM Wparam = 0, LPARAM Lparam = 0);
 
   TWinControl* Parent() const { return FParent; }
-  virtual void SetParent(TWinControl* parent);
+  virtual void SetParent(TWinControl* NewParent);
 
   int Left() const { return FLeft; }
   int Top() const { return FTop; }
@@ -108,14 +108,14 @@ class TControl : public TComponent {
   void SetTop(int V) { SetBounds(FLeft, V, FWidth, FHeight); }
   void SetWidth(int V) { SetBounds(FLeft, FTop, V, FHeight); }
   void SetHeight(int V) { SetBounds(FLeft, FTop, FWidth, V); }
-  virtual void SetBounds(int left, int top, int width, int height);
+  virtual void SetBounds(int NewLeft, int NewTop, int NewWidth, int NewHeight);
   RECT BoundsRect() const { return {FLeft, FTop, FLeft + FWidth, FTop + FHeight}; }
   virtual RECT ClientRect() const { return {0, 0, FWidth, FHeight}; }
   int ClientWidth() const { return ClientRect().right; }
   int ClientHeight() const { return ClientRect().bottom; }
   void SetClientWidth(int V) { SetClientSize(V, ClientHeight()); }
   void SetClientHeight(int V) { SetClientSize(ClientWidth(), V); }
-  virtual void SetClientSize(int width, int height);
+  virtual void SetClientSize(int NewWidth, int NewHeight);
   // Client coordinates of this control and the screen, through the windows it sits on.
   POINT ClientOrigin() const;
   POINT ClientToScreen(POINT Point) const;
@@ -179,7 +179,7 @@ class TControl : public TComponent {
   // Description tree: a control is written inside its parent's block.
   bool HasParent() const override { return true; }
   TComponent* GetParentComponent() const override;
-  void SetParentComponent(TComponent* value) override;
+  void SetParentComponent(TComponent* Value) override;
   void Loaded() override;
 
   virtual void Invalidate() {}
@@ -198,9 +198,9 @@ class TControl : public TComponent {
 
  protected:
   // The default message method; subclasses extend it and call the base for what they leave.
-  virtual void WndProc(TMessage& message);
+  virtual void WndProc(TMessage& Message);
   // What no handler answered.
-  virtual void DefaultHandler(TMessage& message);
+  virtual void DefaultHandler(TMessage& Message);
   virtual String GetText() const;
   virtual void TextChanged() {}
   // Font changed (by the program or following the parent).
@@ -265,8 +265,8 @@ class TWinControl : public TControl {
   // Child controls in z-order (first = bottom), apart from the owned components.
   int ControlCount() const { return static_cast<int>(FControls.size()); }
   TControl* Controls(int Index) const { return FControls.at(Index); }
-  void InsertControl(TControl* control);
-  void RemoveControl(TControl* control);
+  void InsertControl(TControl* Control);
+  void RemoveControl(TControl* Control);
   // The top-most visible child under a client point (enabled ones only unless AllowDisabled);
   // windowless children only unless AllowWinControls.
   TControl* ControlAtPos(POINT Point, bool AllowDisabled, bool AllowWinControls = false) const;
@@ -314,17 +314,17 @@ class TWinControl : public TControl {
   virtual void DestroyWnd();
   // After the window exists: children get theirs, state is pushed into the window.
   virtual void CreateChildren();
-  void WndProc(TMessage& message) override;
-  void DefaultHandler(TMessage& message) override;
+  void WndProc(TMessage& Message) override;
+  void DefaultHandler(TMessage& Message) override;
   String GetText() const override;
   void FontChanged() override;
   // Runs the message method with exception reporting; also what StdWndProc calls.
-  void MainWndProc(TMessage& message);
+  void MainWndProc(TMessage& Message);
   void UpdateBounds();
   virtual void UpdateVisibility();
   // WM_CONTEXTMENU: the popup menu of the windowless child under the point, else of this control;
   // true when one was shown.
-  bool DoContextPopup(TMessage& message);
+  bool DoContextPopup(TMessage& Message);
   // WM_PAINT of a window with windowless children or its own painting: the DC comes from the
   // message (a parent painting this window into its DC) or from a paint cycle begun here.
   void PaintHandler(TMessage& Message);
