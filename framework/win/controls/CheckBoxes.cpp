@@ -1,19 +1,8 @@
 #include "framework/win/controls/CheckBoxes.h"
 
 #include "framework/win/controls/ControlPaint.h"
-#include "framework/win/graphics/Colors.h"
 
 namespace {
-
-// Check boxes and radio buttons show their own Color behind the caption (the parent's by default).
-bool AnswerColor(TWinControl* Control, TMessage& Message) {
-  if (Message.Msg != CN_CTLCOLORBTN && Message.Msg != CN_CTLCOLORSTATIC) return false;
-  HDC DC = reinterpret_cast<HDC>(Message.WParam);
-  SetBkColor(DC, ColorToRGB(Control->Color()));
-  SetTextColor(DC, ColorToRGB(Control->Font()->Color()));
-  Message.Result = reinterpret_cast<LRESULT>(Control->ColorBrush());
-  return true;
-}
 
 TAlignment LeftOrRight(TAlignment Value) {
   return Value == taLeftJustify ? taLeftJustify : taRightJustify;
@@ -91,8 +80,12 @@ void TCustomCheckBox::WndProc(TMessage& Message) {
         Message.Result = 1;
       }
       return;
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORSTATIC:
+      // The box shows its own Color behind the caption (the parent's by default).
+      AnswerCtlColor(Message);
+      return;
   }
-  if (AnswerColor(this, Message)) return;
   TButtonControl::WndProc(Message);
 }
 
@@ -169,7 +162,11 @@ void TRadioButton::WndProc(TMessage& Message) {
         Message.Result = 1;
       }
       return;
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORSTATIC:
+      // The button shows its own Color behind the caption (the parent's by default).
+      AnswerCtlColor(Message);
+      return;
   }
-  if (AnswerColor(this, Message)) return;
   TButtonControl::WndProc(Message);
 }

@@ -701,6 +701,13 @@ void TWinControl::PaintHandler(TMessage& Message) {
   PaintControls(DC, nullptr);
 }
 
+void TWinControl::AnswerCtlColor(TMessage& Message) {
+  HDC DC = reinterpret_cast<HDC>(Message.WParam);
+  SetBkColor(DC, ColorToRGB(FColor));
+  SetTextColor(DC, ColorToRGB(FFont->Color()));
+  Message.Result = reinterpret_cast<LRESULT>(ColorBrush());
+}
+
 bool TWinControl::RouteMouseToControl(TMessage& Message) {
   const POINT Point{GET_X_LPARAM(Message.LParam), GET_Y_LPARAM(Message.LParam)};
   if (Message.Msg == WM_MOUSEMOVE) {

@@ -328,6 +328,9 @@ class TWinControl : public TControl {
   // WM_PAINT of a window with windowless children or its own painting: the DC comes from the
   // message (a parent painting this window into its DC) or from a paint cycle begun here.
   void PaintHandler(TMessage& Message);
+  // Answers a colour message (WM_CTLCOLOR* or its CN_ reflection): the control's Font colour on its
+  // Color, the rest filled with ColorBrush.
+  void AnswerCtlColor(TMessage& Message);
   // Paints this window's own picture; the default lets the window's class paint into DC.
   virtual void PaintWindow(HDC DC);
   // Gives a mouse message over a windowless child to that child; false when none takes it.

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "framework/win/graphics/Colors.h"
-
 // ---- TCustomGroupBox ----------------------------------------------------------------------------
 
 TCustomGroupBox::TCustomGroupBox(TComponent* Owner) : TWinControl(Owner) {
@@ -53,13 +51,9 @@ void TCustomGroupBox::WndProc(TMessage& Message) {
       return;
     }
     case CN_CTLCOLORBTN:
-    case CN_CTLCOLORSTATIC: {
-      HDC DC = reinterpret_cast<HDC>(Message.WParam);
-      SetBkColor(DC, ColorToRGB(FColor));
-      SetTextColor(DC, ColorToRGB(FFont->Color()));
-      Message.Result = reinterpret_cast<LRESULT>(ColorBrush());
+    case CN_CTLCOLORSTATIC:
+      AnswerCtlColor(Message);
       return;
-    }
     case CM_TEXTCHANGED:
     case CM_COLORCHANGED:
       Invalidate();

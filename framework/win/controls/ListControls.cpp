@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "framework/win/controls/WideText.h"
-#include "framework/win/graphics/Colors.h"
 
 // ---- TListControlStrings ------------------------------------------------------------------------
 
@@ -226,14 +225,10 @@ void TCustomListControl::WndProc(TMessage& Message) {
     case WM_CTLCOLORLISTBOX:
     case CN_CTLCOLOREDIT:
     case CN_CTLCOLORLISTBOX:
-    case CN_CTLCOLORSTATIC: {
+    case CN_CTLCOLORSTATIC:
       // The window, and the edit and list inside a combo box, in the control's colours.
-      HDC DC = reinterpret_cast<HDC>(Message.WParam);
-      SetBkColor(DC, ColorToRGB(FColor));
-      SetTextColor(DC, ColorToRGB(FFont->Color()));
-      Message.Result = reinterpret_cast<LRESULT>(ColorBrush());
+      AnswerCtlColor(Message);
       return;
-    }
     case WM_DESTROY:
       // A re-created window gets the same choice back.
       FItemIndex = ItemIndex();

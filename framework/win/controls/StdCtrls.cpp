@@ -179,13 +179,9 @@ void TCustomEdit::WndProc(TMessage& Message) {
       }
       return;
     case CN_CTLCOLOREDIT:
-    case CN_CTLCOLORSTATIC: {
-      HDC DC = reinterpret_cast<HDC>(Message.WParam);
-      SetBkColor(DC, ColorToRGB(FColor));
-      SetTextColor(DC, ColorToRGB(FFont->Color()));
-      Message.Result = reinterpret_cast<LRESULT>(ColorBrush());
+    case CN_CTLCOLORSTATIC:
+      AnswerCtlColor(Message);
       return;
-    }
   }
   TWinControl::WndProc(Message);
 }
