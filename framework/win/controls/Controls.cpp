@@ -677,28 +677,34 @@ void TWinControl::PaintWindow(HDC DC) {
 }
 
 void TWinControl::PaintHandler(TMessage& Message) {
+  AnswerSelfPaint(Message, [this](HDC DC) {
+    {
+      TSaveDC Saved(DC);
+      PaintWindow(DC);
+    }
+    PaintControls(DC, nullptr);
+  });
+}
+
+void TWinControl::AnswerSelfPaint(TMessage& Message, const std::function<void(HDC DC)>& Paint) {
+  Message.Result = 0;
+  if (HDC Given = reinterpret_cast<HDC>(Message.WParam)) {
+    Paint(Given);
+    return;
+  }
   struct TPaintCycle {
     HWND Wnd;
-    PAINTSTRUCT PS{};
-    HDC DC = nullptr;
-    explicit TPaintCycle(HWND W) : Wnd(W) { DC = BeginPaint(Wnd, &PS); }
+    PAINTSTRUCT Paints{};
+    HDC DC;
+    explicit TPaintCycle(HWND W) : Wnd(W), DC(BeginPaint(W, &Paints)) {}
+    TPaintCycle(const TPaintCycle&) = delete;
+    TPaintCycle& operator=(const TPaintCycle&) = delete;
     ~TPaintCycle() {
-      if (DC) EndPaint(Wnd, &PS);
+      if (DC) EndPaint(Wnd, &Paints);
     }
   };
-  HDC DC = reinterpret_cast<HDC>(Message.WParam);
-  std::unique_ptr<TPaintCycle> Cycle;
-  if (!DC) {
-    Cycle = std::make_unique<TPaintCycle>(FHandle);
-    DC = Cycle->DC;
-  }
-  Message.Result = 0;
-  if (!DC) return;
-  {
-    TSaveDC Saved(DC);
-    PaintWindow(DC);
-  }
-  PaintControls(DC, nullptr);
+  const TPaintCycle Cycle(FHandle);
+  if (Cycle.DC) Paint(Cycle.DC);
 }
 
 void TWinControl::AnswerCtlColor(TMessage& Message) {

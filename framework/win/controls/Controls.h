@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -328,6 +329,9 @@ class TWinControl : public TControl {
   // WM_PAINT of a window with windowless children or its own painting: the DC comes from the
   // message (a parent painting this window into its DC) or from a paint cycle begun here.
   void PaintHandler(TMessage& Message);
+  // Answers WM_PAINT by running Paint on the DC the message brings (a parent painting this window
+  // into its own) or else on a paint cycle's, ended on every path; nothing runs without a DC.
+  void AnswerSelfPaint(TMessage& Message, const std::function<void(HDC DC)>& Paint);
   // Answers a colour message (WM_CTLCOLOR* or its CN_ reflection): the control's Font colour on its
   // Color, the rest filled with ColorBrush.
   void AnswerCtlColor(TMessage& Message);

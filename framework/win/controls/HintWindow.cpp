@@ -63,13 +63,9 @@ void THintWindow::ReleaseHandle() {
 
 void THintWindow::WndProc(TMessage& Message) {
   switch (Message.Msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT Paints;
-      HDC DC = BeginPaint(FHandle, &Paints);
-      Paint(DC);
-      EndPaint(FHandle, &Paints);
+    case WM_PAINT:
+      AnswerSelfPaint(Message, [this](HDC DC) { Paint(DC); });
       return;
-    }
     case WM_NCHITTEST:
       Message.Result = HTTRANSPARENT;  // the mouse goes through to what is below
       return;
