@@ -707,6 +707,13 @@ void TWinControl::AnswerSelfPaint(TMessage& Message, const std::function<void(HD
   if (Cycle.DC) Paint(Cycle.DC);
 }
 
+bool TWinControl::ReflectToChild(HWND ChildWnd, UINT Notice, TMessage& Message) {
+  TControl* Child = FindControlx(ChildWnd);
+  if (!Child || Child == this) return false;
+  Message.Result = Child->Perform(Notice, Message.WParam, Message.LParam);
+  return true;
+}
+
 void TWinControl::AnswerCtlColor(TMessage& Message) {
   HDC DC = reinterpret_cast<HDC>(Message.WParam);
   SetBkColor(DC, ColorToRGB(FColor));
@@ -836,35 +843,17 @@ void TWinControl::WndProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_COMMAND:
       // A child's notification goes back to the child as CN_COMMAND.
-      if (Message.LParam) {
-        TControl* Child = FindControlx(reinterpret_cast<HWND>(Message.LParam));
-        if (Child && Child != this) {
-          Message.Result = Child->Perform(CN_COMMAND, Message.WParam, Message.LParam);
-          return;
-        }
-      }
+      if (ReflectToChild(reinterpret_cast<HWND>(Message.LParam), CN_COMMAND, Message)) return;
       break;
     case WM_DRAWITEM: {
       const auto* Item = reinterpret_cast<const DRAWITEMSTRUCT*>(Message.LParam);
-      if (Item && Item->CtlType != ODT_MENU) {
-        TControl* Child = FindControlx(Item->hwndItem);
-        if (Child && Child != this) {
-          Message.Result = Child->Perform(CN_DRAWITEM, Message.WParam, Message.LParam);
-          return;
-        }
-      }
+      if (Item && Item->CtlType != ODT_MENU && ReflectToChild(Item->hwndItem, CN_DRAWITEM, Message)) return;
       break;
     }
     case WM_NOTIFY: {
       // A common control's notification goes back to it as CN_NOTIFY; its answer is the parent's.
       const auto* Header = reinterpret_cast<const NMHDR*>(Message.LParam);
-      if (Header) {
-        TControl* Child = FindControlx(Header->hwndFrom);
-        if (Child && Child != this) {
-          Message.Result = Child->Perform(CN_NOTIFY, Message.WParam, Message.LParam);
-          return;
-        }
-      }
+      if (Header && ReflectToChild(Header->hwndFrom, CN_NOTIFY, Message)) return;
       break;
     }
     case WM_CTLCOLOREDIT:
@@ -873,15 +862,10 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORSCROLLBAR:
     case WM_HSCROLL:
-    case WM_VSCROLL: {
+    case WM_VSCROLL:
       // From a child control (a scroll message without one is about this window's own bars).
-      TControl* Child = Message.LParam ? FindControlx(reinterpret_cast<HWND>(Message.LParam)) : nullptr;
-      if (Child && Child != this) {
-        Message.Result = Child->Perform(CN_BASE + Message.Msg, Message.WParam, Message.LParam);
-        return;
-      }
+      if (ReflectToChild(reinterpret_cast<HWND>(Message.LParam), CN_BASE + Message.Msg, Message)) return;
       break;
-    }
     case WM_PAINT:
       if (OwnPainting()) {
         PaintHandler(Message);

@@ -332,6 +332,9 @@ class TWinControl : public TControl {
   // Answers WM_PAINT by running Paint on the DC the message brings (a parent painting this window
   // into its own) or else on a paint cycle's, ended on every path; nothing runs without a DC.
   void AnswerSelfPaint(TMessage& Message, const std::function<void(HDC DC)>& Paint);
+  // Hands a child window's message back to that child as Notice (its CN_ reflection); the child's
+  // answer is the message's. False when ChildWnd belongs to no framework control but this one.
+  bool ReflectToChild(HWND ChildWnd, UINT Notice, TMessage& Message);
   // Answers a colour message (WM_CTLCOLOR* or its CN_ reflection): the control's Font colour on its
   // Color, the rest filled with ColorBrush.
   void AnswerCtlColor(TMessage& Message);
