@@ -714,6 +714,13 @@ bool TWinControl::ReflectToChild(HWND ChildWnd, UINT Notice, TMessage& Message) 
   return true;
 }
 
+void TWinControl::EraseWithColor(TMessage& Message) {
+  RECT Client;
+  GetClientRect(FHandle, &Client);
+  FillRect(reinterpret_cast<HDC>(Message.WParam), &Client, ColorBrush());
+  Message.Result = 1;
+}
+
 void TWinControl::AnswerCtlColor(TMessage& Message) {
   HDC DC = reinterpret_cast<HDC>(Message.WParam);
   SetBkColor(DC, ColorToRGB(FColor));

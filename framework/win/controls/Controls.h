@@ -335,6 +335,8 @@ class TWinControl : public TControl {
   // Hands a child window's message back to that child as Notice (its CN_ reflection); the child's
   // answer is the message's. False when ChildWnd belongs to no framework control but this one.
   bool ReflectToChild(HWND ChildWnd, UINT Notice, TMessage& Message);
+  // Answers WM_ERASEBKGND by filling the client area with ColorBrush.
+  void EraseWithColor(TMessage& Message);
   // Answers a colour message (WM_CTLCOLOR* or its CN_ reflection): the control's Font colour on its
   // Color, the rest filled with ColorBrush.
   void AnswerCtlColor(TMessage& Message);

@@ -33,12 +33,11 @@ void TCustomControl::PaintWindow(HDC DC) {
 void TCustomControl::WndProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_ERASEBKGND:
-      if (!FControlStyle.Contains(csOpaque)) {
-        RECT Client;
-        GetClientRect(FHandle, &Client);
-        FillRect(reinterpret_cast<HDC>(Message.WParam), &Client, ColorBrush());
-      }
-      Message.Result = 1;
+      // An opaque control paints every pixel itself.
+      if (FControlStyle.Contains(csOpaque))
+        Message.Result = 1;
+      else
+        EraseWithColor(Message);
       return;
     case WM_DESTROY:
       FCanvas->FreeHandle();

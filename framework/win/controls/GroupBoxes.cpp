@@ -42,14 +42,10 @@ void TCustomGroupBox::AdjustClientRect(RECT& Rect) const {
 
 void TCustomGroupBox::WndProc(TMessage& Message) {
   switch (Message.Msg) {
-    case WM_ERASEBKGND: {
+    case WM_ERASEBKGND:
       // The system's group box leaves its inside alone; the parent clips its children.
-      RECT Client;
-      GetClientRect(FHandle, &Client);
-      FillRect(reinterpret_cast<HDC>(Message.WParam), &Client, ColorBrush());
-      Message.Result = 1;
+      EraseWithColor(Message);
       return;
-    }
     case CN_CTLCOLORBTN:
     case CN_CTLCOLORSTATIC:
       AnswerCtlColor(Message);

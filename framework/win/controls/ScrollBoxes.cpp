@@ -163,13 +163,9 @@ void TScrollingWinControl::WndProc(TMessage& Message) {
       Message.Result = 0;
       return;
     }
-    case WM_ERASEBKGND: {
-      RECT Client;
-      GetClientRect(FHandle, &Client);
-      FillRect(reinterpret_cast<HDC>(Message.WParam), &Client, ColorBrush());
-      Message.Result = 1;
+    case WM_ERASEBKGND:
+      EraseWithColor(Message);
       return;
-    }
     case WM_SIZE:
       TWinControl::WndProc(Message);
       UpdateScrollRange();

@@ -382,10 +382,7 @@ void TTabSheet::TextChanged() {
 
 void TTabSheet::WndProc(TMessage& Message) {
   if (Message.Msg == WM_ERASEBKGND) {
-    RECT Client;
-    GetClientRect(FHandle, &Client);
-    FillRect(reinterpret_cast<HDC>(Message.WParam), &Client, ColorBrush());
-    Message.Result = 1;
+    EraseWithColor(Message);
     return;
   }
   TWinControl::WndProc(Message);

@@ -348,13 +348,9 @@ void TCustomForm::WndProc(TMessage& Message) {
       if (FMenu && FMenu->WindowHandle() == FHandle) FMenu->SetWindowHandle(nullptr);
       FClientHandle = nullptr;  // goes with this window
       break;
-    case WM_ERASEBKGND: {
-      RECT Client;
-      GetClientRect(FHandle, &Client);
-      FillRect(reinterpret_cast<HDC>(Message.WParam), &Client, ColorBrush());
-      Message.Result = 1;
+    case WM_ERASEBKGND:
+      EraseWithColor(Message);
       return;
-    }
     case WM_CLOSE:
       Close();
       return;
