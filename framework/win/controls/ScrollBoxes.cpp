@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/win/controls/ScrollRequest.h"
+
 // ---- TScrollingWinControl -----------------------------------------------------------------------
 
 TScrollingWinControl::TScrollingWinControl(TComponent* Owner) : TWinControl(Owner) {
@@ -93,44 +95,12 @@ void TScrollingWinControl::ScrollInView(TControl* Control) {
 }
 
 void TScrollingWinControl::ScrollBar(int Bar, int Code) {
-  SCROLLINFO Info{};
-  Info.cbSize = sizeof Info;
-  Info.fMask = SIF_ALL;
-  if (!GetScrollInfo(FHandle, Bar, &Info)) return;
-  int Pos = Info.nPos;
-  const int Line = 8;
-  switch (Code) {
-    case SB_LINEUP:
-      Pos -= Line;
-      break;
-    case SB_LINEDOWN:
-      Pos += Line;
-      break;
-    case SB_PAGEUP:
-      Pos -= static_cast<int>(Info.nPage);
-      break;
-    case SB_PAGEDOWN:
-      Pos += static_cast<int>(Info.nPage);
-      break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      Pos = Info.nTrackPos;
-      break;
-    case SB_TOP:
-      Pos = Info.nMin;
-      break;
-    case SB_BOTTOM:
-      Pos = Info.nMax;
-      break;
-    default:
-      return;
-  }
-  const int Limit = std::max(Info.nMin, Info.nMax - std::max(static_cast<int>(Info.nPage) - 1, 0));
-  Pos = std::clamp(Pos, Info.nMin, Limit);
+  const std::optional<int> Pos = ScrollRequestPosition(FHandle, Bar, Code);
+  if (!Pos) return;
   if (Bar == SB_HORZ)
-    ScrollTo(Pos, FScrollPos.y);
+    ScrollTo(*Pos, FScrollPos.y);
   else
-    ScrollTo(FScrollPos.x, Pos);
+    ScrollTo(FScrollPos.x, *Pos);
 }
 
 void TScrollingWinControl::ControlBoundsChanged(TControl*) {

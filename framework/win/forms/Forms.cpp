@@ -6,6 +6,7 @@
 #include "framework/core/Description.h"
 #include "framework/win/app/Application.h"
 #include "framework/win/app/Screen.h"
+#include "framework/win/controls/ScrollRequest.h"
 #include "framework/win/controls/WideText.h"
 #include "framework/win/graphics/Colors.h"
 #include "framework/win/menus/Menus.h"
@@ -293,44 +294,13 @@ void TCustomForm::UpdateScrollRange() {
 }
 
 void TCustomForm::ScrollBy(int Bar, int Code) {
-  SCROLLINFO Info{};
-  Info.cbSize = sizeof Info;
-  Info.fMask = SIF_ALL;
-  if (!GetScrollInfo(FHandle, Bar, &Info)) return;
-  int Pos = Info.nPos;
-  switch (Code) {
-    case SB_LINEUP:
-      Pos -= 8;
-      break;
-    case SB_LINEDOWN:
-      Pos += 8;
-      break;
-    case SB_PAGEUP:
-      Pos -= static_cast<int>(Info.nPage);
-      break;
-    case SB_PAGEDOWN:
-      Pos += static_cast<int>(Info.nPage);
-      break;
-    case SB_THUMBTRACK:
-    case SB_THUMBPOSITION:
-      Pos = Info.nTrackPos;
-      break;
-    case SB_TOP:
-      Pos = Info.nMin;
-      break;
-    case SB_BOTTOM:
-      Pos = Info.nMax;
-      break;
-    default:
-      return;
-  }
-  const int Limit = std::max(Info.nMin, Info.nMax - std::max(static_cast<int>(Info.nPage) - 1, 0));
-  Pos = std::clamp(Pos, Info.nMin, Limit);
+  const std::optional<int> Pos = ScrollRequestPosition(FHandle, Bar, Code);
+  if (!Pos) return;
   LONG& Current = Bar == SB_HORZ ? FScrollPos.x : FScrollPos.y;
-  const int Delta = Current - Pos;
+  const int Delta = Current - *Pos;
   if (Delta == 0) return;
-  Current = Pos;
-  SetScrollPos(FHandle, Bar, Pos, TRUE);
+  Current = *Pos;
+  SetScrollPos(FHandle, Bar, *Pos, TRUE);
   ScrollWindowEx(FHandle, Bar == SB_HORZ ? Delta : 0, Bar == SB_VERT ? Delta : 0, nullptr, nullptr, nullptr,
                  nullptr, SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE);
 }

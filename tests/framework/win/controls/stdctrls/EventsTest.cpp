@@ -2,6 +2,8 @@
 // through the system classes and come out as state changes and the framework's events.
 #include <windows.h>
 
+#include <optional>
+
 #include <gtest/gtest.h>
 
 #include "framework/win/app/Application.h"
@@ -14,6 +16,7 @@
 #include "framework/win/controls/Memos.h"
 #include "framework/win/controls/ScrollBars.h"
 #include "framework/win/controls/ScrollBoxes.h"
+#include "framework/win/controls/ScrollRequest.h"
 #include "tests/framework/win/controls/stdctrls/StdCtrlsTestUtil.h"
 
 namespace {
@@ -151,6 +154,34 @@ INSTANTIATE_TEST_SUITE_P(
                       TScrollRow{SB_PAGEDOWN, 80, 91, scPageDown},  // last page
                       TScrollRow{SB_BOTTOM, 0, 91, scBottom}, TScrollRow{SB_TOP, 50, 0, scTop},
                       TScrollRow{SB_ENDSCROLL, 50, 50, scEndScroll}));
+
+// A scrolling window's own bar (forms, scroll boxes): 0 to 100, a page of 10, the thumb dragged to 42.
+struct TScrollRequestRow {
+  int Code;
+  int Start;
+  std::optional<int> Expected;
+};
+
+class ScrollRequests : public ::testing::TestWithParam<TScrollRequestRow> {};
+
+TEST_P(ScrollRequests, MoveByLinePageOrThumbAndStayWhereTheLastPageFills) {
+  const TScrollRequestRow& Row = GetParam();
+  SCROLLINFO Info{};
+  Info.nMin = 0;
+  Info.nMax = 100;
+  Info.nPage = 10;
+  Info.nPos = Row.Start;
+  Info.nTrackPos = 42;
+  EXPECT_EQ(ScrollRequestPosition(Info, Row.Code), Row.Expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StdControls, ScrollRequests,
+    ::testing::Values(TScrollRequestRow{SB_LINEDOWN, 10, 18}, TScrollRequestRow{SB_LINEUP, 5, 0},
+                      TScrollRequestRow{SB_PAGEUP, 30, 20}, TScrollRequestRow{SB_PAGEDOWN, 85, 91},
+                      TScrollRequestRow{SB_THUMBTRACK, 0, 42}, TScrollRequestRow{SB_THUMBPOSITION, 90, 42},
+                      TScrollRequestRow{SB_TOP, 50, 0}, TScrollRequestRow{SB_BOTTOM, 0, 91},
+                      TScrollRequestRow{SB_ENDSCROLL, 50, std::nullopt}));
 
 TEST(ListBoxEvents, AClickChoosesTheLineUnderTheMouse) {
   auto Form = MakeHostForm();
