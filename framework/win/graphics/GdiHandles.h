@@ -108,22 +108,45 @@ class TBitmapDC {
   HGDIOBJ FOld = nullptr;
 };
 
-// The client area's device context of a window (or the screen's, for nullptr) from GetDC; given back
-// with ReleaseDC.
-class TClientDC {
+// A device context the window manager lends for a window (null: the screen), given back with
+// ReleaseDC exactly once by whichever owner holds it last. Its kinds below say how it is borrowed.
+class TBorrowedDC {
  public:
-  explicit TClientDC(HWND Window = nullptr) : FWindow(Window), FDC(GetDC(Window)) {}
-  TClientDC(const TClientDC&) = delete;
-  TClientDC& operator=(const TClientDC&) = delete;
-  ~TClientDC() {
-    if (FDC) ReleaseDC(FWindow, FDC);
+  TBorrowedDC(const TBorrowedDC&) = delete;
+  TBorrowedDC& operator=(const TBorrowedDC&) = delete;
+  TBorrowedDC(TBorrowedDC&& Other) noexcept
+      : FWindow(std::exchange(Other.FWindow, nullptr)), FDC(std::exchange(Other.FDC, nullptr)) {}
+  TBorrowedDC& operator=(TBorrowedDC&& Other) noexcept {
+    if (this != &Other) {
+      GiveBack();
+      FWindow = std::exchange(Other.FWindow, nullptr);
+      FDC = std::exchange(Other.FDC, nullptr);
+    }
+    return *this;
   }
+  ~TBorrowedDC() { GiveBack(); }
+
   HDC Get() const { return FDC; }
   explicit operator bool() const { return FDC != nullptr; }
 
+ protected:
+  // Takes over DC, lent for Window; a null DC (the loan failed) holds nothing.
+  TBorrowedDC(HWND Window, HDC DC) : FWindow(Window), FDC(DC) {}
+
  private:
+  void GiveBack() {
+    if (FDC) ReleaseDC(FWindow, FDC);
+    FDC = nullptr;
+  }
+
   HWND FWindow;
   HDC FDC;
+};
+
+// The client area's device context of a window (or the screen's, for nullptr) from GetDC.
+class TClientDC : public TBorrowedDC {
+ public:
+  explicit TClientDC(HWND Window = nullptr) : TBorrowedDC(Window, GetDC(Window)) {}
 };
 
 // The screen's device context.
@@ -132,22 +155,11 @@ class TScreenDC : public TClientDC {
   TScreenDC() : TClientDC(nullptr) {}
 };
 
-// The device context of a whole window, frame and caption included, from GetWindowDC; given back
-// with ReleaseDC. Holds nothing for a null window (GetWindowDC(nullptr) would be the screen).
-class TWholeWindowDC {
+// The device context of a whole window, frame and caption included, from GetWindowDC. Holds nothing
+// for a null window (GetWindowDC(nullptr) would be the screen).
+class TWholeWindowDC : public TBorrowedDC {
  public:
-  explicit TWholeWindowDC(HWND Window) : FWindow(Window), FDC(Window ? GetWindowDC(Window) : nullptr) {}
-  TWholeWindowDC(const TWholeWindowDC&) = delete;
-  TWholeWindowDC& operator=(const TWholeWindowDC&) = delete;
-  ~TWholeWindowDC() {
-    if (FDC) ReleaseDC(FWindow, FDC);
-  }
-  HDC Get() const { return FDC; }
-  explicit operator bool() const { return FDC != nullptr; }
-
- private:
-  HWND FWindow;
-  HDC FDC;
+  explicit TWholeWindowDC(HWND Window) : TBorrowedDC(Window, Window ? GetWindowDC(Window) : nullptr) {}
 };
 
 // Selects an object into a DC for one scope and puts the previous one back, so that the object can

@@ -132,6 +132,24 @@ INSTANTIATE_TEST_SUITE_P(
                                    TWholeWindowDC DC(W);
                                    DrawWithBrush(DC.Get());
                                  }},
+                      TOwnerCase{"ClientDCMovedAndReplaced",
+                                 [](HWND W) {
+                                   TClientDC First(W);
+                                   TClientDC Second(std::move(First));
+                                   Second = TClientDC(W);
+                                   EXPECT_FALSE(First);
+                                   EXPECT_TRUE(Second);
+                                   DrawWithBrush(Second.Get());
+                                 }},
+                      TOwnerCase{"BorrowedDCsOfEveryKindMovedIntoOne",
+                                 [](HWND W) {
+                                   TBorrowedDC Held = TScreenDC();
+                                   Held = TWholeWindowDC(W);
+                                   EXPECT_TRUE(Held);
+                                   DrawWithBrush(Held.Get());
+                                   Held = TClientDC(W);
+                                   DrawWithBrush(Held.Get());
+                                 }},
                       TOwnerCase{"WholeWindowDCOfNoWindow",
                                  [](HWND) {
                                    TWholeWindowDC DC(nullptr);
