@@ -19,9 +19,6 @@
 #include "skin/manager/SkinManage.h"
 #include "tests/support/Handles.h"
 
-using testsupport::GdiObjects;
-using testsupport::UserObjects;
-
 namespace {
 
 void PumpUntil(const std::function<bool()>& Done, int Milliseconds) {
@@ -212,11 +209,12 @@ void GalleryLife(int Cycle) {
 TEST(GalleryLeaks, TwoHundredFormsLeaveTheHandleCountsAsTheyWere) {
   // Classes, caches and the skin manager come into being once.
   for (int Page = 0; Page < kGalleryPageCount; ++Page) GalleryLife(Page * 10);
-  const DWORD Gdi = GdiObjects();
-  const DWORD User = UserObjects();
+  const auto PumpOnce = [] { Application->ProcessMessages(); };
+  const auto [Gdi, User] = testsupport::SettledObjectCounts(PumpOnce);
   for (int Cycle = 0; Cycle < 200; ++Cycle) GalleryLife(Cycle);
-  EXPECT_EQ(GdiObjects(), Gdi);
-  EXPECT_EQ(UserObjects(), User);
+  const auto [GdiAfter, UserAfter] = testsupport::SettledObjectCounts(PumpOnce);
+  EXPECT_EQ(GdiAfter, Gdi);
+  EXPECT_EQ(UserAfter, User);
 }
 
 // Discovery over the gallery's form as the program runs it: the skin data on the form skins every
@@ -355,9 +353,8 @@ TEST(GalleryLeaks, TwoHundredSkinSwitchesLeaveTheHandleCountsAsTheyWere) {
     Application->ProcessMessages();
   };
   for (TGallerySkin Skin : {gsDark, gsDefault, gsDark, gsDefault}) Switch(Skin);
-  PumpUntil(nullptr, 200);
-  const DWORD Gdi = GdiObjects();
-  const DWORD User = UserObjects();
+  const auto PumpOnce = [] { Application->ProcessMessages(); };
+  const auto [Gdi, User] = testsupport::SettledObjectCounts(PumpOnce);
   for (int Round = 0; Round < 200; ++Round) {
     Switch(Round % 2 ? gsDefault : gsDark);
     // Every so often the whole form paints with the skin in force.
@@ -365,9 +362,9 @@ TEST(GalleryLeaks, TwoHundredSkinSwitchesLeaveTheHandleCountsAsTheyWere) {
       RedrawWindow(Form->WindowHandle(), nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   }
-  PumpUntil(nullptr, 200);
-  EXPECT_EQ(GdiObjects(), Gdi);
-  EXPECT_EQ(UserObjects(), User);
+  const auto [GdiAfter, UserAfter] = testsupport::SettledObjectCounts(PumpOnce);
+  EXPECT_EQ(GdiAfter, Gdi);
+  EXPECT_EQ(UserAfter, User);
   EXPECT_TRUE(AnswersQuery(Form->btnFocused));
   EXPECT_TRUE(AnswersQuery(Form->memText));
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "framework/win/graphics/GdiHandles.h"
+#include "tests/support/Pump.h"
 
 namespace testsupport {
 
@@ -76,6 +77,25 @@ DWORD UserObjects() {
   return ::testing::AssertionFailure()
          << Cycles << " runs took GDI objects from " << Gdi << " to " << GdiAfter << " and USER objects from "
          << User << " to " << UserAfter;
+}
+
+TObjectCounts SettledObjectCounts(const std::function<void()>& PumpOnce) {
+  constexpr int kStillRounds = 5;
+  constexpr DWORD kLimit = 10000;
+  const DWORD Start = GetTickCount();
+  TObjectCounts Last{GdiObjects(), UserObjects()};
+  int Still = 0;
+  while (Still < kStillRounds && GetTickCount() - Start < kLimit) {
+    if (PumpOnce)
+      PumpOnce();
+    else
+      Pump(0);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    const TObjectCounts Now{GdiObjects(), UserObjects()};
+    Still = Now == Last ? Still + 1 : 0;
+    Last = Now;
+  }
+  return Last;
 }
 
 COLORREF WindowPixel(HWND Wnd, int X, int Y) {

@@ -18,6 +18,17 @@ DWORD UserObjects();
 // first run makes the classes, caches and stock objects that live on).
 ::testing::AssertionResult LeavesNoHandles(const std::function<void()>& Life, int Cycles);
 
+struct TObjectCounts {
+  DWORD Gdi = 0;
+  DWORD User = 0;
+  bool operator==(const TObjectCounts&) const = default;
+};
+// The GDI and USER counts once they hold still: pumps (with PumpOnce, else this thread's queue)
+// until five rounds in a row read the same counts, for at most ten seconds. Objects freed by posted
+// messages and timers are gone by then even on a loaded machine, where a fixed short pump reads too
+// early.
+TObjectCounts SettledObjectCounts(const std::function<void()>& PumpOnce = {});
+
 // The colour of a window pixel, in window coordinates, read from the window's DC.
 COLORREF WindowPixel(HWND Wnd, int X, int Y);
 inline COLORREF WindowPixel(HWND Wnd, POINT WindowPoint) {

@@ -86,11 +86,7 @@ int CountColor(HWND Wnd, const RECT& R, COLORREF Color);
 // From the first to the last row of R that holds a pixel different from Background (0 for none).
 int InkSpan(HWND Wnd, const RECT& R, COLORREF Background);
 
-struct TObjectCounts {
-  DWORD Gdi;
-  DWORD User;
-  friend bool operator==(const TObjectCounts&, const TObjectCounts&) = default;
-};
+using testsupport::TObjectCounts;
 TObjectCounts Counts();
 
 }  // namespace ctltest

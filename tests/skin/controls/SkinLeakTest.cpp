@@ -112,11 +112,9 @@ HWND Child(HWND Parent, const wchar_t* Class, DWORD Style) {
 // The change in the object counts over kCycles cycles, after one cycle that fills the caches.
 TObjectCounts Delta(const std::function<void(TSkinnedForm&)>& Cycle, TSkinnedForm& F) {
   Cycle(F);
-  Pump(5);
-  const TObjectCounts Before = Counts();
+  const TObjectCounts Before = testsupport::SettledObjectCounts();
   for (int I = 0; I < kCycles; ++I) Cycle(F);
-  Pump(5);
-  const TObjectCounts After = Counts();
+  const TObjectCounts After = testsupport::SettledObjectCounts();
   return {After.Gdi - Before.Gdi, After.User - Before.User};
 }
 

@@ -99,15 +99,15 @@ class ManagerLeaks : public ManagerTest {
 TEST_F(ManagerLeaks, FiveHundredSkinnedDialogsLeaveNoObjectsBehind) {
   ASSERT_TRUE(DialogLife());  // caches and classes come into being once
   Manager().DeleteDeleted();
-  const DWORD Gdi = gfxtest::GdiObjects();
-  const int User = UserObjects();
+  const auto [Gdi, User] = testsupport::SettledObjectCounts();
   int Skinned = 0;
   for (int I = 0; I < 500; ++I) Skinned += DialogLife() ? 1 : 0;
   EXPECT_EQ(Skinned, 500);
   Manager().DeleteDeleted();
   EXPECT_EQ(Manager().Forms().size(), 1u) << "only the owner form stays registered";
-  EXPECT_EQ(gfxtest::GdiObjects(), Gdi);
-  EXPECT_EQ(UserObjects(), User);
+  const auto [GdiAfter, UserAfter] = testsupport::SettledObjectCounts();
+  EXPECT_EQ(GdiAfter, Gdi);
+  EXPECT_EQ(UserAfter, User);
 }
 
 TEST_F(ManagerLeaks, HundredSkinSwitchesLeaveNoObjectsBehind) {
@@ -130,15 +130,15 @@ TEST_F(ManagerLeaks, HundredSkinSwitchesLeaveNoObjectsBehind) {
   };
   SwitchTo(DarkSkin());
   SwitchTo(DefaultSkin());
-  const DWORD Gdi = gfxtest::GdiObjects();
-  const int User = UserObjects();
+  const auto [Gdi, User] = testsupport::SettledObjectCounts();
   for (int I = 0; I < 50; ++I) {
     SwitchTo(DarkSkin());
     SwitchTo(DefaultSkin());
   }
   EXPECT_EQ(M.Forms().size(), 2u);
-  EXPECT_EQ(gfxtest::GdiObjects(), Gdi);
-  EXPECT_EQ(UserObjects(), User);
+  const auto [GdiAfter, UserAfter] = testsupport::SettledObjectCounts();
+  EXPECT_EQ(GdiAfter, Gdi);
+  EXPECT_EQ(UserAfter, User);
 }
 
 }  // namespace

@@ -10,9 +10,6 @@
 
 namespace {
 
-using testsupport::GdiObjects;
-using testsupport::UserObjects;
-
 void Pump() {
   testsupport::Pump(0);
 }
@@ -36,11 +33,11 @@ void FormLife() {
 TEST(Leaks, TwoHundredFormsWithControlsLeaveNoHandles) {
   RegisterComponentClasses<TTestForm>();
   FormLife();  // classes, caches and stock objects come into being once
-  const DWORD Gdi = GdiObjects();
-  const DWORD User = UserObjects();
+  const auto [Gdi, User] = testsupport::SettledObjectCounts();
   for (int I = 0; I < 200; ++I) FormLife();
-  EXPECT_EQ(GdiObjects(), Gdi);
-  EXPECT_EQ(UserObjects(), User);
+  const auto [GdiAfter, UserAfter] = testsupport::SettledObjectCounts();
+  EXPECT_EQ(GdiAfter, Gdi);
+  EXPECT_EQ(UserAfter, User);
 }
 
 }  // namespace
