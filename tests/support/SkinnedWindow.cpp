@@ -14,13 +14,22 @@
 
 namespace testsupport {
 
-bool LoadSkinFile(TSkinData& Data, const char* Archive) {
+namespace {
+
+bool ReadArchiveFile(TMemoryStream& Out, const char* Archive) {
   if (!Archive || !std::filesystem::exists(Archive)) return false;
   std::ifstream In(Archive, std::ios::binary);
   const std::vector<char> Bytes{std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
-  Data.FSkinStream->Clear();
-  Data.FSkinStream->WriteBuffer(Bytes.data(), static_cast<std::int64_t>(Bytes.size()));
-  Data.FSkinStream->SetPosition(0);
+  Out.Clear();
+  Out.WriteBuffer(Bytes.data(), static_cast<std::int64_t>(Bytes.size()));
+  Out.SetPosition(0);
+  return true;
+}
+
+}  // namespace
+
+bool LoadSkinFile(TSkinData& Data, const char* Archive) {
+  if (!ReadArchiveFile(*Data.FSkinStream, Archive)) return false;
   Data.LoadSkin();
   return !Data.FNoSkin;
 }
@@ -31,6 +40,13 @@ void LoadDefaultSkin(TSkinData& Data) {
 #endif
   PackSkinFolder(*Data.FSkinStream, DefaultSkinFolder());
   Data.LoadSkin();
+}
+
+void DefaultSkinArchive(TMemoryStream& Out) {
+#ifdef DEFAULT_SKIN_ARCHIVE
+  if (ReadArchiveFile(Out, DEFAULT_SKIN_ARCHIVE)) return;
+#endif
+  PackSkinFolder(Out, DefaultSkinFolder());
 }
 
 bool LoadDarkSkin(TSkinData& Data) {
@@ -72,6 +88,32 @@ std::unique_ptr<TRuzIzivForm> Attach(HWND Wnd, TSkinData& Data, TAttach How) {
   // happens to be elsewhere.
   if (How == TAttach::Driven && Form->FTimer) Form->FTimer->SetInterval(0x7FFFFFFF);
   return Form;
+}
+
+std::unique_ptr<TRuzIzivForm> AttachToForm(TForm& Form, TSkinData& Data) {
+  auto Skin = std::make_unique<TRuzIzivForm>(nullptr);
+  Skin->FHandle = Form.Handle();
+  Skin->FName = "TForm";
+  Skin->InitTform(&Data, &Form);
+  PostMessageW(Form.Handle(), WM_SKIN_ACTIVATE, 0, kSkinActivateParam);
+  Pump(80);
+  return Skin;
+}
+
+TSkinData* TDefaultSkinSuite::Data = nullptr;
+
+void TDefaultSkinSuite::SetUpTestSuite() {
+  Data = new TSkinData(nullptr);
+  LoadDefaultSkin(*Data);
+}
+
+void TDefaultSkinSuite::TearDownTestSuite() {
+  delete Data;
+  Data = nullptr;
+}
+
+void TDefaultSkinSuite::SetUp() {
+  ASSERT_FALSE(Data->FNoSkin);
 }
 
 void TSkinnedWindowTest::SetUp() {

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include "framework/win/forms/Forms.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/NCObjects.h"
 #include "skin/form/RuzIzivForm.h"
@@ -22,6 +23,8 @@ namespace testsupport {
 
 // The packed default skin (what the utility embeds), or the skin folder packed here.
 void LoadDefaultSkin(TSkinData& Data);
+// The default skin's archive in Out: the one the build packed, or the skin folder packed here.
+void DefaultSkinArchive(TMemoryStream& Out);
 // The packed dark skin; false when the build packs no skins.
 bool LoadDarkSkin(TSkinData& Data);
 // A packed skin archive from a file; false when it cannot be read or loaded.
@@ -51,6 +54,19 @@ enum class TAttach {
 };
 // Attaches a form skin object the way the skin manager does.
 std::unique_ptr<TRuzIzivForm> Attach(HWND Wnd, TSkinData& Data, TAttach How = TAttach::Active);
+
+// A framework form's skin object, attached and activated the way the skin manager does it.
+std::unique_ptr<TRuzIzivForm> AttachToForm(TForm& Form, TSkinData& Data);
+
+// A suite whose tests share the default skin, loaded once for the whole suite; SetUp fails a test
+// when the skin did not load.
+class TDefaultSkinSuite : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+  void SetUp() override;
+  static TSkinData* Data;
+};
 
 // A real top-level window with a form skin object of the default skin on it: SetUp loads the skin,
 // Open makes the window (a TKeptWindow) and attaches the object (driven), TearDown closes both.

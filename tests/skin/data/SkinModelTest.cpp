@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -14,27 +13,13 @@
 #include "tests/skin/data/SkinIniText.h"
 #include "tests/skin/data/TestSkins.h"
 #include "tests/support/Bitmaps.h"
+#include "tests/support/SkinnedWindow.h"
 
 namespace {
 
 std::vector<std::uint8_t> FileBytes(const String& Path) {
   std::ifstream In(Path, std::ios::binary);
   return {std::istreambuf_iterator<char>(In), std::istreambuf_iterator<char>()};
-}
-
-// The archive the build packed (what the utility embeds), or the folder packed here when the build
-// packs no skins.
-void DefaultArchive(TMemoryStream& Out) {
-#ifdef DEFAULT_SKIN_ARCHIVE
-  if (std::filesystem::exists(DEFAULT_SKIN_ARCHIVE)) {
-    const auto Bytes = FileBytes(DEFAULT_SKIN_ARCHIVE);
-    Out.Clear();
-    Out.WriteBuffer(Bytes.data(), static_cast<std::int64_t>(Bytes.size()));
-    Out.SetPosition(0);
-    return;
-  }
-#endif
-  PackSkinFolder(Out, DefaultSkinFolder());
 }
 
 struct TSize {
@@ -62,27 +47,21 @@ std::unique_ptr<TQuickIni> DefaultIni() {
   return IniFromText(std::string_view(reinterpret_cast<const char*>(Bytes.data()), Bytes.size()));
 }
 
-class DefaultSkinModel : public ::testing::Test {
+class DefaultSkinModel : public testsupport::TDefaultSkinSuite {
  protected:
   static void SetUpTestSuite() {
-    Data = new TSkinData(nullptr);
-    DefaultArchive(*Data->FSkinStream);
-    Loaded = Data->LoadSkin();
+    TDefaultSkinSuite::SetUpTestSuite();
     Ini = DefaultIni().release();
   }
   static void TearDownTestSuite() {
-    delete Data;
+    TDefaultSkinSuite::TearDownTestSuite();
     delete Ini;
+    Ini = nullptr;
   }
-  void SetUp() override { ASSERT_TRUE(Loaded); }
 
-  static TSkinData* Data;
   static TQuickIni* Ini;
-  static bool Loaded;
 };
-TSkinData* DefaultSkinModel::Data = nullptr;
 TQuickIni* DefaultSkinModel::Ini = nullptr;
-bool DefaultSkinModel::Loaded = false;
 
 }  // namespace
 
@@ -228,7 +207,7 @@ TEST(SkinDataStore, LoadFromCollectionSwitchesSkins) {
   BuildSkinArchive(Collection.Store()->Add()->Data(),
                    "[TitlebarSkin]\nSkinName=First\n[Headerbar]\nImage=h.bmp\n",
                    {{"h.bmp", SolidBmp(4, 4, 0)}});
-  DefaultArchive(Collection.Store()->Add()->Data());
+  testsupport::DefaultSkinArchive(Collection.Store()->Add()->Data());
   Collection.Store()->Items(1)->Data().SetPosition(5);
 
   TSkinData Skin(nullptr);
@@ -255,7 +234,7 @@ TEST(SkinDataStore, LoadFromCollectionSwitchesSkins) {
 
 TEST(SkinDataResources, LoadsAndSwitchesReleaseEveryGdiObject) {
   TMemoryStream Whole, Small;
-  DefaultArchive(Whole);
+  testsupport::DefaultSkinArchive(Whole);
   BuildSkinArchive(Small, "[Personality]\nTop=t.bmp\n[ComboButton]\nImage=t.bmp\n[SunkEdge]\nImage=t.bmp\n",
                    {{"t.bmp", SolidBmp(40, 21, 0x336699)}});
   auto LoadBoth = [&](TSkinData& Data) {

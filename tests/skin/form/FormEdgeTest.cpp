@@ -188,12 +188,7 @@ TEST(FormSkinChange, ANewSkinGivesNewThicknessesSameClientAreaAndANewRegion) {
   Form.SetBounds(90, 90, 360, 240);
   Form.Show();
   Pump();
-  auto Skin = std::make_unique<TRuzIzivForm>(nullptr);
-  Skin->FHandle = Form.Handle();
-  Skin->FName = "TForm";
-  Skin->InitTform(&Data, &Form);
-  PostMessageW(Form.Handle(), WM_SKIN_ACTIVATE, 0, kSkinActivateParam);
-  Pump(80);
+  auto Skin = testsupport::AttachToForm(Form, Data);
   RECT Client{};
   GetClientRect(Form.Handle(), &Client);
   ASSERT_EQ(Skin->FLeftWidth, 5);

@@ -16,20 +16,7 @@ using testsupport::TAttach;
 using testsupport::TRecordingWindow;
 using testsupport::WindowPixel;
 
-class FormPaint : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    Data = new TSkinData(nullptr);
-    testsupport::LoadDefaultSkin(*Data);
-  }
-  static void TearDownTestSuite() {
-    delete Data;
-    Data = nullptr;
-  }
-  void SetUp() override { ASSERT_FALSE(Data->FNoSkin); }
-  static TSkinData* Data;
-};
-TSkinData* FormPaint::Data = nullptr;
+using FormPaint = testsupport::TDefaultSkinSuite;
 
 struct TSize {
   int W, H;

@@ -17,20 +17,7 @@ using testsupport::Pump;
 using testsupport::TAttach;
 using testsupport::TRecordingWindow;
 
-class FormProc : public ::testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    Data = new TSkinData(nullptr);
-    testsupport::LoadDefaultSkin(*Data);
-  }
-  static void TearDownTestSuite() {
-    delete Data;
-    Data = nullptr;
-  }
-  void SetUp() override { ASSERT_FALSE(Data->FNoSkin); }
-  static TSkinData* Data;
-};
-TSkinData* FormProc::Data = nullptr;
+using FormProc = testsupport::TDefaultSkinSuite;
 
 TEST_F(FormProc, BeforeActivationNoFrameIsPaintedAndTheQueryIsAnswered) {
   TRecordingWindow Window;
@@ -216,13 +203,8 @@ TEST_F(FormProc, FrameworkFormAnswersTheEngineProbes) {
   Form.SetBounds(80, 80, 320, 240);
   Form.Show();
   Pump();
-  auto Skin = std::make_unique<TRuzIzivForm>(nullptr);
-  Skin->FHandle = Form.Handle();
-  Skin->FName = "TForm";
   const TColor Color = Form.Color();
-  Skin->InitTform(Data, &Form);
-  PostMessageW(Form.Handle(), WM_SKIN_ACTIVATE, 0, kSkinActivateParam);
-  Pump(80);
+  auto Skin = testsupport::AttachToForm(Form, *Data);
   EXPECT_EQ(Form.Color(), Data->Colors[csButtonFace]);
   EXPECT_EQ(SendMessageW(Form.Handle(), WM_SKIN_PROBE, 0, kSkinMarker), kSkinMarker);
   EXPECT_EQ(SendMessageW(Form.Handle(), WM_SKIN_PROBE, 0, 0), 1);
