@@ -6,35 +6,14 @@
 set -euo pipefail
 exe=${1:?usage: gradient_e2e.sh GRADIENT_EXE BUILD_DIR}
 build=${2:?usage: gradient_e2e.sh GRADIENT_EXE BUILD_DIR}
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-DISPLAY=$(cat "$build/wine-env/display")
-export DISPLAY
+# shellcheck source-path=SCRIPTDIR source=../support/e2e.sh
+source "$(dirname "$0")/../support/e2e.sh"
+e2e_init gradient "$exe" "$build"
 expected='[color=#FF0000]a[/color][color=#0000FF]b[/color]'
 client_width=249
 client_height=73
-shot=$build/app-e2e-failure.png
 
-/usr/lib/wine/wine64 "$exe" </dev/null >/dev/null 2>&1 &
-pid=$!
-finish() {
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-}
-trap finish EXIT
-fail() {
-  echo "gradient e2e: $*" >&2
-  import -window root "$shot" 2>/dev/null && echo "screenshot of the display: $shot" >&2
-  exit 1
-}
-
-wid=""
-for _ in $(seq 1 150); do
-  wid=$(xdotool search --onlyvisible --name "^渐变字代码生成器$" 2>/dev/null | head -1 || true)
-  [[ -n $wid ]] && break
-  kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
-  sleep 0.2
-done
-[[ -n $wid ]] || fail "the main window did not appear"
+start_window 渐变字代码生成器
 # The application's own window carries the title shown on the task bar.
 xdotool search --name "^Kuvo渐变字代码生成器$" >/dev/null 2>&1 || fail "no window with the application title"
 sleep 1

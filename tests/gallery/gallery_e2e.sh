@@ -10,49 +10,14 @@ set -euo pipefail
 exe=${1:?usage: gallery_e2e.sh GALLERY_EXE BUILD_DIR [PICTURES_DIR]}
 build=$(cd "${2:?usage: gallery_e2e.sh GALLERY_EXE BUILD_DIR [PICTURES_DIR]}" && pwd)
 pictures=${3:-}
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-DISPLAY=$(cat "$build/wine-env/display")
-export DISPLAY
-shot=$build/gallery-e2e-failure.png
+# shellcheck source-path=SCRIPTDIR source=../support/e2e.sh
+source "$(dirname "$0")/../support/e2e.sh"
+e2e_init gallery "$exe" "$build"
 pages=7
 
-pid=""
-finish() {
-  [[ -n $pid ]] && kill "$pid" 2>/dev/null || true
-  [[ -n $pid ]] && wait "$pid" 2>/dev/null || true
-}
-trap finish EXIT
-fail() {
-  echo "gallery e2e: $*" >&2
-  import -window root "$shot" 2>/dev/null && echo "screenshot of the display: $shot" >&2
-  exit 1
-}
-
-# The gallery's main window: the visible window with that title that is more than the application's
-# own 1 by 1 window, which carries the same title.
-main_window() {
-  local w
-  for w in $(xdotool search --onlyvisible --name "^Gallery$" 2>/dev/null); do
-    eval "$(xdotool getwindowgeometry --shell "$w")"
-    if ((WIDTH > 1)); then
-      echo "$w"
-      return
-    fi
-  done
-}
-
-# start ARGS...: runs the gallery and waits for its main window (sets pid and wid).
-start() {
-  /usr/lib/wine/wine64 "$exe" "$@" </dev/null >/dev/null 2>&1 &
-  pid=$!
-  wid=""
-  for _ in $(seq 1 150); do
-    wid=$(main_window || true)
-    [[ -n $wid ]] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared ($*)"
-    sleep 0.2
-  done
-  [[ -n $wid ]] || fail "the main window did not appear ($*)"
+# open_gallery ARGS...: runs the gallery and waits for its main window (sets pid and wid).
+open_gallery() {
+  start_window Gallery "$@"
   sleep 0.8
   eval "$(xdotool getwindowgeometry --shell "$wid")"
 }
@@ -66,20 +31,12 @@ caption() {
 close() {
   xdotool windowfocus "$wid" 2>/dev/null || true
   xdotool key --delay 60 alt+x
-  local rc=0
-  for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.1
-  done
-  kill -0 "$pid" 2>/dev/null && fail "Alt+X did not end the program"
-  wait "$pid" || rc=$?
-  pid=""
-  ((rc == 0)) || fail "the program ended with exit code $rc"
+  ends_cleanly "Alt+X did not end the program"
 }
 
 # Each page, from the command line.
 for page in $(seq 1 "$pages"); do
-  start --page "$page"
+  open_gallery --page "$page"
   if [[ -n $pictures ]]; then
     mkdir -p "$pictures"
     import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$pictures/gallery-page-$page.png"
@@ -88,7 +45,7 @@ for page in $(seq 1 "$pages"); do
 done
 
 # Skins: the Skin menu by its shortcuts, then the popup menu's Skin sub-menu.
-start
+open_gallery
 xdotool windowfocus "$wid" 2>/dev/null || true
 default=$(caption)
 switch() {  # KEYS... : the caption must change from what it was
@@ -126,7 +83,7 @@ hooked='^(TButton|TBitBtn|TCheckBox|TRadioButton|TGroupButton|TComboBox|TEdit|TU
 
 start_listed() {  # ARGS...: start with the list written, wait for it
   rm -f "$dump"
-  start "$@" --dump-controls "Z:${dump//\//\\}"
+  open_gallery "$@" --dump-controls "Z:${dump//\//\\}"
   for _ in $(seq 1 100); do
     [[ -s $dump ]] && return 0
     sleep 0.1

@@ -1,7 +1,9 @@
-# Sourced by the real-input scripts of the demo programs: the build tree's Wine prefix and private
-# display, a demo started with a status file that it rewrites ten times a second, reading and
-# waiting for its keys, a screenshot when something fails, and the clean-up at exit.
-# e2e_init NAME EXE BUILD_DIR first; NAME starts every line the script prints.
+# Sourced by the real-input scripts of the programs: the build tree's Wine prefix and private
+# display, a program started and its main window awaited, waiting for it to end, a demo started with
+# a status file that it rewrites ten times a second, reading and waiting for its keys, a screenshot
+# when something fails, and the clean-up at exit.
+# e2e_init NAME EXE BUILD_DIR first; NAME starts every line the script prints. A script that keeps
+# more evidence defines e2e_fail_extra, which fail runs before it exits.
 
 e2e_init() {
   e2e_name=$1
@@ -12,7 +14,7 @@ e2e_init() {
   export DISPLAY
   work=$(mktemp -d)
   status=$work/status.txt
-  failshot=$build/$e2e_name-e2e-failure.png
+  failshot=$build/${e2e_name// /-}-e2e-failure.png
   pid=""
   trap e2e_finish EXIT
 }
@@ -27,7 +29,68 @@ fail() {
   echo "$e2e_name e2e: $*" >&2
   import -window root "$failshot" 2>/dev/null && echo "screenshot of the display: $failshot" >&2
   [[ -f $status ]] && cat "$status" >&2
+  declare -F e2e_fail_extra >/dev/null && e2e_fail_extra >&2
   exit 1
+}
+
+# launch ARGS...: the program with ARGS, in the background (sets pid).
+launch() {
+  /usr/lib/wine/wine64 "$exe" "$@" </dev/null >/dev/null 2>&1 &
+  pid=$!
+}
+
+# main_window TITLE: the first visible window titled TITLE (a regular expression matched whole) that
+# is more than the 1 by 1 window an application may keep under the same title.
+main_window() {
+  local w
+  for w in $(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null); do
+    eval "$(xdotool getwindowgeometry --shell "$w")"
+    if ((WIDTH > 1)); then
+      echo "$w"
+      return
+    fi
+  done
+}
+
+# wait_window TITLE [NOTE]: waits up to 30 s for the program's window titled TITLE to show (sets
+# wid); NOTE goes into the failure message.
+wait_window() {
+  wid=""
+  for _ in $(seq 1 150); do
+    wid=$(main_window "$1" || true)
+    [[ -n $wid ]] && break
+    kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared${2:+ ($2)}"
+    sleep 0.2
+  done
+  [[ -n $wid ]] || fail "the main window did not appear${2:+ ($2)}"
+}
+
+# start_window TITLE ARGS...: the program with ARGS, once its window titled TITLE shows (sets pid and
+# wid).
+start_window() {
+  local title=$1
+  shift
+  launch "$@"
+  wait_window "$title" "$*"
+}
+
+# wait_exit MESSAGE: waits up to 10 s for the program to end, failing with MESSAGE when it does not;
+# sets exit_code to its exit status.
+wait_exit() {
+  for _ in $(seq 1 50); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.2
+  done
+  kill -0 "$pid" 2>/dev/null && fail "$1"
+  exit_code=0
+  wait "$pid" || exit_code=$?
+  pid=""
+}
+
+# ends_cleanly MESSAGE: wait_exit, and the program must have ended with exit status 0.
+ends_cleanly() {
+  wait_exit "$1"
+  ((exit_code == 0)) || fail "the program ended with exit code $exit_code"
 }
 
 # Reads one key of the status file.

@@ -8,10 +8,9 @@ set -euo pipefail
 exe=${1:?usage: form_e2e.sh GRADIENT_EXE BUILD_DIR [SHOT_DIR]}
 build=${2:?usage: form_e2e.sh GRADIENT_EXE BUILD_DIR [SHOT_DIR]}
 shots=${3:-}
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-DISPLAY=$(cat "$build/wine-env/display")
-export DISPLAY
-failshot=$build/form-e2e-failure.png
+# shellcheck source-path=SCRIPTDIR source=../../support/e2e.sh
+source "$(dirname "$0")/../../support/e2e.sh"
+e2e_init form "$exe" "$build"
 # The default skin: 5-pixel sides, a 30-pixel caption; the close button (26 x 20) sits 33 pixels left
 # of the right edge, 5 below the top.
 close_dx=33
@@ -19,27 +18,7 @@ close_w=26
 close_y=5
 close_h=20
 
-/usr/lib/wine/wine64 "$exe" </dev/null >/dev/null 2>&1 &
-pid=$!
-finish() {
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-}
-trap finish EXIT
-fail() {
-  echo "form e2e: $*" >&2
-  import -window root "$failshot" 2>/dev/null && echo "screenshot of the display: $failshot" >&2
-  exit 1
-}
-
-wid=""
-for _ in $(seq 1 150); do
-  wid=$(xdotool search --onlyvisible --name "^渐变字代码生成器$" 2>/dev/null | head -1 || true)
-  [[ -n $wid ]] && break
-  kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
-  sleep 0.2
-done
-[[ -n $wid ]] || fail "the main window did not appear"
+start_window 渐变字代码生成器
 sleep 1.5
 
 geometry() { eval "$(xdotool getwindowgeometry --shell "$wid")"; }
@@ -92,11 +71,5 @@ echo "form e2e: moved by $dx,$dy"
 xdotool mousemove "$((X + WIDTH - close_dx + close_w / 2))" "$((Y + close_y + close_h / 2))"
 sleep 0.4
 xdotool click 1
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-kill -0 "$pid" 2>/dev/null && fail "the program still runs after its close button was clicked"
-wait "$pid" || fail "the program ended with an error"
-trap - EXIT
+ends_cleanly "the program still runs after its close button was clicked"
 echo "form e2e: closed by the skinned close button"

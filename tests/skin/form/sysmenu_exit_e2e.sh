@@ -6,41 +6,19 @@
 set -euo pipefail
 exe=${1:?usage: sysmenu_exit_e2e.sh GRADIENT_EXE BUILD_DIR}
 build=${2:?usage: sysmenu_exit_e2e.sh GRADIENT_EXE BUILD_DIR}
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-DISPLAY=$(cat "$build/wine-env/display")
-export DISPLAY
-failshot=$build/sysmenu-exit-e2e-failure.png
+# shellcheck source-path=SCRIPTDIR source=../../support/e2e.sh
+source "$(dirname "$0")/../../support/e2e.sh"
+e2e_init "sysmenu exit" "$exe" "$build"
 # The default skin's close button (26 x 20) sits 33 pixels left of the right edge, 5 below the top.
 close_dx=33
 close_w=26
 close_y=5
 close_h=20
 
-pid=""
-finish() {
-  [[ -n $pid ]] || return 0
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-}
-trap finish EXIT
-fail() {
-  echo "sysmenu exit e2e: $*" >&2
-  import -window root "$failshot" 2>/dev/null && echo "screenshot of the display: $failshot" >&2
-  exit 1
-}
 visible() { xdotool search --onlyvisible --name '' 2>/dev/null | sort; }
 
-start() {
-  /usr/lib/wine/wine64 "$exe" </dev/null >/dev/null 2>&1 &
-  pid=$!
-  wid=""
-  for _ in $(seq 1 150); do
-    wid=$(xdotool search --onlyvisible --name "^渐变字代码生成器$" 2>/dev/null | head -1 || true)
-    [[ -n $wid ]] && break
-    kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
-    sleep 0.2
-  done
-  [[ -n $wid ]] || fail "the main window did not appear"
+open_utility() {
+  start_window 渐变字代码生成器
   sleep 1.5
   xdotool windowactivate "$wid" 2>/dev/null || true
   sleep 0.3
@@ -69,26 +47,19 @@ open_menu() {
 
 # Waits for the program to end and checks its exit status.
 ended() {
-  for _ in $(seq 1 50); do
-    kill -0 "$pid" 2>/dev/null || break
-    sleep 0.2
-  done
-  kill -0 "$pid" 2>/dev/null && fail "the program still runs after $1"
-  local status=0
-  wait "$pid" || status=$?
-  pid=""
-  ((status == 0)) || fail "the program ended with status $status after $1"
+  wait_exit "the program still runs after $1"
+  ((exit_code == 0)) || fail "the program ended with status $exit_code after $1"
   echo "sysmenu exit e2e: system menu opened and closed, then $1: exit status 0"
 }
 
-start
+open_utility
 open_menu right
 xdotool key Escape
 sleep 0.5
 xdotool key alt+F4
 ended "Alt+F4"
 
-start
+open_utility
 open_menu alt-space
 xdotool key Escape
 sleep 0.5
@@ -97,7 +68,7 @@ sleep 0.4
 xdotool click 1
 ended "the skinned close button"
 
-start
+open_utility
 open_menu right
 xdotool key Escape
 sleep 0.5

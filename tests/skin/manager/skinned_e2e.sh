@@ -8,27 +8,12 @@ exe=${1:?usage: skinned_e2e.sh GRADIENT_EXE BUILD_DIR SKIN_DIR [SHOT_DIR]}
 build=${2:?usage: skinned_e2e.sh GRADIENT_EXE BUILD_DIR SKIN_DIR [SHOT_DIR]}
 skin=${3:?usage: skinned_e2e.sh GRADIENT_EXE BUILD_DIR SKIN_DIR [SHOT_DIR]}
 shots=${4:-}
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-DISPLAY=$(cat "$build/wine-env/display")
-export DISPLAY
+# shellcheck source-path=SCRIPTDIR source=../../support/e2e.sh
+source "$(dirname "$0")/../../support/e2e.sh"
+e2e_init skinned "$exe" "$build"
 client_width=249
 client_height=73
-work=$(mktemp -d)
-failshot=$build/manager-e2e-failure.png
-
-/usr/lib/wine/wine64 "$exe" </dev/null >/dev/null 2>&1 &
-pid=$!
-finish() {
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap finish EXIT
-fail() {
-  echo "skinned e2e: $*" >&2
-  import -window root "$failshot" 2>/dev/null && echo "screenshot of the display: $failshot" >&2
-  exit 1
-}
+launch
 
 # The caption colours of the skin's top border, row 10, active and inactive frame (the strip holds
 # its frames stacked), from the middle column that the caption stretches.
@@ -69,14 +54,7 @@ caption_skinned() {  # FILE X Y WIDTH
   ((hits * 2 > total))
 }
 
-wid=""
-for _ in $(seq 1 150); do
-  wid=$(xdotool search --onlyvisible --name "^渐变字代码生成器$" 2>/dev/null | head -1 || true)
-  [[ -n $wid ]] && break
-  kill -0 "$pid" 2>/dev/null || fail "the program ended before its window appeared"
-  sleep 0.2
-done
-[[ -n $wid ]] || fail "the main window did not appear"
+wait_window 渐变字代码生成器
 sleep 1.5
 eval "$(xdotool getwindowgeometry --shell "$wid")"
 main_x=$X main_y=$Y main_w=$WIDTH main_h=$HEIGHT
@@ -119,10 +97,5 @@ kill -0 "$pid" 2>/dev/null || fail "the program ended with the dialog"
 # still skins.
 sleep 0.5
 xdotool key alt+F4
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end when its main form was closed"
-wait "$pid" || fail "the program ended with an error"
+ends_cleanly "the program did not end when its main form was closed"
 echo "skinned e2e: main form and colour dialog skinned, dialog cancelled, program closed"

@@ -12,30 +12,17 @@ exe=${1:?$usage}
 build=$(cd "${2:?$usage}" && pwd)
 skin=$(realpath "${3:?$usage}")
 shots=${4:-}
-export WINEPREFIX=$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-DISPLAY=$(cat "$build/wine-env/display")
-export DISPLAY
-work=$(mktemp -d)
+# shellcheck source-path=SCRIPTDIR source=../../../support/e2e.sh
+source "$(dirname "$0")/../../../support/e2e.sh"
+e2e_init menubar "$exe" "$build"
 log=$work/demo.log
 touch "$log"
-failshot=$build/menubar-e2e-failure.png
-winpath() { echo "Z:${1//\//\\}"; }
+e2e_fail_extra() {
+  echo "--- the program's log:"
+  cat "$log"
+}
 
-/usr/lib/wine/wine64 "$exe" --skin "$(winpath "$skin")" --log "$(winpath "$log")" </dev/null >/dev/null 2>&1 &
-pid=$!
-finish() {
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap finish EXIT
-fail() {
-  echo "menubar e2e: $*" >&2
-  import -window root "$failshot" 2>/dev/null && echo "screenshot of the display: $failshot" >&2
-  echo "--- the program's log:" >&2
-  cat "$log" >&2
-  exit 1
-}
+launch --skin "$(winepath_of "$skin")" --log "$(winepath_of "$log")"
 
 lines() { wc -l <"$log"; }
 # Waits until a line after line number $1 matches the extended regex $2.
@@ -163,10 +150,5 @@ expect "$m" "^active $other\$" "choosing $other in the window menu did not activ
 # Alt+F4 ends the program cleanly.
 sleep 0.3
 key alt+F4
-for _ in $(seq 1 50); do
-  kill -0 "$pid" 2>/dev/null || break
-  sleep 0.2
-done
-kill -0 "$pid" 2>/dev/null && fail "the program did not end on Alt+F4"
-wait "$pid" || fail "the program ended with an error"
+ends_cleanly "the program did not end on Alt+F4"
 echo "menubar e2e: click, hover switch, nested Left, wrap, Alt+F, F10, Alt alone, command, disabled item, window menu"
