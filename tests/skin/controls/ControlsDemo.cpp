@@ -7,8 +7,6 @@
 // lines, the faces shown (frame numbers of the colour-coded skin) and where to point the mouse.
 #include <windows.h>
 
-#include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "framework/win/controls/Buttons.h"
@@ -30,9 +28,10 @@
 #include "skin/form/RuzIzivForm.h"
 #include "tests/skin/controls/BoxesTestUtil.h"
 #include "tests/skin/controls/ControlsTestUtil.h"
+#include "tests/skin/controls/DemoSupport.h"
 #include "tests/skin/controls/TestControls.h"
 #include "tests/skin/controls/TestScrollControls.h"
-#include "tests/skin/data/TestSkins.h"
+#include "tests/support/StatusFile.h"
 
 using namespace ctltest;
 
@@ -59,8 +58,7 @@ struct TDemo : TObject {
   int SpeedClicks = 0;
   int PlayerClicks = 0;
   int PlayerLast = -1;
-  std::string StatusFile;
-  bool Coded = true;
+  TDemoOptions Options;
 
   void Click(TObject*) { ++Clicks; }
   void SpeedClick(TObject*) { ++SpeedClicks; }
@@ -92,91 +90,90 @@ COLORREF ScreenPixel(HWND Wnd, int X, int Y) {
 }
 
 void WriteStatus() {
-  if (Demo->StatusFile.empty()) return;
-  std::string S;
-  auto Put = [&](const char* Key, long long Value) {
-    S += std::string(Key) + "=" + std::to_string(Value) + "\n";
-  };
+  if (Demo->Options.StatusFile.empty()) return;
+  testsupport::TStatusLines Status;
   RECT B;
   GetWindowRect(Demo->Button->Handle(), &B);
-  Put("clicks", Demo->Clicks);
-  Put("button_x", (B.left + B.right) / 2);
-  Put("button_y", (B.top + B.bottom) / 2);
-  Put("button_frame", FrameOf(kButtonStrip, 5, ScreenPixel(Demo->Button->Handle(), B.left + 2, B.top + 2)));
-  Put("focused", GetFocus() == Demo->Button->Handle());
+  Status.Put("clicks", Demo->Clicks);
+  Status.Put("button_x", (B.left + B.right) / 2);
+  Status.Put("button_y", (B.top + B.bottom) / 2);
+  Status.Put("button_frame",
+             FrameOf(kButtonStrip, 5, ScreenPixel(Demo->Button->Handle(), B.left + 2, B.top + 2)));
+  Status.Put("focused", GetFocus() == Demo->Button->Handle());
 
-  Put("memo_top", SendMessageW(Demo->Memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
+  Status.Put("memo_top", SendMessageW(Demo->Memo->Handle(), EM_GETFIRSTVISIBLELINE, 0, 0));
   if (TWScrollbar* Bar = Demo->MemoSkin->FVertBar.get(); Bar && Bar->WindowHandle()) {
     RECT R;
     GetWindowRect(Bar->WindowHandle(), &R);
     SCROLLBARINFO Info{};
     Info.cbSize = sizeof Info;
     GetScrollBarInfo(Demo->Memo->Handle(), OBJID_VSCROLL, &Info);
-    Put("memo_thumb_x", (R.left + R.right) / 2);
-    Put("memo_thumb_y", R.top + (Info.xyThumbTop + Info.xyThumbBottom) / 2);
+    Status.Put("memo_thumb_x", (R.left + R.right) / 2);
+    Status.Put("memo_thumb_y", R.top + (Info.xyThumbTop + Info.xyThumbBottom) / 2);
   }
 
-  Put("list_top", SendMessageW(Demo->List, LB_GETTOPINDEX, 0, 0));
+  Status.Put("list_top", SendMessageW(Demo->List, LB_GETTOPINDEX, 0, 0));
   if (TWScrollbar* Bar = Demo->ListSkin->FVertBar.get(); Bar && Bar->WindowHandle()) {
     RECT R;
     GetWindowRect(Bar->WindowHandle(), &R);
     const int A = Bar->FArrowSize;
-    Put("list_down_x", (R.left + R.right) / 2);
-    Put("list_down_y", R.bottom - A / 2 - 1);
-    Put("list_down_frame",
-        FrameOf(kScrollStrip, 23,
-                ScreenPixel(Bar->WindowHandle(), (R.left + R.right) / 2, R.bottom - A / 2 - 1)));
+    Status.Put("list_down_x", (R.left + R.right) / 2);
+    Status.Put("list_down_y", R.bottom - A / 2 - 1);
+    Status.Put("list_down_frame",
+               FrameOf(kScrollStrip, 23,
+                       ScreenPixel(Bar->WindowHandle(), (R.left + R.right) / 2, R.bottom - A / 2 - 1)));
   }
 
   RECT C;
   GetWindowRect(Demo->Combo, &C);
-  Put("combo_x", (C.left + C.right) / 2);
-  Put("combo_y", (C.top + C.bottom) / 2);
-  Put("combo_dropped", SendMessageW(Demo->Combo, CB_GETDROPPEDSTATE, 0, 0));
-  Put("combo_top", SendMessageW(Demo->ComboList, LB_GETTOPINDEX, 0, 0));
+  Status.Put("combo_x", (C.left + C.right) / 2);
+  Status.Put("combo_y", (C.top + C.bottom) / 2);
+  Status.Put("combo_dropped", SendMessageW(Demo->Combo, CB_GETDROPPEDSTATE, 0, 0));
+  Status.Put("combo_top", SendMessageW(Demo->ComboList, LB_GETTOPINDEX, 0, 0));
   SCROLLBARINFO Info{};
   Info.cbSize = sizeof Info;
   if (IsWindowVisible(Demo->ComboList) && GetScrollBarInfo(Demo->ComboList, OBJID_VSCROLL, &Info)) {
-    Put("combo_thumb_x", (Info.rcScrollBar.left + Info.rcScrollBar.right) / 2);
-    Put("combo_thumb_y", Info.rcScrollBar.top + (Info.xyThumbTop + Info.xyThumbBottom) / 2);
+    Status.Put("combo_thumb_x", (Info.rcScrollBar.left + Info.rcScrollBar.right) / 2);
+    Status.Put("combo_thumb_y", Info.rcScrollBar.top + (Info.xyThumbTop + Info.xyThumbBottom) / 2);
     const COLORREF Thumb = ScreenPixel(Demo->ComboList, (Info.rcScrollBar.left + Info.rcScrollBar.right) / 2,
                                        Info.rcScrollBar.top + Info.xyThumbTop);  // above the grip
-    Put("combo_thumb_frame", FrameOf(kVThumbStrip, 3, Thumb));
+    Status.Put("combo_thumb_frame", FrameOf(kVThumbStrip, 3, Thumb));
   }
   // The combo's button (drawn into the last A + 2 columns of its one-piece frame), its frame, the
   // chosen item and where a later item of the open list lies.
   const int A = GetSystemMetrics(SM_CXHSCROLL);
   const POINT Button{C.right - (A + 2) / 2, (C.top + C.bottom) / 2};
-  Put("combo_button_x", Button.x);
-  Put("combo_button_y", Button.y);
-  Put("combo_button_frame", FrameOf(kComboStrip, 4, ScreenPixel(Demo->Combo, Button.x, Button.y)));
-  Put("combo_sel", SendMessageW(Demo->Combo, CB_GETCURSEL, 0, 0));
+  Status.Put("combo_button_x", Button.x);
+  Status.Put("combo_button_y", Button.y);
+  Status.Put("combo_button_frame", FrameOf(kComboStrip, 4, ScreenPixel(Demo->Combo, Button.x, Button.y)));
+  Status.Put("combo_sel", SendMessageW(Demo->Combo, CB_GETCURSEL, 0, 0));
   if (IsWindowVisible(Demo->ComboList)) {
     const LRESULT Item = SendMessageW(Demo->ComboList, LB_GETTOPINDEX, 0, 0) + 3;
     RECT R{};
     SendMessageW(Demo->ComboList, LB_GETITEMRECT, static_cast<WPARAM>(Item), reinterpret_cast<LPARAM>(&R));
     MapWindowPoints(Demo->ComboList, HWND_DESKTOP, reinterpret_cast<POINT*>(&R), 2);
-    Put("combo_item", Item);
-    Put("combo_item_x", (R.left + R.right) / 2);
-    Put("combo_item_y", (R.top + R.bottom) / 2);
+    Status.Put("combo_item", Item);
+    Status.Put("combo_item_x", (R.left + R.right) / 2);
+    Status.Put("combo_item_y", (R.top + R.bottom) / 2);
   }
   // Speed button: a windowless control, read from the form's DC.
   {
     POINT At{Demo->Speed->Left(), Demo->Speed->Top()};
     ClientToScreen(Demo->Form->Handle(), &At);
-    Put("speed_x", At.x + Demo->Speed->Width() / 2);
-    Put("speed_y", At.y + Demo->Speed->Height() / 2);
-    Put("speed_frame", FrameOf(kButtonStrip, 5, ScreenPixel(Demo->Form->Handle(), At.x + 2, At.y + 2)));
-    Put("speed_clicks", Demo->SpeedClicks);
+    Status.Put("speed_x", At.x + Demo->Speed->Width() / 2);
+    Status.Put("speed_y", At.y + Demo->Speed->Height() / 2);
+    Status.Put("speed_frame",
+               FrameOf(kButtonStrip, 5, ScreenPixel(Demo->Form->Handle(), At.x + 2, At.y + 2)));
+    Status.Put("speed_clicks", Demo->SpeedClicks);
   }
   // Check list: the first line's mark.
   {
     const RECT Line = Demo->Checks->ItemRect(0);
     POINT Mark{Line.left + 2 + 6, (Line.top + Line.bottom) / 2};
     ClientToScreen(Demo->Checks->Handle(), &Mark);
-    Put("checks_x", Mark.x);
-    Put("checks_y", Mark.y);
-    Put("checks_frame", FrameOf(kCheckStrip, 12, ScreenPixel(Demo->Checks->Handle(), Mark.x, Mark.y)));
+    Status.Put("checks_x", Mark.x);
+    Status.Put("checks_y", Mark.y);
+    Status.Put("checks_frame", FrameOf(kCheckStrip, 12, ScreenPixel(Demo->Checks->Handle(), Mark.x, Mark.y)));
   }
   // Media player: its panel's first two buttons.
   if (TWMediaPlayer* Panel = Demo->PlayerSkin->FPlayer; Panel && Panel->WindowHandle()) {
@@ -184,32 +181,16 @@ void WriteStatus() {
     GetWindowRect(Panel->WindowHandle(), &R);
     Panel->ReadButtons();
     const int W = Panel->FButtonWidth;
-    Put("player_x", R.left + W / 2);
-    Put("player_next_x", R.left + W + W / 2);
-    Put("player_y", (R.top + R.bottom) / 2);
-    Put("player_frame", FrameOf(kButtonStrip, 5, ScreenPixel(Panel->WindowHandle(), R.left + 2, R.top + 2)));
-    Put("player_clicks", Demo->PlayerClicks);
-    Put("player_last", Demo->PlayerLast);
+    Status.Put("player_x", R.left + W / 2);
+    Status.Put("player_next_x", R.left + W + W / 2);
+    Status.Put("player_y", (R.top + R.bottom) / 2);
+    Status.Put("player_frame",
+               FrameOf(kButtonStrip, 5, ScreenPixel(Panel->WindowHandle(), R.left + 2, R.top + 2)));
+    Status.Put("player_clicks", Demo->PlayerClicks);
+    Status.Put("player_last", Demo->PlayerLast);
   }
-  Put("alive", GetTickCount());
-  const std::string Temp = Demo->StatusFile + ".tmp";
-  if (FILE* F = std::fopen(Temp.c_str(), "wb")) {
-    std::fwrite(S.data(), 1, S.size(), F);
-    std::fclose(F);
-    MoveFileExA(Temp.c_str(), Demo->StatusFile.c_str(), MOVEFILE_REPLACE_EXISTING);
-  }
-}
-
-void CALLBACK OnStatusTimer(HWND, UINT, UINT_PTR, DWORD) {
-  try {
-    WriteStatus();
-  } catch (...) {
-  }
-}
-
-void LoadDefault(TSkinData& Data) {
-  PackSkinFolder(*Data.FSkinStream, DefaultSkinFolder());
-  Data.LoadSkin();
+  Status.Put("alive", GetTickCount());
+  testsupport::WriteStatusFile(Demo->Options.StatusFile, Status.Text());
 }
 
 }  // namespace
@@ -217,21 +198,10 @@ void LoadDefault(TSkinData& Data) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TDemo State;
   Demo = &State;
-  for (int I = 1; I < __argc; ++I) {
-    if (!std::strcmp(__argv[I], "--skin") && I + 1 < __argc)
-      State.Coded = std::strcmp(__argv[++I], "default") != 0;
-    if (!std::strcmp(__argv[I], "--status") && I + 1 < __argc) State.StatusFile = __argv[++I];
-  }
-  if (State.Coded)
-    LoadCodedSkin(State.Data, BoxesSkin({.Sunk = true}));
-  else
-    LoadDefault(State.Data);
-  State.Data.SkinControls.Exclude(xcMainMenu);
+  State.Options = ReadDemoOptions(__argc, __argv);
+  LoadDemoSkin(State.Data, State.Options, BoxesSkin({.Sunk = true}));
 
-  State.Form = new TForm(nullptr);
-  State.Form->SetCaption("Skinned controls");
-  State.Form->SetBounds(40, 40, 580, 520);
-  State.Form->Show();
+  State.Form = NewDemoForm("Skinned controls", 580, 520);
 
   State.Button = new TButton(State.Form);
   State.Button->SetParent(State.Form);
@@ -334,10 +304,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   StatusLabel->SetBounds(340, 3, 120, 16);
   StatusLabel->SetCaption("label on the bar");
 
-  State.Skin = std::make_unique<TRuzIzivForm>(nullptr);
-  State.Skin->FHandle = State.Form->Handle();
-  State.Skin->FName = "TForm";
-  State.Skin->InitTform(&State.Data, State.Form);
+  State.Skin = NewFormSkin(*State.Form, State.Data);
   TRuzIzivForm* F = State.Skin.get();
   TCanvas* Canvas = F->FControlCanvas.get();
   State.ButtonSkin = new TSkinButton(State.Button);
@@ -364,12 +331,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   SetForegroundWindow(State.Form->Handle());
   State.Button->SetFocus();
 
-  SetTimer(nullptr, 0, 100, &OnStatusTimer);
-  MSG Msg;
-  while (IsWindowVisible(State.Form->Handle()) && GetMessageW(&Msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&Msg);
-    DispatchMessageW(&Msg);
-  }
+  ReportEvery100ms(&WriteStatus);
+  RunWhileVisible(State.Form->Handle());
   State.Skin.reset();
   delete State.Form;
   return 0;

@@ -7,8 +7,6 @@
 // After windows.h, which it needs.
 #include <commctrl.h>
 
-#include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "framework/win/forms/Forms.h"
@@ -19,8 +17,9 @@
 #include "skin/form/RuzIzivForm.h"
 #include "tests/skin/controls/CodedTabs.h"
 #include "tests/skin/controls/ControlsTestUtil.h"
+#include "tests/skin/controls/DemoSupport.h"
 #include "tests/skin/controls/TestListControls.h"
-#include "tests/skin/data/TestSkins.h"
+#include "tests/support/StatusFile.h"
 
 // The page control with close boxes, where the framework has page controls.
 #if __has_include("framework/win/controls/TabControls.h")
@@ -44,8 +43,7 @@ struct TDemo {
 #ifdef HAVE_FRAMEWORK_TABS
   TPageControl* Pages = nullptr;
 #endif
-  std::string StatusFile;
-  bool Coded = true;
+  TDemoOptions Options;
 };
 
 TDemo* Demo = nullptr;
@@ -57,18 +55,17 @@ int FrameOf(TListStrip Strip, int Frames, COLORREF Color) {
 }
 
 void WriteStatus() {
-  if (Demo->StatusFile.empty()) return;
-  std::string S;
-  auto Put = [&](const std::string& Key, long long Value) { S += Key + "=" + std::to_string(Value) + "\n"; };
+  if (Demo->Options.StatusFile.empty()) return;
+  testsupport::TStatusLines Status;
   RECT H;
   GetWindowRect(Demo->Header, &H);
-  Put("header_hot", Demo->HeaderSkin->FHotItem);
+  Status.Put("header_hot", Demo->HeaderSkin->FHotItem);
   HDC DC = GetWindowDC(Demo->Header);
   for (int I = 0; I < kHeaderItems; ++I) {
     const std::string N = std::to_string(I);
-    Put("item" + N + "_x", H.left + I * kHeaderItemW + kHeaderItemW / 2);
-    Put("item" + N + "_y", (H.top + H.bottom) / 2);
-    Put("item" + N + "_frame", FrameOf(kHeaderStrip, 5, GetPixel(DC, I * kHeaderItemW + 4, 1)));
+    Status.Put("item" + N + "_x", H.left + I * kHeaderItemW + kHeaderItemW / 2);
+    Status.Put("item" + N + "_y", (H.top + H.bottom) / 2);
+    Status.Put("item" + N + "_frame", FrameOf(kHeaderStrip, 5, GetPixel(DC, I * kHeaderItemW + 4, 1)));
   }
   ReleaseDC(Demo->Header, DC);
 
@@ -77,35 +74,23 @@ void WriteStatus() {
   RECT T;
   GetWindowRect(Tabs, &T);
   const int Count = static_cast<int>(SendMessageW(Tabs, TCM_GETITEMCOUNT, 0, 0));
-  Put("pages", Demo->Pages->PageCount());
-  Put("tab_sel", SendMessageW(Tabs, TCM_GETCURSEL, 0, 0));
+  Status.Put("pages", Demo->Pages->PageCount());
+  Status.Put("tab_sel", SendMessageW(Tabs, TCM_GETCURSEL, 0, 0));
   DC = GetWindowDC(Tabs);
   for (int I = 0; I < Count; ++I) {
     RECT R{0, 0, 0, 0};
     SendMessageW(Tabs, TCM_GETITEMRECT, static_cast<WPARAM>(I), reinterpret_cast<LPARAM>(&R));
     const std::string N = std::to_string(I);
-    Put("tab" + N + "_x", T.left + R.left + 12);
-    Put("tab" + N + "_y", T.top + (R.top + R.bottom) / 2);
-    Put("tab" + N + "_frame", FrameOf(kTabStrip, 5, GetPixel(DC, R.left + 2, (R.top + R.bottom) / 2)));
-    Put("close" + N + "_x", T.left + R.right - 5);
-    Put("close" + N + "_y", T.top + R.top + 4);
+    Status.Put("tab" + N + "_x", T.left + R.left + 12);
+    Status.Put("tab" + N + "_y", T.top + (R.top + R.bottom) / 2);
+    Status.Put("tab" + N + "_frame", FrameOf(kTabStrip, 5, GetPixel(DC, R.left + 2, (R.top + R.bottom) / 2)));
+    Status.Put("close" + N + "_x", T.left + R.right - 5);
+    Status.Put("close" + N + "_y", T.top + R.top + 4);
   }
   ReleaseDC(Tabs, DC);
 #endif
-  Put("alive", GetTickCount());
-  const std::string Temp = Demo->StatusFile + ".tmp";
-  if (FILE* F = std::fopen(Temp.c_str(), "wb")) {
-    std::fwrite(S.data(), 1, S.size(), F);
-    std::fclose(F);
-    MoveFileExA(Temp.c_str(), Demo->StatusFile.c_str(), MOVEFILE_REPLACE_EXISTING);
-  }
-}
-
-void CALLBACK OnStatusTimer(HWND, UINT, UINT_PTR, DWORD) {
-  try {
-    WriteStatus();
-  } catch (...) {
-  }
+  Status.Put("alive", GetTickCount());
+  testsupport::WriteStatusFile(Demo->Options.StatusFile, Status.Text());
 }
 
 HWND Child(HWND Parent, const wchar_t* Class, DWORD Style, int X, int Y, int W, int H) {
@@ -138,23 +123,10 @@ HWND ReflectingParent(HWND Parent, int X, int Y, int W, int H) {
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   TDemo State;
   Demo = &State;
-  for (int I = 1; I < __argc; ++I) {
-    if (!std::strcmp(__argv[I], "--skin") && I + 1 < __argc)
-      State.Coded = std::strcmp(__argv[++I], "default") != 0;
-    if (!std::strcmp(__argv[I], "--status") && I + 1 < __argc) State.StatusFile = __argv[++I];
-  }
-  if (State.Coded) {
-    LoadCodedSkin(State.Data);
-  } else {
-    PackSkinFolder(*State.Data.FSkinStream, DefaultSkinFolder());
-    State.Data.LoadSkin();
-  }
-  State.Data.SkinControls.Exclude(xcMainMenu);
+  State.Options = ReadDemoOptions(__argc, __argv);
+  LoadDemoSkin(State.Data, State.Options);
 
-  State.Form = new TForm(nullptr);
-  State.Form->SetCaption("Skinned bars and lists");
-  State.Form->SetBounds(40, 40, 640, 420);
-  State.Form->Show();
+  State.Form = NewDemoForm("Skinned bars and lists", 640, 420);
   HWND FormWnd = State.Form->Handle();
   HWND Bars = ReflectingParent(FormWnd, 10, 10, 300, 360);
   HWND Track = Child(Bars, TRACKBAR_CLASSW, TBS_AUTOTICKS, 10, 10, 220, 40);
@@ -200,10 +172,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   State.Pages->SetActivePageIndex(0);
 #endif
 
-  State.Skin = std::make_unique<TRuzIzivForm>(nullptr);
-  State.Skin->FHandle = State.Form->Handle();
-  State.Skin->FName = "TForm";
-  State.Skin->InitTform(&State.Data, State.Form);
+  State.Skin = NewFormSkin(*State.Form, State.Data);
   TRuzIzivForm* F = State.Skin.get();
   TCanvas* Canvas = F->FControlCanvas.get();
   (new TSkinTrackBar(F))->Inithwnd(Track, &State.Data, Canvas, F);
@@ -224,12 +193,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
                RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
   SetForegroundWindow(State.Form->Handle());
 
-  SetTimer(nullptr, 0, 100, &OnStatusTimer);
-  MSG Msg;
-  while (IsWindowVisible(State.Form->Handle()) && GetMessageW(&Msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&Msg);
-    DispatchMessageW(&Msg);
-  }
+  ReportEvery100ms(&WriteStatus);
+  RunWhileVisible(State.Form->Handle());
   State.Skin.reset();
   delete State.Form;
   return 0;
