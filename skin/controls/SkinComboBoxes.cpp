@@ -134,23 +134,8 @@ void TSkinComBox::FindBtn() {
 }
 
 void TSkinComBox::ReleaseEdit() {
-  if (!FEditThunk) return;
-  HWND Child = FEditWnd;
-  if (Child && IsWindow(Child)) {
-    const LONG_PTR Ours = reinterpret_cast<LONG_PTR>(FEditThunk->Proc());
-    const LONG_PTR Current =
-        FEditUnicode ? GetWindowLongPtrW(Child, GWLP_WNDPROC) : GetWindowLongPtrA(Child, GWLP_WNDPROC);
-    if (Current == Ours) {
-      if (FEditUnicode)
-        SetWindowLongPtrW(Child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FEditOldProc));
-      else
-        SetWindowLongPtrA(Child, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FEditOldProc));
-    } else {
-      // Someone subclassed the edit after us: our procedure stays in their chain as a forwarder.
-      TWndProcThunk::Orphan(std::move(FEditThunk), Child, FEditOldProc, FEditUnicode);
-    }
-  }
-  FEditThunk.reset();
+  // When someone subclassed the edit after us, our procedure stays in their chain as a forwarder.
+  TWndProcThunk::GiveBack(FEditThunk, FEditWnd, FEditOldProc, FEditUnicode);
   FEditWnd = nullptr;
   FEditOldProc = nullptr;
 }

@@ -24,26 +24,6 @@ bool Inverted(const RECT& R) {
   return R.right < R.left || R.bottom < R.top;
 }
 
-// Puts Old back in place of Thunk when Thunk is still the window's procedure; when another subclasser
-// came in after us, Thunk stays in its chain as a plain forwarder to Old.
-void GiveBackWindow(HWND Wnd, std::unique_ptr<TWndProcThunk>& Thunk, WNDPROC Old, bool Unicode) {
-  if (!Thunk) return;
-  if (Wnd && IsWindow(Wnd)) {
-    const auto Ours = reinterpret_cast<LONG_PTR>(Thunk->Proc());
-    const LONG_PTR Current =
-        Unicode ? GetWindowLongPtrW(Wnd, GWLP_WNDPROC) : GetWindowLongPtrA(Wnd, GWLP_WNDPROC);
-    if (Current == Ours) {
-      if (Unicode)
-        SetWindowLongPtrW(Wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Old));
-      else
-        SetWindowLongPtrA(Wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Old));
-    } else {
-      TWndProcThunk::Orphan(std::move(Thunk), Wnd, Old, Unicode);
-    }
-  }
-  Thunk.reset();
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------------------------------
@@ -133,7 +113,7 @@ void TSkinControl::Unhook() {
     if (FStatus == kControlDestroyed)
       FObjectInstance.reset();
     else
-      GiveBackWindow(FHandle, FObjectInstance, FOldWndProc, FHookedWindowUnicode);
+      TWndProcThunk::GiveBack(FObjectInstance, FHandle, FOldWndProc, FHookedWindowUnicode);
     FOldWndProc = nullptr;
   }
 }

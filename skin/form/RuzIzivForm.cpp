@@ -363,31 +363,11 @@ void TRuzIzivForm::SubclassMDI() {
 }
 
 void TRuzIzivForm::UnSubclassMDI() {
-  if (!FMDIProcInstance) return;
-  RestoreProc(FMDIClient, FMDIProcInstance, FOldMDIProc, true);
+  TWndProcThunk::GiveBack(FMDIProcInstance, FMDIClient, FOldMDIProc, true);
 }
 
 void TRuzIzivForm::RestoreWindowProc() {
-  if (FWndProcInstance) RestoreProc(FHandle, FWndProcInstance, FOldWndProc, FUnicode);
-}
-
-// Puts Old back in place of Thunk. When another subclasser has come in after us, Thunk is still in
-// its chain: it is kept alive and turned into a plain forwarder to Old instead of being freed.
-void TRuzIzivForm::RestoreProc(HWND Wnd, std::unique_ptr<TWndProcThunk>& Thunk, WNDPROC Old, bool Unicode) {
-  const auto Ours = reinterpret_cast<LONG_PTR>(Thunk->Proc());
-  if (IsWindow(Wnd)) {
-    const LONG_PTR Current =
-        Unicode ? GetWindowLongPtrW(Wnd, GWLP_WNDPROC) : GetWindowLongPtrA(Wnd, GWLP_WNDPROC);
-    if (Current == Ours) {
-      if (Unicode)
-        SetWindowLongPtrW(Wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Old));
-      else
-        SetWindowLongPtrA(Wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Old));
-    } else {
-      TWndProcThunk::Orphan(std::move(Thunk), Wnd, Old, Unicode);
-    }
-  }
-  Thunk.reset();
+  TWndProcThunk::GiveBack(FWndProcInstance, FHandle, FOldWndProc, FUnicode);
 }
 
 // What unskinning gives back besides the procedures: the control skin objects, the form's menus

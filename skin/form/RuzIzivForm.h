@@ -378,7 +378,6 @@ class TRuzIzivForm : public TComponent {
   void WinWndProcStage3(TMessage& Message, bool On);
   void RestoreWindowProc();
   void ReleaseControlsAndMenus();
-  static void RestoreProc(HWND Wnd, std::unique_ptr<TWndProcThunk>& Thunk, WNDPROC Old, bool Unicode);
   bool FSetTextDone = false;  // NewWndProc's re-entrancy flag
 };
 

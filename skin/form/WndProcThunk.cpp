@@ -109,6 +109,25 @@ void TWndProcThunk::Orphan(std::unique_ptr<TWndProcThunk> Thunk, HWND Wnd, WNDPR
   Thunk->FProc = nullptr;
 }
 
+void TWndProcThunk::GiveBack(std::unique_ptr<TWndProcThunk>& Thunk, HWND Wnd, WNDPROC Old, bool Unicode) {
+  if (!Thunk) return;
+  if (!Old) Old = Unicode ? &DefWindowProcW : &DefWindowProcA;
+  if (Thunk->FProc && Wnd && IsWindow(Wnd)) {
+    const auto Ours = reinterpret_cast<LONG_PTR>(Thunk->FProc);
+    const LONG_PTR Current =
+        Unicode ? GetWindowLongPtrW(Wnd, GWLP_WNDPROC) : GetWindowLongPtrA(Wnd, GWLP_WNDPROC);
+    if (Current == Ours) {
+      if (Unicode)
+        SetWindowLongPtrW(Wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Old));
+      else
+        SetWindowLongPtrA(Wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(Old));
+    } else {
+      Orphan(std::move(Thunk), Wnd, Old, Unicode);
+    }
+  }
+  Thunk.reset();
+}
+
 TWndProcThunk::~TWndProcThunk() {
   if (FProc) Pool().Give(reinterpret_cast<std::uint8_t*>(FProc));
 }

@@ -23,6 +23,12 @@ class TWndProcThunk {
   // and from now on passes every message straight to Old.
   static void Orphan(std::unique_ptr<TWndProcThunk> Thunk, HWND Wnd, WNDPROC Old, bool Unicode);
 
+  // Ends Thunk's subclassing of Wnd: puts Old back when Thunk is still the window's procedure, else
+  // leaves Thunk as a forwarder to Old in the chain of whoever came in after it. Thunk is empty
+  // afterwards. Without a thunk or a window there is nothing to do; without an Old procedure the
+  // window's default procedure stands in for it, so the window never keeps a null procedure.
+  static void GiveBack(std::unique_ptr<TWndProcThunk>& Thunk, HWND Wnd, WNDPROC Old, bool Unicode);
+
  private:
   void Bind(void* Self, WNDPROC Target);
   WNDPROC FProc = nullptr;

@@ -63,6 +63,68 @@ TEST(WndProcThunk, OrphanedBindingStillForwardsForTheSubclasserAboveIt) {
   EXPECT_NE(GetWindowLongPtrW(Window.Handle(), GWLP_WNDPROC), Original);  // A's forwarder remains
 }
 
+// Ending a subclassing: what was there before comes back, a later subclasser keeps a working chain,
+// and nothing to give back (no thunk, no window, no previous procedure) is harmless.
+struct TGiveBackCase {
+  const char* Name;
+  bool LaterSubclasser;  // another thunk sits above ours when we leave
+  bool NoThunk;          // ours was already given back
+  bool WindowGone;       // the window was destroyed first
+  bool NoOld;            // there is no previous procedure to put back
+};
+
+class WndProcThunkGiveBack : public ::testing::TestWithParam<TGiveBackCase> {};
+
+TEST_P(WndProcThunkGiveBack, LeavesAWorkingWindowAndNoThunk) {
+  const TGiveBackCase& Case = GetParam();
+  testsupport::TRecordingWindow Window;
+  HWND Wnd = Window.Handle();
+  const LONG_PTR Original = GetWindowLongPtrW(Wnd, GWLP_WNDPROC);
+  std::string Trace;
+  TTagger A('a', &Trace), B('b', &Trace);
+  A.Install(Wnd);
+  ASSERT_NE(A.Thunk->Proc(), nullptr);
+  if (Case.LaterSubclasser) B.Install(Wnd);
+  if (Case.NoThunk) TWndProcThunk::GiveBack(A.Thunk, Wnd, A.Old, true);
+  if (Case.WindowGone) DestroyWindow(Wnd);
+  const WNDPROC Old = Case.NoOld ? nullptr : A.Old;
+
+  TWndProcThunk::GiveBack(A.Thunk, Case.WindowGone ? nullptr : Wnd, Old, true);
+  EXPECT_FALSE(A.Thunk);
+  TWndProcThunk::GiveBack(A.Thunk, Wnd, Old, true);  // a second time: nothing left to do
+  if (Case.WindowGone) return;
+
+  if (Case.LaterSubclasser) {
+    Window.Clear();
+    SendMessageW(Wnd, WM_USER + 7, 0, 0);
+    EXPECT_EQ(Trace, "b");  // ours forwards without tagging
+    SetWindowLongPtrW(Wnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(B.Old));
+  }
+  if (Case.NoOld && !Case.NoThunk) {
+    // The default procedure stands in: the window still keeps its text.
+    SendMessageW(Wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"still here"));
+    wchar_t Text[32] = {};
+    EXPECT_EQ(GetWindowTextW(Wnd, Text, 32), 10);
+    EXPECT_NE(GetWindowLongPtrW(Wnd, GWLP_WNDPROC), 0);
+    SetWindowLongPtrW(Wnd, GWLP_WNDPROC, Original);
+    return;
+  }
+  if (!Case.LaterSubclasser) EXPECT_EQ(GetWindowLongPtrW(Wnd, GWLP_WNDPROC), Original);
+  Window.Clear();
+  SendMessageW(Wnd, WM_USER + 7, 0, 0);
+  EXPECT_TRUE(Window.Saw(WM_USER + 7));
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, WndProcThunkGiveBack,
+                         ::testing::Values(TGiveBackCase{"OursOnTop", false, false, false, false},
+                                           TGiveBackCase{"AnotherAboveUs", true, false, false, false},
+                                           TGiveBackCase{"AlreadyGivenBack", false, true, false, false},
+                                           TGiveBackCase{"WindowGone", false, false, true, false},
+                                           TGiveBackCase{"NoPreviousProcedure", false, false, false, true},
+                                           TGiveBackCase{"NoPreviousProcedureUnderAnother", true, false,
+                                                         false, true}),
+                         [](const auto& Info) { return std::string(Info.param.Name); });
+
 TEST(FormSkinSubclass, TwoSkinObjectsOnOneWindowLeaveInEitherOrder) {
   TSkinData Data(nullptr);
   testsupport::LoadDefaultSkin(Data);
