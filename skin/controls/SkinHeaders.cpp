@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "framework/win/graphics/ImageList.h"
+#include "skin/controls/LentImages.h"
 #include "skin/data/SkinData.h"
 #include "skin/imaging/SkinPaint.h"
 
@@ -32,23 +33,6 @@ void DrawHeaderFrame(HDC DC, const RECT& R, TDataSkinObject* Element, int Frame)
   else
     BitBlt(DC, R.left, R.top, Map->Width(), Map->Height(), Map->Canvas()->Handle(), 0, 0, SRCCOPY);
 }
-
-// The header's image list: its framework "Images", else the window's own list, lent (the wrapper
-// never destroys it).
-struct TLentImages {
-  TImageList* List = nullptr;
-  std::unique_ptr<TImageList> Wrapper;
-  TLentImages(TControl* Control, HWND Wnd, UINT GetMessage) {
-    List = static_cast<TImageList*>(GetObjProp(Control, "Images", TImageList::StaticClass()));
-    if (List || !Wnd) return;
-    if (auto Handle = reinterpret_cast<HIMAGELIST>(SendMessageW(Wnd, GetMessage, 0, 0))) {
-      Wrapper = std::make_unique<TImageList>(nullptr);
-      Wrapper->SetShareImages(true);
-      Wrapper->SetHandle(Handle);
-      List = Wrapper.get();
-    }
-  }
-};
 
 }  // namespace
 

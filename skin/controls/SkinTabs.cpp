@@ -11,6 +11,7 @@
 #include "framework/core/Strings.h"
 #include "framework/core/TypInfo.h"
 #include "framework/win/graphics/ImageList.h"
+#include "skin/controls/LentImages.h"
 #include "skin/controls/SkinHeaders.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
@@ -40,23 +41,6 @@ void Copy24(const TBitmap* Source, TBitmap& Target) {
   BitBlt(Target.Canvas()->Handle(), 0, 0, Source->Width(), Source->Height(),
          const_cast<TBitmap*>(Source)->Canvas()->Handle(), 0, 0, SRCCOPY);
 }
-
-// The image list a control shows: its framework "Images", else the window's own list lent in a
-// wrapper that never destroys it.
-struct TLentImages {
-  TImageList* List = nullptr;
-  std::unique_ptr<TImageList> Wrapper;
-  TLentImages(TControl* Control, HWND Wnd, UINT GetMessage) {
-    List = static_cast<TImageList*>(GetObjProp(Control, "Images", TImageList::StaticClass()));
-    if (List || !Wnd) return;
-    if (auto Handle = reinterpret_cast<HIMAGELIST>(SendMessageW(Wnd, GetMessage, 0, 0))) {
-      Wrapper = std::make_unique<TImageList>(nullptr);
-      Wrapper->SetShareImages(true);
-      Wrapper->SetHandle(Handle);
-      List = Wrapper.get();
-    }
-  }
-};
 
 // Text and image of tab Index, through the Unicode or the ANSI item message.
 bool ReadTab(HWND Wnd, int Index, bool Unicode, WideString& Text, int& Image) {
