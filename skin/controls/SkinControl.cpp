@@ -514,10 +514,10 @@ void TSkinControl::DrawCaption(TCanvas* Canvas, const RECT& Rect, const WideStri
   DrawWideText(DC, Text, Placed, CheckBiDi(Flags));
 }
 
-void TSkinControl::DrawImgCaption(TCanvas* Canvas, const RECT& Rect, UINT Alignment, const WideString& Text,
-                                  int ImageIndex, TImageList* ImageList) {
+void TSkinControl::DrawImageText(TCanvas* Canvas, const RECT& Rect, UINT Alignment, UINT Lines,
+                                 const WideString& Text, int ImageIndex, TImageList* ImageList) {
   if (!Canvas) return;
-  const UINT Flags = DT_WORDBREAK | DT_EXPANDTABS | DT_END_ELLIPSIS;
+  const UINT Flags = Lines | DT_EXPANDTABS | DT_END_ELLIPSIS;
   const int RectW = Rect.right - Rect.left;
   const int RectH = Rect.bottom - Rect.top;
   const bool HasImage = ImageIndex != -1 && ImageList && ImageList->Width() < RectW;
@@ -525,7 +525,7 @@ void TSkinControl::DrawImgCaption(TCanvas* Canvas, const RECT& Rect, UINT Alignm
   Canvas->Brush()->SetStyle(bsClear);
   if (!FEnabled) Canvas->Font()->SetColor(SystemColor(COLOR_BTNSHADOW));
   HDC DC = Canvas->Handle();
-  Canvas->TextExtent("");
+  Canvas->TextExtent("");  // selects the canvas's font
   SetBkMode(DC, TRANSPARENT);
   RECT Measured{0, 0, std::max(RectW - ImageW, 0), RectH};
   DrawWideText(DC, Text, Measured, Flags | DT_CALCRECT);
@@ -543,7 +543,7 @@ void TSkinControl::DrawImgCaption(TCanvas* Canvas, const RECT& Rect, UINT Alignm
     ImageList->Draw(Canvas, X, Rect.top + (RectH - ImageList->Height()) / 2, ImageIndex, FEnabled);
     X += ImageW;
   }
-  RECT TextRect{X, Rect.top + (RectH - TextH) / 2, std::min<LONG>(X + TextW, Rect.right), 0};
+  RECT TextRect{X, Rect.top + (RectH - TextH) / 2, std::min<LONG>(X + std::max(TextW, 0), Rect.right), 0};
   TextRect.bottom = TextRect.top + TextH;
   SetTextColor(DC, ColorToRGB(Canvas->Font()->Color()));
   DrawWideText(DC, Text, TextRect, CheckBiDi(Flags));

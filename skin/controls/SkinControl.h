@@ -114,8 +114,11 @@ class TSkinControl : public TComponent {
   UINT CheckBiDi(UINT Flags);
   void DrawCaption(TCanvas* Canvas, const RECT& Rect, const WideString& Text, bool Enabled, bool Spare,
                    UINT Alignment);
-  void DrawImgCaption(TCanvas* Canvas, const RECT& Rect, UINT Alignment, const WideString& Text,
-                      int ImageIndex, TImageList* ImageList);
+  // Image ImageIndex of ImageList (when it fits) with Text beside it, the pair placed in Rect by
+  // Alignment (DT_LEFT, DT_CENTER or DT_RIGHT); Lines is DT_WORDBREAK or DT_SINGLELINE, and long text
+  // ends in an ellipsis.
+  void DrawImageText(TCanvas* Canvas, const RECT& Rect, UINT Alignment, UINT Lines, const WideString& Text,
+                     int ImageIndex, TImageList* ImageList);
   void DrawFocus(HDC DC, const WideString& Text, const RECT& Rect, UINT Flags);
   int TextHeight(HDC DC, const WideString& Text);
 

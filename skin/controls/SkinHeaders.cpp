@@ -168,43 +168,9 @@ void TSkinHeader::DrawItem(TImageList* ImageList, TCanvas* Canvas, int Index, co
   HDC DC = Canvas->Handle();
   TGdiRegion Clip(CreateRectRgnIndirect(&Rect));
   SelectClipRgn(DC, Clip.Get());
-  DrawItemImgCaption(Canvas, Rect, Alignment, Text, (Item.fmt & HDF_IMAGE) ? Item.iImage : -1, ImageList);
+  DrawImageText(Canvas, Rect, Alignment, DT_SINGLELINE, Text, (Item.fmt & HDF_IMAGE) ? Item.iImage : -1,
+                ImageList);
   SelectClipRgn(DC, nullptr);
-}
-
-void TSkinHeader::DrawItemImgCaption(TCanvas* Canvas, const RECT& Rect, UINT Alignment,
-                                     const WideString& Text, int ImageIndex, TImageList* ImageList) {
-  if (!Canvas) return;
-  const UINT Flags = DT_SINGLELINE | DT_EXPANDTABS | DT_END_ELLIPSIS;
-  const int RectW = Rect.right - Rect.left;
-  const int RectH = Rect.bottom - Rect.top;
-  const bool HasImage = ImageIndex != -1 && ImageList && ImageList->Width() < RectW;
-  const int ImageW = HasImage ? ImageList->Width() : 0;
-  Canvas->Brush()->SetStyle(bsClear);
-  if (!FEnabled) Canvas->Font()->SetColor(SystemColor(COLOR_BTNSHADOW));
-  HDC DC = Canvas->Handle();
-  Canvas->TextExtent("");  // selects the canvas's font
-  SetBkMode(DC, TRANSPARENT);
-  RECT Measured{0, 0, std::max(RectW - ImageW, 0), RectH};
-  DrawWideText(DC, Text, Measured, Flags | DT_CALCRECT);
-  const int TextW = std::min<int>(Measured.right - Measured.left, RectW - ImageW);
-  const int TextH = Measured.bottom - Measured.top;
-  const int Free = RectW - ImageW - TextW;
-  int Left = 3;
-  if (Alignment & DT_CENTER)
-    Left = Free / 2;
-  else if (Alignment & DT_RIGHT)
-    Left = Free - 2;
-  Left = std::max(Left, 1);
-  int X = Rect.left + Left;
-  if (HasImage) {
-    ImageList->Draw(Canvas, X, Rect.top + (RectH - ImageList->Height()) / 2, ImageIndex, FEnabled);
-    X += ImageW;
-  }
-  RECT TextRect{X, Rect.top + (RectH - TextH) / 2, std::min<LONG>(X + std::max(TextW, 0), Rect.right), 0};
-  TextRect.bottom = TextRect.top + TextH;
-  SetTextColor(DC, ColorToRGB(Canvas->Font()->Color()));
-  DrawWideText(DC, Text, TextRect, CheckBiDi(Flags));
 }
 
 // ---------------------------------------------------------------------------------------------------

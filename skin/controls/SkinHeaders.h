@@ -32,9 +32,6 @@ class TSkinHeader : public TSkinControl {
   void DrawControl(HDC DC, const RECT& Rect) override;
 
   void DrawItem(TImageList* ImageList, TCanvas* Canvas, int Index, const RECT& Rect);
-  // As DrawImgCaption, on one line: end ellipsis and tab expansion, no word break.
-  void DrawItemImgCaption(TCanvas* Canvas, const RECT& Rect, UINT Alignment, const WideString& Text,
-                          int ImageIndex, TImageList* ImageList);
   void WMMouseMove(TMessage& Message);
 
  private:

@@ -413,7 +413,7 @@ void TSkinTab::DrawControl(HDC DC, const RECT& Rect) {
       Drawitem(WorkDC, At, Frame);
       if (FCloseButtons) drawCloseBtn(At, I);
       Canvas->Font()->SetColor(Frame == 1 ? Tab->NormalColour2 : Tab->MouseOverColour2);
-      DrawImgCaption(Canvas, At, DT_CENTER, Text, Image, Images.List);
+      DrawImageText(Canvas, At, DT_CENTER, DT_WORDBREAK, Text, Image, Images.List);
     }
     if (FPosition == Stright) Drehen90Grad(FWork.get());
     if (FPosition == Stleft) Drehen270Grad(FWork.get());
@@ -595,7 +595,7 @@ void TSkinTabBtn::DrawControl(HDC DC, const RECT& Rect) {
               Face->Trans == 1 ? 1 : 0, Face->Tile, 0);
     if (Frame == 1 && Face->HasNormalColour2) Canvas->Font()->SetColor(Face->NormalColour2);
     if (Frame == 2 && Face->HasPressedColour2) Canvas->Font()->SetColor(Face->PressedColour2);
-    DrawImgCaption(Canvas, Item, DT_CENTER, Text, Image, Images.List);
+    DrawImageText(Canvas, Item, DT_CENTER, DT_WORDBREAK, Text, Image, Images.List);
   }
   BitBlt(DC, Rect.left, Rect.top, W, H, WorkDC, 0, 0, SRCCOPY);
 }
