@@ -71,63 +71,63 @@ void TSkinManage::DeleteAllThreads() {
   FThreads->clear();
 }
 
-LRESULT CALLBACK SkinHookCBT(int Code, WPARAM WParam, LPARAM LParam) {
+namespace {
+
+// The GUI thread's hook also gives skinned windows their size grips and leaves menus to a parent
+// form's manager when there is one; another thread's hook keeps scroll-bar windows off skinned
+// windows and drops forms as they are destroyed.
+enum class THookedThread { Gui, Other };
+
+// One CBT notification; true when the window must not be created.
+bool OnCbt(TSkinManage& Manager, int Code, WPARAM WParam, LPARAM LParam, THookedThread Thread) {
+  const bool Gui = Thread == THookedThread::Gui;
+  switch (Code) {
+    case HCBT_CREATEWND: {
+      const TCreated C = ReadCreated(WParam, LParam);
+      if (Gui) {
+        if (IsSizeGripOfSkinned(Manager, C)) Manager.FindSkinForm(C.Parent)->AddControlh(C.Wnd);
+        if (!(C.Style & WS_CHILD) && C.ClassName == "#32768" && !Manager.FParent) Manager.AddMenu(C.Wnd);
+      } else {
+        if (C.ClassName == "ScrollBar" && Manager.FindSkinForm(C.Parent)) return true;
+        if (C.ClassName == "#32768") Manager.AddMenu(C.Wnd);
+      }
+      if (C.ExStyle & WS_EX_MDICHILD) Manager.AddForm(C.Wnd);
+      break;
+    }
+    case HCBT_DESTROYWND:
+      Manager.DeleteMenu(reinterpret_cast<HWND>(WParam));
+      if (!Gui) Manager.DeleteForm(reinterpret_cast<HWND>(WParam));
+      break;
+    case HCBT_ACTIVATE:
+      if (Manager.FPhase == 0) Manager.FPhase = 1;
+      Manager.AddForm(reinterpret_cast<HWND>(WParam));
+      break;
+    default:
+      break;
+  }
+  return false;
+}
+
+LRESULT CbtHook(int Code, WPARAM WParam, LPARAM LParam, THookedThread Thread) {
   TSkinManage* Manager = SkinManage();
-  if (SkinManageUnit::ShutDown || Code < 0 || !Manager)
-    return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
+  const bool Off = (Thread == THookedThread::Gui && SkinManageUnit::ShutDown) || Code < 0 || !Manager;
   // A window whose skinning fails stays native (reported through the application); the hook and the
   // windows after it go on.
+  if (Off) return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
   try {
-    switch (Code) {
-      case HCBT_CREATEWND: {
-        const TCreated C = ReadCreated(WParam, LParam);
-        if (IsSizeGripOfSkinned(*Manager, C)) Manager->FindSkinForm(C.Parent)->AddControlh(C.Wnd);
-        if (!(C.Style & WS_CHILD) && C.ClassName == "#32768" && !Manager->FParent) Manager->AddMenu(C.Wnd);
-        if (C.ExStyle & WS_EX_MDICHILD) Manager->AddForm(C.Wnd);
-        break;
-      }
-      case HCBT_DESTROYWND:
-        Manager->DeleteMenu(reinterpret_cast<HWND>(WParam));
-        break;
-      case HCBT_ACTIVATE:
-        if (Manager->FPhase == 0) Manager->FPhase = 1;
-        Manager->AddForm(reinterpret_cast<HWND>(WParam));
-        break;
-      default:
-        break;
-    }
+    if (OnCbt(*Manager, Code, WParam, LParam, Thread)) return kRefuseCreation;
   } catch (...) {
     ReportException(Manager);
   }
   return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
 }
 
+}  // namespace
+
+LRESULT CALLBACK SkinHookCBT(int Code, WPARAM WParam, LPARAM LParam) {
+  return CbtHook(Code, WParam, LParam, THookedThread::Gui);
+}
+
 LRESULT CALLBACK SkinHookCBT2(int Code, WPARAM WParam, LPARAM LParam) {
-  TSkinManage* Manager = SkinManage();
-  if (Code < 0 || !Manager) return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
-  try {
-    switch (Code) {
-      case HCBT_CREATEWND: {
-        const TCreated C = ReadCreated(WParam, LParam);
-        // Other threads get no scroll-bar windows on skinned windows.
-        if (C.ClassName == "ScrollBar" && Manager->FindSkinForm(C.Parent)) return kRefuseCreation;
-        if (C.ClassName == "#32768") Manager->AddMenu(C.Wnd);
-        if (C.ExStyle & WS_EX_MDICHILD) Manager->AddForm(C.Wnd);
-        break;
-      }
-      case HCBT_DESTROYWND:
-        Manager->DeleteMenu(reinterpret_cast<HWND>(WParam));
-        Manager->DeleteForm(reinterpret_cast<HWND>(WParam));
-        break;
-      case HCBT_ACTIVATE:
-        if (Manager->FPhase == 0) Manager->FPhase = 1;
-        Manager->AddForm(reinterpret_cast<HWND>(WParam));
-        break;
-      default:
-        break;
-    }
-  } catch (...) {
-    ReportException(Manager);
-  }
-  return CallNextHookEx(SkinManageUnit::HookCBT, Code, WParam, LParam);
+  return CbtHook(Code, WParam, LParam, THookedThread::Other);
 }
