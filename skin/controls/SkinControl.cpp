@@ -308,9 +308,7 @@ void TSkinControl::WMPaint(TMessage& Message) {
     End.Wnd = Wnd;
   }
   RECT R;
-  if (DC && GetWindowRect(Wnd, &R)) {
-    FWindowRect = R;
-    OffsetRect(&R, -R.left, -R.top);
+  if (DC && ReadWindowRect(Wnd, R)) {
     try {
       DrawControl(DC, R);
     } catch (...) {
@@ -319,24 +317,33 @@ void TSkinControl::WMPaint(TMessage& Message) {
   }
 }
 
-void TSkinControl::PaintControl(HDC DC) {
-  HWND Wnd = LiveHandle();
-  if (!Wnd) return;
+bool TSkinControl::ReadWindowRect(HWND Wnd, RECT& AtOrigin) {
   RECT R;
-  if (!GetWindowRect(Wnd, &R)) return;
+  if (!GetWindowRect(Wnd, &R)) return false;
   FWindowRect = R;
   OffsetRect(&R, -R.left, -R.top);
+  AtOrigin = R;
+  return true;
+}
+
+void TSkinControl::PaintWindow(HDC DC, const std::function<void(HDC, const RECT&)>& Draw) {
+  HWND Wnd = LiveHandle();
+  RECT R;
+  if (!Wnd || !ReadWindowRect(Wnd, R)) return;
   try {
     if (DC) {
-      DrawControl(DC, R);
+      Draw(DC, R);
     } else {
       TWholeWindowDC WindowDC(Wnd);
-      if (!WindowDC) return;
-      DrawControl(WindowDC.Get(), R);
+      if (WindowDC.Get()) Draw(WindowDC.Get(), R);
     }
   } catch (...) {
     // Painting never raises.
   }
+}
+
+void TSkinControl::PaintControl(HDC DC) {
+  PaintWindow(DC, [this](HDC Target, const RECT& Rect) { DrawControl(Target, Rect); });
 }
 
 void TSkinControl::DrawControl(HDC, const RECT&) {}
@@ -589,12 +596,8 @@ bool TSkinTransObj::BeforeProc(TMessage& Message) {
         SetBkColor(reinterpret_cast<HDC>(Message.WParam), ColorToRGB(SchemeColor(csButtonFace)));
       break;
     case WM_ERASEBKGND:
-      if (HWND Wnd = LiveHandle(); Wnd && Message.WParam) {
-        RECT R;
-        GetWindowRect(Wnd, &R);
-        OffsetRect(&R, -R.left, -R.top);
-        FillBG(reinterpret_cast<HDC>(Message.WParam), R);
-      }
+      if (HWND Wnd = LiveHandle(); Wnd && Message.WParam)
+        FillBG(reinterpret_cast<HDC>(Message.WParam), WindowRectAtOrigin(Wnd));
       Message.Result = 1;
       return false;
   }
@@ -603,6 +606,12 @@ bool TSkinTransObj::BeforeProc(TMessage& Message) {
 
 // ---------------------------------------------------------------------------------------------------
 // Free functions
+
+RECT WindowRectAtOrigin(HWND Wnd) {
+  RECT R{};
+  if (!GetWindowRect(Wnd, &R)) return RECT{};
+  return RECT{0, 0, R.right - R.left, R.bottom - R.top};
+}
 
 int DrawWideText(HDC DC, const WideString& Text, RECT& Rect, UINT Flags) {
   if (!DC) return 0;

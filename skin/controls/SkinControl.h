@@ -14,6 +14,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 
 #include "framework/core/Classes.h"
@@ -95,6 +96,11 @@ class TSkinControl : public TComponent {
   HWND LiveHandle() const { return FStatus == kControlDestroyed ? nullptr : FHandle; }
 
   // Painting.
+  // Wnd's window rectangle, kept in FWindowRect, moved to 0,0; false when the window has none.
+  bool ReadWindowRect(HWND Wnd, RECT& AtOrigin);
+  // Draw on DC, else on a DC of the whole window, with the window's rectangle at 0,0; what Draw
+  // throws stays here (the control keeps its last image).
+  void PaintWindow(HDC DC, const std::function<void(HDC, const RECT&)>& Draw);
   void WMPaint(TMessage& Message);
   void WMERASEBKGND(TMessage& Message);
   void DrawBuf(HDC DC, const RECT& Rect);
@@ -181,6 +187,8 @@ TObject* GetObjProp(TObject* Object, std::string_view Name, const TClassInfo& Cl
 void SetProperty(TObject* Object, std::string_view Name, const String& Value);
 
 // Free drawing functions of the unit.
+// Wnd's window rectangle moved to 0,0 (empty when the window has none).
+RECT WindowRectAtOrigin(HWND Wnd);
 void CopyBMP(TBitmap* Source, TBitmap* Target);
 void FillColor(HDC DC, const RECT& Rect, TColor Color);
 void MyDrawCaption(TCanvas* Canvas, const RECT& Rect, const WideString& Text, UINT Alignment, bool Enabled);

@@ -129,22 +129,7 @@ void TSkinEdit::DrawControl1(HDC DC, const RECT& Rect) {
 }
 
 void TSkinEdit::PaintControl1(HDC DC) {
-  HWND Wnd = LiveHandle();
-  if (!Wnd) return;
-  RECT R;
-  if (!GetWindowRect(Wnd, &R)) return;
-  FWindowRect = R;
-  OffsetRect(&R, -R.left, -R.top);
-  try {
-    if (DC) {
-      DrawControl1(DC, R);
-      return;
-    }
-    TWholeWindowDC WindowDC(Wnd);
-    if (WindowDC.Get()) DrawControl1(WindowDC.Get(), R);
-  } catch (...) {
-    // Painting never raises.
-  }
+  PaintWindow(DC, [this](HDC Target, const RECT& Rect) { DrawControl1(Target, Rect); });
 }
 
 void TSkinEdit::FindUPDown(HWND Handle, TSkinData* SkinData, TCanvas* Canvas) {

@@ -38,12 +38,8 @@ void TSkinBox::AfterProc(TMessage&) {}
 bool TSkinBoxH::BeforeProc(TMessage& Message) {
   switch (Message.Msg) {
     case WM_ERASEBKGND:
-      if (HWND Wnd = LiveHandle(); Wnd && Message.WParam) {
-        RECT R;
-        GetWindowRect(Wnd, &R);
-        OffsetRect(&R, -R.left, -R.top);
-        FillBG(reinterpret_cast<HDC>(Message.WParam), R);
-      }
+      if (HWND Wnd = LiveHandle(); Wnd && Message.WParam)
+        FillBG(reinterpret_cast<HDC>(Message.WParam), WindowRectAtOrigin(Wnd));
       Message.Result = 0;
       return false;
     case WM_CTLCOLORSTATIC:
