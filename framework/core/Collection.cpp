@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "framework/core/WithinUpdate.h"
+
 TCollectionItem::TCollectionItem(TCollection* Collection) {
   SetCollection(Collection);
 }
@@ -76,17 +78,12 @@ void TCollection::Delete(int Index) {
 
 void TCollection::Clear() {
   if (FItems.empty()) return;
-  BeginUpdate();
-  try {
+  WithinUpdate(*this, [&] {
     while (!FItems.empty()) {
       Notify(FItems.back(), cnDeleting);
       delete FItems.back();
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 TCollectionItem* TCollection::FindItemID(int ID) const {
@@ -110,15 +107,10 @@ void TCollection::Assign(TPersistent* Source) {
     return;
   }
   if (SourceItems == this) return;
-  BeginUpdate();
-  try {
+  WithinUpdate(*this, [&] {
     Clear();
     for (TCollectionItem* Item : SourceItems->FItems) Add()->Assign(Item);
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TCollection::InsertItem(TCollectionItem* Item) {

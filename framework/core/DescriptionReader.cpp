@@ -8,6 +8,7 @@
 #include "framework/core/DescriptionTree.h"
 #include "framework/core/Streams.h"
 #include "framework/core/TypInfo.h"
+#include "framework/core/WithinUpdate.h"
 
 namespace {
 
@@ -264,19 +265,14 @@ class TTreeReader : public TReader {
     if (V.Kind != TValue::vkCollection) Fail("Invalid property value for " + Prop.Name);
     auto* Collection = dynamic_cast<TCollection*>(Prop.GetObj(*Target));
     if (!Collection) Fail("Property " + Prop.Name + " is not a collection");
-    Collection->BeginUpdate();
-    try {
+    WithinUpdate(*Collection, [&] {
       Collection->Clear();
       for (const TItem& Item : V.Items) {
         FLine = Item.Line;
         TCollectionItem* Added = Collection->Add();
         for (const TProperty& ItemProp : Item.Props) ReadProperty(Added, ItemProp);
       }
-    } catch (...) {
-      Collection->EndUpdate();
-      throw;
-    }
-    Collection->EndUpdate();
+    });
   }
 
   void ResolveReferences() {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/core/Streams.h"
+#include "framework/core/WithinUpdate.h"
 
 // ---- TStrings
 
@@ -35,14 +36,9 @@ void TStrings::InsertObject(int Index, const String& S, TObject* Object) {
 }
 
 void TStrings::AddStrings(const TStrings& Strings) {
-  BeginUpdate();
-  try {
+  WithinUpdate(*this, [&] {
     for (int I = 0, N = Strings.Count(); I < N; ++I) AddObject(Strings.Get(I), Strings.GetObjectAt(I));
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 void TStrings::Exchange(int Index1, int Index2) {
@@ -97,8 +93,7 @@ String TStrings::Text() const {
 }
 
 void TStrings::SetText(std::string_view Text) {
-  BeginUpdate();
-  try {
+  WithinUpdate(*this, [&] {
     Clear();
     std::size_t Start = 0;
     while (Start < Text.size()) {
@@ -110,11 +105,7 @@ void TStrings::SetText(std::string_view Text) {
       Add(String(Text.substr(Start, End - Start)));
       Start = End + ((Text[End] == '\r' && End + 1 < Text.size() && Text[End + 1] == '\n') ? 2 : 1);
     }
-  } catch (...) {
-    EndUpdate();
-    throw;
-  }
-  EndUpdate();
+  });
 }
 
 String TStrings::Names(int Index) const {
@@ -189,16 +180,11 @@ bool TStrings::Equals(const TStrings& Other) const {
 void TStrings::Assign(TPersistent* Source) {
   if (auto* SourceStrings = dynamic_cast<TStrings*>(Source)) {
     if (SourceStrings == this) return;
-    BeginUpdate();
-    try {
+    WithinUpdate(*this, [&] {
       Clear();
       FNameValueSeparator = SourceStrings->FNameValueSeparator;
       AddStrings(*SourceStrings);
-    } catch (...) {
-      EndUpdate();
-      throw;
-    }
-    EndUpdate();
+    });
     return;
   }
   TPersistent::Assign(Source);
@@ -209,17 +195,12 @@ void TStrings::DefineProperties(TFiler& Filer) {
   Filer.DefineProperty(
       "Strings",
       [this](TReader& Reader) {
-        BeginUpdate();
-        try {
+        WithinUpdate(*this, [&] {
           Clear();
           Reader.ReadListBegin();
           while (!Reader.EndOfList()) Add(Reader.ReadString());
           Reader.ReadListEnd();
-        } catch (...) {
-          EndUpdate();
-          throw;
-        }
-        EndUpdate();
+        });
       },
       [this](TWriter& Writer) {
         Writer.WriteListBegin();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/core/WithinUpdate.h"
 #include "framework/win/controls/WideText.h"
 
 namespace {
@@ -237,9 +238,9 @@ void TTreeNodes::Delete(TTreeNode* Node) {
 }
 
 void TTreeNodes::Clear() {
-  BeginUpdate();
-  while (FRoot->Count() > 0) delete FRoot->FChildren.back();
-  EndUpdate();
+  WithinUpdate(*this, [&] {
+    while (FRoot->Count() > 0) delete FRoot->FChildren.back();
+  });
 }
 
 void TTreeNodes::BeginUpdate() {
@@ -261,23 +262,24 @@ void TTreeNodes::Assign(TPersistent* Source) {
     return;
   }
   if (Other == this) return;
-  BeginUpdate();
-  Clear();
-  // Copies branch by branch, without recursion.
-  std::vector<std::pair<const TTreeNode*, TTreeNode*>> Work{{Other->FRoot.get(), FRoot.get()}};
-  while (!Work.empty()) {
-    auto [From, To] = Work.back();
-    Work.pop_back();
-    for (const TTreeNode* Child : From->FChildren) {
-      TTreeNode* Copy = InsertNode(To, -1, Child->FText);
-      Copy->FImageIndex = Child->FImageIndex;
-      Copy->FSelectedIndex = Child->FSelectedIndex;
-      Copy->FExpanded = Child->Expanded();
-      Copy->Data = Child->Data;
-      Work.emplace_back(Child, Copy);
+  // A copy that fails half-way (out of memory) still closes the update: the window draws again.
+  WithinUpdate(*this, [&] {
+    Clear();
+    // Copies branch by branch, without recursion.
+    std::vector<std::pair<const TTreeNode*, TTreeNode*>> Work{{Other->FRoot.get(), FRoot.get()}};
+    while (!Work.empty()) {
+      auto [From, To] = Work.back();
+      Work.pop_back();
+      for (const TTreeNode* Child : From->FChildren) {
+        TTreeNode* Copy = InsertNode(To, -1, Child->FText);
+        Copy->FImageIndex = Child->FImageIndex;
+        Copy->FSelectedIndex = Child->FSelectedIndex;
+        Copy->FExpanded = Child->Expanded();
+        Copy->Data = Child->Data;
+        Work.emplace_back(Child, Copy);
+      }
     }
-  }
-  EndUpdate();
+  });
 }
 
 void TTreeNodes::DefineProperties(TFiler& Filer) {
@@ -285,17 +287,12 @@ void TTreeNodes::DefineProperties(TFiler& Filer) {
   Filer.DefineProperty(
       "Nodes",
       [this](TReader& Reader) {
-        BeginUpdate();
-        try {
+        WithinUpdate(*this, [&] {
           Clear();
           Reader.ReadListBegin();
           ReadNodes(Reader, FRoot.get());
           Reader.ReadListEnd();
-        } catch (...) {
-          EndUpdate();
-          throw;
-        }
-        EndUpdate();
+        });
       },
       [this](TWriter& Writer) {
         Writer.WriteListBegin();

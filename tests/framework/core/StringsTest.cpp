@@ -132,4 +132,43 @@ TEST(StringList, ChangeEventsAndOwnedObjects) {
   L.AddObject("d", new TObject);
 }
 
+// A batch change that fails half-way (a sorted list refusing a duplicate) still closes its update:
+// the list reports changes again afterwards.
+struct TFailingBatchRow {
+  const char* Name;
+  void (*Act)(TStringList& Target);
+  int LinesLeft;
+};
+
+class StringsUpdates : public ::testing::TestWithParam<TFailingBatchRow> {};
+
+TEST_P(StringsUpdates, ABatchFailingHalfWayClosesItsUpdate) {
+  const TFailingBatchRow& Row = GetParam();
+  SCOPED_TRACE(Row.Name);
+  TChangeCounter Counter;
+  TStringList L;
+  L.SetSorted(true);
+  L.SetDuplicates(dupError);
+  L.Add("kept");
+  L.OnChange = TNotifyEvent::Bind<&TChangeCounter::Changed>(&Counter);
+  EXPECT_THROW(Row.Act(L), EStringListError);
+  EXPECT_FALSE(L.Updating());
+  EXPECT_EQ(L.Count(), Row.LinesLeft);
+  const int Before = Counter.Changes;
+  L.Add("zebra");
+  EXPECT_EQ(Counter.Changes, Before + 1);
+}
+
+TStringList& Twins() {
+  static TStringList List;
+  if (List.Count() == 0) List.SetText("apple\nbanana\napple");
+  return List;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, StringsUpdates,
+    ::testing::Values(TFailingBatchRow{"text", [](TStringList& L) { L.SetText("apple\nbanana\napple"); }, 2},
+                      TFailingBatchRow{"added lines", [](TStringList& L) { L.AddStrings(Twins()); }, 3},
+                      TFailingBatchRow{"assigned lines", [](TStringList& L) { L.Assign(&Twins()); }, 2}));
+
 }  // namespace
