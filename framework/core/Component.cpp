@@ -137,6 +137,11 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
   Theirs.erase(std::remove(Theirs.begin(), Theirs.end(), this), Theirs.end());
 }
 
+void TComponent::Rewatch(TComponent* Old, TComponent* New, std::initializer_list<const TComponent*> Kept) {
+  if (Old && std::find(Kept.begin(), Kept.end(), Old) == Kept.end()) RemoveFreeNotification(Old);
+  if (New) FreeNotification(New);
+}
+
 void TComponent::GetChildren(const std::function<void(TComponent*)>& Proc, TComponent* Root) {
   if (Root != this) return;
   for (TComponent* C : FComponents)

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
+#include <type_traits>
 #include <vector>
 
 #include "framework/core/Persistent.h"
@@ -59,6 +61,19 @@ class TComponent : public TPersistent {
   void FreeNotification(TComponent* AComponent);
   void RemoveFreeNotification(TComponent* AComponent);
 
+  // Points a reference to another component (Images, PopupMenu...) at Value and watches Value in
+  // place of the old one. The old one stays watched while Kept, the class's other references, still
+  // holds it (one image list set as both small and large images). False when the field had Value.
+  template <class T>
+  bool SetReference(T*& Field, std::type_identity_t<T>* Value,
+                    std::initializer_list<const TComponent*> Kept = {}) {
+    if (Field == Value) return false;
+    T* Old = Field;
+    Field = Value;
+    Rewatch(Old, Value, Kept);
+    return true;
+  }
+
   // Tree structure of form descriptions. A component with a parent (a control on a form) is written
   // inside its parent's block; reading calls SetParentComponent with the enclosing component (the
   // window framework makes that the control's Parent). GetChildren lists what is written inside this
@@ -75,6 +90,8 @@ class TComponent : public TPersistent {
   virtual void ValidateRename(TComponent* AComponent, const String& CurName, const String& NewName);
 
  private:
+  void Rewatch(TComponent* Old, TComponent* New, std::initializer_list<const TComponent*> Kept);
+
   TComponent* FOwner = nullptr;
   String FName;
   std::intptr_t FTag = 0;

@@ -37,95 +37,10 @@ UINT CaptionFlags(bool RightToLeft) {
 
 // ---- TBitBtn ------------------------------------------------------------------------------------
 
-TBitBtn::TBitBtn(TComponent* Owner) : TButton(Owner), FGlyph(std::make_unique<TBitmap>()) {
-  FGlyph->OnChange = TNotifyEvent::Bind<&TBitBtn::GlyphChanged>(this);
-}
-
-TBitBtn::~TBitBtn() {
-  FGlyph->OnChange.Clear();
-}
-
 void TBitBtn::Publish(TPublisher<TBitBtn>& P) {
   P.Enum("Kind", &TBitBtn::Kind, &TBitBtn::SetKind).Default(bkCustom);
-  P.Obj("Glyph", &TBitBtn::Glyph, &TBitBtn::SetGlyph);
-  P.Enum("Layout", &TBitBtn::Layout, &TBitBtn::SetLayout).Default(blGlyphLeft);
-  P.Int("Margin", &TBitBtn::Margin, &TBitBtn::SetMargin).Default(-1);
-  P.Int("NumGlyphs", &TBitBtn::NumGlyphs, &TBitBtn::SetNumGlyphs).Default(1);
-  P.Int("Spacing", &TBitBtn::Spacing, &TBitBtn::SetSpacing).Default(4);
-  P.Obj("Images", &TBitBtn::Images, &TBitBtn::SetImages);
-  P.Int("ImageIndex", &TBitBtn::ImageIndex, &TBitBtn::SetImageIndex).Default(-1);
-  P.Int("DisabledIndex", &TBitBtn::DisabledIndex, &TBitBtn::SetDisabledIndex).Default(-1);
-  P.Enum("Alignment", &TBitBtn::Alignment, &TBitBtn::SetAlignment).Default(taLeftJustify);
-}
-
-void TBitBtn::SetImages(TImageList* Value) {
-  if (FImages == Value) return;
-  if (FImages) RemoveFreeNotification(FImages);
-  FImages = Value;
-  if (Value) FreeNotification(Value);
-  Invalidate();
-}
-
-void TBitBtn::Notification(TComponent* AComponent, TOperation Operation) {
-  TButton::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FImages) FImages = nullptr;
-}
-
-void TBitBtn::SetImageIndex(int Value) {
-  if (FImageIndex == Value) return;
-  FImageIndex = Value;
-  Invalidate();
-}
-
-void TBitBtn::SetDisabledIndex(int Value) {
-  if (FDisabledIndex == Value) return;
-  FDisabledIndex = Value;
-  Invalidate();
-}
-
-void TBitBtn::SetAlignment(TAlignment Value) {
-  if (FAlignment == Value) return;
-  FAlignment = Value;
-  Invalidate();
-}
-
-void TBitBtn::GlyphChanged(TObject*) {
-  // A glyph given by the program makes the button a custom one; the stock one was copied in.
-  Invalidate();
-}
-
-void TBitBtn::SetGlyph(TBitmap* Value) {
-  FGlyph->Assign(Value);
-  if (Value && !Value->Empty() && Value->Width() % Value->Height() == 0)
-    FNumGlyphs = std::clamp(Value->Width() / std::max(Value->Height(), 1), 1, 4);
-  Invalidate();
-}
-
-void TBitBtn::SetNumGlyphs(int Value) {
-  Value = std::clamp(Value, 1, 4);
-  if (FNumGlyphs == Value) return;
-  FNumGlyphs = Value;
-  Invalidate();
-}
-
-void TBitBtn::SetLayout(TButtonLayout Value) {
-  if (FLayout == Value) return;
-  FLayout = Value;
-  Invalidate();
-}
-
-void TBitBtn::SetMargin(int Value) {
-  Value = std::max(Value, -1);
-  if (FMargin == Value) return;
-  FMargin = Value;
-  Invalidate();
-}
-
-void TBitBtn::SetSpacing(int Value) {
-  Value = std::max(Value, -1);
-  if (FSpacing == Value) return;
-  FSpacing = Value;
-  Invalidate();
+  PublishGlyph(P);
+  PublishImages(P);
 }
 
 void TBitBtn::SetKind(TBitBtnKind Value) {
@@ -187,29 +102,11 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& Item) {
   if (Pressed) OffsetRect(&Face, 1, 1);
   TLentCanvas Canvas(Dc);
   Canvas.Font()->Assign(FFont.get());
-  const String Caption = GetText();
-  const UINT Flags = CaptionFlags(UseRightToLeftReading());
-  // The glyph, else an image of the list.
-  const bool UseImages = FGlyph->Empty() && FImages && FImageIndex >= 0 && FImageIndex < FImages->Count();
-  const SIZE GlyphSize =
-      UseImages ? SIZE{FImages->Width(), FImages->Height()} : GlyphSizeOf(FGlyph.get(), FNumGlyphs);
-  const TButtonLayoutResult Layout = CalcButtonLayout(&Canvas, Face, GlyphSize, Caption, FLayout,
-                                                      FAlignment == taCenter ? -1 : FMargin, FSpacing, Flags);
-  if (UseImages) {
-    const bool OwnDisabled = Disabled && FDisabledIndex >= 0 && FDisabledIndex < FImages->Count();
-    FImages->Draw(&Canvas, Layout.GlyphPos.x, Layout.GlyphPos.y, OwnDisabled ? FDisabledIndex : FImageIndex,
-                  !Disabled || OwnDisabled);
-  } else {
-    DrawButtonGlyph(Canvas.Handle(), FGlyph.get(), FNumGlyphs,
-                    Disabled  ? bsDisabled
-                    : Pressed ? bsDown
-                              : bsUp,
-                    Layout.GlyphPos.x, Layout.GlyphPos.y);
-  }
-  if (!Caption.empty()) {
-    RECT Text = Layout.TextBounds;
-    DrawStateText(&Canvas, Caption, Text, Flags | DT_CENTER | DT_VCENTER, !Disabled);
-  }
+  DrawPicture(&Canvas, Face, GetText(),
+              Disabled  ? bsDisabled
+              : Pressed ? bsDown
+                        : bsUp,
+              CaptionFlags(UseRightToLeftReading()));
   if (Focused && !(Item.itemState & ODS_NOFOCUSRECT)) {
     RECT Focus = R;
     InflateRect(&Focus, -3, -3);
@@ -219,17 +116,12 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& Item) {
 
 // ---- TSpeedButton -------------------------------------------------------------------------------
 
-TSpeedButton::TSpeedButton(TComponent* Owner) : TGraphicControl(Owner), FGlyph(std::make_unique<TBitmap>()) {
+TSpeedButton::TSpeedButton(TComponent* Owner) : TPictureButton(Owner) {
   FWidth = 23;
   FHeight = 22;
   FParentFont = true;
   // It clicks itself (on release inside, after its own state change).
   FControlStyle = {csCaptureMouse};
-  FGlyph->OnChange = TNotifyEvent::Bind<&TSpeedButton::GlyphChanged>(this);
-}
-
-TSpeedButton::~TSpeedButton() {
-  FGlyph->OnChange.Clear();
 }
 
 void TSpeedButton::Publish(TPublisher<TSpeedButton>& P) {
@@ -237,81 +129,9 @@ void TSpeedButton::Publish(TPublisher<TSpeedButton>& P) {
   P.Int("GroupIndex", &TSpeedButton::GroupIndex, &TSpeedButton::SetGroupIndex).Default(0);
   P.Bool("Down", &TSpeedButton::Down, &TSpeedButton::SetDown).Default(0);
   P.Bool("Flat", &TSpeedButton::Flat, &TSpeedButton::SetFlat).Default(0);
-  P.Obj("Glyph", &TSpeedButton::Glyph, &TSpeedButton::SetGlyph);
-  P.Enum("Layout", &TSpeedButton::Layout, &TSpeedButton::SetLayout).Default(blGlyphLeft);
-  P.Int("Margin", &TSpeedButton::Margin, &TSpeedButton::SetMargin).Default(-1);
-  P.Int("NumGlyphs", &TSpeedButton::NumGlyphs, &TSpeedButton::SetNumGlyphs).Default(1);
-  P.Int("Spacing", &TSpeedButton::Spacing, &TSpeedButton::SetSpacing).Default(4);
+  PublishGlyph(P);
   P.Bool("Transparent", &TSpeedButton::Transparent, &TSpeedButton::SetTransparent).Default(1);
-  P.Obj("Images", &TSpeedButton::Images, &TSpeedButton::SetImages);
-  P.Int("ImageIndex", &TSpeedButton::ImageIndex, &TSpeedButton::SetImageIndex).Default(-1);
-  P.Int("DisabledIndex", &TSpeedButton::DisabledIndex, &TSpeedButton::SetDisabledIndex).Default(-1);
-  P.Enum("Alignment", &TSpeedButton::Alignment, &TSpeedButton::SetAlignment).Default(taLeftJustify);
-}
-
-void TSpeedButton::SetImages(TImageList* Value) {
-  if (FImages == Value) return;
-  if (FImages) RemoveFreeNotification(FImages);
-  FImages = Value;
-  if (Value) FreeNotification(Value);
-  Invalidate();
-}
-
-void TSpeedButton::Notification(TComponent* AComponent, TOperation Operation) {
-  TGraphicControl::Notification(AComponent, Operation);
-  if (Operation == opRemove && AComponent == FImages) FImages = nullptr;
-}
-
-void TSpeedButton::SetImageIndex(int Value) {
-  if (FImageIndex == Value) return;
-  FImageIndex = Value;
-  Invalidate();
-}
-
-void TSpeedButton::SetDisabledIndex(int Value) {
-  if (FDisabledIndex == Value) return;
-  FDisabledIndex = Value;
-  Invalidate();
-}
-
-void TSpeedButton::SetAlignment(TAlignment Value) {
-  if (FAlignment == Value) return;
-  FAlignment = Value;
-  Invalidate();
-}
-
-void TSpeedButton::SetGlyph(TBitmap* Value) {
-  FGlyph->Assign(Value);
-  if (Value && !Value->Empty() && Value->Width() % Value->Height() == 0)
-    FNumGlyphs = std::clamp(Value->Width() / std::max(Value->Height(), 1), 1, 4);
-  Invalidate();
-}
-
-void TSpeedButton::SetNumGlyphs(int Value) {
-  Value = std::clamp(Value, 1, 4);
-  if (FNumGlyphs == Value) return;
-  FNumGlyphs = Value;
-  Invalidate();
-}
-
-void TSpeedButton::SetLayout(TButtonLayout Value) {
-  if (FLayout == Value) return;
-  FLayout = Value;
-  Invalidate();
-}
-
-void TSpeedButton::SetMargin(int Value) {
-  Value = std::max(Value, -1);
-  if (FMargin == Value) return;
-  FMargin = Value;
-  Invalidate();
-}
-
-void TSpeedButton::SetSpacing(int Value) {
-  Value = std::max(Value, -1);
-  if (FSpacing == Value) return;
-  FSpacing = Value;
-  Invalidate();
+  PublishImages(P);
 }
 
 void TSpeedButton::SetFlat(bool Value) {
@@ -463,19 +283,5 @@ void TSpeedButton::Paint() {
   InflateRect(&Client, -1, -1);
   if (Pushed) OffsetRect(&Client, 1, 1);
   SyncCanvasFont(C, FFont.get());
-  const String Text = Caption();
-  const UINT Flags = CaptionFlags(UseRightToLeftReading());
-  const bool UseImages = FGlyph->Empty() && FImages && FImageIndex >= 0 && FImageIndex < FImages->Count();
-  const SIZE GlyphSize =
-      UseImages ? SIZE{FImages->Width(), FImages->Height()} : GlyphSizeOf(FGlyph.get(), FNumGlyphs);
-  const TButtonLayoutResult Layout = CalcButtonLayout(C, Client, GlyphSize, Text, FLayout,
-                                                      FAlignment == taCenter ? -1 : FMargin, FSpacing, Flags);
-  if (UseImages) {
-    const bool OwnDisabled = State == bsDisabled && FDisabledIndex >= 0 && FDisabledIndex < FImages->Count();
-    FImages->Draw(C, Layout.GlyphPos.x, Layout.GlyphPos.y, OwnDisabled ? FDisabledIndex : FImageIndex,
-                  State != bsDisabled || OwnDisabled);
-  } else {
-    DrawButtonGlyph(C->Handle(), FGlyph.get(), FNumGlyphs, State, Layout.GlyphPos.x, Layout.GlyphPos.y);
-  }
-  if (!Text.empty()) DrawStateText(C, Text, Layout.TextBounds, Flags | DT_CENTER | DT_VCENTER, FEnabled);
+  DrawPicture(C, Client, Caption(), State, CaptionFlags(UseRightToLeftReading()));
 }

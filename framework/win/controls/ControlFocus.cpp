@@ -11,10 +11,7 @@ void PublishPopupMenu(TPublisher<TControl>& P) {
 }
 
 void TControl::SetPopupMenu(TPopupMenu* Value) {
-  if (FPopupMenu == Value) return;
-  if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
-  FPopupMenu = Value;
-  if (FPopupMenu) FPopupMenu->FreeNotification(this);
+  SetReference(FPopupMenu, Value);
 }
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {

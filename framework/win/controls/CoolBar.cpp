@@ -162,7 +162,7 @@ TCoolBar::TCoolBar(TComponent* AOwner) : TWinControl(AOwner), FBands(std::make_u
 
 TCoolBar::~TCoolBar() {
   DestroyHandle();
-  if (FImages) FImages->RemoveFreeNotification(this);
+  SetReference(FImages, nullptr);
   for (int I = 0; I < FBands->Count(); ++I)
     if (TWinControl* Control = FBands->Items(I)->FControl) Control->RemoveFreeNotification(this);
 }
@@ -215,11 +215,7 @@ void TCoolBar::Notification(TComponent* AComponent, TOperation Operation) {
 }
 
 void TCoolBar::SetImages(TImageList* Value) {
-  if (FImages == Value) return;
-  if (FImages) FImages->RemoveFreeNotification(this);
-  FImages = Value;
-  if (FImages) FImages->FreeNotification(this);
-  UpdateBands();
+  if (SetReference(FImages, Value)) UpdateBands();
 }
 
 void TCoolBar::SetShowText(bool Value) {

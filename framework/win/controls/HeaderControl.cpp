@@ -77,7 +77,7 @@ THeaderControl::THeaderControl(TComponent* AOwner)
 
 THeaderControl::~THeaderControl() {
   DestroyHandle();
-  if (FImages) FImages->RemoveFreeNotification(this);
+  SetReference(FImages, nullptr);
 }
 
 void THeaderControl::Publish(TPublisher<THeaderControl>& P) {
@@ -112,10 +112,7 @@ void THeaderControl::Notification(TComponent* AComponent, TOperation Operation) 
 }
 
 void THeaderControl::SetImages(TImageList* Value) {
-  if (FImages == Value) return;
-  if (FImages) FImages->RemoveFreeNotification(this);
-  FImages = Value;
-  if (FImages) FImages->FreeNotification(this);
+  if (!SetReference(FImages, Value)) return;
   if (FHandle) {
     SendMessageW(FHandle, HDM_SETIMAGELIST, 0,
                  reinterpret_cast<LPARAM>(FImages ? FImages->Handle() : nullptr));

@@ -64,10 +64,7 @@ void TCustomLabel::SetWordWrap(bool Value) {
 }
 
 void TCustomLabel::SetFocusControl(TWinControl* Value) {
-  if (FFocusControl == Value) return;
-  if (FFocusControl) RemoveFreeNotification(FFocusControl);
-  FFocusControl = Value;
-  if (Value) FreeNotification(Value);
+  SetReference(FFocusControl, Value);
 }
 
 void TCustomLabel::Notification(TComponent* AComponent, TOperation Operation) {

@@ -149,8 +149,8 @@ TCustomListView::TCustomListView(TComponent* AOwner)
 TCustomListView::~TCustomListView() {
   // The window asks for texts until it is gone; the items go after it.
   DestroyHandle();
-  if (FSmallImages) FSmallImages->RemoveFreeNotification(this);
-  if (FLargeImages) FLargeImages->RemoveFreeNotification(this);
+  SetReference(FSmallImages, nullptr, {FLargeImages});
+  SetReference(FLargeImages, nullptr);
 }
 
 void TCustomListView::Publish(TPublisher<TCustomListView>& P) {
@@ -258,10 +258,11 @@ void TCustomListView::UpdateItem(int Index) {
 
 void TCustomListView::Notification(TComponent* AComponent, TOperation Operation) {
   TWinControl::Notification(AComponent, Operation);
-  if (Operation != opRemove) return;
+  if (Operation != opRemove || (AComponent != FSmallImages && AComponent != FLargeImages)) return;
   if (AComponent == FSmallImages) FSmallImages = nullptr;
   if (AComponent == FLargeImages) FLargeImages = nullptr;
-  if (AComponent == FSmallImages || AComponent == FLargeImages) ImagesChanged();
+  // The window must not keep a list that is going away.
+  ImagesChanged();
 }
 
 void TCustomListView::SetViewStyle(TViewStyle Value) {
@@ -271,19 +272,11 @@ void TCustomListView::SetViewStyle(TViewStyle Value) {
 }
 
 void TCustomListView::SetSmallImages(TImageList* Value) {
-  if (FSmallImages == Value) return;
-  if (FSmallImages) FSmallImages->RemoveFreeNotification(this);
-  FSmallImages = Value;
-  if (FSmallImages) FSmallImages->FreeNotification(this);
-  ImagesChanged();
+  if (SetReference(FSmallImages, Value, {FLargeImages})) ImagesChanged();
 }
 
 void TCustomListView::SetLargeImages(TImageList* Value) {
-  if (FLargeImages == Value) return;
-  if (FLargeImages) FLargeImages->RemoveFreeNotification(this);
-  FLargeImages = Value;
-  if (FLargeImages) FLargeImages->FreeNotification(this);
-  ImagesChanged();
+  if (SetReference(FLargeImages, Value, {FSmallImages})) ImagesChanged();
 }
 
 void TCustomListView::SetRowSelect(bool Value) {

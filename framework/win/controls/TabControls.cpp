@@ -15,7 +15,7 @@ TCustomTabControl::TCustomTabControl(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TCustomTabControl::~TCustomTabControl() {
-  if (FImages) FImages->RemoveFreeNotification(this);
+  SetReference(FImages, nullptr);
 }
 
 void TCustomTabControl::Publish(TPublisher<TCustomTabControl>& P) {
@@ -114,10 +114,7 @@ void TCustomTabControl::SetTabWidth(int Value) {
 }
 
 void TCustomTabControl::SetImages(TImageList* Value) {
-  if (FImages == Value) return;
-  if (FImages) FImages->RemoveFreeNotification(this);
-  FImages = Value;
-  if (FImages) FImages->FreeNotification(this);
+  if (!SetReference(FImages, Value)) return;
   if (FHandle) {
     SendMessageW(FHandle, TCM_SETIMAGELIST, 0,
                  reinterpret_cast<LPARAM>(FImages ? FImages->Handle() : nullptr));

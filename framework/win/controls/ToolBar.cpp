@@ -16,8 +16,8 @@ TToolButton::TToolButton(TComponent* AOwner) : TGraphicControl(AOwner) {
 
 TToolButton::~TToolButton() {
   if (FToolBar) FToolBar->RemoveButton(this);
-  if (FDropdownMenu) FDropdownMenu->RemoveFreeNotification(this);
-  if (FMenuItem) FMenuItem->RemoveFreeNotification(this);
+  SetReference(FDropdownMenu, nullptr);
+  SetReference(FMenuItem, nullptr);
 }
 
 void TToolButton::Publish(TPublisher<TToolButton>& P) {
@@ -115,20 +115,12 @@ void TToolButton::SetMarked(bool Value) {
 }
 
 void TToolButton::SetDropdownMenu(TPopupMenu* Value) {
-  if (FDropdownMenu == Value) return;
-  if (FDropdownMenu) FDropdownMenu->RemoveFreeNotification(this);
-  FDropdownMenu = Value;
-  if (FDropdownMenu) FDropdownMenu->FreeNotification(this);
+  SetReference(FDropdownMenu, Value);
 }
 
 void TToolButton::SetMenuItem(TMenuItem* Value) {
-  if (FMenuItem == Value) return;
-  if (FMenuItem) FMenuItem->RemoveFreeNotification(this);
-  FMenuItem = Value;
-  if (FMenuItem) {
-    FMenuItem->FreeNotification(this);
-    SetCaption(FMenuItem->Caption());
-  }
+  if (!SetReference(FMenuItem, Value)) return;
+  if (FMenuItem) SetCaption(FMenuItem->Caption());
   Changed();
 }
 
@@ -179,9 +171,10 @@ TToolBar::~TToolBar() {
   // The buttons still on the bar go with it; they must not call back.
   for (TToolButton* Button : FButtons) Button->FToolBar = nullptr;
   FButtons.clear();
-  for (TComponent* Watched : {static_cast<TComponent*>(FImages), static_cast<TComponent*>(FDisabledImages),
-                              static_cast<TComponent*>(FHotImages), static_cast<TComponent*>(FMenu)})
-    if (Watched) Watched->RemoveFreeNotification(this);
+  SetReference(FImages, nullptr, {FDisabledImages, FHotImages});
+  SetReference(FDisabledImages, nullptr, {FHotImages});
+  SetReference(FHotImages, nullptr);
+  SetReference(FMenu, nullptr);
 }
 
 void TToolBar::Publish(TPublisher<TToolBar>& P) {
@@ -334,28 +327,17 @@ TToolButton* TToolBar::FindButton(int Command) const {
 }
 
 void TToolBar::SetImages(TImageList* Value) {
-  if (FImages == Value) return;
-  if (FImages) FImages->RemoveFreeNotification(this);
-  FImages = Value;
-  if (FImages) FImages->FreeNotification(this);
+  if (!SetReference(FImages, Value, {FDisabledImages, FHotImages})) return;
   UpdateImages();
   UpdateButtons();
 }
 
 void TToolBar::SetDisabledImages(TImageList* Value) {
-  if (FDisabledImages == Value) return;
-  if (FDisabledImages) FDisabledImages->RemoveFreeNotification(this);
-  FDisabledImages = Value;
-  if (FDisabledImages) FDisabledImages->FreeNotification(this);
-  UpdateImages();
+  if (SetReference(FDisabledImages, Value, {FImages, FHotImages})) UpdateImages();
 }
 
 void TToolBar::SetHotImages(TImageList* Value) {
-  if (FHotImages == Value) return;
-  if (FHotImages) FHotImages->RemoveFreeNotification(this);
-  FHotImages = Value;
-  if (FHotImages) FHotImages->FreeNotification(this);
-  UpdateImages();
+  if (SetReference(FHotImages, Value, {FImages, FDisabledImages})) UpdateImages();
 }
 
 void TToolBar::SetFlat(bool Value) {
@@ -402,10 +384,8 @@ void TToolBar::ClearMenuButtons() {
 void TToolBar::SetMenu(TMainMenu* Value) {
   if (FMenu == Value) return;
   ClearMenuButtons();
-  if (FMenu) FMenu->RemoveFreeNotification(this);
-  FMenu = Value;
+  SetReference(FMenu, Value);
   if (!FMenu) return;
-  FMenu->FreeNotification(this);
   FShowCaptions = true;
   TMenuItem* Items = FMenu->Items();
   for (int I = 0; I < Items->Count(); ++I) {

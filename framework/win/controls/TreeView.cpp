@@ -338,7 +338,7 @@ TCustomTreeView::TCustomTreeView(TComponent* AOwner)
 
 TCustomTreeView::~TCustomTreeView() {
   DestroyHandle();
-  if (FImages) FImages->RemoveFreeNotification(this);
+  SetReference(FImages, nullptr);
 }
 
 void TCustomTreeView::Publish(TPublisher<TCustomTreeView>& P) {
@@ -398,10 +398,7 @@ void TCustomTreeView::Notification(TComponent* AComponent, TOperation Operation)
 }
 
 void TCustomTreeView::SetImages(TImageList* Value) {
-  if (FImages == Value) return;
-  if (FImages) FImages->RemoveFreeNotification(this);
-  FImages = Value;
-  if (FImages) FImages->FreeNotification(this);
+  if (!SetReference(FImages, Value)) return;
   if (FHandle)
     SendMessageW(FHandle, TVM_SETIMAGELIST, TVSIL_NORMAL,
                  reinterpret_cast<LPARAM>(FImages ? FImages->Handle() : nullptr));

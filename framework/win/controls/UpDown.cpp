@@ -10,7 +10,7 @@ TUpDown::TUpDown(TComponent* AOwner) : TWinControl(AOwner) {
 }
 
 TUpDown::~TUpDown() {
-  if (FAssociate) FAssociate->RemoveFreeNotification(this);
+  SetReference(FAssociate, nullptr);
 }
 
 void TUpDown::Publish(TPublisher<TUpDown>& P) {
@@ -76,10 +76,7 @@ void TUpDown::Notification(TComponent* AComponent, TOperation Operation) {
 
 void TUpDown::SetAssociate(TWinControl* Value) {
   if (Value == this) Value = nullptr;
-  if (Value == FAssociate) return;
-  if (FAssociate) FAssociate->RemoveFreeNotification(this);
-  FAssociate = Value;
-  if (FAssociate) FAssociate->FreeNotification(this);
+  if (!SetReference(FAssociate, Value)) return;
   // The alignment styles are fixed at creation.
   if (FHandle) {
     SendMessageW(FHandle, UDM_SETBUDDY, 0, 0);

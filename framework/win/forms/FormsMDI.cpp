@@ -23,11 +23,7 @@ void TCustomForm::SetMenu(TMainMenu* Value) {
 }
 
 void TCustomForm::SetWindowMenu(TMenuItem* Value) {
-  if (FWindowMenu == Value) return;
-  if (FWindowMenu) FWindowMenu->RemoveFreeNotification(this);
-  FWindowMenu = Value;
-  if (FWindowMenu) FWindowMenu->FreeNotification(this);
-  if (FClientHandle) SetMDIMenus();
+  if (SetReference(FWindowMenu, Value) && FClientHandle) SetMDIMenus();
 }
 
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {

@@ -9,7 +9,7 @@ TMenu::TMenu(TComponent* AOwner) : TComponent(AOwner), FItems(std::make_unique<T
 }
 
 TMenu::~TMenu() {
-  if (FImages) FImages->RemoveFreeNotification(this);
+  SetReference(FImages, nullptr);
   FItems.reset();
 }
 
@@ -20,11 +20,7 @@ void TMenu::Publish(TPublisher<TMenu>& P) {
 }
 
 void TMenu::SetImages(TImageList* Value) {
-  if (FImages == Value) return;
-  if (FImages) FImages->RemoveFreeNotification(this);
-  FImages = Value;
-  if (FImages) FImages->FreeNotification(this);
-  RebuildAll();
+  if (SetReference(FImages, Value)) RebuildAll();
 }
 
 void TMenu::SetOwnerDraw(bool Value) {
