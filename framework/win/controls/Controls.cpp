@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "framework/core/ScopedFlag.h"
 #include "framework/win/controls/ExceptionReport.h"
 #include "framework/win/controls/WideText.h"
 #include "framework/win/controls/WindowClass.h"
@@ -599,11 +600,7 @@ void TWinControl::Realign() {
   bool Any = false;
   for (TControl* Child : FControls) Any = Any || (Child->FAlign != alNone && Child->FVisible);
   if (!Any) return;
-  FAligning = true;
-  struct TReset {
-    bool& Flag;
-    ~TReset() { Flag = false; }
-  } Reset{FAligning};
+  TScopedFlag Aligning(FAligning);
   RECT Free = ClientRect();
   AdjustClientRect(Free);
   for (TAlign Edge : {alTop, alBottom, alLeft, alRight, alClient}) {
@@ -980,15 +977,9 @@ void TWinControl::WndProc(TMessage& Message) {
     }
     case CM_RECREATEWND:
       if (FHandle && !FRecreating) {
-        FRecreating = true;
+        TScopedFlag Recreating(FRecreating);
         DestroyHandle();
-        try {
-          CreateHandle();
-        } catch (...) {
-          FRecreating = false;
-          throw;
-        }
-        FRecreating = false;
+        CreateHandle();
       }
       return;
     case CM_ENABLEDCHANGED:

@@ -6,15 +6,6 @@
 
 namespace {
 
-// Copies Text into the buffer the window lends for a callback text, cut to its size.
-void LendText(const String& Text, LPWSTR Buffer, int Size) {
-  if (!Buffer || Size <= 0) return;
-  const std::wstring Wide = Utf8ToWide(Text);
-  const size_t Count = std::min(Wide.size(), static_cast<size_t>(Size - 1));
-  std::copy_n(Wide.data(), Count, Buffer);
-  Buffer[Count] = L'\0';
-}
-
 int ColumnFormat(TAlignment Alignment) {
   switch (Alignment) {
     case taRightJustify:

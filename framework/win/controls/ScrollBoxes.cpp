@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/core/ScopedFlag.h"
 #include "framework/win/controls/ScrollRequest.h"
 
 // ---- TScrollingWinControl -----------------------------------------------------------------------
@@ -34,11 +35,7 @@ SIZE TScrollingWinControl::ContentSize() const {
 
 void TScrollingWinControl::UpdateScrollRange() {
   if (!FHandle || FUpdatingRange) return;
-  FUpdatingRange = true;
-  struct TReset {
-    bool& Flag;
-    ~TReset() { Flag = false; }
-  } Reset{FUpdatingRange};
+  TScopedFlag UpdatingRange(FUpdatingRange);
   const SIZE Content = FAutoScroll ? ContentSize() : SIZE{0, 0};
   // Showing one bar narrows the client area and may call for the other: settle in two rounds.
   for (int Round = 0; Round < 2; ++Round) {

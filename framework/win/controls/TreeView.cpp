@@ -2,18 +2,11 @@
 
 #include <algorithm>
 
+#include "framework/core/ScopedFlag.h"
 #include "framework/core/WithinUpdate.h"
 #include "framework/win/controls/WideText.h"
 
 namespace {
-
-void LendText(const String& Text, LPWSTR Buffer, int Size) {
-  if (!Buffer || Size <= 0) return;
-  const std::wstring Wide = Utf8ToWide(Text);
-  const size_t Count = std::min(Wide.size(), static_cast<size_t>(Size - 1));
-  std::copy_n(Wide.data(), Count, Buffer);
-  Buffer[Count] = L'\0';
-}
 
 // Asks the window to fetch the texts and images of an item again.
 void RefreshItem(HWND Tree, HTREEITEM Item) {
@@ -37,10 +30,8 @@ TTreeNode::~TTreeNode() {
   TCustomTreeView* Tree = TreeView();
   if (FItemId && Tree && Tree->HandleAllocated()) {
     // The window drops the whole branch at once; the children's items go with it.
-    const bool Was = Tree->FDeleting;
-    Tree->FDeleting = true;
+    TScopedFlag Deleting(Tree->FDeleting);
     SendMessageW(Tree->WindowHandle(), TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(FItemId));
-    Tree->FDeleting = Was;
   }
   DropItems();
   for (TTreeNode* Child : FChildren) Child->FParent = nullptr;  // no need to leave this node's list
@@ -374,19 +365,17 @@ void TCustomTreeView::CreateWnd() {
   if (FImages)
     SendMessageW(FHandle, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(FImages->Handle()));
   SendMessageW(FHandle, TVM_SETINDENT, static_cast<WPARAM>(FIndent), 0);
-  FDeleting = true;  // re-creating what was there: no change reports
+  TScopedFlag Deleting(FDeleting);  // re-creating what was there: no change reports
   for (TTreeNode* Root : FItems->FRoot->FChildren) Root->CreateItems(FHandle, TVI_LAST);
   if (FSelected && FSelected->FItemId)
     SendMessageW(FHandle, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(FSelected->FItemId));
-  FDeleting = false;
 }
 
 void TCustomTreeView::DestroyWnd() {
   // The nodes stay; they keep what only the window knew.
   for (TTreeNode* Root : FItems->FRoot->FChildren) Root->ForgetItems();
-  FDeleting = true;
+  TScopedFlag Deleting(FDeleting);
   TWinControl::DestroyWnd();
-  FDeleting = false;
 }
 
 void TCustomTreeView::Notification(TComponent* AComponent, TOperation Operation) {

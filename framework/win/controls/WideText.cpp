@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 std::wstring Utf8ToWide(std::string_view Text) {
   if (Text.empty()) return {};
   const int Size = static_cast<int>(Text.size());
@@ -28,4 +30,12 @@ std::string WindowText(void* Handle) {
   const int Got = GetWindowTextW(Wnd, Wide.data(), Length + 1);
   Wide.resize(static_cast<size_t>(Got > 0 ? Got : 0));
   return WideToUtf8(Wide);
+}
+
+void LendText(std::string_view Text, wchar_t* Buffer, int Size) {
+  if (!Buffer || Size <= 0) return;
+  const std::wstring Wide = Utf8ToWide(Text);
+  const size_t Count = std::min(Wide.size(), static_cast<size_t>(Size - 1));
+  std::copy_n(Wide.data(), Count, Buffer);
+  Buffer[Count] = L'\0';
 }

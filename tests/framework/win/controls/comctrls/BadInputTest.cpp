@@ -1,10 +1,17 @@
-// Bad input to the common controls is reported, never a crash: a media file that is not there, and
-// descriptions naming what does not exist or giving malformed items, which leave nothing half-built.
+// Bad input to the common controls is reported, never a crash: a media file that is not there,
+// descriptions naming what does not exist or giving malformed items, which leave nothing half-built,
+// and text buffers of any size that the windows lend.
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cwchar>
+#include <iterator>
+#include <string>
 
 #include "framework/core/Description.h"
 #include "framework/win/app/Application.h"
 #include "framework/win/controls/ComCtrls.h"
+#include "framework/win/controls/WideText.h"
 #include "tests/framework/win/controls/comctrls/ComCtrlsTestUtil.h"
 
 namespace {
@@ -95,6 +102,40 @@ TEST(BadInput, ADescriptionThatGoesWrongIsReportedWithItsLineAndLeavesNothing) {
     EXPECT_EQ(Form.ComponentCount(), 0);
     EXPECT_EQ(Form.ControlCount(), 0);
   }
+}
+
+// A text lent to a list or tree window that asks for it: cut to the buffer it gives, always ended,
+// nothing written past it, and nothing at all into a buffer that is missing or has no room.
+struct TLentTextCase {
+  const char* Name;
+  const char* Text;
+  int Size;              // what the window says its buffer holds
+  const wchar_t* Lands;  // what the buffer then starts with; null: left untouched
+};
+
+const TLentTextCase kLentTexts[] = {
+    {"fits", "Letters", 16, L"Letters"},
+    {"cut to the buffer", "Documents", 4, L"Doc"},
+    {"one character: only the end", "Documents", 1, L""},
+    {"no room", "Documents", 0, nullptr},
+    {"a room below zero", "Documents", -5, nullptr},
+    {"letters beyond ASCII, cut", "\xC3\xA9t\xC3\xA9", 3, L"\u00E9t"},
+};
+
+TEST(BadInput, LentTextsStayInsideTheBufferTheyAreGiven) {
+  for (const TLentTextCase& Case : kLentTexts) {
+    SCOPED_TRACE(Case.Name);
+    wchar_t Buffer[20];
+    std::fill(std::begin(Buffer), std::end(Buffer), L'#');
+    LendText(Case.Text, Buffer, Case.Size);
+    if (!Case.Lands) {
+      EXPECT_EQ(Buffer[0], L'#');
+      continue;
+    }
+    EXPECT_EQ(std::wstring(Buffer), Case.Lands);
+    EXPECT_EQ(Buffer[std::wcslen(Case.Lands) + 1], L'#') << "written past the end";
+  }
+  LendText("Documents", nullptr, 10);  // no buffer at all
 }
 
 }  // namespace
