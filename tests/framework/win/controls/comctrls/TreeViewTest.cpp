@@ -19,6 +19,10 @@ int NodesBeforeFailure = 0;
 
 }  // namespace
 
+// The replaced operators below pair malloc with free; once inlined, the compiler sees a block from
+// operator new reach free and takes it for a mismatch.
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+
 void* operator new(std::size_t Size) {
   if (Size == sizeof(TTreeNode) && NodesBeforeFailure > 0 && --NodesBeforeFailure == 0)
     throw std::bad_alloc();
