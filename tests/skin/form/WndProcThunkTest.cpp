@@ -109,7 +109,9 @@ TEST_P(WndProcThunkGiveBack, LeavesAWorkingWindowAndNoThunk) {
     SetWindowLongPtrW(Wnd, GWLP_WNDPROC, Original);
     return;
   }
-  if (!Case.LaterSubclasser) EXPECT_EQ(GetWindowLongPtrW(Wnd, GWLP_WNDPROC), Original);
+  if (!Case.LaterSubclasser) {
+    EXPECT_EQ(GetWindowLongPtrW(Wnd, GWLP_WNDPROC), Original);
+  }
   Window.Clear();
   SendMessageW(Wnd, WM_USER + 7, 0, 0);
   EXPECT_TRUE(Window.Saw(WM_USER + 7));
