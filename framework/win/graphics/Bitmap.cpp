@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "framework/bmp/Bmp.h"
 #include "framework/core/SysUtils.h"
+#include "framework/win/graphics/SectionReuse.h"
 
 namespace {
 
@@ -174,20 +176,33 @@ TBitmap::TBitmap(int AWidth, int AHeight, TPixelFormat Format) : TBitmap() {
 }
 
 TBitmap::~TBitmap() {
-  FCanvas.reset();  // the DC lets go of the DIB section before it is deleted
+  FCanvas.reset();  // the DC lets go of the DIB section before it is deleted (or kept)
+  if (TSectionReuse* Reuse = TSectionReuse::Current()) Reuse->Keep(std::move(FHandle), FBits, FImage);
 }
 
 void TBitmap::Replace(bmp::Image Image, TPixelFormat Format) {
   // A full table: indices past a file's short one read black, and drawing finds common colours.
   if (Image.IsIndexed()) bmp::CompletePalette(Image.palette, Image.bitCount);
+  TSectionReuse* const Reuse = TSectionReuse::Current();
   TGdiBitmap Section;
   void* Bits = nullptr;
+  bool InPlace = false;
   if (Image.width > 0 && Image.height > 0) {
-    TDibInfo Info = MakeDibInfo(Image);
-    Section.Reset(CreateDIBSection(SectionReferenceDC(), Info.Get(), DIB_RGB_COLORS, &Bits, nullptr, 0));
-    if (!Section || !Bits)
-      throw EOutOfResources("Out of system resources: cannot create a " + IntToStr(Image.width) + " x " +
-                            IntToStr(Image.height) + " bitmap");
+    if (Reuse && FHandle && SameSectionShape(FImage, Image)) {
+      InPlace = true;
+      Bits = FBits;
+    } else if (Reuse) {
+      Section = Reuse->Take(Image, Bits);
+    }
+    if (InPlace || Section) {
+      GdiFlush();  // the section's last drawing lands before its new pixels
+    } else {
+      TDibInfo Info = MakeDibInfo(Image);
+      Section.Reset(CreateDIBSection(SectionReferenceDC(), Info.Get(), DIB_RGB_COLORS, &Bits, nullptr, 0));
+      if (!Section || !Bits)
+        throw EOutOfResources("Out of system resources: cannot create a " + IntToStr(Image.width) + " x " +
+                              IntToStr(Image.height) + " bitmap");
+    }
     if (Image.pixels.size() == Image.stride() * size_t(Image.height))
       std::memcpy(Bits, Image.pixels.data(), Image.pixels.size());
     else
@@ -198,13 +213,20 @@ void TBitmap::Replace(bmp::Image Image, TPixelFormat Format) {
   Image.pixels.clear();
   Image.pixels.shrink_to_fit();
 
+  FPalette.Reset();
+  FPixelFormat = Format;
+  if (InPlace) {
+    FImage = std::move(Image);
+    Changed();
+    return;
+  }
   TGdiBitmap Old = std::move(FHandle);
+  std::uint8_t* const OldBits = FBits;
+  const bmp::Image OldShape = std::exchange(FImage, std::move(Image));
   FHandle = std::move(Section);
   FBits = static_cast<std::uint8_t*>(Bits);
-  FPalette.Reset();
-  FImage = std::move(Image);
-  FPixelFormat = Format;
   if (FCanvas) FCanvas->SelectBitmap();  // the DC now holds the new section, the old one is free
+  if (Reuse) Reuse->Keep(std::move(Old), OldBits, OldShape);
   Changed();
 }
 
