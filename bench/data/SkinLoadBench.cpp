@@ -2,8 +2,9 @@
 // skinned utility window after a load. Run under Wine (scripts/bench does):
 //   build/<tree>/wine-run build/<tree>/bench/data/bench_skin_load.exe [--batches N --iterations N]
 // The stages are timed one by one on the same archive: unpack (the codec), archive (the container's
-// file table), skin description (the INI text), bitmap decoding (every image of the archive made a
-// bitmap; then one bitmap alone, and the decoding alone), and the rest of the load (element records,
+// file table), skin description (the INI text), bitmap decoding (every image of the archive loaded
+// again over the bitmaps of the last load, as a reload takes over their sections; then into new
+// bitmaps, one new bitmap alone, and the decoding alone), and the rest of the load (element records,
 // built elements, brushes and fonts) as what the whole load takes beyond them; then the steps after
 // the description one by one, each with the bitmaps it makes. Besides each median, the fastest batch:
 // on a busy machine it is the better guide to what the code itself costs, and the rest is taken
@@ -26,6 +27,7 @@
 #include "framework/win/app/Application.h"
 #include "framework/win/graphics/Colors.h"
 #include "framework/win/graphics/Graphics.h"
+#include "framework/win/graphics/SectionReuse.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/RuzIzivForm.h"
 #include "skin/manager/SkinManage.h"
@@ -39,8 +41,9 @@ using bench::Pump;
 using bench::PumpUntil;
 
 // The steps of a load after the skin description, each repeated on its own in a component that
-// holds a loaded model (so that each also frees what it replaces, as a reload does). Steps that
-// change what they build from are timed together with the readers of their sources.
+// holds a loaded model (so that each also frees what it replaces, as a reload does, and hands the
+// sections of the pictures it replaces to the new ones as a load does). Steps that change what they
+// build from are timed together with the readers of their sources.
 struct TStep {
   std::string Name;
   bench::TTiming Timing;
@@ -61,7 +64,10 @@ std::vector<TStep> LoadSteps(TSkinData& Data, const bench::TRunSize& Size) {
   Data.FSections = std::make_unique<TStringList>();
   Data.FIni->ReadSections(*Data.FSections);
   auto Step = [&](const char* Name, auto&& Call) {
-    Steps.push_back(TStep{Name, bench::Time(Size.Batches, Size.Iterations, Call)});
+    Steps.push_back(TStep{Name, bench::Time(Size.Batches, Size.Iterations, [&] {
+                            TSectionReuse Sections;
+                            Call();
+                          })});
   };
   Step("borders", [&] { Data.ReadBord(); });
   Step("colours", [&] { Data.ReadColor(); });
@@ -183,7 +189,18 @@ int main(int argc, char** argv) {
     Images.push_back(std::make_unique<TMemoryStream>());
     Reader.ReadByIndex(I, *Images.back());
   }
+  // Every picture loaded again over the bitmaps of the last load, as a reload does: each takes
+  // the section of the picture of its shape.
+  std::vector<TBitmap> Kept(Images.size());
   const bench::TTiming Bitmaps = bench::Time(Size.Batches, Size.Iterations, [&] {
+    TSectionReuse Sections;
+    for (std::size_t I = 0; I < Images.size(); ++I) {
+      Images[I]->SetPosition(0);
+      Kept[I].LoadFromStream(*Images[I]);
+    }
+  });
+  // Every picture into a new bitmap, its section made and freed: a load with nothing to take over.
+  const bench::TTiming NewBitmaps = bench::Time(Size.Batches, Size.Iterations, [&] {
     for (const auto& Image : Images) {
       TBitmap Bitmap;
       Image->SetPosition(0);
@@ -219,7 +236,9 @@ int main(int argc, char** argv) {
   bench::Row("  stage: unpack", Unpack.Median, "fastest batch", Unpack.Fastest, "");
   bench::Row("  stage: archive", Archive.Median, "fastest batch", Archive.Fastest, "");
   bench::Row("  stage: skin description", Description.Median, "fastest batch", Description.Fastest, "");
-  bench::Row("  stage: bitmap decoding", Bitmaps.Median, "fastest batch", Bitmaps.Fastest, "");
+  bench::Row("  stage: bitmap decoding (over the last load's)", Bitmaps.Median, "fastest batch",
+             Bitmaps.Fastest, "");
+  bench::Row("    into new bitmaps", NewBitmaps.Median, "fastest batch", NewBitmaps.Fastest, "");
   bench::Row("    one picture's bitmap (made, written, freed)", OneBitmap.Median, "fastest batch",
              OneBitmap.Fastest, "");
   bench::Row("    of which decoding alone", Decoding.Median, "fastest batch", Decoding.Fastest, "");

@@ -126,12 +126,12 @@ void TSkinData::ReBuildComboxArrow() {
     if (ComboButton && ComboButton->Style == 2 && N >= 1) {
       TBitmap& Source = *ComboButton->Bitmap;
       const int C = Source.Width() / N;
-      auto Arrows = std::make_unique<TBitmap>();
-      MakeFilledBitmap(*Arrows, kArrowSize * N, kArrowSize, kKey);
+      // Drawn over the last load's arrows: a strip of the same size keeps its section and its DC.
+      TBitmap& Arrows = *ComboxArrow->Bitmap;
+      MakeFilledBitmap(Arrows, kArrowSize * N, kArrowSize, kKey);
       for (int I = 1; I <= N; ++I)
-        BitBlt(Arrows->Canvas()->Handle(), (I - 1) * kArrowSize, 0, kArrowSize, kArrowSize,
+        BitBlt(Arrows.Canvas()->Handle(), (I - 1) * kArrowSize, 0, kArrowSize, kArrowSize,
                Source.Canvas()->Handle(), I * C - 19, 2, SRCCOPY);
-      ComboxArrow->Bitmap = std::move(Arrows);
       ComboxArrow->FrameCount = N;
       return;
     }
@@ -184,10 +184,8 @@ void TSkinData::RebuildToolbar() {
       Line[3 * X + 2] = static_cast<std::uint8_t>(RedOf(Band));
     }
   }
-  auto Gradient = std::make_unique<TBitmap>();
-  Gradient->FromImage(std::move(Picture));
   if (!Toolbar) Toolbar = std::make_unique<TDataSkinObject>("Toolbar");
-  Toolbar->Bitmap = std::move(Gradient);
+  Toolbar->Bitmap->FromImage(std::move(Picture));  // the last load's gradient keeps its section
   Toolbar->FrameCount = 1;
 }
 

@@ -5,6 +5,7 @@
 #include <span>
 
 #include "framework/win/graphics/Colors.h"
+#include "framework/win/graphics/SectionReuse.h"
 #include "skin/data/SkinBitmapCopy.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinDataHelpers.h"
@@ -43,6 +44,9 @@ bool TSkinData::LoadSkin() {
   const bool HadNoSkin = FNoSkin;
   FNoSkin = true;
   if (Designing()) return false;
+  // The pictures of the model being replaced leave their DIB sections to the new ones of the same
+  // shapes (all of them when the same skin is loaded again); the rest are deleted at the end.
+  TSectionReuse Sections;
   TLoadScope Scope(*this);
   FReader = std::make_unique<TSkinReader>();
   FFileStream = std::make_unique<TMemoryStream>();
