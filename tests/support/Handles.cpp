@@ -80,19 +80,21 @@ DWORD UserObjects() {
 }
 
 TObjectCounts SettledObjectCounts(const std::function<void()>& PumpOnce) {
-  constexpr int kStillRounds = 5;
+  // Still for a stretch of time, not for a number of rounds: rounds end early when messages arrive,
+  // and a timer a few hundred milliseconds out can still free objects after many quick rounds.
+  constexpr DWORD kStillFor = 500;
   constexpr DWORD kLimit = 10000;
   const DWORD Start = GetTickCount();
   TObjectCounts Last{GdiObjects(), UserObjects()};
-  int Still = 0;
-  while (Still < kStillRounds && GetTickCount() - Start < kLimit) {
+  DWORD LastChange = Start;
+  while (GetTickCount() - LastChange < kStillFor && GetTickCount() - Start < kLimit) {
     if (PumpOnce)
       PumpOnce();
     else
       Pump(0);
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     const TObjectCounts Now{GdiObjects(), UserObjects()};
-    Still = Now == Last ? Still + 1 : 0;
+    if (!(Now == Last)) LastChange = GetTickCount();
     Last = Now;
   }
   return Last;

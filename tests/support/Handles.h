@@ -24,9 +24,9 @@ struct TObjectCounts {
   bool operator==(const TObjectCounts&) const = default;
 };
 // The GDI and USER counts once they hold still: pumps (with PumpOnce, else this thread's queue)
-// until five rounds in a row read the same counts, for at most ten seconds. Objects freed by posted
-// messages and timers are gone by then even on a loaded machine, where a fixed short pump reads too
-// early.
+// until the counts have not changed for half a second, for at most ten seconds. Objects freed by
+// posted messages and timers are gone by then even on a loaded machine, where a fixed short pump reads
+// too early.
 TObjectCounts SettledObjectCounts(const std::function<void()>& PumpOnce = {});
 
 // The colour of a window pixel, in window coordinates, read from the window's DC.
