@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,6 @@
 #include "bench/support/BenchSkins.h"
 #include "framework/core/Streams.h"
 #include "framework/win/app/Application.h"
-#include "framework/win/graphics/Colors.h"
 #include "framework/win/graphics/Graphics.h"
 #include "framework/win/graphics/SectionReuse.h"
 #include "skin/data/SkinData.h"
@@ -42,8 +42,8 @@ using bench::PumpUntil;
 
 // The steps of a load after the skin description, each repeated on its own in a component that
 // holds a loaded model (so that each also frees what it replaces, as a reload does, and hands the
-// sections of the pictures it replaces to the new ones as a load does). Steps that change what they
-// build from are timed together with the readers of their sources.
+// sections of the pictures it replaces to the new ones as a load does). A step that changes what it
+// builds from is timed together with the steps that read its sources.
 struct TStep {
   std::string Name;
   bench::TTiming Timing;
@@ -51,87 +51,21 @@ struct TStep {
 
 std::vector<TStep> LoadSteps(TSkinData& Data, const bench::TRunSize& Size) {
   std::vector<TStep> Steps;
-  // The load's own state, kept for the steps: the archive, its description and the sections.
-  Data.FReader = std::make_unique<TSkinReader>();
-  Data.FSkinStream->SetPosition(0);
-  if (!Data.FReader->Loadfromstream(*Data.FSkinStream)) return Steps;
-  Data.FFileStream = std::make_unique<TMemoryStream>();
-  Data.FIni = std::make_unique<TQuickIni>();
-  String IniName;
-  Data.FReader->readIni(".ini", *Data.FFileStream, IniName);
-  Data.FFileStream->SetPosition(0);
-  Data.FIni->LoadFromStream(Data.FFileStream.get());
-  Data.FSections = std::make_unique<TStringList>();
-  Data.FIni->ReadSections(*Data.FSections);
-  auto Step = [&](const char* Name, auto&& Call) {
-    Steps.push_back(TStep{Name, bench::Time(Size.Batches, Size.Iterations, [&] {
-                            TSectionReuse Sections;
-                            Call();
-                          })});
-  };
-  Step("borders", [&] { Data.ReadBord(); });
-  Step("colours", [&] { Data.ReadColor(); });
-  Step("caption buttons", [&] { Data.ReadSysButton(); });
-  Step("push button, title", [&] {
-    Data.ReadButton();
-    Data.ReadTitle(*Data.Title, "Personality");
+  // Inside a load, its archive and description still open: the load's own list of steps, so that
+  // what is timed is what a load runs.
+  Data.LoadSkin([&] {
+    const std::span<const TSkinData::TLoadStep> LoadList = TSkinData::LoadSteps();
+    for (std::size_t I = 0; I < LoadList.size(); ++I) {
+      const TSkinData::TLoadStep& Step = LoadList[I];
+      const std::size_t First = Step.RepeatFrom >= 0 ? static_cast<std::size_t>(Step.RepeatFrom) : I;
+      std::string Name = Step.Name;
+      if (First < I) Name += " (with the steps from " + std::string(LoadList[First].Name) + ")";
+      Steps.push_back(TStep{Name, bench::Time(Size.Batches, Size.Iterations, [&] {
+                              TSectionReuse Sections;
+                              for (std::size_t K = First; K <= I; ++K) LoadList[K].Run(Data);
+                            })});
+    }
   });
-  Step("generic elements (26 readers)", [&] {
-    Data.ReadProgress(Data.Progress, "Progress");
-    Data.ReadObject(Data.ProgressChunk, "Progress.Chunk");
-    Data.ReadMenuBar(Data.MenuBar, "Personality");
-    Data.ReadObject(Data.GroupBoxEdge, "GroupBoxEdge");
-    Data.ReadBoxLabel(Data.GroupBox, "GroupBox");
-    Data.ReadObject2(Data.Tab, "Tabs", "Border");
-    Data.ReadObject(Data.StatusBarEdges, "StatusBarEdges");
-    Data.ReadObject(Data.TabPane, "Tab.Pane");
-    Data.ReadObject(Data.ToolBars, "ToolBars");
-    Data.ReadObject(Data.ExtraImages, "ExtraImages");
-    Data.ReadObject(Data.Headerbar, "Headerbar");
-    Data.ReadObject(Data.MenuItem, "MenuItem");
-    Data.ReadObject(Data.MenuBackground, "MenuBackground");
-    Data.ReadObject(Data.Scrollbar, "Scrollbar");
-    Data.ReadObject(Data.HorzScroll, "HorzScroll");
-    Data.ReadObject(Data.VertScroll, "VertScroll");
-    Data.ReadObject(Data.HorzScrollThumb, "HorzScrollThumb");
-    Data.ReadObject(Data.VertScrollThumb, "VertScrollThumb");
-    Data.ReadObject(Data.TrackbarThumbHorz, "Trackbar.ThumbHorz");
-    Data.ReadObject(Data.TrackbarThumbVert, "Trackbar.ThumbVert");
-    Data.ReadObject(Data.TrackbarThumbLeft, "Trackbar.ThumbLeft");
-    Data.ReadObject(Data.TrackbarThumbRight, "Trackbar.ThumbRight");
-    Data.ReadObject(Data.TrackbarThumbUp, "Trackbar.ThumbUp");
-    Data.ReadObject(Data.TrackbarThumbDown, "Trackbar.ThumbDown");
-    Data.ReadObject2(Data.UpDownHorz, "UpDown.Horz", "GlyphImage");
-    Data.ReadObject2(Data.UpDownVert, "UpDown.Vert", "GlyphImage");
-  });
-  Step("tracks", [&] {
-    Data.ReadObject(Data.Track, "Track");
-    if (!Data.Track) Data.ReadTrack(Data.Track, "TRACK");
-    Data.ReadObject(Data.TrackVert, "TRACKVERT");
-    if (!Data.TrackVert) Data.ReadTrack(Data.TrackVert, "TRACKVERT");
-  });
-  Step("combo sources (2 readers)", [&] {
-    Data.ReadObject2(Data.ComboButton, "ComboButton", "****");
-    Data.ReadObject(Data.SunkEdge, "SunkEdge");
-  });
-  Step("combo sources, combo strip and arrows", [&] {
-    Data.ReadObject2(Data.ComboButton, "ComboButton", "****");
-    Data.ReadObject(Data.SunkEdge, "SunkEdge");
-    Data.SetFrame();
-    Data.ReBuildCombobox();
-    Data.ReBuildComboxArrow();
-  });
-  Step("frame counts", [&] { Data.SetFrame(); });
-  Step("tool-bar gradient", [&] { Data.RebuildToolbar(); });
-  Step("caption colour, face brush", [&] {
-    Data.Colors[csCaption] = Data.GetCaptionColor();
-    Data.FaceBrush.Reset(CreateSolidBrush(ColorToRGB(Data.Colors[csButtonFace])));
-  });
-  Data.FSections.reset();
-  Data.FIni.reset();
-  Data.FFileStream.reset();
-  Data.FReader.reset();
-  Data.LoadSkin();  // a whole model again, as a load leaves it
   return Steps;
 }
 

@@ -7,7 +7,9 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "framework/core/Classes.h"
@@ -121,8 +123,20 @@ class TSkinData : public TComponent, public TSkinColorScheme {
   void LoadFromStream(TStream& Stream);
   // The skin of item Index of Store, applied like a new SkinFile; an index outside the items does nothing.
   void LoadFromCollection(TSkinStore* Store, int Index);
-  bool LoadSkin();
+  // BeforeLoadEnds, when given, runs once the model is built and before the load's own state (the
+  // archive and its description) is freed: for timing or checking the load's steps on their own.
+  bool LoadSkin(const std::function<void()>& BeforeLoadEnds = {});
   void LoadFromIni(const String& IniName = String());
+  // The steps that build the model from the skin description, in the order a load runs them (the
+  // element readers rely on the colours read before them, the built elements on the elements).
+  // A step that rebuilds the elements it builds from can only run again after the steps from
+  // RepeatFrom (its index in the list) have read them again; -1 for a step that can.
+  struct TLoadStep {
+    const char* Name;
+    void (*Run)(TSkinData& Data);
+    int RepeatFrom = -1;
+  };
+  static std::span<const TLoadStep> LoadSteps();
   // Fills Bitmap from the archive file FileName during a load; empty for anything else.
   void Readbmp(TBitmap& Bitmap, const String& FileName);
   // The same picture decoded without a bitmap (for pictures that are only cut up or measured);
@@ -179,6 +193,7 @@ class TSkinData : public TComponent, public TSkinColorScheme {
   void ReadMenuBar(std::unique_ptr<TDataSkinObject>& Obj, const String& Section);
   void ReadTrack(std::unique_ptr<TDataSkinObject>& Obj, const String& Name);  // program resource Name
   void SetFrame();
+  void MirrorComboButton();  // the combo button's second image: its first facing the other way
   void ReBuildCombobox();
   void ReBuildComboxArrow();
   void RebuildToolbar();
@@ -245,7 +260,6 @@ class TSkinData : public TComponent, public TSkinColorScheme {
   bool Reading() const {
     return ComponentState().Contains(csLoading) || ComponentState().Contains(csReading);
   }
-  void MirrorComboButton();
   void ApplyLoadedStream();
 
   bool FActive = false;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <span>
+#include <string_view>
 
 #include "framework/win/graphics/Colors.h"
 #include "framework/win/graphics/SectionReuse.h"
@@ -40,7 +41,7 @@ void EmptyBitmap(TBitmap& Bitmap) {
 
 }  // namespace
 
-bool TSkinData::LoadSkin() {
+bool TSkinData::LoadSkin(const std::function<void()>& BeforeLoadEnds) {
   const bool HadNoSkin = FNoSkin;
   FNoSkin = true;
   if (Designing()) return false;
@@ -61,6 +62,7 @@ bool TSkinData::LoadSkin() {
   FFileStream->SetPosition(0);
   FIni->LoadFromStream(FFileStream.get());
   LoadFromIni(IniName);
+  if (BeforeLoadEnds) BeforeLoadEnds();
   return true;
 }
 
@@ -69,59 +71,96 @@ void TSkinData::LoadFromIni(const String& /*IniName*/) {
   FSections = std::make_unique<TStringList>();
   FIni->ReadSections(*FSections);
   SkinName = FIni->ReadString("TitlebarSkin", "SkinName", "");
-  ReadBord();
-  ReadColor();
-  ReadSysButton();
-  ReadButton();
-  ReadTitle(*Title, kPersonality);
-  ReadProgress(Progress, "Progress");
-  ReadObject(ProgressChunk, "Progress.Chunk");
-  ReadMenuBar(MenuBar, kPersonality);
-  ReadObject(GroupBoxEdge, "GroupBoxEdge");
-  ReadBoxLabel(GroupBox, "GroupBox");
-  ReadObject2(Tab, "Tabs", "Border");
-  ReadObject(StatusBarEdges, "StatusBarEdges");
-  ReadObject(TabPane, "Tab.Pane");
-  if (TabPane) {
-    RECT& M = TabPane->Margins;
+  for (const TLoadStep& Step : LoadSteps()) Step.Run(*this);
+  FNoSkin = false;  // the section list goes with the rest of the load's state
+}
+
+namespace {
+
+void ReadGenericElements(TSkinData& D) {
+  D.ReadProgress(D.Progress, "Progress");
+  D.ReadObject(D.ProgressChunk, "Progress.Chunk");
+  D.ReadMenuBar(D.MenuBar, kPersonality);
+  D.ReadObject(D.GroupBoxEdge, "GroupBoxEdge");
+  D.ReadBoxLabel(D.GroupBox, "GroupBox");
+  D.ReadObject2(D.Tab, "Tabs", "Border");
+  D.ReadObject(D.StatusBarEdges, "StatusBarEdges");
+  D.ReadObject(D.TabPane, "Tab.Pane");
+  if (D.TabPane) {
+    RECT& M = D.TabPane->Margins;
     M.left = std::min<LONG>(M.left, kTabPaneMaxMargin);
     M.top = std::min<LONG>(M.top, kTabPaneMaxMargin);
     M.right = std::min<LONG>(M.right, kTabPaneMaxMargin);
     M.bottom = std::min<LONG>(M.bottom, kTabPaneMaxMargin);
   }
-  ReadObject(ToolBars, "ToolBars");
-  ReadObject2(ComboButton, "ComboButton", "****");  // no such key: the second image stays empty
-  ReadObject(SunkEdge, "SunkEdge");
-  MirrorComboButton();
-  ReadObject(ExtraImages, "ExtraImages");
-  ReadObject(Headerbar, "Headerbar");
-  ReadObject(MenuItem, "MenuItem");
-  ReadObject(MenuBackground, "MenuBackground");
-  ReadObject(Scrollbar, "Scrollbar");
-  ReadObject(HorzScroll, "HorzScroll");
-  ReadObject(VertScroll, "VertScroll");
-  ReadObject(HorzScrollThumb, "HorzScrollThumb");
-  ReadObject(VertScrollThumb, "VertScrollThumb");
-  ReadObject(TrackbarThumbHorz, "Trackbar.ThumbHorz");
-  ReadObject(TrackbarThumbVert, "Trackbar.ThumbVert");
-  ReadObject(TrackbarThumbLeft, "Trackbar.ThumbLeft");
-  ReadObject(TrackbarThumbRight, "Trackbar.ThumbRight");
-  ReadObject(TrackbarThumbUp, "Trackbar.ThumbUp");
-  ReadObject(TrackbarThumbDown, "Trackbar.ThumbDown");
-  ReadObject2(UpDownHorz, "UpDown.Horz", "GlyphImage");
-  ReadObject2(UpDownVert, "UpDown.Vert", "GlyphImage");
-  ReadObject(Track, "Track");
-  if (!Track) ReadTrack(Track, "TRACK");
-  ReadObject(TrackVert, "TRACKVERT");
-  if (!TrackVert) ReadTrack(TrackVert, "TRACKVERT");
-  SetFrame();
-  ReBuildCombobox();
-  ReBuildComboxArrow();
-  RebuildToolbar();
-  Colors[csCaption] = GetCaptionColor();
-  FaceBrush.Reset(CreateSolidBrush(ColorToRGB(Colors[csButtonFace])));
-  FSections.reset();
-  FNoSkin = false;
+  D.ReadObject(D.ToolBars, "ToolBars");
+  D.ReadObject(D.ExtraImages, "ExtraImages");
+  D.ReadObject(D.Headerbar, "Headerbar");
+  D.ReadObject(D.MenuItem, "MenuItem");
+  D.ReadObject(D.MenuBackground, "MenuBackground");
+  D.ReadObject(D.Scrollbar, "Scrollbar");
+  D.ReadObject(D.HorzScroll, "HorzScroll");
+  D.ReadObject(D.VertScroll, "VertScroll");
+  D.ReadObject(D.HorzScrollThumb, "HorzScrollThumb");
+  D.ReadObject(D.VertScrollThumb, "VertScrollThumb");
+  D.ReadObject(D.TrackbarThumbHorz, "Trackbar.ThumbHorz");
+  D.ReadObject(D.TrackbarThumbVert, "Trackbar.ThumbVert");
+  D.ReadObject(D.TrackbarThumbLeft, "Trackbar.ThumbLeft");
+  D.ReadObject(D.TrackbarThumbRight, "Trackbar.ThumbRight");
+  D.ReadObject(D.TrackbarThumbUp, "Trackbar.ThumbUp");
+  D.ReadObject(D.TrackbarThumbDown, "Trackbar.ThumbDown");
+  D.ReadObject2(D.UpDownHorz, "UpDown.Horz", "GlyphImage");
+  D.ReadObject2(D.UpDownVert, "UpDown.Vert", "GlyphImage");
+}
+
+void ReadTracks(TSkinData& D) {
+  D.ReadObject(D.Track, "Track");
+  if (!D.Track) D.ReadTrack(D.Track, "TRACK");
+  D.ReadObject(D.TrackVert, "TRACKVERT");
+  if (!D.TrackVert) D.ReadTrack(D.TrackVert, "TRACKVERT");
+}
+
+void ReadComboSources(TSkinData& D) {
+  D.ReadObject2(D.ComboButton, "ComboButton", "****");  // no such key: the second image stays empty
+  D.ReadObject(D.SunkEdge, "SunkEdge");
+  D.MirrorComboButton();
+}
+
+// Where the combo sources are read: the combo strip replaces the combo button it is built from.
+constexpr int kComboSourcesStep = 6;
+
+constexpr TSkinData::TLoadStep kLoadSteps[] = {
+    {"borders", [](TSkinData& D) { D.ReadBord(); }},
+    {"colours", [](TSkinData& D) { D.ReadColor(); }},
+    {"caption buttons", [](TSkinData& D) { D.ReadSysButton(); }},
+    {"push button, title",
+     [](TSkinData& D) {
+       D.ReadButton();
+       D.ReadTitle(*D.Title, kPersonality);
+     }},
+    {"generic elements", ReadGenericElements},
+    {"tracks", ReadTracks},
+    {"combo sources", ReadComboSources},
+    {"frame counts", [](TSkinData& D) { D.SetFrame(); }},
+    {"combo strip and arrows",
+     [](TSkinData& D) {
+       D.ReBuildCombobox();
+       D.ReBuildComboxArrow();
+     },
+     kComboSourcesStep},
+    {"tool-bar gradient", [](TSkinData& D) { D.RebuildToolbar(); }},
+    {"caption colour, face brush",
+     [](TSkinData& D) {
+       D.Colors[csCaption] = D.GetCaptionColor();
+       D.FaceBrush.Reset(CreateSolidBrush(ColorToRGB(D.Colors[csButtonFace])));
+     }},
+};
+static_assert(std::string_view(kLoadSteps[kComboSourcesStep].Name) == "combo sources");
+
+}  // namespace
+
+std::span<const TSkinData::TLoadStep> TSkinData::LoadSteps() {
+  return kLoadSteps;
 }
 
 namespace {
