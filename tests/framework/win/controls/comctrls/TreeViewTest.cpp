@@ -2,41 +2,14 @@
 // the window draws, and the nodes made so far stay whole.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <new>
 #include <vector>
 
 #include "framework/win/app/Application.h"
 #include "framework/win/controls/ComCtrls.h"
+#include "tests/support/FailingAllocation.h"
 #include "tests/support/MessageSpy.h"
 #include "tests/support/Pump.h"
-
-namespace {
-
-// Node allocations left before one fails (0: none fails). Only allocations of a node's size count,
-// so that the failure lands in the copy and not in the window's own message handling.
-int NodesBeforeFailure = 0;
-
-}  // namespace
-
-// The replaced operators below pair malloc with free; once inlined, the compiler sees a block from
-// operator new reach free and takes it for a mismatch.
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-void* operator new(std::size_t Size) {
-  if (Size == sizeof(TTreeNode) && NodesBeforeFailure > 0 && --NodesBeforeFailure == 0)
-    throw std::bad_alloc();
-  if (void* Block = std::malloc(Size ? Size : 1)) return Block;
-  throw std::bad_alloc();
-}
-
-void operator delete(void* Block) noexcept {
-  std::free(Block);
-}
-
-void operator delete(void* Block, std::size_t) noexcept {
-  std::free(Block);
-}
 
 namespace {
 
@@ -65,9 +38,11 @@ TEST_P(TreeUpdates, ACopyFailingHalfWayClosesItsUpdate) {
   Tree->Items()->Add(nullptr, "Old");
   testsupport::TMessageSpy Spy(Tree);
 
-  NodesBeforeFailure = Case.FailingNode;
+  // Only allocations of a node's size count, so the failure lands in the copy and not in the
+  // window's own message handling.
+  testsupport::FailAllocation(Case.FailingNode, sizeof(TTreeNode));
   EXPECT_THROW(Tree->Items()->Assign(Source->Items()), std::bad_alloc);
-  NodesBeforeFailure = 0;
+  testsupport::FailAllocation(0);
 
   EXPECT_EQ(Tree->Items()->Count(), Case.NodesMade);
   EXPECT_EQ(SendMessageW(Tree->WindowHandle(), TVM_GETCOUNT, 0, 0), Case.NodesMade);
