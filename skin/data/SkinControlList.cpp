@@ -5,6 +5,7 @@
 #include <array>
 
 #include "framework/core/SysUtils.h"
+#include "framework/core/WithinUpdate.h"
 
 namespace {
 
@@ -135,9 +136,9 @@ constexpr std::size_t kMaxKindLength = 50;
 }  // namespace
 
 void InitControlList(TStrings& Lines) {
-  Lines.BeginUpdate();
-  for (const char* Line : kBuiltInControls) Lines.Add(Line);
-  Lines.EndUpdate();
+  WithinUpdate(Lines, [&] {
+    for (const char* Line : kBuiltInControls) Lines.Add(Line);
+  });
 }
 
 int BuiltInControlListCount() {

@@ -4,6 +4,7 @@
 
 #include "framework/core/Streams.h"
 #include "framework/core/SysUtils.h"
+#include "framework/core/WithinUpdate.h"
 #include "skin/package/LzhStreams.h"
 
 namespace {
@@ -45,23 +46,24 @@ void TQuickIni::LoadFromStream(TStream* Stream) {
   String Text(static_cast<size_t>(Left > 0 ? Left : 0), '\0');
   if (!Text.empty()) Text.resize(static_cast<size_t>(Stream->Read(Text.data(), Left)));
 
-  FLines->BeginUpdate();
-  FSections->BeginUpdate();
-  Clear();
-  // A line ends at CR, LF or the end; then one CR and one LF are skipped. A NUL ends the text.
-  size_t P = 0;
-  while (P < Text.size() && Text[P] != '\0') {
-    const size_t Start = P;
-    while (P < Text.size() && Text[P] != '\0' && Text[P] != '\r' && Text[P] != '\n') ++P;
-    const String Line = Trim(std::string_view(Text).substr(Start, P - Start));
-    if (P < Text.size() && Text[P] == '\r') ++P;
-    if (P < Text.size() && Text[P] == '\n') ++P;
-    if (Line.empty() || Line.front() == ';') continue;
-    const int Index = FLines->Add(Line);
-    if (IsHeaderText(Line)) AddSection(Line, Index);
-  }
-  FSections->EndUpdate();
-  FLines->EndUpdate();
+  // Both lists stay in one update while they fill; a failure part-way still closes it.
+  WithinUpdate(*FLines, [&] {
+    WithinUpdate(*FSections, [&] {
+      Clear();
+      // A line ends at CR, LF or the end; then one CR and one LF are skipped. A NUL ends the text.
+      size_t P = 0;
+      while (P < Text.size() && Text[P] != '\0') {
+        const size_t Start = P;
+        while (P < Text.size() && Text[P] != '\0' && Text[P] != '\r' && Text[P] != '\n') ++P;
+        const String Line = Trim(std::string_view(Text).substr(Start, P - Start));
+        if (P < Text.size() && Text[P] == '\r') ++P;
+        if (P < Text.size() && Text[P] == '\n') ++P;
+        if (Line.empty() || Line.front() == ';') continue;
+        const int Index = FLines->Add(Line);
+        if (IsHeaderText(Line)) AddSection(Line, Index);
+      }
+    });
+  });
   Forget();
 }
 
@@ -87,13 +89,14 @@ void TQuickIni::SetIniFile(const TStrings* Lines) {
 }
 
 void TQuickIni::RebuildSections() {
-  FSections->BeginUpdate();
-  FSections->Clear();
-  for (int I = 0, N = FLines->Count(); I < N; ++I) {
-    const String Line = FLines->Get(I);
-    if (IsHeaderText(Line)) AddSection(Trim(Line), I);
-  }
-  FSections->EndUpdate();
+  Forget();
+  WithinUpdate(*FSections, [&] {
+    FSections->Clear();
+    for (int I = 0, N = FLines->Count(); I < N; ++I) {
+      const String Line = FLines->Get(I);
+      if (IsHeaderText(Line)) AddSection(Trim(Line), I);
+    }
+  });
   Forget();
 }
 

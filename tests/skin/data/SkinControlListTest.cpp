@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <vector>
 
 #include "framework/core/SysUtils.h"
 #include "skin/data/SkinTypes.h"
@@ -74,3 +75,35 @@ TEST(SkinControlList, ListsAreCopiedOnAssignment) {
   EXPECT_EQ(Props[0]->Name, "Edit");
   EXPECT_EQ(Props[3]->Name, "Radiobutton");
 }
+
+namespace {
+
+// A sorted list that refuses duplicates stops the built-in lines part-way (they hold one line
+// twice); the update the fill opened must be closed again all the same.
+struct TRefusedFillRow {
+  const char* Name;
+  std::vector<String> Held;  // lines in the list before the fill
+  int LinesLeft;
+};
+
+class ControlListUpdates : public ::testing::TestWithParam<TRefusedFillRow> {};
+
+TEST_P(ControlListUpdates, AFillRefusedPartWayClosesItsUpdate) {
+  const TRefusedFillRow& Row = GetParam();
+  SCOPED_TRACE(Row.Name);
+  TStringList Lines;
+  Lines.SetSorted(true);
+  Lines.SetDuplicates(dupError);
+  for (const String& Line : Row.Held) Lines.Add(Line);
+  EXPECT_THROW(InitControlList(Lines), EStringListError);
+  EXPECT_FALSE(Lines.Updating());
+  EXPECT_EQ(Lines.Count(), Row.LinesLeft);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ControlListUpdates,
+    ::testing::Values(TRefusedFillRow{"empty", {}, 49},
+                      TRefusedFillRow{"holding the first line", {"TCategoryButtons=scrollbar"}, 1},
+                      TRefusedFillRow{"holding the last line", {"TOVCDBNUMERICFIELD=Edit"}, 50}));
+
+}  // namespace
