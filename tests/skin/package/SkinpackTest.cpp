@@ -141,6 +141,20 @@ TEST_F(SkinpackTest, VerifyListsEveryProblem) {
   EXPECT_NE(Err.str().find("no INI"), std::string::npos);
 }
 
+TEST_F(SkinpackTest, VerifyNamesAnEntryCutShort) {
+  TRawContainer C;
+  C.Names = "skin.ini\r\nlast.bmp\r\n";
+  const std::string Ini = "[Buttons]\r\n";
+  C.Sizes = {static_cast<int32_t>(Ini.size()), 100};
+  C.Data = Text(Ini + "short");
+  TMemoryStream S;
+  C.Compressed(S);
+  S.SaveToFile(P("cut.skn"));
+  EXPECT_EQ(Run({"verify", P("cut.skn")}), 1);
+  EXPECT_NE(Err.str().find("\"last.bmp\" is cut short: 100 bytes stored, 5 present"), std::string::npos)
+      << Err.str();
+}
+
 TEST_F(SkinpackTest, UnpackWritesOnlyPlainNamesInsideTheFolder) {
   TRawContainer C;
   C.Names = "../evil.bmp\r\nsub/x.bmp\r\nok.bmp\r\nOK.bmp\r\n\r\n";
