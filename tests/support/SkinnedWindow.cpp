@@ -82,21 +82,29 @@ std::unique_ptr<TRuzIzivForm> Attach(HWND Wnd, TSkinData& Data, TAttach How) {
   Form->FName = WStringToUtf8(Name);
   Form->InitDlg(&Data);
   if (How == TAttach::Inactive) return Form;
-  PostMessageW(Wnd, WM_SKIN_ACTIVATE, 0, kSkinActivateParam);
-  Pump(80);
+  ActivateFormSkin(*Form);
   // The real hover timer would let go of the buttons a test hovers by message whenever the cursor
   // happens to be elsewhere.
   if (How == TAttach::Driven && Form->FTimer) Form->FTimer->SetInterval(0x7FFFFFFF);
   return Form;
 }
 
-std::unique_ptr<TRuzIzivForm> AttachToForm(TForm& Form, TSkinData& Data) {
+std::unique_ptr<TRuzIzivForm> MakeFormSkin(TForm& Form, TSkinData& Data) {
   auto Skin = std::make_unique<TRuzIzivForm>(nullptr);
   Skin->FHandle = Form.Handle();
   Skin->FName = "TForm";
   Skin->InitTform(&Data, &Form);
-  PostMessageW(Form.Handle(), WM_SKIN_ACTIVATE, 0, kSkinActivateParam);
+  return Skin;
+}
+
+void ActivateFormSkin(TRuzIzivForm& Skin) {
+  PostMessageW(Skin.FHandle, WM_SKIN_ACTIVATE, 0, kSkinActivateParam);
   Pump(80);
+}
+
+std::unique_ptr<TRuzIzivForm> AttachToForm(TForm& Form, TSkinData& Data) {
+  auto Skin = MakeFormSkin(Form, Data);
+  ActivateFormSkin(*Skin);
   return Skin;
 }
 

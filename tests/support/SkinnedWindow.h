@@ -55,7 +55,12 @@ enum class TAttach {
 // Attaches a form skin object the way the skin manager does.
 std::unique_ptr<TRuzIzivForm> Attach(HWND Wnd, TSkinData& Data, TAttach How = TAttach::Active);
 
-// A framework form's skin object, attached and activated the way the skin manager does it.
+// A framework form's skin object, made the way the skin manager makes one (handle and name set,
+// InitTform) but not activated: a program with its own message loop lets the activation run there.
+std::unique_ptr<TRuzIzivForm> MakeFormSkin(TForm& Form, TSkinData& Data);
+// Posts the deferred activation the skin manager posts to a skin object's window, and runs it.
+void ActivateFormSkin(TRuzIzivForm& Skin);
+// A framework form's skin object, made and activated the way the skin manager does it.
 std::unique_ptr<TRuzIzivForm> AttachToForm(TForm& Form, TSkinData& Data);
 
 // A suite whose tests share the default skin, loaded once for the whole suite; SetUp fails a test

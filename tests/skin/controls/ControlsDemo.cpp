@@ -31,6 +31,7 @@
 #include "tests/skin/controls/DemoSupport.h"
 #include "tests/skin/controls/TestControls.h"
 #include "tests/skin/controls/TestScrollControls.h"
+#include "tests/support/SkinnedWindow.h"
 #include "tests/support/StatusFile.h"
 
 using namespace ctltest;
@@ -304,7 +305,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   StatusLabel->SetBounds(340, 3, 120, 16);
   StatusLabel->SetCaption("label on the bar");
 
-  State.Skin = NewFormSkin(*State.Form, State.Data);
+  State.Skin = testsupport::MakeFormSkin(*State.Form, State.Data);
   TRuzIzivForm* F = State.Skin.get();
   TCanvas* Canvas = F->FControlCanvas.get();
   State.ButtonSkin = new TSkinButton(State.Button);

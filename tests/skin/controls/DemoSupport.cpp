@@ -4,7 +4,6 @@
 
 #include "framework/win/forms/Forms.h"
 #include "skin/data/SkinData.h"
-#include "skin/form/RuzIzivForm.h"
 #include "tests/skin/data/TestSkins.h"
 
 namespace ctltest {
@@ -48,14 +47,6 @@ TForm* NewDemoForm(const char* Caption, int W, int H) {
   Form->SetBounds(40, 40, W, H);
   Form->Show();
   return Form;
-}
-
-std::unique_ptr<TRuzIzivForm> NewFormSkin(TForm& Form, TSkinData& Data) {
-  auto Skin = std::make_unique<TRuzIzivForm>(nullptr);
-  Skin->FHandle = Form.Handle();
-  Skin->FName = "TForm";
-  Skin->InitTform(&Data, &Form);
-  return Skin;
 }
 
 void ReportEvery100ms(void (*Write)()) {

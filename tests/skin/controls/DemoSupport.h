@@ -4,13 +4,11 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string>
 
 #include "tests/skin/controls/ControlsTestUtil.h"
 
 class TForm;
-class TRuzIzivForm;
 class TSkinData;
 
 namespace ctltest {
@@ -28,9 +26,6 @@ void LoadDemoSkin(TSkinData& Data, const TDemoOptions& Options, const TCodedSkin
 
 // A shown framework form at 40,40 of W x H with that caption.
 TForm* NewDemoForm(const char* Caption, int W, int H);
-
-// The form's skin object, attached the way the skin manager attaches one.
-std::unique_ptr<TRuzIzivForm> NewFormSkin(TForm& Form, TSkinData& Data);
 
 // Calls Write every 100 ms from this thread's message loop; what it throws stays there.
 void ReportEvery100ms(void (*Write)());

@@ -19,6 +19,7 @@
 #include "tests/skin/controls/ControlsTestUtil.h"
 #include "tests/skin/controls/DemoSupport.h"
 #include "tests/skin/controls/TestListControls.h"
+#include "tests/support/SkinnedWindow.h"
 #include "tests/support/StatusFile.h"
 
 // The page control with close boxes, where the framework has page controls.
@@ -172,7 +173,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   State.Pages->SetActivePageIndex(0);
 #endif
 
-  State.Skin = NewFormSkin(*State.Form, State.Data);
+  State.Skin = testsupport::MakeFormSkin(*State.Form, State.Data);
   TRuzIzivForm* F = State.Skin.get();
   TCanvas* Canvas = F->FControlCanvas.get();
   (new TSkinTrackBar(F))->Inithwnd(Track, &State.Data, Canvas, F);
