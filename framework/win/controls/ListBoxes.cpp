@@ -7,6 +7,23 @@
 #include "framework/win/controls/WideText.h"
 #include "framework/win/graphics/Colors.h"
 
+namespace {
+
+// A window's drawing turned off for a scope and back on however the scope ends: a line's measuring
+// (the application's handler) may throw half-way through a refill.
+class TRedrawOff {
+ public:
+  explicit TRedrawOff(HWND Wnd) : FWnd(Wnd) { SendMessageW(FWnd, WM_SETREDRAW, FALSE, 0); }
+  ~TRedrawOff() { SendMessageW(FWnd, WM_SETREDRAW, TRUE, 0); }
+  TRedrawOff(const TRedrawOff&) = delete;
+  TRedrawOff& operator=(const TRedrawOff&) = delete;
+
+ private:
+  HWND FWnd;
+};
+
+}  // namespace
+
 // ---- TCustomListBox -----------------------------------------------------------------------------
 
 TCustomListBox::TCustomListBox(TComponent* Owner)
@@ -40,10 +57,11 @@ void TCustomListBox::LineSent(int Index) {
 void TCustomListBox::FillWindow() {
   if (!FHandle) return;
   const int Top = TopIndex();
-  SendMessageW(FHandle, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(FHandle, LB_INITSTORAGE, FLines.size(), 0);
-  TCustomListControl::FillWindow();
-  SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
+  {
+    const TRedrawOff Filling(FHandle);
+    SendMessageW(FHandle, LB_INITSTORAGE, FLines.size(), 0);
+    TCustomListControl::FillWindow();
+  }
   SetTopIndex(Top);
   InvalidateRect(FHandle, nullptr, TRUE);
 }

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "framework/win/controls/ComboBoxes.h"
 #include "framework/win/controls/ListBoxes.h"
 #include "tests/framework/win/controls/stdctrls/StdCtrlsTestUtil.h"
+#include "tests/support/MessageSpy.h"
 
 namespace {
 
@@ -93,5 +96,52 @@ TEST_P(ListLines, AreTheWindowsLinesAndTheChosenOneFollowsItsText) {
 
 INSTANTIATE_TEST_SUITE_P(StdControls, ListLines,
                          ::testing::Combine(::testing::ValuesIn(kRows), ::testing::Bool()));
+
+// A list box of lines of their own heights whose measuring fails while the control refills its
+// window: the window is left drawing.
+struct TFailedRefillRow {
+  const char* Name;
+  void (*Change)(TListBox& Box);
+};
+
+std::ostream& operator<<(std::ostream& Out, const TFailedRefillRow& Row) {
+  return Out << Row.Name;
+}
+
+class TFailingMeasure : public TObject {
+ public:
+  bool Armed = false;
+  void Measure(TWinControl*, int, int&) {
+    if (Armed) throw std::runtime_error("measuring failed");
+  }
+};
+
+class ListBoxRefills : public ::testing::TestWithParam<TFailedRefillRow> {};
+
+TEST_P(ListBoxRefills, AMeasureFailingPartWayLeavesTheWindowDrawing) {
+  const TFailedRefillRow& Row = GetParam();
+  auto Form = MakeHostForm();
+  auto* Box = new TListBox(Form.get());
+  Box->SetParent(Form.get());
+  Box->SetStyle(lbOwnerDrawVariable);
+  TFailingMeasure Measure;
+  Box->OnMeasureItem = TMeasureItemEvent::Bind<&TFailingMeasure::Measure>(&Measure);
+  for (const char* Line : {"c", "a", "b"}) Box->Items()->Add(Line);
+  Box->HandleNeeded();
+  testsupport::TMessageSpy Spy(Box);
+
+  Measure.Armed = true;
+  EXPECT_THROW(Row.Change(*Box), std::runtime_error);
+  Measure.Armed = false;
+
+  const std::vector<WPARAM> Switches = Spy.WParamsOf(WM_SETREDRAW);
+  ASSERT_FALSE(Switches.empty());
+  EXPECT_EQ(Switches.back(), static_cast<WPARAM>(TRUE)) << "the window was left not drawing";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    StdControls, ListBoxRefills,
+    ::testing::Values(TFailedRefillRow{"an exchange", [](TListBox& Box) { Box.Items()->Exchange(0, 2); }},
+                      TFailedRefillRow{"sorting", [](TListBox& Box) { Box.SetSorted(true); }}));
 
 }  // namespace
