@@ -154,8 +154,9 @@ class TControl : public TComponent {
 
   // Opens on a right click (or the context-menu key) over the control when its AutoPopup is on; a
   // control without one leaves the request to its parent.
+  // Virtual for classes whose other references may hold the same menu: they keep it watched.
   TPopupMenu* PopupMenu() const { return FPopupMenu; }
-  void SetPopupMenu(TPopupMenu* Value);
+  virtual void SetPopupMenu(TPopupMenu* Value);
   // The hint text and whether it shows; with ParentShowHint, ShowHint follows the parent.
   const String& Hint() const { return FHint; }
   void SetHint(const String& Value) { FHint = Value; }

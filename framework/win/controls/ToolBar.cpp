@@ -16,7 +16,7 @@ TToolButton::TToolButton(TComponent* AOwner) : TGraphicControl(AOwner) {
 
 TToolButton::~TToolButton() {
   if (FToolBar) FToolBar->RemoveButton(this);
-  SetReference(FDropdownMenu, nullptr);
+  SetReference(FDropdownMenu, nullptr, {FPopupMenu});
   SetReference(FMenuItem, nullptr);
 }
 
@@ -115,7 +115,11 @@ void TToolButton::SetMarked(bool Value) {
 }
 
 void TToolButton::SetDropdownMenu(TPopupMenu* Value) {
-  SetReference(FDropdownMenu, Value);
+  SetReference(FDropdownMenu, Value, {FPopupMenu});
+}
+
+void TToolButton::SetPopupMenu(TPopupMenu* Value) {
+  SetReference(FPopupMenu, Value, {FDropdownMenu});
 }
 
 void TToolButton::SetMenuItem(TMenuItem* Value) {

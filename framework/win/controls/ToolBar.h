@@ -47,8 +47,10 @@ class TToolButton : public TGraphicControl {
   bool Marked() const { return FMarked; }
   void SetMarked(bool Value);
   // Shown below the button by its arrow (drop-down style) or by a click.
+  // The popup menu may be the same menu; it stays watched while either reference holds it.
   TPopupMenu* DropdownMenu() const { return FDropdownMenu; }
   void SetDropdownMenu(TPopupMenu* Value);
+  void SetPopupMenu(TPopupMenu* Value) override;
   // A menu item whose caption the button shows and whose sub-menu it opens (a menu bar on a tool bar).
   TMenuItem* MenuItem() const { return FMenuItem; }
   void SetMenuItem(TMenuItem* Value);

@@ -1,14 +1,17 @@
-// An image list freed while controls use it: every control lets go of it, its own reference and its
-// window's, also when one list serves several of its references and only some were cleared before.
+// An image list or a menu freed while controls use it: every control lets go of it, its own
+// references and its window's, also when one component serves several of its references and only
+// some were cleared before.
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <type_traits>
 #include <vector>
 
 #include "framework/win/app/Application.h"
 #include "framework/win/controls/Buttons.h"
 #include "framework/win/controls/ComCtrls.h"
+#include "framework/win/menus/Menus.h"
 #include "tests/support/Pump.h"
 
 namespace {
@@ -32,27 +35,51 @@ const void* Sent(TWinControl* Control, UINT Msg, WPARAM WParam = 0) {
   return reinterpret_cast<const void*>(SendMessageW(Control->WindowHandle(), Msg, WParam, 0));
 }
 
-struct TFreedImagesCase {
+template <class T>
+struct TFreedCase {
   const char* Name;
-  // Puts the control on Form and gives it Images (and clears what the row clears).
-  std::function<void(TForm& Form, TImageList* Images)> Arrange;
-  // What could still point at the list: the control's references and its window's list handles.
+  // Puts the control on Form and gives it the component (and clears what the row clears).
+  std::function<void(TForm& Form, T* Freed)> Arrange;
+  // What could still point at the component: the control's references and its window's handles.
   std::function<std::vector<const void*>(TForm& Form)> Remaining;
 };
 
-class FreedImages : public ::testing::TestWithParam<TFreedImagesCase> {};
+template <class T>
+void PrintTo(const TFreedCase<T>& Case, std::ostream* Out) {
+  *Out << Case.Name;
+}
 
-TEST_P(FreedImages, NoReferenceOutlivesTheList) {
-  const TFreedImagesCase& Case = GetParam();
+// Frees the component (made by Make) while the row's control refers to it; then the form goes, which
+// must not touch it either.
+template <class T>
+void FreeWhileReferenced(const TFreedCase<T>& Case, const std::function<T*(TForm& Form)>& Make) {
   SCOPED_TRACE(Case.Name);
   TForm Form(nullptr);
   Form.HandleNeeded();
-  auto* Images = new TImageList(&Form);
-  Images->Handle();  // a real list, so that a window keeping it shows
-  Case.Arrange(Form, Images);
-  delete Images;
+  T* Freed = Make(Form);
+  Case.Arrange(Form, Freed);
+  delete Freed;
   for (const void* Left : Case.Remaining(Form)) EXPECT_EQ(Left, nullptr);
   testsupport::Pump(0);
+}
+
+using TFreedImagesCase = TFreedCase<TImageList>;
+class FreedImages : public ::testing::TestWithParam<TFreedImagesCase> {};
+
+TEST_P(FreedImages, NoReferenceOutlivesTheList) {
+  FreeWhileReferenced<TImageList>(GetParam(), [](TForm& Form) {
+    auto* Images = new TImageList(&Form);
+    Images->Handle();  // a real list, so that a window keeping it shows
+    return Images;
+  });
+}
+
+// Menus belong to no one here, so that only the control's own watch can tell it of the freeing.
+using TFreedMenuCase = TFreedCase<TPopupMenu>;
+class FreedMenus : public ::testing::TestWithParam<TFreedMenuCase> {};
+
+TEST_P(FreedMenus, NoReferenceOutlivesTheMenu) {
+  FreeWhileReferenced<TPopupMenu>(GetParam(), [](TForm&) { return new TPopupMenu(nullptr); });
 }
 
 std::vector<const void*> ListViewImages(TForm& Form) {
@@ -140,5 +167,50 @@ const TFreedImagesCase kFreedImages[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Rows, FreedImages, ::testing::ValuesIn(kFreedImages));
+
+TToolButton* PutToolButton(TForm& Form) {
+  auto* Button = new TToolButton(&Form);
+  Button->SetParent(Put<TToolBar>(Form));
+  return Button;
+}
+
+std::vector<const void*> ToolButtonMenus(TForm& Form) {
+  auto* Button = First<TToolButton>(Form);
+  return {Button->PopupMenu(), Button->DropdownMenu()};
+}
+
+const TFreedMenuCase kFreedMenus[] = {
+    {"tool button, drop-down menu",
+     [](TForm& Form, TPopupMenu* Menu) { PutToolButton(Form)->SetDropdownMenu(Menu); }, ToolButtonMenus},
+    {"tool button, popup menu",
+     [](TForm& Form, TPopupMenu* Menu) { PutToolButton(Form)->SetPopupMenu(Menu); }, ToolButtonMenus},
+    {"tool button, one menu as both, the popup menu cleared first",
+     [](TForm& Form, TPopupMenu* Menu) {
+       auto* Button = PutToolButton(Form);
+       Button->SetPopupMenu(Menu);
+       Button->SetDropdownMenu(Menu);
+       Button->SetPopupMenu(nullptr);
+     },
+     ToolButtonMenus},
+    {"tool button, one menu as both, the drop-down menu cleared first",
+     [](TForm& Form, TPopupMenu* Menu) {
+       auto* Button = PutToolButton(Form);
+       Button->SetDropdownMenu(Menu);
+       Button->SetPopupMenu(Menu);
+       Button->SetDropdownMenu(nullptr);
+     },
+     ToolButtonMenus},
+    {"tool button, one menu as both, set again and both kept",
+     [](TForm& Form, TPopupMenu* Menu) {
+       auto* Button = PutToolButton(Form);
+       Button->SetDropdownMenu(Menu);
+       Button->SetPopupMenu(Menu);
+       Button->SetPopupMenu(Menu);
+       Button->SetDropdownMenu(Menu);
+     },
+     ToolButtonMenus},
+};
+
+INSTANTIATE_TEST_SUITE_P(Rows, FreedMenus, ::testing::ValuesIn(kFreedMenus));
 
 }  // namespace
