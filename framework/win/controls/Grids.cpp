@@ -28,6 +28,7 @@ void TCustomGrid::Publish(TPublisher<TCustomGrid>& P) {
   P.Int("DefaultColWidth", &TCustomGrid::DefaultColWidth, &TCustomGrid::SetDefaultColWidth).Default(64);
   P.Int("DefaultRowHeight", &TCustomGrid::DefaultRowHeight, &TCustomGrid::SetDefaultRowHeight).Default(24);
   P.Color("FixedColor", &TCustomGrid::FixedColor, &TCustomGrid::SetFixedColor).Default(clBtnFace);
+  P.Color("FixedTextColor", &TCustomGrid::FixedTextColor, &TCustomGrid::SetFixedTextColor).Default(clDefault);
   P.Int("FixedCols", &TCustomGrid::FixedCols, &TCustomGrid::SetFixedCols).Default(1);
   P.Int("FixedRows", &TCustomGrid::FixedRows, &TCustomGrid::SetFixedRows).Default(1);
   P.Int("GridLineWidth", &TCustomGrid::GridLineWidth, &TCustomGrid::SetGridLineWidth).Default(1);
@@ -113,6 +114,12 @@ void TCustomGrid::SetGridLineWidth(int Value) {
 void TCustomGrid::SetFixedColor(TColor Value) {
   if (FFixedColor == Value) return;
   FFixedColor = Value;
+  Invalidate();
+}
+
+void TCustomGrid::SetFixedTextColor(TColor Value) {
+  if (FFixedTextColor == Value) return;
+  FFixedTextColor = Value;
   Invalidate();
 }
 
@@ -406,6 +413,7 @@ void TCustomGrid::Paint() {
                               FOptions.Contains(goRowSelect));
       if (Fixed) {
         C->Brush()->SetColor(FFixedColor);
+        if (FFixedTextColor != clDefault) C->Font()->SetColor(FFixedTextColor);
       } else if (Highlight) {
         C->Brush()->SetColor(clHighlight);
         C->Font()->SetColor(clHighlightText);

@@ -46,6 +46,9 @@ class TCustomGrid : public TCustomControl {
   void SetGridLineWidth(int Value);
   TColor FixedColor() const { return FFixedColor; }
   void SetFixedColor(TColor Value);
+  // Text colour of the fixed cells; clDefault takes the font's, as the other cells do.
+  TColor FixedTextColor() const { return FFixedTextColor; }
+  void SetFixedTextColor(TColor Value);
   TGridOptions Options() const { return FOptions; }
   void SetOptions(TGridOptions Value);
   TScrollStyle ScrollBars() const { return FScrollBars; }
@@ -102,6 +105,7 @@ class TCustomGrid : public TCustomControl {
   std::vector<int> FRowHeights;
   int FGridLineWidth = 1;
   TColor FFixedColor = clBtnFace;
+  TColor FFixedTextColor = clDefault;
   TGridOptions FOptions{goFixedVertLine, goFixedHorzLine, goVertLine, goHorzLine, goRangeSelect};
   TScrollStyle FScrollBars = ssBoth;
   TBorderStyle FBorderStyle = bsSingle;

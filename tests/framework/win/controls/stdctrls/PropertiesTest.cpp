@@ -55,8 +55,8 @@ const TNamesRow kNames[] = {
      {"Kind", "Position", "Min", "Max", "PageSize", "SmallChange", "LargeChange", "OnChange", "OnScroll"}},
     {"TScrollBox", {"AutoScroll", "BorderStyle"}},
     {"TStringGrid",
-     {"FixedColor", "FixedCols", "FixedRows", "ColCount", "RowCount", "DefaultColWidth", "DefaultRowHeight",
-      "Options", "ScrollBars", "BorderStyle", "GridLineWidth", "OnDrawCell"}},
+     {"FixedColor", "FixedTextColor", "FixedCols", "FixedRows", "ColCount", "RowCount", "DefaultColWidth",
+      "DefaultRowHeight", "Options", "ScrollBars", "BorderStyle", "GridLineWidth", "OnDrawCell"}},
 };
 
 std::unique_ptr<TComponent> Make(const char* Class) {
