@@ -166,6 +166,9 @@ void TSkinHeader::DrawItem(TImageList* ImageList, TCanvas* Canvas, int Index, co
   // A clip region of its own, not a saved DC: restoring one would take the canvas's font out of the
   // DC behind the canvas's back.
   HDC DC = Canvas->Handle();
+  // The skin's text colour for its header face (its button text unless the element names one), not
+  // the window text colour, which a dark face would swallow.
+  Canvas->Font()->SetColor(Index == FHotItem ? Element->MouseOverColour2 : Element->NormalColour2);
   TGdiRegion Clip(CreateRectRgnIndirect(&Rect));
   SelectClipRgn(DC, Clip.Get());
   DrawImageText(Canvas, Rect, Alignment, DT_SINGLELINE, Text, (Item.fmt & HDF_IMAGE) ? Item.iImage : -1,

@@ -1,5 +1,6 @@
-// Header controls drawn whole from the "Headerbar" element (frame 1 normal, 2 under the mouse), and
-// list views: skinned scroll bars as any scrolling control, plus a skinned column header.
+// Header controls drawn whole from the "Headerbar" element (frame 1 normal, 2 under the mouse, the
+// captions in its NormalColour2 and MouseOverColour2), and list views: skinned scroll bars as any
+// scrolling control, plus a skinned column header.
 #pragma once
 
 #include <vector>

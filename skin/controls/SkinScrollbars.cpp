@@ -498,8 +498,12 @@ void TSkinScrollbar::InitScrollbar(TControl* Control, TSkinData* SkinData, TCanv
     FSavedColor = static_cast<TColor>(GetIntProperty(Control, "FixedColor"));
     FSetColor = true;
     FFixedColorSet = true;
-    SetProperty(Control, "FixedColor", IntToStr(static_cast<std::int32_t>(SchemeColor(csButtonFace))));
   }
+  if (const TPropInfo* Text = GetPropInfo(Control, "FixedTextColor"); Text && Text->IsOrdinal()) {
+    FSavedFixedTextColor = static_cast<TColor>(GetIntProperty(Control, "FixedTextColor"));
+    FFixedTextColorSet = true;
+  }
+  SetFixedColors();
   FHorzBar = std::make_unique<TWScrollbar>(nullptr);
   FVertBar = std::make_unique<TWScrollbar>(nullptr);
   FHorzBar->Attach(this, Win, 0);
@@ -613,9 +617,17 @@ void TSkinScrollbar::DrawControl(HDC DC, const RECT&) {
   }
 }
 
-void TSkinScrollbar::SkinChange() {
-  if (FFixedColorSet && FControl)
+void TSkinScrollbar::SetFixedColors() {
+  if (!FControl) return;
+  if (FFixedColorSet)
     SetProperty(FControl, "FixedColor", IntToStr(static_cast<std::int32_t>(SchemeColor(csButtonFace))));
+  if (FFixedTextColorSet)
+    SetProperty(FControl, "FixedTextColor", IntToStr(static_cast<std::int32_t>(SchemeColor(csButtonText))));
+}
+
+void TSkinScrollbar::SkinChange() {
+  if (FFixedColorSet || FFixedTextColorSet)
+    SetFixedColors();
   else if (FSetColor && FControl)
     FControl->SetColor(SchemeColor(csButtonFace));
   Invalidate();
@@ -628,6 +640,11 @@ void TSkinScrollbar::Unsubclass() {
       SetProperty(FControl, "FixedColor", IntToStr(static_cast<std::int32_t>(FSavedColor)));
     FFixedColorSet = false;
     FSetColor = false;
+  }
+  if (FFixedTextColorSet) {
+    if (FControl && FStatus != kControlDestroyed)
+      SetProperty(FControl, "FixedTextColor", IntToStr(static_cast<std::int32_t>(FSavedFixedTextColor)));
+    FFixedTextColorSet = false;
   }
   const bool WasActive = FActive;
   TSkinControl::Unsubclass();

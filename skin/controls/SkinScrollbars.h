@@ -118,6 +118,13 @@ class TSkinScrollbar : public TSkinControl {
 
  protected:
   bool FFixedColorSet = false;  // "FixedColor" replaced (kept in FSavedColor)
+  // "FixedTextColor" replaced too (kept here), so that the fixed cells' text reads on the skin's face.
+  bool FFixedTextColorSet = false;
+  TColor FSavedFixedTextColor = 0;
+
+ private:
+  // A grid's fixed cells in the skin's face and button-text colours.
+  void SetFixedColors();
 };
 
 // Bare windows with scroll bars.

@@ -52,7 +52,7 @@ const NamesRow kRows[] = {
     {"TMemo", {SCROLLING_NAMES}},
     {"TListBox", {SCROLLING_NAMES}},
     {"TScrollBox", {SCROLLING_NAMES}},
-    {"TStringGrid", {SCROLLING_NAMES, "FixedColor"}},
+    {"TStringGrid", {SCROLLING_NAMES, "FixedColor", "FixedTextColor"}},
     {"TTreeView", {SCROLLING_NAMES}},
     {"TListView", {SCROLLING_NAMES}},
     // Edits, combo boxes, date-time pickers, up-downs.
