@@ -4,25 +4,9 @@
 
 #include <algorithm>
 
+#include "framework/win/controls/RedrawOff.h"
 #include "framework/win/controls/WideText.h"
 #include "framework/win/graphics/Colors.h"
-
-namespace {
-
-// A window's drawing turned off for a scope and back on however the scope ends: a line's measuring
-// (the application's handler) may throw half-way through a refill.
-class TRedrawOff {
- public:
-  explicit TRedrawOff(HWND Wnd) : FWnd(Wnd) { SendMessageW(FWnd, WM_SETREDRAW, FALSE, 0); }
-  ~TRedrawOff() { SendMessageW(FWnd, WM_SETREDRAW, TRUE, 0); }
-  TRedrawOff(const TRedrawOff&) = delete;
-  TRedrawOff& operator=(const TRedrawOff&) = delete;
-
- private:
-  HWND FWnd;
-};
-
-}  // namespace
 
 // ---- TCustomListBox -----------------------------------------------------------------------------
 

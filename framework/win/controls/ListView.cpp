@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "framework/win/controls/RedrawOff.h"
 #include "framework/win/controls/WideText.h"
 
 namespace {
@@ -226,19 +227,20 @@ void TCustomListView::UpdateColumns() {
 
 void TCustomListView::UpdateItems() {
   if (!FHandle) return;
-  SendMessageW(FHandle, WM_SETREDRAW, FALSE, 0);
-  SendMessageW(FHandle, LVM_DELETEALLITEMS, 0, 0);
-  SendMessageW(FHandle, LVM_SETITEMCOUNT, static_cast<WPARAM>(FItems->Count()), 0);
-  for (int I = 0; I < FItems->Count(); ++I) {
-    // Texts and images are asked for as the window draws (LVN_GETDISPINFO).
-    LVITEMW Native{};
-    Native.mask = LVIF_TEXT | LVIF_IMAGE;
-    Native.iItem = I;
-    Native.pszText = LPSTR_TEXTCALLBACKW;
-    Native.iImage = I_IMAGECALLBACK;
-    SendMessageW(FHandle, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&Native));
+  {
+    const TRedrawOff Filling(FHandle);
+    SendMessageW(FHandle, LVM_DELETEALLITEMS, 0, 0);
+    SendMessageW(FHandle, LVM_SETITEMCOUNT, static_cast<WPARAM>(FItems->Count()), 0);
+    for (int I = 0; I < FItems->Count(); ++I) {
+      // Texts and images are asked for as the window draws (LVN_GETDISPINFO).
+      LVITEMW Native{};
+      Native.mask = LVIF_TEXT | LVIF_IMAGE;
+      Native.iItem = I;
+      Native.pszText = LPSTR_TEXTCALLBACKW;
+      Native.iImage = I_IMAGECALLBACK;
+      SendMessageW(FHandle, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&Native));
+    }
   }
-  SendMessageW(FHandle, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(FHandle, nullptr, TRUE);
 }
 
