@@ -72,7 +72,8 @@ void TSkinData::LoadFromIni(const String& /*IniName*/) {
   FIni->ReadSections(*FSections);
   SkinName = FIni->ReadString("TitlebarSkin", "SkinName", "");
   for (const TLoadStep& Step : LoadSteps()) Step.Run(*this);
-  FNoSkin = false;  // the section list goes with the rest of the load's state
+  // The section list stays until the load ends, for anything run before then (LoadSkin's hook).
+  FNoSkin = false;
 }
 
 namespace {
