@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 
 #include "framework/win/graphics/GdiHandles.h"
 #include "tests/support/Pump.h"
@@ -103,6 +104,21 @@ TObjectCounts SettledObjectCounts(const std::function<void()>& PumpOnce) {
 COLORREF WindowPixel(HWND Wnd, int X, int Y) {
   TWholeWindowDC DC(Wnd);
   return GetPixel(DC.Get(), X, Y);
+}
+
+bool NearColor(COLORREF A, COLORREF B, int Tolerance) {
+  return std::abs(GetRValue(A) - GetRValue(B)) <= Tolerance &&
+         std::abs(GetGValue(A) - GetGValue(B)) <= Tolerance &&
+         std::abs(GetBValue(A) - GetBValue(B)) <= Tolerance;
+}
+
+int CountNearColor(HWND Wnd, const RECT& R, COLORREF Color, int Tolerance) {
+  TWholeWindowDC DC(Wnd);
+  int Count = 0;
+  for (int Y = R.top; Y < R.bottom; ++Y)
+    for (int X = R.left; X < R.right; ++X)
+      if (NearColor(GetPixel(DC.Get(), X, Y), Color, Tolerance)) ++Count;
+  return Count;
 }
 
 }  // namespace testsupport

@@ -34,6 +34,10 @@ COLORREF WindowPixel(HWND Wnd, int X, int Y);
 inline COLORREF WindowPixel(HWND Wnd, POINT WindowPoint) {
   return WindowPixel(Wnd, WindowPoint.x, WindowPoint.y);
 }
+// Whether A and B differ by at most Tolerance on each of red, green and blue.
+bool NearColor(COLORREF A, COLORREF B, int Tolerance);
+// How many pixels of the window's rectangle R (window coordinates) are within Tolerance of Color.
+int CountNearColor(HWND Wnd, const RECT& R, COLORREF Color, int Tolerance);
 // The middle of a rectangle (rounded down).
 inline POINT Centre(const RECT& R) {
   return {(R.left + R.right) / 2, (R.top + R.bottom) / 2};

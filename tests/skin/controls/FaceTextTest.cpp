@@ -16,26 +16,12 @@
 #include "skin/controls/SkinHeaders.h"
 #include "tests/skin/controls/ControlsTestUtil.h"
 #include "tests/skin/controls/TestListControls.h"
+#include "tests/support/Handles.h"
 #include "tests/support/SkinnedWindow.h"
 
 using namespace ctltest;
 
 namespace {
-
-// Within a few steps of Color on every channel.
-bool Near(COLORREF Pixel, COLORREF Color) {
-  return std::abs(GetRValue(Pixel) - GetRValue(Color)) <= 16 &&
-         std::abs(GetGValue(Pixel) - GetGValue(Color)) <= 16 &&
-         std::abs(GetBValue(Pixel) - GetBValue(Color)) <= 16;
-}
-
-int CountNear(HWND Wnd, const RECT& R, COLORREF Color) {
-  int Count = 0;
-  for (int Y = R.top; Y < R.bottom; ++Y)
-    for (int X = R.left; X < R.right; ++X)
-      if (Near(Pixel(Wnd, X, Y), Color)) ++Count;
-  return Count;
-}
 
 int Luma(COLORREF C) {
   return (GetRValue(C) * 299 + GetGValue(C) * 587 + GetBValue(C) * 114) / 1000;
@@ -117,7 +103,7 @@ TEST_P(FaceText, CaptionsTakeTheSkinsButtonTextAndStandOutFromTheFace) {
   // The skin's own pairing reads: its text colour stands well apart from the face it paints.
   EXPECT_GE(std::abs(Luma(Text) - Luma(Face)), 100) << "face " << std::hex << Face << ", text " << Text;
   // And the caption is drawn in it (a few dozen pixels of three letters).
-  EXPECT_GE(CountNear(Area.Wnd, Area.Text, Text), 20) << "text " << std::hex << Text;
+  EXPECT_GE(testsupport::CountNearColor(Area.Wnd, Area.Text, Text, 16), 20) << "text " << std::hex << Text;
   // Unskinned as the form skin object does it: the grid gets its own fixed-cell colours back.
   Area.Skin->Unsubclass();
   delete Area.Skin;

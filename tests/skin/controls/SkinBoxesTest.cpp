@@ -19,12 +19,6 @@ using namespace ctltest;
 
 namespace {
 
-bool Near(COLORREF A, COLORREF B, int Tolerance) {
-  return std::abs(GetRValue(A) - GetRValue(B)) <= Tolerance &&
-         std::abs(GetGValue(A) - GetGValue(B)) <= Tolerance &&
-         std::abs(GetBValue(A) - GetBValue(B)) <= Tolerance;
-}
-
 int Distance(COLORREF A, COLORREF B) {
   return std::abs(GetRValue(A) - GetRValue(B)) + std::abs(GetGValue(A) - GetGValue(B)) +
          std::abs(GetBValue(A) - GetBValue(B));
@@ -367,8 +361,10 @@ TEST_P(ToolbarBackground, ThePictureStretchedOrTheGradientFromFaceToCaption) {
     EXPECT_EQ(Bottom, FrameColor(kStatusStrip, 1)) << C.Name;
     return;
   }
-  EXPECT_TRUE(Near(Top, ColorToRGB(Skin->FGradFrom), 8)) << C.Name << " " << std::hex << Top;
-  EXPECT_TRUE(Near(Bottom, ColorToRGB(Skin->FGradTo), 8)) << C.Name << " " << std::hex << Bottom;
+  EXPECT_TRUE(testsupport::NearColor(Top, ColorToRGB(Skin->FGradFrom), 8))
+      << C.Name << " " << std::hex << Top;
+  EXPECT_TRUE(testsupport::NearColor(Bottom, ColorToRGB(Skin->FGradTo), 8))
+      << C.Name << " " << std::hex << Bottom;
   EXPECT_EQ(Pixel(Bar, 10, Client.bottom / 2), Pixel(Bar, 290, Client.bottom / 2))
       << C.Name;  // rows are even
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/skin/form/menubar/MenuBarTestUtil.h"
+#include "tests/support/Handles.h"
 
 using namespace bartest;
 using namespace testsupport;
@@ -101,17 +102,7 @@ INSTANTIATE_TEST_SUITE_P(Frames, MenuBarPaint,
 
 // Pixels of a button's rectangle close to one colour.
 int PixelsNear(HWND Wnd, const RECT& R, COLORREF Color) {
-  HDC DC = GetWindowDC(Wnd);
-  int Count = 0;
-  for (int Y = R.top; Y < R.bottom; ++Y)
-    for (int X = R.left; X < R.right; ++X) {
-      const COLORREF P = GetPixel(DC, X, Y);
-      if (std::abs(GetRValue(P) - GetRValue(Color)) < 40 && std::abs(GetGValue(P) - GetGValue(Color)) < 40 &&
-          std::abs(GetBValue(P) - GetBValue(Color)) < 40)
-        ++Count;
-    }
-  ReleaseDC(Wnd, DC);
-  return Count;
+  return testsupport::CountNearColor(Wnd, R, Color, 39);
 }
 
 TEST_F(MenuBar, EnabledCaptionsInMenuBarTextDisabledInButtonShadow) {
